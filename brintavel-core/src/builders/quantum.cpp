@@ -1,0 +1,193 @@
+#include "builders/quantum.hpp"
+
+#include <array>
+#include <limits>
+
+#include "ir/operand_format.hpp"
+
+namespace brintavel::builders {
+
+using text::cat;
+using text::q;
+
+namespace {
+
+constexpr std::string_view kQubit = "Qubit";
+constexpr std::string_view kResult = "Result";
+
+// The parameter type the builder sees at `pos`: opaque `ptr` parameters read as the type
+// the kind expects there, so that opaque-pointer QIR is handled like typed-pointer QIR.
+std::string_view working_type(const BuilderKind& kind, const Signature& sig, std::size_t pos) {
+  std::string_view declared = sig.params[pos];
+  if (declared != "ptr") return declared;
+  if (std::holds_alternative<Gate>(kind) || std::holds_alternative<ResetQubit>(kind)) return kQubit;
+  if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
+    if (pos == 0) return kQubit;
+    if (pos == 1) return kResult;
+  }
+  if (std::holds_alternative<ReadResult>(kind)) return kResult;
+  return declared;
+}
+
+Status check_fixed_signature(const BuilderKind& kind, const Signature& sig,
+                             std::span<const std::string_view> expected, std::string_view kind_word) {
+  bool matches = sig.params.size() == expected.size();
+  for (std::size_t i = 0; matches && i < expected.size(); ++i)
+    matches = working_type(kind, sig, i) == expected[i];
+  if (matches) return {};
+
+  std::vector<std::string_view> working;
+  working.reserve(sig.params.size());
+  for (std::size_t i = 0; i < sig.params.size(); ++i) working.push_back(working_type(kind, sig, i));
+  std::string message = cat(kind_word, " intrinsic ", q(sig.name), " has unexpected signature ");
+  append_type_list(message, working);
+  message.append("; expected (");
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    if (i > 0) message.append(", ");
+    message.append(cat("\"", expected[i], "\""));
+  }
+  if (expected.size() == 1) message.push_back(',');
+  message.push_back(')');
+  return unsupported(std::move(message));
+}
+
+std::optional<std::int64_t> fits_i64(text::Int128 v) {
+  if (v < std::numeric_limits<std::int64_t>::min() || v > std::numeric_limits<std::int64_t>::max())
+    return std::nullopt;
+  return static_cast<std::int64_t>(v);
+}
+
+Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& sig,
+                  std::span<const ir::Operand> args, LoweringContext& ctx, qasm::StatementList& out) {
+  qasm::GateCall call;
+  if (gate.adjoint) call.modifiers.push_back(qasm::GateModifier::Inverse);
+  call.name = gate.gate_name;
+  std::size_t n = std::min(sig.params.size(), args.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    if (working_type(kind, sig, i) == kQubit) {
+      call.operands.push_back(BRINTAVEL_TRY(resolve_qubit_operand(args[i], sig.name, ctx)));
+    } else {
+      call.arguments.push_back(BRINTAVEL_TRY(resolve_scalar_operand(args[i], sig.name, ctx)));
+    }
+  }
+  out.emplace_back(std::move(call));
+  return {};
+}
+
+}  // namespace
+
+qasm::IndexedIdentifier register_element(std::string_view name, std::int64_t index) {
+  return qasm::IndexedIdentifier{std::string(name), qasm::Expression(qasm::IntLiteral{index})};
+}
+
+void append_type_list(std::string& out, std::span<const std::string_view> types) {
+  out.push_back('[');
+  for (std::size_t i = 0; i < types.size(); ++i) {
+    if (i > 0) out.append(", ");
+    text::append_quoted(out, types[i]);
+  }
+  out.push_back(']');
+}
+
+Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
+                                                      std::string_view callee,
+                                                      LoweringContext& ctx) {
+  auto not_constant = [&] {
+    return unsupported(cat("qubit operand for ", q(callee),
+                           " is not a compile-time constant; runtime qubit allocation is not supported"));
+  };
+  std::int64_t index;
+  if (const auto* p = std::get_if<ir::PtrConst>(&operand)) {
+    index = p->index;
+  } else if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
+    auto recorded = ctx.lookup_pointer_index(s->name);
+    if (!recorded) return not_constant();
+    index = *recorded;
+  } else if (std::holds_alternative<ir::GlobalRef>(operand) ||
+             std::holds_alternative<ir::GetElementPtr>(operand)) {
+    return not_constant();
+  } else {
+    return unsupported(cat("could not resolve qubit operand for ", q(callee)));
+  }
+  if (index < 0)
+    return unsupported(cat("qubit operand for ", q(callee), " has negative index ", index,
+                           "; qubit and result indices must be non-negative"));
+  ctx.note_qubit_index(index);
+  return register_element("q", index);
+}
+
+Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
+                                                       std::string_view callee,
+                                                       LoweringContext& ctx) {
+  std::optional<std::int64_t> index;
+  if (const auto* p = std::get_if<ir::PtrConst>(&operand)) {
+    index = p->index;
+  } else if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
+    index = ctx.lookup_pointer_index(s->name);
+  }
+  if (!index)
+    return unsupported(cat("result operand for ", q(callee),
+                           " is not a compile-time constant; runtime result allocation is not supported"));
+  if (*index < 0)
+    return unsupported(cat("result operand for ", q(callee), " has negative index ", *index,
+                           "; qubit and result indices must be non-negative"));
+  ctx.note_result_index(*index);
+  return register_element("c", *index);
+}
+
+Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
+                                                std::string_view callee, LoweringContext& ctx) {
+  if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
+    auto v = fits_i64(i->value);
+    if (!v)
+      return unsupported(cat("integer constant ", i->value,
+                             " does not fit in i64; larger widths are not supported"));
+    return qasm::IntLiteral{*v};
+  }
+  if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return qasm::BoolLiteral{b->value};
+  if (const auto* f = std::get_if<ir::ConstFloat>(&operand)) return qasm::FloatLiteral{f->value};
+  if (const auto* s = std::get_if<ir::Ssa>(&operand)) return ctx.lookup_value(s->name);
+  return unsupported(cat("unsupported scalar operand form for ", q(callee)));
+}
+
+Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<const ir::Operand> args,
+                   std::optional<std::string_view> result, LoweringContext& ctx,
+                   qasm::StatementList& out) {
+  static constexpr std::array<std::string_view, 2> kQubitResult = {kQubit, kResult};
+  static constexpr std::array<std::string_view, 1> kQubitOnly = {kQubit};
+  static constexpr std::array<std::string_view, 1> kResultOnly = {kResult};
+
+  if (std::holds_alternative<NoOp>(kind)) return {};
+  if (const auto* gate = std::get_if<Gate>(&kind)) return build_gate(*gate, kind, sig, args, ctx, out);
+  if (std::holds_alternative<GeneralizedControlled>(kind))
+    return build_controlled_gate(sig, args, ctx, out);
+
+  if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
+    bool reset = std::holds_alternative<MeasureAndReset>(kind);
+    BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitResult,
+                                          reset ? "measure-and-reset" : "measurement"));
+    auto qubit = BRINTAVEL_TRY(resolve_qubit_operand(args[0], sig.name, ctx));
+    auto target = BRINTAVEL_TRY(resolve_result_operand(args[1], sig.name, ctx));
+    if (reset) {
+      out.emplace_back(qasm::Measure{qubit, std::move(target)});
+      out.emplace_back(qasm::Reset{std::move(qubit)});
+    } else {
+      out.emplace_back(qasm::Measure{std::move(qubit), std::move(target)});
+    }
+    return {};
+  }
+  if (std::holds_alternative<ResetQubit>(kind)) {
+    BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
+    out.emplace_back(qasm::Reset{BRINTAVEL_TRY(resolve_qubit_operand(args[0], sig.name, ctx))});
+    return {};
+  }
+  // ReadResult: no statement; the call's value is the result bit itself.
+  BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
+  auto bit = BRINTAVEL_TRY(resolve_result_operand(args[0], sig.name, ctx));
+  if (result)
+    BRINTAVEL_CHECK(ctx.bind_value(*result, qasm::make_index(qasm::Identifier{bit.name},
+                                                             std::move(*bit.index))));
+  return {};
+}
+
+}  // namespace brintavel::builders

@@ -1,0 +1,51 @@
+// Builders: turn one QIR call into OpenQASM statements, insisting on a static circuit
+// (every qubit and result operand resolves to a constant index).
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "builders/profile.hpp"
+#include "error.hpp"
+#include "ir/model.hpp"
+#include "qasm/model.hpp"
+#include "signatures.hpp"
+#include "translator/context.hpp"
+
+namespace brintavel::builders {
+
+using translator::LoweringContext;
+
+// Lowers one call with the builder `kind`, appending its statements to `out`.
+Status run_builder(const BuilderKind& kind, const Signature& signature,
+                   std::span<const ir::Operand> args, std::optional<std::string_view> result,
+                   LoweringContext& context, qasm::StatementList& out);
+
+// q[i] for a constant qubit pointer; raises the highest qubit index.
+Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
+                                                      std::string_view callee,
+                                                      LoweringContext& context);
+// c[j] for a constant result pointer; raises the highest result index.
+Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
+                                                       std::string_view callee,
+                                                       LoweringContext& context);
+// A classical gate argument (an angle) as an expression.
+Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
+                                                std::string_view callee, LoweringContext& context);
+
+// The native controlled gate for a controlled operation, if the gate set has one.
+std::optional<std::string_view> controlled_gate_for(std::string_view op, std::int64_t controls,
+                                                    std::int64_t targets);
+
+// The generalized controlled-gate builder (controlled.cpp).
+Status build_controlled_gate(const Signature& signature, std::span<const ir::Operand> args,
+                             LoweringContext& context, qasm::StatementList& out);
+
+// A register element name[index].
+qasm::IndexedIdentifier register_element(std::string_view name, std::int64_t index);
+
+// ["Qubit", "Result"]: a list of types, each in quoted form.
+void append_type_list(std::string& out, std::span<const std::string_view> types);
+
+}  // namespace brintavel::builders

@@ -1,0 +1,381 @@
+#include "cfg.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace brintavel::cfg {
+
+using qasm::BinaryOperator;
+using qasm::Expression;
+using qasm::StatementList;
+using text::cat;
+using text::q;
+using translator::BlockLowering;
+
+namespace {
+
+using NodeId = std::uint32_t;  // a node's rank in ascending label order
+
+enum Rule : std::uint8_t { kEmptyArm, kSequence, kSelfLoop, kDiamond, kTriangle, kWhile, kRuleCount };
+
+// A match: the rule, the node it matched at, and the other node the rule picked (the empty
+// arm x of A, the merged block m of B, the arm x of E, the loop body x of F).
+struct Match {
+  Rule rule;
+  NodeId n;
+  NodeId other = 0;
+};
+
+class Structurer {
+ public:
+  Structurer(std::vector<BlockLowering>& blocks, translator::SizeBudget* budget)
+      : budget_(budget) {
+    std::size_t count = blocks.size();
+    std::vector<std::size_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return blocks[a].label < blocks[b].label; });
+    lowering_.reserve(count);
+    for (std::size_t i : order) lowering_.push_back(std::move(blocks[i]));
+    alive_.assign(count, true);
+    succs_.resize(count);
+    preds_.resize(count);
+    live_count_ = count;
+  }
+
+  // Validation and set-up; `input_labels` are the labels in source order.
+  Status set_up(const std::vector<std::string_view>& input_labels, std::string_view entry) {
+    for (std::string_view label : input_labels) {
+      // The lowerings are sorted, so a duplicate is found in source order by the second
+      // time its label is inserted.
+      if (!ids_.try_emplace(label, 0).second)
+        return unsupported(cat("duplicate block label `%", label, "`"));
+    }
+    for (NodeId id = 0; id < lowering_.size(); ++id) ids_[lowering_[id].label] = id;
+    auto entry_it = ids_.find(entry);
+    if (entry_it == ids_.end())
+      return control_flow_error(cat("entry block ", q(entry), " not found among block lowerings"));
+    entry_ = entry_it->second;
+    for (const BlockLowering& b : lowering_)
+      for (std::string_view s : b.successors)
+        if (!ids_.contains(s))
+          return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
+    for (NodeId id = 0; id < lowering_.size(); ++id)
+      for (std::string_view s : lowering_[id].successors) add_edge(id, ids_[s]);
+    return {};
+  }
+
+  Status reduce(Strategy strategy) {
+    if (strategy == Strategy::Incremental) {
+      for (NodeId id = 0; id < lowering_.size(); ++id) refresh(id);
+      touched_.clear();
+      while (auto m = next_from_candidates()) {
+        BRINTAVEL_CHECK(apply(*m));
+        refresh_touched();
+      }
+    } else {
+      while (auto m = next_by_rescan()) {
+        BRINTAVEL_CHECK(apply(*m));
+        touched_.clear();
+      }
+    }
+    return {};
+  }
+
+  Result<StatementList> finish() {
+    if (live_count_ == 1 && alive_[entry_] && succs_[entry_].empty())
+      return std::move(lowering_[entry_].statements);
+    std::string list = "[";
+    bool first = true;
+    for (NodeId id = 0; id < lowering_.size(); ++id) {
+      if (!alive_[id]) continue;
+      if (!first) list.append(", ");
+      first = false;
+      text::append_quoted(list, lowering_[id].label);
+    }
+    list.push_back(']');
+    return control_flow_error(cat("could not reduce CFG to a single block; remaining blocks: ", list,
+                                  ". brintavel supports only structured control flow (sequence, "
+                                  "if/else, simple while)."));
+  }
+
+ private:
+  // ---- Graph operations ---------------------------------------------------------------
+
+  void add_edge(NodeId from, NodeId to) {
+    auto& s = succs_[from];
+    if (std::find(s.begin(), s.end(), to) != s.end()) return;
+    s.push_back(to);
+    preds_[to].insert(from);
+    touched_.push_back(from);
+    touched_.push_back(to);
+  }
+
+  void remove_node(NodeId v) {
+    for (NodeId s : succs_[v]) {
+      preds_[s].erase(v);
+      touched_.push_back(s);
+    }
+    for (NodeId p : preds_[v]) {
+      auto& ps = succs_[p];
+      ps.erase(std::remove(ps.begin(), ps.end(), v), ps.end());
+      touched_.push_back(p);
+    }
+    succs_[v].clear();
+    preds_[v].clear();
+    alive_[v] = false;
+    --live_count_;
+    touched_.push_back(v);
+  }
+
+  void set_successors(NodeId v, std::initializer_list<NodeId> targets) {
+    for (NodeId s : succs_[v]) {
+      preds_[s].erase(v);
+      touched_.push_back(s);
+    }
+    succs_[v].clear();
+    touched_.push_back(v);
+    for (NodeId t : targets) add_edge(v, t);
+  }
+
+  bool one_pred(NodeId v) const { return preds_[v].size() == 1; }
+  bool one_succ(NodeId v) const { return succs_[v].size() == 1; }
+  bool two_succs(NodeId v) const { return succs_[v].size() == 2; }
+
+  // ---- Rule matching ------------------------------------------------------------------
+
+  std::optional<NodeId> match_rule(Rule rule, NodeId n) const {
+    if (!alive_[n]) return std::nullopt;
+    const auto& s = succs_[n];
+    switch (rule) {
+      case kEmptyArm:
+        if (!two_succs(n)) return std::nullopt;
+        for (auto [x, o] : {std::pair{s[0], s[1]}, std::pair{s[1], s[0]}}) {
+          if (o == n || !one_pred(x) || !one_succ(x) || succs_[x][0] != o) continue;
+          if (preds_[o].size() != 2 || !preds_[o].contains(n) || !preds_[o].contains(x)) continue;
+          if (!lowering_[x].statements.empty()) continue;
+          return x;
+        }
+        return std::nullopt;
+      case kSequence:
+        if (one_succ(n) && s[0] != n && one_pred(s[0])) return s[0];
+        return std::nullopt;
+      case kSelfLoop:
+        if (two_succs(n) && (s[0] == n || s[1] == n)) return n;
+        return std::nullopt;
+      case kDiamond: {
+        if (!two_succs(n)) return std::nullopt;
+        NodeId t = s[0], f = s[1];
+        if (one_pred(t) && one_succ(t) && one_pred(f) && one_succ(f) && succs_[t][0] == succs_[f][0])
+          return n;
+        return std::nullopt;
+      }
+      case kTriangle:
+        if (!two_succs(n)) return std::nullopt;
+        for (auto [x, y] : {std::pair{s[0], s[1]}, std::pair{s[1], s[0]}})
+          if (one_pred(x) && one_succ(x) && succs_[x][0] == y) return x;
+        return std::nullopt;
+      case kWhile:
+        if (!two_succs(n)) return std::nullopt;
+        for (NodeId x : {s[0], s[1]})
+          if (one_pred(x) && one_succ(x) && succs_[x][0] == n) return x;
+        return std::nullopt;
+      case kRuleCount:
+        break;
+    }
+    return std::nullopt;
+  }
+
+  std::optional<Match> next_by_rescan() const {
+    for (int r = 0; r < kRuleCount; ++r)
+      for (NodeId n = 0; n < lowering_.size(); ++n)
+        if (auto other = match_rule(Rule(r), n)) return Match{Rule(r), n, *other};
+    return std::nullopt;
+  }
+
+  std::optional<Match> next_from_candidates() const {
+    for (int r = 0; r < kRuleCount; ++r) {
+      if (candidates_[r].empty()) continue;
+      NodeId n = *candidates_[r].begin();
+      return Match{Rule(r), n, *match_rule(Rule(r), n)};
+    }
+    return std::nullopt;
+  }
+
+  void refresh(NodeId n) {
+    for (int r = 0; r < kRuleCount; ++r) {
+      if (match_rule(Rule(r), n))
+        candidates_[r].insert(n);
+      else
+        candidates_[r].erase(n);
+    }
+  }
+
+  // A node's matches depend on its own successors and on the predecessors, successors and
+  // statements of those successors. The roles that read a successor's successors or
+  // statements need it to have one predecessor, and the roles that read its predecessors
+  // need at most two; so a change at v can only alter the matches of v and, while v has at
+  // most two predecessors, of those predecessors. (Rewrites never raise a node's number of
+  // predecessors, and a node that gains one is touched itself.)
+  void refresh_touched() {
+    std::vector<NodeId> pending;
+    pending.swap(touched_);
+    std::sort(pending.begin(), pending.end());
+    pending.erase(std::unique(pending.begin(), pending.end()), pending.end());
+    std::vector<NodeId> affected = pending;
+    for (NodeId v : pending)
+      if (preds_[v].size() <= 2) affected.insert(affected.end(), preds_[v].begin(), preds_[v].end());
+    for (NodeId v : affected) refresh(v);
+    touched_.clear();
+  }
+
+  // ---- Rewrites -----------------------------------------------------------------------
+
+  Expression take_condition(NodeId n, const char* invariant) {
+    auto& c = lowering_[n].condition;
+    if (!c) invariant_failed(invariant);
+    Expression e = std::move(*c);
+    c.reset();
+    return e;
+  }
+
+  Result<StatementList> copy_charged(const StatementList& list, NodeId n) {
+    if (budget_) BRINTAVEL_CHECK(budget_->charge(qasm::count_nodes(list), "block", lowering_[n].label));
+    return qasm::copy_statements(list);
+  }
+
+  static Expression negated(Expression c) {
+    return qasm::make_binary(BinaryOperator::Eq, std::move(c), qasm::IntLiteral{0});
+  }
+
+  // Appends m's statements to n and lets n end the way m ended.
+  void absorb(NodeId n, NodeId m) {
+    BlockLowering& ln = lowering_[n];
+    BlockLowering& lm = lowering_[m];
+    ln.statements.insert(ln.statements.end(), std::make_move_iterator(lm.statements.begin()),
+                         std::make_move_iterator(lm.statements.end()));
+    lm.statements.clear();
+    ln.condition = std::move(lm.condition);
+    ln.successors = std::move(lm.successors);
+  }
+
+  Status apply(const Match& m) {
+    NodeId n = m.n;
+    BlockLowering& ln = lowering_[n];
+    touched_.push_back(n);
+    switch (m.rule) {
+      case kEmptyArm: {
+        NodeId x = m.other;
+        NodeId o = succs_[x][0];
+        std::vector<NodeId> after(succs_[o].begin(), succs_[o].end());
+        absorb(n, o);
+        remove_node(x);
+        remove_node(o);
+        for (NodeId s : after) add_edge(n, s);
+        break;
+      }
+      case kSequence: {
+        NodeId mm = m.other;
+        std::vector<NodeId> after(succs_[mm].begin(), succs_[mm].end());
+        absorb(n, mm);
+        remove_node(mm);
+        for (NodeId s : after) add_edge(n, s);
+        break;
+      }
+      case kSelfLoop: {
+        NodeId exit = succs_[n][0] == n ? succs_[n][1] : succs_[n][0];
+        Expression c = take_condition(n, "self-loop requires a conditional branch");
+        bool continue_on_true = ids_.at(ln.successors[0]) == n;
+        StatementList body = BRINTAVEL_TRY(copy_charged(ln.statements, n));
+        ln.statements.emplace_back(
+            qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
+        ln.successors = {lowering_[exit].label};
+        set_successors(n, {exit});
+        break;
+      }
+      case kDiamond: {
+        NodeId t = ids_.at(ln.successors[0]);
+        NodeId f = ids_.at(ln.successors[1]);
+        NodeId join = succs_[t][0];
+        StatementList then_body = std::move(lowering_[t].statements);
+        StatementList else_body = std::move(lowering_[f].statements);
+        Expression c = take_condition(n, "conditional branch without a condition");
+        if (!then_body.empty() || !else_body.empty())
+          ln.statements.emplace_back(qasm::If(std::move(then_body), std::move(else_body), std::move(c)));
+        ln.successors = {lowering_[join].label};
+        remove_node(t);
+        remove_node(f);
+        add_edge(n, join);
+        break;
+      }
+      case kTriangle: {
+        NodeId x = m.other;
+        NodeId y = succs_[x][0];
+        StatementList arm = std::move(lowering_[x].statements);
+        Expression c = take_condition(n, "conditional branch without a condition");
+        bool arm_on_true = ids_.at(ln.successors[0]) == x;
+        if (!arm.empty()) {
+          if (arm_on_true)
+            ln.statements.emplace_back(qasm::If(std::move(arm), {}, std::move(c)));
+          else
+            ln.statements.emplace_back(qasm::If({}, std::move(arm), std::move(c)));
+        }
+        ln.successors = {lowering_[y].label};
+        remove_node(x);
+        break;
+      }
+      case kWhile: {
+        NodeId x = m.other;
+        NodeId y = succs_[n][0] == x ? succs_[n][1] : succs_[n][0];
+        StatementList body = std::move(lowering_[x].statements);
+        StatementList header = BRINTAVEL_TRY(copy_charged(ln.statements, n));
+        Expression c = take_condition(n, "while needs a conditional branch");
+        bool continue_on_true = ids_.at(ln.successors[0]) == x;
+        body.insert(body.end(), std::make_move_iterator(header.begin()),
+                    std::make_move_iterator(header.end()));
+        ln.statements.emplace_back(
+            qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
+        ln.successors = {lowering_[y].label};
+        remove_node(x);
+        set_successors(n, {y});
+        break;
+      }
+      case kRuleCount:
+        break;
+    }
+    return {};
+  }
+
+  translator::SizeBudget* budget_;
+  std::vector<BlockLowering> lowering_;  // by node id
+  std::unordered_map<std::string_view, NodeId> ids_;
+  std::vector<bool> alive_;
+  std::vector<std::vector<NodeId>> succs_;  // distinct, in the order the edges were added
+  std::vector<std::unordered_set<NodeId>> preds_;
+  std::size_t live_count_ = 0;
+  NodeId entry_ = 0;
+  std::array<std::set<NodeId>, kRuleCount> candidates_;
+  std::vector<NodeId> touched_;
+};
+
+}  // namespace
+
+Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
+                                             std::string_view entry,
+                                             translator::SizeBudget* budget, Strategy strategy) {
+  if (blocks.empty()) return StatementList{};
+  std::vector<std::string_view> input_labels;
+  input_labels.reserve(blocks.size());
+  for (const BlockLowering& b : blocks) input_labels.push_back(b.label);
+  Structurer s(blocks, budget);
+  BRINTAVEL_CHECK(s.set_up(input_labels, entry));
+  BRINTAVEL_CHECK(s.reduce(strategy));
+  return s.finish();
+}
+
+}  // namespace brintavel::cfg

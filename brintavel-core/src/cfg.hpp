@@ -1,0 +1,28 @@
+// Control-flow structuring: reduces the branch graph of the lowered blocks to one
+// statement list with nested if/else and while statements.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "error.hpp"
+#include "qasm/model.hpp"
+#include "translator/context.hpp"
+
+namespace brintavel::cfg {
+
+// How the next rewrite is found. Both give the same result: the rules are tried in order
+// A to F, and each rule takes the first matching node in ascending byte-wise label order.
+enum class Strategy {
+  Incremental,  // keep the set of matching nodes of every rule up to date after each rewrite
+  Rescan,       // rescan every node for every rule after each rewrite (quadratic; for testing)
+};
+
+// Consumes the block lowerings (in source order; the entry block is `entry`). Copies of
+// loop-header statements are charged to `budget` when one is given.
+Result<qasm::StatementList> structure_control_flow(std::vector<translator::BlockLowering> blocks,
+                                                   std::string_view entry,
+                                                   translator::SizeBudget* budget = nullptr,
+                                                   Strategy strategy = Strategy::Incremental);
+
+}  // namespace brintavel::cfg

@@ -1,0 +1,359 @@
+#include "ir/instruction_parser.hpp"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+namespace brintavel::ir {
+
+using text::cat;
+using text::q;
+
+namespace {
+
+struct Parts {
+  std::string_view line;                   // comment removed, trimmed
+  std::optional<std::string_view> result;  // %name before =, without the %
+  std::string_view opcode;
+  std::string_view rest;                   // operand text after the opcode
+};
+
+Parts split_instruction(std::string_view text_in) {
+  Parts p;
+  p.line = text::trim(text::before_first(text_in, ';'));
+  std::string_view body = p.line;
+  if (std::size_t eq = p.line.find('='); eq != std::string_view::npos) {
+    std::string_view lhs = text::trim(p.line.substr(0, eq));
+    if (lhs.starts_with('%')) {
+      p.result = lhs.substr(1);
+      body = text::trim_start(p.line.substr(eq + 1));
+    }
+  }
+  for (;;) {
+    std::string_view w = first_word(body);
+    if (w != "tail" && w != "musttail" && w != "notail") break;
+    body = after_first_word(body);
+  }
+  p.opcode = first_word(body);
+  p.rest = after_first_word(body);
+  return p;
+}
+
+// The text after the first word of `s` (which has no leading white space), untrimmed.
+std::string_view text_after_word(std::string_view s, std::string_view word) {
+  return s.substr(word.size());
+}
+
+// Position of " to " at bracket depth 0, or npos.
+std::size_t find_to_clause(std::string_view s) {
+  long long depth = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    char c = s[i];
+    if (c == '(' || c == '[' || c == '<' || c == '{') {
+      ++depth;
+    } else if (c == ')' || c == ']' || c == '>' || c == '}') {
+      --depth;
+    } else if (depth == 0 && c == ' ' && s.substr(i, 4) == " to ") {
+      return i;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// From an opening parenthesis at s[open], the position of the one that closes it, or npos.
+std::size_t matching_paren(std::string_view s, std::size_t open) {
+  long long depth = 0;
+  for (std::size_t i = open; i < s.size(); ++i) {
+    if (s[i] == '(') {
+      ++depth;
+    } else if (s[i] == ')') {
+      if (--depth == 0) return i;
+    }
+  }
+  return std::string_view::npos;
+}
+
+Result<Instruction> parse_call(const Parts& p, TextPool& pool) {
+  std::string_view rest = p.rest;
+  std::string_view return_type = first_word(rest);
+  std::string_view s = text::trim_start(text_after_word(rest, return_type));
+  if (s.starts_with('(')) {
+    std::size_t close = matching_paren(s, 0);
+    if (close == std::string_view::npos)
+      return parse_error(cat("call function-type prefix has unbalanced parens: ", q(rest)));
+    s = s.substr(close + 1);
+  }
+  s = text::trim_start(s);
+  auto callee = parse_global_name(s);
+  if (!callee) return parse_error(cat("could not parse callee in call: ", q(rest)));
+  std::size_t open = callee->rest.find('(');
+  if (open == std::string_view::npos)
+    return parse_error(cat("call missing ( after callee name: ", q(rest)));
+  std::size_t close = matching_paren(callee->rest, open);
+  if (close == std::string_view::npos)
+    return parse_error(cat("call has unbalanced parens: ", q(rest)));
+  std::string_view arg_text = callee->rest.substr(open + 1, close - open - 1);
+
+  Call call{callee->name, {}, return_type, p.result};
+  if (!text::trim(arg_text).empty()) {
+    auto pieces = BRINTAVEL_TRY(split_top_level(arg_text));
+    call.args.reserve(pieces.size());
+    for (std::string_view piece : pieces) call.args.push_back(BRINTAVEL_TRY(parse_operand(piece, pool)));
+  }
+  return call;
+}
+
+std::optional<std::string_view> label_reference(std::string_view piece) {
+  if (piece.size() <= 4 || !piece.starts_with("label")) return std::nullopt;
+  std::string_view after = text::trim_start(piece.substr(5));
+  if (!after.starts_with('%')) return std::nullopt;
+  return parse_label_name(after.substr(1));
+}
+
+Result<Instruction> parse_br(const Parts& p) {
+  std::string_view r = text::trim(p.rest);
+  if (r.size() > 4 && r.starts_with("label")) {
+    std::string_view after = text::trim_start(r.substr(5));
+    if (!after.starts_with('%')) return parse_error(cat("br label missing %<target>: ", q(p.rest)));
+    return Br{parse_label_name(after.substr(1))};
+  }
+  if (r.size() >= 3 && r.starts_with("i1 ")) {
+    auto pieces = BRINTAVEL_TRY(split_top_level(r.substr(3)));
+    if (pieces.size() != 3)
+      return parse_error(cat("br i1 expects cond, true_label, false_label: ", q(p.rest)));
+    CondBr br;
+    std::string_view cond = pieces[0];
+    if (cond.starts_with('%')) {
+      br.condition = cond.substr(1);
+    } else if (cond == "0" || cond == "false") {
+      br.condition = false;
+    } else if (cond == "1" || cond == "true") {
+      br.condition = true;
+    } else {
+      return parse_error(cat("unsupported constant branch condition ", q(cond)));
+    }
+    for (int k = 1; k <= 2; ++k) {
+      auto label = label_reference(pieces[k]);
+      if (!label) return parse_error(cat("br i1 expected 'label %name', got ", q(pieces[k])));
+      (k == 1 ? br.true_label : br.false_label) = *label;
+    }
+    return br;
+  }
+  return parse_error(cat("unsupported br form: ", q(p.rest)));
+}
+
+Result<Instruction> parse_logic(const Parts& p, LogicOp op, TextPool& pool) {
+  if (!p.result) return parse_error(cat(p.opcode, " without SSA result assignment"));
+  std::string_view ty = first_word(p.rest);
+  if (ty != "i1")
+    return parse_error(cat(p.opcode, " on ", ty, " not yet supported (only i1 is handled)"));
+  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(p.rest, ty)));
+  if (pieces.size() != 2)
+    return parse_error(cat(p.opcode, " expects two operands: ", q(p.rest)));
+  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
+  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  return Logic{op, std::move(lhs), std::move(rhs), *p.result};
+}
+
+Result<Instruction> parse_arith(const Parts& p, ArithOp op, TextPool& pool) {
+  if (!p.result) return parse_error(cat(p.opcode, " without SSA result assignment"));
+  std::string_view s = p.rest;
+  for (std::string_view w = first_word(s); w == "nuw" || w == "nsw"; w = first_word(s))
+    s = after_first_word(s);
+  std::string_view ty = first_word(s);
+  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(s, ty)));
+  if (pieces.size() != 2)
+    return parse_error(cat(p.opcode, " expects two operands: ", q(p.rest)));
+  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
+  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  return Arith{op, std::move(lhs), std::move(rhs), *p.result};
+}
+
+Result<Instruction> parse_icmp(const Parts& p, TextPool& pool) {
+  if (!p.result) return parse_error("icmp without SSA result assignment");
+  std::string_view predicate = first_word(p.rest);
+  std::string_view after_predicate = after_first_word(p.rest);
+  std::string_view ty = first_word(after_predicate);
+  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(after_predicate, ty)));
+  if (pieces.size() != 2) return parse_error(cat("icmp expects two operands: ", q(p.rest)));
+  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
+  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  return Icmp{predicate, std::move(lhs), std::move(rhs), *p.result};
+}
+
+Result<Instruction> parse_select(const Parts& p, TextPool& pool) {
+  if (!p.result) return parse_error("select without SSA result assignment");
+  std::string_view cond_ty = first_word(p.rest);
+  if (cond_ty != "i1")
+    return parse_error(cat("select condition must be typed `i1`, got ", q(cond_ty)));
+  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(p.rest, cond_ty)));
+  if (pieces.size() != 3)
+    return parse_error(
+        cat("select expects three comma-separated operands (cond, then, else): ", q(p.rest)));
+  Operand cond = BRINTAVEL_TRY(parse_typed_operand("i1", pieces[0], pool));
+  std::string_view then_ty = first_word(pieces[1]);
+  Operand then_value =
+      BRINTAVEL_TRY(parse_typed_operand(then_ty, after_first_word(pieces[1]), pool));
+  std::string_view else_ty = first_word(pieces[2]);
+  if (else_ty != then_ty)
+    return parse_error(
+        cat("select branch types must match, got then=", q(then_ty), " else=", q(else_ty)));
+  Operand else_value =
+      BRINTAVEL_TRY(parse_typed_operand(else_ty, after_first_word(pieces[2]), pool));
+  return Select{std::move(cond), std::move(then_value), std::move(else_value), then_ty,
+                *p.result};
+}
+
+Result<Instruction> parse_phi(const Parts& p, TextPool& pool) {
+  if (!p.result) return parse_error("phi without SSA result assignment");
+  std::string_view ty = first_word(p.rest);
+  std::string_view s = text_after_word(p.rest, ty);
+  Phi phi{ty, {}, *p.result};
+  std::size_t i = 0;
+  for (;;) {
+    while (i < s.size() && (text::is_ascii_space(s[i]) || s[i] == ',')) ++i;
+    if (i >= s.size()) break;
+    if (s[i] != '[')
+      return parse_error(cat("phi malformed incoming starting at ", q(s.substr(i))));
+    std::size_t close = s.find(']', i + 1);
+    if (close == std::string_view::npos) return parse_error("phi incoming missing ]");
+    std::string_view inner = s.substr(i + 1, close - i - 1);
+    auto pieces = BRINTAVEL_TRY(split_top_level(inner));
+    if (pieces.size() != 2)
+      return parse_error(cat("phi incoming must have value and predecessor: [", inner, "]"));
+    Operand value = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
+    if (!pieces[1].starts_with('%'))
+      return parse_error(cat("phi incoming predecessor must be %<label>, got ", q(pieces[1])));
+    phi.incomings.push_back(PhiIncoming{std::move(value), parse_label_name(pieces[1].substr(1))});
+    i = close + 1;
+  }
+  if (phi.incomings.empty()) return parse_error("phi has no incomings");
+  return phi;
+}
+
+Result<Instruction> parse_inttoptr(const Parts& p, TextPool& pool) {
+  if (!p.result) return parse_error("inttoptr without SSA result assignment");
+  std::string_view r = text::trim(p.rest);
+  std::size_t to = find_to_clause(r);
+  if (to == std::string_view::npos)
+    return parse_error(cat("inttoptr without a `to` clause: ", q(p.rest)));
+  Operand value = BRINTAVEL_TRY(parse_operand(r.substr(0, to), pool));
+  return IntToPtr{std::move(value), *p.result};
+}
+
+// ---- Tolerated forms: the modelled kind when the simple form matches, else Ignored. ----
+
+std::optional<std::vector<std::string_view>> split_quietly(std::string_view s) {
+  auto pieces = split_top_level(text::trim(text::before_first(s, ';')));
+  if (!pieces) return std::nullopt;
+  return std::move(*pieces);
+}
+
+std::optional<Instruction> parse_load(const Parts& p) {
+  if (!p.result) return std::nullopt;
+  auto pieces = split_quietly(p.rest);
+  if (!pieces || pieces->size() < 2) return std::nullopt;
+  auto pointer = first_local_name((*pieces)[1]);
+  if (!pointer) return std::nullopt;
+  return Load{*pointer, *p.result};
+}
+
+std::optional<Instruction> parse_store(const Parts& p, TextPool& pool) {
+  auto pieces = split_quietly(p.rest);
+  if (!pieces || pieces->size() < 2) return std::nullopt;
+  std::string_view first = (*pieces)[0];
+  std::size_t space = 0;
+  while (space < first.size() && !text::is_ascii_space(first[space])) ++space;
+  if (space == first.size()) return std::nullopt;
+  auto value = parse_typed_operand(first.substr(0, space), text::trim(first.substr(space)), pool);
+  if (!value) return std::nullopt;
+  auto pointer = first_local_name((*pieces)[1]);
+  if (!pointer) return std::nullopt;
+  return Store{std::move(*value), *pointer};
+}
+
+// zext and bitcast: the name of the local value before the ` to ` clause.
+std::optional<std::string_view> cast_source(const Parts& p) {
+  if (!p.result) return std::nullopt;
+  std::string_view r = text::trim(p.rest);
+  std::size_t to = find_to_clause(r);
+  if (to == std::string_view::npos) return std::nullopt;
+  return first_local_name(r.substr(0, to));
+}
+
+std::optional<std::uint64_t> parse_gep_index(std::string_view piece) {
+  if (!piece.starts_with("i32 ") && !piece.starts_with("i64 ")) return std::nullopt;
+  std::string_view digits = piece.substr(4);
+  if (digits.starts_with('+')) digits.remove_prefix(1);
+  if (digits.empty()) return std::nullopt;
+  for (char c : digits)
+    if (!text::is_ascii_digit(c)) return std::nullopt;
+  std::uint64_t v;
+  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+  if (ec != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
+  return v;
+}
+
+std::optional<Instruction> parse_gep(const Parts& p) {
+  if (!p.result) return std::nullopt;
+  std::string_view r = text::trim(text::before_first(p.rest, ';'));
+  if (first_word(r) == "inbounds") r = after_first_word(r);
+  auto pieces = split_quietly(r);
+  if (!pieces || pieces->size() != 4) return std::nullopt;
+  auto base = first_local_name((*pieces)[1]);
+  if (!base) return std::nullopt;
+  if ((*pieces)[2] != "i32 0" && (*pieces)[2] != "i64 0") return std::nullopt;
+  auto index = parse_gep_index((*pieces)[3]);
+  if (!index) return std::nullopt;
+  return Gep{*base, *index, *p.result};
+}
+
+Instruction or_ignored(std::optional<Instruction> parsed, std::string_view opcode) {
+  if (parsed) return std::move(*parsed);
+  return Ignored{opcode};
+}
+
+}  // namespace
+
+Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool) {
+  Parts p = split_instruction(text_in);
+  std::string_view op = p.opcode;
+  if (op.empty()) return parse_error(cat("empty instruction in block body: ", q(p.line)));
+
+  if (op == "call") return parse_call(p, pool);
+  if (op == "br") return parse_br(p);
+  if (op == "ret") return Ret{};
+  if (op == "xor") return parse_logic(p, LogicOp::Xor, pool);
+  if (op == "and") return parse_logic(p, LogicOp::And, pool);
+  if (op == "or") return parse_logic(p, LogicOp::Or, pool);
+  if (op == "add") return parse_arith(p, ArithOp::Add, pool);
+  if (op == "sub") return parse_arith(p, ArithOp::Sub, pool);
+  if (op == "mul") return parse_arith(p, ArithOp::Mul, pool);
+  if (op == "icmp") return parse_icmp(p, pool);
+  if (op == "select") return parse_select(p, pool);
+  if (op == "phi") return parse_phi(p, pool);
+  if (op == "inttoptr") return parse_inttoptr(p, pool);
+
+  if (op == "load") return or_ignored(parse_load(p), op);
+  if (op == "store") return or_ignored(parse_store(p, pool), op);
+  if (op == "zext") {
+    if (auto src = cast_source(p)) return Zext{*src, *p.result};
+    return Ignored{op};
+  }
+  if (op == "bitcast") {
+    if (auto src = cast_source(p)) return Bitcast{*src, *p.result};
+    return Ignored{op};
+  }
+  if (op == "alloca") {
+    if (p.result) return Alloca{*p.result};
+    return Ignored{op};
+  }
+  if (op == "getelementptr") return or_ignored(parse_gep(p), op);
+
+  if (op == "sext" || op == "trunc" || op == "ptrtoint" || op == "insertvalue" ||
+      op == "extractvalue")
+    return Ignored{op};
+  return Unknown{op};
+}
+
+}  // namespace brintavel::ir

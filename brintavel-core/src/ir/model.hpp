@@ -1,0 +1,207 @@
+// The in-memory form of one parsed QIR module.
+//
+// The model is shallow: it keeps only what the translator lowers and holds LLVM types as
+// their source text. Every text in it (names, labels, type words) is a view into the
+// module's source text, which the Module borrows: the text passed to parse_module must
+// outlive the Module. Names are stored without their % or @ sigil.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "ir/text.hpp"
+
+namespace brintavel::ir {
+
+using text::Int128;
+
+// Owns the few texts of a module that are not views of its source: instructions joined
+// from several lines, and operand values whose words had to be re-joined. Element
+// addresses stay put as the pool grows and when it is moved.
+class TextPool {
+ public:
+  std::string_view keep(std::string text) { return texts_.emplace_back(std::move(text)); }
+
+ private:
+  std::deque<std::string> texts_;
+};
+
+// ---- Operands ------------------------------------------------------------------------
+
+// An integer literal of a type other than i1 (and of i1 when it is not 0, 1, true, false).
+struct ConstInt {
+  Int128 value;
+};
+// An i1 literal: 0, 1, true or false.
+struct ConstBool {
+  bool value;
+};
+// A literal of type half, float or double.
+struct ConstFloat {
+  double value;
+};
+// A constant pointer: `inttoptr (i64 N to T*)` or `null` of a pointer type other than i8*.
+struct PtrConst {
+  std::optional<std::string_view> struct_name;  // Qubit for %Qubit*; absent for ptr, i8*
+  std::int64_t index = 0;
+};
+// A local value %name (all text after the %, quotes kept).
+struct Ssa {
+  std::string_view name;
+};
+// A global @name (all text after the @, quotes kept).
+struct GlobalRef {
+  std::string_view name;
+};
+// A getelementptr constant expression; its contents are not kept.
+struct GetElementPtr {};
+// bitcast (... @name ... to ...): the global's name.
+struct BitcastGlobal {
+  std::string_view name;
+};
+// null of type i8* (also i8 null).
+struct I8Null {};
+
+using Operand = std::variant<ConstInt, ConstBool, ConstFloat, PtrConst, Ssa, GlobalRef,
+                             GetElementPtr, BitcastGlobal, I8Null>;
+
+// ---- Instructions --------------------------------------------------------------------
+
+struct Call {
+  std::string_view callee;
+  std::vector<Operand> args;
+  std::string_view return_type;  // first word after `call`, verbatim
+  std::optional<std::string_view> result;
+};
+
+struct Br {
+  std::string_view target;
+};
+
+struct CondBr {
+  std::variant<std::string_view, bool> condition;  // SSA name or constant
+  std::string_view true_label;
+  std::string_view false_label;
+};
+
+struct Ret {};
+
+struct Icmp {
+  std::string_view predicate;  // as written; validated by the translator
+  Operand lhs;
+  Operand rhs;
+  std::string_view result;
+};
+
+enum class LogicOp : std::uint8_t { Xor, And, Or };
+
+struct Logic {
+  LogicOp op;
+  Operand lhs;
+  Operand rhs;
+  std::string_view result;
+};
+
+struct Select {
+  Operand cond;
+  Operand then_value;
+  Operand else_value;
+  std::string_view ty;  // type text of both value operands
+  std::string_view result;
+};
+
+enum class ArithOp : std::uint8_t { Add, Sub, Mul };
+
+struct Arith {
+  ArithOp op;
+  Operand lhs;
+  Operand rhs;
+  std::string_view result;
+};
+
+struct PhiIncoming {
+  Operand value;
+  std::string_view predecessor;  // label, without %
+};
+
+struct Phi {
+  std::string_view ty;
+  std::vector<PhiIncoming> incomings;  // never empty
+  std::string_view result;
+};
+
+// A recognised instruction that the model does not represent.
+struct Ignored {
+  std::string_view opcode;
+};
+
+struct Alloca {
+  std::string_view result;
+};
+
+struct Bitcast {
+  std::string_view source;
+  std::string_view result;
+};
+
+struct Gep {
+  std::string_view base;
+  std::uint64_t index;
+  std::string_view result;
+};
+
+struct Store {
+  Operand value;
+  std::string_view pointer;
+};
+
+struct Load {
+  std::string_view pointer;
+  std::string_view result;
+};
+
+struct Zext {
+  std::string_view source;
+  std::string_view result;
+};
+
+struct IntToPtr {
+  Operand value;
+  std::string_view result;
+};
+
+// Any other opcode; the translator rejects it.
+struct Unknown {
+  std::string_view opcode;
+};
+
+using Instruction = std::variant<Call, Br, CondBr, Ret, Icmp, Logic, Select, Arith, Phi, Ignored,
+                                 Alloca, Bitcast, Gep, Store, Load, Zext, IntToPtr, Unknown>;
+
+// ---- Module structure ----------------------------------------------------------------
+
+struct Block {
+  std::string_view label;  // empty for an unlabeled first block
+  std::vector<Instruction> instructions;
+};
+
+struct Function {
+  std::string_view name;
+  std::vector<Block> blocks;  // empty for a declaration; a definition has at least one
+  std::optional<std::string_view> profile;
+  bool is_declaration = false;
+  bool is_entry_point = false;
+};
+
+struct Module {
+  std::string_view source;  // the whole input text (borrowed)
+  std::vector<Function> functions;
+  TextPool pool;            // texts that are not views of `source`
+};
+
+}  // namespace brintavel::ir

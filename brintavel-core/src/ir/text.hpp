@@ -1,0 +1,86 @@
+// Text helpers shared by every stage: character classes, Unicode white-space trimming,
+// the quoted (debug) form of a text, and message building into one growing buffer.
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace brintavel::text {
+
+using Int128 = __int128;
+
+// Space, tab, line feed, form feed, carriage return (vertical tab is not included).
+constexpr bool is_ascii_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
+}
+
+constexpr bool is_ascii_digit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Characters of an unquoted LLVM name: letters, digits, '$', '.', '_' (no hyphen).
+constexpr bool is_name_char(char c) {
+  return is_ascii_letter(c) || is_ascii_digit(c) || c == '$' || c == '.' || c == '_';
+}
+
+// Byte length of the Unicode White_Space character that starts at `pos`, or 0.
+std::size_t space_at(std::string_view s, std::size_t pos);
+// Byte length of the Unicode White_Space character that ends just before `end`, or 0.
+std::size_t space_before(std::string_view s, std::size_t end);
+
+std::string_view trim_start(std::string_view s);
+std::string_view trim_end(std::string_view s);
+inline std::string_view trim(std::string_view s) { return trim_end(trim_start(s)); }
+
+// Skips ASCII white space only.
+std::string_view skip_ascii_space(std::string_view s);
+
+// Longest prefix of name characters.
+std::string_view name_prefix(std::string_view s);
+
+// Everything up to the first `c` (the whole text when there is none).
+inline std::string_view before_first(std::string_view s, char c) {
+  return s.substr(0, s.find(c));
+}
+
+// Whether `s` is valid UTF-8; on failure `bad_offset` receives the offset of the first bad byte.
+bool is_valid_utf8(std::string_view s, std::size_t& bad_offset);
+
+// Appends `s` between double quotes with \" \\ \t \r \n \0 escapes and \u{hex} for the
+// invisible and control characters.
+void append_quoted(std::string& out, std::string_view s);
+std::string quoted(std::string_view s);
+
+void append_int(std::string& out, std::int64_t v);
+void append_uint(std::string& out, std::uint64_t v);
+void append_int128(std::string& out, Int128 v);
+
+// Marks a text for the quoted form inside cat().
+struct Quoted {
+  std::string_view text;
+};
+inline Quoted q(std::string_view s) { return Quoted{s}; }
+
+inline void append_piece(std::string& out, std::string_view s) { out.append(s); }
+inline void append_piece(std::string& out, const char* s) { out.append(s); }
+inline void append_piece(std::string& out, const std::string& s) { out.append(s); }
+inline void append_piece(std::string& out, char c) { out.push_back(c); }
+inline void append_piece(std::string& out, Quoted s) { append_quoted(out, s.text); }
+inline void append_piece(std::string& out, Int128 v) { append_int128(out, v); }
+template <std::signed_integral T>
+void append_piece(std::string& out, T v) { append_int(out, v); }
+template <std::unsigned_integral T>
+void append_piece(std::string& out, T v) { append_uint(out, v); }
+void append_piece(std::string& out, bool) = delete;
+
+// Concatenates texts, quoted texts and integers into one string.
+template <class... Pieces>
+std::string cat(const Pieces&... pieces) {
+  std::string out;
+  (append_piece(out, pieces), ...);
+  return out;
+}
+
+}  // namespace brintavel::text

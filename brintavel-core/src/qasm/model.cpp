@@ -1,0 +1,296 @@
+#include "qasm/model.hpp"
+
+#include <algorithm>
+#include <array>
+
+namespace brintavel::qasm {
+
+std::string_view spelling(BinaryOperator op) {
+  static constexpr std::array<std::string_view, 19> kSpellings = {
+      "||", "&&", "|", "^", "&", "==", "!=", "<", "<=", ">", ">=",
+      "<<", ">>", "+", "-", "*", "/", "%", "**"};
+  return kSpellings[static_cast<std::size_t>(op)];
+}
+
+int strength(BinaryOperator op) {
+  static constexpr std::array<int, 19> kStrengths = {1, 2, 3, 4, 5, 6, 6, 7, 7, 7,
+                                                     7, 8, 8, 9, 9, 10, 10, 10, 12};
+  return kStrengths[static_cast<std::size_t>(op)];
+}
+
+// ---- Expression trees ----------------------------------------------------------------
+
+namespace {
+
+// The child slots of a node (null entries for atoms and for absent children).
+std::array<std::unique_ptr<Expression>*, 2> child_slots(Expression::Node& node) {
+  if (auto* i = std::get_if<Index>(&node)) return {&i->base, &i->index};
+  if (auto* u = std::get_if<Unary>(&node)) return {&u->operand, nullptr};
+  if (auto* b = std::get_if<Binary>(&node)) return {&b->left, &b->right};
+  return {nullptr, nullptr};
+}
+
+std::array<const Expression*, 2> children(const Expression::Node& node) {
+  if (auto* i = std::get_if<Index>(&node)) return {i->base.get(), i->index.get()};
+  if (auto* u = std::get_if<Unary>(&node)) return {u->operand.get(), nullptr};
+  if (auto* b = std::get_if<Binary>(&node)) return {b->left.get(), b->right.get()};
+  return {nullptr, nullptr};
+}
+
+// A node with the same kind and payload but no children.
+Expression::Node shallow_copy(const Expression::Node& node) {
+  return std::visit(
+      [](const auto& n) -> Expression::Node {
+        using T = std::decay_t<decltype(n)>;
+        if constexpr (std::is_same_v<T, Index>) {
+          return Index{};
+        } else if constexpr (std::is_same_v<T, Unary>) {
+          return Unary{n.op, nullptr};
+        } else if constexpr (std::is_same_v<T, Binary>) {
+          return Binary{n.op, nullptr, nullptr};
+        } else {
+          return n;
+        }
+      },
+      node);
+}
+
+}  // namespace
+
+Expression::Expression(ShallowTag, const Node& n) : node(shallow_copy(n)) {}
+
+struct ExpressionCopier {
+  static void copy_children(const Expression& from, Expression& to) {
+    struct Task {
+      const Expression* from;
+      Expression* to;
+    };
+    std::vector<Task> stack{{&from, &to}};
+    while (!stack.empty()) {
+      Task task = stack.back();
+      stack.pop_back();
+      auto sources = children(task.from->node);
+      auto slots = child_slots(task.to->node);
+      for (std::size_t k = 0; k < 2; ++k) {
+        if (!sources[k] || !slots[k]) continue;
+        *slots[k] = std::unique_ptr<Expression>(
+            new Expression(Expression::ShallowTag{}, sources[k]->node));
+        if (sources[k]->has_children()) stack.push_back({sources[k], slots[k]->get()});
+      }
+    }
+  }
+};
+
+Expression::Expression(const Expression& other) : node(shallow_copy(other.node)) {
+  if (other.has_children()) ExpressionCopier::copy_children(other, *this);
+}
+
+Expression& Expression::operator=(const Expression& other) {
+  if (this != &other) *this = Expression(other);
+  return *this;
+}
+
+Expression::~Expression() {
+  // Childless children are released by the members' own destructors; anything deeper is
+  // taken apart here, one level at a time.
+  auto slots = child_slots(node);
+  bool deep = false;
+  for (auto* slot : slots)
+    if (slot && *slot && (*slot)->has_children()) deep = true;
+  if (!deep) return;
+  std::vector<std::unique_ptr<Expression>> stack;
+  for (auto* slot : slots)
+    if (slot && *slot) stack.push_back(std::move(*slot));
+  while (!stack.empty()) {
+    std::unique_ptr<Expression> e = std::move(stack.back());
+    stack.pop_back();
+    for (auto* slot : child_slots(e->node))
+      if (slot && *slot) stack.push_back(std::move(*slot));
+  }
+}
+
+Expression make_binary(BinaryOperator op, Expression left, Expression right) {
+  return Binary{op, std::make_unique<Expression>(std::move(left)),
+                std::make_unique<Expression>(std::move(right))};
+}
+
+Expression make_not(Expression operand) {
+  return Unary{UnaryOperator::Not, std::make_unique<Expression>(std::move(operand))};
+}
+
+Expression make_index(Expression base, Expression index) {
+  return Index{std::make_unique<Expression>(std::move(base)),
+               std::make_unique<Expression>(std::move(index))};
+}
+
+TreeSize measure(const Expression& e) {
+  TreeSize size;
+  std::vector<std::pair<const Expression*, std::uint64_t>> stack{{&e, 1}};
+  while (!stack.empty()) {
+    auto [x, depth] = stack.back();
+    stack.pop_back();
+    ++size.nodes;
+    size.depth = std::max(size.depth, depth);
+    for (const Expression* c : children(x->node))
+      if (c) stack.push_back({c, depth + 1});
+  }
+  return size;
+}
+
+// ---- Statement trees -----------------------------------------------------------------
+
+namespace {
+
+// Moves the nested bodies of `list`'s statements onto `stack`, so that destroying the list
+// afterwards does not recurse.
+void detach_bodies(StatementList& list, std::vector<StatementList>& stack) {
+  for (Statement& s : list) {
+    if (auto* i = std::get_if<If>(&s.node)) {
+      if (!i->then_body.empty()) stack.push_back(std::move(i->then_body));
+      if (!i->else_body.empty()) stack.push_back(std::move(i->else_body));
+    } else if (auto* w = std::get_if<While>(&s.node)) {
+      if (!w->body.empty()) stack.push_back(std::move(w->body));
+    }
+  }
+}
+
+bool has_nested_bodies(const StatementList& list) {
+  return std::any_of(list.begin(), list.end(), [](const Statement& s) {
+    if (auto* i = std::get_if<If>(&s.node)) return !i->then_body.empty() || !i->else_body.empty();
+    if (auto* w = std::get_if<While>(&s.node)) return !w->body.empty();
+    return false;
+  });
+}
+
+// Releases lists whose statements may nest further, one level at a time.
+void release_bodies(std::initializer_list<StatementList*> lists) {
+  bool deep = false;
+  for (StatementList* l : lists) deep = deep || has_nested_bodies(*l);
+  if (!deep) return;
+  std::vector<StatementList> stack;
+  for (StatementList* l : lists) stack.push_back(std::move(*l));
+  while (!stack.empty()) {
+    StatementList list = std::move(stack.back());
+    stack.pop_back();
+    detach_bodies(list, stack);
+  }
+}
+
+// Copies a statement, leaving the bodies of an If or While empty.
+Statement copy_shallow(const Statement& s) {
+  if (auto* i = std::get_if<If>(&s.node)) return If({}, {}, i->condition);
+  if (auto* w = std::get_if<While>(&s.node)) return While({}, w->condition);
+  return s;  // no nested bodies: the ordinary copy does not recurse into statements
+}
+
+}  // namespace
+
+StatementList copy_statements(const StatementList& source) {
+  StatementList result;
+  struct Task {
+    const StatementList* from;
+    StatementList* to;
+  };
+  std::vector<Task> stack{{&source, &result}};
+  while (!stack.empty()) {
+    Task task = stack.back();
+    stack.pop_back();
+    // Reserve first: the tasks pushed below point into this list's elements.
+    task.to->reserve(task.from->size());
+    for (const Statement& s : *task.from) {
+      Statement& copy = task.to->emplace_back(copy_shallow(s));
+      if (auto* i = std::get_if<If>(&s.node)) {
+        auto& target = std::get<If>(copy.node);
+        stack.push_back({&i->then_body, &target.then_body});
+        stack.push_back({&i->else_body, &target.else_body});
+      } else if (auto* w = std::get_if<While>(&s.node)) {
+        stack.push_back({&w->body, &std::get<While>(copy.node).body});
+      }
+    }
+  }
+  return result;
+}
+
+namespace {
+
+std::uint64_t expression_nodes(const Expression& e) { return measure(e).nodes; }
+
+std::uint64_t identifier_nodes(const IndexedIdentifier& id) {
+  return 1 + (id.index ? expression_nodes(*id.index) : 0);
+}
+
+std::uint64_t own_nodes(const Statement& s) {
+  return std::visit(
+      [](const auto& n) -> std::uint64_t {
+        using T = std::decay_t<decltype(n)>;
+        if constexpr (std::is_same_v<T, IntDeclaration>) {
+          return 1 + expression_nodes(n.init);
+        } else if constexpr (std::is_same_v<T, Assignment>) {
+          return 1 + identifier_nodes(n.target) + expression_nodes(n.value);
+        } else if constexpr (std::is_same_v<T, GateCall>) {
+          std::uint64_t total = 1;
+          for (const auto& a : n.arguments) total += expression_nodes(a);
+          for (const auto& o : n.operands) total += identifier_nodes(o);
+          return total;
+        } else if constexpr (std::is_same_v<T, Measure>) {
+          return 1 + identifier_nodes(n.qubit) + identifier_nodes(n.target);
+        } else if constexpr (std::is_same_v<T, Reset>) {
+          return 1 + identifier_nodes(n.qubit);
+        } else if constexpr (std::is_same_v<T, If> || std::is_same_v<T, While>) {
+          return 1 + expression_nodes(n.condition);
+        } else {
+          return 1;
+        }
+      },
+      s.node);
+}
+
+}  // namespace
+
+std::uint64_t count_nodes(const StatementList& list) {
+  std::uint64_t total = 0;
+  std::vector<const StatementList*> stack{&list};
+  while (!stack.empty()) {
+    const StatementList* l = stack.back();
+    stack.pop_back();
+    for (const Statement& s : *l) {
+      total += own_nodes(s);
+      if (auto* i = std::get_if<If>(&s.node)) {
+        stack.push_back(&i->then_body);
+        stack.push_back(&i->else_body);
+      } else if (auto* w = std::get_if<While>(&s.node)) {
+        stack.push_back(&w->body);
+      }
+    }
+  }
+  return total;
+}
+
+If::If(StatementList then_list, StatementList else_list, Expression cond)
+    : then_body(std::move(then_list)), else_body(std::move(else_list)), condition(std::move(cond)) {}
+
+If::If(const If& other)
+    : then_body(copy_statements(other.then_body)),
+      else_body(copy_statements(other.else_body)),
+      condition(other.condition) {}
+
+If& If::operator=(const If& other) {
+  if (this != &other) *this = If(other);
+  return *this;
+}
+
+If::~If() { release_bodies({&then_body, &else_body}); }
+
+While::While(StatementList body_list, Expression cond)
+    : body(std::move(body_list)), condition(std::move(cond)) {}
+
+While::While(const While& other) : body(copy_statements(other.body)), condition(other.condition) {}
+
+While& While::operator=(const While& other) {
+  if (this != &other) *this = While(other);
+  return *this;
+}
+
+While::~While() { release_bodies({&body}); }
+
+}  // namespace brintavel::qasm

@@ -1,0 +1,196 @@
+// The in-memory form of the OpenQASM 3 program the translator produces.
+//
+// Plain value trees: a statement owns its nested statements and expressions, an
+// expression its operands. Deep copies and destruction walk the trees with explicit
+// stacks, so a deeply nested program cannot exhaust the C stack.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace brintavel::qasm {
+
+// ---- Operators -----------------------------------------------------------------------
+
+enum class UnaryOperator : std::uint8_t { Not, Neg };
+
+enum class BinaryOperator : std::uint8_t {
+  Or, And, BitOr, BitXor, BitAnd, Eq, Ne, Lt, Le, Gt, Ge, Shl, Shr, Add, Sub, Mul, Div, Mod, Pow,
+};
+
+// Binding strength of a unary operator; Pow (12) is the only operator above it.
+inline constexpr int kUnaryStrength = 11;
+
+std::string_view spelling(BinaryOperator op);
+int strength(BinaryOperator op);  // higher binds tighter
+
+// ---- Expressions ---------------------------------------------------------------------
+
+struct Expression;
+
+struct Identifier {
+  std::string name;
+};
+struct IntLiteral {
+  std::int64_t value;
+};
+struct FloatLiteral {
+  double value;
+};
+struct BoolLiteral {
+  bool value;
+};
+struct Index {
+  std::unique_ptr<Expression> base;
+  std::unique_ptr<Expression> index;
+};
+struct Unary {
+  UnaryOperator op;
+  std::unique_ptr<Expression> operand;
+};
+struct Binary {
+  BinaryOperator op;
+  std::unique_ptr<Expression> left;
+  std::unique_ptr<Expression> right;
+};
+
+struct Expression {
+  // Kinds 0 to 4 are atoms to the printer.
+  using Node = std::variant<Identifier, IntLiteral, FloatLiteral, BoolLiteral, Index, Unary, Binary>;
+  Node node;
+
+  template <class Kind>
+    requires std::is_constructible_v<Node, Kind&&>
+  Expression(Kind&& kind) : node(std::forward<Kind>(kind)) {}  // NOLINT: implicit by design
+
+  Expression(const Expression& other);
+  Expression& operator=(const Expression& other);
+  Expression(Expression&&) noexcept = default;
+  Expression& operator=(Expression&&) noexcept = default;
+  ~Expression();
+
+  // Atoms are never parenthesised by the printer; Index is an atom with children.
+  bool is_atom() const { return node.index() <= 4; }
+  bool has_children() const { return node.index() >= 4; }
+
+ private:
+  struct ShallowTag {};
+  Expression(ShallowTag, const Node& node);
+  friend struct ExpressionCopier;
+};
+
+Expression make_binary(BinaryOperator op, Expression left, Expression right);
+Expression make_not(Expression operand);
+Expression make_index(Expression base, Expression index);
+
+// Number of nodes and nesting depth of an expression tree (walked iteratively).
+struct TreeSize {
+  std::uint64_t nodes = 0;
+  std::uint64_t depth = 0;
+};
+TreeSize measure(const Expression& e);
+
+// ---- Statements ----------------------------------------------------------------------
+
+struct IndexedIdentifier {
+  std::string name;
+  std::optional<Expression> index;
+};
+
+enum class GateModifier : std::uint8_t { Inverse };
+
+struct Statement;
+using StatementList = std::vector<Statement>;
+
+struct Include {
+  std::string path;
+};
+struct QubitDeclaration {
+  std::string name;
+  std::uint64_t size;
+};
+struct BitDeclaration {
+  std::string name;
+  std::uint64_t size;
+};
+struct IntDeclaration {
+  std::string name;
+  Expression init;
+};
+struct Assignment {
+  IndexedIdentifier target;
+  Expression value;
+};
+struct OutputBitDeclaration {
+  std::string name;
+  std::uint64_t size;
+};
+struct GateCall {
+  std::vector<GateModifier> modifiers;
+  std::string name;
+  std::vector<Expression> arguments;
+  std::vector<IndexedIdentifier> operands;
+};
+struct Measure {
+  IndexedIdentifier qubit;
+  IndexedIdentifier target;
+};
+struct Reset {
+  IndexedIdentifier qubit;
+};
+
+// If and While own statement lists; their copies and destructors flatten nested bodies
+// onto an explicit stack instead of recursing.
+struct If {
+  StatementList then_body;
+  StatementList else_body;
+  Expression condition;
+
+  If(StatementList then_body, StatementList else_body, Expression condition);
+  If(const If& other);
+  If& operator=(const If& other);
+  If(If&&) noexcept = default;
+  If& operator=(If&&) noexcept = default;
+  ~If();
+};
+
+struct While {
+  StatementList body;
+  Expression condition;
+
+  While(StatementList body, Expression condition);
+  While(const While& other);
+  While& operator=(const While& other);
+  While(While&&) noexcept = default;
+  While& operator=(While&&) noexcept = default;
+  ~While();
+};
+
+struct Statement {
+  using Node = std::variant<Include, QubitDeclaration, BitDeclaration, IntDeclaration, Assignment,
+                            OutputBitDeclaration, GateCall, Measure, Reset, If, While>;
+  Node node;
+
+  template <class Kind>
+    requires std::is_constructible_v<Node, Kind&&>
+  Statement(Kind&& kind) : node(std::forward<Kind>(kind)) {}  // NOLINT: implicit by design
+};
+
+// Deep copy of a statement list (iterative).
+StatementList copy_statements(const StatementList& list);
+
+// Statements plus expression nodes in a list, nested bodies included (iterative).
+std::uint64_t count_nodes(const StatementList& list);
+
+struct Program {
+  std::string version;
+  StatementList body;
+};
+
+}  // namespace brintavel::qasm

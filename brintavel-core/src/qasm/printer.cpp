@@ -1,0 +1,273 @@
+#include "qasm/printer.hpp"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "error.hpp"
+#include "ir/text.hpp"
+
+namespace brintavel::qasm {
+
+// ---- Numbers -------------------------------------------------------------------------
+
+void append_float(std::string& out, double value) {
+  if (std::isnan(value)) {
+    out.append("nan");
+    return;
+  }
+  if (std::isinf(value)) {
+    out.append(value > 0 ? "inf" : "-inf");
+    return;
+  }
+  // Fixed notation without a precision gives the shortest digits that read back exactly.
+  // The longest such text is the smallest subnormal: "-0." and 324 digits.
+  std::array<char, 400> buf;
+  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
+  if (ec != std::errc{}) invariant_failed("float formatting buffer too small");
+  std::string_view digits(buf.data(), static_cast<std::size_t>(end - buf.data()));
+  out.append(digits);
+  if (digits.find_first_of(".eE") == std::string_view::npos) out.append(".0");
+}
+
+std::string format_float(double value) {
+  std::string out;
+  append_float(out, value);
+  return out;
+}
+
+// ---- Expressions ---------------------------------------------------------------------
+
+namespace {
+
+bool needs_parens_as_left(const Expression& operand, BinaryOperator parent) {
+  if (operand.is_atom()) return false;
+  if (std::holds_alternative<Unary>(operand.node)) return strength(parent) >= kUnaryStrength;
+  const auto& b = std::get<Binary>(operand.node);
+  if (b.op == parent) return false;
+  return !(strength(b.op) > strength(parent));
+}
+
+bool needs_parens_as_right(const Expression& operand, BinaryOperator parent) {
+  if (operand.is_atom()) return false;
+  if (std::holds_alternative<Unary>(operand.node)) return strength(parent) >= kUnaryStrength;
+  return !(strength(std::get<Binary>(operand.node).op) > strength(parent));
+}
+
+void print_wrapped(const Expression& e, bool parens, std::string& out) {
+  if (parens) out.push_back('(');
+  print_expression(e, out);
+  if (parens) out.push_back(')');
+}
+
+}  // namespace
+
+void print_expression(const Expression& e, std::string& out) {
+  std::visit(
+      [&out](const auto& n) {
+        using T = std::decay_t<decltype(n)>;
+        if constexpr (std::is_same_v<T, Identifier>) {
+          out.append(n.name);
+        } else if constexpr (std::is_same_v<T, IntLiteral>) {
+          text::append_int(out, n.value);
+        } else if constexpr (std::is_same_v<T, FloatLiteral>) {
+          append_float(out, n.value);
+        } else if constexpr (std::is_same_v<T, BoolLiteral>) {
+          out.append(n.value ? "true" : "false");
+        } else if constexpr (std::is_same_v<T, Index>) {
+          const Expression& base = *n.base;
+          print_wrapped(base, std::holds_alternative<Unary>(base.node) ||
+                                  std::holds_alternative<Binary>(base.node),
+                        out);
+          out.push_back('[');
+          print_expression(*n.index, out);
+          out.push_back(']');
+        } else if constexpr (std::is_same_v<T, Unary>) {
+          out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
+          const Expression& operand = *n.operand;
+          bool pow = std::holds_alternative<Binary>(operand.node) &&
+                     std::get<Binary>(operand.node).op == BinaryOperator::Pow;
+          print_wrapped(operand, !(operand.is_atom() || pow), out);
+        } else {
+          print_wrapped(*n.left, needs_parens_as_left(*n.left, n.op), out);
+          out.push_back(' ');
+          out.append(spelling(n.op));
+          out.push_back(' ');
+          print_wrapped(*n.right, needs_parens_as_right(*n.right, n.op), out);
+        }
+      },
+      e.node);
+}
+
+void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
+  out.append(id.name);
+  if (id.index) {
+    out.push_back('[');
+    print_expression(*id.index, out);
+    out.push_back(']');
+  }
+}
+
+// ---- Statements ----------------------------------------------------------------------
+
+namespace {
+
+void indent(std::string& out, unsigned level) { out.append(std::size_t{level} * 2, ' '); }
+
+void print_declaration(std::string& out, std::string_view prefix, std::uint64_t size,
+                       std::string_view name) {
+  out.append(prefix);
+  text::append_uint(out, size);
+  out.append("] ");
+  out.append(name);
+  out.append(";\n");
+}
+
+// Prints a statement that has no nested body; returns false for If and While.
+bool print_simple(const Statement& s, std::string& out) {
+  return std::visit(
+      [&out](const auto& n) -> bool {
+        using T = std::decay_t<decltype(n)>;
+        if constexpr (std::is_same_v<T, Include>) {
+          out.append("include \"");
+          out.append(n.path);
+          out.append("\";\n");
+        } else if constexpr (std::is_same_v<T, QubitDeclaration>) {
+          print_declaration(out, "qubit[", n.size, n.name);
+        } else if constexpr (std::is_same_v<T, BitDeclaration>) {
+          print_declaration(out, "bit[", n.size, n.name);
+        } else if constexpr (std::is_same_v<T, OutputBitDeclaration>) {
+          print_declaration(out, "output bit[", n.size, n.name);
+        } else if constexpr (std::is_same_v<T, IntDeclaration>) {
+          out.append("int ");
+          out.append(n.name);
+          out.append(" = ");
+          print_expression(n.init, out);
+          out.append(";\n");
+        } else if constexpr (std::is_same_v<T, Assignment>) {
+          print_indexed_identifier(n.target, out);
+          out.append(" = ");
+          print_expression(n.value, out);
+          out.append(";\n");
+        } else if constexpr (std::is_same_v<T, GateCall>) {
+          for (std::size_t k = 0; k < n.modifiers.size(); ++k) out.append("inv @ ");
+          out.append(n.name);
+          if (!n.arguments.empty()) {
+            out.push_back('(');
+            for (std::size_t k = 0; k < n.arguments.size(); ++k) {
+              if (k > 0) out.append(", ");
+              print_expression(n.arguments[k], out);
+            }
+            out.push_back(')');
+          }
+          out.push_back(' ');
+          for (std::size_t k = 0; k < n.operands.size(); ++k) {
+            if (k > 0) out.append(", ");
+            print_indexed_identifier(n.operands[k], out);
+          }
+          out.append(";\n");
+        } else if constexpr (std::is_same_v<T, Measure>) {
+          print_indexed_identifier(n.target, out);
+          out.append(" = measure ");
+          print_indexed_identifier(n.qubit, out);
+          out.append(";\n");
+        } else if constexpr (std::is_same_v<T, Reset>) {
+          out.append("reset ");
+          print_indexed_identifier(n.qubit, out);
+          out.append(";\n");
+        } else {
+          return false;
+        }
+        return true;
+      },
+      s.node);
+}
+
+// Statement lists are walked with an explicit stack: one frame per open body.
+class StatementPrinter {
+ public:
+  explicit StatementPrinter(std::string& out) : out_(out) {}
+
+  void print_list(const StatementList& list, unsigned level) {
+    frames_.push_back({&list, 0, level, Closing::None, nullptr});
+    run();
+  }
+
+  void print_one(const Statement& s, unsigned level) {
+    if (open(s, level)) run();
+  }
+
+ private:
+  enum class Closing { None, Then, Else, Loop };
+  struct Frame {
+    const StatementList* list;
+    std::size_t next;
+    unsigned level;
+    Closing closing;  // what to print when the body is done
+    const If* owner;  // the If whose then-body this is
+  };
+
+  // Prints a statement, or the header of a control-flow statement with its body frame
+  // pushed. Returns whether a frame was pushed.
+  bool open(const Statement& s, unsigned level) {
+    indent(out_, level);
+    if (print_simple(s, out_)) return false;
+    if (const auto* i = std::get_if<If>(&s.node)) {
+      out_.append("if (");
+      print_expression(i->condition, out_);
+      out_.append(") {\n");
+      frames_.push_back({&i->then_body, 0, level + 1, Closing::Then, i});
+    } else {
+      const auto& w = std::get<While>(s.node);
+      out_.append("while (");
+      print_expression(w.condition, out_);
+      out_.append(") {\n");
+      frames_.push_back({&w.body, 0, level + 1, Closing::Loop, nullptr});
+    }
+    return true;
+  }
+
+  void run() {
+    while (!frames_.empty()) {
+      Frame& top = frames_.back();
+      if (top.next < top.list->size()) {
+        const Statement& s = (*top.list)[top.next++];
+        open(s, top.level);
+        continue;
+      }
+      Frame done = top;
+      frames_.pop_back();
+      if (done.closing == Closing::None) continue;
+      unsigned level = done.level - 1;
+      indent(out_, level);
+      out_.push_back('}');
+      if (done.closing == Closing::Then && !done.owner->else_body.empty()) {
+        out_.append(" else {\n");
+        frames_.push_back({&done.owner->else_body, 0, done.level, Closing::Else, nullptr});
+        continue;
+      }
+      out_.push_back('\n');
+    }
+  }
+
+  std::string& out_;
+  std::vector<Frame> frames_;
+};
+
+}  // namespace
+
+void print_statement(const Statement& statement, std::string& out, unsigned level) {
+  StatementPrinter(out).print_one(statement, level);
+}
+
+void print_program(const Program& program, std::string& out) {
+  if (!program.version.empty()) {
+    out.append("OPENQASM ");
+    out.append(program.version);
+    out.append(";\n");
+  }
+  StatementPrinter(out).print_list(program.body, 0);
+}
+
+}  // namespace brintavel::qasm

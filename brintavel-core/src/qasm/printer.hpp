@@ -1,0 +1,26 @@
+// Prints an OpenQASM program model as text, byte for byte, into one growing buffer.
+#pragma once
+
+#include <string>
+
+#include "qasm/model.hpp"
+
+namespace brintavel::qasm {
+
+// Appends the whole program to `out`.
+void print_program(const Program& program, std::string& out);
+
+// Appends one statement at the given indentation level (two spaces per level).
+void print_statement(const Statement& statement, std::string& out, unsigned level = 0);
+
+// Appends one expression (no indentation, no line end).
+void print_expression(const Expression& expression, std::string& out);
+
+void print_indexed_identifier(const IndexedIdentifier& id, std::string& out);
+
+// The text of a FloatLiteral: shortest round-trip digits in positional notation (never an
+// exponent), ".0" appended to whole numbers; nan, inf, -inf.
+std::string format_float(double value);
+void append_float(std::string& out, double value);
+
+}  // namespace brintavel::qasm

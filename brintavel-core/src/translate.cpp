@@ -1,0 +1,90 @@
+// The pipeline: parse, translate, print, then append the generated-by comment.
+#include "brintavel/brintavel.hpp"
+
+#include "builders/profile.hpp"
+#include "error.hpp"
+#include "ir/module_parser.hpp"
+#include "qasm/printer.hpp"
+#include "translator/driver.hpp"
+
+namespace brintavel {
+
+namespace {
+
+// JSON string escaping for the generated-by comment.
+void append_json_escaped(std::string& out, std::string_view s) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  for (char ch : s) {
+    auto c = static_cast<unsigned char>(ch);
+    switch (c) {
+      case '"': out.append("\\\""); break;
+      case '\\': out.append("\\\\"); break;
+      case 0x08: out.append("\\b"); break;
+      case 0x09: out.append("\\t"); break;
+      case 0x0A: out.append("\\n"); break;
+      case 0x0C: out.append("\\f"); break;
+      case 0x0D: out.append("\\r"); break;
+      default:
+        if (c < 0x20 || c == 0x7F) {
+          out.append("\\u00");
+          out.push_back(kHex[c >> 4]);
+          out.push_back(kHex[c & 0xF]);
+        } else {
+          out.push_back(ch);
+        }
+    }
+  }
+}
+
+void append_generated_by(std::string& out, std::optional<std::string_view> profile,
+                         const std::optional<std::string>& producer) {
+  out.append("// generated-by: {\"name\":\"brintavel\",\"version\":\"");
+  out.append(kVersion);
+  out.push_back('"');
+  if (profile) {
+    out.append(",\"profile\":\"");
+    append_json_escaped(out, *profile);
+    out.push_back('"');
+  }
+  if (producer) {
+    out.append(",\"producer\":\"");
+    append_json_escaped(out, *producer);
+    out.push_back('"');
+  }
+  out.append("}\n");
+}
+
+// The profile named by the first entry-point definition, if it names one.
+std::optional<std::string_view> entry_profile(const ir::Module& module) {
+  for (const ir::Function& fn : module.functions)
+    if (!fn.is_declaration && fn.is_entry_point) return fn.profile;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string describe(const Error& error) {
+  if (error.kind == ErrorKind::Internal) return "internal error: " + error.message;
+  return error.message;
+}
+
+Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::string_view> producer) {
+  std::size_t bad_offset = 0;
+  if (!text::is_valid_utf8(qir_text, bad_offset))
+    return parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
+
+  ir::Module module = BRINTAVEL_TRY(ir::parse_module(qir_text));
+
+  translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
+  if (producer && !producer->empty()) context.producer = std::string(*producer);
+
+  qasm::Program program = BRINTAVEL_TRY(translator::translate_entry_point(context, module));
+
+  std::string out;
+  out.reserve(qir_text.size() / 4 + 256);
+  qasm::print_program(program, out);
+  append_generated_by(out, entry_profile(module), context.producer);
+  return out;
+}
+
+}  // namespace brintavel

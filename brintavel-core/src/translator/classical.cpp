@@ -1,0 +1,257 @@
+#include "translator/classical.hpp"
+
+#include <array>
+#include <limits>
+
+#include "ir/operand_format.hpp"
+
+namespace brintavel::translator {
+
+using qasm::BinaryOperator;
+using qasm::Expression;
+using qasm::IntLiteral;
+using qasm::make_binary;
+using qasm::make_not;
+using text::cat;
+using text::q;
+
+namespace {
+
+std::optional<std::int64_t> fits_i64(text::Int128 v) {
+  if (v < std::numeric_limits<std::int64_t>::min() || v > std::numeric_limits<std::int64_t>::max())
+    return std::nullopt;
+  return static_cast<std::int64_t>(v);
+}
+
+std::optional<BinaryOperator> comparison_for(std::string_view predicate) {
+  if (predicate == "eq") return BinaryOperator::Eq;
+  if (predicate == "ne") return BinaryOperator::Ne;
+  if (predicate == "ult" || predicate == "slt") return BinaryOperator::Lt;
+  if (predicate == "ule" || predicate == "sle") return BinaryOperator::Le;
+  if (predicate == "ugt" || predicate == "sgt") return BinaryOperator::Gt;
+  if (predicate == "uge" || predicate == "sge") return BinaryOperator::Ge;
+  return std::nullopt;
+}
+
+Result<Expression> lower_condition(const ir::Operand& operand, LoweringContext& ctx) {
+  return as_condition(BRINTAVEL_TRY(lower_bool_operand(operand, ctx)));
+}
+
+Expression eq_zero(Expression e) { return make_binary(BinaryOperator::Eq, std::move(e), IntLiteral{0}); }
+
+}  // namespace
+
+bool is_boolean_valued(const Expression& e) {
+  const auto* b = std::get_if<qasm::Binary>(&e.node);
+  if (!b) return false;
+  switch (b->op) {
+    case BinaryOperator::Or: case BinaryOperator::And: case BinaryOperator::Eq:
+    case BinaryOperator::Ne: case BinaryOperator::Lt: case BinaryOperator::Le:
+    case BinaryOperator::Gt: case BinaryOperator::Ge:
+      return true;
+    default:
+      return false;
+  }
+}
+
+Expression as_condition(Expression e) {
+  if (is_boolean_valued(e)) return e;
+  return make_binary(BinaryOperator::Eq, std::move(e), IntLiteral{1});
+}
+
+Truth classify_constant(const ir::Operand& operand) {
+  if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return b->value ? Truth::True : Truth::False;
+  if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
+    if (i->value == 0) return Truth::False;
+    if (i->value == 1) return Truth::True;
+  }
+  return Truth::Other;
+}
+
+Result<Expression> lower_bool_operand(const ir::Operand& operand, LoweringContext& ctx) {
+  if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
+    if (i->value == 0 || i->value == 1) return IntLiteral{static_cast<std::int64_t>(i->value)};
+    return unsupported(cat("could not interpret i1 constant operand ", i->value));
+  }
+  if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntLiteral{b->value ? 1 : 0};
+  if (const auto* s = std::get_if<ir::Ssa>(&operand)) return ctx.lookup_value(s->name);
+  return unsupported(cat("could not interpret i1 constant operand ", q(ir::debug_render(operand))));
+}
+
+Result<Expression> lower_int_operand(const ir::Operand& operand, LoweringContext& ctx) {
+  if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
+    if (auto v = fits_i64(i->value)) return IntLiteral{*v};
+    return unsupported(cat("integer constant ", i->value,
+                           " does not fit in i64; wider integer constants are not yet supported"));
+  }
+  if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntLiteral{b->value ? 1 : 0};
+  if (const auto* s = std::get_if<ir::Ssa>(&operand)) return ctx.lookup_value(s->name);
+  return unsupported(cat("could not interpret integer operand ", q(ir::debug_render(operand))));
+}
+
+Status lower_icmp(const ir::Icmp& icmp, LoweringContext& ctx) {
+  auto op = comparison_for(icmp.predicate);
+  if (!op)
+    return unsupported(cat("icmp predicate ", q(icmp.predicate),
+                           " is not supported; supported predicates are [\"eq\", \"ne\", \"ult\", "
+                           "\"slt\", \"ule\", \"sle\", \"ugt\", \"sgt\", \"uge\", \"sge\"]"));
+  Expression lhs = BRINTAVEL_TRY(lower_int_operand(icmp.lhs, ctx));
+  Expression rhs = BRINTAVEL_TRY(lower_int_operand(icmp.rhs, ctx));
+  return ctx.bind_value(icmp.result, make_binary(*op, std::move(lhs), std::move(rhs)));
+}
+
+Status lower_arith(const ir::Arith& arith, LoweringContext& ctx) {
+  static constexpr std::array<BinaryOperator, 3> kOps = {BinaryOperator::Add, BinaryOperator::Sub,
+                                                         BinaryOperator::Mul};
+  Expression lhs = BRINTAVEL_TRY(lower_int_operand(arith.lhs, ctx));
+  Expression rhs = BRINTAVEL_TRY(lower_int_operand(arith.rhs, ctx));
+  return ctx.bind_value(arith.result, make_binary(kOps[static_cast<std::size_t>(arith.op)],
+                                                  std::move(lhs), std::move(rhs)));
+}
+
+Status lower_logic(const ir::Logic& logic, LoweringContext& ctx) {
+  if (logic.op != ir::LogicOp::Xor) {
+    Expression lhs = BRINTAVEL_TRY(lower_bool_operand(logic.lhs, ctx));
+    Expression rhs = BRINTAVEL_TRY(lower_bool_operand(logic.rhs, ctx));
+    auto op = logic.op == ir::LogicOp::And ? BinaryOperator::And : BinaryOperator::Or;
+    return ctx.bind_value(logic.result, make_binary(op, as_condition(std::move(lhs)),
+                                                    as_condition(std::move(rhs))));
+  }
+  // xor with a constant is the other side itself or its negation.
+  Truth l = classify_constant(logic.lhs);
+  Truth r = classify_constant(logic.rhs);
+  Expression value = IntLiteral{0};
+  if (l == Truth::Other && r != Truth::Other) {
+    value = BRINTAVEL_TRY(lower_bool_operand(logic.lhs, ctx));
+    if (r == Truth::True) value = eq_zero(std::move(value));
+  } else if (l != Truth::Other && r == Truth::Other) {
+    value = BRINTAVEL_TRY(lower_bool_operand(logic.rhs, ctx));
+    if (l == Truth::True) value = eq_zero(std::move(value));
+  } else {
+    Expression lhs = BRINTAVEL_TRY(lower_condition(logic.lhs, ctx));
+    Expression rhs = BRINTAVEL_TRY(lower_condition(logic.rhs, ctx));
+    value = make_binary(BinaryOperator::Ne, std::move(lhs), std::move(rhs));
+  }
+  return ctx.bind_value(logic.result, std::move(value));
+}
+
+Status lower_select(const ir::Select& select, LoweringContext& ctx) {
+  if (select.ty == "i1") {
+    Expression c = BRINTAVEL_TRY(lower_condition(select.cond, ctx));
+    Truth t = classify_constant(select.then_value);
+    Truth e = classify_constant(select.else_value);
+    Expression value = IntLiteral{0};
+    if (t == Truth::True && e == Truth::False) {
+      value = std::move(c);
+    } else if (t == Truth::False && e == Truth::True) {
+      value = make_not(std::move(c));
+    } else if (t == Truth::Other && e == Truth::False) {
+      value = make_binary(BinaryOperator::And, std::move(c),
+                          BRINTAVEL_TRY(lower_condition(select.then_value, ctx)));
+    } else if (t == Truth::Other && e == Truth::True) {
+      value = make_binary(BinaryOperator::Or, make_not(std::move(c)),
+                          BRINTAVEL_TRY(lower_condition(select.then_value, ctx)));
+    } else if (t == Truth::True && e == Truth::Other) {
+      value = make_binary(BinaryOperator::Or, std::move(c),
+                          BRINTAVEL_TRY(lower_condition(select.else_value, ctx)));
+    } else if (t == Truth::False && e == Truth::Other) {
+      value = make_binary(BinaryOperator::And, make_not(std::move(c)),
+                          BRINTAVEL_TRY(lower_condition(select.else_value, ctx)));
+    } else {
+      Expression then_value = BRINTAVEL_TRY(lower_condition(select.then_value, ctx));
+      Expression else_value = BRINTAVEL_TRY(lower_condition(select.else_value, ctx));
+      Expression not_c = make_not(c);
+      value = make_binary(BinaryOperator::Or,
+                          make_binary(BinaryOperator::And, std::move(c), std::move(then_value)),
+                          make_binary(BinaryOperator::And, std::move(not_c), std::move(else_value)));
+    }
+    return ctx.bind_value(select.result, std::move(value));
+  }
+  if (select.ty == "i32" || select.ty == "i64") {
+    // c * t + (1 - c) * e
+    Expression c = BRINTAVEL_TRY(lower_bool_operand(select.cond, ctx));
+    Expression then_value = BRINTAVEL_TRY(lower_int_operand(select.then_value, ctx));
+    Expression else_value = BRINTAVEL_TRY(lower_int_operand(select.else_value, ctx));
+    Expression one_minus_c = make_binary(BinaryOperator::Sub, IntLiteral{1}, c);
+    return ctx.bind_value(
+        select.result,
+        make_binary(BinaryOperator::Add,
+                    make_binary(BinaryOperator::Mul, std::move(c), std::move(then_value)),
+                    make_binary(BinaryOperator::Mul, std::move(one_minus_c), std::move(else_value))));
+  }
+  return unsupported(cat("`select i1 %cond, ", select.ty, " ..., ", select.ty,
+                         " ...` is not supported: OpenQASM 3 has no classical ternary expression "
+                         "for value-typed selects. Apply each branch in its own `if` arm, or "
+                         "precompute the value before the circuit."));
+}
+
+Status lower_zext(const ir::Zext& zext, LoweringContext& ctx) {
+  // An i1 expression is used as an integer as it is.
+  return ctx.bind_value(zext.result, BRINTAVEL_TRY(ctx.lookup_value(zext.source)));
+}
+
+Status lower_inttoptr(const ir::IntToPtr& cast, LoweringContext& ctx) {
+  std::int64_t index;
+  if (const auto* i = std::get_if<ir::ConstInt>(&cast.value)) {
+    auto v = fits_i64(i->value);
+    if (!v) return unsupported(cat("inttoptr index ", i->value, " does not fit in i64"));
+    index = *v;
+  } else if (const auto* s = std::get_if<ir::Ssa>(&cast.value)) {
+    const Expression* bound = ctx.peek_value(s->name);
+    const auto* literal = bound ? std::get_if<IntLiteral>(&bound->node) : nullptr;
+    if (!literal)
+      return unsupported(cat("inttoptr source ", q(s->name),
+                             " is not a compile-time constant; qubit and result indices must be "
+                             "statically known"));
+    index = literal->value;
+  } else {
+    return unsupported("inttoptr expects an integer source operand");
+  }
+  if (index < 0)
+    return unsupported(cat("inttoptr index ", index,
+                           " is negative; qubit and result indices must be non-negative"));
+  ctx.record_pointer_index(cast.result, index);
+  return {};
+}
+
+void lower_alloca(const ir::Alloca& alloca, LoweringContext& ctx) {
+  ctx.pointer_origins[alloca.result] = PointerOrigin{alloca.result, 0};
+}
+
+void lower_bitcast(const ir::Bitcast& cast, LoweringContext& ctx) {
+  auto it = ctx.pointer_origins.find(cast.source);
+  PointerOrigin origin = it != ctx.pointer_origins.end() ? it->second : PointerOrigin{cast.source, 0};
+  ctx.pointer_origins[cast.result] = origin;
+}
+
+void lower_gep(const ir::Gep& gep, LoweringContext& ctx) {
+  auto it = ctx.pointer_origins.find(gep.base);
+  PointerOrigin origin = it != ctx.pointer_origins.end() ? it->second : PointerOrigin{gep.base, 0};
+  // Offsets add with two's-complement wrap-around.
+  origin.offset = static_cast<std::int64_t>(static_cast<std::uint64_t>(origin.offset) + gep.index);
+  ctx.pointer_origins[gep.result] = origin;
+}
+
+void lower_store(const ir::Store& store, LoweringContext& ctx) {
+  auto it = ctx.pointer_origins.find(store.pointer);
+  if (it == ctx.pointer_origins.end()) return;
+  ctx.memory.insert_or_assign(MemoryCell{it->second.base, it->second.offset}, store.value);
+}
+
+Status lower_load(const ir::Load& load, LoweringContext& ctx) {
+  auto origin = ctx.pointer_origins.find(load.pointer);
+  if (origin == ctx.pointer_origins.end()) return {};
+  auto cell = ctx.memory.find(MemoryCell{origin->second.base, origin->second.offset});
+  if (cell == ctx.memory.end()) return {};
+  const ir::Operand& stored = cell->second;
+  if (const auto* i = std::get_if<ir::ConstInt>(&stored)) {
+    if (auto v = fits_i64(i->value)) return ctx.bind_value(load.result, IntLiteral{*v});
+  } else if (const auto* b = std::get_if<ir::ConstBool>(&stored)) {
+    return ctx.bind_value(load.result, qasm::BoolLiteral{b->value});
+  } else if (const auto* f = std::get_if<ir::ConstFloat>(&stored)) {
+    return ctx.bind_value(load.result, qasm::FloatLiteral{f->value});
+  }
+  return {};
+}
+
+}  // namespace brintavel::translator

@@ -1,0 +1,179 @@
+#include "translator/driver.hpp"
+
+#include <limits>
+
+#include "builders/quantum.hpp"
+#include "cfg.hpp"
+#include "signatures.hpp"
+#include "translator/classical.hpp"
+#include "translator/phi.hpp"
+
+namespace brintavel::translator {
+
+using text::cat;
+using text::q;
+
+namespace {
+
+class BlockLowerer {
+ public:
+  BlockLowerer(const TranslationContext& context, const SignatureTable& signatures,
+               LoweringContext& lowering, ProcessedBlocks& processed, IntVariables& variables)
+      : context_(context),
+        signatures_(signatures),
+        ctx_(lowering),
+        processed_(processed),
+        variables_(variables) {}
+
+  Result<BlockLowering> lower(const ir::Block& block, std::string_view label) {
+    BlockLowering out{label, {}, {}, std::nullopt};
+    for (const ir::Instruction& instruction : block.instructions) {
+      bool ended = BRINTAVEL_TRY(lower_instruction(instruction, out));
+      if (ended) break;  // nothing after the terminator is looked at
+    }
+    return out;
+  }
+
+ private:
+  // Returns whether the instruction ended the block.
+  Result<bool> lower_instruction(const ir::Instruction& instruction, BlockLowering& out) {
+    switch (instruction.index()) {
+      case 0: BRINTAVEL_CHECK(lower_call(std::get<ir::Call>(instruction), out)); return false;
+      case 1: out.successors = {std::get<ir::Br>(instruction).target}; return true;
+      case 2: {
+        const auto& br = std::get<ir::CondBr>(instruction);
+        if (const bool* constant = std::get_if<bool>(&br.condition))
+          out.condition = qasm::Expression(qasm::BoolLiteral{*constant});
+        else
+          out.condition = BRINTAVEL_TRY(ctx_.lookup_value(std::get<std::string_view>(br.condition)));
+        out.successors = {br.true_label, br.false_label};
+        return true;
+      }
+      case 3: return true;  // ret
+      case 4: BRINTAVEL_CHECK(lower_icmp(std::get<ir::Icmp>(instruction), ctx_)); return false;
+      case 5: BRINTAVEL_CHECK(lower_logic(std::get<ir::Logic>(instruction), ctx_)); return false;
+      case 6: BRINTAVEL_CHECK(lower_select(std::get<ir::Select>(instruction), ctx_)); return false;
+      case 7: BRINTAVEL_CHECK(lower_arith(std::get<ir::Arith>(instruction), ctx_)); return false;
+      case 8:
+        BRINTAVEL_CHECK(lower_phi(std::get<ir::Phi>(instruction), out.label, processed_, variables_, ctx_));
+        return false;
+      case 9: return false;  // ignored
+      case 10: lower_alloca(std::get<ir::Alloca>(instruction), ctx_); return false;
+      case 11: lower_bitcast(std::get<ir::Bitcast>(instruction), ctx_); return false;
+      case 12: lower_gep(std::get<ir::Gep>(instruction), ctx_); return false;
+      case 13: lower_store(std::get<ir::Store>(instruction), ctx_); return false;
+      case 14: BRINTAVEL_CHECK(lower_load(std::get<ir::Load>(instruction), ctx_)); return false;
+      case 15: BRINTAVEL_CHECK(lower_zext(std::get<ir::Zext>(instruction), ctx_)); return false;
+      case 16: BRINTAVEL_CHECK(lower_inttoptr(std::get<ir::IntToPtr>(instruction), ctx_)); return false;
+      default:
+        return unsupported(cat("unsupported LLVM instruction opcode ",
+                               q(std::get<ir::Unknown>(instruction).opcode), " in block ", q(out.label)));
+    }
+  }
+
+  Status lower_call(const ir::Call& call, BlockLowering& out) {
+    const Signature* sig = signatures_.find(call.callee);
+    if (!sig) return unsupported(cat("no signature for callee ", q(call.callee), " in QIR source"));
+    const builders::BuilderKind* kind = builders::lookup_builder(context_.profile, call.callee);
+    if (!kind) {
+      if (sig->is_variadic)
+        return unsupported(cat("variadic QIR function '", call.callee,
+                               "' is not supported; only 'generalizedInvokeWithRotationsControlsTargets' "
+                               "is; multi-controlled gates must be decomposed into single- and "
+                               "two-qubit gates before translation"));
+      return unsupported(cat("no builder registered for QIR function '", call.callee,
+                             "'; extend the Profile to support it"));
+    }
+    bool default_dispatch = builders::is_default_dispatch(*kind);
+    if (default_dispatch && sig->is_variadic)
+      return unsupported(cat("QIR function ", q(call.callee),
+                             " is variadic and cannot be lowered by the default dispatch; variadic "
+                             "lowering requires a specialized builder that inspects the runtime "
+                             "operand list"));
+    if ((default_dispatch || !sig->is_variadic) && call.args.size() != sig->params.size())
+      return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ",
+                             call.args.size(), " operand(s) but signature expects ",
+                             sig->params.size()));
+    std::size_t before = out.statements.size();
+    BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, out.statements));
+    return ctx_.budget().charge(out.statements.size() - before, "block", out.label);
+  }
+
+  const TranslationContext& context_;
+  const SignatureTable& signatures_;
+  LoweringContext& ctx_;
+  ProcessedBlocks& processed_;
+  IntVariables& variables_;
+};
+
+Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow_message) {
+  if (max_index == std::numeric_limits<std::int64_t>::max()) return unsupported(overflow_message);
+  return static_cast<std::uint64_t>(max_index) + 1;
+}
+
+}  // namespace
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context,
+                                            const ir::Module& module) {
+  SignatureTable signatures = BRINTAVEL_TRY(build_signature_table(module.source));
+
+  const ir::Function* entry = nullptr;
+  for (const ir::Function& fn : module.functions) {
+    if (!fn.is_declaration && fn.is_entry_point) {
+      entry = &fn;
+      break;
+    }
+  }
+  if (!entry)
+    return unsupported(
+        "no entry-point function found; QIR modules must have a function tagged with the "
+        "'entry_point' attribute");
+
+  LoweringContext lowering(Limits::nodes_for_input(module.source.size()));
+  ProcessedBlocks processed;
+  IntVariables variables;
+
+  // Block labels: the source label, or the block's position for an unlabeled block. The
+  // texts must stay put while the lowerings refer to them, hence the reserve.
+  std::vector<std::string> numbered;
+  numbered.reserve(entry->blocks.size());
+  std::vector<std::string_view> labels;
+  labels.reserve(entry->blocks.size());
+  for (std::size_t i = 0; i < entry->blocks.size(); ++i) {
+    if (!entry->blocks[i].label.empty()) {
+      labels.push_back(entry->blocks[i].label);
+    } else {
+      labels.push_back(numbered.emplace_back(cat(i)));
+    }
+  }
+
+  BlockLowerer lowerer(context, signatures, lowering, processed, variables);
+  for (std::size_t i = 0; i < entry->blocks.size(); ++i)
+    processed.append(BRINTAVEL_TRY(lowerer.lower(entry->blocks[i], labels[i])));
+
+  qasm::StatementList body = BRINTAVEL_TRY(cfg::structure_control_flow(
+      std::move(processed.list()), labels.front(), &lowering.budget()));
+
+  qasm::Program program{"3.0", {}};
+  program.body.reserve(context.include_paths.size() + 2 + variables.declarations.size() + body.size());
+  for (const std::string& path : context.include_paths) program.body.emplace_back(qasm::Include{path});
+  if (lowering.max_qubit_index >= 0) {
+    std::uint64_t size = BRINTAVEL_TRY(register_size(
+        lowering.max_qubit_index, "qubit index too large to size the qubit register"));
+    program.body.emplace_back(qasm::QubitDeclaration{"q", size});
+  }
+  if (lowering.max_result_index >= 0) {
+    std::uint64_t size = BRINTAVEL_TRY(register_size(
+        lowering.max_result_index, "result index too large to size the result register"));
+    if (context.results_as_output)
+      program.body.emplace_back(qasm::OutputBitDeclaration{"c", size});
+    else
+      program.body.emplace_back(qasm::BitDeclaration{"c", size});
+  }
+  for (qasm::IntDeclaration& d : variables.declarations) program.body.emplace_back(std::move(d));
+  program.body.insert(program.body.end(), std::make_move_iterator(body.begin()),
+                      std::make_move_iterator(body.end()));
+  return program;
+}
+
+}  // namespace brintavel::translator

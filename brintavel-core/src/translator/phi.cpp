@@ -1,0 +1,213 @@
+#include "translator/phi.hpp"
+
+#include <limits>
+
+#include "ir/operand_format.hpp"
+#include "translator/classical.hpp"
+
+namespace brintavel::translator {
+
+using qasm::BinaryOperator;
+using qasm::Expression;
+using qasm::IntLiteral;
+using qasm::make_binary;
+using text::cat;
+using text::q;
+
+void ProcessedBlocks::append(BlockLowering block) {
+  std::size_t index = blocks_.size();
+  first_by_label_.try_emplace(block.label, index);
+  if (block.condition && block.successors.size() == 2) {
+    last_conditional_by_label_.insert_or_assign(block.label, index);
+    std::string_view s0 = block.successors[0], s1 = block.successors[1];
+    for (auto key : {std::pair{s0, s1}, std::pair{s1, s0}, std::pair{s0, s0}, std::pair{s1, s1}})
+      first_by_targets_.try_emplace(key, index);
+  } else if (block.condition) {
+    last_conditional_by_label_.insert_or_assign(block.label, index);
+  }
+  blocks_.push_back(std::move(block));
+}
+
+BlockLowering* ProcessedBlocks::first_labelled(std::string_view label) {
+  auto it = first_by_label_.find(label);
+  return it == first_by_label_.end() ? nullptr : &blocks_[it->second];
+}
+
+const BlockLowering* ProcessedBlocks::last_conditional_labelled(std::string_view label) const {
+  auto it = last_conditional_by_label_.find(label);
+  return it == last_conditional_by_label_.end() ? nullptr : &blocks_[it->second];
+}
+
+const BlockLowering* ProcessedBlocks::first_branching_to(std::string_view a, std::string_view b) const {
+  auto it = first_by_targets_.find({a, b});
+  return it == first_by_targets_.end() ? nullptr : &blocks_[it->second];
+}
+
+namespace {
+
+// A copy of a recorded branch condition, charged to the size budget.
+Result<Expression> copy_condition(const Expression& condition, std::string_view block,
+                                  LoweringContext& ctx) {
+  BRINTAVEL_CHECK(ctx.budget().charge(qasm::measure(condition).nodes, "block", block));
+  return condition;
+}
+
+Result<Expression> lower_phi_operand(const ir::Operand& operand, LoweringContext& ctx) {
+  if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
+    if (i->value < std::numeric_limits<std::int64_t>::min() ||
+        i->value > std::numeric_limits<std::int64_t>::max())
+      return unsupported(cat("phi integer incoming constant ", i->value, " does not fit in i64"));
+    return IntLiteral{static_cast<std::int64_t>(i->value)};
+  }
+  if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntLiteral{b->value ? 1 : 0};
+  if (const auto* s = std::get_if<ir::Ssa>(&operand)) return ctx.lookup_value(s->name);
+  return unsupported(cat("phi integer incoming must be a constant or SSA reference, got ",
+                         ir::debug_render(operand)));
+}
+
+std::unexpected<Error> predecessor_not_found(std::string_view label) {
+  return unsupported(cat("phi integer predecessor ", q(label), " not found among processed blocks"));
+}
+
+// a && b, a || b and their forms with the branch targets swapped.
+Status lower_short_circuit(const ir::Phi& phi, std::string_view block_label,
+                           const ProcessedBlocks& processed, LoweringContext& ctx) {
+  if (phi.incomings.size() != 2)
+    return unsupported(cat("phi i1 has ", phi.incomings.size(),
+                           " incoming value(s); only the two-incoming short-circuit pattern is supported"));
+  Truth t0 = classify_constant(phi.incomings[0].value);
+  Truth t1 = classify_constant(phi.incomings[1].value);
+  if (t0 != Truth::Other && t1 != Truth::Other)
+    return unsupported(
+        "phi i1 has two constant incomings; only one side of a short-circuit compound may be a constant");
+  if (t0 == Truth::Other && t1 == Truth::Other)
+    return unsupported(
+        "phi i1 does not match the short-circuit Boolean pattern: expected exactly one constant "
+        "incoming and one SSA incoming");
+  bool k_first = t0 != Truth::Other;
+  const ir::PhiIncoming& constant = phi.incomings[k_first ? 0 : 1];
+  const ir::PhiIncoming& other = phi.incomings[k_first ? 1 : 0];
+  bool k = (k_first ? t0 : t1) == Truth::True;
+
+  const BlockLowering* pred = processed.last_conditional_labelled(constant.predecessor);
+  if (!pred)
+    return unsupported(cat("phi i1 short-circuit predecessor ", q(constant.predecessor),
+                           " did not record a branching condition; expected the predecessor to end "
+                           "in a conditional ``br`` on an SSA value"));
+  const auto* rhs = std::get_if<ir::Ssa>(&other.value);
+  if (!rhs) return unsupported("phi i1 rhs incoming must be an SSA reference");
+  Expression value = BRINTAVEL_TRY(ctx.lookup_value(rhs->name));
+
+  // The constant travels on the edge into the phi's block. When that edge is the branch's
+  // true edge the constant is false (or vice versa), the condition must be negated: with
+  // `br i1 %a, label %merge, label %rhs` and [false, %entry] the value is !a && b.
+  Expression condition = BRINTAVEL_TRY(copy_condition(*pred->condition, pred->label, ctx));
+  bool into_true = pred->successors[0] == block_label;
+  bool into_false = pred->successors[1] == block_label;
+  if ((into_true && !into_false && !k) || (into_false && !into_true && k))
+    condition = make_binary(BinaryOperator::Eq, std::move(condition), IntLiteral{0});
+  else
+    condition = as_condition(std::move(condition));
+
+  auto op = k ? BinaryOperator::Or : BinaryOperator::And;
+  return ctx.bind_value(phi.result,
+                        make_binary(op, std::move(condition), as_condition(std::move(value))));
+}
+
+bool is_empty_forwarder(const BlockLowering* block) {
+  return block && !block->condition && block->statements.empty() && block->successors.size() == 1;
+}
+
+// 0/1 merged from the two arms of a diamond: the branch condition or its complement.
+// Returns false when the shape does not match.
+Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& processed,
+                                    LoweringContext& ctx) {
+  Truth t0 = classify_constant(phi.incomings[0].value);
+  Truth t1 = classify_constant(phi.incomings[1].value);
+  if (t0 == Truth::Other || t1 == Truth::Other || t0 == t1) return false;
+  std::string_view p0 = phi.incomings[0].predecessor;
+  std::string_view p1 = phi.incomings[1].predecessor;
+  if (processed.empty()) return predecessor_not_found(p0);
+  if (!is_empty_forwarder(processed.first_labelled(p0)) ||
+      !is_empty_forwarder(processed.first_labelled(p1)))
+    return false;
+  const BlockLowering* head = processed.first_branching_to(p0, p1);
+  if (!head) return false;
+  Truth v = head->successors[0] == p0 ? t0 : t1;
+  Expression condition = BRINTAVEL_TRY(copy_condition(*head->condition, head->label, ctx));
+  if (v == Truth::False)
+    condition = make_binary(BinaryOperator::Sub, IntLiteral{1}, std::move(condition));
+  BRINTAVEL_CHECK(ctx.bind_value(phi.result, std::move(condition)));
+  return true;
+}
+
+// A value set on a conditional path and updated on the other: an int variable.
+Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariables& variables,
+                      LoweringContext& ctx) {
+  BlockLowering* b0 = processed.first_labelled(phi.incomings[0].predecessor);
+  if (!b0) return predecessor_not_found(phi.incomings[0].predecessor);
+  BlockLowering* b1 = processed.first_labelled(phi.incomings[1].predecessor);
+  if (!b1) return predecessor_not_found(phi.incomings[1].predecessor);
+  if (b0->condition.has_value() == b1->condition.has_value())
+    return unsupported(
+        "phi integer incomings do not match the expected if-merge shape: expected exactly one "
+        "predecessor with a conditional branch (providing the init value) and one with an "
+        "unconditional branch (providing the update value)");
+  bool init_first = b0->condition.has_value();
+  const ir::PhiIncoming& init_in = phi.incomings[init_first ? 0 : 1];
+  const ir::PhiIncoming& update_in = phi.incomings[init_first ? 1 : 0];
+  BlockLowering& init_block = init_first ? *b0 : *b1;
+  BlockLowering& update_block = init_first ? *b1 : *b0;
+
+  Expression init = BRINTAVEL_TRY(lower_phi_operand(init_in.value, ctx));
+  Expression update = BRINTAVEL_TRY(lower_phi_operand(update_in.value, ctx));
+
+  std::string variable;
+  const auto* init_id = std::get_if<qasm::Identifier>(&init.node);
+  if (init_id && variables.names.contains(init_id->name)) {
+    variable = init_id->name;  // a chain of if-merges keeps updating one variable
+  } else {
+    variable = cat("cint_", variables.declarations.size());
+    if (std::holds_alternative<IntLiteral>(init.node)) {
+      variables.declarations.push_back(qasm::IntDeclaration{variable, std::move(init)});
+    } else {
+      // Declarations stand above the whole body, before the values they would read exist:
+      // start at 0 and take the initial value where the init path branches.
+      variables.declarations.push_back(qasm::IntDeclaration{variable, IntLiteral{0}});
+      BRINTAVEL_CHECK(ctx.budget().charge(1, "block", init_block.label));
+      init_block.statements.emplace_back(
+          qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(init)});
+    }
+    variables.names.insert(variable);
+  }
+
+  const auto* update_id = std::get_if<qasm::Identifier>(&update.node);
+  if (!update_id || update_id->name != variable) {
+    BRINTAVEL_CHECK(ctx.budget().charge(1, "block", update_block.label));
+    update_block.statements.emplace_back(
+        qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(update)});
+  }
+  return ctx.bind_value(phi.result, qasm::Identifier{std::move(variable)});
+}
+
+}  // namespace
+
+Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
+                 IntVariables& variables, LoweringContext& ctx) {
+  for (const ir::PhiIncoming& in : phi.incomings)
+    if (in.predecessor == block_label)
+      return unsupported(cat("loop-carried phi (predecessor ", q(in.predecessor),
+                             " is the phi's own block ", q(block_label), ") is not supported"));
+  if (phi.ty == "i1") return lower_short_circuit(phi, block_label, processed, ctx);
+  if (phi.ty != "i32" && phi.ty != "i64")
+    return unsupported(cat("phi ", phi.ty, " is not yet supported (SSA ", q(phi.result),
+                           "); only `phi i1` and `phi i32`/`phi i64` are lowered today"));
+  if (phi.incomings.size() != 2)
+    return unsupported(cat("phi integer with ", phi.incomings.size(),
+                           " incoming value(s); only the two-incoming if-merge shape (`mutable` + "
+                           "conditional increment) is supported"));
+  if (BRINTAVEL_TRY(lower_zero_one_diamond(phi, processed, ctx))) return {};
+  return lower_if_merge(phi, processed, variables, ctx);
+}
+
+}  // namespace brintavel::translator

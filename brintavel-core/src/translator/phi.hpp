@@ -1,0 +1,58 @@
+// Lowering of phi instructions: short-circuit Boolean merges, 0/1 integer diamonds and
+// if-merged integer variables.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "error.hpp"
+#include "ir/model.hpp"
+#include "qasm/model.hpp"
+#include "translator/context.hpp"
+
+namespace brintavel::translator {
+
+// The blocks lowered so far, in source order, with the lookups the phi rules make. The
+// indexes keep every lookup constant-time however many blocks and phis there are.
+class ProcessedBlocks {
+ public:
+  void append(BlockLowering block);
+
+  bool empty() const { return blocks_.empty(); }
+  std::vector<BlockLowering>& list() { return blocks_; }
+
+  // The first block with this label, in source order.
+  BlockLowering* first_labelled(std::string_view label);
+  // The last block with this label among those that end in a conditional branch.
+  const BlockLowering* last_conditional_labelled(std::string_view label) const;
+  // The first block ending in a conditional branch whose two targets include both labels.
+  const BlockLowering* first_branching_to(std::string_view a, std::string_view b) const;
+
+ private:
+  struct PairHash {
+    std::size_t operator()(const std::pair<std::string_view, std::string_view>& p) const {
+      return std::hash<std::string_view>{}(p.first) * 31 + std::hash<std::string_view>{}(p.second);
+    }
+  };
+  std::vector<BlockLowering> blocks_;
+  std::unordered_map<std::string_view, std::size_t> first_by_label_;
+  std::unordered_map<std::string_view, std::size_t> last_conditional_by_label_;
+  std::unordered_map<std::pair<std::string_view, std::string_view>, std::size_t, PairHash>
+      first_by_targets_;
+};
+
+// The int variables that if-merge phis declare, in creation order.
+struct IntVariables {
+  std::vector<qasm::IntDeclaration> declarations;
+  std::unordered_set<std::string> names;
+};
+
+// Lowers a phi of the block labelled `block_label`; may append one assignment to a
+// processed block and one declaration to `variables`.
+Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
+                 IntVariables& variables, LoweringContext& ctx);
+
+}  // namespace brintavel::translator
