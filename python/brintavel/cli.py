@@ -119,7 +119,10 @@ def main(argv: Sequence[str] | None = None) -> int:
         qir_text = _read_input(args.file)
         program = translate(qir_text, producer=args.producer)
         _write_output(args.output, program)
-    except (BrintavelError, _CliFailure) as error:
+    except BrintavelError as error:
+        print(error, file=sys.stderr)
+        return 1
+    except _CliFailure as error:
         print(f"brintavel: {error}", file=sys.stderr)
         return 1
     except BrokenPipeError:

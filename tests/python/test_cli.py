@@ -44,15 +44,16 @@ def test_file_to_output_file(tmp_path, echo_translate, capsys):
 @pytest.mark.parametrize(
     ("argv", "complaint"),
     [
-        (["{tmp}/helper.ll", "-o", "{tmp}/out.qasm"], "brintavel: no entry-point function found; "),
+        (["{tmp}/helper.ll", "-o", "{tmp}/out.qasm"], "no entry-point function found; "),
         (["{tmp}/missing.ll"], "brintavel: cannot read {tmp}/missing.ll: "),
         (["{tmp}/latin1.ll"], "brintavel: {tmp}/latin1.ll is not valid UTF-8 (byte offset 5"),
-        (["{tmp}/helper.ll", "-o", "{tmp}/no-dir/out.qasm"], "brintavel: "),
+        (["{tmp}/bell.ll", "-o", "{tmp}/no-dir/out.qasm"], "brintavel: cannot write "),
     ],
     ids=["translation", "missing", "latin-1", "unwritable"],
 )
-def test_failures_exit_1_with_one_line(tmp_path, capsys, no_entry, argv, complaint):
+def test_failures_exit_1_with_one_line(tmp_path, capsys, no_entry, bell, argv, complaint):
     (tmp_path / "helper.ll").write_text(no_entry[0], encoding="utf-8")
+    (tmp_path / "bell.ll").write_text(bell[0], encoding="utf-8")
     (tmp_path / "latin1.ll").write_bytes(b"; caf\xe9\n")
     assert main([arg.format(tmp=tmp_path) for arg in argv]) == 1
     out, err = capsys.readouterr()
