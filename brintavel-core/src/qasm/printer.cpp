@@ -21,14 +21,47 @@ void append_float(std::string& out, double value) {
     out.append(value > 0 ? "inf" : "-inf");
     return;
   }
-  // Fixed notation without a precision gives the shortest digits that read back exactly.
-  // The longest such text is the smallest subnormal: "-0." and 324 digits.
-  std::array<char, 400> buf;
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
+  // The shortest round-trip digits come from the scientific form ("-d.ddde+XX"); they are
+  // then laid out positionally. (Fixed notation would print large values with the exact
+  // digits of the double, 1e23 as 99999999999999991611392, instead of the shortest ones.)
+  std::array<char, 32> buf;
+  auto [end, ec] =
+      std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific);
   if (ec != std::errc{}) invariant_failed("float formatting buffer too small");
-  std::string_view digits(buf.data(), static_cast<std::size_t>(end - buf.data()));
-  out.append(digits);
-  if (digits.find_first_of(".eE") == std::string_view::npos) out.append(".0");
+  std::string_view sci(buf.data(), static_cast<std::size_t>(end - buf.data()));
+  std::size_t e = sci.find('e');
+  if (e == std::string_view::npos) invariant_failed("float formatting without an exponent");
+  std::string_view mantissa = sci.substr(0, e);
+  if (mantissa.front() == '-') {
+    out.push_back('-');
+    mantissa.remove_prefix(1);
+  }
+  std::array<char, 24> digit_buf;
+  std::size_t n = 0;
+  for (char c : mantissa)
+    if (c != '.') digit_buf[n++] = c;
+  std::string_view digits(digit_buf.data(), n);
+  std::string_view exp_text = sci.substr(e + 1);
+  if (exp_text.front() == '+') exp_text.remove_prefix(1);
+  int exponent = 0;
+  std::from_chars(exp_text.data(), exp_text.data() + exp_text.size(), exponent);
+
+  if (exponent < 0) {
+    out.append("0.");
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out.append(digits);
+    return;
+  }
+  auto whole = static_cast<std::size_t>(exponent) + 1;  // digits before the point
+  if (digits.size() <= whole) {
+    out.append(digits);
+    out.append(whole - digits.size(), '0');
+    out.append(".0");
+  } else {
+    out.append(digits.substr(0, whole));
+    out.push_back('.');
+    out.append(digits.substr(whole));
+  }
 }
 
 std::string format_float(double value) {
