@@ -1,0 +1,28 @@
+OPENQASM 3.0;
+qubit[5] q;
+bit[4] c;
+x q[4];
+h q[4];
+h q[0];
+h q[1];
+h q[2];
+h q[3];
+cnot q[0], q[4];
+cnot q[2], q[4];
+cnot q[3], q[4];
+h q[0];
+h q[1];
+h q[2];
+h q[3];
+c[0] = measure q[0];
+reset q[0];
+c[1] = measure q[1];
+reset q[1];
+c[2] = measure q[2];
+reset q[2];
+c[3] = measure q[3];
+reset q[3];
+h q[4];
+x q[4];
+reset q[4];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}

@@ -1,0 +1,16 @@
+OPENQASM 3.0;
+qubit[3] q;
+bit[3] c;
+h q[0];
+h q[2];
+cnot q[0], q[1];
+inv @ ccnot q[1], q[2], q[0];
+cz q[2], q[1];
+cswap q[2], q[0], q[1];
+c[0] = measure q[0];
+reset q[0];
+c[1] = measure q[1];
+reset q[1];
+c[2] = measure q[2];
+reset q[2];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}

@@ -1,0 +1,11 @@
+OPENQASM 3.0;
+qubit[3] q;
+bit[3] c;
+h q[0];
+c[0] = measure q[0];
+reset q[0];
+x q[1];
+c[1] = measure q[1];
+c[2] = measure q[2];
+reset q[2];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}

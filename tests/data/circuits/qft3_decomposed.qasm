@@ -1,0 +1,26 @@
+OPENQASM 3.0;
+qubit[3] q;
+bit[3] c;
+h q[0];
+rz(0.7853981633974483) q[1];
+cnot q[1], q[0];
+rz(-0.7853981633974483) q[0];
+cnot q[1], q[0];
+rz(0.7853981633974483) q[0];
+rz(0.39269908169872414) q[2];
+cnot q[2], q[0];
+rz(-0.39269908169872414) q[0];
+cnot q[2], q[0];
+rz(0.3926990816987241) q[0];
+h q[1];
+rz(0.7853981633974483) q[2];
+cnot q[2], q[1];
+rz(-0.7853981633974483) q[1];
+cnot q[2], q[1];
+rz(0.7853981633974483) q[1];
+h q[2];
+swap q[0], q[2];
+c[0] = measure q[0];
+c[1] = measure q[1];
+c[2] = measure q[2];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}
