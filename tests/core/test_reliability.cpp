@@ -1,0 +1,105 @@
+// Robustness of whole translations: resource limits, deep structures, and many
+// translations in a row (run under the sanitizer build, LeakSanitizer checks every
+// allocation is released, on success and on every kind of failure alike).
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "brintavel/brintavel.hpp"
+#include "qasm/model.hpp"
+#include "translator/context.hpp"
+
+namespace {
+
+const char* kDeclarations =
+    "declare void @__quantum__qis__x__body(ptr)\n"
+    "declare void @__quantum__qis__rz__body(double, ptr)\n"
+    "declare void @__quantum__qis__mz__body(ptr, ptr)\n"
+    "declare i1 @__quantum__rt__read_result(ptr)\n"
+    "attributes #0 = { \"entry_point\" }\n";
+
+std::string module(const std::string& body) {
+  return "define void @main() #0 {\n" + body + "}\n" + kDeclarations;
+}
+
+std::string doubling_chain(int links) {
+  std::string body = "entry:\n  %x0 = add i64 1, 2\n";
+  for (int i = 1; i <= links; ++i)
+    body += "  %x" + std::to_string(i) + " = add i64 %x" + std::to_string(i - 1) + ", %x" +
+            std::to_string(i - 1) + "\n";
+  body += "  call void @__quantum__qis__rz__body(double %x" + std::to_string(links) +
+          ", ptr null)\n  ret void\n";
+  return module(body);
+}
+
+std::string nested_loops(int depth) {
+  std::string body = "entry:\n  br label %h0\n";
+  for (int i = 0; i < depth; ++i) {
+    std::string n = std::to_string(i);
+    body += "h" + n + ":\n  %r" + n + " = call i1 @__quantum__rt__read_result(ptr null)\n";
+    body += "  br i1 %r" + n + ", label %s" + n + ", label %e" + n + "\n";
+    body += "s" + n + ":\n  br label %" + (i + 1 < depth ? "h" + std::to_string(i + 1) : std::string("core")) + "\n";
+  }
+  body += "core:\n  call void @__quantum__qis__x__body(ptr null)\n  br label %h" + std::to_string(depth - 1) + "\n";
+  for (int i = depth - 1; i >= 0; --i)
+    body += "e" + std::to_string(i) + ":\n" +
+            (i > 0 ? "  br label %h" + std::to_string(i - 1) + "\n" : std::string("  ret void\n"));
+  return module(body);
+}
+
+TEST(SizeLimits, ExponentialGrowthStopsAtTheValueThatExceedsTheBudget) {
+  auto result = brintavel::translate_qir(doubling_chain(60));
+  ASSERT_FALSE(result);
+  EXPECT_EQ(result.error().kind, brintavel::ErrorKind::UnsupportedConstruct);
+  EXPECT_NE(result.error().message.find("translation size limit of "), std::string::npos);
+  EXPECT_NE(result.error().message.find(" exceeded at SSA value \"x"), std::string::npos)
+      << result.error().message;
+}
+
+TEST(SizeLimits, ModestChainsStayWellInsideTheBudget) {
+  auto result = brintavel::translate_qir(doubling_chain(12));
+  ASSERT_TRUE(result) << brintavel::describe(result.error());
+}
+
+TEST(SizeLimits, ExpressionDepthIsBoundedWhereAValueIsBound) {
+  using namespace brintavel;
+  translator::LoweringContext ctx(translator::Limits::nodes_for_input(0));
+  qasm::Expression e = qasm::IntLiteral{0};
+  for (std::uint64_t i = 1; i < translator::Limits::kMaxExpressionDepth; ++i)
+    e = qasm::make_binary(qasm::BinaryOperator::Add, std::move(e), qasm::IntLiteral{1});
+  ASSERT_TRUE(ctx.bind_value("deep", e));
+  auto too_deep = ctx.bind_value("deeper", qasm::make_not(std::move(e)));
+  ASSERT_FALSE(too_deep);
+  EXPECT_EQ(too_deep.error().message,
+            "expression for SSA value \"deeper\" is nested more than 10000 levels deep; such "
+            "deeply nested classical expressions are not supported");
+}
+
+TEST(DeepStructures, ThousandsOfNestedLoopsTranslate) {
+  const int depth = 3000;
+  auto result = brintavel::translate_qir(nested_loops(depth));
+  ASSERT_TRUE(result) << brintavel::describe(result.error());
+  // The innermost gate sits inside every loop: two spaces of indentation per level.
+  std::string innermost = "\n" + std::string(2 * depth, ' ') + "x q[0];\n";
+  EXPECT_NE(result->find(innermost), std::string::npos);
+}
+
+TEST(ManyTranslations, SuccessesAndEveryKindOfFailureReleaseEverything) {
+  const std::vector<std::string> inputs = {
+      nested_loops(5),
+      module("entry:\n  call void @nowhere(ptr null)\n"),    // no signature
+      module("entry:\n  %x = fneg double 1.0\n  ret void\n"),  // unknown opcode
+      module("entry:\n  br label %missing\n"),               // branch target
+      "define void @main() #0 {\n  call void @f(\n",         // unterminated
+      "declare void @f(i8**)\n",                             // signature table
+      std::string("\xff\xfe"),                               // not UTF-8
+      "",
+  };
+  for (int round = 0; round < 50; ++round)
+    for (const std::string& input : inputs) (void)brintavel::translate_qir(input, "p");
+  // Exhausting the size budget unwinds half-built expressions and statements.
+  EXPECT_FALSE(brintavel::translate_qir(doubling_chain(40)));
+}
+
+}  // namespace
