@@ -82,7 +82,12 @@ Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::
 
   std::string out;
   out.reserve(qir_text.size() / 4 + 256);
-  qasm::print_program(program, out);
+  const std::uint64_t max_output = translator::Limits::output_bytes_for_input(qir_text.size());
+  if (!qasm::print_program_within(program, out, max_output))
+    return unsupported(text::cat(
+        "translated program exceeds the output limit of ", max_output,
+        " bytes of OpenQASM text for this input; its control flow is nested too deeply or "
+        "repeats too much to print"));
   append_generated_by(out, entry_profile(module), context.producer);
   return out;
 }

@@ -454,7 +454,7 @@ TEST(SizeBudget, ChargesUntilExhaustedAndNamesWhatOverran) {
             "\"x\"; the program grows far beyond its input (every use of an SSA value copies its "
             "whole expression, and loop headers are repeated in their loops)");
   EXPECT_FALSE(budget.charge(1, "block", "b")) << "an exhausted budget stays exhausted";
-  EXPECT_EQ(translator::Limits::nodes_for_input(5), 4'000'005u);
+  EXPECT_EQ(translator::Limits::nodes_for_input(400), 4'000'100u);  // a quarter node per byte
 }
 
 TEST(LoweringContext, LookupsAreChargedToTheBudget) {

@@ -220,7 +220,11 @@ bool print_simple(const Statement& s, std::string& out) {
 // Statement lists are walked with an explicit stack: one frame per open body.
 class StatementPrinter {
  public:
-  explicit StatementPrinter(std::string& out) : out_(out) {}
+  explicit StatementPrinter(std::string& out, std::size_t limit = SIZE_MAX)
+      : out_(out), limit_(limit) {}
+
+  // Whether printing stopped because the text grew beyond the limit.
+  bool exceeded() const { return exceeded_; }
 
   void print_list(const StatementList& list, unsigned level) {
     frames_.push_back({&list, 0, level, Closing::None, nullptr});
@@ -263,6 +267,10 @@ class StatementPrinter {
 
   void run() {
     while (!frames_.empty()) {
+      if (out_.size() > limit_) {
+        exceeded_ = true;
+        return;
+      }
       Frame& top = frames_.back();
       if (top.next < top.list->size()) {
         const Statement& s = (*top.list)[top.next++];
@@ -285,6 +293,8 @@ class StatementPrinter {
   }
 
   std::string& out_;
+  std::size_t limit_;
+  bool exceeded_ = false;
   std::vector<Frame> frames_;
 };
 
@@ -295,12 +305,18 @@ void print_statement(const Statement& statement, std::string& out, unsigned leve
 }
 
 void print_program(const Program& program, std::string& out) {
+  print_program_within(program, out, SIZE_MAX);
+}
+
+bool print_program_within(const Program& program, std::string& out, std::size_t max_size) {
   if (!program.version.empty()) {
     out.append("OPENQASM ");
     out.append(program.version);
     out.append(";\n");
   }
-  StatementPrinter(out).print_list(program.body, 0);
+  StatementPrinter printer(out, max_size);
+  printer.print_list(program.body, 0);
+  return !printer.exceeded();
 }
 
 }  // namespace brintavel::qasm

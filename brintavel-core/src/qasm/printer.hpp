@@ -10,6 +10,11 @@ namespace brintavel::qasm {
 // Appends the whole program to `out`.
 void print_program(const Program& program, std::string& out);
 
+// The same, but stops once `out` holds more than `max_size` bytes (checked between
+// statements) and then returns false. Nested bodies are indented once per level, so a
+// program's text can grow with the square of its nesting depth.
+bool print_program_within(const Program& program, std::string& out, std::size_t max_size);
+
 // Appends one statement at the given indentation level (two spaces per level).
 void print_statement(const Statement& statement, std::string& out, unsigned level = 0);
 

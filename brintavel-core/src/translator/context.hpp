@@ -33,16 +33,26 @@ struct BlockLowering {
   std::optional<qasm::Expression> condition;  // present exactly for a conditional branch
 };
 
-// Limits that keep a translation's size and nesting proportional to its input.
+// Limits that keep a translation's size proportional to its input.
 //
 // SSA values are substituted into every use, so a few lines can describe an expression of
 // exponential size, and loop headers are repeated inside their loops. Every expression
 // node copied and every statement made is charged to a budget that grows with the input;
-// expressions may not nest deeper than kMaxExpressionDepth.
+// expressions may not nest deeper than kMaxExpressionDepth; and the printed text may not
+// outgrow the input by more than a constant factor (nested bodies are indented once per
+// level). Real programs stay far inside all three.
 struct Limits {
-  static constexpr std::uint64_t kBaseNodes = 4'000'000;
+  static constexpr std::uint64_t kBaseNodes = 4'000'000;  // plus a quarter node per input byte
   static constexpr std::uint64_t kMaxExpressionDepth = 10'000;
-  static std::uint64_t nodes_for_input(std::size_t input_bytes) { return kBaseNodes + input_bytes; }
+  static constexpr std::uint64_t kBaseOutputBytes = 64ull << 20;
+  static constexpr std::uint64_t kOutputBytesPerInputByte = 8;
+
+  static std::uint64_t nodes_for_input(std::size_t input_bytes) {
+    return kBaseNodes + input_bytes / 4;
+  }
+  static std::uint64_t output_bytes_for_input(std::size_t input_bytes) {
+    return kBaseOutputBytes + kOutputBytesPerInputByte * input_bytes;
+  }
 };
 
 class SizeBudget {

@@ -27,6 +27,7 @@ class BlockLowerer {
 
   Result<BlockLowering> lower(const ir::Block& block, std::string_view label) {
     BlockLowering out{label, {}, {}, std::nullopt};
+    out.statements.reserve(block.instructions.size());  // about one statement per call
     for (const ir::Instruction& instruction : block.instructions) {
       bool ended = BRINTAVEL_TRY(lower_instruction(instruction, out));
       if (ended) break;  // nothing after the terminator is looked at
