@@ -32,9 +32,13 @@ std::vector<std::string_view> unicode_words(std::string_view s) {
 }
 
 std::optional<std::int64_t> parse_i64(std::string_view s) {
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  // One optional sign: from_chars takes a leading '-' itself, so "--5" is refused there
+  // and "+-5" here.
+  if (!s.empty() && s.front() == '+') {
+    s.remove_prefix(1);
+    if (s.starts_with('-')) return std::nullopt;
+  }
   if (s.empty()) return std::nullopt;
-  // from_chars accepts a leading '-' only, so "+-5" and "--5" are refused.
   std::int64_t v;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
   if (ec != std::errc{} || end != s.data() + s.size()) return std::nullopt;

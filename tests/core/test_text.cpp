@@ -1,0 +1,194 @@
+// Text helpers: Unicode white-space trimming versus ASCII word splitting, the quoted form
+// used inside messages, and message building with cat().
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "ir/text.hpp"
+
+namespace {
+
+using namespace brintavel::text;
+
+// ---- Trimming ---------------------------------------------------------------------------
+
+// Every member of the White_Space set, as UTF-8.
+constexpr std::string_view kWhiteSpace[] = {
+    "\t",       "\n",       "\v",       "\f",       "\r",       " ",        "\u0085",
+    "\u00A0",   "\u1680",   "\u2000",   "\u2001",   "\u2002",   "\u2003",   "\u2004",
+    "\u2005",   "\u2006",   "\u2007",   "\u2008",   "\u2009",   "\u200A",   "\u2028",
+    "\u2029",   "\u202F",   "\u205F",   "\u3000",
+};
+
+TEST(Trim, RemovesEveryWhiteSpaceCharacterAtBothEnds) {
+  for (std::string_view ws : kWhiteSpace) {
+    std::string s = std::string(ws) + "x" + std::string(ws) + "y" + std::string(ws);
+    std::string inner = "x" + std::string(ws) + "y";
+    EXPECT_EQ(trim(s), inner) << quoted(ws);
+    EXPECT_EQ(trim_start(s), inner + std::string(ws)) << quoted(ws);
+    EXPECT_EQ(trim_end(s), std::string(ws) + inner) << quoted(ws);
+    EXPECT_EQ(space_at(s, 0), ws.size()) << quoted(ws);
+    EXPECT_EQ(space_before(s, s.size()), ws.size()) << quoted(ws);
+  }
+}
+
+TEST(Trim, KeepsCharactersThatOnlyLookInvisible) {
+  // Zero-width space and joiners, the byte-order mark, the Mongolian vowel separator and the
+  // word joiner are not white space; neither are letters that share lead or trail bytes
+  // with the spaces (U+00C5, U+20A0, U+0885, U+2010, U+3001).
+  constexpr std::string_view kNotSpace[] = {"\u200B", "\u200C", "\u200D", "\uFEFF", "\u180E",
+                                            "\u2060", "\u00C5", "\u20A0", "\u0885", "\u2010",
+                                            "\u3001", "\u1681"};
+  for (std::string_view c : kNotSpace) {
+    std::string s = std::string(c) + "x" + std::string(c);
+    EXPECT_EQ(trim(s), s) << quoted(c);
+    EXPECT_EQ(space_at(s, 0), 0u) << quoted(c);
+    EXPECT_EQ(space_before(s, s.size()), 0u) << quoted(c);
+  }
+}
+
+TEST(Trim, EdgeTexts) {
+  EXPECT_EQ(trim(""), "");
+  EXPECT_EQ(trim(" \t\u3000\u00A0\v"), "");
+  EXPECT_EQ(trim_start("\u2003\u2003a b \u2003"), "a b \u2003");
+  EXPECT_EQ(trim_end("\u2003a b\u0085\u0085"), "\u2003a b");
+  // A lone lead byte or a cut sequence at either end is not white space and is kept.
+  EXPECT_EQ(trim("\xC2"), "\xC2");
+  EXPECT_EQ(trim(std::string_view("\xE3\x80", 2)), std::string_view("\xE3\x80", 2));
+  EXPECT_EQ(trim("\xA0 a"), "\xA0 a");
+  EXPECT_EQ(space_at("a", 5), 0u);
+  EXPECT_EQ(space_before("a", 0), 0u);
+}
+
+TEST(AsciiSpace, ExcludesVerticalTabAndUnicodeSpaces) {
+  for (char c : {' ', '\t', '\n', '\f', '\r'}) EXPECT_TRUE(is_ascii_space(c)) << int(c);
+  EXPECT_FALSE(is_ascii_space('\v'));
+  EXPECT_EQ(skip_ascii_space(" \t\r\n\f x"), "x");
+  EXPECT_EQ(skip_ascii_space(" \vx"), "\vx");
+  EXPECT_EQ(skip_ascii_space("\u00A0x"), "\u00A0x");
+}
+
+TEST(NamePrefix, StopsAtTheFirstNonNameCharacter) {
+  EXPECT_EQ(name_prefix("a.b$c_9-d"), "a.b$c_9");
+  EXPECT_EQ(name_prefix("-x"), "");
+  EXPECT_EQ(name_prefix("\"q\""), "");
+  EXPECT_EQ(name_prefix("x\u00E9"), "x");
+  EXPECT_EQ(name_prefix(""), "");
+}
+
+// ---- Quoted form --------------------------------------------------------------------------
+
+struct QuotedCase {
+  std::string_view input;
+  std::string_view expected;
+};
+
+constexpr QuotedCase kQuotedCases[] = {
+    {"", R"m("")m"},
+    {"plain text", R"m("plain text")m"},
+    {"say \"hi\"", R"m("say \"hi\"")m"},
+    {"back\\slash", R"m("back\\slash")m"},
+    {"it's", R"m("it's")m"},
+    {"a\tb\rc\nd", R"m("a\tb\rc\nd")m"},
+    {std::string_view("nul\0end", 7), R"m("nul\0end")m"},
+    // Other C0 controls, DEL and the C1 controls: \u{hex}, lower case, no leading zeros.
+    {"\u0001", R"m("\u{1}")m"},
+    {"\u0008", R"m("\u{8}")m"},
+    {"\v", R"m("\u{b}")m"},
+    {"\f", R"m("\u{c}")m"},
+    {"\u001B[0m", R"m("\u{1b}[0m")m"},
+    {"\u001F", R"m("\u{1f}")m"},
+    {"\u007F", R"m("\u{7f}")m"},
+    {"\u0080", R"m("\u{80}")m"},
+    {"x\u0085y", R"m("x\u{85}y")m"},
+    {"\u009F", R"m("\u{9f}")m"},
+    // Invisible format characters.
+    {"\u00AD", R"m("\u{ad}")m"},
+    {"a\u200Bb", R"m("a\u{200b}b")m"},
+    {"\u200C\u200D\u200E\u200F", R"m("\u{200c}\u{200d}\u{200e}\u{200f}")m"},
+    {"\u2028\u2029", R"m("\u{2028}\u{2029}")m"},
+    {"\u2060", R"m("\u{2060}")m"},
+    {"\uFEFFbom", R"m("\u{feff}bom")m"},
+    // Everything else as itself: visible spaces, letters of any script, symbols, emoji.
+    {"\u00A0\u2003\u3000", "\"\u00A0\u2003\u3000\""},
+    {"\u00A0", "\"\u00A0\""},
+    {"\u200A\u2010\u202F", "\"\u200A\u2010\u202F\""},
+    {"caf\u00E9 \u03A9 \u65E5\u672C", "\"caf\u00E9 \u03A9 \u65E5\u672C\""},
+    {"\U0001F600", "\"\U0001F600\""},
+    {"\u00A9\u00AE\u00AC", "\"\u00A9\u00AE\u00AC\""},
+};
+
+TEST(Quoted, EscapesExactlyTheListedCharacters) {
+  for (const QuotedCase& c : kQuotedCases) {
+    EXPECT_EQ(quoted(c.input), c.expected) << "input bytes: " << c.input.size();
+    std::string appended = "prefix:";
+    append_quoted(appended, c.input);
+    EXPECT_EQ(appended, "prefix:" + std::string(c.expected));
+  }
+}
+
+// ---- cat ----------------------------------------------------------------------------------
+
+TEST(Cat, JoinsTextsQuotedTextsAndNumbers) {
+  std::string owned = "owned";
+  EXPECT_EQ(cat("a", std::string_view("b"), owned, 'c'), "abownedc");
+  EXPECT_EQ(cat("op ", q("x\"y"), " (ty=", "i64", ")"), R"m(op "x\"y" (ty=i64))m");
+  EXPECT_EQ(cat(q(""), q("\n")), R"m("""\n")m");
+  EXPECT_EQ(cat(0, " ", -1, " ", 42u), "0 -1 42");
+  EXPECT_EQ(cat(std::numeric_limits<std::int64_t>::min(), " ",
+                std::numeric_limits<std::int64_t>::max(), " ",
+                std::numeric_limits<std::uint64_t>::max()),
+            "-9223372036854775808 9223372036854775807 18446744073709551615");
+  EXPECT_EQ(cat(std::size_t{7}, std::int32_t{-8}, std::uint8_t{9}), "7-89");
+}
+
+TEST(Cat, WritesInt128Extremes) {
+  const Int128 max = static_cast<Int128>((static_cast<unsigned __int128>(1) << 127) - 1);
+  const Int128 min = -max - 1;
+  EXPECT_EQ(cat(max), "170141183460469231731687303715884105727");
+  EXPECT_EQ(cat(min), "-170141183460469231731687303715884105728");
+  EXPECT_EQ(cat(Int128{0}), "0");
+  EXPECT_EQ(cat(Int128{-1}), "-1");
+  EXPECT_EQ(cat("[", min + 1, "]"), "[-170141183460469231731687303715884105727]");
+  // Values beyond 64 bits.
+  const Int128 two_pow_64 = static_cast<Int128>(1) << 64;
+  EXPECT_EQ(cat(two_pow_64), "18446744073709551616");
+  EXPECT_EQ(cat(-two_pow_64), "-18446744073709551616");
+}
+
+// ---- UTF-8 validation ---------------------------------------------------------------------
+
+struct Utf8Case {
+  std::string_view input;
+  bool valid;
+  std::size_t bad_offset;
+};
+
+constexpr Utf8Case kUtf8Cases[] = {
+    {"", true, 0},
+    {"plain ascii text that is longer than eight bytes", true, 0},
+    {"\u00E9\u65E5\U0001F600\u0085", true, 0},
+    {"abc\xFF", false, 3},
+    {"abcdefghij\x80", false, 10},            // lone continuation byte after the fast path
+    {"\xC0\xAF", false, 0},                   // overlong encoding
+    {"ab\xE0\x80\xAF", false, 2},             // overlong three-byte form
+    {"\xED\xA0\x80", false, 0},               // UTF-16 surrogate
+    {"\xF4\x90\x80\x80", false, 0},           // beyond U+10FFFF
+    {"x\xE2\x82", false, 1},                  // cut at the end
+    {"\xE2(\xA1", false, 0},                  // bad continuation
+};
+
+TEST(Utf8, RejectsMalformedSequencesAtTheirOffset) {
+  for (const Utf8Case& c : kUtf8Cases) {
+    std::size_t offset = 12345;
+    EXPECT_EQ(is_valid_utf8(c.input, offset), c.valid) << quoted(c.input);
+    if (!c.valid) {
+      EXPECT_EQ(offset, c.bad_offset) << quoted(c.input);
+    }
+  }
+}
+
+}  // namespace
