@@ -176,6 +176,10 @@ const Case kCalls[] = {
      "Call(f, ret=void, result=-, args=[GetElementPtr, ConstInt(2)])"},
     {"call void @f(i64 %x, { i64, i1 }, i64 2)",
      "error: unsupported operand type \"{\" in operand \"{ i64, i1 }\""},
+    // Return attributes before the return type, as producers write result reads.
+    {"%r = call zeroext i1 @__quantum__rt__read_result(ptr null)",
+     "Call(__quantum__rt__read_result, ret=i1, result=r, args=[PtrConst(-,0)])"},
+    {"%r = tail call noundef zeroext i1 @f()", "Call(f, ret=i1, result=r, args=[])"},
     {"%r = call %Result* @__quantum__qis__m__body(%Qubit* null)",
      "Call(__quantum__qis__m__body, ret=%Result*, result=r, args=[PtrConst(Qubit,0)])"},
     // Messages; the placeholder is the text after `call`.

@@ -75,8 +75,12 @@ std::size_t matching_paren(std::string_view s, std::size_t open) {
 
 Result<Instruction> parse_call(const Parts& p, TextPool& pool) {
   std::string_view rest = p.rest;
-  std::string_view return_type = first_word(rest);
-  std::string_view s = text::trim_start(text_after_word(rest, return_type));
+  // Return attributes (`call zeroext i1 @f(...)`, as QIR producers write result reads)
+  // come before the return type.
+  std::string_view ret = rest;
+  while (is_attribute_word(first_word(ret))) ret = after_first_word(ret);
+  std::string_view return_type = first_word(ret);
+  std::string_view s = text::trim_start(text_after_word(ret, return_type));
   if (s.starts_with('(')) {
     std::size_t close = matching_paren(s, 0);
     if (close == std::string_view::npos)
@@ -96,9 +100,12 @@ Result<Instruction> parse_call(const Parts& p, TextPool& pool) {
 
   Call call{callee->name, {}, return_type, p.result};
   if (!text::trim(arg_text).empty()) {
-    auto pieces = BRINTAVEL_TRY(split_top_level(arg_text));
-    call.args.reserve(pieces.size());
-    for (std::string_view piece : pieces) call.args.push_back(BRINTAVEL_TRY(parse_operand(piece, pool)));
+    std::size_t count;
+    BRINTAVEL_CHECK(check_top_level_brackets(arg_text, count));
+    call.args.reserve(count);
+    std::size_t pos = 0;
+    for (std::size_t k = 0; k < count; ++k)
+      call.args.push_back(BRINTAVEL_TRY(parse_operand(next_top_level_piece(arg_text, pos), pool)));
   }
   return call;
 }

@@ -32,10 +32,38 @@ class TextPool {
 };
 
 // ---- Operands ------------------------------------------------------------------------
+//
+// An Operand is 32 bytes: the 128-bit literal is stored with 8-byte alignment and an
+// absent struct name is a view without data. Instructions hold several operands, and a
+// module holds an instruction per line.
 
 // An integer literal of a type other than i1 (and of i1 when it is not 0, 1, true, false).
-struct ConstInt {
+struct __attribute__((packed, aligned(8))) ConstInt {
   Int128 value;
+};
+
+// An optional name in the space of a string_view: absent is a view without data.
+class OptionalName {
+ public:
+  constexpr OptionalName() = default;
+  constexpr OptionalName(std::nullopt_t) {}  // NOLINT: implicit like std::optional
+  constexpr OptionalName(std::string_view name)  // NOLINT
+      : name_(name.data() ? name : std::string_view("", 0)) {}
+  constexpr OptionalName(const char* name) : OptionalName(std::string_view(name)) {}  // NOLINT
+  constexpr OptionalName(std::optional<std::string_view> name)  // NOLINT
+      : OptionalName(name ? OptionalName(*name) : OptionalName()) {}
+
+  constexpr bool has_value() const { return name_.data() != nullptr; }
+  constexpr explicit operator bool() const { return has_value(); }
+  constexpr std::string_view operator*() const { return name_; }
+  constexpr const std::string_view* operator->() const { return &name_; }
+
+  friend constexpr bool operator==(OptionalName a, OptionalName b) {
+    return a.has_value() == b.has_value() && a.name_ == b.name_;
+  }
+
+ private:
+  std::string_view name_{};
 };
 // An i1 literal: 0, 1, true or false.
 struct ConstBool {
@@ -47,7 +75,7 @@ struct ConstFloat {
 };
 // A constant pointer: `inttoptr (i64 N to T*)` or `null` of a pointer type other than i8*.
 struct PtrConst {
-  std::optional<std::string_view> struct_name;  // Qubit for %Qubit*; absent for ptr, i8*
+  OptionalName struct_name;  // Qubit for %Qubit*; absent for ptr, i8*
   std::int64_t index = 0;
 };
 // A local value %name (all text after the %, quotes kept).
@@ -69,6 +97,7 @@ struct I8Null {};
 
 using Operand = std::variant<ConstInt, ConstBool, ConstFloat, PtrConst, Ssa, GlobalRef,
                              GetElementPtr, BitcastGlobal, I8Null>;
+static_assert(sizeof(Operand) == 32);
 
 // ---- Instructions --------------------------------------------------------------------
 

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <span>
 
 namespace brintavel::ir {
 
@@ -17,18 +16,61 @@ namespace {
 constexpr bool is_opening_bracket(char c) { return c == '(' || c == '[' || c == '<' || c == '{'; }
 constexpr bool is_closing_bracket(char c) { return c == ')' || c == ']' || c == '>' || c == '}'; }
 
-// Splits at Unicode white space.
-std::vector<std::string_view> unicode_words(std::string_view s) {
-  std::vector<std::string_view> words;
-  std::size_t i = 0;
-  while (i < s.size()) {
-    while (std::size_t n = text::space_at(s, i)) i += n;
-    if (i >= s.size()) break;
-    std::size_t start = i;
-    while (i < s.size() && text::space_at(s, i) == 0) ++i;
-    words.push_back(s.substr(start, i - start));
+// Walks the words of a text, separated by Unicode white space, without allocating.
+class Words {
+ public:
+  explicit Words(std::string_view s) : s_(s) {}
+
+  bool next(std::string_view& word) {
+    while (std::size_t n = text::space_at(s_, pos_)) pos_ += n;
+    if (pos_ >= s_.size()) return false;
+    std::size_t start = pos_;
+    while (pos_ < s_.size() && text::space_at(s_, pos_) == 0) ++pos_;
+    word = s_.substr(start, pos_ - start);
+    return true;
   }
-  return words;
+
+  std::string_view rest() const { return s_.substr(pos_); }
+
+ private:
+  std::string_view s_;
+  std::size_t pos_ = 0;
+};
+
+// The value of an operand: its words after the type, attribute words left out, joined by
+// single spaces. It is a view of the source whenever the words already stand one space
+// apart, which is the only case real QIR has.
+std::string_view value_text(Words words, TextPool& pool) {
+  std::string_view word;
+  const char* first = nullptr;
+  const char* last = nullptr;
+  bool contiguous = true;
+  bool gap = false;  // an attribute word since the last value word
+  while (words.next(word)) {
+    if (is_attribute_word(word)) {
+      gap = first != nullptr;
+      continue;
+    }
+    if (first == nullptr) {
+      first = word.data();
+    } else if (gap || word.data() != last + 1 || *last != ' ') {
+      contiguous = false;
+    }
+    gap = false;
+    last = word.data() + word.size();
+  }
+  if (first == nullptr) return {};
+  if (contiguous) return text::trim(std::string_view(first, static_cast<std::size_t>(last - first)));
+  // Rare: join the value words by single spaces.
+  std::string joined;
+  std::string_view all(first, static_cast<std::size_t>(last - first));
+  Words again(all);
+  while (again.next(word)) {
+    if (is_attribute_word(word)) continue;
+    if (!joined.empty()) joined.push_back(' ');
+    joined.append(word);
+  }
+  return text::trim(pool.keep(std::move(joined)));
 }
 
 std::optional<std::int64_t> parse_i64(std::string_view s) {
@@ -72,9 +114,11 @@ std::optional<Operand> parse_pointer_value(std::string_view ty, std::string_view
   if (value.starts_with("inttoptr")) {
     std::string_view after = text::trim_start(value.substr(8));
     if (!after.empty() && after.front() == '(') {
-      auto words = unicode_words(after.substr(1));
-      if (words.size() >= 2)
-        if (auto index = parse_i64(words[1])) return PtrConst{pointee_struct_name(ty), *index};
+      // (source-type index to T*): the source type is not checked.
+      Words words(after.substr(1));
+      std::string_view source_type, index_text;
+      if (words.next(source_type) && words.next(index_text))
+        if (auto index = parse_i64(index_text)) return PtrConst{pointee_struct_name(ty), *index};
     }
   }
   if (value.starts_with('@')) return GlobalRef{value.substr(1)};
@@ -187,28 +231,57 @@ bool is_decimal_float(std::string_view s, long long& decimal_exponent) {
 }  // namespace
 
 Result<std::vector<std::string_view>> split_top_level(std::string_view s) {
+  std::size_t count;
+  BRINTAVEL_CHECK(check_top_level_brackets(s, count));
   std::vector<std::string_view> pieces;
+  pieces.reserve(count);
+  std::size_t pos = 0;
+  for (std::size_t k = 0; k < count; ++k) pieces.push_back(next_top_level_piece(s, pos));
+  return pieces;
+}
+
+Status check_top_level_brackets(std::string_view s, std::size_t& pieces) {
   long long depth = 0;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    char c = s[i];
+  pieces = 1;
+  for (char c : s) {
     if (is_opening_bracket(c)) {
       ++depth;
     } else if (is_closing_bracket(c)) {
       if (--depth < 0) return parse_error(cat("unbalanced closing bracket in ", q(s)));
     } else if (c == ',' && depth == 0) {
-      pieces.push_back(text::trim(s.substr(start, i - start)));
-      start = i + 1;
+      ++pieces;
     }
   }
-  pieces.push_back(text::trim(s.substr(start)));
-  return pieces;
+  return {};
+}
+
+std::string_view next_top_level_piece(std::string_view s, std::size_t& pos) {
+  long long depth = 0;
+  std::size_t start = pos;
+  for (; pos < s.size(); ++pos) {
+    char c = s[pos];
+    if (is_opening_bracket(c)) {
+      ++depth;
+    } else if (is_closing_bracket(c)) {
+      --depth;
+    } else if (c == ',' && depth == 0) {
+      return text::trim(s.substr(start, pos++ - start));
+    }
+  }
+  ++pos;  // past the end: no more pieces
+  return text::trim(s.substr(start));
 }
 
 bool is_attribute_word(std::string_view w) {
   static constexpr std::array<std::string_view, 13> kWords = {
       "writeonly", "readonly", "readnone", "nonnull", "noalias", "nocapture", "immarg",
       "signext",   "zeroext",  "byval",    "sret",    "inreg",   "noundef"};
+  // Most words are types and values: reject those by length and first letter first.
+  if (w.size() < 4 || w.size() > 9) return false;
+  switch (w.front()) {
+    case 'w': case 'r': case 'n': case 'i': case 's': case 'z': case 'b': break;
+    default: return false;
+  }
   for (auto k : kWords)
     if (w == k) return true;
   return false;
@@ -216,35 +289,10 @@ bool is_attribute_word(std::string_view w) {
 
 namespace {
 
-// Classifies an operand from its type word and its value words (attribute words already
-// removed). `whole` renders the operand text for the two messages that quote it.
+// Classifies an operand from its type word and its value text. `whole` renders the operand
+// text for the two messages that quote it.
 template <class WholeText>
-Result<Operand> classify_operand(std::string_view ty, std::span<const std::string_view> value_words,
-                                 WholeText whole, TextPool& pool) {
-  // The value is the words joined by single spaces. It is a view of the source whenever the
-  // words already stand one space apart, which is the only case real QIR has.
-  std::string_view value;
-  if (!value_words.empty()) {
-    bool contiguous = true;
-    for (std::size_t k = 1; k < value_words.size(); ++k) {
-      const char* prev_end = value_words[k - 1].data() + value_words[k - 1].size();
-      if (value_words[k].data() != prev_end + 1 || *prev_end != ' ') contiguous = false;
-    }
-    if (contiguous) {
-      const char* first = value_words.front().data();
-      const char* last = value_words.back().data() + value_words.back().size();
-      value = std::string_view(first, static_cast<std::size_t>(last - first));
-    } else {
-      std::string joined;
-      for (std::size_t k = 0; k < value_words.size(); ++k) {
-        if (k > 0) joined.push_back(' ');
-        joined.append(value_words[k]);
-      }
-      value = pool.keep(std::move(joined));
-    }
-    value = text::trim(value);
-  }
-
+Result<Operand> classify_operand(std::string_view ty, std::string_view value, WholeText whole) {
   if (is_pointer_type(ty)) {
     auto operand = parse_pointer_value(ty, value);
     if (!operand)
@@ -269,11 +317,13 @@ Result<Operand> parse_operand(std::string_view raw, TextPool& pool) {
   if (whole == "...") return parse_error("unexpected ... in operand");
   if (whole.size() > 12 && whole.starts_with("getelementptr")) return GetElementPtr{};
 
-  auto words = unicode_words(whole);
-  std::erase_if(words, is_attribute_word);
-  if (words.empty()) return parse_error("empty operand");
-  return classify_operand(words.front(), std::span(words).subspan(1),
-                          [whole] { return whole; }, pool);
+  // The type is the first word that is not an attribute word.
+  Words words(whole);
+  std::string_view ty;
+  do {
+    if (!words.next(ty)) return parse_error("empty operand");
+  } while (is_attribute_word(ty));
+  return classify_operand(ty, value_text(words, pool), [whole] { return whole; });
 }
 
 Result<Operand> parse_typed_operand(std::string_view ty, std::string_view value, TextPool& pool) {
@@ -283,9 +333,8 @@ Result<Operand> parse_typed_operand(std::string_view ty, std::string_view value,
   if (!is_plain_ascii_word(ty) || is_attribute_word(ty) || value.empty())
     return parse_operand(pool.keep(cat(ty, " ", value)), pool);
   if (ty.starts_with("getelementptr")) return GetElementPtr{};
-  auto words = unicode_words(value);
-  std::erase_if(words, is_attribute_word);
-  return classify_operand(ty, words, [ty, value] { return cat(ty, " ", value); }, pool);
+  return classify_operand(ty, value_text(Words(value), pool),
+                          [ty, value] { return cat(ty, " ", value); });
 }
 
 std::optional<std::string_view> first_local_name(std::string_view s) {

@@ -16,6 +16,12 @@ namespace brintavel::ir {
 // without its opener.
 Result<std::vector<std::string_view>> split_top_level(std::string_view text);
 
+// The same split without building a list: check the whole text and count its pieces
+// first (the bracket error comes before anything else), then take the pieces one by one
+// starting from pos = 0.
+Status check_top_level_brackets(std::string_view text, std::size_t& pieces);
+std::string_view next_top_level_piece(std::string_view text, std::size_t& pos);
+
 // Parses one typed operand such as `%Qubit* inttoptr (i64 3 to %Qubit*)` or `i64 noundef 5`.
 Result<Operand> parse_operand(std::string_view text, TextPool& pool);
 

@@ -26,10 +26,8 @@ constexpr bool is_narrow_space(unsigned char b) {
 
 }  // namespace
 
-std::size_t space_at(std::string_view s, std::size_t pos) {
-  if (pos >= s.size()) return 0;
+std::size_t wide_space_at(std::string_view s, std::size_t pos) {
   auto b0 = static_cast<unsigned char>(s[pos]);
-  if (b0 < 0x80) return is_narrow_space(b0) ? 1 : 0;
   if (b0 == 0xC2 && pos + 1 < s.size()) {
     auto b1 = static_cast<unsigned char>(s[pos + 1]);
     return (b1 == 0x85 || b1 == 0xA0) ? 2 : 0;

@@ -26,7 +26,13 @@ constexpr bool is_name_char(char c) {
 }
 
 // Byte length of the Unicode White_Space character that starts at `pos`, or 0.
-std::size_t space_at(std::string_view s, std::size_t pos);
+std::size_t wide_space_at(std::string_view s, std::size_t pos);
+inline std::size_t space_at(std::string_view s, std::size_t pos) {
+  if (pos >= s.size()) return 0;
+  auto b = static_cast<unsigned char>(s[pos]);
+  if (b < 0x80) return (b >= 0x09 && b <= 0x0D) || b == 0x20 ? 1 : 0;
+  return wide_space_at(s, pos);
+}
 // Byte length of the Unicode White_Space character that ends just before `end`, or 0.
 std::size_t space_before(std::string_view s, std::size_t end);
 
