@@ -168,6 +168,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
                                           reset ? "measure-and-reset" : "measurement"));
     auto qubit = BRINTAVEL_TRY(resolve_qubit_operand(args[0], sig.name, ctx));
     auto target = BRINTAVEL_TRY(resolve_result_operand(args[1], sig.name, ctx));
+    ctx.note_result_written(std::get<qasm::IntLiteral>(target.index->node).value);
     if (reset) {
       out.emplace_back(qasm::Measure{qubit, std::move(target)});
       out.emplace_back(qasm::Reset{std::move(qubit)});

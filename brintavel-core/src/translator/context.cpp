@@ -28,15 +28,70 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
     return unsupported(cat("expression for SSA value ", q(name), " is nested more than ",
                            Limits::kMaxExpressionDepth,
                            " levels deep; such deeply nested classical expressions are not supported"));
-  values_.insert_or_assign(name, Binding{std::move(value), size.nodes});
+  values_.insert_or_assign(name, Binding{std::move(value), size.nodes, ++clock_});
   return {};
 }
 
 Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
   auto it = values_.find(name);
   if (it == values_.end()) return unbound_value(name);
-  BRINTAVEL_CHECK(budget_.charge(it->second.nodes, "SSA value", name));
-  return it->second.value;
+  const Binding& b = it->second;
+  BRINTAVEL_CHECK(budget_.charge(b.nodes, "SSA value", name));
+  if (b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_))
+    BRINTAVEL_CHECK(check_inputs(b.value, b.made, true, cat("SSA value ", q(name))));
+  return b.value;
+}
+
+void LoweringContext::note_variable_reassigned(const std::string& variable, std::string_view by) {
+  last_reassignment_ = ++clock_;
+  reassigned_.insert_or_assign(variable, Reassignment{clock_, by});
+}
+
+void LoweringContext::note_result_written(std::int64_t index) {
+  last_result_write_ = ++clock_;
+  result_written_.insert_or_assign(index, clock_);
+}
+
+Status LoweringContext::check_still_current(const qasm::Expression& e, std::uint64_t recorded,
+                                            std::string_view what) const {
+  if (recorded >= last_reassignment_ && recorded >= last_result_write_) return {};
+  return check_inputs(e, recorded, false, what);
+}
+
+Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t made,
+                                     bool same_block_bits, std::string_view what) const {
+  bool check_bits = !same_block_bits || made >= block_start_;
+  std::vector<const qasm::Expression*> stack{&e};
+  while (!stack.empty()) {
+    const qasm::Expression* x = stack.back();
+    stack.pop_back();
+    if (const auto* id = std::get_if<qasm::Identifier>(&x->node)) {
+      auto it = reassigned_.find(id->name);
+      if (it != reassigned_.end() && it->second.at > made)
+        return unsupported(cat(what, " holds the value of ", id->name, " from before the phi ",
+                               q(it->second.by),
+                               " updated that variable; using the earlier value afterwards is "
+                               "not supported"));
+    } else if (const auto* index = std::get_if<qasm::Index>(&x->node)) {
+      const auto* base = std::get_if<qasm::Identifier>(&index->base->node);
+      const auto* bit = std::get_if<qasm::IntLiteral>(&index->index->node);
+      if (check_bits && base && bit && base->name == "c") {
+        auto it = result_written_.find(bit->value);
+        if (it != result_written_.end() && it->second > made)
+          return unsupported(cat(what, " read result c[", bit->value,
+                                 "] before a later measurement overwrote it; reading an "
+                                 "overwritten result is not supported"));
+      }
+      stack.push_back(index->base.get());
+      stack.push_back(index->index.get());
+    } else if (const auto* u = std::get_if<qasm::Unary>(&x->node)) {
+      stack.push_back(u->operand.get());
+    } else if (const auto* b = std::get_if<qasm::Binary>(&x->node)) {
+      stack.push_back(b->left.get());
+      stack.push_back(b->right.get());
+    }
+  }
+  return {};
 }
 
 const qasm::Expression* LoweringContext::peek_value(std::string_view name) const {

@@ -31,6 +31,7 @@ struct BlockLowering {
   qasm::StatementList statements;
   std::vector<std::string_view> successors;  // true target first for a conditional branch
   std::optional<qasm::Expression> condition;  // present exactly for a conditional branch
+  std::uint64_t condition_time = 0;           // LoweringContext::now() when it was recorded
 };
 
 // Limits that keep a translation's size proportional to its input.
@@ -87,6 +88,13 @@ struct MemoryCellHash {
   }
 };
 
+// Substitution copies an SSA value's expression to where it is used, which is only right
+// while what the expression reads (an int variable, a result bit) still holds the value it
+// held when the SSA value was defined. Two things can overwrite it: an if-merge phi that
+// reuses a variable for its updated value, and a measurement into a result that was read
+// before. The context keeps a clock of bindings and such writes; reading an expression
+// whose inputs were overwritten since it was made is an error, never a wrong program.
+// Result bits are only followed within a block: across blocks a loop may re-read them.
 class LoweringContext {
  public:
   explicit LoweringContext(std::uint64_t node_budget) : budget_(node_budget) {}
@@ -95,6 +103,19 @@ class LoweringContext {
   Status bind_value(std::string_view name, qasm::Expression value);
   // A copy of the expression bound to `name`.
   Result<qasm::Expression> lookup_value(std::string_view name);
+
+  // The current time on the context's clock.
+  std::uint64_t now() const { return clock_; }
+  // A new block is being lowered.
+  void begin_block() { block_start_ = ++clock_; }
+  // From now on the int variable holds the value the phi `by` merged into it.
+  void note_variable_reassigned(const std::string& variable, std::string_view by);
+  // From now on result bit `index` holds a new measurement.
+  void note_result_written(std::int64_t index);
+  // Fails when `e`, recorded at time `recorded` (a branch condition), reads a variable or
+  // result bit written since; `what` names it in the message.
+  Status check_still_current(const qasm::Expression& e, std::uint64_t recorded,
+                             std::string_view what) const;
   // Whether `name` is bound, and to what (no copy).
   const qasm::Expression* peek_value(std::string_view name) const;
 
@@ -121,8 +142,24 @@ class LoweringContext {
   struct Binding {
     qasm::Expression value;
     std::uint64_t nodes;
+    std::uint64_t made;  // clock when bound
   };
+  struct Reassignment {
+    std::uint64_t at;
+    std::string_view by;  // the phi's result name
+  };
+  // Checks the inputs of an expression made at `made`; `same_block_bits` limits the result
+  // check to expressions made in the current block.
+  Status check_inputs(const qasm::Expression& e, std::uint64_t made, bool same_block_bits,
+                      std::string_view what) const;
+
   std::unordered_map<std::string_view, Binding> values_;
+  std::uint64_t clock_ = 0;
+  std::uint64_t block_start_ = 0;
+  std::uint64_t last_reassignment_ = 0;
+  std::uint64_t last_result_write_ = 0;
+  std::unordered_map<std::string, Reassignment> reassigned_;
+  std::unordered_map<std::int64_t, std::uint64_t> result_written_;
   std::unordered_map<std::string_view, std::int64_t> pointer_indices_;
   SizeBudget budget_;
 };

@@ -15,19 +15,94 @@ using text::q;
 
 namespace {
 
+// The blocks that lie on a cycle of the branch graph, found from the blocks' terminators
+// before anything is lowered (Tarjan's strongly connected components, walked iteratively).
+BlockSet blocks_on_cycles(const ir::Function& fn, const std::vector<std::string_view>& labels) {
+  std::size_t n = fn.blocks.size();
+  std::unordered_map<std::string_view, std::size_t> index;
+  for (std::size_t i = 0; i < n; ++i) index.try_emplace(labels[i], i);
+  std::vector<std::vector<std::size_t>> succs(n);
+  std::vector<bool> self_loop(n, false);
+  for (std::size_t i = 0; i < n; ++i) {
+    for (const ir::Instruction& inst : fn.blocks[i].instructions) {
+      std::vector<std::string_view> targets;
+      if (const auto* br = std::get_if<ir::Br>(&inst)) {
+        targets = {br->target};
+      } else if (const auto* cbr = std::get_if<ir::CondBr>(&inst)) {
+        targets = {cbr->true_label, cbr->false_label};
+      } else if (!std::holds_alternative<ir::Ret>(inst)) {
+        continue;
+      }
+      for (std::string_view t : targets) {
+        auto it = index.find(t);
+        if (it == index.end()) continue;
+        succs[i].push_back(it->second);
+        if (it->second == i) self_loop[i] = true;
+      }
+      break;  // the first terminator ends the block
+    }
+  }
+  constexpr std::size_t kUnvisited = SIZE_MAX;
+  std::vector<std::size_t> order(n, kUnvisited), low(n, 0);
+  std::vector<bool> on_stack(n, false);
+  std::vector<std::size_t> stack;
+  std::vector<std::pair<std::size_t, std::size_t>> walk;  // (node, next successor)
+  std::size_t counter = 0;
+  BlockSet cyclic;
+  for (std::size_t root = 0; root < n; ++root) {
+    if (order[root] != kUnvisited) continue;
+    walk.push_back({root, 0});
+    order[root] = low[root] = counter++;
+    stack.push_back(root);
+    on_stack[root] = true;
+    while (!walk.empty()) {
+      auto& [v, next] = walk.back();
+      if (next < succs[v].size()) {
+        std::size_t w = succs[v][next++];
+        if (order[w] == kUnvisited) {
+          order[w] = low[w] = counter++;
+          stack.push_back(w);
+          on_stack[w] = true;
+          walk.push_back({w, 0});
+        } else if (on_stack[w]) {
+          low[v] = std::min(low[v], order[w]);
+        }
+        continue;
+      }
+      std::size_t done = v;
+      walk.pop_back();
+      if (!walk.empty()) low[walk.back().first] = std::min(low[walk.back().first], low[done]);
+      if (low[done] != order[done]) continue;
+      // `done` roots a component: it is a cycle when it has several blocks or a self-loop.
+      std::size_t first = stack.size();
+      do --first; while (stack[first] != done);
+      bool cycle = stack.size() - first > 1 || self_loop[done];
+      for (std::size_t k = first; k < stack.size(); ++k) {
+        on_stack[stack[k]] = false;
+        if (cycle) cyclic.insert(labels[stack[k]]);
+      }
+      stack.resize(first);
+    }
+  }
+  return cyclic;
+}
+
 class BlockLowerer {
  public:
   BlockLowerer(const TranslationContext& context, const SignatureTable& signatures,
-               LoweringContext& lowering, ProcessedBlocks& processed, IntVariables& variables)
+               LoweringContext& lowering, ProcessedBlocks& processed, IntVariables& variables,
+               const BlockSet& cyclic)
       : context_(context),
         signatures_(signatures),
         ctx_(lowering),
         processed_(processed),
-        variables_(variables) {}
+        variables_(variables),
+        cyclic_(cyclic) {}
 
   Result<BlockLowering> lower(const ir::Block& block, std::string_view label) {
     BlockLowering out{label, {}, {}, std::nullopt};
     out.statements.reserve(block.instructions.size());  // about one statement per call
+    ctx_.begin_block();
     for (const ir::Instruction& instruction : block.instructions) {
       bool ended = BRINTAVEL_TRY(lower_instruction(instruction, out));
       if (ended) break;  // nothing after the terminator is looked at
@@ -48,6 +123,7 @@ class BlockLowerer {
         else
           out.condition = BRINTAVEL_TRY(ctx_.lookup_value(std::get<std::string_view>(br.condition)));
         out.successors = {br.true_label, br.false_label};
+        out.condition_time = ctx_.now();
         return true;
       }
       case 3: return true;  // ret
@@ -56,7 +132,8 @@ class BlockLowerer {
       case 6: BRINTAVEL_CHECK(lower_select(std::get<ir::Select>(instruction), ctx_)); return false;
       case 7: BRINTAVEL_CHECK(lower_arith(std::get<ir::Arith>(instruction), ctx_)); return false;
       case 8:
-        BRINTAVEL_CHECK(lower_phi(std::get<ir::Phi>(instruction), out.label, processed_, variables_, ctx_));
+        BRINTAVEL_CHECK(lower_phi(std::get<ir::Phi>(instruction), out.label, processed_, variables_,
+                                  ctx_, &cyclic_));
         return false;
       case 9: return false;  // ignored
       case 10: lower_alloca(std::get<ir::Alloca>(instruction), ctx_); return false;
@@ -105,6 +182,7 @@ class BlockLowerer {
   LoweringContext& ctx_;
   ProcessedBlocks& processed_;
   IntVariables& variables_;
+  const BlockSet& cyclic_;
 };
 
 Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow_message) {
@@ -148,7 +226,8 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
     }
   }
 
-  BlockLowerer lowerer(context, signatures, lowering, processed, variables);
+  BlockSet cyclic = blocks_on_cycles(*entry, labels);
+  BlockLowerer lowerer(context, signatures, lowering, processed, variables, cyclic);
   for (std::size_t i = 0; i < entry->blocks.size(); ++i)
     processed.append(BRINTAVEL_TRY(lowerer.lower(entry->blocks[i], labels[i])));
 

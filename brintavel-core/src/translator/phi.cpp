@@ -45,11 +45,13 @@ const BlockLowering* ProcessedBlocks::first_branching_to(std::string_view a, std
 
 namespace {
 
-// A copy of a recorded branch condition, charged to the size budget.
-Result<Expression> copy_condition(const Expression& condition, std::string_view block,
-                                  LoweringContext& ctx) {
-  BRINTAVEL_CHECK(ctx.budget().charge(qasm::measure(condition).nodes, "block", block));
-  return condition;
+// A copy of a block's recorded branch condition, charged to the size budget. The phi uses
+// it where the branch merges, so what it reads must not have been overwritten since.
+Result<Expression> copy_condition(const BlockLowering& block, LoweringContext& ctx) {
+  BRINTAVEL_CHECK(ctx.budget().charge(qasm::measure(*block.condition).nodes, "block", block.label));
+  BRINTAVEL_CHECK(ctx.check_still_current(*block.condition, block.condition_time,
+                                          cat("the branch condition of block ", q(block.label))));
+  return *block.condition;
 }
 
 Result<Expression> lower_phi_operand(const ir::Operand& operand, LoweringContext& ctx) {
@@ -101,7 +103,7 @@ Status lower_short_circuit(const ir::Phi& phi, std::string_view block_label,
   // The constant travels on the edge into the phi's block. When that edge is the branch's
   // true edge the constant is false (or vice versa), the condition must be negated: with
   // `br i1 %a, label %merge, label %rhs` and [false, %entry] the value is !a && b.
-  Expression condition = BRINTAVEL_TRY(copy_condition(*pred->condition, pred->label, ctx));
+  Expression condition = BRINTAVEL_TRY(copy_condition(*pred, ctx));
   bool into_true = pred->successors[0] == block_label;
   bool into_false = pred->successors[1] == block_label;
   if ((into_true && !into_false && !k) || (into_false && !into_true && k))
@@ -134,7 +136,7 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
   const BlockLowering* head = processed.first_branching_to(p0, p1);
   if (!head) return false;
   Truth v = head->successors[0] == p0 ? t0 : t1;
-  Expression condition = BRINTAVEL_TRY(copy_condition(*head->condition, head->label, ctx));
+  Expression condition = BRINTAVEL_TRY(copy_condition(*head, ctx));
   if (v == Truth::False)
     condition = make_binary(BinaryOperator::Sub, IntLiteral{1}, std::move(condition));
   BRINTAVEL_CHECK(ctx.bind_value(phi.result, std::move(condition)));
@@ -143,7 +145,7 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
 
 // A value set on a conditional path and updated on the other: an int variable.
 Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariables& variables,
-                      LoweringContext& ctx) {
+                      LoweringContext& ctx, const BlockSet* cyclic) {
   BlockLowering* b0 = processed.first_labelled(phi.incomings[0].predecessor);
   if (!b0) return predecessor_not_found(phi.incomings[0].predecessor);
   BlockLowering* b1 = processed.first_labelled(phi.incomings[1].predecessor);
@@ -163,12 +165,21 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
   Expression update = BRINTAVEL_TRY(lower_phi_operand(update_in.value, ctx));
 
   std::string variable;
+  bool reused = false;
   const auto* init_id = std::get_if<qasm::Identifier>(&init.node);
   if (init_id && variables.names.contains(init_id->name)) {
     variable = init_id->name;  // a chain of if-merges keeps updating one variable
+    reused = true;
   } else {
     variable = cat("cint_", variables.declarations.size());
     if (std::holds_alternative<IntLiteral>(init.node)) {
+      // Declared with its initial value; a branch that runs again (inside a loop) must
+      // start from that value again too.
+      if (cyclic && cyclic->contains(init_block.label)) {
+        BRINTAVEL_CHECK(ctx.budget().charge(1, "block", init_block.label));
+        init_block.statements.emplace_back(
+            qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, init});
+      }
       variables.declarations.push_back(qasm::IntDeclaration{variable, std::move(init)});
     } else {
       // Declarations stand above the whole body, before the values they would read exist:
@@ -186,6 +197,8 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
     BRINTAVEL_CHECK(ctx.budget().charge(1, "block", update_block.label));
     update_block.statements.emplace_back(
         qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(update)});
+    // Values bound to the variable before now denote its earlier value.
+    if (reused) ctx.note_variable_reassigned(variable, phi.result);
   }
   return ctx.bind_value(phi.result, qasm::Identifier{std::move(variable)});
 }
@@ -193,7 +206,7 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
 }  // namespace
 
 Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
-                 IntVariables& variables, LoweringContext& ctx) {
+                 IntVariables& variables, LoweringContext& ctx, const BlockSet* cyclic) {
   for (const ir::PhiIncoming& in : phi.incomings)
     if (in.predecessor == block_label)
       return unsupported(cat("loop-carried phi (predecessor ", q(in.predecessor),
@@ -207,7 +220,7 @@ Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBloc
                            " incoming value(s); only the two-incoming if-merge shape (`mutable` + "
                            "conditional increment) is supported"));
   if (BRINTAVEL_TRY(lower_zero_one_diamond(phi, processed, ctx))) return {};
-  return lower_if_merge(phi, processed, variables, ctx);
+  return lower_if_merge(phi, processed, variables, ctx, cyclic);
 }
 
 }  // namespace brintavel::translator

@@ -50,9 +50,12 @@ struct IntVariables {
   std::unordered_set<std::string> names;
 };
 
-// Lowers a phi of the block labelled `block_label`; may append one assignment to a
-// processed block and one declaration to `variables`.
+// Labels of the blocks that lie on a cycle of the branch graph (run more than once).
+using BlockSet = std::unordered_set<std::string_view>;
+
+// Lowers a phi of the block labelled `block_label`; may append assignments to processed
+// blocks and one declaration to `variables`. `cyclic` names the blocks on a cycle.
 Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
-                 IntVariables& variables, LoweringContext& ctx);
+                 IntVariables& variables, LoweringContext& ctx, const BlockSet* cyclic = nullptr);
 
 }  // namespace brintavel::translator

@@ -1,0 +1,23 @@
+OPENQASM 3.0;
+qubit[3] q;
+bit[3] c;
+h q[0];
+c[0] = measure q[0];
+while (c[0]) {
+  x q[0];
+  h q[0];
+  c[0] = measure q[0];
+}
+h q[1];
+c[1] = measure q[1];
+while (c[1] == 0) {
+  h q[1];
+  c[1] = measure q[1];
+}
+h q[2];
+c[2] = measure q[2];
+while (c[2]) {
+  h q[2];
+  c[2] = measure q[2];
+}
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"adaptive_profile"}
