@@ -22,7 +22,9 @@ Reference statistics: the `qirrunner` QIR simulator runs NAME.ll (or, for a pyqi
 calls intrinsics the simulator lacks, the twin module its builder makes for the reference) for
 a fixed number of shots with a seed derived from the program's name. The counts are keyed by
 the recorded result bits in recording order; "outputs" lists the result index of each recorded
-bit, so a simulation of the translated program can read the same bits from c[index].
+bit, so a simulation of the translated program can read the same bits from c[index]. Recorded
+integers, Booleans and doubles have no counterpart in the OpenQASM program and are left out
+(their kinds are listed in "uncompared_outputs").
 
 Needs: pip install qsharp pyqir qirrunner, and the brintavel package itself (pip install .).
 Usage: python tools/producers/generate.py [--only NAME ...] [--translations-only]
@@ -89,7 +91,7 @@ def read_qsharp_header(path: Path) -> dict[str, str]:
             break
         text = line[2:].strip()
         key, sep, value = text.partition(":")
-        if sep and key in ("profiles", "deterministic", "shots"):
+        if sep and key in ("profiles", "deterministic"):
             header[key] = value.strip()
         else:
             description.append(text)
@@ -117,6 +119,10 @@ def compile_qsharp(source: str, target: str) -> str:
 def qsharp_programs() -> list[CorpusProgram]:
     programs = []
     version = metadata.version("qsharp")
+    try:  # recent qsharp releases are a thin layer over the qdk package, which holds the compiler
+        version += f" (qdk {metadata.version('qdk')})"
+    except metadata.PackageNotFoundError:
+        pass
     for path in sorted(QSHARP_SOURCES.glob("*.qs")):
         header = read_qsharp_header(path)
         profiles = header["profiles"].split()
@@ -190,7 +196,9 @@ def recorded_results(qir: str) -> list[int]:
     return [0 if m.group(1) == "null" else int(m.group(2)) for m in RECORD_RESULT.finditer(qir)]
 
 
-def run_reference(qir: str, shots: int, seed: int) -> dict[str, int]:
+def run_reference(qir: str, shots: int, seed: int) -> tuple[dict[str, int], list[str]]:
+    """Counts of the recorded result bits over the shots, and the kinds of the other recorded
+    values (integers, Booleans, doubles), which are left out of the counts."""
     import qirrunner
 
     lines: list[str] = []
@@ -199,6 +207,7 @@ def run_reference(qir: str, shots: int, seed: int) -> dict[str, int]:
         path.write_text(qir)
         qirrunner.run(str(path), shots=shots, rng_seed=seed, output_fn=lambda o: lines.append(str(o)))
     counts: dict[str, int] = {}
+    ignored: set[str] = set()
     bits: list[str] | None = None
     for line in "".join(lines).splitlines():
         fields = line.split("\t")
@@ -208,8 +217,10 @@ def run_reference(qir: str, shots: int, seed: int) -> dict[str, int]:
             assert bits is not None
             if fields[1] == "RESULT":
                 bits.append(fields[2])
+            elif fields[1] in ("INT", "BOOL", "DOUBLE"):
+                ignored.add(fields[1])
             elif fields[1] not in ("ARRAY", "TUPLE"):
-                raise RuntimeError(f"only results may be recorded, got {line!r}")
+                raise RuntimeError(f"unexpected output record {line!r}")
         elif fields[0] == "END":
             if fields[1:2] != ["0"] or bits is None:
                 raise RuntimeError(f"the simulation failed: {line!r}")
@@ -218,7 +229,7 @@ def run_reference(qir: str, shots: int, seed: int) -> dict[str, int]:
             bits = None
     if sum(counts.values()) != shots:
         raise RuntimeError(f"expected {shots} shots, got {sum(counts.values())}")
-    return dict(sorted(counts.items()))
+    return dict(sorted(counts.items())), sorted(ignored)
 
 
 def seed_for(name: str) -> int:
@@ -250,7 +261,7 @@ def generate(program: CorpusProgram) -> bool:
     shots = DETERMINISTIC_SHOTS if program.deterministic else SHOTS
     seed = seed_for(program.name)
     reference_qir = program.make_reference_qir() if program.make_reference_qir else qir
-    counts = run_reference(reference_qir, shots, seed)
+    counts, ignored = run_reference(reference_qir, shots, seed)
     outputs = recorded_results(qir)
     if any(len(key) != len(outputs) for key in counts):
         raise RuntimeError(f"{program.name}: recorded bits do not match the record calls {outputs}")
@@ -267,6 +278,7 @@ def generate(program: CorpusProgram) -> bool:
         "shots": shots,
         "seed": seed,
         "outputs": outputs,
+        "uncompared_outputs": ignored,
         "deterministic": program.deterministic,
         "counts": counts,
     }

@@ -78,9 +78,9 @@ class QirBuilder:
 
     # Output recording.
     def record(self, results: Sequence[int], container: str = "array") -> None:
-        labels = iter(range(1000))
-        record_fn = getattr(pyqir.rt, f"{container}_record_output")
-        record_fn(self.builder, self.int(len(results)), self.label(f"{next(labels)}_{container[0]}"))
+        """Records the results as one array (or tuple), labelled the way Q# labels them."""
+        record_container = getattr(pyqir.rt, f"{container}_record_output")
+        record_container(self.builder, self.int(len(results)), self.label(f"0_{container[0]}"))
         for i, result in enumerate(results):
             pyqir.rt.result_record_output(
                 self.builder, self.r(result), self.label(f"{i + 1}_{container[0]}{i}r")
@@ -276,6 +276,27 @@ def result_reuse(reference: bool = False) -> str:
     qis.ry(b, 0.6, q(0))
     qis.mz(b, q(0), m.r(0))
     qis.mz(b, q(1), m.r(1))
+    m.record([0, 1])
+    return m.ir()
+
+
+def stale_result_read(reference: bool = False) -> str:
+    """A result is read into an i1, then the same result is measured again; the branch uses the
+    value read before the second measurement."""
+    m = QirBuilder("stale_result_read", 3, 2, ADAPTIVE)
+    b, q, qis = m.builder, m.q, pyqir.qis
+    qis.h(b, q(0))
+    qis.mz(b, q(0), m.r(0))
+    first = m.read(0)
+    qis.h(b, q(1))
+    qis.mz(b, q(1), m.r(0))
+    then, done = m.block("then"), m.block("done")
+    b.condbr(first, then, done)
+    m.at(then)
+    qis.x(b, q(2))
+    b.br(done)
+    m.at(done)
+    qis.mz(b, q(2), m.r(1))
     m.record([0, 1])
     return m.ir()
 
@@ -579,6 +600,7 @@ PROGRAMS = [
     PyqirProgram("if_result_nested", if_result_nested, False),
     PyqirProgram("rt_read_result", rt_read_result, False),
     PyqirProgram("result_reuse", result_reuse, False),
+    PyqirProgram("stale_result_read", stale_result_read, False),
     PyqirProgram("result_counter", result_counter, False),
     PyqirProgram("logic_ops", logic_ops, False),
     PyqirProgram("icmp_predicates", icmp_predicates, False),

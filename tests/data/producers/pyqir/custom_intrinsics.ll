@@ -1,0 +1,47 @@
+; ModuleID = 'custom_intrinsics'
+source_filename = "custom_intrinsics"
+
+@0 = internal constant [4 x i8] c"0_a\00"
+@1 = internal constant [6 x i8] c"1_a0r\00"
+@2 = internal constant [6 x i8] c"2_a1r\00"
+@3 = internal constant [6 x i8] c"3_a2r\00"
+
+define void @main() #0 {
+entry:
+  call void @__quantum__qis__h__body(ptr null)
+  call void @__quantum__qis__phasedx__body(double 1.200000e+00, double 4.000000e-01, ptr null)
+  call void @__quantum__qis__phasedx__body(double 8.000000e-01, double -1.300000e+00, ptr inttoptr (i64 1 to ptr))
+  call void @__quantum__qis__h__body(ptr inttoptr (i64 1 to ptr))
+  call void @__quantum__qis__ccnot__body(ptr null, ptr inttoptr (i64 1 to ptr), ptr inttoptr (i64 2 to ptr))
+  call void @__quantum__qis__phasedx__body(double 2.000000e+00, double 2.500000e+00, ptr inttoptr (i64 2 to ptr))
+  call void @__quantum__qis__h__body(ptr null)
+  call void @__quantum__qis__mz__body(ptr null, ptr null)
+  call void @__quantum__qis__mz__body(ptr inttoptr (i64 1 to ptr), ptr inttoptr (i64 1 to ptr))
+  call void @__quantum__qis__mz__body(ptr inttoptr (i64 2 to ptr), ptr inttoptr (i64 2 to ptr))
+  call void @__quantum__rt__array_record_output(i64 3, ptr @0)
+  call void @__quantum__rt__result_record_output(ptr null, ptr @1)
+  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 1 to ptr), ptr @2)
+  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 2 to ptr), ptr @3)
+  ret void
+}
+
+declare void @__quantum__qis__h__body(ptr)
+
+declare void @__quantum__qis__phasedx__body(double, double, ptr)
+
+declare void @__quantum__qis__ccnot__body(ptr, ptr, ptr)
+
+declare void @__quantum__qis__mz__body(ptr, ptr)
+
+declare void @__quantum__rt__array_record_output(i64, ptr)
+
+declare void @__quantum__rt__result_record_output(ptr, ptr)
+
+attributes #0 = { "entry_point" "output_labeling_schema"="labeled" "qir_profiles"="base_profile" "required_num_qubits"="3" "required_num_results"="3" }
+
+!llvm.module.flags = !{!0, !1, !2, !3}
+
+!0 = !{i32 1, !"qir_major_version", i32 1}
+!1 = !{i32 7, !"qir_minor_version", i32 0}
+!2 = !{i32 1, !"dynamic_qubit_management", i1 false}
+!3 = !{i32 1, !"dynamic_result_management", i1 false}

@@ -1,0 +1,20 @@
+OPENQASM 3.0;
+qubit[4] q;
+bit[4] c;
+ry(0.9) q[0];
+h q[1];
+cy q[0], q[1];
+xx(0.6) q[1], q[2];
+s q[2];
+yy(-1.1) q[2], q[3];
+h q[0];
+zz(2.3) q[0], q[3];
+h q[0];
+rx(0.3) q[3];
+c[0] = measure q[0];
+c[1] = measure q[1];
+reset q[1];
+c[2] = measure q[2];
+c[3] = measure q[3];
+reset q[3];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}

@@ -1,0 +1,64 @@
+; ModuleID = 'self_loops'
+source_filename = "self_loops"
+
+@0 = internal constant [4 x i8] c"0_a\00"
+@1 = internal constant [6 x i8] c"1_a0r\00"
+@2 = internal constant [6 x i8] c"2_a1r\00"
+@3 = internal constant [6 x i8] c"3_a2r\00"
+
+define void @main() #0 {
+entry:
+  br label %until_one
+
+until_one:                                        ; preds = %until_one, %entry
+  call void @__quantum__qis__reset__body(ptr null)
+  call void @__quantum__qis__ry__body(double 1.000000e+00, ptr null)
+  call void @__quantum__qis__mz__body(ptr null, ptr null)
+  %0 = call i1 @__quantum__qis__read_result__body(ptr null)
+  br i1 %0, label %middle, label %until_one
+
+middle:                                           ; preds = %until_one
+  br label %while_one
+
+while_one:                                        ; preds = %while_one, %middle
+  call void @__quantum__qis__reset__body(ptr inttoptr (i64 1 to ptr))
+  call void @__quantum__qis__h__body(ptr inttoptr (i64 1 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 2 to ptr))
+  call void @__quantum__qis__mz__body(ptr inttoptr (i64 1 to ptr), ptr inttoptr (i64 1 to ptr))
+  %1 = call i1 @__quantum__qis__read_result__body(ptr inttoptr (i64 1 to ptr))
+  br i1 %1, label %while_one, label %done
+
+done:                                             ; preds = %while_one
+  call void @__quantum__qis__mz__body(ptr inttoptr (i64 2 to ptr), ptr inttoptr (i64 2 to ptr))
+  call void @__quantum__rt__array_record_output(i64 3, ptr @0)
+  call void @__quantum__rt__result_record_output(ptr null, ptr @1)
+  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 1 to ptr), ptr @2)
+  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 2 to ptr), ptr @3)
+  ret void
+}
+
+declare void @__quantum__qis__reset__body(ptr)
+
+declare void @__quantum__qis__ry__body(double, ptr)
+
+declare void @__quantum__qis__mz__body(ptr, ptr writeonly) #1
+
+declare i1 @__quantum__qis__read_result__body(ptr)
+
+declare void @__quantum__qis__h__body(ptr)
+
+declare void @__quantum__qis__x__body(ptr)
+
+declare void @__quantum__rt__array_record_output(i64, ptr)
+
+declare void @__quantum__rt__result_record_output(ptr, ptr)
+
+attributes #0 = { "entry_point" "output_labeling_schema"="labeled" "qir_profiles"="adaptive_profile" "required_num_qubits"="3" "required_num_results"="3" }
+attributes #1 = { "irreversible" }
+
+!llvm.module.flags = !{!0, !1, !2, !3}
+
+!0 = !{i32 1, !"qir_major_version", i32 1}
+!1 = !{i32 7, !"qir_minor_version", i32 0}
+!2 = !{i32 1, !"dynamic_qubit_management", i1 false}
+!3 = !{i32 1, !"dynamic_result_management", i1 false}

@@ -1,0 +1,14 @@
+OPENQASM 3.0;
+qubit[2] q;
+bit[2] c;
+reset q[0];
+h q[0];
+c[0] = measure q[0];
+while (c[0]) {
+  x q[1];
+  reset q[0];
+  h q[0];
+  c[0] = measure q[0];
+}
+c[1] = measure q[1];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"adaptive_profile"}

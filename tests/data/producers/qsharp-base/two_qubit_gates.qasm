@@ -1,0 +1,21 @@
+OPENQASM 3.0;
+qubit[4] q;
+bit[4] c;
+ry(1.1) q[0];
+ry(0.4) q[1];
+h q[2];
+cnot q[0], q[1];
+cy q[1], q[2];
+h q[3];
+cz q[3], q[2];
+h q[2];
+swap q[0], q[3];
+cy q[3], q[0];
+rx(0.7) q[0];
+cnot q[2], q[0];
+h q[3];
+c[0] = measure q[0];
+c[1] = measure q[1];
+c[2] = measure q[2];
+c[3] = measure q[3];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}

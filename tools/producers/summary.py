@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Summarises how the translator does on the corpus of real-producer QIR (tests/data/producers):
+per producer group, how many programs translate, how many are rejected and with which
+messages, and how many translations pass the syntax check (the reference OpenQASM 3 parser)
+and the meaning check (simulated statistics against the QIR's reference statistics).
+
+It translates every program with the installed brintavel package (pip install .), so it shows
+the translator as it is now, and flags golden files that no longer match.
+Needs: numpy and openqasm3[parser]. Usage: python tools/producers/summary.py [-v]
+"""
+
+from __future__ import annotations
+
+import argparse
+import sys
+from collections import defaultdict
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tests" / "python"))
+
+from brintavel import BrintavelError, translate  # noqa: E402
+from qasm_sim.corpus import PRODUCERS, meaning_check, producer_programs, syntax_error  # noqa: E402
+
+
+def main(argv: list[str] | None = None) -> int:
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("-v", "--verbose", action="store_true", help="show every failure's details")
+    args = parser.parse_args(argv)
+
+    columns = ("programs", "translate", "rejected", "syntax ok", "meaning ok")
+    rows: dict[str, dict[str, int]] = defaultdict(lambda: dict.fromkeys(columns, 0))
+    rejections: dict[str, list[str]] = defaultdict(list)
+    problems: list[str] = []
+
+    programs = producer_programs()
+    for program in programs:
+        row = rows[program.name.split("/")[0]]
+        row["programs"] += 1
+        qir = program.qir_path.read_text()
+        try:
+            output = translate(qir)
+        except BrintavelError as error:
+            row["rejected"] += 1
+            rejections[str(error)].append(program.name)
+            expected = program.expected_error
+            if not expected.exists() or expected.read_text().rstrip("\n") != str(error):
+                problems.append(f"{program.name}: rejection differs from its golden file")
+            continue
+        row["translate"] += 1
+        expected = program.expected_output
+        if not expected.exists() or expected.read_text() != output:
+            problems.append(f"{program.name}: translation differs from its golden file")
+        error = syntax_error(output)
+        if error is None:
+            row["syntax ok"] += 1
+        else:
+            problems.append(f"{program.name}: syntax check failed: {error}")
+        result = meaning_check(program, output)
+        if result.passed:
+            row["meaning ok"] += 1
+        else:
+            detail = f": {result.detail}" if args.verbose else ""
+            problems.append(f"{program.name}: meaning check failed{detail}")
+
+    total = {c: sum(r[c] for r in rows.values()) for c in columns}
+    print(f"Producer corpus {PRODUCERS.relative_to(ROOT)}: {len(programs)} programs\n")
+    width = max(len(g) for g in [*rows, "total"])
+    print(f"{'group':<{width}}  " + "  ".join(f"{c:>10}" for c in columns))
+    for group, row in [*sorted(rows.items()), ("total", total)]:
+        print(f"{group:<{width}}  " + "  ".join(f"{row[c]:>10}" for c in columns))
+    if rejections:
+        print("\nRejections (message, then the programs):")
+        for message, names in sorted(rejections.items(), key=lambda item: (-len(item[1]), item[0])):
+            print(f"  {len(names)} x {message}")
+            print("      " + ", ".join(names))
+    if problems:
+        print("\nProblems:")
+        for problem in problems:
+            print(f"  {problem}")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
