@@ -33,40 +33,48 @@ struct Match {
 
 class Structurer {
  public:
-  Structurer(std::vector<BlockLowering>& blocks, translator::SizeBudget* budget)
-      : budget_(budget) {
+  explicit Structurer(translator::SizeBudget* budget) : budget_(budget) {}
+
+  // Validation and set-up. Node ids are ranks in ascending label order, so labels are
+  // found by binary search over the sorted lowerings.
+  Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry) {
     std::size_t count = blocks.size();
     std::vector<std::size_t> order(count);
     for (std::size_t i = 0; i < count; ++i) order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return blocks[a].label < blocks[b].label; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return blocks[a].label < blocks[b].label; });
+    // Inserting the labels in source order would first fail at the second occurrence (in
+    // source order) of some label: the earliest such second occurrence over all labels.
+    std::size_t duplicate = count;
+    for (std::size_t k = 1; k < count; ++k)
+      if (blocks[order[k]].label == blocks[order[k - 1]].label &&
+          (k < 2 || blocks[order[k - 2]].label != blocks[order[k]].label))
+        duplicate = std::min(duplicate, order[k]);
+    if (duplicate < count)
+      return unsupported(cat("duplicate block label `%", blocks[duplicate].label, "`"));
+
     lowering_.reserve(count);
     for (std::size_t i : order) lowering_.push_back(std::move(blocks[i]));
     alive_.assign(count, true);
     succs_.resize(count);
     preds_.resize(count);
     live_count_ = count;
-  }
 
-  // Validation and set-up; `input_labels` are the labels in source order.
-  Status set_up(const std::vector<std::string_view>& input_labels, std::string_view entry) {
-    for (std::string_view label : input_labels) {
-      // The lowerings are sorted, so a duplicate is found in source order by the second
-      // time its label is inserted.
-      if (!ids_.try_emplace(label, 0).second)
-        return unsupported(cat("duplicate block label `%", label, "`"));
-    }
-    for (NodeId id = 0; id < lowering_.size(); ++id) ids_[lowering_[id].label] = id;
-    auto entry_it = ids_.find(entry);
-    if (entry_it == ids_.end())
+    auto entry_id = id_of(entry);
+    if (!entry_id)
       return control_flow_error(cat("entry block ", q(entry), " not found among block lowerings"));
-    entry_ = entry_it->second;
-    for (const BlockLowering& b : lowering_)
-      for (std::string_view s : b.successors)
-        if (!ids_.contains(s))
-          return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
+    entry_ = *entry_id;
+    std::vector<NodeId> targets;
+    for (const BlockLowering& b : lowering_) {
+      for (std::string_view s : b.successors) {
+        auto id = id_of(s);
+        if (!id) return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
+        targets.push_back(*id);
+      }
+    }
+    std::size_t next = 0;
     for (NodeId id = 0; id < lowering_.size(); ++id)
-      for (std::string_view s : lowering_[id].successors) add_edge(id, ids_[s]);
+      for (std::size_t k = 0; k < lowering_[id].successors.size(); ++k) add_edge(id, targets[next++]);
     return {};
   }
 
@@ -141,6 +149,13 @@ class Structurer {
     succs_[v].clear();
     touched_.push_back(v);
     for (NodeId t : targets) add_edge(v, t);
+  }
+
+  std::optional<NodeId> id_of(std::string_view label) const {
+    auto it = std::lower_bound(lowering_.begin(), lowering_.end(), label,
+                               [](const BlockLowering& b, std::string_view l) { return b.label < l; });
+    if (it == lowering_.end() || it->label != label) return std::nullopt;
+    return static_cast<NodeId>(it - lowering_.begin());
   }
 
   bool one_pred(NodeId v) const { return preds_[v].size() == 1; }
@@ -290,7 +305,7 @@ class Structurer {
       case kSelfLoop: {
         NodeId exit = succs_[n][0] == n ? succs_[n][1] : succs_[n][0];
         Expression c = take_condition(n, "self-loop requires a conditional branch");
-        bool continue_on_true = ids_.at(ln.successors[0]) == n;
+        bool continue_on_true = *id_of(ln.successors[0]) == n;
         StatementList body = BRINTAVEL_TRY(copy_charged(ln.statements, n));
         ln.statements.emplace_back(
             qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
@@ -299,8 +314,8 @@ class Structurer {
         break;
       }
       case kDiamond: {
-        NodeId t = ids_.at(ln.successors[0]);
-        NodeId f = ids_.at(ln.successors[1]);
+        NodeId t = *id_of(ln.successors[0]);
+        NodeId f = *id_of(ln.successors[1]);
         NodeId join = succs_[t][0];
         StatementList then_body = std::move(lowering_[t].statements);
         StatementList else_body = std::move(lowering_[f].statements);
@@ -318,7 +333,7 @@ class Structurer {
         NodeId y = succs_[x][0];
         StatementList arm = std::move(lowering_[x].statements);
         Expression c = take_condition(n, "conditional branch without a condition");
-        bool arm_on_true = ids_.at(ln.successors[0]) == x;
+        bool arm_on_true = *id_of(ln.successors[0]) == x;
         if (!arm.empty()) {
           if (arm_on_true)
             ln.statements.emplace_back(qasm::If(std::move(arm), {}, std::move(c)));
@@ -335,7 +350,7 @@ class Structurer {
         StatementList body = std::move(lowering_[x].statements);
         StatementList header = BRINTAVEL_TRY(copy_charged(ln.statements, n));
         Expression c = take_condition(n, "while needs a conditional branch");
-        bool continue_on_true = ids_.at(ln.successors[0]) == x;
+        bool continue_on_true = *id_of(ln.successors[0]) == x;
         body.insert(body.end(), std::make_move_iterator(header.begin()),
                     std::make_move_iterator(header.end()));
         ln.statements.emplace_back(
@@ -353,7 +368,6 @@ class Structurer {
 
   translator::SizeBudget* budget_;
   std::vector<BlockLowering> lowering_;  // by node id
-  std::unordered_map<std::string_view, NodeId> ids_;
   std::vector<bool> alive_;
   std::vector<std::vector<NodeId>> succs_;  // distinct, in the order the edges were added
   std::vector<std::unordered_set<NodeId>> preds_;
@@ -369,11 +383,8 @@ Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                              std::string_view entry,
                                              translator::SizeBudget* budget, Strategy strategy) {
   if (blocks.empty()) return StatementList{};
-  std::vector<std::string_view> input_labels;
-  input_labels.reserve(blocks.size());
-  for (const BlockLowering& b : blocks) input_labels.push_back(b.label);
-  Structurer s(blocks, budget);
-  BRINTAVEL_CHECK(s.set_up(input_labels, entry));
+  Structurer s(budget);
+  BRINTAVEL_CHECK(s.set_up(blocks, entry));
   BRINTAVEL_CHECK(s.reduce(strategy));
   return s.finish();
 }

@@ -78,7 +78,10 @@ Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::
   translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
   if (producer && !producer->empty()) context.producer = std::string(*producer);
 
-  qasm::Program program = BRINTAVEL_TRY(translator::translate_entry_point(context, module));
+  // The profile for the comment is read before the translation releases the blocks.
+  std::optional<std::string_view> profile = entry_profile(module);
+  qasm::Program program =
+      BRINTAVEL_TRY(translator::translate_entry_point(context, std::move(module)));
 
   std::string out;
   out.reserve(qir_text.size() / 4 + 256);
@@ -88,7 +91,7 @@ Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::
         "translated program exceeds the output limit of ", max_output,
         " bytes of OpenQASM text for this input; its control flow is nested too deeply or "
         "repeats too much to print"));
-  append_generated_by(out, entry_profile(module), context.producer);
+  append_generated_by(out, profile, context.producer);
   return out;
 }
 

@@ -1,14 +1,22 @@
 // Robustness of whole translations: resource limits, deep structures, and many
 // translations in a row (run under the sanitizer build, LeakSanitizer checks every
 // allocation is released, on success and on every kind of failure alike).
+#include <algorithm>
+#include <iostream>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "brintavel/brintavel.hpp"
+#include "builders/profile.hpp"
+#include "ir/module_parser.hpp"
 #include "qasm/model.hpp"
 #include "translator/context.hpp"
+#include "translator/driver.hpp"
 
 namespace {
 
@@ -60,6 +68,34 @@ TEST(SizeLimits, ExponentialGrowthStopsAtTheValueThatExceedsTheBudget) {
 TEST(SizeLimits, ModestChainsStayWellInsideTheBudget) {
   auto result = brintavel::translate_qir(doubling_chain(12));
   ASSERT_TRUE(result) << brintavel::describe(result.error());
+}
+
+// Real programs (every golden file, the producer corpus among them) use a small fraction of
+// the size budget.
+TEST(SizeLimits, RealProgramsStayFarInsideTheBudget) {
+  namespace fs = std::filesystem;
+  double worst = 0;
+  std::string worst_file;
+  int translated = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(BRINTAVEL_TEST_DATA_DIR)) {
+    if (entry.path().extension() != ".ll") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    std::string text = std::move(buffer).str();
+    auto module = brintavel::ir::parse_module(text);
+    if (!module) continue;
+    brintavel::translator::TranslationStats stats;
+    brintavel::translator::TranslationContext context{brintavel::builders::build_base_profile(),
+                                                      {}, std::nullopt, false, &stats};
+    if (!brintavel::translator::translate_entry_point(context, *module)) continue;
+    ++translated;
+    double share = double(stats.nodes_used) / double(stats.node_budget);
+    if (share > worst) worst = share, worst_file = entry.path().filename().string();
+  }
+  EXPECT_GT(translated, 80);
+  EXPECT_LT(worst, 0.001) << worst_file;
+  std::cout << "largest share of the size budget: " << worst << " (" << worst_file << ")\n";
 }
 
 TEST(SizeLimits, ExpressionDepthIsBoundedWhereAValueIsBound) {

@@ -16,12 +16,19 @@
 
 namespace brintavel::translator {
 
+// How much of its size budget a translation used (filled in when requested).
+struct TranslationStats {
+  std::uint64_t nodes_used = 0;
+  std::uint64_t node_budget = 0;
+};
+
 // What the pipeline hands the translator besides the module.
 struct TranslationContext {
   builders::Profile profile;
   std::vector<std::string> include_paths;  // each becomes an include statement
   std::optional<std::string> producer;
   bool results_as_output = false;  // declare the result register as `output bit`
+  TranslationStats* stats = nullptr;
 };
 
 // One basic block after lowering: its straight-line statements and how it ends. Labels are
@@ -64,6 +71,7 @@ class SizeBudget {
   Status charge(std::uint64_t nodes, std::string_view what_kind, std::string_view what);
 
   std::uint64_t limit() const { return limit_; }
+  std::uint64_t used() const { return limit_ - remaining_; }
 
  private:
   std::uint64_t limit_;

@@ -1,5 +1,6 @@
 #include "translator/driver.hpp"
 
+#include <algorithm>
 #include <limits>
 
 #include "builders/quantum.hpp"
@@ -101,7 +102,10 @@ class BlockLowerer {
 
   Result<BlockLowering> lower(const ir::Block& block, std::string_view label) {
     BlockLowering out{label, {}, {}, std::nullopt};
-    out.statements.reserve(block.instructions.size());  // about one statement per call
+    // About one statement per call.
+    out.statements.reserve(static_cast<std::size_t>(std::count_if(
+        block.instructions.begin(), block.instructions.end(),
+        [](const ir::Instruction& i) { return std::holds_alternative<ir::Call>(i); })));
     ctx_.begin_block();
     for (const ir::Instruction& instruction : block.instructions) {
       bool ended = BRINTAVEL_TRY(lower_instruction(instruction, out));
@@ -192,14 +196,21 @@ Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow
 
 }  // namespace
 
-Result<qasm::Program> translate_entry_point(const TranslationContext& context,
-                                            const ir::Module& module) {
+namespace {
+
+// `owned` is the module itself when the caller gives it up: its blocks are then released
+// as they are lowered.
+Result<qasm::Program> translate(const TranslationContext& context, const ir::Module& module,
+                                ir::Module* owned) {
   SignatureTable signatures = BRINTAVEL_TRY(build_signature_table(module.source));
 
   const ir::Function* entry = nullptr;
-  for (const ir::Function& fn : module.functions) {
+  ir::Function* releasable = nullptr;
+  for (std::size_t k = 0; k < module.functions.size(); ++k) {
+    const ir::Function& fn = module.functions[k];
     if (!fn.is_declaration && fn.is_entry_point) {
       entry = &fn;
+      if (owned) releasable = &owned->functions[k];
       break;
     }
   }
@@ -228,11 +239,15 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
 
   BlockSet cyclic = blocks_on_cycles(*entry, labels);
   BlockLowerer lowerer(context, signatures, lowering, processed, variables, cyclic);
-  for (std::size_t i = 0; i < entry->blocks.size(); ++i)
+  for (std::size_t i = 0; i < entry->blocks.size(); ++i) {
     processed.append(BRINTAVEL_TRY(lowerer.lower(entry->blocks[i], labels[i])));
+    // Labels and names stay valid: they are views of the source text and the module's pool.
+    if (releasable) std::vector<ir::Instruction>().swap(releasable->blocks[i].instructions);
+  }
 
   qasm::StatementList body = BRINTAVEL_TRY(cfg::structure_control_flow(
-      std::move(processed.list()), labels.front(), &lowering.budget()));
+      processed.take(), labels.front(), &lowering.budget()));
+  if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
 
   qasm::Program program{"3.0", {}};
   program.body.reserve(context.include_paths.size() + 2 + variables.declarations.size() + body.size());
@@ -254,6 +269,17 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
   program.body.insert(program.body.end(), std::make_move_iterator(body.begin()),
                       std::make_move_iterator(body.end()));
   return program;
+}
+
+}  // namespace
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context,
+                                            const ir::Module& module) {
+  return translate(context, module, nullptr);
+}
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, ir::Module&& module) {
+  return translate(context, module, &module);
 }
 
 }  // namespace brintavel::translator

@@ -13,4 +13,9 @@ namespace brintavel::translator {
 Result<qasm::Program> translate_entry_point(const TranslationContext& context,
                                             const ir::Module& module);
 
+// The same for a module that is not needed afterwards: each block's instructions are
+// released as soon as the block is lowered, which keeps the peak memory of a large
+// translation down.
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, ir::Module&& module);
+
 }  // namespace brintavel::translator

@@ -14,31 +14,41 @@ using qasm::make_binary;
 using text::cat;
 using text::q;
 
-void ProcessedBlocks::append(BlockLowering block) {
-  std::size_t index = blocks_.size();
-  first_by_label_.try_emplace(block.label, index);
-  if (block.condition && block.successors.size() == 2) {
-    last_conditional_by_label_.insert_or_assign(block.label, index);
+void ProcessedBlocks::index_new_blocks() const {
+  for (; indexed_ < blocks_.size(); ++indexed_) {
+    const BlockLowering& block = blocks_[indexed_];
+    first_by_label_.try_emplace(block.label, indexed_);
+    if (!block.condition) continue;
+    last_conditional_by_label_.insert_or_assign(block.label, indexed_);
+    if (block.successors.size() != 2) continue;
     std::string_view s0 = block.successors[0], s1 = block.successors[1];
     for (auto key : {std::pair{s0, s1}, std::pair{s1, s0}, std::pair{s0, s0}, std::pair{s1, s1}})
-      first_by_targets_.try_emplace(key, index);
-  } else if (block.condition) {
-    last_conditional_by_label_.insert_or_assign(block.label, index);
+      first_by_targets_.try_emplace(key, indexed_);
   }
-  blocks_.push_back(std::move(block));
+}
+
+std::vector<BlockLowering> ProcessedBlocks::take() {
+  indexed_ = 0;
+  first_by_label_ = {};
+  last_conditional_by_label_ = {};
+  first_by_targets_ = {};
+  return std::move(blocks_);
 }
 
 BlockLowering* ProcessedBlocks::first_labelled(std::string_view label) {
+  index_new_blocks();
   auto it = first_by_label_.find(label);
   return it == first_by_label_.end() ? nullptr : &blocks_[it->second];
 }
 
 const BlockLowering* ProcessedBlocks::last_conditional_labelled(std::string_view label) const {
+  index_new_blocks();
   auto it = last_conditional_by_label_.find(label);
   return it == last_conditional_by_label_.end() ? nullptr : &blocks_[it->second];
 }
 
 const BlockLowering* ProcessedBlocks::first_branching_to(std::string_view a, std::string_view b) const {
+  index_new_blocks();
   auto it = first_by_targets_.find({a, b});
   return it == first_by_targets_.end() ? nullptr : &blocks_[it->second];
 }

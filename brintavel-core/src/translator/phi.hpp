@@ -16,13 +16,16 @@
 namespace brintavel::translator {
 
 // The blocks lowered so far, in source order, with the lookups the phi rules make. The
-// indexes keep every lookup constant-time however many blocks and phis there are.
+// indexes keep every lookup constant-time however many blocks and phis there are; they are
+// brought up to date when a phi asks, so programs without phis never build them.
 class ProcessedBlocks {
  public:
-  void append(BlockLowering block);
+  void append(BlockLowering block) { blocks_.push_back(std::move(block)); }
 
   bool empty() const { return blocks_.empty(); }
   std::vector<BlockLowering>& list() { return blocks_; }
+  // The lowerings, in source order; the lookup indexes are released.
+  std::vector<BlockLowering> take();
 
   // The first block with this label, in source order.
   BlockLowering* first_labelled(std::string_view label);
@@ -32,15 +35,18 @@ class ProcessedBlocks {
   const BlockLowering* first_branching_to(std::string_view a, std::string_view b) const;
 
  private:
+  void index_new_blocks() const;
+
   struct PairHash {
     std::size_t operator()(const std::pair<std::string_view, std::string_view>& p) const {
       return std::hash<std::string_view>{}(p.first) * 31 + std::hash<std::string_view>{}(p.second);
     }
   };
   std::vector<BlockLowering> blocks_;
-  std::unordered_map<std::string_view, std::size_t> first_by_label_;
-  std::unordered_map<std::string_view, std::size_t> last_conditional_by_label_;
-  std::unordered_map<std::pair<std::string_view, std::string_view>, std::size_t, PairHash>
+  mutable std::size_t indexed_ = 0;  // blocks_[0, indexed_) are in the indexes
+  mutable std::unordered_map<std::string_view, std::size_t> first_by_label_;
+  mutable std::unordered_map<std::string_view, std::size_t> last_conditional_by_label_;
+  mutable std::unordered_map<std::pair<std::string_view, std::string_view>, std::size_t, PairHash>
       first_by_targets_;
 };
 
