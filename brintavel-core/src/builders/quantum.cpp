@@ -63,6 +63,10 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
   if (gate.adjoint) call.modifiers.push_back(qasm::GateModifier::Inverse);
   call.name = gate.gate_name;
   std::size_t n = std::min(sig.params.size(), args.size());
+  std::size_t qubits = 0;
+  for (std::size_t i = 0; i < n; ++i) qubits += working_type(kind, sig, i) == kQubit;
+  call.operands.reserve(qubits);
+  if (n > qubits) call.arguments.reserve(n - qubits);
   for (std::size_t i = 0; i < n; ++i) {
     if (working_type(kind, sig, i) == kQubit) {
       call.operands.push_back(BRINTAVEL_TRY(resolve_qubit_operand(args[i], sig.name, ctx)));

@@ -100,6 +100,7 @@ Result<Instruction> parse_call(const Parts& p, TextPool& pool) {
 
   Call call{callee->name, {}, return_type, p.result};
   if (!text::trim(arg_text).empty()) {
+    // The bracket check covers the whole argument text before any operand is parsed.
     std::size_t count;
     BRINTAVEL_CHECK(check_top_level_brackets(arg_text, count));
     call.args.reserve(count);

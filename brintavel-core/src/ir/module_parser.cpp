@@ -160,8 +160,34 @@ class ModuleParser {
     return {};
   }
 
+  // Upper bounds on the number of instructions of each block of the body ahead: its
+  // instruction lines, counted by a read-ahead that groups lines into blocks as parse_body
+  // does. Reserving them up front spares large blocks their repeated regrowth.
+  std::vector<std::size_t> count_block_lines() const {
+    std::vector<std::size_t> counts{0};
+    bool labelled = false;
+    LineReader ahead = lines_;
+    std::string_view raw;
+    while (ahead.next(raw)) {
+      std::string_view line = text::trim(raw);
+      if (line.empty() || line.front() == ';') continue;
+      if (line == "}") break;
+      if (line.back() == ':' || line.find(':') != std::string_view::npos) {
+        if (label_of(text::trim(text::before_first(line, ';')))) {
+          if (counts.back() != 0 || labelled) counts.push_back(0);
+          labelled = true;
+          continue;
+        }
+      }
+      ++counts.back();
+    }
+    return counts;
+  }
+
   Status parse_body(PendingFunction& fn) {
-    fn.blocks.emplace_back();
+    std::vector<std::size_t> sizes = count_block_lines();
+    fn.blocks.reserve(sizes.size());
+    fn.blocks.emplace_back().instructions.reserve(sizes[0]);
     std::string_view raw;
     while (lines_.next(raw)) {
       std::string_view line = text::trim(raw);
@@ -169,10 +195,12 @@ class ModuleParser {
       if (line == "}") return {};
       if (auto label = label_of(text::trim(text::before_first(line, ';')))) {
         Block& last = fn.blocks.back();
-        if (last.instructions.empty() && last.label.empty())
+        if (last.instructions.empty() && last.label.empty()) {
           last.label = *label;
-        else
-          fn.blocks.push_back(Block{*label, {}});
+        } else {
+          Block& next = fn.blocks.emplace_back(Block{*label, {}});
+          if (fn.blocks.size() <= sizes.size()) next.instructions.reserve(sizes[fn.blocks.size() - 1]);
+        }
         continue;
       }
       std::string_view instruction = BRINTAVEL_TRY(join_instruction(line));

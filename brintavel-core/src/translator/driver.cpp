@@ -1,6 +1,7 @@
 #include "translator/driver.hpp"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "builders/quantum.hpp"
@@ -153,10 +154,28 @@ class BlockLowerer {
     }
   }
 
+  // The signature and builder of a callee. Circuits call a handful of functions over and
+  // over, so the last few lookups are kept (by name) in front of the two hash tables.
+  struct Callee {
+    std::string_view name;
+    const Signature* signature;
+    const builders::BuilderKind* kind;
+  };
+
+  Callee find_callee(std::string_view name) {
+    for (const Callee& c : recent_)
+      if (c.signature && c.name == name) return c;
+    Callee c{name, signatures_.find(name), nullptr};
+    if (c.signature) {
+      c.kind = builders::lookup_builder(context_.profile, name);
+      recent_[next_recent_++ % recent_.size()] = c;
+    }
+    return c;
+  }
+
   Status lower_call(const ir::Call& call, BlockLowering& out) {
-    const Signature* sig = signatures_.find(call.callee);
+    auto [name, sig, kind] = find_callee(call.callee);
     if (!sig) return unsupported(cat("no signature for callee ", q(call.callee), " in QIR source"));
-    const builders::BuilderKind* kind = builders::lookup_builder(context_.profile, call.callee);
     if (!kind) {
       if (sig->is_variadic)
         return unsupported(cat("variadic QIR function '", call.callee,
@@ -187,6 +206,8 @@ class BlockLowerer {
   ProcessedBlocks& processed_;
   IntVariables& variables_;
   const BlockSet& cyclic_;
+  std::array<Callee, 8> recent_{};
+  std::size_t next_recent_ = 0;
 };
 
 Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow_message) {
