@@ -1,5 +1,6 @@
 #include "ir/module_parser.hpp"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -97,14 +98,18 @@ std::optional<std::string_view> label_of(std::string_view head) {
 
 // Bracket balance and @ presence of the part of `s` before its first ;.
 void account(std::string_view s, long long& balance, bool& has_at) {
-  for (char c : text::before_first(s, ';')) {
-    switch (c) {
-      case '(': case '[': ++balance; break;
-      case ')': case ']': --balance; break;
-      case '@': has_at = true; break;
-      default: break;
-    }
-  }
+  // Branch-free count: +1 for ( and [, -1 for ) and ].
+  static constexpr auto kDelta = [] {
+    std::array<signed char, 256> t{};
+    t['('] = t['['] = 1;
+    t[')'] = t[']'] = -1;
+    return t;
+  }();
+  s = text::before_first(s, ';');
+  long long sum = 0;
+  for (char c : s) sum += kDelta[static_cast<unsigned char>(c)];
+  balance += sum;
+  if (!has_at && s.find('@') != std::string_view::npos) has_at = true;
 }
 
 bool is_call_text(std::string_view s) {

@@ -13,8 +13,6 @@ using text::q;
 
 namespace {
 
-constexpr bool is_opening_bracket(char c) { return c == '(' || c == '[' || c == '<' || c == '{'; }
-constexpr bool is_closing_bracket(char c) { return c == ')' || c == ']' || c == '>' || c == '}'; }
 
 // Walks the words of a text, separated by Unicode white space, without allocating.
 class Words {
@@ -240,17 +238,26 @@ Result<std::vector<std::string_view>> split_top_level(std::string_view s) {
   return pieces;
 }
 
+namespace {
+
+// Bracket depth change of each byte: +1 for ( [ < {, -1 for ) ] > }.
+constexpr auto kBracketDelta = [] {
+  std::array<signed char, 256> t{};
+  t['('] = t['['] = t['<'] = t['{'] = 1;
+  t[')'] = t[']'] = t['>'] = t['}'] = -1;
+  return t;
+}();
+
+}  // namespace
+
 Status check_top_level_brackets(std::string_view s, std::size_t& pieces) {
   long long depth = 0;
   pieces = 1;
   for (char c : s) {
-    if (is_opening_bracket(c)) {
-      ++depth;
-    } else if (is_closing_bracket(c)) {
-      if (--depth < 0) return parse_error(cat("unbalanced closing bracket in ", q(s)));
-    } else if (c == ',' && depth == 0) {
-      ++pieces;
-    }
+    int delta = kBracketDelta[static_cast<unsigned char>(c)];
+    depth += delta;
+    if (delta < 0 && depth < 0) return parse_error(cat("unbalanced closing bracket in ", q(s)));
+    pieces += (c == ',') & (depth == 0);
   }
   return {};
 }
@@ -260,13 +267,8 @@ std::string_view next_top_level_piece(std::string_view s, std::size_t& pos) {
   std::size_t start = pos;
   for (; pos < s.size(); ++pos) {
     char c = s[pos];
-    if (is_opening_bracket(c)) {
-      ++depth;
-    } else if (is_closing_bracket(c)) {
-      --depth;
-    } else if (c == ',' && depth == 0) {
-      return text::trim(s.substr(start, pos++ - start));
-    }
+    depth += kBracketDelta[static_cast<unsigned char>(c)];
+    if (c == ',' && depth == 0) return text::trim(s.substr(start, pos++ - start));
   }
   ++pos;  // past the end: no more pieces
   return text::trim(s.substr(start));
