@@ -150,16 +150,27 @@ Result<Instruction> parse_br(const Parts& p) {
   return parse_error(cat("unsupported br form: ", q(p.rest)));
 }
 
+// The two operands of a binary instruction, both of type `ty`, from the text after the type.
+struct OperandPair {
+  Operand lhs;
+  Operand rhs;
+};
+
+Result<OperandPair> parse_operand_pair(const Parts& p, std::string_view ty, std::string_view text,
+                                       TextPool& pool) {
+  auto pieces = BRINTAVEL_TRY(split_top_level(text));
+  if (pieces.size() != 2) return parse_error(cat(p.opcode, " expects two operands: ", q(p.rest)));
+  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
+  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  return OperandPair{std::move(lhs), std::move(rhs)};
+}
+
 Result<Instruction> parse_logic(const Parts& p, LogicOp op, TextPool& pool) {
   if (!p.result) return parse_error(cat(p.opcode, " without SSA result assignment"));
   std::string_view ty = first_word(p.rest);
   if (ty != "i1")
     return parse_error(cat(p.opcode, " on ", ty, " not yet supported (only i1 is handled)"));
-  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(p.rest, ty)));
-  if (pieces.size() != 2)
-    return parse_error(cat(p.opcode, " expects two operands: ", q(p.rest)));
-  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
-  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  auto [lhs, rhs] = BRINTAVEL_TRY(parse_operand_pair(p, ty, text_after_word(p.rest, ty), pool));
   return Logic{op, std::move(lhs), std::move(rhs), *p.result};
 }
 
@@ -169,11 +180,7 @@ Result<Instruction> parse_arith(const Parts& p, ArithOp op, TextPool& pool) {
   for (std::string_view w = first_word(s); w == "nuw" || w == "nsw"; w = first_word(s))
     s = after_first_word(s);
   std::string_view ty = first_word(s);
-  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(s, ty)));
-  if (pieces.size() != 2)
-    return parse_error(cat(p.opcode, " expects two operands: ", q(p.rest)));
-  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
-  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  auto [lhs, rhs] = BRINTAVEL_TRY(parse_operand_pair(p, ty, text_after_word(s, ty), pool));
   return Arith{op, std::move(lhs), std::move(rhs), *p.result};
 }
 
@@ -182,10 +189,8 @@ Result<Instruction> parse_icmp(const Parts& p, TextPool& pool) {
   std::string_view predicate = first_word(p.rest);
   std::string_view after_predicate = after_first_word(p.rest);
   std::string_view ty = first_word(after_predicate);
-  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(after_predicate, ty)));
-  if (pieces.size() != 2) return parse_error(cat("icmp expects two operands: ", q(p.rest)));
-  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
-  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  auto [lhs, rhs] =
+      BRINTAVEL_TRY(parse_operand_pair(p, ty, text_after_word(after_predicate, ty), pool));
   return Icmp{predicate, std::move(lhs), std::move(rhs), *p.result};
 }
 

@@ -98,13 +98,8 @@ std::optional<std::string_view> label_of(std::string_view head) {
 
 // Bracket balance and @ presence of the part of `s` before its first ;.
 void account(std::string_view s, long long& balance, bool& has_at) {
-  // Branch-free count: +1 for ( and [, -1 for ) and ].
-  static constexpr auto kDelta = [] {
-    std::array<signed char, 256> t{};
-    t['('] = t['['] = 1;
-    t[')'] = t[']'] = -1;
-    return t;
-  }();
+  // Parentheses and square brackets only: braces and angle brackets do not count here.
+  static constexpr auto kDelta = text::bracket_delta_table("([", ")]");
   s = text::before_first(s, ';');
   long long sum = 0;
   for (char c : s) sum += kDelta[static_cast<unsigned char>(c)];

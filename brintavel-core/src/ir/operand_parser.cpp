@@ -240,13 +240,7 @@ Result<std::vector<std::string_view>> split_top_level(std::string_view s) {
 
 namespace {
 
-// Bracket depth change of each byte: +1 for ( [ < {, -1 for ) ] > }.
-constexpr auto kBracketDelta = [] {
-  std::array<signed char, 256> t{};
-  t['('] = t['['] = t['<'] = t['{'] = 1;
-  t[')'] = t[']'] = t['>'] = t['}'] = -1;
-  return t;
-}();
+constexpr auto kBracketDelta = text::bracket_delta_table("([<{", ")]>}");
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 // the quoted (debug) form of a text, and message building into one growing buffer.
 #pragma once
 
+#include <array>
 #include <concepts>
 #include <cstdint>
 #include <string>
@@ -49,6 +50,16 @@ std::string_view name_prefix(std::string_view s);
 // Everything up to the first `c` (the whole text when there is none).
 inline std::string_view before_first(std::string_view s, char c) {
   return s.substr(0, s.find(c));
+}
+
+// A byte table giving +1 for the bytes of `open` and -1 for those of `close`: bracket
+// depth changes without a branch per character.
+constexpr std::array<signed char, 256> bracket_delta_table(std::string_view open,
+                                                           std::string_view close) {
+  std::array<signed char, 256> t{};
+  for (char c : open) t[static_cast<unsigned char>(c)] = 1;
+  for (char c : close) t[static_cast<unsigned char>(c)] = -1;
+  return t;
 }
 
 // Whether `s` is valid UTF-8; on failure `bad_offset` receives the offset of the first bad byte.
