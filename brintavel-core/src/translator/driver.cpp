@@ -118,40 +118,67 @@ class BlockLowerer {
  private:
   // Returns whether the instruction ended the block.
   Result<bool> lower_instruction(const ir::Instruction& instruction, BlockLowering& out) {
-    switch (instruction.index()) {
-      case 0: BRINTAVEL_CHECK(lower_call(std::get<ir::Call>(instruction), out)); return false;
-      case 1: out.successors = {std::get<ir::Br>(instruction).target}; return true;
-      case 2: {
-        const auto& br = std::get<ir::CondBr>(instruction);
-        if (const bool* constant = std::get_if<bool>(&br.condition))
-          out.condition = qasm::Expression(qasm::BoolLiteral{*constant});
-        else
-          out.condition = BRINTAVEL_TRY(ctx_.lookup_value(std::get<std::string_view>(br.condition)));
-        out.successors = {br.true_label, br.false_label};
-        out.condition_time = ctx_.now();
-        return true;
-      }
-      case 3: return true;  // ret
-      case 4: BRINTAVEL_CHECK(lower_icmp(std::get<ir::Icmp>(instruction), ctx_)); return false;
-      case 5: BRINTAVEL_CHECK(lower_logic(std::get<ir::Logic>(instruction), ctx_)); return false;
-      case 6: BRINTAVEL_CHECK(lower_select(std::get<ir::Select>(instruction), ctx_)); return false;
-      case 7: BRINTAVEL_CHECK(lower_arith(std::get<ir::Arith>(instruction), ctx_)); return false;
-      case 8:
-        BRINTAVEL_CHECK(lower_phi(std::get<ir::Phi>(instruction), out.label, processed_, variables_,
-                                  ctx_, &cyclic_));
-        return false;
-      case 9: return false;  // ignored
-      case 10: lower_alloca(std::get<ir::Alloca>(instruction), ctx_); return false;
-      case 11: lower_bitcast(std::get<ir::Bitcast>(instruction), ctx_); return false;
-      case 12: lower_gep(std::get<ir::Gep>(instruction), ctx_); return false;
-      case 13: lower_store(std::get<ir::Store>(instruction), ctx_); return false;
-      case 14: BRINTAVEL_CHECK(lower_load(std::get<ir::Load>(instruction), ctx_)); return false;
-      case 15: BRINTAVEL_CHECK(lower_zext(std::get<ir::Zext>(instruction), ctx_)); return false;
-      case 16: BRINTAVEL_CHECK(lower_inttoptr(std::get<ir::IntToPtr>(instruction), ctx_)); return false;
-      default:
-        return unsupported(cat("unsupported LLVM instruction opcode ",
-                               q(std::get<ir::Unknown>(instruction).opcode), " in block ", q(out.label)));
+    return std::visit([&](const auto& i) { return lower(i, out); }, instruction);
+  }
+
+  // Terminators record how the block ends.
+  Result<bool> lower(const ir::Br& br, BlockLowering& out) {
+    out.successors = {br.target};
+    return true;
+  }
+  Result<bool> lower(const ir::CondBr& br, BlockLowering& out) {
+    if (const bool* constant = std::get_if<bool>(&br.condition))
+      out.condition = qasm::Expression(qasm::BoolLiteral{*constant});
+    else
+      out.condition = BRINTAVEL_TRY(ctx_.lookup_value(std::get<std::string_view>(br.condition)));
+    out.successors = {br.true_label, br.false_label};
+    out.condition_time = ctx_.now();
+    return true;
+  }
+  Result<bool> lower(const ir::Ret&, BlockLowering&) { return true; }
+
+  Result<bool> lower(const ir::Call& call, BlockLowering& out) {
+    BRINTAVEL_CHECK(lower_call(call, out));
+    return false;
+  }
+  Result<bool> lower(const ir::Phi& phi, BlockLowering& out) {
+    BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &cyclic_));
+    return false;
+  }
+  Result<bool> lower(const ir::Ignored&, BlockLowering&) { return false; }
+  Result<bool> lower(const ir::Unknown& unknown, BlockLowering& out) {
+    return unsupported(cat("unsupported LLVM instruction opcode ", q(unknown.opcode), " in block ",
+                           q(out.label)));
+  }
+
+  // Classical instructions bind values or record pointer facts; they add no statement.
+  template <class Classical>
+  Result<bool> lower(const Classical& instruction, BlockLowering&) {
+    if constexpr (std::is_same_v<Classical, ir::Icmp>) {
+      BRINTAVEL_CHECK(lower_icmp(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::Logic>) {
+      BRINTAVEL_CHECK(lower_logic(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::Select>) {
+      BRINTAVEL_CHECK(lower_select(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::Arith>) {
+      BRINTAVEL_CHECK(lower_arith(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::Alloca>) {
+      lower_alloca(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Classical, ir::Bitcast>) {
+      lower_bitcast(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Classical, ir::Gep>) {
+      lower_gep(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Classical, ir::Store>) {
+      lower_store(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Classical, ir::Load>) {
+      BRINTAVEL_CHECK(lower_load(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::Zext>) {
+      BRINTAVEL_CHECK(lower_zext(instruction, ctx_));
+    } else {
+      static_assert(std::is_same_v<Classical, ir::IntToPtr>, "an instruction kind is not lowered");
+      BRINTAVEL_CHECK(lower_inttoptr(instruction, ctx_));
     }
+    return false;
   }
 
   // The signature and builder of a callee. Circuits call a handful of functions over and
