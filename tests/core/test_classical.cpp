@@ -11,6 +11,7 @@
 #include "brintavel/brintavel.hpp"
 #include "ir/instruction_parser.hpp"
 #include "qasm/printer.hpp"
+#include "support.hpp"
 #include "translator/classical.hpp"
 
 namespace brintavel::translator {
@@ -19,14 +20,9 @@ namespace {
 using qasm::BinaryOperator;
 using qasm::Expression;
 
-std::string text(const Expression& e) {
-  std::string out;
-  qasm::print_expression(e, out);
-  return out;
-}
-
-Expression id(std::string name) { return qasm::Identifier{std::move(name)}; }
-Expression bit(std::int64_t i) { return qasm::make_index(id("c"), qasm::IntLiteral{i}); }
+using testing_support::bit;
+using testing_support::id;
+using testing_support::text;
 
 // Parses instruction lines and lowers them one after the other into one context, as the
 // driver does for the classical instructions of a block.

@@ -8,41 +8,15 @@
 #include <gtest/gtest.h>
 
 #include "ir/instruction_parser.hpp"
+#include "support.hpp"
 
 namespace {
 
 using namespace brintavel;
 using namespace brintavel::ir;
-
-template <class... F>
-struct Overloaded : F... {
-  using F::operator()...;
-};
-
-std::string show_double(double v) {
-  char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, end);
-}
-
-std::string show(const Operand& operand) {
-  return std::visit(
-      Overloaded{
-          [](const ConstInt& o) { return "ConstInt(" + text::cat(o.value) + ")"; },
-          [](const ConstBool& o) { return std::string(o.value ? "ConstBool(true)" : "ConstBool(false)"); },
-          [](const ConstFloat& o) { return "ConstFloat(" + show_double(o.value) + ")"; },
-          [](const PtrConst& o) {
-            return "PtrConst(" + (o.struct_name ? std::string(*o.struct_name) : std::string("-")) +
-                   "," + std::to_string(o.index) + ")";
-          },
-          [](const Ssa& o) { return "Ssa(" + std::string(o.name) + ")"; },
-          [](const GlobalRef& o) { return "GlobalRef(" + std::string(o.name) + ")"; },
-          [](const GetElementPtr&) { return std::string("GetElementPtr"); },
-          [](const BitcastGlobal& o) { return "BitcastGlobal(" + std::string(o.name) + ")"; },
-          [](const I8Null&) { return std::string("I8Null"); },
-      },
-      operand);
-}
+using testing_support::Overloaded;
+using testing_support::show;
+using testing_support::show_double;
 
 std::string s(std::string_view v) { return std::string(v); }
 

@@ -14,45 +14,16 @@
 #include <gtest/gtest.h>
 
 #include "ir/operand_parser.hpp"
+#include "support.hpp"
 
 namespace {
 
 using namespace brintavel;
 using namespace brintavel::ir;
 using text::Int128;
+using testing_support::show;
+using testing_support::show_double;
 
-template <class... F>
-struct Overloaded : F... {
-  using F::operator()...;
-};
-
-std::string show_int128(Int128 v) { return text::cat(v); }
-
-std::string show_double(double v) {
-  char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, end);
-}
-
-// A compact, unambiguous text for an operand.
-std::string show(const Operand& operand) {
-  return std::visit(
-      Overloaded{
-          [](const ConstInt& o) { return "ConstInt(" + show_int128(o.value) + ")"; },
-          [](const ConstBool& o) { return std::string(o.value ? "ConstBool(true)" : "ConstBool(false)"); },
-          [](const ConstFloat& o) { return "ConstFloat(" + show_double(o.value) + ")"; },
-          [](const PtrConst& o) {
-            return "PtrConst(" + (o.struct_name ? std::string(*o.struct_name) : std::string("-")) +
-                   "," + std::to_string(o.index) + ")";
-          },
-          [](const Ssa& o) { return "Ssa(" + std::string(o.name) + ")"; },
-          [](const GlobalRef& o) { return "GlobalRef(" + std::string(o.name) + ")"; },
-          [](const GetElementPtr&) { return std::string("GetElementPtr"); },
-          [](const BitcastGlobal& o) { return "BitcastGlobal(" + std::string(o.name) + ")"; },
-          [](const I8Null&) { return std::string("I8Null"); },
-      },
-      operand);
-}
 
 // The operand, or "error: <message>" (errors must be of the parse kind).
 std::string outcome(const Result<Operand>& r) {
@@ -483,7 +454,7 @@ TEST(ParseIntLiteral, DecimalWithinTheSigned128BitRange) {
     auto v = parse_int_literal(c.input);
     ASSERT_EQ(v.has_value(), c.value.has_value()) << text::quoted(c.input);
     if (v) {
-      EXPECT_EQ(show_int128(*v), *c.value) << text::quoted(c.input);
+      EXPECT_EQ(text::cat(*v), *c.value) << text::quoted(c.input);
     }
   }
 }

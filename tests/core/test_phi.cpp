@@ -10,6 +10,7 @@
 #include "brintavel/brintavel.hpp"
 #include "ir/instruction_parser.hpp"
 #include "qasm/printer.hpp"
+#include "support.hpp"
 #include "translator/phi.hpp"
 
 namespace brintavel::translator {
@@ -18,20 +19,15 @@ namespace {
 using qasm::BinaryOperator;
 using qasm::Expression;
 
-std::string text(const Expression& e) {
-  std::string out;
-  qasm::print_expression(e, out);
-  return out;
-}
-
 std::string text(const qasm::StatementList& list) {
   std::string out;
   for (const qasm::Statement& s : list) qasm::print_statement(s, out);
   return out;
 }
 
-Expression id(std::string name) { return qasm::Identifier{std::move(name)}; }
-Expression bit(std::int64_t i) { return qasm::make_index(id("c"), qasm::IntLiteral{i}); }
+using testing_support::bit;
+using testing_support::id;
+using testing_support::text;
 
 qasm::Statement gate(std::string name) {
   return qasm::GateCall{{}, std::move(name), {}, {qasm::IndexedIdentifier{"q", std::nullopt}}};
