@@ -251,9 +251,9 @@ class Structurer {
 
   // ---- Rewrites -----------------------------------------------------------------------
 
-  Expression take_condition(NodeId n, const char* invariant) {
+  Result<Expression> take_condition(NodeId n, const char* invariant) {
     auto& c = lowering_[n].condition;
-    if (!c) invariant_failed(invariant);
+    if (!c) return internal_error(invariant);
     Expression e = std::move(*c);
     c.reset();
     return e;
@@ -304,9 +304,9 @@ class Structurer {
       }
       case kSelfLoop: {
         NodeId exit = succs_[n][0] == n ? succs_[n][1] : succs_[n][0];
-        Expression c = take_condition(n, "self-loop requires a conditional branch");
+        BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "self-loop requires a conditional branch"));
         bool continue_on_true = *id_of(ln.successors[0]) == n;
-        StatementList body = BRINTAVEL_TRY(copy_charged(ln.statements, n));
+        BRINTAVEL_TRY_ASSIGN(StatementList body, copy_charged(ln.statements, n));
         ln.statements.emplace_back(
             qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
         ln.successors = {lowering_[exit].label};
@@ -319,7 +319,7 @@ class Structurer {
         NodeId join = succs_[t][0];
         StatementList then_body = std::move(lowering_[t].statements);
         StatementList else_body = std::move(lowering_[f].statements);
-        Expression c = take_condition(n, "conditional branch without a condition");
+        BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
         if (!then_body.empty() || !else_body.empty())
           ln.statements.emplace_back(qasm::If(std::move(then_body), std::move(else_body), std::move(c)));
         ln.successors = {lowering_[join].label};
@@ -332,7 +332,7 @@ class Structurer {
         NodeId x = m.other;
         NodeId y = succs_[x][0];
         StatementList arm = std::move(lowering_[x].statements);
-        Expression c = take_condition(n, "conditional branch without a condition");
+        BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
         bool arm_on_true = *id_of(ln.successors[0]) == x;
         if (!arm.empty()) {
           if (arm_on_true)
@@ -348,8 +348,8 @@ class Structurer {
         NodeId x = m.other;
         NodeId y = succs_[n][0] == x ? succs_[n][1] : succs_[n][0];
         StatementList body = std::move(lowering_[x].statements);
-        StatementList header = BRINTAVEL_TRY(copy_charged(ln.statements, n));
-        Expression c = take_condition(n, "while needs a conditional branch");
+        BRINTAVEL_TRY_ASSIGN(StatementList header, copy_charged(ln.statements, n));
+        BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "while needs a conditional branch"));
         bool continue_on_true = *id_of(ln.successors[0]) == x;
         body.insert(body.end(), std::make_move_iterator(header.begin()),
                     std::make_move_iterator(header.end()));

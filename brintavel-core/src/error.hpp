@@ -1,8 +1,7 @@
-// Error values used inside the core. A failure is returned, never thrown; only a broken
-// internal invariant throws (InvariantViolation), and only the Python boundary catches it.
+// Error values used inside the core. Every failure is returned, never thrown: a broken
+// internal invariant is an error value of the internal kind too.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -12,41 +11,42 @@ namespace brintavel {
 
 using Status = Result<void>;
 
-inline std::unexpected<Error> parse_error(std::string message) {
-  return std::unexpected(Error{ErrorKind::Parse, std::move(message)});
+inline Error parse_error(std::string message) {
+  return Error{ErrorKind::Parse, std::move(message), std::nullopt};
 }
 
-inline std::unexpected<Error> unsupported(std::string message) {
-  return std::unexpected(Error{ErrorKind::UnsupportedConstruct, std::move(message)});
+inline Error unsupported(std::string message) {
+  return Error{ErrorKind::UnsupportedConstruct, std::move(message), std::nullopt};
 }
 
-inline std::unexpected<Error> control_flow_error(std::string message) {
-  return std::unexpected(Error{ErrorKind::ControlFlow, std::move(message)});
+inline Error control_flow_error(std::string message) {
+  return Error{ErrorKind::ControlFlow, std::move(message), std::nullopt};
 }
 
 // Something no input can reach went wrong.
-class InvariantViolation : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
-
-[[noreturn]] inline void invariant_failed(const char* what) { throw InvariantViolation(what); }
+inline Error internal_error(std::string message) {
+  return Error{ErrorKind::Internal, std::move(message), std::nullopt};
+}
 
 }  // namespace brintavel
 
-// Propagates the error of a Result-returning expression, otherwise yields its value.
-// (A statement expression: GCC and Clang both support it.)
-#define BRINTAVEL_TRY(expr)                                        \
-  ({                                                               \
-    auto&& brintavel_try_result_ = (expr);                         \
-    if (!brintavel_try_result_) [[unlikely]]                       \
-      return std::unexpected(std::move(brintavel_try_result_).error()); \
-    std::move(brintavel_try_result_).value();                      \
-  })
+#define BRINTAVEL_CONCAT_INNER(a, b) a##b
+#define BRINTAVEL_CONCAT(a, b) BRINTAVEL_CONCAT_INNER(a, b)
 
-#define BRINTAVEL_CHECK(expr)                                      \
-  do {                                                             \
-    auto&& brintavel_check_result_ = (expr);                       \
-    if (!brintavel_check_result_) [[unlikely]]                     \
-      return std::unexpected(std::move(brintavel_check_result_).error()); \
+// `BRINTAVEL_TRY_ASSIGN(auto x, f());` declares (or assigns) x from the value of a Result, or
+// returns the Result's error from the enclosing function.
+#define BRINTAVEL_TRY_ASSIGN(lhs, expr) \
+  BRINTAVEL_TRY_ASSIGN_IMPL(BRINTAVEL_CONCAT(brintavel_try_result_, __LINE__), lhs, expr)
+#define BRINTAVEL_TRY_ASSIGN_IMPL(result, lhs, expr) \
+  auto result = (expr);                               \
+  if (!result) [[unlikely]]                           \
+    return std::move(result).error();                 \
+  lhs = std::move(result).value()
+
+// Returns the error of a Result from the enclosing function.
+#define BRINTAVEL_CHECK(expr)                                  \
+  do {                                                         \
+    auto&& brintavel_check_result_ = (expr);                   \
+    if (!brintavel_check_result_) [[unlikely]]                 \
+      return std::move(brintavel_check_result_).error();       \
   } while (0)

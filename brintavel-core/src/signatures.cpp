@@ -98,7 +98,7 @@ Result<ParamList> parse_param_list(std::string_view raw) {
   ParamList out;
   std::string_view list = text::trim(raw);
   if (list.empty()) return out;
-  auto pieces = BRINTAVEL_TRY(ir::split_top_level(list));
+  BRINTAVEL_TRY_ASSIGN(auto pieces, ir::split_top_level(list));
   if (pieces.back() == "...") {
     pieces.pop_back();
     out.is_variadic = true;
@@ -109,7 +109,8 @@ Result<ParamList> parse_param_list(std::string_view raw) {
       return parse_error(
           cat("unexpected '...' in non-terminal position of parameter list: ", q(list)));
     if (piece.empty()) return parse_error(cat("empty parameter in signature: ", q(list)));
-    out.types.push_back(BRINTAVEL_TRY(param_type(piece, list)));
+    BRINTAVEL_TRY_ASSIGN(std::string_view type, param_type(piece, list));
+    out.types.push_back(type);
   }
   return out;
 }
@@ -195,11 +196,15 @@ Result<Signature> parse_signature_line(std::string_view line, std::string_view k
   }
   if (close == std::string_view::npos)
     return parse_error(cat("unbalanced parens in signature: ", q(line)));
-  ParamList list = BRINTAVEL_TRY(parse_param_list(after.substr(open + 1, close - open - 1)));
+  BRINTAVEL_TRY_ASSIGN(ParamList list, parse_param_list(after.substr(open + 1, close - open - 1)));
 
-  Signature sig{name, BRINTAVEL_TRY(normalize_type(return_type)), {}, list.is_variadic};
+  BRINTAVEL_TRY_ASSIGN(std::string_view normalized_return, normalize_type(return_type));
+  Signature sig{name, normalized_return, {}, list.is_variadic};
   sig.params.reserve(list.types.size());
-  for (std::string_view t : list.types) sig.params.push_back(BRINTAVEL_TRY(normalize_type(t)));
+  for (std::string_view t : list.types) {
+    BRINTAVEL_TRY_ASSIGN(std::string_view normalized, normalize_type(t));
+    sig.params.push_back(normalized);
+  }
   return sig;
 }
 
@@ -217,7 +222,8 @@ Result<SignatureTable> build_signature_table(std::string_view source) {
     line = text::trim_end(line);
     auto keyword = header_keyword(line);
     if (!keyword) continue;
-    table.insert(BRINTAVEL_TRY(parse_signature_line(line, *keyword)));
+    BRINTAVEL_TRY_ASSIGN(Signature signature, parse_signature_line(line, *keyword));
+    table.insert(std::move(signature));
   }
   return table;
 }

@@ -1,6 +1,7 @@
 // The pipeline: parse, translate, print, then append the generated-by comment.
 #include "brintavel/brintavel.hpp"
 
+#include "builders/gate_table.hpp"
 #include "builders/profile.hpp"
 #include "error.hpp"
 #include "ir/module_parser.hpp"
@@ -54,13 +55,6 @@ void append_generated_by(std::string& out, std::optional<std::string_view> profi
   out.append("}\n");
 }
 
-// The profile named by the first entry-point definition, if it names one.
-std::optional<std::string_view> entry_profile(const ir::Module& module) {
-  for (const ir::Function& fn : module.functions)
-    if (!fn.is_declaration && fn.is_entry_point) return fn.profile;
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::string describe(const Error& error) {
@@ -68,22 +62,34 @@ std::string describe(const Error& error) {
   return error.message;
 }
 
-Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::string_view> producer) {
+Result<Translation> translate(std::string_view qir_text, const TranslateOptions& options) {
   std::size_t bad_offset = 0;
   if (!text::is_valid_utf8(qir_text, bad_offset))
     return parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
+  if (options.entry_point && !options.extended)
+    return unsupported("choosing the entry point is an extended-mode option");
 
-  ir::Module module = BRINTAVEL_TRY(ir::parse_module(qir_text));
+  BRINTAVEL_TRY_ASSIGN(ir::Module module, ir::parse_module(qir_text));
 
   translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
-  if (producer && !producer->empty()) context.producer = std::string(*producer);
+  if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
+  context.entry_name = options.entry_point;
 
-  // The profile for the comment is read before the translation releases the blocks.
-  std::optional<std::string_view> profile = entry_profile(module);
-  qasm::Program program =
-      BRINTAVEL_TRY(translator::translate_entry_point(context, std::move(module)));
+  Translation translation;
+  // The entry point and its profile are read before the translation releases the blocks.
+  const ir::Function* entry = translator::find_entry_point(module, context.entry_name);
+  std::optional<std::string_view> profile;
+  if (entry) {
+    translation.entry_point = std::string(entry->name);
+    profile = entry->profile;
+    for (const ir::Function& fn : module.functions)
+      if (!fn.is_declaration && fn.is_entry_point && &fn != entry)
+        translation.other_entry_points.emplace_back(fn.name);
+  }
+  BRINTAVEL_TRY_ASSIGN(qasm::Program program,
+                       translator::translate_entry_point(context, std::move(module)));
 
-  std::string out;
+  std::string& out = translation.program;
   out.reserve(qir_text.size() / 4 + 256);
   const std::uint64_t max_output = translator::Limits::output_bytes_for_input(qir_text.size());
   if (!qasm::print_program_within(program, out, max_output))
@@ -92,7 +98,16 @@ Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::
         " bytes of OpenQASM text for this input; its control flow is nested too deeply or "
         "repeats too much to print"));
   append_generated_by(out, profile, context.producer);
-  return out;
+  return translation;
 }
+
+Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::string_view> producer) {
+  TranslateOptions options;
+  options.producer = producer;
+  BRINTAVEL_TRY_ASSIGN(Translation translation, translate(qir_text, options));
+  return std::move(translation.program);
+}
+
+std::string gate_definitions() { return builders::definitions_text(); }
 
 }  // namespace brintavel

@@ -46,7 +46,7 @@ class Lowering {
     auto parsed = ir::parse_instruction(line, pool_);
     if (!parsed) {
       ADD_FAILURE() << "could not parse " << line << ": " << parsed.error().message;
-      return std::unexpected(parsed.error());
+      return parsed.error();
     }
     const ir::Instruction& inst = instructions_.emplace_back(std::move(*parsed));
     if (auto* i = std::get_if<ir::Icmp>(&inst)) return lower_icmp(*i, ctx);

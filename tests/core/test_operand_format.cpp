@@ -12,7 +12,7 @@
 namespace brintavel::ir {
 namespace {
 
-constexpr Int128 kInt128Max = static_cast<Int128>(~static_cast<unsigned __int128>(0) >> 1);
+constexpr Int128 kInt128Max = Int128::max();
 
 TEST(DebugRender, EachOperandKind) {
   struct Case {

@@ -146,7 +146,7 @@ TEST(Cat, JoinsTextsQuotedTextsAndNumbers) {
 }
 
 TEST(Cat, WritesInt128Extremes) {
-  const Int128 max = static_cast<Int128>((static_cast<unsigned __int128>(1) << 127) - 1);
+  const Int128 max = Int128::max();
   const Int128 min = -max - 1;
   EXPECT_EQ(cat(max), "170141183460469231731687303715884105727");
   EXPECT_EQ(cat(min), "-170141183460469231731687303715884105728");

@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "builders/gate_table.hpp"
 #include "builders/quantum.hpp"
 #include "ir/operand_format.hpp"
 
@@ -14,23 +15,6 @@ using text::q;
 namespace {
 
 constexpr std::string_view kCallee = "generalizedInvokeWithRotationsControlsTargets";
-
-struct ControlledMapping {
-  std::string_view op;
-  std::int64_t controls;
-  std::int64_t targets;
-  std::string_view gate;
-};
-
-// The controlled operations the Halvek gate set has a native gate for.
-constexpr std::array<ControlledMapping, 6> kMappings = {{
-    {"x", 1, 1, "cnot"},
-    {"x", 2, 1, "ccnot"},
-    {"y", 1, 1, "cy"},
-    {"z", 1, 1, "cz"},
-    {"swap", 1, 2, "cswap"},
-    {"phaseshift", 1, 1, "cphaseshift"},
-}};
 
 bool has_expected_signature(const Signature& sig) {
   if (sig.name != kCallee || !sig.is_variadic || sig.params.size() < 5) return false;
@@ -44,17 +28,16 @@ Result<std::int64_t> count_operand(const ir::Operand& operand, std::string_view 
   if (!c)
     return unsupported(cat(kCallee, ": ", name, " must be an i64 constant, got ",
                            ir::debug_render(operand)));
-  if (c->value < std::numeric_limits<std::int64_t>::min() ||
-      c->value > std::numeric_limits<std::int64_t>::max())
-    return unsupported(cat(kCallee, ": ", name, " = ", c->value, " does not fit in i64"));
-  return static_cast<std::int64_t>(c->value);
+  auto value = c->value.to_int64();
+  if (!value) return unsupported(cat(kCallee, ": ", name, " = ", c->value, " does not fit in i64"));
+  return *value;
 }
 
 }  // namespace
 
 std::optional<std::string_view> controlled_gate_for(std::string_view op, std::int64_t controls,
                                                     std::int64_t targets) {
-  for (const auto& m : kMappings)
+  for (const ControlledGate& m : controlled_gates())
     if (m.op == op && m.controls == controls && m.targets == targets) return m.gate;
   return std::nullopt;
 }
@@ -77,10 +60,10 @@ Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> 
                            "numTargets, innerFn); got ",
                            args.size(), " operand(s)"));
 
-  std::int64_t rotations = BRINTAVEL_TRY(count_operand(args[0], "numRotations"));
-  std::int64_t adjoint = BRINTAVEL_TRY(count_operand(args[1], "adjoint"));
-  std::int64_t controls = BRINTAVEL_TRY(count_operand(args[2], "numControls"));
-  std::int64_t targets = BRINTAVEL_TRY(count_operand(args[3], "numTargets"));
+  BRINTAVEL_TRY_ASSIGN(std::int64_t rotations, count_operand(args[0], "numRotations"));
+  BRINTAVEL_TRY_ASSIGN(std::int64_t adjoint, count_operand(args[1], "adjoint"));
+  BRINTAVEL_TRY_ASSIGN(std::int64_t controls, count_operand(args[2], "numControls"));
+  BRINTAVEL_TRY_ASSIGN(std::int64_t targets, count_operand(args[3], "numTargets"));
   if (rotations != 0)
     return unsupported(cat(kCallee, " with numRotations=", rotations,
                            " is not yet supported; only non-parametric controlled gates "
@@ -124,7 +107,8 @@ Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> 
     ir::Operand qubit = std::holds_alternative<ir::I8Null>(operand)
                             ? ir::Operand(ir::PtrConst{std::nullopt, 0})
                             : operand;
-    call.operands.push_back(BRINTAVEL_TRY(resolve_qubit_operand(qubit, kCallee, ctx)));
+    BRINTAVEL_TRY_ASSIGN(auto resolved, resolve_qubit_operand(qubit, kCallee, ctx));
+    call.operands.push_back(std::move(resolved));
   }
 
   auto gate = controlled_gate_for(op, controls, targets);

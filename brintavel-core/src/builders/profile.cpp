@@ -1,5 +1,7 @@
 #include "builders/profile.hpp"
 
+#include "builders/gate_table.hpp"
+
 namespace brintavel::builders {
 
 void Profile::add(std::string_view function, BuilderKind kind) {
@@ -18,28 +20,7 @@ const BuilderKind* Profile::find_exact(std::string_view function) const {
 
 Profile build_base_profile() {
   Profile p;
-  p.add("__quantum__qis__h__body", Gate{"h"});
-  p.add("__quantum__qis__x__body", Gate{"x"});
-  p.add("__quantum__qis__y__body", Gate{"y"});
-  p.add("__quantum__qis__z__body", Gate{"z"});
-  p.add("__quantum__qis__s__body", Gate{"s"});
-  p.add("__quantum__qis__s__adj", Gate{"s", true});
-  p.add("__quantum__qis__t__body", Gate{"t"});
-  p.add("__quantum__qis__t__adj", Gate{"t", true});
-  p.add("__quantum__qis__cnot__body", Gate{"cnot"});
-  p.add("__quantum__qis__cx__body", Gate{"cnot"});
-  p.add("__quantum__qis__cy__body", Gate{"cy"});
-  p.add("__quantum__qis__cz__body", Gate{"cz"});
-  p.add("__quantum__qis__swap__body", Gate{"swap"});
-  p.add("__quantum__qis__rx__body", Gate{"rx"});
-  p.add("__quantum__qis__ry__body", Gate{"ry"});
-  p.add("__quantum__qis__rz__body", Gate{"rz"});
-  p.add("__quantum__qis__rxx__body", Gate{"xx"});
-  p.add("__quantum__qis__ryy__body", Gate{"yy"});
-  p.add("__quantum__qis__rzz__body", Gate{"zz"});
-  p.add("__quantum__qis__ccx__body", Gate{"ccnot"});
-  p.add("__quantum__qis__ccnot__body", Gate{"ccnot"});
-  p.add("__quantum__qis__phasedx__body", Gate{"prx"});
+  for (const QirGate& g : qir_gates()) p.add(g.function, Gate{g.gate, g.adjoint});
   p.add("__quantum__qis__mz__body", Measurement{});
   p.add("__quantum__qis__m__body", Measurement{});
   p.add("__quantum__qis__mresetz__body", MeasureAndReset{});

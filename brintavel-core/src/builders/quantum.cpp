@@ -51,11 +51,7 @@ Status check_fixed_signature(const BuilderKind& kind, const Signature& sig,
   return unsupported(std::move(message));
 }
 
-std::optional<std::int64_t> fits_i64(text::Int128 v) {
-  if (v < std::numeric_limits<std::int64_t>::min() || v > std::numeric_limits<std::int64_t>::max())
-    return std::nullopt;
-  return static_cast<std::int64_t>(v);
-}
+std::optional<std::int64_t> fits_i64(text::Int128 v) { return v.to_int64(); }
 
 Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& sig,
                   std::span<const ir::Operand> args, LoweringContext& ctx, qasm::StatementList& out) {
@@ -69,9 +65,11 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
   if (n > qubits) call.arguments.reserve(n - qubits);
   for (std::size_t i = 0; i < n; ++i) {
     if (working_type(kind, sig, i) == kQubit) {
-      call.operands.push_back(BRINTAVEL_TRY(resolve_qubit_operand(args[i], sig.name, ctx)));
+      BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[i], sig.name, ctx));
+      call.operands.push_back(std::move(qubit));
     } else {
-      call.arguments.push_back(BRINTAVEL_TRY(resolve_scalar_operand(args[i], sig.name, ctx)));
+      BRINTAVEL_TRY_ASSIGN(auto argument, resolve_scalar_operand(args[i], sig.name, ctx));
+      call.arguments.push_back(std::move(argument));
     }
   }
   out.emplace_back(std::move(call));
@@ -170,8 +168,8 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     bool reset = std::holds_alternative<MeasureAndReset>(kind);
     BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitResult,
                                           reset ? "measure-and-reset" : "measurement"));
-    auto qubit = BRINTAVEL_TRY(resolve_qubit_operand(args[0], sig.name, ctx));
-    auto target = BRINTAVEL_TRY(resolve_result_operand(args[1], sig.name, ctx));
+    BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
+    BRINTAVEL_TRY_ASSIGN(auto target, resolve_result_operand(args[1], sig.name, ctx));
     ctx.note_result_written(std::get<qasm::IntLiteral>(target.index->node).value);
     if (reset) {
       out.emplace_back(qasm::Measure{qubit, std::move(target)});
@@ -183,12 +181,13 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
   }
   if (std::holds_alternative<ResetQubit>(kind)) {
     BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
-    out.emplace_back(qasm::Reset{BRINTAVEL_TRY(resolve_qubit_operand(args[0], sig.name, ctx))});
+    BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
+    out.emplace_back(qasm::Reset{std::move(qubit)});
     return {};
   }
   // ReadResult: no statement; the call's value is the result bit itself.
   BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
-  auto bit = BRINTAVEL_TRY(resolve_result_operand(args[0], sig.name, ctx));
+  BRINTAVEL_TRY_ASSIGN(auto bit, resolve_result_operand(args[0], sig.name, ctx));
   if (result)
     BRINTAVEL_CHECK(ctx.bind_value(*result, qasm::make_index(qasm::Identifier{bit.name},
                                                              std::move(*bit.index))));

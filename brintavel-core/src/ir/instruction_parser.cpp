@@ -105,8 +105,10 @@ Result<Instruction> parse_call(const Parts& p, TextPool& pool) {
     BRINTAVEL_CHECK(check_top_level_brackets(arg_text, count));
     call.args.reserve(count);
     std::size_t pos = 0;
-    for (std::size_t k = 0; k < count; ++k)
-      call.args.push_back(BRINTAVEL_TRY(parse_operand(next_top_level_piece(arg_text, pos), pool)));
+    for (std::size_t k = 0; k < count; ++k) {
+      BRINTAVEL_TRY_ASSIGN(Operand arg, parse_operand(next_top_level_piece(arg_text, pos), pool));
+      call.args.push_back(std::move(arg));
+    }
   }
   return call;
 }
@@ -126,7 +128,7 @@ Result<Instruction> parse_br(const Parts& p) {
     return Br{parse_label_name(after.substr(1))};
   }
   if (r.size() >= 3 && r.starts_with("i1 ")) {
-    auto pieces = BRINTAVEL_TRY(split_top_level(r.substr(3)));
+    BRINTAVEL_TRY_ASSIGN(auto pieces, split_top_level(r.substr(3)));
     if (pieces.size() != 3)
       return parse_error(cat("br i1 expects cond, true_label, false_label: ", q(p.rest)));
     CondBr br;
@@ -158,10 +160,10 @@ struct OperandPair {
 
 Result<OperandPair> parse_operand_pair(const Parts& p, std::string_view ty, std::string_view text,
                                        TextPool& pool) {
-  auto pieces = BRINTAVEL_TRY(split_top_level(text));
+  BRINTAVEL_TRY_ASSIGN(auto pieces, split_top_level(text));
   if (pieces.size() != 2) return parse_error(cat(p.opcode, " expects two operands: ", q(p.rest)));
-  Operand lhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
-  Operand rhs = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[1], pool));
+  BRINTAVEL_TRY_ASSIGN(Operand lhs, parse_typed_operand(ty, pieces[0], pool));
+  BRINTAVEL_TRY_ASSIGN(Operand rhs, parse_typed_operand(ty, pieces[1], pool));
   return OperandPair{std::move(lhs), std::move(rhs)};
 }
 
@@ -170,7 +172,8 @@ Result<Instruction> parse_logic(const Parts& p, LogicOp op, TextPool& pool) {
   std::string_view ty = first_word(p.rest);
   if (ty != "i1")
     return parse_error(cat(p.opcode, " on ", ty, " not yet supported (only i1 is handled)"));
-  auto [lhs, rhs] = BRINTAVEL_TRY(parse_operand_pair(p, ty, text_after_word(p.rest, ty), pool));
+  BRINTAVEL_TRY_ASSIGN(auto pair, parse_operand_pair(p, ty, text_after_word(p.rest, ty), pool));
+  auto [lhs, rhs] = std::move(pair);
   return Logic{op, std::move(lhs), std::move(rhs), *p.result};
 }
 
@@ -180,7 +183,8 @@ Result<Instruction> parse_arith(const Parts& p, ArithOp op, TextPool& pool) {
   for (std::string_view w = first_word(s); w == "nuw" || w == "nsw"; w = first_word(s))
     s = after_first_word(s);
   std::string_view ty = first_word(s);
-  auto [lhs, rhs] = BRINTAVEL_TRY(parse_operand_pair(p, ty, text_after_word(s, ty), pool));
+  BRINTAVEL_TRY_ASSIGN(auto pair, parse_operand_pair(p, ty, text_after_word(s, ty), pool));
+  auto [lhs, rhs] = std::move(pair);
   return Arith{op, std::move(lhs), std::move(rhs), *p.result};
 }
 
@@ -189,8 +193,9 @@ Result<Instruction> parse_icmp(const Parts& p, TextPool& pool) {
   std::string_view predicate = first_word(p.rest);
   std::string_view after_predicate = after_first_word(p.rest);
   std::string_view ty = first_word(after_predicate);
-  auto [lhs, rhs] =
-      BRINTAVEL_TRY(parse_operand_pair(p, ty, text_after_word(after_predicate, ty), pool));
+  BRINTAVEL_TRY_ASSIGN(auto pair,
+                       parse_operand_pair(p, ty, text_after_word(after_predicate, ty), pool));
+  auto [lhs, rhs] = std::move(pair);
   return Icmp{predicate, std::move(lhs), std::move(rhs), *p.result};
 }
 
@@ -199,20 +204,20 @@ Result<Instruction> parse_select(const Parts& p, TextPool& pool) {
   std::string_view cond_ty = first_word(p.rest);
   if (cond_ty != "i1")
     return parse_error(cat("select condition must be typed `i1`, got ", q(cond_ty)));
-  auto pieces = BRINTAVEL_TRY(split_top_level(text_after_word(p.rest, cond_ty)));
+  BRINTAVEL_TRY_ASSIGN(auto pieces, split_top_level(text_after_word(p.rest, cond_ty)));
   if (pieces.size() != 3)
     return parse_error(
         cat("select expects three comma-separated operands (cond, then, else): ", q(p.rest)));
-  Operand cond = BRINTAVEL_TRY(parse_typed_operand("i1", pieces[0], pool));
+  BRINTAVEL_TRY_ASSIGN(Operand cond, parse_typed_operand("i1", pieces[0], pool));
   std::string_view then_ty = first_word(pieces[1]);
-  Operand then_value =
-      BRINTAVEL_TRY(parse_typed_operand(then_ty, after_first_word(pieces[1]), pool));
+  BRINTAVEL_TRY_ASSIGN(Operand then_value,
+                       parse_typed_operand(then_ty, after_first_word(pieces[1]), pool));
   std::string_view else_ty = first_word(pieces[2]);
   if (else_ty != then_ty)
     return parse_error(
         cat("select branch types must match, got then=", q(then_ty), " else=", q(else_ty)));
-  Operand else_value =
-      BRINTAVEL_TRY(parse_typed_operand(else_ty, after_first_word(pieces[2]), pool));
+  BRINTAVEL_TRY_ASSIGN(Operand else_value,
+                       parse_typed_operand(else_ty, after_first_word(pieces[2]), pool));
   return Select{std::move(cond), std::move(then_value), std::move(else_value), then_ty,
                 *p.result};
 }
@@ -231,10 +236,10 @@ Result<Instruction> parse_phi(const Parts& p, TextPool& pool) {
     std::size_t close = s.find(']', i + 1);
     if (close == std::string_view::npos) return parse_error("phi incoming missing ]");
     std::string_view inner = s.substr(i + 1, close - i - 1);
-    auto pieces = BRINTAVEL_TRY(split_top_level(inner));
+    BRINTAVEL_TRY_ASSIGN(auto pieces, split_top_level(inner));
     if (pieces.size() != 2)
       return parse_error(cat("phi incoming must have value and predecessor: [", inner, "]"));
-    Operand value = BRINTAVEL_TRY(parse_typed_operand(ty, pieces[0], pool));
+    BRINTAVEL_TRY_ASSIGN(Operand value, parse_typed_operand(ty, pieces[0], pool));
     if (!pieces[1].starts_with('%'))
       return parse_error(cat("phi incoming predecessor must be %<label>, got ", q(pieces[1])));
     phi.incomings.push_back(PhiIncoming{std::move(value), parse_label_name(pieces[1].substr(1))});
@@ -250,7 +255,7 @@ Result<Instruction> parse_inttoptr(const Parts& p, TextPool& pool) {
   std::size_t to = find_to_clause(r);
   if (to == std::string_view::npos)
     return parse_error(cat("inttoptr without a `to` clause: ", q(p.rest)));
-  Operand value = BRINTAVEL_TRY(parse_operand(r.substr(0, to), pool));
+  BRINTAVEL_TRY_ASSIGN(Operand value, parse_operand(r.substr(0, to), pool));
   return IntToPtr{std::move(value), *p.result};
 }
 

@@ -33,12 +33,12 @@ class TextPool {
 
 // ---- Operands ------------------------------------------------------------------------
 //
-// An Operand is 32 bytes: the 128-bit literal is stored with 8-byte alignment and an
-// absent struct name is a view without data. Instructions hold several operands, and a
+// An Operand is 32 bytes: the 128-bit literal is two 64-bit halves and an absent struct
+// name is a view without data. Instructions hold several operands, and a
 // module holds an instruction per line.
 
 // An integer literal of a type other than i1 (and of i1 when it is not 0, 1, true, false).
-struct __attribute__((packed, aligned(8))) ConstInt {
+struct ConstInt {
   Int128 value;
 };
 

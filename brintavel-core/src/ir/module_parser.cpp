@@ -203,9 +203,9 @@ class ModuleParser {
         }
         continue;
       }
-      std::string_view instruction = BRINTAVEL_TRY(join_instruction(line));
-      fn.blocks.back().instructions.push_back(
-          BRINTAVEL_TRY(parse_instruction(instruction, module_.pool)));
+      BRINTAVEL_TRY_ASSIGN(std::string_view instruction, join_instruction(line));
+      BRINTAVEL_TRY_ASSIGN(Instruction parsed, parse_instruction(instruction, module_.pool));
+      fn.blocks.back().instructions.push_back(std::move(parsed));
     }
     return parse_error("define body not terminated");
   }

@@ -41,7 +41,7 @@ std::string debug_render(const Operand& operand) {
         using T = std::decay_t<decltype(o)>;
         if constexpr (std::is_same_v<T, ConstInt>) {
           out.append("ConstInt(");
-          text::append_int128(out, o.value);
+          o.value.append_decimal(out);
           out.push_back(')');
         } else if constexpr (std::is_same_v<T, ConstBool>) {
           out.append(o.value ? "ConstBool(true)" : "ConstBool(false)");

@@ -382,18 +382,7 @@ std::optional<Int128> parse_int_literal(std::string_view s) {
     negative = s.front() == '-';
     s.remove_prefix(1);
   }
-  if (s.empty()) return std::nullopt;
-  // Accumulate the magnitude; the negative range reaches one further than the positive one.
-  using U128 = unsigned __int128;
-  const U128 limit = negative ? (U128{1} << 127) : (U128{1} << 127) - 1;
-  U128 mag = 0;
-  for (char c : s) {
-    if (!text::is_ascii_digit(c)) return std::nullopt;
-    auto digit = static_cast<unsigned>(c - '0');
-    if (mag > (limit - digit) / 10) return std::nullopt;
-    mag = mag * 10 + digit;
-  }
-  return negative ? static_cast<Int128>(-mag) : static_cast<Int128>(mag);
+  return Int128::from_decimal(s, negative);
 }
 
 std::optional<double> parse_float_literal(std::string_view s) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace brintavel::text {
 
@@ -136,7 +137,7 @@ bool is_valid_utf8(std::string_view s, std::size_t& bad_offset) {
     // Skip ASCII eight bytes at a time.
     while (i + 8 <= s.size()) {
       std::uint64_t word;
-      __builtin_memcpy(&word, s.data() + i, 8);
+      std::memcpy(&word, s.data() + i, 8);
       if (word & 0x8080808080808080ULL) break;
       i += 8;
     }
@@ -199,20 +200,6 @@ void append_uint(std::string& out, std::uint64_t v) {
   std::array<char, 24> buf;
   auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), v);
   out.append(buf.data(), end);
-}
-
-void append_int128(std::string& out, Int128 v) {
-  std::array<char, 48> buf;
-  char* end = buf.data() + buf.size();
-  char* p = end;
-  // Work with the magnitude as unsigned so the most negative value is handled.
-  unsigned __int128 mag = v < 0 ? -static_cast<unsigned __int128>(v) : static_cast<unsigned __int128>(v);
-  do {
-    *--p = static_cast<char>('0' + static_cast<int>(mag % 10));
-    mag /= 10;
-  } while (mag != 0);
-  if (v < 0) *--p = '-';
-  out.append(p, end);
 }
 
 }  // namespace brintavel::text

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace brintavel::text {
+#include "ir/int128.hpp"
 
-using Int128 = __int128;
+namespace brintavel::text {
 
 // Space, tab, line feed, form feed, carriage return (vertical tab is not included).
 constexpr bool is_ascii_space(char c) {
@@ -72,7 +72,6 @@ std::string quoted(std::string_view s);
 
 void append_int(std::string& out, std::int64_t v);
 void append_uint(std::string& out, std::uint64_t v);
-void append_int128(std::string& out, Int128 v);
 
 // Marks a text for the quoted form inside cat().
 struct Quoted {
@@ -85,7 +84,7 @@ inline void append_piece(std::string& out, const char* s) { out.append(s); }
 inline void append_piece(std::string& out, const std::string& s) { out.append(s); }
 inline void append_piece(std::string& out, char c) { out.push_back(c); }
 inline void append_piece(std::string& out, Quoted s) { append_quoted(out, s.text); }
-inline void append_piece(std::string& out, Int128 v) { append_int128(out, v); }
+inline void append_piece(std::string& out, Int128 v) { v.append_decimal(out); }
 template <std::signed_integral T>
 void append_piece(std::string& out, T v) { append_int(out, v); }
 template <std::unsigned_integral T>

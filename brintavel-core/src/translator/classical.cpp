@@ -17,11 +17,7 @@ using text::q;
 
 namespace {
 
-std::optional<std::int64_t> fits_i64(text::Int128 v) {
-  if (v < std::numeric_limits<std::int64_t>::min() || v > std::numeric_limits<std::int64_t>::max())
-    return std::nullopt;
-  return static_cast<std::int64_t>(v);
-}
+std::optional<std::int64_t> fits_i64(text::Int128 v) { return v.to_int64(); }
 
 std::optional<BinaryOperator> comparison_for(std::string_view predicate) {
   if (predicate == "eq") return BinaryOperator::Eq;
@@ -34,7 +30,8 @@ std::optional<BinaryOperator> comparison_for(std::string_view predicate) {
 }
 
 Result<Expression> lower_condition(const ir::Operand& operand, LoweringContext& ctx) {
-  return as_condition(BRINTAVEL_TRY(lower_bool_operand(operand, ctx)));
+  BRINTAVEL_TRY_ASSIGN(Expression value, lower_bool_operand(operand, ctx));
+  return as_condition(std::move(value));
 }
 
 Expression eq_zero(Expression e) { return make_binary(BinaryOperator::Eq, std::move(e), IntLiteral{0}); }
@@ -70,7 +67,7 @@ Truth classify_constant(const ir::Operand& operand) {
 
 Result<Expression> lower_bool_operand(const ir::Operand& operand, LoweringContext& ctx) {
   if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
-    if (i->value == 0 || i->value == 1) return IntLiteral{static_cast<std::int64_t>(i->value)};
+    if (i->value == 0 || i->value == 1) return IntLiteral{*i->value.to_int64()};
     return unsupported(cat("could not interpret i1 constant operand ", i->value));
   }
   if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntLiteral{b->value ? 1 : 0};
@@ -95,24 +92,24 @@ Status lower_icmp(const ir::Icmp& icmp, LoweringContext& ctx) {
     return unsupported(cat("icmp predicate ", q(icmp.predicate),
                            " is not supported; supported predicates are [\"eq\", \"ne\", \"ult\", "
                            "\"slt\", \"ule\", \"sle\", \"ugt\", \"sgt\", \"uge\", \"sge\"]"));
-  Expression lhs = BRINTAVEL_TRY(lower_int_operand(icmp.lhs, ctx));
-  Expression rhs = BRINTAVEL_TRY(lower_int_operand(icmp.rhs, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_int_operand(icmp.lhs, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_int_operand(icmp.rhs, ctx));
   return ctx.bind_value(icmp.result, make_binary(*op, std::move(lhs), std::move(rhs)));
 }
 
 Status lower_arith(const ir::Arith& arith, LoweringContext& ctx) {
   static constexpr std::array<BinaryOperator, 3> kOps = {BinaryOperator::Add, BinaryOperator::Sub,
                                                          BinaryOperator::Mul};
-  Expression lhs = BRINTAVEL_TRY(lower_int_operand(arith.lhs, ctx));
-  Expression rhs = BRINTAVEL_TRY(lower_int_operand(arith.rhs, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_int_operand(arith.lhs, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_int_operand(arith.rhs, ctx));
   return ctx.bind_value(arith.result, make_binary(kOps[static_cast<std::size_t>(arith.op)],
                                                   std::move(lhs), std::move(rhs)));
 }
 
 Status lower_logic(const ir::Logic& logic, LoweringContext& ctx) {
   if (logic.op != ir::LogicOp::Xor) {
-    Expression lhs = BRINTAVEL_TRY(lower_bool_operand(logic.lhs, ctx));
-    Expression rhs = BRINTAVEL_TRY(lower_bool_operand(logic.rhs, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_bool_operand(logic.lhs, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_bool_operand(logic.rhs, ctx));
     auto op = logic.op == ir::LogicOp::And ? BinaryOperator::And : BinaryOperator::Or;
     return ctx.bind_value(logic.result, make_binary(op, as_condition(std::move(lhs)),
                                                     as_condition(std::move(rhs))));
@@ -122,14 +119,14 @@ Status lower_logic(const ir::Logic& logic, LoweringContext& ctx) {
   Truth r = classify_constant(logic.rhs);
   Expression value = IntLiteral{0};
   if (l == Truth::Other && r != Truth::Other) {
-    value = BRINTAVEL_TRY(lower_bool_operand(logic.lhs, ctx));
+    BRINTAVEL_TRY_ASSIGN(value, lower_bool_operand(logic.lhs, ctx));
     if (r == Truth::True) value = eq_zero(std::move(value));
   } else if (l != Truth::Other && r == Truth::Other) {
-    value = BRINTAVEL_TRY(lower_bool_operand(logic.rhs, ctx));
+    BRINTAVEL_TRY_ASSIGN(value, lower_bool_operand(logic.rhs, ctx));
     if (l == Truth::True) value = eq_zero(std::move(value));
   } else {
-    Expression lhs = BRINTAVEL_TRY(lower_condition(logic.lhs, ctx));
-    Expression rhs = BRINTAVEL_TRY(lower_condition(logic.rhs, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_condition(logic.lhs, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_condition(logic.rhs, ctx));
     value = make_binary(BinaryOperator::Ne, std::move(lhs), std::move(rhs));
   }
   return ctx.bind_value(logic.result, std::move(value));
@@ -137,7 +134,7 @@ Status lower_logic(const ir::Logic& logic, LoweringContext& ctx) {
 
 Status lower_select(const ir::Select& select, LoweringContext& ctx) {
   if (select.ty == "i1") {
-    Expression c = BRINTAVEL_TRY(lower_condition(select.cond, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression c, lower_condition(select.cond, ctx));
     Truth t = classify_constant(select.then_value);
     Truth e = classify_constant(select.else_value);
     Expression value = IntLiteral{0};
@@ -146,20 +143,20 @@ Status lower_select(const ir::Select& select, LoweringContext& ctx) {
     } else if (t == Truth::False && e == Truth::True) {
       value = make_not(std::move(c));
     } else if (t == Truth::Other && e == Truth::False) {
-      value = make_binary(BinaryOperator::And, std::move(c),
-                          BRINTAVEL_TRY(lower_condition(select.then_value, ctx)));
+      BRINTAVEL_TRY_ASSIGN(Expression arm, lower_condition(select.then_value, ctx));
+      value = make_binary(BinaryOperator::And, std::move(c), std::move(arm));
     } else if (t == Truth::Other && e == Truth::True) {
-      value = make_binary(BinaryOperator::Or, make_not(std::move(c)),
-                          BRINTAVEL_TRY(lower_condition(select.then_value, ctx)));
+      BRINTAVEL_TRY_ASSIGN(Expression arm, lower_condition(select.then_value, ctx));
+      value = make_binary(BinaryOperator::Or, make_not(std::move(c)), std::move(arm));
     } else if (t == Truth::True && e == Truth::Other) {
-      value = make_binary(BinaryOperator::Or, std::move(c),
-                          BRINTAVEL_TRY(lower_condition(select.else_value, ctx)));
+      BRINTAVEL_TRY_ASSIGN(Expression arm, lower_condition(select.else_value, ctx));
+      value = make_binary(BinaryOperator::Or, std::move(c), std::move(arm));
     } else if (t == Truth::False && e == Truth::Other) {
-      value = make_binary(BinaryOperator::And, make_not(std::move(c)),
-                          BRINTAVEL_TRY(lower_condition(select.else_value, ctx)));
+      BRINTAVEL_TRY_ASSIGN(Expression arm, lower_condition(select.else_value, ctx));
+      value = make_binary(BinaryOperator::And, make_not(std::move(c)), std::move(arm));
     } else {
-      Expression then_value = BRINTAVEL_TRY(lower_condition(select.then_value, ctx));
-      Expression else_value = BRINTAVEL_TRY(lower_condition(select.else_value, ctx));
+      BRINTAVEL_TRY_ASSIGN(Expression then_value, lower_condition(select.then_value, ctx));
+      BRINTAVEL_TRY_ASSIGN(Expression else_value, lower_condition(select.else_value, ctx));
       Expression not_c = make_not(c);
       value = make_binary(BinaryOperator::Or,
                           make_binary(BinaryOperator::And, std::move(c), std::move(then_value)),
@@ -169,9 +166,9 @@ Status lower_select(const ir::Select& select, LoweringContext& ctx) {
   }
   if (select.ty == "i32" || select.ty == "i64") {
     // c * t + (1 - c) * e
-    Expression c = BRINTAVEL_TRY(lower_bool_operand(select.cond, ctx));
-    Expression then_value = BRINTAVEL_TRY(lower_int_operand(select.then_value, ctx));
-    Expression else_value = BRINTAVEL_TRY(lower_int_operand(select.else_value, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression c, lower_bool_operand(select.cond, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression then_value, lower_int_operand(select.then_value, ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression else_value, lower_int_operand(select.else_value, ctx));
     Expression one_minus_c = make_binary(BinaryOperator::Sub, IntLiteral{1}, c);
     return ctx.bind_value(
         select.result,
@@ -187,7 +184,8 @@ Status lower_select(const ir::Select& select, LoweringContext& ctx) {
 
 Status lower_zext(const ir::Zext& zext, LoweringContext& ctx) {
   // An i1 expression is used as an integer as it is.
-  return ctx.bind_value(zext.result, BRINTAVEL_TRY(ctx.lookup_value(zext.source)));
+  BRINTAVEL_TRY_ASSIGN(Expression value, ctx.lookup_value(zext.source));
+  return ctx.bind_value(zext.result, std::move(value));
 }
 
 Status lower_inttoptr(const ir::IntToPtr& cast, LoweringContext& ctx) {

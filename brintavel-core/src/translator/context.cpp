@@ -17,7 +17,7 @@ Status SizeBudget::charge(std::uint64_t nodes, std::string_view what_kind, std::
                          "copies its whole expression, and loop headers are repeated in their loops)"));
 }
 
-std::unexpected<Error> unbound_value(std::string_view name) {
+Error unbound_value(std::string_view name) {
   return unsupported(cat("SSA value ", q(name),
                          " is used but was never bound; upstream instruction may be unsupported"));
 }

@@ -29,6 +29,7 @@ struct TranslationContext {
   std::optional<std::string> producer;
   bool results_as_output = false;  // declare the result register as `output bit`
   TranslationStats* stats = nullptr;
+  std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
 };
 
 // One basic block after lowering: its straight-line statements and how it ends. Labels are
@@ -173,6 +174,6 @@ class LoweringContext {
 };
 
 // The never-bound message for an SSA name.
-std::unexpected<Error> unbound_value(std::string_view name);
+Error unbound_value(std::string_view name);
 
 }  // namespace brintavel::translator

@@ -109,7 +109,7 @@ class BlockLowerer {
         [](const ir::Instruction& i) { return std::holds_alternative<ir::Call>(i); })));
     ctx_.begin_block();
     for (const ir::Instruction& instruction : block.instructions) {
-      bool ended = BRINTAVEL_TRY(lower_instruction(instruction, out));
+      BRINTAVEL_TRY_ASSIGN(bool ended, lower_instruction(instruction, out));
       if (ended) break;  // nothing after the terminator is looked at
     }
     return out;
@@ -127,10 +127,11 @@ class BlockLowerer {
     return true;
   }
   Result<bool> lower(const ir::CondBr& br, BlockLowering& out) {
-    if (const bool* constant = std::get_if<bool>(&br.condition))
+    if (const bool* constant = std::get_if<bool>(&br.condition)) {
       out.condition = qasm::Expression(qasm::BoolLiteral{*constant});
-    else
-      out.condition = BRINTAVEL_TRY(ctx_.lookup_value(std::get<std::string_view>(br.condition)));
+    } else {
+      BRINTAVEL_TRY_ASSIGN(out.condition, ctx_.lookup_value(std::get<std::string_view>(br.condition)));
+    }
     out.successors = {br.true_label, br.false_label};
     out.condition_time = ctx_.now();
     return true;
@@ -244,28 +245,31 @@ Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow
 
 }  // namespace
 
+const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name) {
+  for (const ir::Function& fn : module.functions)
+    if (!fn.is_declaration && fn.is_entry_point && (!name || fn.name == *name)) return &fn;
+  return nullptr;
+}
+
 namespace {
 
 // `owned` is the module itself when the caller gives it up: its blocks are then released
 // as they are lowered.
 Result<qasm::Program> translate(const TranslationContext& context, const ir::Module& module,
                                 ir::Module* owned) {
-  SignatureTable signatures = BRINTAVEL_TRY(build_signature_table(module.source));
+  BRINTAVEL_TRY_ASSIGN(SignatureTable signatures, build_signature_table(module.source));
 
-  const ir::Function* entry = nullptr;
-  ir::Function* releasable = nullptr;
-  for (std::size_t k = 0; k < module.functions.size(); ++k) {
-    const ir::Function& fn = module.functions[k];
-    if (!fn.is_declaration && fn.is_entry_point) {
-      entry = &fn;
-      if (owned) releasable = &owned->functions[k];
-      break;
-    }
-  }
-  if (!entry)
+  const ir::Function* entry = find_entry_point(module, context.entry_name);
+  if (!entry) {
+    if (context.entry_name)
+      return unsupported(cat("no entry-point function named ", q(*context.entry_name),
+                             " in this module"));
     return unsupported(
         "no entry-point function found; QIR modules must have a function tagged with the "
         "'entry_point' attribute");
+  }
+  ir::Function* releasable =
+      owned ? &owned->functions[static_cast<std::size_t>(entry - module.functions.data())] : nullptr;
 
   LoweringContext lowering(Limits::nodes_for_input(module.source.size()));
   ProcessedBlocks processed;
@@ -288,12 +292,13 @@ Result<qasm::Program> translate(const TranslationContext& context, const ir::Mod
   BlockSet cyclic = blocks_on_cycles(*entry, labels);
   BlockLowerer lowerer(context, signatures, lowering, processed, variables, cyclic);
   for (std::size_t i = 0; i < entry->blocks.size(); ++i) {
-    processed.append(BRINTAVEL_TRY(lowerer.lower(entry->blocks[i], labels[i])));
+    BRINTAVEL_TRY_ASSIGN(BlockLowering lowered, lowerer.lower(entry->blocks[i], labels[i]));
+    processed.append(std::move(lowered));
     // Labels and names stay valid: they are views of the source text and the module's pool.
     if (releasable) std::vector<ir::Instruction>().swap(releasable->blocks[i].instructions);
   }
 
-  qasm::StatementList body = BRINTAVEL_TRY(cfg::structure_control_flow(
+  BRINTAVEL_TRY_ASSIGN(qasm::StatementList body, cfg::structure_control_flow(
       processed.take(), labels.front(), &lowering.budget()));
   if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
 
@@ -301,12 +306,12 @@ Result<qasm::Program> translate(const TranslationContext& context, const ir::Mod
   program.body.reserve(context.include_paths.size() + 2 + variables.declarations.size() + body.size());
   for (const std::string& path : context.include_paths) program.body.emplace_back(qasm::Include{path});
   if (lowering.max_qubit_index >= 0) {
-    std::uint64_t size = BRINTAVEL_TRY(register_size(
+    BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
         lowering.max_qubit_index, "qubit index too large to size the qubit register"));
     program.body.emplace_back(qasm::QubitDeclaration{"q", size});
   }
   if (lowering.max_result_index >= 0) {
-    std::uint64_t size = BRINTAVEL_TRY(register_size(
+    BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
         lowering.max_result_index, "result index too large to size the result register"));
     if (context.results_as_output)
       program.body.emplace_back(qasm::OutputBitDeclaration{"c", size});

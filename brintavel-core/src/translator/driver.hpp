@@ -8,6 +8,10 @@
 
 namespace brintavel::translator {
 
+// The entry point to translate: the first definition marked as one, or the entry-point
+// definition named `name` when one is given. Nothing when there is none.
+const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name);
+
 // Builds the signature table, picks the first entry point, lowers its blocks in source
 // order, structures the control flow and declares the registers and variables used.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context,

@@ -66,10 +66,9 @@ Result<Expression> copy_condition(const BlockLowering& block, LoweringContext& c
 
 Result<Expression> lower_phi_operand(const ir::Operand& operand, LoweringContext& ctx) {
   if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
-    if (i->value < std::numeric_limits<std::int64_t>::min() ||
-        i->value > std::numeric_limits<std::int64_t>::max())
-      return unsupported(cat("phi integer incoming constant ", i->value, " does not fit in i64"));
-    return IntLiteral{static_cast<std::int64_t>(i->value)};
+    auto value = i->value.to_int64();
+    if (!value) return unsupported(cat("phi integer incoming constant ", i->value, " does not fit in i64"));
+    return IntLiteral{*value};
   }
   if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntLiteral{b->value ? 1 : 0};
   if (const auto* s = std::get_if<ir::Ssa>(&operand)) return ctx.lookup_value(s->name);
@@ -77,7 +76,7 @@ Result<Expression> lower_phi_operand(const ir::Operand& operand, LoweringContext
                          ir::debug_render(operand)));
 }
 
-std::unexpected<Error> predecessor_not_found(std::string_view label) {
+Error predecessor_not_found(std::string_view label) {
   return unsupported(cat("phi integer predecessor ", q(label), " not found among processed blocks"));
 }
 
@@ -108,12 +107,12 @@ Status lower_short_circuit(const ir::Phi& phi, std::string_view block_label,
                            "in a conditional ``br`` on an SSA value"));
   const auto* rhs = std::get_if<ir::Ssa>(&other.value);
   if (!rhs) return unsupported("phi i1 rhs incoming must be an SSA reference");
-  Expression value = BRINTAVEL_TRY(ctx.lookup_value(rhs->name));
+  BRINTAVEL_TRY_ASSIGN(Expression value, ctx.lookup_value(rhs->name));
 
   // The constant travels on the edge into the phi's block. When that edge is the branch's
   // true edge the constant is false (or vice versa), the condition must be negated: with
   // `br i1 %a, label %merge, label %rhs` and [false, %entry] the value is !a && b.
-  Expression condition = BRINTAVEL_TRY(copy_condition(*pred, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression condition, copy_condition(*pred, ctx));
   bool into_true = pred->successors[0] == block_label;
   bool into_false = pred->successors[1] == block_label;
   if ((into_true && !into_false && !k) || (into_false && !into_true && k))
@@ -146,7 +145,7 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
   const BlockLowering* head = processed.first_branching_to(p0, p1);
   if (!head) return false;
   Truth v = head->successors[0] == p0 ? t0 : t1;
-  Expression condition = BRINTAVEL_TRY(copy_condition(*head, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression condition, copy_condition(*head, ctx));
   if (v == Truth::False)
     condition = make_binary(BinaryOperator::Sub, IntLiteral{1}, std::move(condition));
   BRINTAVEL_CHECK(ctx.bind_value(phi.result, std::move(condition)));
@@ -171,8 +170,8 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
   BlockLowering& init_block = init_first ? *b0 : *b1;
   BlockLowering& update_block = init_first ? *b1 : *b0;
 
-  Expression init = BRINTAVEL_TRY(lower_phi_operand(init_in.value, ctx));
-  Expression update = BRINTAVEL_TRY(lower_phi_operand(update_in.value, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression init, lower_phi_operand(init_in.value, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression update, lower_phi_operand(update_in.value, ctx));
 
   std::string variable;
   bool reused = false;
@@ -229,7 +228,8 @@ Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBloc
     return unsupported(cat("phi integer with ", phi.incomings.size(),
                            " incoming value(s); only the two-incoming if-merge shape (`mutable` + "
                            "conditional increment) is supported"));
-  if (BRINTAVEL_TRY(lower_zero_one_diamond(phi, processed, ctx))) return {};
+  BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed, ctx));
+  if (diamond) return {};
   return lower_if_merge(phi, processed, variables, ctx, cyclic);
 }
 
