@@ -1,0 +1,261 @@
+// brintavel._core: the package's private binding of the translator.
+//
+// It reaches what _brintavel_native does not offer (the translation options, the error's kind
+// and position, the gate table) while _brintavel_native keeps its fixed surface. Errors are
+// raised as _brintavel_native.BrintavelError, so one `except` catches the errors of both.
+// The translation runs without the GIL: the str arguments, whose UTF-8 buffers the core
+// reads, are immutable and are kept alive by the call.
+
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+#include <exception>
+#include <new>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "brintavel/brintavel.hpp"
+#include "builders/gate_table.hpp"
+
+namespace {
+
+struct ModuleState {
+  PyObject* brintavel_error;  // _brintavel_native.BrintavelError
+};
+
+ModuleState* state_of(PyObject* module) {
+  return static_cast<ModuleState*>(PyModule_GetState(module));
+}
+
+std::optional<std::string_view> utf8_or_none(PyObject* value, const char* name) {
+  if (value == nullptr || value == Py_None) return std::nullopt;
+  if (!PyUnicode_Check(value)) {
+    PyErr_Format(PyExc_TypeError, "%s must be a str or None, not %T", name, value);
+    return std::string_view();  // the caller checks PyErr_Occurred
+  }
+  Py_ssize_t size = 0;
+  const char* data = PyUnicode_AsUTF8AndSize(value, &size);
+  if (data == nullptr) return std::string_view();
+  return std::string_view(data, static_cast<std::size_t>(size));
+}
+
+const char* kind_name(brintavel::ErrorKind kind) {
+  switch (kind) {
+    case brintavel::ErrorKind::Parse: return "parse";
+    case brintavel::ErrorKind::UnsupportedConstruct: return "unsupported";
+    case brintavel::ErrorKind::ControlFlow: return "control-flow";
+    case brintavel::ErrorKind::Internal: return "internal";
+  }
+  return "internal";
+}
+
+PyObject* text_object(std::string_view text) {
+  return PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()), "replace");
+}
+
+// Raises BrintavelError(describe(error)) with the attributes kind, line and column.
+void raise_error(PyObject* module, const brintavel::Error& error) {
+  PyObject* message = text_object(brintavel::describe(error));
+  if (message == nullptr) return;
+  PyObject* exception = PyObject_CallOneArg(state_of(module)->brintavel_error, message);
+  Py_DECREF(message);
+  if (exception == nullptr) return;
+  PyObject* kind = PyUnicode_FromString(kind_name(error.kind));
+  PyObject* line = error.position ? PyLong_FromUnsignedLong(error.position->line) : Py_NewRef(Py_None);
+  PyObject* column =
+      error.position ? PyLong_FromUnsignedLong(error.position->column) : Py_NewRef(Py_None);
+  if (kind != nullptr && line != nullptr && column != nullptr &&
+      PyObject_SetAttrString(exception, "kind", kind) == 0 &&
+      PyObject_SetAttrString(exception, "line", line) == 0 &&
+      PyObject_SetAttrString(exception, "column", column) == 0) {
+    PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(exception)), exception);
+  }
+  Py_XDECREF(kind);
+  Py_XDECREF(line);
+  Py_XDECREF(column);
+  Py_DECREF(exception);
+}
+
+PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
+  static const char* keywords[] = {"qir_text", "producer", "extended", "entry", nullptr};
+  PyObject* text = nullptr;
+  PyObject* producer = Py_None;
+  int extended = 0;
+  PyObject* entry = Py_None;
+  if (!PyArg_ParseTupleAndKeywords(args, kwargs, "U|$OpO:translate", const_cast<char**>(keywords),
+                                   &text, &producer, &extended, &entry))
+    return nullptr;
+  Py_ssize_t size = 0;
+  const char* data = PyUnicode_AsUTF8AndSize(text, &size);
+  if (data == nullptr) return nullptr;
+  brintavel::TranslateOptions options;
+  options.producer = utf8_or_none(producer, "producer");
+  options.entry_point = utf8_or_none(entry, "entry");
+  if (PyErr_Occurred()) return nullptr;
+  options.extended = extended != 0;
+
+  std::optional<brintavel::Result<brintavel::Translation>> result;
+  bool out_of_memory = false;
+  std::string failure;
+  Py_BEGIN_ALLOW_THREADS
+  try {
+    result.emplace(brintavel::translate(std::string_view(data, static_cast<std::size_t>(size)), options));
+  } catch (const std::bad_alloc&) {
+    out_of_memory = true;
+  } catch (const std::exception& e) {
+    failure = e.what();
+  } catch (...) {
+    failure = "unknown exception escaped the translator";
+  }
+  Py_END_ALLOW_THREADS
+  if (out_of_memory) return PyErr_NoMemory();
+  if (!result) {
+    PyErr_SetString(PyExc_SystemError, failure.c_str());
+    return nullptr;
+  }
+  if (!*result) {
+    raise_error(module, result->error());
+    return nullptr;
+  }
+  const brintavel::Translation& t = **result;
+  PyObject* others = PyList_New(static_cast<Py_ssize_t>(t.other_entry_points.size()));
+  if (others == nullptr) return nullptr;
+  for (std::size_t i = 0; i < t.other_entry_points.size(); ++i) {
+    PyObject* name = text_object(t.other_entry_points[i]);
+    if (name == nullptr) {
+      Py_DECREF(others);
+      return nullptr;
+    }
+    PyList_SET_ITEM(others, static_cast<Py_ssize_t>(i), name);
+  }
+  PyObject* program = PyUnicode_FromStringAndSize(t.program.data(), static_cast<Py_ssize_t>(t.program.size()));
+  PyObject* entry_name = text_object(t.entry_point);
+  if (program == nullptr || entry_name == nullptr) {
+    Py_XDECREF(program);
+    Py_XDECREF(entry_name);
+    Py_DECREF(others);
+    return nullptr;
+  }
+  return Py_BuildValue("(NNN)", program, entry_name, others);
+}
+
+PyObject* gate_definitions(PyObject*, PyObject*) {
+  std::string text = brintavel::gate_definitions();
+  return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
+}
+
+// [(name, angles, qubits)] of the native gates.
+PyObject* native_gates(PyObject*, PyObject*) {
+  auto gates = brintavel::builders::native_gates();
+  PyObject* list = PyList_New(static_cast<Py_ssize_t>(gates.size()));
+  if (list == nullptr) return nullptr;
+  for (std::size_t i = 0; i < gates.size(); ++i) {
+    const auto& g = gates[i];
+    PyObject* row = Py_BuildValue("(s#ii)", g.name.data(), static_cast<Py_ssize_t>(g.name.size()),
+                                  g.angles, g.qubits);
+    if (row == nullptr) {
+      Py_DECREF(list);
+      return nullptr;
+    }
+    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), row);
+  }
+  return list;
+}
+
+// [(qir_function, gate, adjoint)] of the QIR functions that lower to one native gate.
+PyObject* qir_gates(PyObject*, PyObject*) {
+  auto gates = brintavel::builders::qir_gates();
+  PyObject* list = PyList_New(static_cast<Py_ssize_t>(gates.size()));
+  if (list == nullptr) return nullptr;
+  for (std::size_t i = 0; i < gates.size(); ++i) {
+    const auto& g = gates[i];
+    PyObject* row = Py_BuildValue("(s#s#O)", g.function.data(),
+                                  static_cast<Py_ssize_t>(g.function.size()), g.gate.data(),
+                                  static_cast<Py_ssize_t>(g.gate.size()),
+                                  g.adjoint ? Py_True : Py_False);
+    if (row == nullptr) {
+      Py_DECREF(list);
+      return nullptr;
+    }
+    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), row);
+  }
+  return list;
+}
+
+// [(op, controls, targets, gate)] of the controlled operations with a native gate.
+PyObject* controlled_gates(PyObject*, PyObject*) {
+  auto gates = brintavel::builders::controlled_gates();
+  PyObject* list = PyList_New(static_cast<Py_ssize_t>(gates.size()));
+  if (list == nullptr) return nullptr;
+  for (std::size_t i = 0; i < gates.size(); ++i) {
+    const auto& g = gates[i];
+    PyObject* row = Py_BuildValue("(s#LLs#)", g.op.data(), static_cast<Py_ssize_t>(g.op.size()),
+                                  static_cast<long long>(g.controls),
+                                  static_cast<long long>(g.targets), g.gate.data(),
+                                  static_cast<Py_ssize_t>(g.gate.size()));
+    if (row == nullptr) {
+      Py_DECREF(list);
+      return nullptr;
+    }
+    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), row);
+  }
+  return list;
+}
+
+PyMethodDef methods[] = {
+    {"translate", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(translate)),
+     METH_VARARGS | METH_KEYWORDS,
+     "translate(qir_text, *, producer=None, extended=False, entry=None)\n--\n\n"
+     "Translate QIR text; returns (program, entry_point, other_entry_points)."},
+    {"gate_definitions", gate_definitions, METH_NOARGS,
+     "OpenQASM 3 gate definitions of the Halvek native gates."},
+    {"native_gates", native_gates, METH_NOARGS, "[(name, angles, qubits)] of the native gates."},
+    {"qir_gates", qir_gates, METH_NOARGS,
+     "[(qir_function, gate, adjoint)] of the QIR functions that lower to one native gate."},
+    {"controlled_gates", controlled_gates, METH_NOARGS,
+     "[(op, controls, targets, gate)] of the controlled operations with a native gate."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+int exec_module(PyObject* module) {
+  PyObject* native = PyImport_ImportModule("_brintavel_native");
+  if (native == nullptr) return -1;
+  PyObject* error = PyObject_GetAttrString(native, "BrintavelError");
+  Py_DECREF(native);
+  if (error == nullptr) return -1;
+  state_of(module)->brintavel_error = error;
+  PyObject* version = PyUnicode_FromStringAndSize(brintavel::kVersion.data(),
+                                                  static_cast<Py_ssize_t>(brintavel::kVersion.size()));
+  if (version == nullptr) return -1;
+  int status = PyModule_AddObjectRef(module, "__version__", version);
+  Py_DECREF(version);
+  return status;
+}
+
+int traverse(PyObject* module, visitproc visit, void* arg) {
+  Py_VISIT(state_of(module)->brintavel_error);
+  return 0;
+}
+
+int clear(PyObject* module) {
+  Py_CLEAR(state_of(module)->brintavel_error);
+  return 0;
+}
+
+void free_module(void* module) { clear(static_cast<PyObject*>(module)); }
+
+PyModuleDef_Slot slots[] = {
+    {Py_mod_exec, reinterpret_cast<void*>(exec_module)},
+    {0, nullptr},
+};
+
+PyModuleDef module_def = {
+    PyModuleDef_HEAD_INIT, "brintavel._core", "Private binding of the brintavel translator.",
+    sizeof(ModuleState),   methods,           slots, traverse, clear, free_module,
+};
+
+}  // namespace
+
+PyMODINIT_FUNC PyInit__core(void) { return PyModuleDef_Init(&module_def); }
