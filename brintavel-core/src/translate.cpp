@@ -93,10 +93,7 @@ Result<Translation> translate(std::string_view qir_text, const TranslateOptions&
   out.reserve(qir_text.size() / 4 + 256);
   const std::uint64_t max_output = translator::Limits::output_bytes_for_input(qir_text.size());
   if (!qasm::print_program_within(program, out, max_output))
-    return unsupported(text::cat(
-        "translated program exceeds the output limit of ", max_output,
-        " bytes of OpenQASM text for this input; its control flow is nested too deeply or "
-        "repeats too much to print"));
+    return translator::output_limit_exceeded(qir_text.size());
   append_generated_by(out, profile, context.producer);
   return translation;
 }

@@ -108,6 +108,16 @@ TEST(GateBuilder, ResolvesEveryOperandAgainstItsWorkingType) {
        "SSA value \"theta\" is used but was never bound; upstream instruction may be unsupported"},
       {{"Qubit", "double"}, {ir::ConstInt{3}, ir::Ssa{"theta"}},
        "could not resolve qubit operand for \"__quantum__qis__g__body\""},
+      // OpenQASM 3 has no literal for a non-finite number.
+      {{"double", "Qubit"}, {real(std::numeric_limits<double>::infinity()), qubit(0)},
+       "the angle of \"__quantum__qis__g__body\" is the non-finite number inf, which OpenQASM 3 "
+       "cannot write"},
+      {{"Qubit", "double"}, {qubit(0), real(-std::numeric_limits<double>::infinity())},
+       "the angle of \"__quantum__qis__g__body\" is the non-finite number -inf, which OpenQASM 3 "
+       "cannot write"},
+      {{"double", "Qubit"}, {real(std::numeric_limits<double>::quiet_NaN()), qubit(0)},
+       "the angle of \"__quantum__qis__g__body\" is the non-finite number nan, which OpenQASM 3 "
+       "cannot write"},
   };
   for (const Case& c : cases) {
     Signature sig{"__quantum__qis__g__body", "void", c.params, false};

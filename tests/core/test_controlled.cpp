@@ -98,8 +98,6 @@ TEST(GeneralizedControlled, LowersToOneNativeGate) {
        "cz q[0], q[1];\n"},
       {call(0, 0, 1, 2, inner("__quantum__qis__swap__ctl"), {qubit(0), qubit(1), qubit(2)}),
        "cswap q[0], q[1], q[2];\n"},
-      {call(0, 0, 1, 1, inner("__quantum__qis__phaseshift__ctl"), {qubit(0), qubit(1)}),
-       "cphaseshift q[0], q[1];\n"},
       // Any nonzero adjoint flag adds the inverse modifier.
       {call(0, 1, 1, 1, inner("__quantum__qis__z__ctl"), {qubit(0), qubit(1)}),
        "inv @ cz q[0], q[1];\n"},
@@ -296,6 +294,11 @@ TEST(GeneralizedControlled, ChecksRunInOrder) {
       {"controlled h", call(0, 1, 1, 1, inner("__quantum__qis__h__ctl"), {qubit(0), qubit(1)}),
        kPrefix + ": no Halvek-native gate for controlled ``h`` with numControls=1, numTargets=1. "
                  "Extend the decomposition pipeline upstream, or add a gate mapping here."},
+      // 11. a native gate that takes an angle gets none from a call without rotations
+      {"phaseshift without its angle",
+       call(0, 0, 1, 1, inner("__quantum__qis__phaseshift__ctl"), {qubit(0), qubit(1)}),
+       kPrefix + ": controlled ``phaseshift`` maps to the native gate cphaseshift, which needs "
+                 "its angle; a call with numRotations=0 gives it none"},
   };
   for (const Case& c : cases) EXPECT_EQ(run(c.args), c.expected) << c.what;
 }

@@ -116,6 +116,10 @@ Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> 
     return unsupported(cat(kCallee, ": no Halvek-native gate for controlled ``", op,
                            "`` with numControls=", controls, ", numTargets=", targets,
                            ". Extend the decomposition pipeline upstream, or add a gate mapping here."));
+  // The call carries no rotation, so the native gate must not need an angle.
+  if (const NativeGate* native = find_native_gate(*gate); native && native->angles > 0)
+    return unsupported(cat(kCallee, ": controlled ``", op, "`` maps to the native gate ", *gate,
+                           ", which needs its angle; a call with numRotations=0 gives it none"));
   if (adjoint != 0) call.modifiers.push_back(qasm::GateModifier::Inverse);
   call.name = *gate;
   out.emplace_back(std::move(call));

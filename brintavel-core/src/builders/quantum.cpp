@@ -69,6 +69,7 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
       call.operands.push_back(std::move(qubit));
     } else {
       BRINTAVEL_TRY_ASSIGN(auto argument, resolve_scalar_operand(args[i], sig.name, ctx));
+      BRINTAVEL_CHECK(translator::check_finite(argument, cat("the angle of ", q(sig.name))));
       call.arguments.push_back(std::move(argument));
     }
   }
@@ -148,7 +149,11 @@ Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
   }
   if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return qasm::BoolLiteral{b->value};
   if (const auto* f = std::get_if<ir::ConstFloat>(&operand)) return qasm::FloatLiteral{f->value};
-  if (const auto* s = std::get_if<ir::Ssa>(&operand)) return ctx.lookup_value(s->name);
+  if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
+    BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx.lookup_value(s->name));
+    ctx.use_pending(translator::Reader{translator::Reader::Kind::SsaValue, s->name}, ctx.here());
+    return value;
+  }
   return unsupported(cat("unsupported scalar operand form for ", q(callee)));
 }
 
@@ -188,9 +193,11 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
   // ReadResult: no statement; the call's value is the result bit itself.
   BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
   BRINTAVEL_TRY_ASSIGN(auto bit, resolve_result_operand(args[0], sig.name, ctx));
-  if (result)
-    BRINTAVEL_CHECK(ctx.bind_value(*result, qasm::make_index(qasm::Identifier{bit.name},
-                                                             std::move(*bit.index))));
+  if (result) {
+    std::int64_t index = std::get<qasm::IntLiteral>(bit.index->node).value;
+    BRINTAVEL_CHECK(ctx.bind_result_read(
+        *result, qasm::make_index(qasm::Identifier{bit.name}, std::move(*bit.index)), index));
+  }
   return {};
 }
 

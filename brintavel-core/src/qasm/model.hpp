@@ -118,6 +118,7 @@ struct QubitDeclaration {
 struct BitDeclaration {
   std::string name;
   std::uint64_t size;
+  bool zeroed = false;  // initialised to all zeros: bit[2] c = "00";
 };
 struct IntDeclaration {
   std::string name;

@@ -169,6 +169,13 @@ bool print_simple(const Statement& s, std::string& out) {
           print_declaration(out, "qubit[", n.size, n.name);
         } else if constexpr (std::is_same_v<T, BitDeclaration>) {
           print_declaration(out, "bit[", n.size, n.name);
+          if (n.zeroed) {
+            out.pop_back();  // the ';' and line end come after the initialiser
+            out.pop_back();
+            out.append(" = \"");
+            out.append(n.size, '0');
+            out.append("\";\n");
+          }
         } else if constexpr (std::is_same_v<T, OutputBitDeclaration>) {
           print_declaration(out, "output bit[", n.size, n.name);
         } else if constexpr (std::is_same_v<T, IntDeclaration>) {

@@ -1,5 +1,10 @@
 #include "translator/context.hpp"
 
+#include <algorithm>
+#include <cmath>
+
+#include "qasm/printer.hpp"
+
 namespace brintavel::translator {
 
 using text::cat;
@@ -17,6 +22,13 @@ Status SizeBudget::charge(std::uint64_t nodes, std::string_view what_kind, std::
                          "copies its whole expression, and loop headers are repeated in their loops)"));
 }
 
+Error output_limit_exceeded(std::size_t input_bytes) {
+  return unsupported(cat("translated program exceeds the output limit of ",
+                         Limits::output_bytes_for_input(input_bytes),
+                         " bytes of OpenQASM text for this input; its control flow is nested too "
+                         "deeply or repeats too much to print"));
+}
+
 Error unbound_value(std::string_view name) {
   return unsupported(cat("SSA value ", q(name),
                          " is used but was never bound; upstream instruction may be unsupported"));
@@ -28,7 +40,7 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
     return unsupported(cat("expression for SSA value ", q(name), " is nested more than ",
                            Limits::kMaxExpressionDepth,
                            " levels deep; such deeply nested classical expressions are not supported"));
-  values_.insert_or_assign(name, Binding{std::move(value), size.nodes, ++clock_});
+  values_.insert_or_assign(name, Binding{std::move(value), size.nodes, ++clock_, take_pending()});
   return {};
 }
 
@@ -39,7 +51,53 @@ Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
   BRINTAVEL_CHECK(budget_.charge(b.nodes, "SSA value", name));
   if (b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_))
     BRINTAVEL_CHECK(check_inputs(b.value, b.made, true, cat("SSA value ", q(name))));
+  add_pending(b.captures);
   return b.value;
+}
+
+void LoweringContext::add_pending(const std::vector<Capture>& captures) {
+  for (const Capture& c : captures)
+    if (std::find(pending_.begin(), pending_.end(), c) == pending_.end()) pending_.push_back(c);
+}
+
+void LoweringContext::use_pending(Reader reader, ProgramPoint point) {
+  if (!pending_.empty()) dataflow_.note_use(pending_, point, reader);
+  pending_.clear();
+}
+
+Status LoweringContext::bind_result_read(std::string_view name, qasm::Expression value,
+                                         std::int64_t bit) {
+  pending_.assign(1, Capture{Resource{Resource::Kind::Bit, bit}, point_});
+  return bind_value(name, std::move(value));
+}
+
+Status LoweringContext::bind_variable(std::string_view name, const std::string& variable,
+                                      std::uint32_t block) {
+  pending_.assign(1, Capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)},
+                             ProgramPoint{block, 0}});
+  return bind_value(name, qasm::Identifier{variable});
+}
+
+Status check_finite(const qasm::Expression& e, std::string_view what) {
+  std::vector<const qasm::Expression*> stack{&e};
+  while (!stack.empty()) {
+    const qasm::Expression* x = stack.back();
+    stack.pop_back();
+    if (const auto* f = std::get_if<qasm::FloatLiteral>(&x->node)) {
+      if (!std::isfinite(f->value))
+        return unsupported(cat(what, " is the non-finite number ", qasm::format_float(f->value),
+                               ", which OpenQASM 3 cannot write"));
+    } else if (const auto* index = std::get_if<qasm::Index>(&x->node)) {
+      stack.push_back(index->base.get());
+      stack.push_back(index->index.get());
+    } else if (const auto* u = std::get_if<qasm::Unary>(&x->node)) {
+      stack.push_back(u->operand.get());
+    } else if (const auto* b = std::get_if<qasm::Binary>(&x->node)) {
+      stack.push_back(b->left.get());
+      stack.push_back(b->right.get());
+    }
+  }
+  return {};
 }
 
 void LoweringContext::note_variable_reassigned(const std::string& variable, std::string_view by) {
@@ -50,6 +108,7 @@ void LoweringContext::note_variable_reassigned(const std::string& variable, std:
 void LoweringContext::note_result_written(std::int64_t index) {
   last_result_write_ = ++clock_;
   result_written_.insert_or_assign(index, clock_);
+  dataflow_.note_write(Resource{Resource::Kind::Bit, index}, point_);
 }
 
 Status LoweringContext::check_still_current(const qasm::Expression& e, std::uint64_t recorded,

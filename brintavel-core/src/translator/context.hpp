@@ -13,6 +13,7 @@
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
+#include "translator/dataflow.hpp"
 
 namespace brintavel::translator {
 
@@ -40,6 +41,8 @@ struct BlockLowering {
   std::vector<std::string_view> successors;  // true target first for a conditional branch
   std::optional<qasm::Expression> condition;  // present exactly for a conditional branch
   std::uint64_t condition_time = 0;           // LoweringContext::now() when it was recorded
+  std::vector<Capture> condition_captures;    // the bits and variables the condition reads
+  std::uint32_t ordinal = 0;                  // the block's number in source order
 };
 
 // Limits that keep a translation's size proportional to its input.
@@ -108,15 +111,39 @@ class LoweringContext {
  public:
   explicit LoweringContext(std::uint64_t node_budget) : budget_(node_budget) {}
 
-  // Binds an SSA name, replacing any earlier binding.
+  // Binds an SSA name, replacing any earlier binding. The binding reads what the values
+  // looked up since the instruction began read (the pending captures), which it takes.
   Status bind_value(std::string_view name, qasm::Expression value);
-  // A copy of the expression bound to `name`.
+  // A copy of the expression bound to `name`; its captures join the pending ones.
   Result<qasm::Expression> lookup_value(std::string_view name);
+
+  // Lowering of an instruction of the current block starts; its statements will be appended
+  // from `position` on.
+  void begin_instruction(std::uint64_t position) {
+    point_.position = position;
+    pending_.clear();
+  }
+  // The point the current instruction reads and writes at.
+  ProgramPoint here() const { return point_; }
+  ProgramPoint at(std::uint32_t block, std::uint64_t position) const { return {block, position}; }
+  // The pending captures: what the expressions looked up so far read.
+  std::vector<Capture> take_pending() { return std::exchange(pending_, {}); }
+  void add_pending(const std::vector<Capture>& captures);
+  // The pending captures are read by `reader` at `at`: recorded for the staleness check.
+  void use_pending(Reader reader, ProgramPoint at);
+  // A result read: binds `name` to the bit's expression, captured here.
+  Status bind_result_read(std::string_view name, qasm::Expression value, std::int64_t bit);
+  // A phi's int variable: binds `name` to it, captured at the start of block `block`.
+  Status bind_variable(std::string_view name, const std::string& variable, std::uint32_t block);
+  Dataflow& dataflow() { return dataflow_; }
 
   // The current time on the context's clock.
   std::uint64_t now() const { return clock_; }
-  // A new block is being lowered.
-  void begin_block() { block_start_ = ++clock_; }
+  // A new block is being lowered (blocks are numbered from 0 in source order).
+  void begin_block() {
+    block_start_ = ++clock_;
+    point_ = ProgramPoint{block_count_++, 0};
+  }
   // From now on the int variable holds the value the phi `by` merged into it.
   void note_variable_reassigned(const std::string& variable, std::string_view by);
   // From now on result bit `index` holds a new measurement.
@@ -152,6 +179,7 @@ class LoweringContext {
     qasm::Expression value;
     std::uint64_t nodes;
     std::uint64_t made;  // clock when bound
+    std::vector<Capture> captures;
   };
   struct Reassignment {
     std::uint64_t at;
@@ -171,7 +199,17 @@ class LoweringContext {
   std::unordered_map<std::int64_t, std::uint64_t> result_written_;
   std::unordered_map<std::string_view, std::int64_t> pointer_indices_;
   SizeBudget budget_;
+  Dataflow dataflow_;
+  ProgramPoint point_;
+  std::uint32_t block_count_ = 0;
+  std::vector<Capture> pending_;
 };
+
+// The message for a non-finite number that would be printed for `what`, when `e` holds one.
+Status check_finite(const qasm::Expression& e, std::string_view what);
+
+// The message for a translation whose text would outgrow the output limit.
+Error output_limit_exceeded(std::size_t input_bytes);
 
 // The never-bound message for an SSA name.
 Error unbound_value(std::string_view name);

@@ -103,12 +103,14 @@ class BlockLowerer {
 
   Result<BlockLowering> lower(const ir::Block& block, std::string_view label) {
     BlockLowering out{label, {}, {}, std::nullopt};
+    out.ordinal = static_cast<std::uint32_t>(processed_.list().size());
     // About one statement per call.
     out.statements.reserve(static_cast<std::size_t>(std::count_if(
         block.instructions.begin(), block.instructions.end(),
         [](const ir::Instruction& i) { return std::holds_alternative<ir::Call>(i); })));
     ctx_.begin_block();
     for (const ir::Instruction& instruction : block.instructions) {
+      ctx_.begin_instruction(out.statements.size());
       BRINTAVEL_TRY_ASSIGN(bool ended, lower_instruction(instruction, out));
       if (ended) break;  // nothing after the terminator is looked at
     }
@@ -130,7 +132,13 @@ class BlockLowerer {
     if (const bool* constant = std::get_if<bool>(&br.condition)) {
       out.condition = qasm::Expression(qasm::BoolLiteral{*constant});
     } else {
-      BRINTAVEL_TRY_ASSIGN(out.condition, ctx_.lookup_value(std::get<std::string_view>(br.condition)));
+      std::string_view name = std::get<std::string_view>(br.condition);
+      BRINTAVEL_TRY_ASSIGN(out.condition, ctx_.lookup_value(name));
+      BRINTAVEL_CHECK(check_finite(*out.condition, cat("SSA value ", q(name))));
+      out.condition_captures = ctx_.take_pending();
+      ctx_.add_pending(out.condition_captures);
+      ctx_.use_pending(Reader{Reader::Kind::BranchCondition, out.label},
+                       ctx_.at(out.ordinal, kBlockEnd));
     }
     out.successors = {br.true_label, br.false_label};
     out.condition_time = ctx_.now();
@@ -238,6 +246,19 @@ class BlockLowerer {
   std::size_t next_recent_ = 0;
 };
 
+// The successors of each lowered block by block number (edges to labels that name no block
+// are left out: the structuring reports them).
+std::vector<std::vector<std::uint32_t>> successors_by_ordinal(const std::vector<BlockLowering>& blocks,
+                                                              const std::vector<std::string_view>& labels) {
+  std::unordered_map<std::string_view, std::uint32_t> ordinal;
+  for (std::size_t i = 0; i < labels.size(); ++i) ordinal.try_emplace(labels[i], static_cast<std::uint32_t>(i));
+  std::vector<std::vector<std::uint32_t>> successors(blocks.size());
+  for (std::size_t i = 0; i < blocks.size(); ++i)
+    for (std::string_view s : blocks[i].successors)
+      if (auto it = ordinal.find(s); it != ordinal.end()) successors[i].push_back(it->second);
+  return successors;
+}
+
 Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow_message) {
   if (max_index == std::numeric_limits<std::int64_t>::max()) return unsupported(overflow_message);
   return static_cast<std::uint64_t>(max_index) + 1;
@@ -298,6 +319,12 @@ Result<qasm::Program> translate(const TranslationContext& context, const ir::Mod
     if (releasable) std::vector<ir::Instruction>().swap(releasable->blocks[i].instructions);
   }
 
+  // What the substituted values read must still hold on every path to where they are used.
+  std::vector<std::vector<std::uint32_t>> successors = successors_by_ordinal(processed.list(), labels);
+  BRINTAVEL_CHECK(lowering.dataflow().find_stale_read(successors, labels, lowering.budget()));
+  BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
+                                              successors, labels, lowering.budget()));
+
   BRINTAVEL_TRY_ASSIGN(qasm::StatementList body, cfg::structure_control_flow(
       processed.take(), labels.front(), &lowering.budget()));
   if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
@@ -313,10 +340,14 @@ Result<qasm::Program> translate(const TranslationContext& context, const ir::Mod
   if (lowering.max_result_index >= 0) {
     BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
         lowering.max_result_index, "result index too large to size the result register"));
-    if (context.results_as_output)
+    if (context.results_as_output) {
       program.body.emplace_back(qasm::OutputBitDeclaration{"c", size});
-    else
-      program.body.emplace_back(qasm::BitDeclaration{"c", size});
+    } else {
+      // A bit that may be read before anything was measured into it reads as Zero.
+      if (zero_results && size > Limits::output_bytes_for_input(module.source.size()))
+        return output_limit_exceeded(module.source.size());
+      program.body.emplace_back(qasm::BitDeclaration{"c", size, zero_results});
+    }
   }
   for (qasm::IntDeclaration& d : variables.declarations) program.body.emplace_back(std::move(d));
   program.body.insert(program.body.end(), std::make_move_iterator(body.begin()),

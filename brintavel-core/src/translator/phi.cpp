@@ -61,6 +61,7 @@ Result<Expression> copy_condition(const BlockLowering& block, LoweringContext& c
   BRINTAVEL_CHECK(ctx.budget().charge(qasm::measure(*block.condition).nodes, "block", block.label));
   BRINTAVEL_CHECK(ctx.check_still_current(*block.condition, block.condition_time,
                                           cat("the branch condition of block ", q(block.label))));
+  ctx.add_pending(block.condition_captures);
   return *block.condition;
 }
 
@@ -171,7 +172,27 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
   BlockLowering& update_block = init_first ? *b1 : *b0;
 
   BRINTAVEL_TRY_ASSIGN(Expression init, lower_phi_operand(init_in.value, ctx));
+  std::vector<Capture> init_reads = ctx.take_pending();
   BRINTAVEL_TRY_ASSIGN(Expression update, lower_phi_operand(update_in.value, ctx));
+  std::vector<Capture> update_reads = ctx.take_pending();
+  BRINTAVEL_CHECK(check_finite(init, cat("SSA value ", q(phi.result))));
+  BRINTAVEL_CHECK(check_finite(update, cat("SSA value ", q(phi.result))));
+
+  // What the incoming values read must still hold where they are assigned, or, without an
+  // assignment, where their block branches to the phi.
+  Dataflow& flow = ctx.dataflow();
+  auto use = [&ctx](std::vector<Capture>& reads, const ir::PhiIncoming& in, ProgramPoint at) {
+    const auto* name = std::get_if<ir::Ssa>(&in.value);
+    ctx.add_pending(reads);
+    ctx.use_pending(Reader{Reader::Kind::SsaValue, name ? name->name : std::string_view()}, at);
+  };
+  auto assign = [&](BlockLowering& block, const std::string& variable, Expression value) {
+    ProgramPoint at{block.ordinal, block.statements.size()};
+    flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, phi.result);
+    block.statements.emplace_back(
+        qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
+    return at;
+  };
 
   std::string variable;
   bool reused = false;
@@ -186,8 +207,7 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
       // start from that value again too.
       if (cyclic && cyclic->contains(init_block.label)) {
         BRINTAVEL_CHECK(ctx.budget().charge(1, "block", init_block.label));
-        init_block.statements.emplace_back(
-            qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, init});
+        assign(init_block, variable, init);
       }
       variables.declarations.push_back(qasm::IntDeclaration{variable, std::move(init)});
     } else {
@@ -195,21 +215,22 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
       // start at 0 and take the initial value where the init path branches.
       variables.declarations.push_back(qasm::IntDeclaration{variable, IntLiteral{0}});
       BRINTAVEL_CHECK(ctx.budget().charge(1, "block", init_block.label));
-      init_block.statements.emplace_back(
-          qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(init)});
+      use(init_reads, init_in, assign(init_block, variable, std::move(init)));
     }
     variables.names.insert(variable);
   }
+  if (reused) use(init_reads, init_in, ProgramPoint{init_block.ordinal, kBlockEnd});
 
   const auto* update_id = std::get_if<qasm::Identifier>(&update.node);
   if (!update_id || update_id->name != variable) {
     BRINTAVEL_CHECK(ctx.budget().charge(1, "block", update_block.label));
-    update_block.statements.emplace_back(
-        qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(update)});
+    use(update_reads, update_in, assign(update_block, variable, std::move(update)));
     // Values bound to the variable before now denote its earlier value.
     if (reused) ctx.note_variable_reassigned(variable, phi.result);
+  } else {
+    use(update_reads, update_in, ProgramPoint{update_block.ordinal, kBlockEnd});
   }
-  return ctx.bind_value(phi.result, qasm::Identifier{std::move(variable)});
+  return ctx.bind_variable(phi.result, variable, ctx.here().block);
 }
 
 }  // namespace

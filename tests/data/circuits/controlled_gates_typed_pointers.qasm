@@ -7,7 +7,6 @@ ccnot q[0], q[1], q[2];
 cy q[2], q[3];
 inv @ cz q[3], q[0];
 cswap q[0], q[1], q[2];
-cphaseshift q[1], q[3];
 cnot q[0], q[3];
 c[0] = measure q[0];
 c[1] = measure q[1];

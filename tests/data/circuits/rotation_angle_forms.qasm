@@ -24,9 +24,4 @@ xx(0.1) q[0], q[1];
 yy(0.1) q[1], q[2];
 zz(0.000012345678901234568) q[0], q[2];
 prx(0.25, -1.5707963267948966) q[0];
-rz(inf) q[0];
-rz(-inf) q[0];
-rz(nan) q[0];
-rz(nan) q[0];
-rz(-inf) q[0];
 // generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}

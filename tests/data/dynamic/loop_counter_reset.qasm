@@ -1,6 +1,6 @@
 OPENQASM 3.0;
 qubit[3] q;
-bit[2] c;
+bit[2] c = "00";
 int cint_0 = 0;
 while (c[0]) {
   cint_0 = 0;

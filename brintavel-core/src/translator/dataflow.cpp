@@ -1,0 +1,211 @@
+#include "translator/dataflow.hpp"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+#include "translator/context.hpp"
+
+namespace brintavel::translator {
+
+using text::cat;
+using text::q;
+
+namespace {
+
+bool before(const ProgramPoint& a, const ProgramPoint& b) {
+  return std::tie(a.block, a.position) < std::tie(b.block, b.position);
+}
+
+// The writes of one resource in block-and-position order, with the lookups the checks make.
+class SortedWrites {
+ public:
+  template <class Write>
+  explicit SortedWrites(const std::vector<Write>& writes) {
+    points_.reserve(writes.size());
+    for (std::size_t i = 0; i < writes.size(); ++i) points_.push_back({writes[i].at, i});
+    std::sort(points_.begin(), points_.end(),
+              [](const Entry& a, const Entry& b) { return before(a.at, b.at); });
+  }
+
+  // The first write in `block` at a position in [lo, hi), as an index into the original
+  // list; -1 when there is none.
+  std::ptrdiff_t first_in(std::uint32_t block, std::uint64_t lo, std::uint64_t hi) const {
+    auto it = std::lower_bound(points_.begin(), points_.end(), ProgramPoint{block, lo},
+                               [](const Entry& e, const ProgramPoint& p) { return before(e.at, p); });
+    if (it == points_.end() || it->at.block != block || it->at.position >= hi) return -1;
+    return static_cast<std::ptrdiff_t>(it->index);
+  }
+  std::ptrdiff_t any_in(std::uint32_t block) const { return first_in(block, 0, kBlockEnd); }
+
+  // Whether every write lies in `block` before `position`.
+  bool all_before(std::uint32_t block, std::uint64_t position) const {
+    return points_.empty() ||
+           (points_.front().at.block == block && points_.back().at.block == block &&
+            points_.back().at.position < position);
+  }
+
+ private:
+  struct Entry {
+    ProgramPoint at;
+    std::size_t index;
+  };
+  std::vector<Entry> points_;
+};
+
+// How the blocks are first entered on paths that start right after a capture in block
+// `origin` and do not pass the capture again: reached with no write to the resource on the
+// way (clean), or after one (tainted; `taint` names the first such write).
+struct Arrivals {
+  std::vector<std::uint8_t> state;  // bit 0: clean, bit 1: tainted
+  std::vector<std::ptrdiff_t> taint;
+};
+constexpr std::uint8_t kClean = 1, kTainted = 2;
+
+Result<Arrivals> search_from(std::uint32_t origin, std::ptrdiff_t taint_at_exit,
+                             const SortedWrites& writes,
+                             const std::vector<std::vector<std::uint32_t>>& successors,
+                             const std::vector<std::string_view>& labels, SizeBudget& budget) {
+  std::size_t n = successors.size();
+  Arrivals a{std::vector<std::uint8_t>(n, 0), std::vector<std::ptrdiff_t>(n, -1)};
+  struct Item {
+    std::uint32_t block;
+    std::ptrdiff_t taint;  // -1: clean
+  };
+  std::vector<Item> stack;
+  for (std::uint32_t s : successors[origin]) stack.push_back({s, taint_at_exit});
+  std::uint64_t visited = 0;
+  while (!stack.empty()) {
+    Item item = stack.back();
+    stack.pop_back();
+    std::uint8_t bit = item.taint < 0 ? kClean : kTainted;
+    if (a.state[item.block] & bit) continue;
+    a.state[item.block] |= bit;
+    if (item.taint >= 0) a.taint[item.block] = item.taint;
+    ++visited;
+    if (item.block == origin) continue;  // entering the capture's block passes the capture
+    std::ptrdiff_t out = item.taint;
+    if (out < 0) out = writes.any_in(item.block);
+    for (std::uint32_t s : successors[item.block]) stack.push_back({s, out});
+  }
+  BRINTAVEL_CHECK(budget.charge(visited, "block", labels[origin]));
+  return a;
+}
+
+}  // namespace
+
+std::int64_t Dataflow::variable(std::string_view name) {
+  auto [it, inserted] =
+      variable_numbers_.try_emplace(std::string(name), static_cast<std::int64_t>(variable_names_.size()));
+  if (inserted) variable_names_.emplace_back(name);
+  return it->second;
+}
+
+void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by) {
+  writes_[resource].push_back(Write{at, by});
+}
+
+void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader) {
+  for (const Capture& c : captures) uses_.push_back(Use{c, at, reader});
+}
+
+const Dataflow::WriteList* Dataflow::writes_of(const Resource& r) const {
+  auto it = writes_.find(r);
+  return it == writes_.end() ? nullptr : &it->second;
+}
+
+std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
+  std::string what = use.reader.kind == Reader::Kind::SsaValue
+                         ? cat("SSA value ", q(use.reader.name))
+                         : cat("the branch condition of block ", q(use.reader.name));
+  const Resource& r = use.capture.resource;
+  if (r.kind == Resource::Kind::Bit)
+    return cat(what, " read result c[", r.index,
+               "] before a later measurement overwrote it; reading an overwritten result is not "
+               "supported");
+  return cat(what, " holds the value of ", variable_names_[static_cast<std::size_t>(r.index)],
+             " from before the phi ", q(write.by),
+             " updated that variable; using the earlier value afterwards is not supported");
+}
+
+Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
+                                 const std::vector<std::string_view>& labels,
+                                 SizeBudget& budget) const {
+  std::unordered_map<Resource, SortedWrites, ResourceHash> sorted;
+  // One search per resource, capture block and state at that block's end.
+  std::map<std::tuple<Resource::Kind, std::int64_t, std::uint32_t, std::ptrdiff_t>, Arrivals> searches;
+  for (const Use& use : uses_) {
+    const WriteList* list = writes_of(use.capture.resource);
+    if (!list) continue;
+    auto [it, made] = sorted.try_emplace(use.capture.resource, *list);
+    const SortedWrites& writes = it->second;
+    const ProgramPoint& c = use.capture.at;
+    const ProgramPoint& u = use.at;
+    if (u.block == c.block && u.position >= c.position) {
+      // Any path that leaves the block comes back through the capture.
+      std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
+      if (w >= 0) return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
+      continue;
+    }
+    if (writes.all_before(c.block, c.position)) continue;
+    std::ptrdiff_t at_exit = writes.first_in(c.block, c.position, kBlockEnd);
+    auto key = std::tuple{use.capture.resource.kind, use.capture.resource.index, c.block, at_exit};
+    auto found = searches.find(key);
+    if (found == searches.end()) {
+      BRINTAVEL_TRY_ASSIGN(Arrivals arrivals,
+                           search_from(c.block, at_exit, writes, successors, labels, budget));
+      found = searches.emplace(key, std::move(arrivals)).first;
+    }
+    const Arrivals& a = found->second;
+    std::ptrdiff_t w = -1;
+    if (a.state[u.block] & kTainted) {
+      w = a.taint[u.block];
+    } else if (a.state[u.block] & kClean) {
+      w = writes.first_in(u.block, 0, u.position);
+    }
+    if (w >= 0) return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
+  }
+  return {};
+}
+
+Result<bool> Dataflow::results_may_be_read_unset(
+    const std::vector<std::vector<std::uint32_t>>& successors,
+    const std::vector<std::string_view>& labels, SizeBudget& budget) const {
+  // The bits whose reads are not preceded by a write in their own block, and those blocks.
+  std::map<std::int64_t, std::vector<std::uint32_t>> open_reads;
+  std::unordered_map<std::int64_t, SortedWrites> sorted;
+  for (const Use& use : uses_) {
+    const Resource& r = use.capture.resource;
+    if (r.kind != Resource::Kind::Bit) continue;
+    const WriteList* list = writes_of(r);
+    if (!list) return true;  // read, never written
+    auto [it, made] = sorted.try_emplace(r.index, *list);
+    if (it->second.first_in(use.capture.at.block, 0, use.capture.at.position) >= 0) continue;
+    open_reads[r.index].push_back(use.capture.at.block);
+  }
+  if (open_reads.empty() || successors.empty()) return false;
+  for (const auto& [bit, blocks] : open_reads) {
+    const SortedWrites& writes = sorted.at(bit);
+    std::vector<std::uint8_t> wanted(successors.size(), 0), seen(successors.size(), 0);
+    for (std::uint32_t b : blocks) wanted[b] = 1;
+    // Blocks whose start is reached from the entry without a write to the bit on the way.
+    std::vector<std::uint32_t> stack{0};
+    seen[0] = 1;
+    std::uint64_t visited = 0;
+    bool unset = false;
+    while (!stack.empty() && !unset) {
+      std::uint32_t b = stack.back();
+      stack.pop_back();
+      ++visited;
+      if (wanted[b]) unset = true;
+      if (writes.any_in(b) >= 0) continue;
+      for (std::uint32_t s : successors[b])
+        if (!seen[s]) seen[s] = 1, stack.push_back(s);
+    }
+    BRINTAVEL_CHECK(budget.charge(visited, "block", labels[0]));
+    if (unset) return true;
+  }
+  return false;
+}
+
+}  // namespace brintavel::translator

@@ -1,0 +1,107 @@
+// Where substituted values are still current, over the whole branch graph.
+//
+// SSA values are substituted into their uses, so an expression that reads a result bit or an
+// int variable reads it where it is used, not where the SSA value was defined. That is only
+// right when no write to the bit or variable lies on any path from the definition to the use.
+// Writes and reads are recorded as the blocks are lowered (a program point is a block and a
+// statement position in it); once every block's successors are known, `find_stale_read` checks
+// every recorded use, and `results_may_be_read_unset` tells whether some bit may be read
+// before anything was measured into it on some path (QIR reads it as Zero).
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "error.hpp"
+
+namespace brintavel::translator {
+
+class SizeBudget;
+
+// A result bit c[index], or the int variable with this number.
+struct Resource {
+  enum class Kind : std::uint8_t { Bit, Variable };
+  Kind kind;
+  std::int64_t index;
+  friend bool operator==(const Resource&, const Resource&) = default;
+};
+
+// Before the statement `position` of block `block` (in source order): a read or write at a
+// point happens after every statement with a smaller position. kBlockEnd is after all of a
+// block's statements, where its branch condition is evaluated.
+struct ProgramPoint {
+  std::uint32_t block = 0;
+  std::uint64_t position = 0;
+  friend bool operator==(const ProgramPoint&, const ProgramPoint&) = default;
+};
+inline constexpr std::uint64_t kBlockEnd = std::numeric_limits<std::uint64_t>::max();
+
+// A value read from `resource` at `at`, part of an SSA value's expression.
+struct Capture {
+  Resource resource;
+  ProgramPoint at;
+  friend bool operator==(const Capture&, const Capture&) = default;
+};
+
+// Who reads substituted values at a use, for the message: an SSA value, or the branch
+// condition of a block.
+struct Reader {
+  enum class Kind : std::uint8_t { SsaValue, BranchCondition };
+  Kind kind;
+  std::string_view name;
+};
+
+class Dataflow {
+ public:
+  // The number of the int variable `name`, made on first use.
+  std::int64_t variable(std::string_view name);
+
+  // A measurement into a bit, or an assignment to a variable (by the phi `by`).
+  void note_write(Resource resource, ProgramPoint at, std::string_view by = {});
+  // The expression read by `reader` at `at` holds these captures.
+  void note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader);
+
+  // The first recorded use that reads a bit or variable overwritten since its capture on some
+  // path, as the stale-value message; `successors` are the blocks' successors by number and
+  // `labels` their labels. The graph searches are charged to `budget`.
+  Status find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
+                         const std::vector<std::string_view>& labels, SizeBudget& budget) const;
+
+  // Whether some used read of a result bit may happen before any measurement into that bit,
+  // on some path from the entry block (block 0).
+  Result<bool> results_may_be_read_unset(const std::vector<std::vector<std::uint32_t>>& successors,
+                                         const std::vector<std::string_view>& labels,
+                                         SizeBudget& budget) const;
+
+ private:
+  struct Write {
+    ProgramPoint at;
+    std::string_view by;
+  };
+  struct Use {
+    Capture capture;
+    ProgramPoint at;
+    Reader reader;
+  };
+  struct ResourceHash {
+    std::size_t operator()(const Resource& r) const {
+      return std::hash<std::int64_t>{}(r.index) * 2 + static_cast<std::size_t>(r.kind);
+    }
+  };
+  // Writes of one resource, sorted by block and position on demand.
+  using WriteList = std::vector<Write>;
+
+  const WriteList* writes_of(const Resource& r) const;
+  std::string describe_stale(const Use& use, const Write& write) const;
+
+  std::unordered_map<Resource, WriteList, ResourceHash> writes_;
+  std::vector<Use> uses_;
+  std::unordered_map<std::string, std::int64_t> variable_numbers_;
+  std::vector<std::string> variable_names_;
+};
+
+}  // namespace brintavel::translator

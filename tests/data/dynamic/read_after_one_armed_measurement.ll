@@ -1,0 +1,26 @@
+; Result 1 is measured on one arm only and read after the merge: on the other path it was
+; never measured and reads as Zero, so the register starts at zero.
+define void @main() #0 {
+entry:
+  call void @__quantum__qis__h__body(ptr null)
+  call void @__quantum__qis__mz__body(ptr null, ptr null)
+  %a = call i1 @__quantum__rt__read_result(ptr null)
+  br i1 %a, label %measure, label %join
+measure:
+  call void @__quantum__qis__h__body(ptr inttoptr (i64 1 to ptr))
+  call void @__quantum__qis__mz__body(ptr inttoptr (i64 1 to ptr), ptr inttoptr (i64 1 to ptr))
+  br label %join
+join:
+  %b = call i1 @__quantum__rt__read_result(ptr inttoptr (i64 1 to ptr))
+  br i1 %b, label %fix, label %end
+fix:
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 2 to ptr))
+  br label %end
+end:
+  ret void
+}
+declare void @__quantum__qis__mz__body(ptr, ptr)
+declare i1 @__quantum__rt__read_result(ptr)
+declare void @__quantum__qis__x__body(ptr)
+declare void @__quantum__qis__h__body(ptr)
+attributes #0 = { "entry_point" "qir_profiles"="adaptive_profile" }
