@@ -69,7 +69,7 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
       call.operands.push_back(std::move(qubit));
     } else {
       BRINTAVEL_TRY_ASSIGN(auto argument, resolve_scalar_operand(args[i], sig.name, ctx));
-      BRINTAVEL_CHECK(translator::check_finite(argument, cat("the angle of ", q(sig.name))));
+      BRINTAVEL_CHECK(translator::check_finite(argument, [&] { return cat("the angle of ", q(sig.name)); }));
       call.arguments.push_back(std::move(argument));
     }
   }

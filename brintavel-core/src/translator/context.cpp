@@ -78,15 +78,13 @@ Status LoweringContext::bind_variable(std::string_view name, const std::string& 
   return bind_value(name, qasm::Identifier{variable});
 }
 
-Status check_finite(const qasm::Expression& e, std::string_view what) {
+std::optional<double> find_non_finite(const qasm::Expression& e) {
   std::vector<const qasm::Expression*> stack{&e};
   while (!stack.empty()) {
     const qasm::Expression* x = stack.back();
     stack.pop_back();
     if (const auto* f = std::get_if<qasm::FloatLiteral>(&x->node)) {
-      if (!std::isfinite(f->value))
-        return unsupported(cat(what, " is the non-finite number ", qasm::format_float(f->value),
-                               ", which OpenQASM 3 cannot write"));
+      if (!std::isfinite(f->value)) return f->value;
     } else if (const auto* index = std::get_if<qasm::Index>(&x->node)) {
       stack.push_back(index->base.get());
       stack.push_back(index->index.get());
@@ -97,7 +95,7 @@ Status check_finite(const qasm::Expression& e, std::string_view what) {
       stack.push_back(b->right.get());
     }
   }
-  return {};
+  return std::nullopt;
 }
 
 void LoweringContext::note_variable_reassigned(const std::string& variable, std::string_view by) {

@@ -13,6 +13,7 @@
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
+#include "qasm/printer.hpp"
 #include "translator/dataflow.hpp"
 
 namespace brintavel::translator {
@@ -205,8 +206,17 @@ class LoweringContext {
   std::vector<Capture> pending_;
 };
 
-// The message for a non-finite number that would be printed for `what`, when `e` holds one.
-Status check_finite(const qasm::Expression& e, std::string_view what);
+// A non-finite number in `e` (OpenQASM 3 has no literal for one), or nothing.
+std::optional<double> find_non_finite(const qasm::Expression& e);
+// The message for a non-finite number that would be printed for `what()`, when `e` holds one.
+template <class What>
+Status check_finite(const qasm::Expression& e, What&& what) {
+  if (e.is_atom() && !std::holds_alternative<qasm::FloatLiteral>(e.node)) return {};
+  if (auto bad = find_non_finite(e))
+    return unsupported(text::cat(what(), " is the non-finite number ", qasm::format_float(*bad),
+                                 ", which OpenQASM 3 cannot write"));
+  return {};
+}
 
 // The message for a translation whose text would outgrow the output limit.
 Error output_limit_exceeded(std::size_t input_bytes);

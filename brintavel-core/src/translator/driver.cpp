@@ -134,7 +134,7 @@ class BlockLowerer {
     } else {
       std::string_view name = std::get<std::string_view>(br.condition);
       BRINTAVEL_TRY_ASSIGN(out.condition, ctx_.lookup_value(name));
-      BRINTAVEL_CHECK(check_finite(*out.condition, cat("SSA value ", q(name))));
+      BRINTAVEL_CHECK(check_finite(*out.condition, [&] { return cat("SSA value ", q(name)); }));
       out.condition_captures = ctx_.take_pending();
       ctx_.add_pending(out.condition_captures);
       ctx_.use_pending(Reader{Reader::Kind::BranchCondition, out.label},
