@@ -50,8 +50,10 @@ class Structurer {
       if (blocks[order[k]].label == blocks[order[k - 1]].label &&
           (k < 2 || blocks[order[k - 2]].label != blocks[order[k]].label))
         duplicate = std::min(duplicate, order[k]);
-    if (duplicate < count)
+    if (duplicate < count) {
+      failed_block_ = blocks[duplicate].label;
       return unsupported(cat("duplicate block label `%", blocks[duplicate].label, "`"));
+    }
 
     lowering_.reserve(count);
     for (std::size_t i : order) lowering_.push_back(std::move(blocks[i]));
@@ -68,7 +70,10 @@ class Structurer {
     for (const BlockLowering& b : lowering_) {
       for (std::string_view s : b.successors) {
         auto id = id_of(s);
-        if (!id) return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
+        if (!id) {
+          failed_block_ = b.label;
+          return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
+        }
         targets.push_back(*id);
       }
     }
@@ -103,6 +108,7 @@ class Structurer {
     for (NodeId id = 0; id < lowering_.size(); ++id) {
       if (!alive_[id]) continue;
       if (!first) list.append(", ");
+      if (first) failed_block_ = lowering_[id].label;
       first = false;
       text::append_quoted(list, lowering_[id].label);
     }
@@ -366,7 +372,12 @@ class Structurer {
     return {};
   }
 
+ public:
+  std::string_view failed_block() const { return failed_block_; }
+
+ private:
   translator::SizeBudget* budget_;
+  std::string_view failed_block_;
   std::vector<BlockLowering> lowering_;  // by node id
   std::vector<bool> alive_;
   std::vector<std::vector<NodeId>> succs_;  // distinct, in the order the edges were added
@@ -381,12 +392,17 @@ class Structurer {
 
 Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                              std::string_view entry,
-                                             translator::SizeBudget* budget, Strategy strategy) {
+                                             translator::SizeBudget* budget, Strategy strategy,
+                                             std::string_view* failed_block) {
   if (blocks.empty()) return StatementList{};
   Structurer s(budget);
-  BRINTAVEL_CHECK(s.set_up(blocks, entry));
-  BRINTAVEL_CHECK(s.reduce(strategy));
-  return s.finish();
+  Result<StatementList> result = [&]() -> Result<StatementList> {
+    BRINTAVEL_CHECK(s.set_up(blocks, entry));
+    BRINTAVEL_CHECK(s.reduce(strategy));
+    return s.finish();
+  }();
+  if (!result && failed_block) *failed_block = s.failed_block();
+  return result;
 }
 
 }  // namespace brintavel::cfg

@@ -19,10 +19,12 @@ enum class Strategy {
 };
 
 // Consumes the block lowerings (in source order; the entry block is `entry`). Copies of
-// loop-header statements are charged to `budget` when one is given.
+// loop-header statements are charged to `budget` when one is given. On failure,
+// `failed_block` (when given) receives the label of the block the error concerns.
 Result<qasm::StatementList> structure_control_flow(std::vector<translator::BlockLowering> blocks,
                                                    std::string_view entry,
                                                    translator::SizeBudget* budget = nullptr,
-                                                   Strategy strategy = Strategy::Incremental);
+                                                   Strategy strategy = Strategy::Incremental,
+                                                   std::string_view* failed_block = nullptr);
 
 }  // namespace brintavel::cfg

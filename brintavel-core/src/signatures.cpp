@@ -209,21 +209,22 @@ Result<Signature> parse_signature_line(std::string_view line, std::string_view k
 }
 
 Result<SignatureTable> build_signature_table(std::string_view source) {
+  return build_signature_table(ir::outline_module(source).header_candidates);
+}
+
+Result<SignatureTable> build_signature_table(const std::vector<ir::OutlineLine>& header_candidates) {
   SignatureTable table;
-  std::size_t pos = 0;
-  while (pos <= source.size()) {
-    std::size_t nl = source.find('\n', pos);
-    std::size_t end = nl == std::string_view::npos ? source.size() : nl;
-    std::string_view raw = source.substr(pos, end - pos);
-    pos = end + 1;
-    // Cheap pre-test before trimming: a header line starts with "de" after white space.
-    std::string_view line = text::trim_start(raw);
-    if (!line.starts_with("de")) continue;
-    line = text::trim_end(line);
+  for (const ir::OutlineLine& candidate : header_candidates) {
+    std::string_view line = text::trim_end(candidate.text);
     auto keyword = header_keyword(line);
     if (!keyword) continue;
-    BRINTAVEL_TRY_ASSIGN(Signature signature, parse_signature_line(line, *keyword));
-    table.insert(std::move(signature));
+    auto signature = parse_signature_line(line, *keyword);
+    if (!signature) {
+      Error error = std::move(signature).error();
+      error.position = SourcePosition{candidate.number, candidate.column};
+      return error;
+    }
+    table.insert(std::move(*signature));
   }
   return table;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "error.hpp"
+#include "ir/module_parser.hpp"
 
 namespace brintavel {
 
@@ -34,7 +35,10 @@ class SignatureTable {
   std::unordered_map<std::string_view, std::size_t> index_;
 };
 
+// Errors carry the position of their header line.
 Result<SignatureTable> build_signature_table(std::string_view source);
+// The same from the lines of a module outline that begin with "de".
+Result<SignatureTable> build_signature_table(const std::vector<ir::OutlineLine>& header_candidates);
 
 // Steps of the build, exposed for testing.
 Result<Signature> parse_signature_line(std::string_view line, std::string_view keyword);

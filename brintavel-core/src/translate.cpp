@@ -6,6 +6,7 @@
 #include "error.hpp"
 #include "ir/module_parser.hpp"
 #include "qasm/printer.hpp"
+#include "signatures.hpp"
 #include "translator/driver.hpp"
 
 namespace brintavel {
@@ -62,6 +63,58 @@ std::string describe(const Error& error) {
   return error.message;
 }
 
+namespace {
+
+// Lowers the body of one definition, the expected entry point, while the parser reads it.
+class StreamingLowering final : public ir::BodyConsumer {
+ public:
+  StreamingLowering(const translator::TranslationContext& context, const SignatureTable* signatures,
+                    std::string_view source, std::optional<std::size_t> definition)
+      : context_(context), signatures_(signatures), source_(source), definition_(definition) {}
+
+  void begin_body(std::size_t definition, std::string_view) override {
+    active_ = signatures_ && definition_ == definition;
+    if (active_) lowerer_.emplace(context_, *signatures_, source_);
+  }
+  void begin_block(std::string_view label) override {
+    if (active_) lowerer_->begin_block(label);
+  }
+  void instruction(const ir::Instruction& instruction, const char* where) override {
+    if (active_) lowerer_->instruction(instruction, where);
+  }
+  void end_body() override { active_ = false; }
+
+  translator::FunctionLowerer* lowerer() { return lowerer_ ? &*lowerer_ : nullptr; }
+
+ private:
+  const translator::TranslationContext& context_;
+  const SignatureTable* signatures_;
+  std::string_view source_;
+  std::optional<std::size_t> definition_;
+  std::optional<translator::FunctionLowerer> lowerer_;
+  bool active_ = false;
+};
+
+// The number of the entry point among the module's definitions.
+std::size_t definition_number(const ir::Module& module, const ir::Function* entry) {
+  std::size_t n = 0;
+  for (const ir::Function& fn : module.functions) {
+    if (&fn == entry) break;
+    if (!fn.is_declaration) ++n;
+  }
+  return n;
+}
+
+Error no_entry_point(std::optional<std::string_view> name) {
+  if (name)
+    return unsupported(text::cat("no entry-point function named ", text::q(*name), " in this module"));
+  return unsupported(
+      "no entry-point function found; QIR modules must have a function tagged with the "
+      "'entry_point' attribute");
+}
+
+}  // namespace
+
 Result<Translation> translate(std::string_view qir_text, const TranslateOptions& options) {
   std::size_t bad_offset = 0;
   if (!text::is_valid_utf8(qir_text, bad_offset))
@@ -69,25 +122,41 @@ Result<Translation> translate(std::string_view qir_text, const TranslateOptions&
   if (options.entry_point && !options.extended)
     return unsupported("choosing the entry point is an extended-mode option");
 
-  BRINTAVEL_TRY_ASSIGN(ir::Module module, ir::parse_module(qir_text));
-
   translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
   if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
   context.entry_name = options.entry_point;
 
-  Translation translation;
-  // The entry point and its profile are read before the translation releases the blocks.
+  // The entry point is lowered while the text is parsed, so that only what later blocks
+  // can refer to is ever held. That needs the signatures and the entry point before the
+  // bodies: a first scan of the line starts finds both, and the parse confirms the entry
+  // point. Errors keep their order: parse errors first, then signature errors, then the
+  // missing entry point, then the translation's own.
+  ir::ModuleOutline outline = ir::outline_module(qir_text);
+  Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
+  StreamingLowering streaming(context, signatures ? &*signatures : nullptr, qir_text,
+                              options.extended ? std::nullopt : outline.first_entry_point);
+  BRINTAVEL_TRY_ASSIGN(ir::Module module, ir::parse_module(qir_text, streaming));
+  if (!signatures) return std::move(signatures).error();
   const ir::Function* entry = translator::find_entry_point(module, context.entry_name);
-  std::optional<std::string_view> profile;
-  if (entry) {
-    translation.entry_point = std::string(entry->name);
-    profile = entry->profile;
-    for (const ir::Function& fn : module.functions)
-      if (!fn.is_declaration && fn.is_entry_point && &fn != entry)
-        translation.other_entry_points.emplace_back(fn.name);
+  if (!entry) return no_entry_point(context.entry_name);
+
+  Translation translation;
+  translation.entry_point = std::string(entry->name);
+  for (const ir::Function& fn : module.functions)
+    if (!fn.is_declaration && fn.is_entry_point && &fn != entry)
+      translation.other_entry_points.emplace_back(fn.name);
+  std::optional<std::string_view> profile = entry->profile;
+
+  qasm::Program program;
+  translator::FunctionLowerer* lowered = streaming.lowerer();
+  if (lowered && outline.first_entry_point == definition_number(module, entry)) {
+    BRINTAVEL_TRY_ASSIGN(program, lowered->finish());
+  } else {
+    // The scan named another function than the parse did (a body line that reads like a
+    // header): translate from the whole module instead.
+    BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(qir_text));
+    BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, whole));
   }
-  BRINTAVEL_TRY_ASSIGN(qasm::Program program,
-                       translator::translate_entry_point(context, std::move(module)));
 
   std::string& out = translation.program;
   out.reserve(qir_text.size() / 4 + 256);

@@ -217,6 +217,9 @@ using Instruction = std::variant<Call, Br, CondBr, Ret, Icmp, Logic, Select, Ari
 struct Block {
   std::string_view label;  // empty for an unlabeled first block
   std::vector<Instruction> instructions;
+  // Where each instruction's text starts in the source (for error positions); may be empty
+  // for a block built by hand.
+  std::vector<const char*> sources = {};
 };
 
 struct Function {

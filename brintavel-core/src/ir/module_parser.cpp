@@ -1,6 +1,5 @@
 #include "ir/module_parser.hpp"
 
-#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -10,6 +9,7 @@
 
 #include "ir/instruction_parser.hpp"
 #include "ir/operand_parser.hpp"
+#include "ir/plain_call.hpp"
 
 namespace brintavel::ir {
 
@@ -39,14 +39,6 @@ class LineReader {
   std::size_t pos_ = 0;
 };
 
-struct PendingFunction {
-  std::string_view name;
-  bool is_declaration = false;
-  bool inline_entry_point = false;
-  std::vector<std::uint32_t> groups;  // attribute-group references, in order
-  std::vector<Block> blocks;
-};
-
 // Decimal digits at the start of `s` as an unsigned 32-bit number; `used` receives how many
 // digits there were (0: none).
 std::optional<std::uint32_t> read_u32(std::string_view s, std::size_t& used) {
@@ -59,8 +51,14 @@ std::optional<std::uint32_t> read_u32(std::string_view s, std::size_t& used) {
   return v;
 }
 
+// The attribute references of a define header.
+struct HeaderAttributes {
+  std::vector<std::uint32_t> groups;  // attribute-group references, in order
+  bool inline_entry_point = false;
+};
+
 // Group references (#N) and inline attributes ("...") on a define header, up to its {.
-void scan_header_attributes(std::string_view rest, PendingFunction& fn) {
+void scan_header_attributes(std::string_view rest, HeaderAttributes& out) {
   rest = text::before_first(rest, '{');
   std::size_t i = 0;
   while (i < rest.size()) {
@@ -69,7 +67,7 @@ void scan_header_attributes(std::string_view rest, PendingFunction& fn) {
       std::size_t used;
       auto n = read_u32(rest.substr(i + 1), used);
       if (used > 0) {
-        if (n) fn.groups.push_back(*n);
+        if (n) out.groups.push_back(*n);
         i += 1 + used;
         continue;
       }
@@ -77,12 +75,40 @@ void scan_header_attributes(std::string_view rest, PendingFunction& fn) {
     } else if (c == '"') {
       std::size_t close = rest.find('"', i + 1);
       if (close == std::string_view::npos) return;
-      if (rest.substr(i + 1, close - i - 1) == "entry_point") fn.inline_entry_point = true;
+      if (rest.substr(i + 1, close - i - 1) == "entry_point") out.inline_entry_point = true;
       i = close + 1;
     } else {
       ++i;
     }
   }
+}
+
+// `#N = { body }` after the word attributes: the group number and body, or nothing.
+std::optional<std::pair<std::uint32_t, std::string_view>> parse_attribute_group(std::string_view s) {
+  s = text::trim_start(s);
+  if (!s.starts_with('#')) return std::nullopt;
+  std::size_t used;
+  auto n = read_u32(s.substr(1), used);
+  if (!n) return std::nullopt;
+  s = text::trim_start(s.substr(1 + used));
+  if (!s.starts_with('=')) return std::nullopt;
+  s = text::trim_start(s.substr(1));
+  if (!s.starts_with('{')) return std::nullopt;
+  s = s.substr(1);
+  std::size_t close = s.find('}');
+  if (close == std::string_view::npos) return std::nullopt;
+  return std::pair{*n, s.substr(0, close)};
+}
+
+using AttributeGroups = std::unordered_map<std::uint32_t, std::string_view>;
+
+bool is_entry_point(const HeaderAttributes& header, const AttributeGroups& groups) {
+  if (header.inline_entry_point) return true;
+  for (std::uint32_t g : header.groups) {
+    auto it = groups.find(g);
+    if (it != groups.end() && it->second.find("entry_point") != std::string_view::npos) return true;
+  }
+  return false;
 }
 
 // `head` (a body line without comment, trimmed) names a label: the name, or nothing.
@@ -119,9 +145,35 @@ bool is_call_text(std::string_view s) {
   }
 }
 
+// Keeps the bodies in the module.
+class MaterializingConsumer final : public BodyConsumer {
+ public:
+  void begin_body(std::size_t, std::string_view) override { blocks_.clear(); }
+  void begin_block(std::string_view label) override { blocks_.push_back(Block{label, {}, {}}); }
+  void instruction(const Instruction& instruction, const char* where) override {
+    blocks_.back().instructions.push_back(instruction);
+    blocks_.back().sources.push_back(where);
+  }
+  void end_body() override {}
+  std::vector<Block> take_blocks() { return std::move(blocks_); }
+
+ private:
+  std::vector<Block> blocks_;
+};
+
+struct PendingFunction {
+  std::string_view name;
+  bool is_declaration = false;
+  HeaderAttributes attributes;
+  std::vector<Block> blocks;
+};
+
 class ModuleParser {
  public:
-  explicit ModuleParser(std::string_view text) : lines_(text) { module_.source = text; }
+  ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper)
+      : text_(text), lines_(text), consumer_(consumer), keeper_(keeper) {
+    module_.source = text;
+  }
 
   Result<Module> run() {
     std::string_view raw;
@@ -133,7 +185,7 @@ class ModuleParser {
       } else if (line.starts_with("declare")) {
         BRINTAVEL_CHECK(parse_declaration(raw));
       } else if (line.starts_with("attributes")) {
-        parse_attribute_group(line.substr(10));
+        if (auto group = parse_attribute_group(line.substr(10))) groups_[group->first] = group->second;
       }
     }
     finish();
@@ -141,73 +193,76 @@ class ModuleParser {
   }
 
  private:
+  Error located(Error error, std::string_view at) const {
+    if (!error.position) error.position = text::locate(text_, at.data());
+    return error;
+  }
+
   Status parse_definition(std::string_view raw) {
+    std::string_view header_line = text::trim(raw);
     auto header = parse_header_name(raw, "define");
-    if (!header) return parse_error(cat("could not parse define header: ", text::trim(raw)));
+    if (!header)
+      return located(parse_error(cat("could not parse define header: ", header_line)), header_line);
     PendingFunction fn;
     fn.name = header->name;
-    scan_header_attributes(header->rest, fn);
+    scan_header_attributes(header->rest, fn.attributes);
 
     if (header->rest.find('{') == std::string_view::npos) {
       std::string_view line;
       for (;;) {
-        if (!lines_.next(line)) return parse_error("define without body block");
+        if (!lines_.next(line))
+          return located(parse_error("define without body block"), header_line);
         if (text::trim_start(line).starts_with('{')) break;
       }
     }
-    BRINTAVEL_CHECK(parse_body(fn));
+    consumer_.begin_body(definitions_++, fn.name);
+    Status body = parse_body(header_line);
+    consumer_.end_body();
+    BRINTAVEL_CHECK(std::move(body));
+    if (keeper_) fn.blocks = keeper_->take_blocks();
     pending_.push_back(std::move(fn));
     return {};
   }
 
-  // Upper bounds on the number of instructions of each block of the body ahead: its
-  // instruction lines, counted by a read-ahead that groups lines into blocks as parse_body
-  // does. Reserving them up front spares large blocks their repeated regrowth.
-  std::vector<std::size_t> count_block_lines() const {
-    std::vector<std::size_t> counts{0};
-    bool labelled = false;
-    LineReader ahead = lines_;
-    std::string_view raw;
-    while (ahead.next(raw)) {
-      std::string_view line = text::trim(raw);
-      if (line.empty() || line.front() == ';') continue;
-      if (line == "}") break;
-      if (line.back() == ':' || line.find(':') != std::string_view::npos) {
-        if (label_of(text::trim(text::before_first(line, ';')))) {
-          if (counts.back() != 0 || labelled) counts.push_back(0);
-          labelled = true;
-          continue;
-        }
-      }
-      ++counts.back();
-    }
-    return counts;
+  // The first block exists from the start, unlabeled and empty; it is handed on when
+  // something shows whether a label names it.
+  void open_first_block(std::string_view label) {
+    if (!first_block_pending_) return;
+    first_block_pending_ = false;
+    consumer_.begin_block(label);
   }
 
-  Status parse_body(PendingFunction& fn) {
-    std::vector<std::size_t> sizes = count_block_lines();
-    fn.blocks.reserve(sizes.size());
-    fn.blocks.emplace_back().instructions.reserve(sizes[0]);
+  Status parse_body(std::string_view header_line) {
+    first_block_pending_ = true;
     std::string_view raw;
     while (lines_.next(raw)) {
       std::string_view line = text::trim(raw);
       if (line.empty() || line.front() == ';') continue;
-      if (line == "}") return {};
+      if (line == "}") {
+        open_first_block("");
+        return {};
+      }
+      // Most instructions are calls written plainly on one line.
+      if (parse_plain_call(line, scratch_call_)) {
+        open_first_block("");
+        consumer_.instruction(scratch_, line.data());
+        continue;
+      }
       if (auto label = label_of(text::trim(text::before_first(line, ';')))) {
-        Block& last = fn.blocks.back();
-        if (last.instructions.empty() && last.label.empty()) {
-          last.label = *label;
+        if (first_block_pending_) {
+          open_first_block(*label);
         } else {
-          Block& next = fn.blocks.emplace_back(Block{*label, {}});
-          if (fn.blocks.size() <= sizes.size()) next.instructions.reserve(sizes[fn.blocks.size() - 1]);
+          consumer_.begin_block(*label);
         }
         continue;
       }
       BRINTAVEL_TRY_ASSIGN(std::string_view instruction, join_instruction(line));
-      BRINTAVEL_TRY_ASSIGN(Instruction parsed, parse_instruction(instruction, module_.pool));
-      fn.blocks.back().instructions.push_back(std::move(parsed));
+      auto parsed = parse_instruction(instruction, module_.pool);
+      if (!parsed) return located(std::move(parsed).error(), line);
+      open_first_block("");
+      consumer_.instruction(*parsed, line.data());
     }
-    return parse_error("define body not terminated");
+    return located(parse_error("define body not terminated"), header_line);
   }
 
   // An instruction continues on the next lines while its brackets are open, or while it is
@@ -224,7 +279,8 @@ class ModuleParser {
     while (balance != 0 || (is_call && !has_at)) {
       std::string_view line;
       do {
-        if (!lines_.next(raw)) return parse_error(cat("unterminated instruction: ", q(joined)));
+        if (!lines_.next(raw))
+          return located(parse_error(cat("unterminated instruction: ", q(joined))), first);
         line = text::trim(raw);
       } while (line.empty());
       joined.push_back(' ');
@@ -236,29 +292,15 @@ class ModuleParser {
 
   Status parse_declaration(std::string_view raw) {
     auto header = parse_header_name(raw, "declare");
-    if (!header) return parse_error(cat("could not parse declare: ", text::trim(raw)));
+    if (!header) {
+      std::string_view line = text::trim(raw);
+      return located(parse_error(cat("could not parse declare: ", line)), line);
+    }
     PendingFunction fn;
     fn.name = header->name;
     fn.is_declaration = true;
     pending_.push_back(std::move(fn));
     return {};
-  }
-
-  // `#N = { body }` after the word attributes; anything malformed is passed over.
-  void parse_attribute_group(std::string_view s) {
-    s = text::trim_start(s);
-    if (!s.starts_with('#')) return;
-    std::size_t used;
-    auto n = read_u32(s.substr(1), used);
-    if (!n) return;
-    s = text::trim_start(s.substr(1 + used));
-    if (!s.starts_with('=')) return;
-    s = text::trim_start(s.substr(1));
-    if (!s.starts_with('{')) return;
-    s = s.substr(1);
-    std::size_t close = s.find('}');
-    if (close == std::string_view::npos) return;
-    groups_[*n] = s.substr(0, close);
   }
 
   void finish() {
@@ -267,28 +309,35 @@ class ModuleParser {
     for (PendingFunction& p : pending_) {
       Function fn{p.name, std::move(p.blocks), std::nullopt, p.is_declaration, false};
       if (!p.is_declaration) {
-        fn.is_entry_point = p.inline_entry_point;
-        for (std::uint32_t g : p.groups) {
+        fn.is_entry_point = is_entry_point(p.attributes, groups_);
+        for (std::uint32_t g : p.attributes.groups) {
           auto it = groups_.find(g);
           if (it == groups_.end()) continue;
           std::string_view body = it->second;
-          if (body.find("entry_point") != std::string_view::npos) fn.is_entry_point = true;
-          if (fn.profile) continue;
           std::size_t key = body.find(kProfileKey);
           if (key == std::string_view::npos) continue;
           std::size_t start = key + kProfileKey.size();
           std::size_t close = body.find('"', start);
-          if (close != std::string_view::npos) fn.profile = body.substr(start, close - start);
+          if (close == std::string_view::npos) continue;
+          fn.profile = body.substr(start, close - start);
+          break;
         }
       }
       module_.functions.push_back(std::move(fn));
     }
   }
 
+  std::string_view text_;
   LineReader lines_;
+  BodyConsumer& consumer_;
+  MaterializingConsumer* keeper_;
   Module module_;
   std::vector<PendingFunction> pending_;
-  std::unordered_map<std::uint32_t, std::string_view> groups_;
+  AttributeGroups groups_;
+  std::size_t definitions_ = 0;
+  bool first_block_pending_ = false;
+  Instruction scratch_ = Call{};
+  Call& scratch_call_ = std::get<Call>(scratch_);
 };
 
 }  // namespace
@@ -323,6 +372,52 @@ std::optional<HeaderName> parse_header_name(std::string_view line, std::string_v
   return std::nullopt;
 }
 
-Result<Module> parse_module(std::string_view text) { return ModuleParser(text).run(); }
+Result<Module> parse_module(std::string_view text) {
+  MaterializingConsumer keeper;
+  return ModuleParser(text, keeper, &keeper).run();
+}
+
+Result<Module> parse_module(std::string_view text, BodyConsumer& consumer) {
+  return ModuleParser(text, consumer, nullptr).run();
+}
+
+ModuleOutline outline_module(std::string_view text) {
+  ModuleOutline outline;
+  std::vector<HeaderAttributes> definitions;
+  AttributeGroups groups;
+  LineReader lines(text);
+  std::string_view raw;
+  std::uint32_t number = 0;
+  while (lines.next(raw)) {
+    ++number;
+    // Most lines are instructions, indented and beginning with something else.
+    std::size_t lead = 0;
+    while (lead < raw.size() && raw[lead] == ' ') ++lead;
+    if (lead < raw.size() && raw[lead] != 'd' && raw[lead] != 'a' &&
+        static_cast<unsigned char>(raw[lead]) < 0x80 && !text::is_ascii_space(raw[lead]) &&
+        raw[lead] != '\v')
+      continue;
+    std::string_view line = text::trim_start(raw);
+    if (line.starts_with("de")) {
+      std::uint32_t column = 1;
+      for (const char* p = raw.data(); p < line.data(); ++p)
+        if ((static_cast<unsigned char>(*p) & 0xC0) != 0x80) ++column;
+      outline.header_candidates.push_back(OutlineLine{line, number, column});
+      if (line.size() >= 6 && line.starts_with("define")) {
+        HeaderAttributes& header = definitions.emplace_back();
+        if (auto name = parse_header_name(raw, "define")) scan_header_attributes(name->rest, header);
+      }
+    } else if (line.starts_with("attributes")) {
+      if (auto group = parse_attribute_group(line.substr(10))) groups[group->first] = group->second;
+    }
+  }
+  for (std::size_t i = 0; i < definitions.size(); ++i) {
+    if (is_entry_point(definitions[i], groups)) {
+      outline.first_entry_point = i;
+      break;
+    }
+  }
+  return outline;
+}
 
 }  // namespace brintavel::ir

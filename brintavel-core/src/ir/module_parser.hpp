@@ -2,16 +2,55 @@
 // attribute groups; everything else at top level is passed over.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "error.hpp"
 #include "ir/model.hpp"
 
 namespace brintavel::ir {
 
-// The returned Module borrows `text`, which must outlive it.
+// The returned Module borrows `text`, which must outlive it. Errors carry the position of
+// the text they concern.
 Result<Module> parse_module(std::string_view text);
+
+// Receives the bodies of the definitions as they are read, instead of the module keeping
+// them: blocks in source order, each instruction as soon as it is parsed.
+class BodyConsumer {
+ public:
+  virtual ~BodyConsumer() = default;
+  // The body of definition number `definition` (counted from 0 in source order) begins.
+  virtual void begin_body(std::size_t definition, std::string_view name) = 0;
+  // A block begins; the label is empty for an unlabeled first block.
+  virtual void begin_block(std::string_view label) = 0;
+  // An instruction of the current block. `where` is the first character of its text in the
+  // source. The instruction lives only during the call.
+  virtual void instruction(const Instruction& instruction, const char* where) = 0;
+  virtual void end_body() = 0;
+};
+
+// parse_module with the bodies going to `consumer`: the definitions of the returned module
+// have no blocks. A parse error anywhere is returned as from parse_module.
+Result<Module> parse_module(std::string_view text, BodyConsumer& consumer);
+
+// A line of the text that may matter before the bodies are read.
+struct OutlineLine {
+  std::string_view text;  // trimmed at its start
+  std::uint32_t number;   // 1-based
+  std::uint32_t column;   // 1-based column of its first character
+};
+
+// What a quick scan of the line starts finds: the lines that begin with "de" (the header
+// lines of declarations and definitions among them) and which definition would be the
+// first entry point if every `define` and `attributes` line were at top level (which it is
+// in any module whose bodies hold only instructions).
+struct ModuleOutline {
+  std::vector<OutlineLine> header_candidates;
+  std::optional<std::size_t> first_entry_point;  // its number among the definitions
+};
+ModuleOutline outline_module(std::string_view text);
 
 struct HeaderName {
   std::string_view name;

@@ -131,6 +131,23 @@ void append_unicode_escape(std::string& out, std::uint32_t cp) {
 
 }  // namespace
 
+SourcePosition locate(std::string_view source, const char* at) {
+  std::size_t offset = static_cast<std::size_t>(at - source.data());
+  std::size_t line_start = 0;
+  std::uint32_t line = 1;
+  for (std::size_t i = 0; i < offset;) {
+    const void* nl = std::memchr(source.data() + i, '\n', offset - i);
+    if (!nl) break;
+    i = static_cast<std::size_t>(static_cast<const char*>(nl) - source.data()) + 1;
+    line_start = i;
+    ++line;
+  }
+  std::uint32_t column = 1;
+  for (std::size_t i = line_start; i < offset; ++i)
+    if ((static_cast<unsigned char>(source[i]) & 0xC0) != 0x80) ++column;
+  return SourcePosition{line, column};
+}
+
 bool is_valid_utf8(std::string_view s, std::size_t& bad_offset) {
   std::size_t i = 0;
   while (i < s.size()) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "brintavel/brintavel.hpp"
 #include "ir/int128.hpp"
 
 namespace brintavel::text {
@@ -61,6 +62,10 @@ constexpr std::array<signed char, 256> bracket_delta_table(std::string_view open
   for (char c : close) t[static_cast<unsigned char>(c)] = -1;
   return t;
 }
+
+// The 1-based line and column (in code points) of the character at `at` in `source`; `at`
+// must point into `source` (its end included).
+SourcePosition locate(std::string_view source, const char* at);
 
 // Whether `s` is valid UTF-8; on failure `bad_offset` receives the offset of the first bad byte.
 bool is_valid_utf8(std::string_view s, std::size_t& bad_offset);

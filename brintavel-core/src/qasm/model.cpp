@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "qasm/printer.hpp"
+
 namespace brintavel::qasm {
 
 std::string_view spelling(BinaryOperator op) {
@@ -219,6 +221,8 @@ std::uint64_t identifier_nodes(const IndexedIdentifier& id) {
   return 1 + (id.index ? expression_nodes(*id.index) : 0);
 }
 
+}  // namespace
+
 std::uint64_t own_nodes(const Statement& s) {
   return std::visit(
       [](const auto& n) -> std::uint64_t {
@@ -238,6 +242,8 @@ std::uint64_t own_nodes(const Statement& s) {
           return 1 + identifier_nodes(n.qubit);
         } else if constexpr (std::is_same_v<T, If> || std::is_same_v<T, While>) {
           return 1 + expression_nodes(n.condition);
+        } else if constexpr (std::is_same_v<T, Lines>) {
+          return n.nodes;
         } else {
           return 1;
         }
@@ -245,7 +251,22 @@ std::uint64_t own_nodes(const Statement& s) {
       s.node);
 }
 
-}  // namespace
+std::uint64_t count_statements(const StatementList& list) {
+  std::uint64_t total = 0;
+  for (const Statement& s : list) {
+    const auto* lines = std::get_if<Lines>(&s.node);
+    total += lines ? lines->statements : 1;
+  }
+  return total;
+}
+
+void append_printed(StatementList& list, const Statement& statement) {
+  Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
+  if (!lines) lines = &std::get<Lines>(list.emplace_back(Lines{}).node);
+  print_statement(statement, lines->text);
+  lines->statements += 1;
+  lines->nodes += own_nodes(statement);
+}
 
 std::uint64_t count_nodes(const StatementList& list) {
   std::uint64_t total = 0;

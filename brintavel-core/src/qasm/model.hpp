@@ -146,6 +146,16 @@ struct Reset {
   IndexedIdentifier qubit;
 };
 
+// Simple statements already printed: one per line, each ended by a line feed, at
+// indentation level 0 (the printer indents them to the level they stand at). A lowered block
+// keeps its straight-line code this way, which is far smaller than the statement trees.
+// `statements` and `nodes` count what the text holds, as count_nodes would count the trees.
+struct Lines {
+  std::string text;
+  std::uint64_t statements = 0;
+  std::uint64_t nodes = 0;
+};
+
 // If and While own statement lists; their copies and destructors flatten nested bodies
 // onto an explicit stack instead of recursing.
 struct If {
@@ -175,7 +185,7 @@ struct While {
 
 struct Statement {
   using Node = std::variant<Include, QubitDeclaration, BitDeclaration, IntDeclaration, Assignment,
-                            OutputBitDeclaration, GateCall, Measure, Reset, If, While>;
+                            OutputBitDeclaration, GateCall, Measure, Reset, If, While, Lines>;
   Node node;
 
   template <class Kind>
@@ -188,6 +198,14 @@ StatementList copy_statements(const StatementList& list);
 
 // Statements plus expression nodes in a list, nested bodies included (iterative).
 std::uint64_t count_nodes(const StatementList& list);
+// The same for one statement, without its nested bodies.
+std::uint64_t own_nodes(const Statement& statement);
+// The number of statements in a list, printed lines counted one by one, nested bodies not.
+std::uint64_t count_statements(const StatementList& list);
+
+// Appends a simple statement (not If or While) to the list, printed into the trailing Lines
+// element (made when the list does not end in one).
+void append_printed(StatementList& list, const Statement& statement);
 
 struct Program {
   std::string version;

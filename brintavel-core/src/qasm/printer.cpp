@@ -215,6 +215,8 @@ bool print_simple(const Statement& s, std::string& out) {
           out.append("reset ");
           print_indexed_identifier(n.qubit, out);
           out.append(";\n");
+        } else if constexpr (std::is_same_v<T, Lines>) {
+          out.append(n.text);
         } else {
           return false;
         }
@@ -254,6 +256,10 @@ class StatementPrinter {
   // Prints a statement, or the header of a control-flow statement with its body frame
   // pushed. Returns whether a frame was pushed.
   bool open(const Statement& s, unsigned level) {
+    if (const auto* lines = std::get_if<Lines>(&s.node)) {
+      print_lines(lines->text, level);
+      return false;
+    }
     indent(out_, level);
     if (print_simple(s, out_)) return false;
     if (const auto* i = std::get_if<If>(&s.node)) {
@@ -269,6 +275,21 @@ class StatementPrinter {
       frames_.push_back({&w.body, 0, level + 1, Closing::Loop, nullptr});
     }
     return true;
+  }
+
+  // Printed lines, each indented to `level`.
+  void print_lines(std::string_view text, unsigned level) {
+    if (level == 0) {
+      out_.append(text);
+      return;
+    }
+    while (!text.empty()) {
+      std::size_t end = text.find('\n');
+      std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
+      indent(out_, level);
+      out_.append(text.substr(0, length));
+      text.remove_prefix(length);
+    }
   }
 
   void run() {

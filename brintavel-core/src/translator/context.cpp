@@ -22,6 +22,11 @@ Status SizeBudget::charge(std::uint64_t nodes, std::string_view what_kind, std::
                          "copies its whole expression, and loop headers are repeated in their loops)"));
 }
 
+void append_statement(BlockLowering& block, const qasm::Statement& statement) {
+  qasm::append_printed(block.statements, statement);
+  ++block.size;
+}
+
 Error output_limit_exceeded(std::size_t input_bytes) {
   return unsupported(cat("translated program exceeds the output limit of ",
                          Limits::output_bytes_for_input(input_bytes),
@@ -61,7 +66,7 @@ void LoweringContext::add_pending(const std::vector<Capture>& captures) {
 }
 
 void LoweringContext::use_pending(Reader reader, ProgramPoint point) {
-  if (!pending_.empty()) dataflow_.note_use(pending_, point, reader);
+  if (!pending_.empty()) dataflow_.note_use(pending_, point, reader, where_);
   pending_.clear();
 }
 

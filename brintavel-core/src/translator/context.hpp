@@ -42,9 +42,13 @@ struct BlockLowering {
   std::vector<std::string_view> successors;  // true target first for a conditional branch
   std::optional<qasm::Expression> condition;  // present exactly for a conditional branch
   std::uint64_t condition_time = 0;           // LoweringContext::now() when it was recorded
-  std::vector<Capture> condition_captures;    // the bits and variables the condition reads
-  std::uint32_t ordinal = 0;                  // the block's number in source order
+  std::vector<Capture> condition_captures = {};  // the bits and variables the condition reads
+  std::uint32_t ordinal = 0;                     // the block's number in source order
+  std::uint64_t size = 0;                        // statements in the block, lines counted singly
 };
+
+// Appends a simple statement to a block (printed: see qasm::Lines).
+void append_statement(BlockLowering& block, const qasm::Statement& statement);
 
 // Limits that keep a translation's size proportional to its input.
 //
@@ -77,6 +81,8 @@ class SizeBudget {
 
   std::uint64_t limit() const { return limit_; }
   std::uint64_t used() const { return limit_ - remaining_; }
+  // Gives back what was charged for something that turned out not to be made.
+  void refund(std::uint64_t nodes) { remaining_ = std::min(limit_, remaining_ + nodes); }
 
  private:
   std::uint64_t limit_;
@@ -120,8 +126,9 @@ class LoweringContext {
 
   // Lowering of an instruction of the current block starts; its statements will be appended
   // from `position` on.
-  void begin_instruction(std::uint64_t position) {
+  void begin_instruction(std::uint64_t position, const char* where = nullptr) {
     point_.position = position;
+    where_ = where;
     pending_.clear();
   }
   // The point the current instruction reads and writes at.
@@ -202,6 +209,7 @@ class LoweringContext {
   SizeBudget budget_;
   Dataflow dataflow_;
   ProgramPoint point_;
+  const char* where_ = nullptr;  // the source text of the instruction being lowered
   std::uint32_t block_count_ = 0;
   std::vector<Capture> pending_;
 };

@@ -101,12 +101,20 @@ std::int64_t Dataflow::variable(std::string_view name) {
   return it->second;
 }
 
-void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by) {
-  writes_[resource].push_back(Write{at, by});
+void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by, bool conditional) {
+  writes_[resource].push_back(Write{at, by, conditional});
 }
 
-void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader) {
-  for (const Capture& c : captures) uses_.push_back(Use{c, at, reader});
+void Dataflow::drop_conditional_writes(const std::vector<bool>& keep) {
+  for (auto& [resource, list] : writes_)
+    std::erase_if(list, [&](const Write& w) {
+      return w.conditional && !(w.at.block < keep.size() && keep[w.at.block]);
+    });
+}
+
+void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader,
+                        const char* where) {
+  for (const Capture& c : captures) uses_.push_back(Use{c, at, reader, where});
 }
 
 const Dataflow::WriteList* Dataflow::writes_of(const Resource& r) const {
@@ -130,7 +138,7 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
 
 Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
                                  const std::vector<std::string_view>& labels,
-                                 SizeBudget& budget) const {
+                                 SizeBudget& budget, const char** where) const {
   std::unordered_map<Resource, SortedWrites, ResourceHash> sorted;
   // One search per resource, capture block and state at that block's end.
   std::map<std::tuple<Resource::Kind, std::int64_t, std::uint32_t, std::ptrdiff_t>, Arrivals> searches;
@@ -144,7 +152,10 @@ Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& 
     if (u.block == c.block && u.position >= c.position) {
       // Any path that leaves the block comes back through the capture.
       std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
-      if (w >= 0) return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
+      if (w >= 0) {
+        if (where) *where = use.where;
+        return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
+      }
       continue;
     }
     if (writes.all_before(c.block, c.position)) continue;
@@ -163,7 +174,10 @@ Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& 
     } else if (a.state[u.block] & kClean) {
       w = writes.first_in(u.block, 0, u.position);
     }
-    if (w >= 0) return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
+    if (w >= 0) {
+      if (where) *where = use.where;
+      return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
+    }
   }
   return {};
 }

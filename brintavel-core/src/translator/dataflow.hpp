@@ -60,16 +60,24 @@ class Dataflow {
   // The number of the int variable `name`, made on first use.
   std::int64_t variable(std::string_view name);
 
-  // A measurement into a bit, or an assignment to a variable (by the phi `by`).
-  void note_write(Resource resource, ProgramPoint at, std::string_view by = {});
+  // A measurement into a bit, or an assignment to a variable (by the phi `by`). A
+  // conditional write stands until drop_conditional_writes decides on it.
+  void note_write(Resource resource, ProgramPoint at, std::string_view by = {},
+                  bool conditional = false);
+  // Keeps the conditional writes of the blocks for which `keep` is true, drops the others.
+  void drop_conditional_writes(const std::vector<bool>& keep);
   // The expression read by `reader` at `at` holds these captures.
-  void note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader);
+  // `where` is the source text of the instruction that made the use, for the error position.
+  void note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader,
+                const char* where = nullptr);
 
   // The first recorded use that reads a bit or variable overwritten since its capture on some
   // path, as the stale-value message; `successors` are the blocks' successors by number and
   // `labels` their labels. The graph searches are charged to `budget`.
+  // `where` receives the source text of the stale use.
   Status find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
-                         const std::vector<std::string_view>& labels, SizeBudget& budget) const;
+                         const std::vector<std::string_view>& labels, SizeBudget& budget,
+                         const char** where = nullptr) const;
 
   // Whether some used read of a result bit may happen before any measurement into that bit,
   // on some path from the entry block (block 0).
@@ -81,11 +89,13 @@ class Dataflow {
   struct Write {
     ProgramPoint at;
     std::string_view by;
+    bool conditional = false;
   };
   struct Use {
     Capture capture;
     ProgramPoint at;
     Reader reader;
+    const char* where;
   };
   struct ResourceHash {
     std::size_t operator()(const Resource& r) const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <limits>
 
 #include "builders/quantum.hpp"
@@ -17,40 +18,16 @@ using text::q;
 
 namespace {
 
-// The blocks that lie on a cycle of the branch graph, found from the blocks' terminators
-// before anything is lowered (Tarjan's strongly connected components, walked iteratively).
-BlockSet blocks_on_cycles(const ir::Function& fn, const std::vector<std::string_view>& labels) {
-  std::size_t n = fn.blocks.size();
-  std::unordered_map<std::string_view, std::size_t> index;
-  for (std::size_t i = 0; i < n; ++i) index.try_emplace(labels[i], i);
-  std::vector<std::vector<std::size_t>> succs(n);
-  std::vector<bool> self_loop(n, false);
-  for (std::size_t i = 0; i < n; ++i) {
-    for (const ir::Instruction& inst : fn.blocks[i].instructions) {
-      std::vector<std::string_view> targets;
-      if (const auto* br = std::get_if<ir::Br>(&inst)) {
-        targets = {br->target};
-      } else if (const auto* cbr = std::get_if<ir::CondBr>(&inst)) {
-        targets = {cbr->true_label, cbr->false_label};
-      } else if (!std::holds_alternative<ir::Ret>(inst)) {
-        continue;
-      }
-      for (std::string_view t : targets) {
-        auto it = index.find(t);
-        if (it == index.end()) continue;
-        succs[i].push_back(it->second);
-        if (it->second == i) self_loop[i] = true;
-      }
-      break;  // the first terminator ends the block
-    }
-  }
+// The blocks that lie on a cycle of the branch graph (Tarjan's strongly connected
+// components, walked iteratively).
+std::vector<bool> blocks_on_cycles(const std::vector<std::vector<std::uint32_t>>& succs) {
+  std::size_t n = succs.size();
   constexpr std::size_t kUnvisited = SIZE_MAX;
   std::vector<std::size_t> order(n, kUnvisited), low(n, 0);
-  std::vector<bool> on_stack(n, false);
+  std::vector<bool> on_stack(n, false), cyclic(n, false);
   std::vector<std::size_t> stack;
   std::vector<std::pair<std::size_t, std::size_t>> walk;  // (node, next successor)
   std::size_t counter = 0;
-  BlockSet cyclic;
   for (std::size_t root = 0; root < n; ++root) {
     if (order[root] != kUnvisited) continue;
     walk.push_back({root, 0});
@@ -78,10 +55,11 @@ BlockSet blocks_on_cycles(const ir::Function& fn, const std::vector<std::string_
       // `done` roots a component: it is a cycle when it has several blocks or a self-loop.
       std::size_t first = stack.size();
       do --first; while (stack[first] != done);
-      bool cycle = stack.size() - first > 1 || self_loop[done];
+      bool cycle = stack.size() - first > 1 ||
+                   std::find(succs[done].begin(), succs[done].end(), done) != succs[done].end();
       for (std::size_t k = first; k < stack.size(); ++k) {
         on_stack[stack[k]] = false;
-        if (cycle) cyclic.insert(labels[stack[k]]);
+        if (cycle) cyclic[stack[k]] = true;
       }
       stack.resize(first);
     }
@@ -93,36 +71,20 @@ class BlockLowerer {
  public:
   BlockLowerer(const TranslationContext& context, const SignatureTable& signatures,
                LoweringContext& lowering, ProcessedBlocks& processed, IntVariables& variables,
-               const BlockSet& cyclic)
+               PendingResets& resets)
       : context_(context),
         signatures_(signatures),
         ctx_(lowering),
         processed_(processed),
         variables_(variables),
-        cyclic_(cyclic) {}
+        resets_(resets) {}
 
-  Result<BlockLowering> lower(const ir::Block& block, std::string_view label) {
-    BlockLowering out{label, {}, {}, std::nullopt};
-    out.ordinal = static_cast<std::uint32_t>(processed_.list().size());
-    // About one statement per call.
-    out.statements.reserve(static_cast<std::size_t>(std::count_if(
-        block.instructions.begin(), block.instructions.end(),
-        [](const ir::Instruction& i) { return std::holds_alternative<ir::Call>(i); })));
-    ctx_.begin_block();
-    for (const ir::Instruction& instruction : block.instructions) {
-      ctx_.begin_instruction(out.statements.size());
-      BRINTAVEL_TRY_ASSIGN(bool ended, lower_instruction(instruction, out));
-      if (ended) break;  // nothing after the terminator is looked at
-    }
-    return out;
-  }
-
- private:
-  // Returns whether the instruction ended the block.
+  // Lowers one instruction into `out`; returns whether it ended the block.
   Result<bool> lower_instruction(const ir::Instruction& instruction, BlockLowering& out) {
     return std::visit([&](const auto& i) { return lower(i, out); }, instruction);
   }
 
+ private:
   // Terminators record how the block ends.
   Result<bool> lower(const ir::Br& br, BlockLowering& out) {
     out.successors = {br.target};
@@ -151,7 +113,7 @@ class BlockLowerer {
     return false;
   }
   Result<bool> lower(const ir::Phi& phi, BlockLowering& out) {
-    BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &cyclic_));
+    BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &resets_));
     return false;
   }
   Result<bool> lower(const ir::Ignored&, BlockLowering&) { return false; }
@@ -231,9 +193,10 @@ class BlockLowerer {
       return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ",
                              call.args.size(), " operand(s) but signature expects ",
                              sig->params.size()));
-    std::size_t before = out.statements.size();
-    BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, out.statements));
-    return ctx_.budget().charge(out.statements.size() - before, "block", out.label);
+    scratch_.clear();
+    BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, scratch_));
+    for (const qasm::Statement& s : scratch_) append_statement(out, s);
+    return ctx_.budget().charge(scratch_.size(), "block", out.label);
   }
 
   const TranslationContext& context_;
@@ -241,7 +204,8 @@ class BlockLowerer {
   LoweringContext& ctx_;
   ProcessedBlocks& processed_;
   IntVariables& variables_;
-  const BlockSet& cyclic_;
+  PendingResets& resets_;
+  qasm::StatementList scratch_;  // a call's statements, before they are printed into the block
   std::array<Callee, 8> recent_{};
   std::size_t next_recent_ = 0;
 };
@@ -272,61 +236,124 @@ const ir::Function* find_entry_point(const ir::Module& module, std::optional<std
   return nullptr;
 }
 
-namespace {
+struct FunctionLowerer::State {
+  State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in)
+      : context(context_in),
+        source(source_in),
+        lowering(Limits::nodes_for_input(source_in.size())),
+        lowerer(context_in, signatures, lowering, processed, variables, resets) {}
 
-// `owned` is the module itself when the caller gives it up: its blocks are then released
-// as they are lowered.
-Result<qasm::Program> translate(const TranslationContext& context, const ir::Module& module,
-                                ir::Module* owned) {
-  BRINTAVEL_TRY_ASSIGN(SignatureTable signatures, build_signature_table(module.source));
-
-  const ir::Function* entry = find_entry_point(module, context.entry_name);
-  if (!entry) {
-    if (context.entry_name)
-      return unsupported(cat("no entry-point function named ", q(*context.entry_name),
-                             " in this module"));
-    return unsupported(
-        "no entry-point function found; QIR modules must have a function tagged with the "
-        "'entry_point' attribute");
+  // An error with the position of `where`, unless it has one.
+  Error located(Error failure, const char* where) const {
+    if (!failure.position && where && source.data() <= where && where <= source.data() + source.size())
+      failure.position = text::locate(source, where);
+    return failure;
   }
-  ir::Function* releasable =
-      owned ? &owned->functions[static_cast<std::size_t>(entry - module.functions.data())] : nullptr;
 
-  LoweringContext lowering(Limits::nodes_for_input(module.source.size()));
+  void close_block() {
+    if (!open) return;
+    processed.append(std::move(current));
+    open = false;
+  }
+
+  // Where the block with this label starts in the source, or null.
+  const char* block_source(std::string_view label) const {
+    for (std::size_t i = 0; i < labels.size(); ++i)
+      if (labels[i] == label) return block_sources[i];
+    return nullptr;
+  }
+
+  Result<qasm::Program> assemble();
+
+  const TranslationContext& context;
+  std::string_view source;
+  LoweringContext lowering;
   ProcessedBlocks processed;
   IntVariables variables;
-
-  // Block labels: the source label, or the block's position for an unlabeled block. The
-  // texts must stay put while the lowerings refer to them, hence the reserve.
-  std::vector<std::string> numbered;
-  numbered.reserve(entry->blocks.size());
+  PendingResets resets;
+  BlockLowerer lowerer;
+  std::deque<std::string> numbered;  // the labels of unlabeled blocks, by position
   std::vector<std::string_view> labels;
-  labels.reserve(entry->blocks.size());
-  for (std::size_t i = 0; i < entry->blocks.size(); ++i) {
-    if (!entry->blocks[i].label.empty()) {
-      labels.push_back(entry->blocks[i].label);
-    } else {
-      labels.push_back(numbered.emplace_back(cat(i)));
-    }
-  }
+  std::vector<const char*> block_sources;
+  BlockLowering current;
+  bool open = false;
+  bool ended = false;  // the current block's terminator was lowered
+  std::optional<Error> error;
+};
 
-  BlockSet cyclic = blocks_on_cycles(*entry, labels);
-  BlockLowerer lowerer(context, signatures, lowering, processed, variables, cyclic);
-  for (std::size_t i = 0; i < entry->blocks.size(); ++i) {
-    BRINTAVEL_TRY_ASSIGN(BlockLowering lowered, lowerer.lower(entry->blocks[i], labels[i]));
-    processed.append(std::move(lowered));
-    // Labels and names stay valid: they are views of the source text and the module's pool.
-    if (releasable) std::vector<ir::Instruction>().swap(releasable->blocks[i].instructions);
+FunctionLowerer::FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
+                                 std::string_view source)
+    : state_(std::make_unique<State>(context, signatures, source)) {}
+
+FunctionLowerer::~FunctionLowerer() = default;
+
+bool FunctionLowerer::failed() const { return state_->error.has_value(); }
+
+void FunctionLowerer::begin_block(std::string_view label) {
+  State& s = *state_;
+  if (s.error) return;
+  s.close_block();
+  // Block labels: the source label, or the block's position for an unlabeled block.
+  if (label.empty()) label = s.numbered.emplace_back(cat(s.labels.size()));
+  s.labels.push_back(label);
+  s.block_sources.push_back(label.data() >= s.source.data() &&
+                                    label.data() < s.source.data() + s.source.size()
+                                ? label.data()
+                                : nullptr);
+  s.current = BlockLowering{label, {}, {}, std::nullopt};
+  s.current.ordinal = static_cast<std::uint32_t>(s.processed.list().size());
+  s.lowering.begin_block();
+  s.open = true;
+  s.ended = false;
+}
+
+void FunctionLowerer::instruction(const ir::Instruction& instruction, const char* where) {
+  State& s = *state_;
+  if (s.error || s.ended) return;  // nothing after a block's terminator is looked at
+  if (!s.block_sources.back()) s.block_sources.back() = where;
+  s.lowering.begin_instruction(s.current.size, where);
+  auto ended = s.lowerer.lower_instruction(instruction, s.current);
+  if (!ended) {
+    s.error = s.located(std::move(ended).error(), where);
+    return;
   }
+  s.ended = *ended;
+}
+
+Result<qasm::Program> FunctionLowerer::finish() {
+  State& s = *state_;
+  if (s.error) return std::move(*s.error);
+  s.close_block();
+  return s.assemble();
+}
+
+Result<qasm::Program> FunctionLowerer::State::assemble() {
+  std::vector<std::vector<std::uint32_t>> successors = successors_by_ordinal(processed.list(), labels);
+
+  // Restarts of if-merge variables stay only in blocks that run more than once.
+  std::vector<bool> cyclic = blocks_on_cycles(successors);
+  for (auto it = resets.rbegin(); it != resets.rend(); ++it) {
+    if (cyclic[it->block]) continue;
+    BlockLowering& block = processed.list()[it->block];
+    block.statements.erase(block.statements.begin() + static_cast<std::ptrdiff_t>(it->element));
+    lowering.budget().refund(1);
+  }
+  lowering.dataflow().drop_conditional_writes(cyclic);
 
   // What the substituted values read must still hold on every path to where they are used.
-  std::vector<std::vector<std::uint32_t>> successors = successors_by_ordinal(processed.list(), labels);
-  BRINTAVEL_CHECK(lowering.dataflow().find_stale_read(successors, labels, lowering.budget()));
+  const char* stale_use = nullptr;
+  if (Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use);
+      !stale)
+    return located(std::move(stale).error(), stale_use);
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
                                               successors, labels, lowering.budget()));
 
-  BRINTAVEL_TRY_ASSIGN(qasm::StatementList body, cfg::structure_control_flow(
-      processed.take(), labels.front(), &lowering.budget()));
+  std::string_view failed_block;
+  auto structured = cfg::structure_control_flow(processed.take(), labels.front(),
+                                                &lowering.budget(), cfg::Strategy::Incremental,
+                                                &failed_block);
+  if (!structured) return located(std::move(structured).error(), block_source(failed_block));
+  qasm::StatementList body = std::move(*structured);
   if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
 
   qasm::Program program{"3.0", {}};
@@ -344,8 +371,8 @@ Result<qasm::Program> translate(const TranslationContext& context, const ir::Mod
       program.body.emplace_back(qasm::OutputBitDeclaration{"c", size});
     } else {
       // A bit that may be read before anything was measured into it reads as Zero.
-      if (zero_results && size > Limits::output_bytes_for_input(module.source.size()))
-        return output_limit_exceeded(module.source.size());
+      if (zero_results && size > Limits::output_bytes_for_input(source.size()))
+        return output_limit_exceeded(source.size());
       program.body.emplace_back(qasm::BitDeclaration{"c", size, zero_results});
     }
   }
@@ -355,15 +382,26 @@ Result<qasm::Program> translate(const TranslationContext& context, const ir::Mod
   return program;
 }
 
-}  // namespace
-
 Result<qasm::Program> translate_entry_point(const TranslationContext& context,
                                             const ir::Module& module) {
-  return translate(context, module, nullptr);
-}
-
-Result<qasm::Program> translate_entry_point(const TranslationContext& context, ir::Module&& module) {
-  return translate(context, module, &module);
+  BRINTAVEL_TRY_ASSIGN(SignatureTable signatures, build_signature_table(module.source));
+  const ir::Function* entry = find_entry_point(module, context.entry_name);
+  if (!entry) {
+    if (context.entry_name)
+      return unsupported(cat("no entry-point function named ", q(*context.entry_name),
+                             " in this module"));
+    return unsupported(
+        "no entry-point function found; QIR modules must have a function tagged with the "
+        "'entry_point' attribute");
+  }
+  FunctionLowerer lowerer(context, signatures, module.source);
+  for (const ir::Block& block : entry->blocks) {
+    lowerer.begin_block(block.label);
+    for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
+      lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
+    if (lowerer.failed()) break;
+  }
+  return lowerer.finish();
 }
 
 }  // namespace brintavel::translator

@@ -1,9 +1,14 @@
 // The translator driver: lowers the entry-point function of a module into a program.
 #pragma once
 
+#include <memory>
+#include <optional>
+#include <string_view>
+
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
+#include "signatures.hpp"
 #include "translator/context.hpp"
 
 namespace brintavel::translator {
@@ -12,14 +17,35 @@ namespace brintavel::translator {
 // definition named `name` when one is given. Nothing when there is none.
 const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name);
 
-// Builds the signature table, picks the first entry point, lowers its blocks in source
-// order, structures the control flow and declares the registers and variables used.
+// Lowers one function as its blocks and instructions arrive, in source order, and at the end
+// structures its control flow and assembles the program with its registers and variables.
+// Only what later blocks can still refer to is kept: each block's straight-line code is
+// printed as it is lowered. The first error ends the lowering; later calls are then ignored
+// and finish() returns that error. Errors carry the position of the instruction or block
+// they concern, in `source`.
+class FunctionLowerer {
+ public:
+  FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
+                  std::string_view source);
+  ~FunctionLowerer();
+  FunctionLowerer(const FunctionLowerer&) = delete;
+  FunctionLowerer& operator=(const FunctionLowerer&) = delete;
+
+  // A new block begins; an empty label names it by its position.
+  void begin_block(std::string_view label);
+  // An instruction of the current block; `where` is its text in the source (or null).
+  void instruction(const ir::Instruction& instruction, const char* where);
+  bool failed() const;
+  Result<qasm::Program> finish();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// Builds the signature table, picks the entry point, lowers its blocks in source order,
+// structures the control flow and declares the registers and variables used.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context,
                                             const ir::Module& module);
-
-// The same for a module that is not needed afterwards: each block's instructions are
-// released as soon as the block is lowered, which keeps the peak memory of a large
-// translation down.
-Result<qasm::Program> translate_entry_point(const TranslationContext& context, ir::Module&& module);
 
 }  // namespace brintavel::translator

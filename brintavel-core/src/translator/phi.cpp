@@ -155,7 +155,7 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
 
 // A value set on a conditional path and updated on the other: an int variable.
 Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariables& variables,
-                      LoweringContext& ctx, const BlockSet* cyclic) {
+                      LoweringContext& ctx, PendingResets* resets) {
   BlockLowering* b0 = processed.first_labelled(phi.incomings[0].predecessor);
   if (!b0) return predecessor_not_found(phi.incomings[0].predecessor);
   BlockLowering* b1 = processed.first_labelled(phi.incomings[1].predecessor);
@@ -188,10 +188,10 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
     ctx.use_pending(Reader{Reader::Kind::SsaValue, name ? name->name : std::string_view()}, at);
   };
   auto assign = [&](BlockLowering& block, const std::string& variable, Expression value) {
-    ProgramPoint at{block.ordinal, block.statements.size()};
+    ProgramPoint at{block.ordinal, block.size};
     flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, phi.result);
-    block.statements.emplace_back(
-        qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
+    append_statement(block,
+                     qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
     return at;
   };
 
@@ -206,9 +206,14 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
     if (std::holds_alternative<IntLiteral>(init.node)) {
       // Declared with its initial value; a branch that runs again (inside a loop) must
       // start from that value again too.
-      if (cyclic && cyclic->contains(init_block.label)) {
+      if (resets) {
         BRINTAVEL_CHECK(ctx.budget().charge(1, "block", init_block.label));
-        assign(init_block, variable, init);
+        ProgramPoint at{init_block.ordinal, init_block.size++};
+        flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, phi.result,
+                        /*conditional=*/true);
+        resets->push_back(PendingReset{init_block.ordinal, init_block.statements.size()});
+        init_block.statements.emplace_back(
+            qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, init});
       }
       variables.declarations.push_back(qasm::IntDeclaration{variable, std::move(init)});
     } else {
@@ -237,7 +242,7 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
 }  // namespace
 
 Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
-                 IntVariables& variables, LoweringContext& ctx, const BlockSet* cyclic) {
+                 IntVariables& variables, LoweringContext& ctx, PendingResets* resets) {
   for (const ir::PhiIncoming& in : phi.incomings)
     if (in.predecessor == block_label)
       return unsupported(cat("loop-carried phi (predecessor ", q(in.predecessor),
@@ -252,7 +257,7 @@ Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBloc
                            "conditional increment) is supported"));
   BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed, ctx));
   if (diamond) return {};
-  return lower_if_merge(phi, processed, variables, ctx, cyclic);
+  return lower_if_merge(phi, processed, variables, ctx, resets);
 }
 
 }  // namespace brintavel::translator

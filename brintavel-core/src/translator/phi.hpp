@@ -56,12 +56,19 @@ struct IntVariables {
   std::unordered_set<std::string> names;
 };
 
-// Labels of the blocks that lie on a cycle of the branch graph (run more than once).
-using BlockSet = std::unordered_set<std::string_view>;
+// An if-merge variable declared with a constant starts from it again in the block that
+// branches to the merge, which matters only when that block runs more than once (lies on a
+// cycle of the branch graph). That is known once every block is lowered; until then the
+// assignment stands as a statement of its own, element `element` of block `block`.
+struct PendingReset {
+  std::uint32_t block;
+  std::size_t element;
+};
+using PendingResets = std::vector<PendingReset>;
 
 // Lowers a phi of the block labelled `block_label`; may append assignments to processed
-// blocks and one declaration to `variables`. `cyclic` names the blocks on a cycle.
+// blocks and one declaration to `variables`. Restarts are recorded in `resets` when given.
 Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
-                 IntVariables& variables, LoweringContext& ctx, const BlockSet* cyclic = nullptr);
+                 IntVariables& variables, LoweringContext& ctx, PendingResets* resets = nullptr);
 
 }  // namespace brintavel::translator

@@ -1,0 +1,225 @@
+#include "ir/plain_call.hpp"
+
+#include <charconv>
+#include <cstdint>
+
+#include "ir/operand_parser.hpp"
+
+namespace brintavel::ir {
+
+namespace {
+
+constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// A cursor over the line that only moves forward.
+class Cursor {
+ public:
+  explicit Cursor(std::string_view s) : s_(s) {}
+
+  bool at_end() const { return pos_ >= s_.size(); }
+  char peek() const { return pos_ < s_.size() ? s_[pos_] : '\0'; }
+  std::size_t pos() const { return pos_; }
+  std::string_view rest() const { return s_.substr(pos_); }
+
+  bool eat(char c) {
+    if (peek() != c) return false;
+    ++pos_;
+    return true;
+  }
+  bool eat(std::string_view word) {
+    if (s_.substr(pos_, word.size()) != word) return false;
+    pos_ += word.size();
+    return true;
+  }
+  // A non-empty run of name characters.
+  std::string_view name() {
+    std::size_t start = pos_;
+    while (pos_ < s_.size() && text::is_name_char(s_[pos_])) ++pos_;
+    return s_.substr(start, pos_ - start);
+  }
+  // The run of characters up to a space, comma, parenthesis or the end.
+  std::string_view token() {
+    std::size_t start = pos_;
+    while (pos_ < s_.size()) {
+      char c = s_[pos_];
+      if (c == ' ' || c == ',' || c == '(' || c == ')') break;
+      ++pos_;
+    }
+    return s_.substr(start, pos_ - start);
+  }
+
+ private:
+  std::string_view s_;
+  std::size_t pos_ = 0;
+};
+
+// Only printable ASCII other than the characters that need the general parsers' care: the
+// comment start, brackets other than parentheses, and quotes.
+bool plain_text(std::string_view s) {
+  for (char c : s) {
+    auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b > 0x7E) return false;
+    switch (c) {
+      case ';': case '[': case ']': case '<': case '>': case '{': case '}': case '"': case '\\':
+        return false;
+      default:
+        break;
+    }
+  }
+  return true;
+}
+
+enum class TypeClass { Pointer, Integer, Float };
+
+struct PlainType {
+  TypeClass kind;
+  std::string_view text;
+  OptionalName struct_name;  // Qubit for %Qubit*
+  bool i8_pointer = false;
+};
+
+bool read_type(Cursor& c, PlainType& type) {
+  std::string_view word = c.token();
+  if (word.empty()) return false;
+  type.text = word;
+  type.struct_name = std::nullopt;
+  type.i8_pointer = false;
+  if (word == "ptr") {
+    type.kind = TypeClass::Pointer;
+  } else if (word == "i8*") {
+    type.kind = TypeClass::Pointer;
+    type.i8_pointer = true;
+  } else if (word.size() >= 3 && word.front() == '%' && word.back() == '*') {
+    std::string_view name = word.substr(1, word.size() - 2);
+    for (char ch : name)
+      if (!text::is_name_char(ch)) return false;
+    type.kind = TypeClass::Pointer;
+    type.struct_name = name;
+  } else if (word.size() >= 2 && word.front() == 'i') {
+    for (char ch : word.substr(1))
+      if (!is_digit(ch)) return false;
+    type.kind = TypeClass::Integer;
+  } else if (word == "double" || word == "float" || word == "half") {
+    type.kind = TypeClass::Float;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// One operand after its type and a space. The value ends at the comma or parenthesis that
+// ends the operand.
+bool read_value(Cursor& c, const PlainType& type, Operand& out) {
+  if (c.eat('%')) {
+    std::string_view name = c.name();
+    if (name.empty()) return false;
+    out = Ssa{name};
+    return true;
+  }
+  if (type.kind != TypeClass::Float && c.eat('@')) {
+    std::string_view name = c.name();
+    if (name.empty()) return false;
+    out = GlobalRef{name};
+    return true;
+  }
+  if (type.kind == TypeClass::Pointer) {
+    if (c.eat("null")) {
+      if (type.i8_pointer) {
+        out = I8Null{};
+      } else {
+        out = PtrConst{type.struct_name, 0};
+      }
+      return true;
+    }
+    // inttoptr (<type> <index> to <type>)
+    if (!c.eat("inttoptr (")) return false;
+    std::string_view source_type = c.token();
+    if (source_type.empty() || !c.eat(' ')) return false;
+    std::string_view digits = c.token();
+    if (!c.eat(" to ")) return false;
+    // The index: an optional sign and decimal digits, within 64 bits.
+    std::string_view number = digits;
+    if (number.starts_with('+')) number.remove_prefix(1);
+    if (number.empty() || number.front() == '+' || (number.front() == '-' && digits.front() == '+'))
+      return false;
+    std::int64_t index = 0;
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), index);
+    if (ec != std::errc{} || end != number.data() + number.size()) return false;
+    // The target type, up to the closing parenthesis.
+    std::string_view target = c.token();
+    if (target.empty() || !c.eat(')')) return false;
+    out = PtrConst{type.struct_name, index};
+    return true;
+  }
+  std::string_view word = c.token();
+  if (word.empty()) return false;
+  if (type.kind == TypeClass::Integer) {
+    if (type.text == "i1") {
+      if (word == "0" || word == "false") {
+        out = ConstBool{false};
+        return true;
+      }
+      if (word == "1" || word == "true") {
+        out = ConstBool{true};
+        return true;
+      }
+    }
+    bool negative = word.front() == '-';
+    std::string_view digits = word;
+    if (negative || word.front() == '+') digits.remove_prefix(1);
+    for (char ch : digits)
+      if (!is_digit(ch)) return false;
+    auto value = text::Int128::from_decimal(digits, negative);
+    if (!value) return false;
+    out = ConstInt{*value};
+    return true;
+  }
+  auto value = parse_float_literal(word);
+  if (!value) return false;
+  out = ConstFloat{*value};
+  return true;
+}
+
+}  // namespace
+
+bool parse_plain_call(std::string_view line, Call& call) {
+  if (!plain_text(line)) return false;
+  Cursor c(line);
+  call.result.reset();
+  if (c.eat('%')) {
+    std::string_view result = c.name();
+    if (result.empty() || !c.eat(" = ")) return false;
+    call.result = result;
+  }
+  if (!c.eat("tail ")) c.eat("notail ");
+  if (!c.eat("call ")) return false;
+  std::string_view return_type = c.token();
+  if (return_type.empty() || is_attribute_word(return_type) || !c.eat(' ')) return false;
+  if (!c.eat('@')) return false;
+  std::string_view callee = c.name();
+  if (callee.empty() || !c.eat('(')) return false;
+  call.callee = callee;
+  call.return_type = return_type;
+  call.args.clear();
+  if (!c.eat(')')) {
+    for (;;) {
+      PlainType type;
+      if (!read_type(c, type) || !c.eat(' ')) return false;
+      Operand value = I8Null{};
+      if (!read_value(c, type, value)) return false;
+      call.args.push_back(value);
+      if (c.eat(')')) break;
+      if (!c.eat(',')) return false;
+      c.eat(' ');
+    }
+  }
+  // Attribute-group references may follow.
+  while (c.eat(" #")) {
+    std::size_t before = c.pos();
+    while (is_digit(c.peek())) c.eat(c.peek());
+    if (c.pos() == before) return false;
+  }
+  return c.at_end();
+}
+
+}  // namespace brintavel::ir
