@@ -4,7 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <set>
+#include <functional>
+#include <memory>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -22,6 +23,57 @@ namespace {
 using NodeId = std::uint32_t;  // a node's rank in ascending label order
 
 enum Rule : std::uint8_t { kEmptyArm, kSequence, kSelfLoop, kDiamond, kTriangle, kWhile, kRuleCount };
+
+// The predecessors of a node: a few in a plain list, many in a hash set.
+class NodeSet {
+ public:
+  std::size_t size() const { return big_ ? big_->size() : small_.size(); }
+  bool contains(NodeId v) const {
+    return big_ ? big_->contains(v) : std::find(small_.begin(), small_.end(), v) != small_.end();
+  }
+  void insert(NodeId v) {
+    if (big_) {
+      big_->insert(v);
+    } else if (!contains(v)) {
+      if (small_.size() < kSmall) {
+        small_.push_back(v);
+      } else {
+        big_ = std::make_unique<std::unordered_set<NodeId>>(small_.begin(), small_.end());
+        big_->insert(v);
+        small_.clear();
+      }
+    }
+  }
+  void erase(NodeId v) {
+    if (big_) {
+      big_->erase(v);
+    } else if (auto it = std::find(small_.begin(), small_.end(), v); it != small_.end()) {
+      *it = small_.back();
+      small_.pop_back();
+    }
+  }
+  void clear() {
+    small_.clear();
+    big_.reset();
+  }
+  // The members, in no particular order.
+  std::vector<NodeId> members() const {
+    return big_ ? std::vector<NodeId>(big_->begin(), big_->end()) : small_;
+  }
+  template <class F>
+  void for_each(F f) const {
+    if (big_) {
+      for (NodeId v : *big_) f(v);
+    } else {
+      for (NodeId v : small_) f(v);
+    }
+  }
+
+ private:
+  static constexpr std::size_t kSmall = 16;
+  std::vector<NodeId> small_;
+  std::unique_ptr<std::unordered_set<NodeId>> big_;
+};
 
 // A match: the rule, the node it matched at, and the other node the rule picked (the empty
 // arm x of A, the merged block m of B, the arm x of E, the loop body x of F).
@@ -60,6 +112,7 @@ class Structurer {
     alive_.assign(count, true);
     succs_.resize(count);
     preds_.resize(count);
+    matching_.assign(count, 0);
     live_count_ = count;
 
     auto entry_id = id_of(entry);
@@ -135,11 +188,11 @@ class Structurer {
       preds_[s].erase(v);
       touched_.push_back(s);
     }
-    for (NodeId p : preds_[v]) {
+    preds_[v].for_each([&](NodeId p) {
       auto& ps = succs_[p];
       ps.erase(std::remove(ps.begin(), ps.end(), v), ps.end());
       touched_.push_back(p);
-    }
+    });
     succs_[v].clear();
     preds_[v].clear();
     alive_[v] = false;
@@ -219,21 +272,43 @@ class Structurer {
     return std::nullopt;
   }
 
-  std::optional<Match> next_from_candidates() const {
+  // The matching nodes of each rule are kept in a min-heap of node ids with a membership
+  // bit per node and rule; entries whose bit was cleared since are dropped when they surface.
+  std::optional<Match> next_from_candidates() {
     for (int r = 0; r < kRuleCount; ++r) {
-      if (candidates_[r].empty()) continue;
-      NodeId n = *candidates_[r].begin();
+      auto& heap = candidates_[r];
+      while (!heap.empty() && !(matching_[heap.front()] & (1u << r))) {
+        std::pop_heap(heap.begin(), heap.end(), std::greater<>());
+        heap.pop_back();
+      }
+      if (heap.empty()) continue;
+      NodeId n = heap.front();
       return Match{Rule(r), n, *match_rule(Rule(r), n)};
     }
     return std::nullopt;
   }
 
+  // The rules that match at n, as bits. A node with one successor can only match the
+  // sequence rule, and one without two successors nothing else.
+  std::uint8_t matching_rules(NodeId n) const {
+    if (!alive_[n]) return 0;
+    std::size_t successors = succs_[n].size();
+    if (successors == 1) return match_rule(kSequence, n) ? 1u << kSequence : 0;
+    if (successors != 2) return 0;
+    std::uint8_t bits = 0;
+    for (Rule r : {kEmptyArm, kSelfLoop, kDiamond, kTriangle, kWhile})
+      if (match_rule(r, n)) bits |= static_cast<std::uint8_t>(1u << r);
+    return bits;
+  }
+
   void refresh(NodeId n) {
-    for (int r = 0; r < kRuleCount; ++r) {
-      if (match_rule(Rule(r), n))
-        candidates_[r].insert(n);
-      else
-        candidates_[r].erase(n);
+    std::uint8_t now = matching_rules(n);
+    std::uint8_t added = now & static_cast<std::uint8_t>(~matching_[n]);
+    matching_[n] = now;
+    for (int r = 0; added != 0; ++r, added >>= 1) {
+      if (!(added & 1)) continue;
+      candidates_[r].push_back(n);
+      std::push_heap(candidates_[r].begin(), candidates_[r].end(), std::greater<>());
     }
   }
 
@@ -250,7 +325,7 @@ class Structurer {
     pending.erase(std::unique(pending.begin(), pending.end()), pending.end());
     std::vector<NodeId> affected = pending;
     for (NodeId v : pending)
-      if (preds_[v].size() <= 2) affected.insert(affected.end(), preds_[v].begin(), preds_[v].end());
+      if (preds_[v].size() <= 2) preds_[v].for_each([&](NodeId p) { affected.push_back(p); });
     for (NodeId v : affected) refresh(v);
     touched_.clear();
   }
@@ -381,10 +456,11 @@ class Structurer {
   std::vector<BlockLowering> lowering_;  // by node id
   std::vector<bool> alive_;
   std::vector<std::vector<NodeId>> succs_;  // distinct, in the order the edges were added
-  std::vector<std::unordered_set<NodeId>> preds_;
+  std::vector<NodeSet> preds_;
   std::size_t live_count_ = 0;
   NodeId entry_ = 0;
-  std::array<std::set<NodeId>, kRuleCount> candidates_;
+  std::array<std::vector<NodeId>, kRuleCount> candidates_;  // min-heaps, see next_from_candidates
+  std::vector<std::uint8_t> matching_;                         // by node: bit r set while rule r matches
   std::vector<NodeId> touched_;
 };
 

@@ -9,7 +9,7 @@
 
 #include "ir/instruction_parser.hpp"
 #include "ir/operand_parser.hpp"
-#include "ir/plain_call.hpp"
+#include "ir/plain_instruction.hpp"
 
 namespace brintavel::ir {
 
@@ -242,10 +242,10 @@ class ModuleParser {
         open_first_block("");
         return {};
       }
-      // Most instructions are calls written plainly on one line.
-      if (parse_plain_call(line, scratch_call_)) {
+      // Most instructions are written plainly on one line.
+      if (const Instruction* plain = plain_.read(line)) {
         open_first_block("");
-        consumer_.instruction(scratch_, line.data());
+        consumer_.instruction(*plain, line.data());
         continue;
       }
       if (auto label = label_of(text::trim(text::before_first(line, ';')))) {
@@ -336,8 +336,7 @@ class ModuleParser {
   AttributeGroups groups_;
   std::size_t definitions_ = 0;
   bool first_block_pending_ = false;
-  Instruction scratch_ = Call{};
-  Call& scratch_call_ = std::get<Call>(scratch_);
+  PlainInstructionReader plain_;
 };
 
 }  // namespace

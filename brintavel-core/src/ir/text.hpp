@@ -23,9 +23,16 @@ constexpr bool is_ascii_digit(char c) { return c >= '0' && c <= '9'; }
 constexpr bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // Characters of an unquoted LLVM name: letters, digits, '$', '.', '_' (no hyphen).
-constexpr bool is_name_char(char c) {
-  return is_ascii_letter(c) || is_ascii_digit(c) || c == '$' || c == '.' || c == '_';
-}
+inline constexpr std::array<bool, 256> kNameChars = [] {
+  std::array<bool, 256> t{};
+  for (int b = 0; b < 256; ++b) {
+    char c = static_cast<char>(b);
+    t[static_cast<std::size_t>(b)] =
+        is_ascii_letter(c) || is_ascii_digit(c) || c == '$' || c == '.' || c == '_';
+  }
+  return t;
+}();
+constexpr bool is_name_char(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
 
 // Byte length of the Unicode White_Space character that starts at `pos`, or 0.
 std::size_t wide_space_at(std::string_view s, std::size_t pos);

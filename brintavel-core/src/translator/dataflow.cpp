@@ -17,40 +17,31 @@ bool before(const ProgramPoint& a, const ProgramPoint& b) {
   return std::tie(a.block, a.position) < std::tie(b.block, b.position);
 }
 
-// The writes of one resource in block-and-position order, with the lookups the checks make.
+// The writes of one resource, in block-and-position order, with the lookups the checks make.
+template <class Write>
 class SortedWrites {
  public:
-  template <class Write>
-  explicit SortedWrites(const std::vector<Write>& writes) {
-    points_.reserve(writes.size());
-    for (std::size_t i = 0; i < writes.size(); ++i) points_.push_back({writes[i].at, i});
-    std::sort(points_.begin(), points_.end(),
-              [](const Entry& a, const Entry& b) { return before(a.at, b.at); });
-  }
+  explicit SortedWrites(const std::vector<Write>& writes) : writes_(writes) {}
 
-  // The first write in `block` at a position in [lo, hi), as an index into the original
-  // list; -1 when there is none.
+  // The first write in `block` at a position in [lo, hi), as an index into the list; -1 when
+  // there is none.
   std::ptrdiff_t first_in(std::uint32_t block, std::uint64_t lo, std::uint64_t hi) const {
-    auto it = std::lower_bound(points_.begin(), points_.end(), ProgramPoint{block, lo},
-                               [](const Entry& e, const ProgramPoint& p) { return before(e.at, p); });
-    if (it == points_.end() || it->at.block != block || it->at.position >= hi) return -1;
-    return static_cast<std::ptrdiff_t>(it->index);
+    auto it = std::lower_bound(writes_.begin(), writes_.end(), ProgramPoint{block, lo},
+                               [](const Write& w, const ProgramPoint& p) { return before(w.at, p); });
+    if (it == writes_.end() || it->at.block != block || it->at.position >= hi) return -1;
+    return it - writes_.begin();
   }
   std::ptrdiff_t any_in(std::uint32_t block) const { return first_in(block, 0, kBlockEnd); }
 
   // Whether every write lies in `block` before `position`.
   bool all_before(std::uint32_t block, std::uint64_t position) const {
-    return points_.empty() ||
-           (points_.front().at.block == block && points_.back().at.block == block &&
-            points_.back().at.position < position);
+    return writes_.empty() ||
+           (writes_.front().at.block == block && writes_.back().at.block == block &&
+            writes_.back().at.position < position);
   }
 
  private:
-  struct Entry {
-    ProgramPoint at;
-    std::size_t index;
-  };
-  std::vector<Entry> points_;
+  const std::vector<Write>& writes_;
 };
 
 // How the blocks are first entered on paths that start right after a capture in block
@@ -62,8 +53,9 @@ struct Arrivals {
 };
 constexpr std::uint8_t kClean = 1, kTainted = 2;
 
+template <class Writes>
 Result<Arrivals> search_from(std::uint32_t origin, std::ptrdiff_t taint_at_exit,
-                             const SortedWrites& writes,
+                             const Writes& writes,
                              const std::vector<std::vector<std::uint32_t>>& successors,
                              const std::vector<std::string_view>& labels, SizeBudget& budget) {
   std::size_t n = successors.size();
@@ -122,6 +114,13 @@ const Dataflow::WriteList* Dataflow::writes_of(const Resource& r) const {
   return it == writes_.end() ? nullptr : &it->second;
 }
 
+void Dataflow::sort_writes() {
+  // Measurements arrive in order; only phi assignments to earlier blocks come late.
+  for (auto& [resource, list] : writes_)
+    if (!std::is_sorted(list.begin(), list.end(), [](const Write& a, const Write& b) { return before(a.at, b.at); }))
+      std::stable_sort(list.begin(), list.end(), [](const Write& a, const Write& b) { return before(a.at, b.at); });
+}
+
 std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
   std::string what = use.reader.kind == Reader::Kind::SsaValue
                          ? cat("SSA value ", q(use.reader.name))
@@ -138,15 +137,14 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
 
 Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
                                  const std::vector<std::string_view>& labels,
-                                 SizeBudget& budget, const char** where) const {
-  std::unordered_map<Resource, SortedWrites, ResourceHash> sorted;
+                                 SizeBudget& budget, const char** where) {
+  sort_writes();
   // One search per resource, capture block and state at that block's end.
   std::map<std::tuple<Resource::Kind, std::int64_t, std::uint32_t, std::ptrdiff_t>, Arrivals> searches;
   for (const Use& use : uses_) {
     const WriteList* list = writes_of(use.capture.resource);
     if (!list) continue;
-    auto [it, made] = sorted.try_emplace(use.capture.resource, *list);
-    const SortedWrites& writes = it->second;
+    SortedWrites writes(*list);
     const ProgramPoint& c = use.capture.at;
     const ProgramPoint& u = use.at;
     if (u.block == c.block && u.position >= c.position) {
@@ -184,22 +182,21 @@ Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& 
 
 Result<bool> Dataflow::results_may_be_read_unset(
     const std::vector<std::vector<std::uint32_t>>& successors,
-    const std::vector<std::string_view>& labels, SizeBudget& budget) const {
+    const std::vector<std::string_view>& labels, SizeBudget& budget) {
+  sort_writes();
   // The bits whose reads are not preceded by a write in their own block, and those blocks.
   std::map<std::int64_t, std::vector<std::uint32_t>> open_reads;
-  std::unordered_map<std::int64_t, SortedWrites> sorted;
   for (const Use& use : uses_) {
     const Resource& r = use.capture.resource;
     if (r.kind != Resource::Kind::Bit) continue;
     const WriteList* list = writes_of(r);
     if (!list) return true;  // read, never written
-    auto [it, made] = sorted.try_emplace(r.index, *list);
-    if (it->second.first_in(use.capture.at.block, 0, use.capture.at.position) >= 0) continue;
+    if (SortedWrites(*list).first_in(use.capture.at.block, 0, use.capture.at.position) >= 0) continue;
     open_reads[r.index].push_back(use.capture.at.block);
   }
   if (open_reads.empty() || successors.empty()) return false;
   for (const auto& [bit, blocks] : open_reads) {
-    const SortedWrites& writes = sorted.at(bit);
+    SortedWrites writes(*writes_of(Resource{Resource::Kind::Bit, bit}));
     std::vector<std::uint8_t> wanted(successors.size(), 0), seen(successors.size(), 0);
     for (std::uint32_t b : blocks) wanted[b] = 1;
     // Blocks whose start is reached from the entry without a write to the bit on the way.

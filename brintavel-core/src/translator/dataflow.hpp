@@ -77,13 +77,13 @@ class Dataflow {
   // `where` receives the source text of the stale use.
   Status find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
                          const std::vector<std::string_view>& labels, SizeBudget& budget,
-                         const char** where = nullptr) const;
+                         const char** where = nullptr);
 
   // Whether some used read of a result bit may happen before any measurement into that bit,
   // on some path from the entry block (block 0).
   Result<bool> results_may_be_read_unset(const std::vector<std::vector<std::uint32_t>>& successors,
                                          const std::vector<std::string_view>& labels,
-                                         SizeBudget& budget) const;
+                                         SizeBudget& budget);
 
  private:
   struct Write {
@@ -106,6 +106,7 @@ class Dataflow {
   using WriteList = std::vector<Write>;
 
   const WriteList* writes_of(const Resource& r) const;
+  void sort_writes();
   std::string describe_stale(const Use& use, const Write& write) const;
 
   std::unordered_map<Resource, WriteList, ResourceHash> writes_;

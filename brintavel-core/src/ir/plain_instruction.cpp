@@ -1,5 +1,6 @@
-#include "ir/plain_call.hpp"
+#include "ir/plain_instruction.hpp"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 
@@ -55,18 +56,17 @@ class Cursor {
 
 // Only printable ASCII other than the characters that need the general parsers' care: the
 // comment start, brackets other than parentheses, and quotes.
+constexpr std::array<std::uint8_t, 256> kNotPlain = [] {
+  std::array<std::uint8_t, 256> t{};
+  for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = b < 0x20 || b > 0x7E;
+  for (char c : std::string_view(";[]<>{}\"\\")) t[static_cast<unsigned char>(c)] = 1;
+  return t;
+}();
+
 bool plain_text(std::string_view s) {
-  for (char c : s) {
-    auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b > 0x7E) return false;
-    switch (c) {
-      case ';': case '[': case ']': case '<': case '>': case '{': case '}': case '"': case '\\':
-        return false;
-      default:
-        break;
-    }
-  }
-  return true;
+  std::uint8_t bad = 0;
+  for (char c : s) bad |= kNotPlain[static_cast<unsigned char>(c)];
+  return bad == 0;
 }
 
 enum class TypeClass { Pointer, Integer, Float };
@@ -180,10 +180,8 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
   return true;
 }
 
-}  // namespace
-
-bool parse_plain_call(std::string_view line, Call& call) {
-  if (!plain_text(line)) return false;
+// parse_plain_call for a line known to be plain text.
+bool parse_plain_text_call(std::string_view line, Call& call) {
   Cursor c(line);
   call.result.reset();
   if (c.eat('%')) {
@@ -220,6 +218,69 @@ bool parse_plain_call(std::string_view line, Call& call) {
     if (c.pos() == before) return false;
   }
   return c.at_end();
+}
+
+}  // namespace
+
+bool parse_plain_call(std::string_view line, Call& call) {
+  return plain_text(line) && parse_plain_text_call(line, call);
+}
+
+namespace {
+
+// br label %x, or br i1 c, label %t, label %f.
+bool parse_plain_branch(std::string_view line, Instruction& out) {
+  Cursor c(line);
+  if (!c.eat("br ")) return false;
+  if (c.eat("label %")) {
+    std::string_view target = c.name();
+    if (target.empty() || !c.at_end()) return false;
+    out = Br{target};
+    return true;
+  }
+  if (!c.eat("i1 ")) return false;
+  CondBr br;
+  if (c.eat('%')) {
+    std::string_view name = c.name();
+    if (name.empty()) return false;
+    br.condition = name;
+  } else {
+    std::string_view word = c.token();
+    if (word == "0" || word == "false") {
+      br.condition = false;
+    } else if (word == "1" || word == "true") {
+      br.condition = true;
+    } else {
+      return false;
+    }
+  }
+  if (!c.eat(", label %")) return false;
+  br.true_label = c.name();
+  if (br.true_label.empty() || !c.eat(", label %")) return false;
+  br.false_label = c.name();
+  if (br.false_label.empty() || !c.at_end()) return false;
+  out = br;
+  return true;
+}
+
+}  // namespace
+
+const Instruction* PlainInstructionReader::read(std::string_view line) {
+  if (line.empty() || !plain_text(line)) return nullptr;
+  switch (line.front()) {
+    case 'b':
+      return parse_plain_branch(line, other_) ? &other_ : nullptr;
+    case 'r':
+      // ret and whatever it returns; no brackets, so the line is complete.
+      if (line.size() >= 3 && line.starts_with("ret") && (line.size() == 3 || line[3] == ' ') &&
+          line.find_first_of("()=") == std::string_view::npos) {
+        other_ = Ret{};
+        return &other_;
+      }
+      return nullptr;
+    default:
+      return parse_plain_text_call(line, std::get<Call>(call_)) ? &call_ : nullptr;
+  }
 }
 
 }  // namespace brintavel::ir

@@ -1,0 +1,39 @@
+// The front end's fast path: the instructions that make up most of a program, written the
+// plain way producers write them, each on one line and read in a single pass:
+//
+//   [%name = ][tail ]call <type> @<name>(<type> <value>, ...)[ #N ...]
+//   br label %<label>
+//   br i1 <condition>, label %<label>, label %<label>
+//   ret ...
+//
+// with ASCII text, single spaces, and operands that are null, inttoptr of an integer, local
+// and global names, integer, Boolean and floating-point literals. Anything else is left to
+// the general parsers.
+#pragma once
+
+#include <string_view>
+
+#include "ir/model.hpp"
+
+namespace brintavel::ir {
+
+// Fills `call` (reusing its argument storage) and returns true when `line`, a trimmed
+// instruction line, is a call of the plain form. The call is then exactly what
+// parse_instruction reads from the line, and the line is a complete instruction (its
+// brackets balance and it names its callee). Returns false, leaving `call` unspecified, for
+// any other text.
+bool parse_plain_call(std::string_view line, Call& call);
+
+// The plain forms of all three kinds, with storage that is reused from line to line.
+class PlainInstructionReader {
+ public:
+  // The instruction of `line` (trimmed) when it has a plain form, or null. The instruction
+  // is exactly what parse_instruction reads from the line, valid until the next call.
+  const Instruction* read(std::string_view line);
+
+ private:
+  Instruction call_ = Call{};
+  Instruction other_ = Ret{};
+};
+
+}  // namespace brintavel::ir
