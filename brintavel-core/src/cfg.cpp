@@ -93,8 +93,12 @@ class Structurer {
     std::size_t count = blocks.size();
     std::vector<std::size_t> order(count);
     for (std::size_t i = 0; i < count; ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return blocks[a].label < blocks[b].label; });
+    // By label, equal labels in source order: the index is the second key. (Not
+    // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.)
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+      int c = blocks[a].label.compare(blocks[b].label);
+      return c < 0 || (c == 0 && a < b);
+    });
     // Inserting the labels in source order would first fail at the second occurrence (in
     // source order) of some label: the earliest such second occurrence over all labels.
     std::size_t duplicate = count;

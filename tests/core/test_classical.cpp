@@ -518,7 +518,8 @@ attributes #0 = { "entry_point" "qir_profiles"="adaptive_profile" }
   ASSERT_TRUE(out) << out.error().message;
   EXPECT_EQ(*out,
             "OPENQASM 3.0;\nqubit[3] q;\nh q[2];\n"
-            "// generated-by: {\"name\":\"brintavel\",\"version\":\"0.2.0\",\"profile\":\"adaptive_profile\"}\n");
+            "// generated-by: {\"name\":\"brintavel\",\"version\":\"" +
+                std::string(kVersion) + "\",\"profile\":\"adaptive_profile\"}\n");
 }
 
 }  // namespace

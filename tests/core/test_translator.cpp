@@ -16,8 +16,10 @@ namespace {
 using namespace brintavel;
 
 const std::string kHeader = "OPENQASM 3.0;\n";
-const std::string kTrailer =
-    "// generated-by: {\"name\":\"brintavel\",\"version\":\"0.2.0\",\"profile\":\"base_profile\"}\n";
+// The generated-by comment up to its version field, which holds this build's version.
+const std::string kGeneratedBy =
+    "// generated-by: {\"name\":\"brintavel\",\"version\":\"" + std::string(kVersion) + "\"";
+const std::string kTrailer = kGeneratedBy + ",\"profile\":\"base_profile\"}\n";
 const std::string kAttributes =
     "attributes #0 = { \"entry_point\" \"qir_profiles\"=\"base_profile\" }\n";
 
@@ -380,8 +382,7 @@ TEST(Translator, InlineEntryPointAttributeNamesNoProfile) {
       "define void @main() \"entry_point\" {\n  call void @__quantum__qis__h__body(%Qubit* null)\n"
       "  ret void\n}\n" + kDeclarations);
   ASSERT_TRUE(result) << describe(result.error());
-  EXPECT_EQ(*result, kHeader + "qubit[1] q;\nh q[0];\n"
-                               "// generated-by: {\"name\":\"brintavel\",\"version\":\"0.2.0\"}\n");
+  EXPECT_EQ(*result, kHeader + "qubit[1] q;\nh q[0];\n" + kGeneratedBy + "}\n");
 }
 
 // ---- Blocks and terminators ----------------------------------------------------------

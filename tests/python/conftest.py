@@ -2,6 +2,8 @@
 
 import pytest
 
+from _brintavel_native import __version__
+
 # A Bell pair in the base profile: a gate, a two-qubit gate, a measurement and an
 # output-recording call (which prints nothing).
 BELL_QIR = """\
@@ -32,8 +34,8 @@ bit[1] c;
 h q[0];
 cnot q[0], q[1];
 c[0] = measure q[0];
-// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"}
-"""
+// generated-by: {"name":"brintavel","version":"%s","profile":"base_profile"}
+""" % __version__
 
 # Well-formed IR, but no function is marked as entry point.
 NO_ENTRY_QIR = "define void @helper() {\nentry:\n  ret void\n}\n"

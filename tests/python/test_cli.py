@@ -69,7 +69,7 @@ def test_usage_errors(argv, capsys):
 
 def test_version(capsys):
     assert main(["--version"]) == 0
-    assert capsys.readouterr().out == "brintavel 0.2.0\n"
+    assert capsys.readouterr().out == f"brintavel {brintavel.__version__}\n"
 
 
 def test_python_dash_m(bell):

@@ -5,6 +5,7 @@ import importlib.util
 import os
 import sys
 import tracemalloc
+from importlib import metadata
 from pathlib import Path
 
 import pytest
@@ -21,12 +22,15 @@ Translate QIR text to Halvek-compatible OpenQASM 3.
 
 Raises ``BrintavelError`` on any translation failure."""
 
-GENERATED_BY = '// generated-by: {"name":"brintavel","version":"0.2.0","profile":"base_profile"'
+GENERATED_BY = (
+    '// generated-by: {"name":"brintavel","version":"%s","profile":"base_profile"' % native.__version__
+)
 
 
 def test_public_surface():
     assert native.__all__ == ["__version__", "BrintavelError", "translate"]
-    assert (native.__version__, native.__doc__) == ("0.2.0", "")
+    # The version comes from CMakeLists.txt into the module and the package metadata alike.
+    assert (native.__version__, native.__doc__) == (metadata.version("brintavel"), "")
     # The internal-failure class is deliberately not among the attributes.
     public = sorted(name for name in vars(native) if not name.startswith("__"))
     assert public == ["BrintavelError", "translate"]

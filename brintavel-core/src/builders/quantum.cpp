@@ -119,9 +119,8 @@ Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand
   return register_element("q", index);
 }
 
-Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
-                                                       std::string_view callee,
-                                                       LoweringContext& ctx) {
+Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::string_view callee,
+                                          LoweringContext& ctx) {
   std::optional<std::int64_t> index;
   if (const auto* p = std::get_if<ir::PtrConst>(&operand)) {
     index = p->index;
@@ -135,7 +134,14 @@ Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operan
     return unsupported(cat("result operand for ", q(callee), " has negative index ", *index,
                            "; qubit and result indices must be non-negative"));
   ctx.note_result_index(*index);
-  return register_element("c", *index);
+  return *index;
+}
+
+Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
+                                                       std::string_view callee,
+                                                       LoweringContext& ctx) {
+  BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_result_index(operand, callee, ctx));
+  return register_element("c", index);
 }
 
 Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
@@ -174,8 +180,9 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitResult,
                                           reset ? "measure-and-reset" : "measurement"));
     BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
-    BRINTAVEL_TRY_ASSIGN(auto target, resolve_result_operand(args[1], sig.name, ctx));
-    ctx.note_result_written(std::get<qasm::IntLiteral>(target.index->node).value);
+    BRINTAVEL_TRY_ASSIGN(std::int64_t bit, resolve_result_index(args[1], sig.name, ctx));
+    ctx.note_result_written(bit);
+    qasm::IndexedIdentifier target = register_element("c", bit);
     if (reset) {
       out.emplace_back(qasm::Measure{qubit, std::move(target)});
       out.emplace_back(qasm::Reset{std::move(qubit)});

@@ -26,6 +26,9 @@ Status run_builder(const BuilderKind& kind, const Signature& signature,
 Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
                                                       std::string_view callee,
                                                       LoweringContext& context);
+// j for a constant result pointer c[j]; raises the highest result index.
+Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::string_view callee,
+                                          LoweringContext& context);
 // c[j] for a constant result pointer; raises the highest result index.
 Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
                                                        std::string_view callee,
