@@ -29,16 +29,40 @@ ModuleState* state_of(PyObject* module) {
   return static_cast<ModuleState*>(PyModule_GetState(module));
 }
 
+// Adds the note "while processing 'NAME'" to the pending exception, as _brintavel_native does
+// for its arguments.
+void note_argument(const char* name) {
+  PyObject* type = nullptr;
+  PyObject* value = nullptr;
+  PyObject* traceback = nullptr;
+  PyErr_Fetch(&type, &value, &traceback);
+  PyErr_NormalizeException(&type, &value, &traceback);
+  if (value != nullptr) {
+    PyObject* outcome = PyObject_CallMethod(value, "add_note", "s",
+                                            (std::string("while processing '") + name + "'").c_str());
+    if (outcome == nullptr) {
+      PyErr_Clear();
+    } else {
+      Py_DECREF(outcome);
+    }
+  }
+  PyErr_Restore(type, value, traceback);
+}
+
 std::optional<std::string_view> utf8_or_none(PyObject* value, const char* name) {
   if (value == nullptr || value == Py_None) return std::nullopt;
   if (!PyUnicode_Check(value)) {
     PyErr_Format(PyExc_TypeError, "%s must be a str or None, not %.200s", name,
                  Py_TYPE(value)->tp_name);
+    note_argument(name);
     return std::string_view();  // the caller checks PyErr_Occurred
   }
   Py_ssize_t size = 0;
   const char* data = PyUnicode_AsUTF8AndSize(value, &size);
-  if (data == nullptr) return std::string_view();
+  if (data == nullptr) {
+    note_argument(name);
+    return std::string_view();
+  }
   return std::string_view(data, static_cast<std::size_t>(size));
 }
 
@@ -96,10 +120,12 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
     size = PyBytes_GET_SIZE(text);
   } else if (PyUnicode_Check(text)) {
     data = PyUnicode_AsUTF8AndSize(text, &size);
-    if (data == nullptr) return nullptr;
   } else {
     PyErr_Format(PyExc_TypeError, "qir_text must be a str or bytes, not %.200s",
                  Py_TYPE(text)->tp_name);
+  }
+  if (data == nullptr) {
+    note_argument("qir_text");
     return nullptr;
   }
   brintavel::TranslateOptions options;
