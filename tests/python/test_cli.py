@@ -127,15 +127,6 @@ def test_error_display(tmp_path, capsys, monkeypatch, line, column, extended_tra
     assert capsys.readouterr() == ("", expected.format(f=tmp_path / "f.ll"))
 
 
-def test_error_display_of_the_core(capsys, monkeypatch, bell):
-    # A missing ':' after the block label; the position once the core reports it.
-    monkeypatch.setattr(sys, "stdin", io.TextIOWrapper(io.BytesIO(bell[0].replace("entry:", "entry").encode())))
-    assert main([]) == 1
-    err = capsys.readouterr().err
-    assert err.startswith(("<stdin>:5:1: error: unsupported LLVM instruction opcode \"entry\"",
-                           "<stdin>: error: unsupported LLVM instruction opcode \"entry\""))
-
-
 # ---- several inputs, directories, bitcode ----------------------------------------------------------
 
 def _bitcode(qir_text):
