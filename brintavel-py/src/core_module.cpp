@@ -3,8 +3,8 @@
 // It reaches what _brintavel_native does not offer (the translation options, the error's kind
 // and position, the gate table) while _brintavel_native keeps its fixed surface. Errors are
 // raised as _brintavel_native.BrintavelError, so one `except` catches the errors of both.
-// The translation runs without the GIL: the str arguments, whose UTF-8 buffers the core
-// reads, are immutable and are kept alive by the call.
+// The translation runs without the GIL: the str and bytes arguments, whose UTF-8 buffers the
+// core reads, are immutable and are kept alive by the call.
 
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
@@ -29,15 +29,40 @@ ModuleState* state_of(PyObject* module) {
   return static_cast<ModuleState*>(PyModule_GetState(module));
 }
 
+// Adds the note "while processing 'NAME'" to the pending exception, as _brintavel_native does
+// for its arguments.
+void note_argument(const char* name) {
+  PyObject* type = nullptr;
+  PyObject* value = nullptr;
+  PyObject* traceback = nullptr;
+  PyErr_Fetch(&type, &value, &traceback);
+  PyErr_NormalizeException(&type, &value, &traceback);
+  if (value != nullptr) {
+    PyObject* outcome = PyObject_CallMethod(value, "add_note", "s",
+                                            (std::string("while processing '") + name + "'").c_str());
+    if (outcome == nullptr) {
+      PyErr_Clear();
+    } else {
+      Py_DECREF(outcome);
+    }
+  }
+  PyErr_Restore(type, value, traceback);
+}
+
 std::optional<std::string_view> utf8_or_none(PyObject* value, const char* name) {
   if (value == nullptr || value == Py_None) return std::nullopt;
   if (!PyUnicode_Check(value)) {
-    PyErr_Format(PyExc_TypeError, "%s must be a str or None, not %T", name, value);
+    PyErr_Format(PyExc_TypeError, "%s must be a str or None, not %.200s", name,
+                 Py_TYPE(value)->tp_name);
+    note_argument(name);
     return std::string_view();  // the caller checks PyErr_Occurred
   }
   Py_ssize_t size = 0;
   const char* data = PyUnicode_AsUTF8AndSize(value, &size);
-  if (data == nullptr) return std::string_view();
+  if (data == nullptr) {
+    note_argument(name);
+    return std::string_view();
+  }
   return std::string_view(data, static_cast<std::size_t>(size));
 }
 
@@ -84,12 +109,25 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
   PyObject* producer = Py_None;
   int extended = 0;
   PyObject* entry = Py_None;
-  if (!PyArg_ParseTupleAndKeywords(args, kwargs, "U|$OpO:translate", const_cast<char**>(keywords),
+  if (!PyArg_ParseTupleAndKeywords(args, kwargs, "O|$OpO:translate", const_cast<char**>(keywords),
                                    &text, &producer, &extended, &entry))
     return nullptr;
+  // bytes are read as they are: the core checks that they are UTF-8.
   Py_ssize_t size = 0;
-  const char* data = PyUnicode_AsUTF8AndSize(text, &size);
-  if (data == nullptr) return nullptr;
+  const char* data = nullptr;
+  if (PyBytes_Check(text)) {
+    data = PyBytes_AS_STRING(text);
+    size = PyBytes_GET_SIZE(text);
+  } else if (PyUnicode_Check(text)) {
+    data = PyUnicode_AsUTF8AndSize(text, &size);
+  } else {
+    PyErr_Format(PyExc_TypeError, "qir_text must be a str or bytes, not %.200s",
+                 Py_TYPE(text)->tp_name);
+  }
+  if (data == nullptr) {
+    note_argument("qir_text");
+    return nullptr;
+  }
   brintavel::TranslateOptions options;
   options.producer = utf8_or_none(producer, "producer");
   options.entry_point = utf8_or_none(entry, "entry");
@@ -208,7 +246,7 @@ PyMethodDef methods[] = {
     {"translate", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(translate)),
      METH_VARARGS | METH_KEYWORDS,
      "translate(qir_text, *, producer=None, extended=False, entry=None)\n--\n\n"
-     "Translate QIR text; returns (program, entry_point, other_entry_points)."},
+     "Translate QIR text (str, or UTF-8 bytes); returns (program, entry_point, other_entry_points)."},
     {"gate_definitions", gate_definitions, METH_NOARGS,
      "OpenQASM 3 gate definitions of the Halvek native gates."},
     {"native_gates", native_gates, METH_NOARGS, "[(name, angles, qubits)] of the native gates."},

@@ -1,9 +1,21 @@
-"""Translate QIR (LLVM IR text) into OpenQASM 3 for the Halvek quantum service.
+"""Translate QIR into OpenQASM 3 for the Halvek quantum service.
 
-``translate(qir_text, *, producer=None)`` returns the OpenQASM 3 program as a str and
-raises ``BrintavelError`` when the module cannot be translated.
+``translate(program, *, producer=None, extended=False, entry=None)`` returns the OpenQASM 3
+program as a str; ``translate_module`` returns a ``Translation`` that also names the entry
+point translated and the ones left out; ``gate_definitions()`` gives OpenQASM 3 definitions of
+the native gates for generic tools. ``program`` is LLVM IR text (str or bytes), LLVM bitcode,
+a pyqir ``Module`` or a ``qsharp.compile`` result. Failures raise ``BrintavelError``, the class
+of ``_brintavel_native``, with the attributes ``kind``, ``line`` and ``column``.
 """
 
-from _brintavel_native import BrintavelError, __version__, translate
+from _brintavel_native import BrintavelError, __version__
+from brintavel._translate import Translation, gate_definitions, translate, translate_module
 
-__all__ = ["__version__", "BrintavelError", "translate"]
+__all__ = [
+    "__version__",
+    "BrintavelError",
+    "Translation",
+    "gate_definitions",
+    "translate",
+    "translate_module",
+]

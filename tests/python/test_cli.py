@@ -8,6 +8,7 @@ import sys
 import pytest
 
 import brintavel.cli
+from brintavel import BrintavelError, Translation, gate_definitions
 from brintavel.cli import main
 
 # Must reach the translator unchanged: CRLF line ends and non-ASCII text.
@@ -17,10 +18,10 @@ RAW_INPUT = "; Zoë's module\r\ndefine void @main() {\r\n".encode()
 @pytest.fixture
 def echo_translate(monkeypatch):
     """Replaces the translator: the "program" is the JSON of the arguments it was given."""
-    def translate(qir_text, *, producer=None):
-        return json.dumps([qir_text, producer]) + "\n"
+    def translate_text(qir_text, *, producer=None, extended=False, entry=None):
+        return Translation(json.dumps([qir_text, producer]) + "\n", "main", ())
 
-    monkeypatch.setattr(brintavel.cli, "translate", translate)
+    monkeypatch.setattr(brintavel.cli, "translate_text", translate_text)
 
 
 @pytest.mark.parametrize("argv", [[], ["-"], ["-", "-o", "-"]])
@@ -44,7 +45,7 @@ def test_file_to_output_file(tmp_path, echo_translate, capsys):
 @pytest.mark.parametrize(
     ("argv", "complaint"),
     [
-        (["{tmp}/helper.ll", "-o", "{tmp}/out.qasm"], "no entry-point function found; "),
+        (["{tmp}/helper.ll", "-o", "{tmp}/out.qasm"], "{tmp}/helper.ll: error: no entry-point "),
         (["{tmp}/missing.ll"], "brintavel: cannot read {tmp}/missing.ll: "),
         (["{tmp}/latin1.ll"], "brintavel: {tmp}/latin1.ll is not valid UTF-8 (byte offset 5"),
         (["{tmp}/bell.ll", "-o", "{tmp}/no-dir/out.qasm"], "brintavel: cannot write "),
@@ -61,7 +62,18 @@ def test_failures_exit_1_with_one_line(tmp_path, capsys, no_entry, bell, argv, c
     assert not (tmp_path / "out.qasm").exists()
 
 
-@pytest.mark.parametrize("argv", [["--bogus"], ["a.ll", "b.ll"], ["--producer"], ["-o"]])
+@pytest.mark.parametrize(
+    "argv",
+    [
+        ["--bogus"],
+        ["--producer"],
+        ["-o"],
+        ["--entry", "main", "a.ll"],  # --entry only with --extended
+        ["--gate-definitions", "a.ll"],
+        ["a.ll", "-"],
+        ["a.ll", "b.ll", "-o", "-"],
+    ],
+)
 def test_usage_errors(argv, capsys):
     assert main(argv) == 2
     assert capsys.readouterr().err.startswith("usage: brintavel")
@@ -77,3 +89,132 @@ def test_python_dash_m(bell):
     command = [sys.executable, "-m", "brintavel"]
     run = subprocess.run(command, input=qir_text.encode(), capture_output=True, timeout=60)
     assert (run.returncode, run.stdout.decode(), run.stderr.decode()) == (0, program, "")
+
+
+# ---- error display ------------------------------------------------------------------------------
+
+def _failing_translate(line, column, extended_translates=False):
+    """A stand-in translator that fails at (line, column); and whether extended mode succeeds."""
+    def translate_text(qir_text, *, producer=None, extended=False, entry=None):
+        error = BrintavelError("no such thing")
+        error.kind, error.line, error.column = "unsupported", line, column
+        raise error
+
+    return translate_text, lambda qir_text, **_: extended_translates
+
+
+@pytest.mark.parametrize(
+    ("line", "column", "extended_translates", "expected"),
+    [
+        (2, 5, False, "{f}:2:5: error: no such thing\n 2 |   call @g\n   |     ^\n"),
+        (None, None, False, "{f}: error: no such thing\n"),
+        (9, 1, False, "{f}:9:1: error: no such thing\n"),  # no such line: no excerpt
+        (
+            None,
+            None,
+            True,
+            "{f}: error: no such thing\n{f}: note: the extended mode (--extended) translates "
+            "this module\n",
+        ),
+    ],
+)
+def test_error_display(tmp_path, capsys, monkeypatch, line, column, extended_translates, expected):
+    translate_text, extended = _failing_translate(line, column, extended_translates)
+    monkeypatch.setattr(brintavel.cli, "translate_text", translate_text)
+    monkeypatch.setattr(brintavel.cli, "extended_translates", extended)
+    (tmp_path / "f.ll").write_text("entry:\n  call @g\n")
+    assert main([str(tmp_path / "f.ll")]) == 1
+    assert capsys.readouterr() == ("", expected.format(f=tmp_path / "f.ll"))
+
+
+# ---- several inputs, directories, bitcode ----------------------------------------------------------
+
+def _bitcode(qir_text):
+    pyqir = pytest.importorskip("pyqir")
+    return pyqir.Module.from_ir(pyqir.Context(), qir_text).bitcode
+
+
+def test_several_inputs(tmp_path, capsys, bell, no_entry):
+    qir_text, program = bell
+    (tmp_path / "progs" / "sub").mkdir(parents=True)
+    (tmp_path / "progs" / "a.ll").write_text(qir_text)
+    (tmp_path / "progs" / "b.bc").write_bytes(_bitcode(qir_text))
+    (tmp_path / "progs" / "c.ll").write_text(no_entry[0])
+    (tmp_path / "progs" / "notes.txt").write_text("not QIR")
+    (tmp_path / "progs" / "sub" / "d.ll").write_text(qir_text)  # not recursive
+    (tmp_path / "e.qir").write_text(qir_text)  # named explicitly: any suffix
+    (tmp_path / "empty").mkdir()
+    out = tmp_path / "out" / "new"
+    argv = [f"{tmp_path}/progs", f"{tmp_path}/e.qir", f"{tmp_path}/empty", "-o", str(out)]
+
+    assert main(argv) == 1
+    assert sorted(p.name for p in out.iterdir()) == ["a.qasm", "b.qasm", "e.qasm"]
+    assert all(p.read_text() == program for p in out.iterdir())
+    assert capsys.readouterr() == ("", (
+        "brintavel: {t}/empty: no .ll or .bc files in this directory\n"
+        "{t}/progs/c.ll: error: {no_entry}\n"
+        "brintavel: 3 translated, 2 failed\n").format(t=tmp_path, no_entry=no_entry[1]))
+
+
+def test_several_inputs_beside_themselves(tmp_path, capsys, bell):
+    qir_text, program = bell
+    for name in ("x.ll", "y.ll", "y.bc"):
+        (tmp_path / name).write_text(qir_text)
+    assert main([str(tmp_path)]) == 1  # y.bc and y.ll would both write y.qasm
+    assert [(tmp_path / n).read_text() for n in ("x.qasm", "y.qasm")] == [program, program]
+    assert capsys.readouterr().err == (
+        f"brintavel: {tmp_path}/y.ll: not translated: its output {tmp_path}/y.qasm would "
+        f"overwrite the translation of {tmp_path}/y.bc\nbrintavel: 2 translated, 1 failed\n")
+
+
+def test_one_input_into_a_directory(tmp_path, capsys, bell):
+    (tmp_path / "bell.ll").write_text(bell[0])
+    assert main([str(tmp_path / "bell.ll"), "-o", str(tmp_path)]) == 0
+    assert (tmp_path / "bell.qasm").read_text() == bell[1]
+
+
+@pytest.mark.parametrize("via", ["file", "stdin"])
+def test_bitcode_input(tmp_path, capsys, monkeypatch, bell, via):
+    (tmp_path / "bell.bc").write_bytes(_bitcode(bell[0]))
+    if via == "stdin":
+        monkeypatch.setattr(sys, "stdin", io.TextIOWrapper(io.BytesIO(_bitcode(bell[0]))))
+    assert main([str(tmp_path / "bell.bc")] if via == "file" else []) == 0
+    assert capsys.readouterr() == (bell[1], "")
+
+
+# ---- entry points, gate definitions ----------------------------------------------------------------
+
+def test_two_entry_points(tmp_path, capsys, bell):
+    qir_text, program = bell
+    second = qir_text[qir_text.index("define"):qir_text.index("declare")].replace("@main", "@other")
+    (tmp_path / "two.ll").write_text(qir_text + second)
+    assert main([str(tmp_path / "two.ll")]) == 0
+    assert capsys.readouterr() == (program, (
+        f"{tmp_path}/two.ll: warning: the module has 2 entry points; translated 'main', "
+        "skipped 'other' (--extended --entry NAME picks another)\n"))
+    assert main(["--extended", "--entry", "other", str(tmp_path / "two.ll")]) == 0
+    assert capsys.readouterr() == (program, "")
+
+
+def test_gate_definitions(tmp_path, capsys, bell):
+    assert main(["--gate-definitions"]) == 0
+    assert capsys.readouterr() == (gate_definitions(), "")
+    (tmp_path / "bell.ll").write_text(bell[0])
+    assert main(["--with-gate-definitions", str(tmp_path / "bell.ll")]) == 0
+    assert capsys.readouterr().out == bell[1].replace("\n", "\n" + gate_definitions(), 1)
+
+
+# ---- writing ------------------------------------------------------------------------------------
+
+@pytest.mark.parametrize(
+    ("redirect", "complaint"),
+    [
+        ("> /dev/full", "cannot write standard output: No space left on device"),
+        (">&-", "cannot write standard output: it is closed"),
+    ],
+)
+def test_write_errors_are_one_line(tmp_path, bell, redirect, complaint):
+    (tmp_path / "bell.ll").write_text(bell[0])
+    command = f"'{sys.executable}' -m brintavel '{tmp_path}/bell.ll' {redirect}"
+    run = subprocess.run(["sh", "-c", command], capture_output=True, timeout=60)
+    assert (run.returncode, run.stderr.decode()) == (1, f"brintavel: {complaint}\n")

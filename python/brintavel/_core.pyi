@@ -1,0 +1,16 @@
+# Typing stub of brintavel._core, the package's private binding of the translator.
+from typing import Final
+
+__version__: Final[str]
+
+def translate(
+    qir_text: str | bytes,
+    *,
+    producer: str | None = None,
+    extended: bool = False,
+    entry: str | None = None,
+) -> tuple[str, str, list[str]]: ...
+def gate_definitions() -> str: ...
+def native_gates() -> list[tuple[str, int, int]]: ...
+def qir_gates() -> list[tuple[str, str, bool]]: ...
+def controlled_gates() -> list[tuple[str, int, int, str]]: ...

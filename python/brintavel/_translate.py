@@ -1,0 +1,105 @@
+"""The package's translation functions over the private binding brintavel._core."""
+
+from __future__ import annotations
+
+from dataclasses import dataclass
+
+from _brintavel_native import BrintavelError
+from brintavel import _core
+from brintavel._diagnostics import excerpt
+from brintavel._input import QirProgram, qir_input
+
+
+@dataclass(frozen=True, slots=True)
+class Translation:
+    """The result of :func:`translate_module`."""
+
+    program: str
+    """The OpenQASM 3 program, ending in the ``// generated-by:`` comment line."""
+    entry_point: str
+    """The name of the entry-point function that was translated (without the ``@``)."""
+    other_entry_points: tuple[str, ...]
+    """The module's other entry-point functions, which were not translated."""
+
+
+def translate(
+    program: QirProgram,
+    *,
+    producer: str | None = None,
+    extended: bool = False,
+    entry: str | None = None,
+) -> str:
+    """Translates a QIR module into OpenQASM 3 for the Halvek service; returns the program.
+
+    `program` is LLVM IR text (str, or UTF-8 bytes), LLVM bitcode (bytes; read with pyqir:
+    ``pip install 'brintavel[bitcode]'``), a pyqir ``Module``, or an object with
+    ``_repr_qir_()`` such as the result of ``qsharp.compile``. `producer`, if non-empty, is
+    recorded in the trailing ``// generated-by:`` comment. `extended` selects the extended
+    mode, in which `entry` names the entry-point function to translate instead of the first.
+
+    Raises ``BrintavelError`` when the module cannot be read or translated. Its ``kind`` is
+    "parse", "unsupported", "control-flow" or "internal", and ``line`` and ``column`` give the
+    input position it concerns (1-based; None for errors about the whole module). A note
+    shows that input line with a caret, and another one says when ``extended=True`` would
+    translate the module. Raises TypeError for an input of another type.
+    """
+    return translate_module(program, producer=producer, extended=extended, entry=entry).program
+
+
+def translate_module(
+    program: QirProgram,
+    *,
+    producer: str | None = None,
+    extended: bool = False,
+    entry: str | None = None,
+) -> Translation:
+    """:func:`translate`, also returning which entry point was translated and which were not."""
+    text, from_bitcode = qir_input(program)
+    try:
+        return translate_text(text, producer=producer, extended=extended, entry=entry)
+    except BrintavelError as error:
+        if error.line is not None and error.column is not None:
+            shown = excerpt(text, error.line, error.column)
+            if shown is not None:
+                where = " of the disassembled bitcode" if from_bitcode else ""
+                _add_note(error, f"at line {error.line}, column {error.column}{where}:\n{shown}")
+        if not extended and extended_translates(text, producer=producer, entry=entry):
+            _add_note(error, "extended=True translates this module")
+        raise
+
+
+def gate_definitions() -> str:
+    """OpenQASM 3 ``gate`` definitions of the Halvek native gates in terms of ``U`` and the
+    gates of stdgates.inc (which it includes first). Inserted after the ``OPENQASM 3.0;``
+    line of a translation, they let generic OpenQASM 3 tools load it."""
+    return _core.gate_definitions()
+
+
+def translate_text(
+    text: str | bytes,
+    *,
+    producer: str | None = None,
+    extended: bool = False,
+    entry: str | None = None,
+) -> Translation:
+    """The translation of QIR text (str or UTF-8 bytes), with the core's errors unchanged."""
+    program, entry_point, others = _core.translate(
+        text, producer=producer, extended=extended, entry=entry
+    )
+    return Translation(program, entry_point, tuple(others))
+
+
+def extended_translates(
+    text: str | bytes, *, producer: str | None = None, entry: str | None = None
+) -> bool:
+    """Whether the extended mode translates what the default mode refused."""
+    try:
+        _core.translate(text, producer=producer, extended=True, entry=entry)
+    except BrintavelError:
+        return False
+    return True
+
+
+def _add_note(error: BaseException, note: str) -> None:
+    if note not in getattr(error, "__notes__", ()):
+        error.add_note(note)
