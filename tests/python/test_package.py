@@ -133,7 +133,7 @@ def test_errors_carry_kind_and_position(qir, kind, position):
     if position is None:
         assert (error.line, error.column) == (None, None)
         assert not hasattr(error, "__notes__")
-    elif error.line is not None:  # until the core reports every position: then unconditional
+    else:
         assert (error.line, error.column) == position
         line = qir.splitlines()[position[0] - 1]
         assert error.__notes__[0].startswith(f"at line {position[0]}, column {position[1]}:\n")
