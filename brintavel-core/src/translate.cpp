@@ -113,29 +113,27 @@ Error no_entry_point(std::optional<std::string_view> name) {
       "'entry_point' attribute");
 }
 
-}  // namespace
-
-Result<Translation> translate(std::string_view qir_text, const TranslateOptions& options) {
-  std::size_t bad_offset = 0;
-  if (!text::is_valid_utf8(qir_text, bad_offset))
-    return parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
-  if (options.entry_point && !options.extended)
-    return unsupported("choosing the entry point is an extended-mode option");
-
+// The translation by the base rules, or by the extended ones when `extended` is set.
+Result<Translation> translate_with(std::string_view qir_text, const TranslateOptions& options,
+                                   bool extended) {
   translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
   if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
   context.entry_name = options.entry_point;
-
-  // The entry point is lowered while the text is parsed, so that only what later blocks
-  // can refer to is ever held. That needs the signatures and the entry point before the
-  // bodies: a first scan of the line starts finds both, and the parse confirms the entry
-  // point. Errors keep their order: parse errors first, then signature errors, then the
-  // missing entry point, then the translation's own.
+  context.extended = extended;
+  // The base rules lower the first entry point while the text is parsed, so that only what
+  // later blocks can refer to is ever held. That needs the signatures and the entry point
+  // before the bodies: a first scan of the line starts finds both, and the parse confirms
+  // the entry point. Errors keep their order: parse errors first, then signature errors,
+  // then the missing entry point, then the translation's own. The extended rules, and a
+  // chosen entry point, work on the whole module.
+  bool streamed = !extended && !options.entry_point;
+  ir::InstructionSet set = extended ? ir::InstructionSet::Extended : ir::InstructionSet::Base;
   ir::ModuleOutline outline = ir::outline_module(qir_text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
   StreamingLowering streaming(context, signatures ? &*signatures : nullptr, qir_text,
-                              options.extended ? std::nullopt : outline.first_entry_point);
-  BRINTAVEL_TRY_ASSIGN(ir::Module module, ir::parse_module(qir_text, streaming));
+                              streamed ? outline.first_entry_point : std::nullopt);
+  BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(qir_text, streaming, set)
+                                                   : ir::parse_module(qir_text, set));
   if (!signatures) return std::move(signatures).error();
   const ir::Function* entry = translator::find_entry_point(module, context.entry_name);
   if (!entry) return no_entry_point(context.entry_name);
@@ -149,12 +147,14 @@ Result<Translation> translate(std::string_view qir_text, const TranslateOptions&
 
   qasm::Program program;
   translator::FunctionLowerer* lowered = streaming.lowerer();
-  if (lowered && outline.first_entry_point == definition_number(module, entry)) {
+  if (!streamed) {
+    BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, module));
+  } else if (lowered && outline.first_entry_point == definition_number(module, entry)) {
     BRINTAVEL_TRY_ASSIGN(program, lowered->finish());
   } else {
     // The scan named another function than the parse did (a body line that reads like a
     // header): translate from the whole module instead.
-    BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(qir_text));
+    BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(qir_text, set));
     BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, whole));
   }
 
@@ -165,6 +165,21 @@ Result<Translation> translate(std::string_view qir_text, const TranslateOptions&
     return translator::output_limit_exceeded(qir_text.size());
   append_generated_by(out, profile, context.producer);
   return translation;
+}
+
+}  // namespace
+
+Result<Translation> translate(std::string_view qir_text, const TranslateOptions& options) {
+  std::size_t bad_offset = 0;
+  if (!text::is_valid_utf8(qir_text, bad_offset))
+    return parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
+  if (options.entry_point && !options.extended)
+    return unsupported("choosing the entry point is an extended-mode option");
+  // The extended rules apply only where the base rules fail: a module that translates by the
+  // base rules translates identically in extended mode.
+  Result<Translation> base = translate_with(qir_text, options, false);
+  if (base || !options.extended) return base;
+  return translate_with(qir_text, options, true);
 }
 
 Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::string_view> producer) {

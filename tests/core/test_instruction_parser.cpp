@@ -75,6 +75,7 @@ std::string show(const Instruction& instruction) {
           [](const Zext& i) { return "Zext(" + s(i.source) + ", " + s(i.result) + ")"; },
           [](const IntToPtr& i) { return "IntToPtr(" + show(i.value) + ", " + s(i.result) + ")"; },
           [](const Unknown& i) { return "Unknown(" + s(i.opcode) + ")"; },
+          [](const auto&) { return std::string("extended-mode instruction"); },
       },
       instruction);
 }

@@ -47,6 +47,7 @@ std::string brief(const Instruction& instruction) {
           [](const Zext& i) { return "zext ->" + s(i.result); },
           [](const IntToPtr& i) { return "inttoptr ->" + s(i.result); },
           [](const Unknown& i) { return "unknown " + s(i.opcode); },
+          [](const auto&) { return std::string("extended-mode instruction"); },
       },
       instruction);
 }

@@ -326,6 +326,93 @@ std::optional<Instruction> parse_gep(const Parts& p) {
   return Gep{*base, *index, *p.result};
 }
 
+// ---- Extended forms: the instruction, a parse error, or nothing for the base parser. ----
+
+// Leading flag words: integer wrap and exactness flags, fast-math flags.
+std::string_view skip_flags(std::string_view s) {
+  for (;;) {
+    std::string_view w = first_word(s);
+    if (w != "nuw" && w != "nsw" && w != "exact" && w != "fast" && w != "nnan" && w != "ninf" &&
+        w != "nsz" && w != "arcp" && w != "contract" && w != "afn" && w != "reassoc" && w != "disjoint")
+      return s;
+    s = after_first_word(s);
+  }
+}
+
+// A two-operand instruction of type `ty` written `<flags> <ty> a, b`.
+Result<OperandPair> typed_pair(const Parts& p, std::string_view& ty, TextPool& pool) {
+  std::string_view s = skip_flags(p.rest);
+  ty = first_word(s);
+  return parse_operand_pair(p, ty, text_after_word(s, ty), pool);
+}
+
+std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool) {
+  static constexpr std::pair<std::string_view, IntOpKind> kIntOps[] = {
+      {"and", IntOpKind::And},   {"or", IntOpKind::Or},     {"xor", IntOpKind::Xor},
+      {"shl", IntOpKind::Shl},   {"lshr", IntOpKind::LShr}, {"ashr", IntOpKind::AShr},
+      {"sdiv", IntOpKind::SDiv}, {"udiv", IntOpKind::UDiv}, {"srem", IntOpKind::SRem},
+      {"urem", IntOpKind::URem}};
+  static constexpr std::pair<std::string_view, CastKind> kCasts[] = {
+      {"trunc", CastKind::Trunc},   {"sext", CastKind::SExt},     {"zext", CastKind::ZExt},
+      {"sitofp", CastKind::SIToFP}, {"uitofp", CastKind::UIToFP}, {"fptosi", CastKind::FPToSI},
+      {"fptoui", CastKind::FPToUI}, {"fpext", CastKind::FPExt},   {"fptrunc", CastKind::FPTrunc}};
+  static constexpr std::pair<std::string_view, FloatOpKind> kFloatOps[] = {
+      {"fadd", FloatOpKind::FAdd}, {"fsub", FloatOpKind::FSub}, {"fmul", FloatOpKind::FMul},
+      {"fdiv", FloatOpKind::FDiv}, {"frem", FloatOpKind::FRem}};
+  using Parsed = std::optional<Result<Instruction>>;
+
+  for (auto [name, op] : kIntOps) {
+    if (p.opcode != name) continue;
+    // i1 logic keeps its base form.
+    if (op <= IntOpKind::Xor && first_word(p.rest) == "i1") return std::nullopt;
+    if (!p.result) return Parsed(parse_error(cat(p.opcode, " without SSA result assignment")));
+    std::string_view ty;
+    auto pair = typed_pair(p, ty, pool);
+    if (!pair) return Parsed(std::move(pair).error());
+    return Parsed(IntOp{op, ty, std::move(pair->lhs), std::move(pair->rhs), *p.result});
+  }
+  for (auto [name, kind] : kCasts) {
+    if (p.opcode != name) continue;
+    // A zext of a local value keeps its base form; anything malformed too.
+    if (kind == CastKind::ZExt && cast_source(p)) return std::nullopt;
+    if (!p.result) return std::nullopt;
+    std::string_view r = text::trim(p.rest);
+    std::size_t to = find_to_clause(r);
+    if (to == std::string_view::npos) return std::nullopt;
+    auto value = parse_operand(r.substr(0, to), pool);
+    if (!value) return std::nullopt;
+    std::string_view to_ty = text::trim(r.substr(to + 4));
+    return Parsed(Cast{kind, first_word(skip_flags(r)), std::move(*value), first_word(to_ty), *p.result});
+  }
+  for (auto [name, op] : kFloatOps) {
+    if (p.opcode != name) continue;
+    if (!p.result) return Parsed(parse_error(cat(p.opcode, " without SSA result assignment")));
+    std::string_view ty;
+    auto pair = typed_pair(p, ty, pool);
+    if (!pair) return Parsed(std::move(pair).error());
+    return Parsed(FloatOp{op, ty, std::move(pair->lhs), std::move(pair->rhs), *p.result});
+  }
+  if (p.opcode == "fneg") {
+    if (!p.result) return Parsed(parse_error("fneg without SSA result assignment"));
+    std::string_view s = skip_flags(p.rest);
+    std::string_view ty = first_word(s);
+    auto value = parse_typed_operand(ty, text::trim(text_after_word(s, ty)), pool);
+    if (!value) return Parsed(std::move(value).error());
+    return Parsed(FNeg{ty, std::move(*value), *p.result});
+  }
+  if (p.opcode == "fcmp") {
+    if (!p.result) return Parsed(parse_error("fcmp without SSA result assignment"));
+    std::string_view s = skip_flags(p.rest);
+    std::string_view predicate = first_word(s);
+    std::string_view after_predicate = after_first_word(s);
+    std::string_view ty = first_word(after_predicate);
+    auto pair = parse_operand_pair(p, ty, text_after_word(after_predicate, ty), pool);
+    if (!pair) return Parsed(std::move(pair).error());
+    return Parsed(Fcmp{predicate, ty, std::move(pair->lhs), std::move(pair->rhs), *p.result});
+  }
+  return std::nullopt;
+}
+
 Instruction or_ignored(std::optional<Instruction> parsed, std::string_view opcode) {
   if (parsed) return std::move(*parsed);
   return Ignored{opcode};
@@ -334,7 +421,14 @@ Instruction or_ignored(std::optional<Instruction> parsed, std::string_view opcod
 }  // namespace
 
 Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool) {
+  return parse_instruction(text_in, pool, InstructionSet::Base);
+}
+
+Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool, InstructionSet set) {
   Parts p = split_instruction(text_in);
+  if (set == InstructionSet::Extended) {
+    if (auto extended = parse_extended(p, pool)) return std::move(*extended);
+  }
   std::string_view op = p.opcode;
   if (op.empty()) return parse_error(cat("empty instruction in block body: ", q(p.line)));
 

@@ -15,4 +15,11 @@ namespace brintavel::ir {
 // `text` or into `pool`.
 Result<Instruction> parse_instruction(std::string_view text, TextPool& pool);
 
+// Which instructions the parser reads beyond the base forms.
+enum class InstructionSet : std::uint8_t {
+  Base,      // as parse_instruction above
+  Extended,  // also IntOp, Cast, FloatOp, FNeg and Fcmp
+};
+Result<Instruction> parse_instruction(std::string_view text, TextPool& pool, InstructionSet set);
+
 }  // namespace brintavel::ir

@@ -209,8 +209,64 @@ struct Unknown {
   std::string_view opcode;
 };
 
+// ---- Instructions only the extended mode reads ----------------------------------------
+//
+// The base rules leave these opcodes unknown or ignored (or refuse `and`/`or`/`xor` on wider
+// integers); the extended mode parses them into the kinds below.
+
+enum class IntOpKind : std::uint8_t { And, Or, Xor, Shl, LShr, AShr, SDiv, UDiv, SRem, URem };
+
+// %r = and/or/xor (on integers wider than i1), shl, lshr, ashr, sdiv, udiv, srem, urem.
+struct IntOp {
+  IntOpKind op;
+  std::string_view ty;
+  Operand lhs;
+  Operand rhs;
+  std::string_view result;
+};
+
+enum class CastKind : std::uint8_t { Trunc, SExt, ZExt, SIToFP, UIToFP, FPToSI, FPToUI, FPExt, FPTrunc };
+
+// %r = <cast> <from type> <value> to <to type>, for the casts between integers and floating
+// point (a zext of a local value stays Zext).
+struct Cast {
+  CastKind kind;
+  std::string_view from_ty;
+  Operand value;
+  std::string_view to_ty;
+  std::string_view result;
+};
+
+enum class FloatOpKind : std::uint8_t { FAdd, FSub, FMul, FDiv, FRem };
+
+// %r = fadd/fsub/fmul/fdiv/frem [fast-math flags] <type> a, b.
+struct FloatOp {
+  FloatOpKind op;
+  std::string_view ty;
+  Operand lhs;
+  Operand rhs;
+  std::string_view result;
+};
+
+// %r = fneg [flags] <type> a.
+struct FNeg {
+  std::string_view ty;
+  Operand value;
+  std::string_view result;
+};
+
+// %r = fcmp [flags] <predicate> <type> a, b.
+struct Fcmp {
+  std::string_view predicate;  // as written: oeq, olt, une, ...
+  std::string_view ty;
+  Operand lhs;
+  Operand rhs;
+  std::string_view result;
+};
+
 using Instruction = std::variant<Call, Br, CondBr, Ret, Icmp, Logic, Select, Arith, Phi, Ignored,
-                                 Alloca, Bitcast, Gep, Store, Load, Zext, IntToPtr, Unknown>;
+                                 Alloca, Bitcast, Gep, Store, Load, Zext, IntToPtr, Unknown,
+                                 IntOp, Cast, FloatOp, FNeg, Fcmp>;
 
 // ---- Module structure ----------------------------------------------------------------
 

@@ -170,8 +170,9 @@ struct PendingFunction {
 
 class ModuleParser {
  public:
-  ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper)
-      : text_(text), lines_(text), consumer_(consumer), keeper_(keeper) {
+  ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper,
+               InstructionSet set)
+      : text_(text), lines_(text), consumer_(consumer), keeper_(keeper), set_(set) {
     module_.source = text;
   }
 
@@ -257,7 +258,7 @@ class ModuleParser {
         continue;
       }
       BRINTAVEL_TRY_ASSIGN(std::string_view instruction, join_instruction(line));
-      auto parsed = parse_instruction(instruction, module_.pool);
+      auto parsed = parse_instruction(instruction, module_.pool, set_);
       if (!parsed) return located(std::move(parsed).error(), line);
       open_first_block("");
       consumer_.instruction(*parsed, line.data());
@@ -331,6 +332,7 @@ class ModuleParser {
   LineReader lines_;
   BodyConsumer& consumer_;
   MaterializingConsumer* keeper_;
+  InstructionSet set_;
   Module module_;
   std::vector<PendingFunction> pending_;
   AttributeGroups groups_;
@@ -371,13 +373,13 @@ std::optional<HeaderName> parse_header_name(std::string_view line, std::string_v
   return std::nullopt;
 }
 
-Result<Module> parse_module(std::string_view text) {
+Result<Module> parse_module(std::string_view text, InstructionSet set) {
   MaterializingConsumer keeper;
-  return ModuleParser(text, keeper, &keeper).run();
+  return ModuleParser(text, keeper, &keeper, set).run();
 }
 
-Result<Module> parse_module(std::string_view text, BodyConsumer& consumer) {
-  return ModuleParser(text, consumer, nullptr).run();
+Result<Module> parse_module(std::string_view text, BodyConsumer& consumer, InstructionSet set) {
+  return ModuleParser(text, consumer, nullptr, set).run();
 }
 
 ModuleOutline outline_module(std::string_view text) {

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "error.hpp"
+#include "ir/instruction_parser.hpp"
 #include "ir/model.hpp"
 
 namespace brintavel::ir {
 
 // The returned Module borrows `text`, which must outlive it. Errors carry the position of
 // the text they concern.
-Result<Module> parse_module(std::string_view text);
+Result<Module> parse_module(std::string_view text, InstructionSet set = InstructionSet::Base);
 
 // Receives the bodies of the definitions as they are read, instead of the module keeping
 // them: blocks in source order, each instruction as soon as it is parsed.
@@ -33,7 +34,8 @@ class BodyConsumer {
 
 // parse_module with the bodies going to `consumer`: the definitions of the returned module
 // have no blocks. A parse error anywhere is returned as from parse_module.
-Result<Module> parse_module(std::string_view text, BodyConsumer& consumer);
+Result<Module> parse_module(std::string_view text, BodyConsumer& consumer,
+                            InstructionSet set = InstructionSet::Base);
 
 // A line of the text that may matter before the bodies are read.
 struct OutlineLine {

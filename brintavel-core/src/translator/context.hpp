@@ -32,6 +32,7 @@ struct TranslationContext {
   bool results_as_output = false;  // declare the result register as `output bit`
   TranslationStats* stats = nullptr;
   std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
+  bool extended = false;  // lower what the base rules refuse where there is an exact form
 };
 
 // One basic block after lowering: its straight-line statements and how it ends. Labels are
@@ -116,7 +117,11 @@ struct MemoryCellHash {
 // Result bits are only followed within a block: across blocks a loop may re-read them.
 class LoweringContext {
  public:
-  explicit LoweringContext(std::uint64_t node_budget) : budget_(node_budget) {}
+  explicit LoweringContext(std::uint64_t node_budget, bool extended_rules = false)
+      : extended(extended_rules), budget_(node_budget) {}
+
+  // Whether the extended rules apply.
+  const bool extended;
 
   // Binds an SSA name, replacing any earlier binding. The binding reads what the values
   // looked up since the instruction began read (the pending captures), which it takes.

@@ -9,6 +9,7 @@
 #include "cfg.hpp"
 #include "signatures.hpp"
 #include "translator/classical.hpp"
+#include "translator/extended.hpp"
 #include "translator/phi.hpp"
 
 namespace brintavel::translator {
@@ -145,9 +146,19 @@ class BlockLowerer {
       BRINTAVEL_CHECK(lower_load(instruction, ctx_));
     } else if constexpr (std::is_same_v<Classical, ir::Zext>) {
       BRINTAVEL_CHECK(lower_zext(instruction, ctx_));
-    } else {
-      static_assert(std::is_same_v<Classical, ir::IntToPtr>, "an instruction kind is not lowered");
+    } else if constexpr (std::is_same_v<Classical, ir::IntToPtr>) {
       BRINTAVEL_CHECK(lower_inttoptr(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::IntOp>) {
+      BRINTAVEL_CHECK(lower_int_op(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::Cast>) {
+      BRINTAVEL_CHECK(lower_cast(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::FloatOp>) {
+      BRINTAVEL_CHECK(lower_float_op(instruction, ctx_));
+    } else if constexpr (std::is_same_v<Classical, ir::FNeg>) {
+      BRINTAVEL_CHECK(lower_fneg(instruction, ctx_));
+    } else {
+      static_assert(std::is_same_v<Classical, ir::Fcmp>, "an instruction kind is not lowered");
+      BRINTAVEL_CHECK(lower_fcmp(instruction, ctx_));
     }
     return false;
   }
@@ -240,7 +251,7 @@ struct FunctionLowerer::State {
   State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in)
       : context(context_in),
         source(source_in),
-        lowering(Limits::nodes_for_input(source_in.size())),
+        lowering(Limits::nodes_for_input(source_in.size()), context_in.extended),
         lowerer(context_in, signatures, lowering, processed, variables, resets) {}
 
   // An error with the position of `where`, unless it has one.
