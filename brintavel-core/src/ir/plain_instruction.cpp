@@ -12,7 +12,25 @@ namespace {
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// A cursor over the line that only moves forward.
+// Only printable ASCII other than the characters that need the general parsers' care: the
+// comment start, brackets other than parentheses, and quotes.
+constexpr std::array<std::uint8_t, 256> kNotPlain = [] {
+  std::array<std::uint8_t, 256> t{};
+  for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = b < 0x20 || b > 0x7E;
+  for (char c : std::string_view(";[]<>{}\"\\")) t[static_cast<unsigned char>(c)] = 1;
+  return t;
+}();
+
+// Where a token ends: a space, comma or parenthesis, or a character that is not plain.
+constexpr std::array<std::uint8_t, 256> kTokenEnd = [] {
+  std::array<std::uint8_t, 256> t = kNotPlain;
+  for (char c : std::string_view(" ,()")) t[static_cast<unsigned char>(c)] = 1;
+  return t;
+}();
+
+// A cursor over the line that only moves forward. Every character it accepts is plain text
+// (kNotPlain): literals are matched exactly, names are name characters, and tokens stop at
+// the first character that is not plain; so a line read to its end is plain text throughout.
 class Cursor {
  public:
   explicit Cursor(std::string_view s) : s_(s) {}
@@ -41,11 +59,7 @@ class Cursor {
   // The run of characters up to a space, comma, parenthesis or the end.
   std::string_view token() {
     std::size_t start = pos_;
-    while (pos_ < s_.size()) {
-      char c = s_[pos_];
-      if (c == ' ' || c == ',' || c == '(' || c == ')') break;
-      ++pos_;
-    }
+    while (pos_ < s_.size() && !kTokenEnd[static_cast<unsigned char>(s_[pos_])]) ++pos_;
     return s_.substr(start, pos_ - start);
   }
 
@@ -53,15 +67,6 @@ class Cursor {
   std::string_view s_;
   std::size_t pos_ = 0;
 };
-
-// Only printable ASCII other than the characters that need the general parsers' care: the
-// comment start, brackets other than parentheses, and quotes.
-constexpr std::array<std::uint8_t, 256> kNotPlain = [] {
-  std::array<std::uint8_t, 256> t{};
-  for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = b < 0x20 || b > 0x7E;
-  for (char c : std::string_view(";[]<>{}\"\\")) t[static_cast<unsigned char>(c)] = 1;
-  return t;
-}();
 
 bool plain_text(std::string_view s) {
   std::uint8_t bad = 0;
@@ -266,14 +271,15 @@ bool parse_plain_branch(std::string_view line, Instruction& out) {
 }  // namespace
 
 const Instruction* PlainInstructionReader::read(std::string_view line) {
-  if (line.empty() || !plain_text(line)) return nullptr;
+  if (line.empty()) return nullptr;
+  // The cursor accepts plain text only, so the calls and branches need no check of their own.
   switch (line.front()) {
     case 'b':
       return parse_plain_branch(line, other_) ? &other_ : nullptr;
     case 'r':
       // ret and whatever it returns; no brackets, so the line is complete.
       if (line.size() >= 3 && line.starts_with("ret") && (line.size() == 3 || line[3] == ' ') &&
-          line.find_first_of("()=") == std::string_view::npos) {
+          plain_text(line) && line.find_first_of("()=") == std::string_view::npos) {
         other_ = Ret{};
         return &other_;
       }

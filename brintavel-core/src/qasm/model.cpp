@@ -93,6 +93,7 @@ Expression& Expression::operator=(const Expression& other) {
 }
 
 Expression::~Expression() {
+  if (!has_children()) return;
   // Childless children are released by the members' own destructors; anything deeper is
   // taken apart here, one level at a time.
   auto slots = child_slots(node);
@@ -126,6 +127,7 @@ Expression make_index(Expression base, Expression index) {
 }
 
 TreeSize measure(const Expression& e) {
+  if (!e.has_children()) return TreeSize{1, 1};
   TreeSize size;
   std::vector<std::pair<const Expression*, std::uint64_t>> stack{{&e, 1}};
   while (!stack.empty()) {

@@ -1,6 +1,7 @@
 #include "qasm/printer.hpp"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,7 +12,41 @@ namespace brintavel::qasm {
 
 // ---- Numbers -------------------------------------------------------------------------
 
+namespace {
+
+void append_float_uncached(std::string& out, double value);
+
+// Programs use few distinct angles many times: the texts of recent values are kept, per
+// thread, by the bits of the double.
+struct FloatText {
+  std::uint64_t bits = 0;
+  std::uint8_t size = 0;  // 0: empty
+  char text[39];
+};
+
+}  // namespace
+
 void append_float(std::string& out, double value) {
+  thread_local std::array<FloatText, 64> cache{};
+  auto bits = std::bit_cast<std::uint64_t>(value);
+  FloatText& slot = cache[(bits ^ (bits >> 29) ^ (bits >> 47)) & 63];
+  if (slot.size != 0 && slot.bits == bits) {
+    out.append(slot.text, slot.size);
+    return;
+  }
+  std::size_t start = out.size();
+  append_float_uncached(out, value);
+  std::size_t size = out.size() - start;
+  if (size <= sizeof slot.text) {
+    slot.bits = bits;
+    slot.size = static_cast<std::uint8_t>(size);
+    std::memcpy(slot.text, out.data() + start, size);
+  }
+}
+
+namespace {
+
+void append_float_uncached(std::string& out, double value) {
   if (std::isnan(value)) {
     out.append("nan");
     return;
@@ -62,6 +97,8 @@ void append_float(std::string& out, double value) {
     out.append(digits.substr(whole));
   }
 }
+
+}  // namespace
 
 std::string format_float(double value) {
   std::string out;

@@ -1,6 +1,7 @@
 // State shared by the lowering steps of one translation.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -224,8 +225,16 @@ std::optional<double> find_non_finite(const qasm::Expression& e);
 // The message for a non-finite number that would be printed for `what()`, when `e` holds one.
 template <class What>
 Status check_finite(const qasm::Expression& e, What&& what) {
-  if (e.is_atom() && !std::holds_alternative<qasm::FloatLiteral>(e.node)) return {};
-  if (auto bad = find_non_finite(e))
+  std::optional<double> bad;
+  if (const auto* f = std::get_if<qasm::FloatLiteral>(&e.node)) {
+    if (std::isfinite(f->value)) return {};
+    bad = f->value;
+  } else if (e.is_atom()) {
+    return {};
+  } else {
+    bad = find_non_finite(e);
+  }
+  if (bad)
     return unsupported(text::cat(what(), " is the non-finite number ", qasm::format_float(*bad),
                                  ", which OpenQASM 3 cannot write"));
   return {};
