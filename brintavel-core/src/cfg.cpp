@@ -24,54 +24,78 @@ using NodeId = std::uint32_t;  // a node's rank in ascending label order
 
 enum Rule : std::uint8_t { kEmptyArm, kSequence, kSelfLoop, kDiamond, kTriangle, kWhile, kRuleCount };
 
-// The predecessors of a node: a few in a plain list, many in a hash set.
+// The distinct successors of a node, in the order the edges were added: a block branches
+// to at most two blocks, and every rewrite keeps that.
+class SuccessorList {
+ public:
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  NodeId operator[](std::size_t i) const { return nodes_[i]; }
+  const NodeId* begin() const { return nodes_.data(); }
+  const NodeId* end() const { return nodes_.data() + size_; }
+  // Returns false when the list is full (a broken invariant).
+  bool push_back(NodeId v) {
+    if (size_ == nodes_.size()) return false;
+    nodes_[size_++] = v;
+    return true;
+  }
+  void erase(NodeId v) {
+    NodeId* last = std::remove(nodes_.data(), nodes_.data() + size_, v);
+    size_ = static_cast<std::uint8_t>(last - nodes_.data());
+  }
+  void clear() { size_ = 0; }
+
+ private:
+  std::array<NodeId, 2> nodes_{};
+  std::uint8_t size_ = 0;
+};
+
+// The predecessors of a node: a few in place, many in a hash set.
 class NodeSet {
  public:
-  std::size_t size() const { return big_ ? big_->size() : small_.size(); }
+  std::size_t size() const { return big_ ? big_->size() : small_size_; }
   bool contains(NodeId v) const {
-    return big_ ? big_->contains(v) : std::find(small_.begin(), small_.end(), v) != small_.end();
+    return big_ ? big_->contains(v) : std::find(small(), small() + small_size_, v) != small() + small_size_;
   }
   void insert(NodeId v) {
     if (big_) {
       big_->insert(v);
     } else if (!contains(v)) {
-      if (small_.size() < kSmall) {
-        small_.push_back(v);
+      if (small_size_ < small_.size()) {
+        small_[small_size_++] = v;
       } else {
-        big_ = std::make_unique<std::unordered_set<NodeId>>(small_.begin(), small_.end());
+        big_ = std::make_unique<std::unordered_set<NodeId>>(small(), small() + small_size_);
         big_->insert(v);
-        small_.clear();
+        small_size_ = 0;
       }
     }
   }
   void erase(NodeId v) {
     if (big_) {
       big_->erase(v);
-    } else if (auto it = std::find(small_.begin(), small_.end(), v); it != small_.end()) {
-      *it = small_.back();
-      small_.pop_back();
+    } else if (NodeId* it = std::find(small(), small() + small_size_, v); it != small() + small_size_) {
+      *it = small_[--small_size_];
     }
   }
   void clear() {
-    small_.clear();
+    small_size_ = 0;
     big_.reset();
-  }
-  // The members, in no particular order.
-  std::vector<NodeId> members() const {
-    return big_ ? std::vector<NodeId>(big_->begin(), big_->end()) : small_;
   }
   template <class F>
   void for_each(F f) const {
     if (big_) {
       for (NodeId v : *big_) f(v);
     } else {
-      for (NodeId v : small_) f(v);
+      for (std::size_t i = 0; i < small_size_; ++i) f(small_[i]);
     }
   }
 
  private:
-  static constexpr std::size_t kSmall = 16;
-  std::vector<NodeId> small_;
+  NodeId* small() { return small_.data(); }
+  const NodeId* small() const { return small_.data(); }
+
+  std::array<NodeId, 4> small_{};
+  std::uint32_t small_size_ = 0;
   std::unique_ptr<std::unordered_set<NodeId>> big_;
 };
 
@@ -146,11 +170,13 @@ class Structurer {
       touched_.clear();
       while (auto m = next_from_candidates()) {
         BRINTAVEL_CHECK(apply(*m));
+        if (broken_) return internal_error("a block got more than two successors");
         refresh_touched();
       }
     } else {
       while (auto m = next_by_rescan()) {
         BRINTAVEL_CHECK(apply(*m));
+        if (broken_) return internal_error("a block got more than two successors");
         touched_.clear();
       }
     }
@@ -181,7 +207,7 @@ class Structurer {
   void add_edge(NodeId from, NodeId to) {
     auto& s = succs_[from];
     if (std::find(s.begin(), s.end(), to) != s.end()) return;
-    s.push_back(to);
+    if (!s.push_back(to)) broken_ = true;
     preds_[to].insert(from);
     touched_.push_back(from);
     touched_.push_back(to);
@@ -193,8 +219,7 @@ class Structurer {
       touched_.push_back(s);
     }
     preds_[v].for_each([&](NodeId p) {
-      auto& ps = succs_[p];
-      ps.erase(std::remove(ps.begin(), ps.end(), v), ps.end());
+      succs_[p].erase(v);
       touched_.push_back(p);
     });
     succs_[v].clear();
@@ -323,15 +348,13 @@ class Structurer {
   // most two predecessors, of those predecessors. (Rewrites never raise a node's number of
   // predecessors, and a node that gains one is touched itself.)
   void refresh_touched() {
-    std::vector<NodeId> pending;
-    pending.swap(touched_);
-    std::sort(pending.begin(), pending.end());
-    pending.erase(std::unique(pending.begin(), pending.end()), pending.end());
-    std::vector<NodeId> affected = pending;
-    for (NodeId v : pending)
-      if (preds_[v].size() <= 2) preds_[v].for_each([&](NodeId p) { affected.push_back(p); });
-    for (NodeId v : affected) refresh(v);
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+    affected_.assign(touched_.begin(), touched_.end());
+    for (NodeId v : touched_)
+      if (preds_[v].size() <= 2) preds_[v].for_each([&](NodeId p) { affected_.push_back(p); });
     touched_.clear();
+    for (NodeId v : affected_) refresh(v);
   }
 
   // ---- Rewrites -----------------------------------------------------------------------
@@ -372,7 +395,7 @@ class Structurer {
       case kEmptyArm: {
         NodeId x = m.other;
         NodeId o = succs_[x][0];
-        std::vector<NodeId> after(succs_[o].begin(), succs_[o].end());
+        SuccessorList after = succs_[o];
         absorb(n, o);
         remove_node(x);
         remove_node(o);
@@ -381,7 +404,7 @@ class Structurer {
       }
       case kSequence: {
         NodeId mm = m.other;
-        std::vector<NodeId> after(succs_[mm].begin(), succs_[mm].end());
+        SuccessorList after = succs_[mm];
         absorb(n, mm);
         remove_node(mm);
         for (NodeId s : after) add_edge(n, s);
@@ -459,13 +482,15 @@ class Structurer {
   std::string_view failed_block_;
   std::vector<BlockLowering> lowering_;  // by node id
   std::vector<bool> alive_;
-  std::vector<std::vector<NodeId>> succs_;  // distinct, in the order the edges were added
+  std::vector<SuccessorList> succs_;
   std::vector<NodeSet> preds_;
   std::size_t live_count_ = 0;
   NodeId entry_ = 0;
   std::array<std::vector<NodeId>, kRuleCount> candidates_;  // min-heaps, see next_from_candidates
   std::vector<std::uint8_t> matching_;                         // by node: bit r set while rule r matches
   std::vector<NodeId> touched_;
+  std::vector<NodeId> affected_;  // refresh_touched's working list
+  bool broken_ = false;           // a node got a third successor
 };
 
 }  // namespace

@@ -128,6 +128,9 @@ Expression make_index(Expression base, Expression index) {
 
 TreeSize measure(const Expression& e) {
   if (!e.has_children()) return TreeSize{1, 1};
+  auto kids = children(e.node);
+  if ((!kids[0] || !kids[0]->has_children()) && (!kids[1] || !kids[1]->has_children()))
+    return TreeSize{1u + (kids[0] ? 1u : 0u) + (kids[1] ? 1u : 0u), 2};
   TreeSize size;
   std::vector<std::pair<const Expression*, std::uint64_t>> stack{{&e, 1}};
   while (!stack.empty()) {

@@ -21,7 +21,7 @@ namespace {
 
 // The blocks that lie on a cycle of the branch graph (Tarjan's strongly connected
 // components, walked iteratively).
-std::vector<bool> blocks_on_cycles(const std::vector<std::vector<std::uint32_t>>& succs) {
+std::vector<bool> blocks_on_cycles(const BlockGraph& succs) {
   std::size_t n = succs.size();
   constexpr std::size_t kUnvisited = SIZE_MAX;
   std::vector<std::size_t> order(n, kUnvisited), low(n, 0);
@@ -38,7 +38,7 @@ std::vector<bool> blocks_on_cycles(const std::vector<std::vector<std::uint32_t>>
     while (!walk.empty()) {
       auto& [v, next] = walk.back();
       if (next < succs[v].size()) {
-        std::size_t w = succs[v][next++];
+        std::size_t w = succs[v].begin()[next++];
         if (order[w] == kUnvisited) {
           order[w] = low[w] = counter++;
           stack.push_back(w);
@@ -223,11 +223,12 @@ class BlockLowerer {
 
 // The successors of each lowered block by block number (edges to labels that name no block
 // are left out: the structuring reports them).
-std::vector<std::vector<std::uint32_t>> successors_by_ordinal(const std::vector<BlockLowering>& blocks,
-                                                              const std::vector<std::string_view>& labels) {
+BlockGraph successors_by_ordinal(const std::vector<BlockLowering>& blocks,
+                                 const std::vector<std::string_view>& labels) {
   std::unordered_map<std::string_view, std::uint32_t> ordinal;
+  ordinal.reserve(labels.size());
   for (std::size_t i = 0; i < labels.size(); ++i) ordinal.try_emplace(labels[i], static_cast<std::uint32_t>(i));
-  std::vector<std::vector<std::uint32_t>> successors(blocks.size());
+  BlockGraph successors(blocks.size());
   for (std::size_t i = 0; i < blocks.size(); ++i)
     for (std::string_view s : blocks[i].successors)
       if (auto it = ordinal.find(s); it != ordinal.end()) successors[i].push_back(it->second);
@@ -339,7 +340,7 @@ Result<qasm::Program> FunctionLowerer::finish() {
 }
 
 Result<qasm::Program> FunctionLowerer::State::assemble() {
-  std::vector<std::vector<std::uint32_t>> successors = successors_by_ordinal(processed.list(), labels);
+  BlockGraph successors = successors_by_ordinal(processed.list(), labels);
 
   // Restarts of if-merge variables stay only in blocks that run more than once.
   std::vector<bool> cyclic = blocks_on_cycles(successors);
