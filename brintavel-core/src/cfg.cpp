@@ -115,14 +115,34 @@ class Structurer {
   // found by binary search over the sorted lowerings.
   Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry) {
     std::size_t count = blocks.size();
-    std::vector<std::size_t> order(count);
-    for (std::size_t i = 0; i < count; ++i) order[i] = i;
     // By label, equal labels in source order: the index is the second key. (Not
-    // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.)
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-      int c = blocks[a].label.compare(blocks[b].label);
-      return c < 0 || (c == 0 && a < b);
+    // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.) The
+    // labels are sorted in a list of their own, with their first sixteen bytes as two
+    // numbers that decide most comparisons.
+    struct Key {
+      std::uint64_t high, low;
+      std::string_view label;
+      std::size_t index;
+    };
+    auto word = [](std::string_view label, std::size_t from) {
+      std::uint64_t w = 0;
+      for (std::size_t k = from; k < from + 8; ++k)
+        w = (w << 8) | (k < label.size() ? static_cast<unsigned char>(label[k]) : 0u);
+      return w;
+    };
+    std::vector<Key> keys(count);
+    for (std::size_t i = 0; i < count; ++i) {
+      std::string_view label = blocks[i].label;
+      keys[i] = Key{word(label, 0), word(label, 8), label, i};
+    }
+    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+      if (a.high != b.high) return a.high < b.high;
+      if (a.low != b.low) return a.low < b.low;
+      int c = a.label.compare(b.label);
+      return c < 0 || (c == 0 && a.index < b.index);
     });
+    std::vector<std::size_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = keys[i].index;
     // Inserting the labels in source order would first fail at the second occurrence (in
     // source order) of some label: the earliest such second occurrence over all labels.
     std::size_t duplicate = count;
@@ -137,6 +157,7 @@ class Structurer {
 
     lowering_.reserve(count);
     for (std::size_t i : order) lowering_.push_back(std::move(blocks[i]));
+    std::vector<BlockLowering>().swap(blocks);
     alive_.assign(count, true);
     succs_.resize(count);
     preds_.resize(count);

@@ -212,6 +212,19 @@ class LoweringContext {
 
   SizeBudget& budget() { return budget_; }
 
+  // Lowering is over: releases the bindings and the records of reads and writes (the
+  // budget, the highest indices and the rest stay).
+  void release_lowering_state() {
+    values_ = {};
+    reassigned_ = {};
+    result_written_ = {};
+    pointer_indices_ = {};
+    pointer_origins = {};
+    memory = {};
+    dataflow_ = Dataflow{};
+    pending_ = {};
+  }
+
   std::unordered_map<std::string_view, PointerOrigin> pointer_origins;
   std::unordered_map<MemoryCell, ir::Operand, MemoryCellHash> memory;
   std::int64_t max_qubit_index = -1;

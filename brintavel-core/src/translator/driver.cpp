@@ -359,6 +359,8 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
     return located(std::move(stale).error(), stale_use);
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
                                               successors, labels, lowering.budget()));
+  lowering.release_lowering_state();
+  successors = {};
 
   std::string_view failed_block;
   auto structured = cfg::structure_control_flow(processed.take(), labels.front(),
