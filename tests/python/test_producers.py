@@ -160,6 +160,9 @@ SIMULATIONS = [
     # A read result used as an integer, as the translator writes it.
     ("x q[0];\nc[0] = measure q[0];\nif ((c[0] + c[1]) * 3 - -c[0] == 4) {\n  x q[1];\n}\n"
      "c[1] = measure q[1];\n", [0, 1], {"11": 100}),
+    # A Boolean used as an integer (a 0/1 diamond's value).
+    ("x q[0];\nc[0] = measure q[0];\nif ((c[0] == 0) <= c[1] && -(c[0] == 1) == -1) {\n  x q[1];\n}\n"
+     "c[1] = measure q[1];\n", [0, 1], {"11": 100}),
     ("h q[0];\n", [], {"": 100}),
 ]
 

@@ -13,9 +13,10 @@ How qdk reports a shot (qdk 1.33, checked when this module was written):
 - a bit that was never assigned reads Zero (the dialect check, dialect.py, reports such reads);
 - rotation angles are reduced modulo 2 pi, so a rotation by a negative angle differs from
   exp(-i theta/2 P) by the global phase -1, which no measurement sees;
-- bits are not integers: `c[0] + c[1]` is a type error. The translator uses a read result as
-  an integer as it is (a zext of an i1), so bits that are operands of + - * / % or unary - are
-  cast, `int(c[0]) + int(c[1])`, before the run; nothing else in the text changes.
+- bits and Booleans are not integers: `c[0] + c[1]` and `(c[0] == 0) <= c[0]` are type
+  errors. The translator uses an i1 value as an integer as it is (a zext, or the condition of
+  a 0/1 diamond), so bit reads and Boolean expressions that are operands of + - * / %, unary -
+  or < <= > >= are cast, `int(c[0]) + int(c[1])`, before the run; nothing else changes.
 """
 
 from __future__ import annotations
@@ -36,7 +37,8 @@ from qdk import openqasm as qdk_openqasm  # noqa: E402
 from brintavel import _core  # noqa: E402
 
 HEADER = "OPENQASM 3.0;\n"
-ARITHMETIC = {"+", "-", "*", "/", "%"}
+INTEGER = {"+", "-", "*", "/", "%", "<", "<=", ">", ">="}  # operators qdk applies to int only
+BOOLEAN = {"==", "!=", "<", "<=", ">", ">=", "&&", "||"}
 _unitary_names = itertools.count()
 
 
@@ -72,11 +74,11 @@ def simulate_counts(qasm: str, shots: int, seed: int, bits: Sequence[int], regis
 
 
 def prepare(qasm: str, tree: ast.Program | None = None) -> str:
-    """The text qdk runs: `qasm` with the gate prelude after its header and its bit operands
-    of integer arithmetic cast to int."""
+    """The text qdk runs: `qasm` with the gate prelude after its header, and the bits and
+    Booleans it uses as integers cast to int."""
     if not qasm.startswith(HEADER):
         raise SimulationError(f"the program does not start with {HEADER.strip()!r}")
-    text = _cast_bit_arithmetic(qasm, tree if tree is not None else _parse(qasm))
+    text = _cast_integer_operands(qasm, tree if tree is not None else _parse(qasm))
     return HEADER + _core.gate_definitions() + text[len(HEADER) :]
 
 
@@ -91,24 +93,30 @@ def _top_level_classical(tree: ast.Program) -> list[str]:
     return [s.identifier.name for s in tree.statements if isinstance(s, ast.ClassicalDeclaration)]
 
 
-class _BitOperands(QASMVisitor):
-    """Collects the spans of bit reads (register[i] of a bit register) that are operands of
-    integer arithmetic."""
+class _IntegerOperands(QASMVisitor):
+    """Collects the spans of the bit reads and Boolean expressions that are operands of
+    integer arithmetic or of an ordered comparison."""
 
     def __init__(self, bit_registers: set[str]):
         self.bit_registers = bit_registers
         self.spans: list[ast.Span] = []
 
     def _note(self, operand) -> None:
-        if (
+        is_bit = (
             isinstance(operand, ast.IndexExpression)
             and isinstance(operand.collection, ast.Identifier)
             and operand.collection.name in self.bit_registers
-        ):
+        )
+        is_boolean = (
+            isinstance(operand, ast.BooleanLiteral)
+            or (isinstance(operand, ast.BinaryExpression) and operand.op.name in BOOLEAN)
+            or (isinstance(operand, ast.UnaryExpression) and operand.op.name == "!")
+        )
+        if is_bit or is_boolean:
             self.spans.append(operand.span)
 
     def visit_BinaryExpression(self, node: ast.BinaryExpression, context=None) -> None:
-        if node.op.name in ARITHMETIC:
+        if node.op.name in INTEGER:
             self._note(node.lhs)
             self._note(node.rhs)
         self.generic_visit(node, context)
@@ -119,25 +127,32 @@ class _BitOperands(QASMVisitor):
         self.generic_visit(node, context)
 
 
-def _cast_bit_arithmetic(qasm: str, tree: ast.Program) -> str:
+def _cast_integer_operands(qasm: str, tree: ast.Program) -> str:
     registers = {
         s.identifier.name
         for s in tree.statements
         if isinstance(s, ast.ClassicalDeclaration) and isinstance(s.type, ast.BitType)
     }
-    finder = _BitOperands(registers)
+    finder = _IntegerOperands(registers)
     finder.visit(tree)
     if not finder.spans:
         return qasm
-    lines = qasm.split("\n")
-    # Spans count lines from 1 and columns from 0, ends inclusive; edit from the back so that
-    # earlier positions stay valid.
-    for span in sorted(finder.spans, key=lambda s: (s.start_line, s.start_column), reverse=True):
-        line = lines[span.end_line - 1]
-        lines[span.end_line - 1] = line[: span.end_column + 1] + ")" + line[span.end_column + 1 :]
-        line = lines[span.start_line - 1]
-        lines[span.start_line - 1] = line[: span.start_column] + "int(" + line[span.start_column :]
-    return "\n".join(lines)
+    # Spans count lines from 1 and columns from 0, ends inclusive. Insert from the back; where
+    # two insertions meet, the wider cast's "int(" goes first and its ")" last.
+    starts = [0]
+    for line in qasm.split("\n"):
+        starts.append(starts[-1] + len(line) + 1)
+    edits = []
+    for span in finder.spans:
+        begin = starts[span.start_line - 1] + span.start_column
+        end = starts[span.end_line - 1] + span.end_column + 1
+        # (offset, order among insertions at one offset: the one applied last comes first)
+        edits.append((begin, -(end - begin), "int("))
+        edits.append((end, end - begin, ")"))
+    text = qasm
+    for offset, _, insert in sorted(edits, reverse=True):
+        text = text[:offset] + insert + text[offset:]
+    return text
 
 
 def unitary(call: str, num_qubits: int):
