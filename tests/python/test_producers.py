@@ -163,6 +163,8 @@ SIMULATIONS = [
     # A Boolean used as an integer (a 0/1 diamond's value).
     ("x q[0];\nc[0] = measure q[0];\nif ((c[0] == 0) <= c[1] && -(c[0] == 1) == -1) {\n  x q[1];\n}\n"
      "c[1] = measure q[1];\n", [0, 1], {"11": 100}),
+    ("int n = 10;\nif (n >= n >= 1 && n * (n > 10) == 0) {\n  x q[1];\n}\nc[1] = measure q[1];\n",
+     [0, 1], {"01": 100}),
     ("h q[0];\n", [], {"": 100}),
 ]
 

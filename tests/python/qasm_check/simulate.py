@@ -23,6 +23,7 @@ from __future__ import annotations
 
 import itertools
 import os
+import re
 from collections import Counter
 from collections.abc import Sequence
 
@@ -40,6 +41,8 @@ HEADER = "OPENQASM 3.0;\n"
 INTEGER = {"+", "-", "*", "/", "%", "<", "<=", ">", ">="}  # operators qdk applies to int only
 BOOLEAN = {"==", "!=", "<", "<=", ">", ">=", "&&", "||"}
 _unitary_names = itertools.count()
+# The last token of an operand: a name, a number or one character (`]`, `)`).
+LAST_TOKEN = re.compile(r"[A-Za-z_][A-Za-z_0-9]*|[0-9][0-9_]*(?:\.[0-9_]*)?(?:[eE][-+]?[0-9]+)?|.")
 
 
 class SimulationError(Exception):
@@ -137,15 +140,17 @@ def _cast_integer_operands(qasm: str, tree: ast.Program) -> str:
     finder.visit(tree)
     if not finder.spans:
         return qasm
-    # Spans count lines from 1 and columns from 0, ends inclusive. Insert from the back; where
-    # two insertions meet, the wider cast's "int(" goes first and its ")" last.
+    # Spans count lines from 1 and columns from 0; a span ends where its last token starts.
+    # Insert from the back; where two insertions meet, the wider cast's "int(" goes first and
+    # its ")" last.
     starts = [0]
     for line in qasm.split("\n"):
         starts.append(starts[-1] + len(line) + 1)
     edits = []
     for span in finder.spans:
         begin = starts[span.start_line - 1] + span.start_column
-        end = starts[span.end_line - 1] + span.end_column + 1
+        last = starts[span.end_line - 1] + span.end_column
+        end = LAST_TOKEN.match(qasm, last).end()
         # (offset, order among insertions at one offset: the one applied last comes first)
         edits.append((begin, -(end - begin), "int("))
         edits.append((end, end - begin, ")"))
