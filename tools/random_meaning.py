@@ -62,15 +62,15 @@ def main(argv: list[str] | None = None) -> int:
         if outcome.p is not None and not outcome.program.tags:
             smallest_p.append((outcome.p, seed))
         problems = outcome.problems()
-        for fault in sorted({fault for _, fault in problems if fault}):
-            known[fault].append(seed)
+        for name in sorted({fault for _, fault in problems if fault}):
+            known[name].append(seed)
         open_problems = [what for what, fault in problems if fault is None]
         if open_problems:
             unexplained.append((seed, open_problems))
         if args.verbose and problems:
             print(f"--- seed {seed}: tags {sorted(outcome.program.tags)}")
-            for what, fault in problems:
-                print(f"  {'known: ' + fault if fault else 'UNEXPLAINED'}: {what}")
+            for what, explained_by in problems:
+                print(f"  {'known: ' + explained_by if explained_by else 'UNEXPLAINED'}: {what}")
             print(outcome.program.qir)
             print(outcome.qasm)
     elapsed = time.monotonic() - start
@@ -83,7 +83,7 @@ def main(argv: list[str] | None = None) -> int:
     print(f"  refused             {status['refused']}")
     print(f"  passed              {status['passed']}")
     print(f"  failed              {status['failed']}")
-    print(f"  tagged (may hit a known fault): " + ", ".join(f"{t} {n}" for t, n in sorted(tags.items())))
+    print("  tagged (may hit a known fault): " + ", ".join(f"{t} {n}" for t, n in sorted(tags.items())))
     if refusals:
         print("\nRefusals (message, count, first seeds):")
         for message, seeds in sorted(refusals.items(), key=lambda item: -len(item[1])):
@@ -100,10 +100,10 @@ def main(argv: list[str] | None = None) -> int:
         print(f"\nUntagged programs compared: {len(smallest_p)}; smallest p {smallest_p[0][0]:.2g} "
               f"(seed {smallest_p[0][1]}); p < 1e-3: {below} (about {len(smallest_p) * 1e-3:.1f} expected by chance)")
     print(f"\nUnexplained failures: {len(unexplained)}")
-    for seed, problems in unexplained:
+    for seed, whats in unexplained:
         print(f"  seed {seed}:")
-        for problem in problems:
-            print(f"    {problem[:600]}")
+        for what in whats:
+            print(f"    {what[:600]}")
     return 1 if unexplained else 0
 
 

@@ -134,9 +134,9 @@ class _Generator:
     def angle(self) -> float:
         return round(self.rng.uniform(-math.pi, math.pi), 3)
 
-    def gate(self, avoid: set[int] = frozenset(), single: bool = False) -> None:
+    def gate(self, avoid: frozenset[int] = frozenset()) -> None:
         qubits = [q for q in range(self.num_qubits) if q not in avoid]
-        choices = [g for g, (_, k) in GATES.items() if k <= len(qubits) and (k == 1 or not single)]
+        choices = [g for g, (_, k) in GATES.items() if k <= len(qubits)]
         if not choices:
             return
         name = self.rng.choice(choices)
@@ -388,7 +388,7 @@ class _Generator:
             measured = set(self.measured)
             for _ in range(rng.randint(0, 2)):
                 if rng.random() < 0.7:
-                    self.gate(avoid={qubit})
+                    self.gate(avoid=frozenset({qubit}))
                 else:
                     others = [r for r in range(self.num_results) if r != result]
                     self.measure(rng.choice([q for q in range(self.num_qubits) if q != qubit]), rng.choice(others))

@@ -150,7 +150,8 @@ def _cast_integer_operands(qasm: str, tree: ast.Program) -> str:
     for span in finder.spans:
         begin = starts[span.start_line - 1] + span.start_column
         last = starts[span.end_line - 1] + span.end_column
-        end = LAST_TOKEN.match(qasm, last).end()
+        token = LAST_TOKEN.match(qasm, last)
+        end = token.end() if token else last + 1
         # (offset, order among insertions at one offset: the one applied last comes first)
         edits.append((begin, -(end - begin), "int("))
         edits.append((end, end - begin, ")"))
