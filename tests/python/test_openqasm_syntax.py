@@ -5,7 +5,7 @@ every QIR file there that is expected to translate."""
 import pytest
 
 from brintavel import translate
-from qasm_sim.corpus import DATA, syntax_error
+from qasm_check.corpus import DATA, syntax_error
 
 GOLDEN_OUTPUTS = sorted(DATA.rglob("*.qasm"))
 TRANSLATABLE_INPUTS = sorted(p for p in DATA.rglob("*.ll") if not p.with_suffix(".err").exists())

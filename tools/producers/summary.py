@@ -6,7 +6,7 @@ and the meaning check (simulated statistics against the QIR's reference statisti
 
 It translates every program with the installed brintavel package (pip install .), so it shows
 the translator as it is now, and flags golden files that no longer match.
-Needs: numpy and openqasm3[parser]. Usage: python tools/producers/summary.py [-v]
+Needs: openqasm3[parser] and qdk (the simulator). Usage: python tools/producers/summary.py [-v]
 """
 
 from __future__ import annotations
@@ -21,7 +21,7 @@ ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tests" / "python"))
 
 from brintavel import BrintavelError, __version__, translate  # noqa: E402
-from qasm_sim.corpus import PRODUCERS, meaning_check, producer_programs, syntax_error  # noqa: E402
+from qasm_check.corpus import PRODUCERS, meaning_check, producer_programs, syntax_error  # noqa: E402
 
 
 # The version field of the generated-by comment: golden files keep the version they were
