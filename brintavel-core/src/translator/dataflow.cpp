@@ -200,15 +200,17 @@ Result<bool> Dataflow::results_may_be_read_unset(
     const BlockGraph& successors,
     const std::vector<std::string_view>& labels, SizeBudget& budget) {
   sort_writes();
-  // The bits whose reads are not preceded by a write in their own block, and those blocks.
+  // OpenQASM reads a bit where the expression that holds it is used, which a short-circuit
+  // phi, for one, lets a path reach without passing the read in the QIR. The bits read at
+  // uses that no write precedes in their own block, and those blocks:
   std::map<std::int64_t, std::vector<std::uint32_t>> open_reads;
   for (const Use& use : uses_) {
     const Resource& r = use.capture.resource;
     if (r.kind != Resource::Kind::Bit) continue;
     WriteList list = writes_of(r);
     if (list.empty()) return true;  // read, never written
-    if (SortedWrites(list).first_in(use.capture.at.block, 0, use.capture.at.position) >= 0) continue;
-    open_reads[r.index].push_back(use.capture.at.block);
+    if (SortedWrites(list).first_in(use.at.block, 0, use.at.position) >= 0) continue;
+    open_reads[r.index].push_back(use.at.block);
   }
   if (open_reads.empty() || successors.empty()) return false;
   for (const auto& [bit, blocks] : open_reads) {

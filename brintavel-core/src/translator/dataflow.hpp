@@ -97,8 +97,8 @@ class Dataflow {
                          const std::vector<std::string_view>& labels, SizeBudget& budget,
                          const char** where = nullptr);
 
-  // Whether some used read of a result bit may happen before any measurement into that bit,
-  // on some path from the entry block (block 0).
+  // Whether some use of a result bit may read it before any measurement into that bit, on
+  // some path from the entry block (block 0).
   Result<bool> results_may_be_read_unset(const BlockGraph& successors,
                                          const std::vector<std::string_view>& labels,
                                          SizeBudget& budget);
