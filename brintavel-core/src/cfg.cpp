@@ -151,7 +151,7 @@ class Structurer {
           (k < 2 || blocks[order[k - 2]].label != blocks[order[k]].label))
         duplicate = std::min(duplicate, order[k]);
     if (duplicate < count) {
-      failed_block_ = blocks[duplicate].label;
+      failed_block_ = blocks[duplicate].ordinal;
       return unsupported(cat("duplicate block label `%", blocks[duplicate].label, "`"));
     }
 
@@ -173,7 +173,7 @@ class Structurer {
       for (std::string_view s : b.successors) {
         auto id = id_of(s);
         if (!id) {
-          failed_block_ = b.label;
+          failed_block_ = b.ordinal;
           return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
         }
         targets.push_back(*id);
@@ -212,7 +212,7 @@ class Structurer {
     for (NodeId id = 0; id < lowering_.size(); ++id) {
       if (!alive_[id]) continue;
       if (!first) list.append(", ");
-      if (first) failed_block_ = lowering_[id].label;
+      if (first) failed_block_ = lowering_[id].ordinal;
       first = false;
       text::append_quoted(list, lowering_[id].label);
     }
@@ -496,11 +496,11 @@ class Structurer {
   }
 
  public:
-  std::string_view failed_block() const { return failed_block_; }
+  std::uint32_t failed_block() const { return failed_block_; }
 
  private:
   translator::SizeBudget* budget_;
-  std::string_view failed_block_;
+  std::uint32_t failed_block_ = 0;
   std::vector<BlockLowering> lowering_;  // by node id
   std::vector<bool> alive_;
   std::vector<SuccessorList> succs_;
@@ -519,7 +519,7 @@ class Structurer {
 Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                              std::string_view entry,
                                              translator::SizeBudget* budget, Strategy strategy,
-                                             std::string_view* failed_block) {
+                                             std::uint32_t* failed_block) {
   if (blocks.empty()) return StatementList{};
   Structurer s(budget);
   Result<StatementList> result = [&]() -> Result<StatementList> {

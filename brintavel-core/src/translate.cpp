@@ -171,8 +171,11 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
 
 Result<Translation> translate(std::string_view qir_text, const TranslateOptions& options) {
   std::size_t bad_offset = 0;
-  if (!text::is_valid_utf8(qir_text, bad_offset))
-    return parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
+  if (!text::is_valid_utf8(qir_text, bad_offset)) {
+    Error error = parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
+    error.position = text::locate(qir_text, qir_text.data() + bad_offset);
+    return error;
+  }
   if (options.entry_point && !options.extended)
     return unsupported("choosing the entry point is an extended-mode option");
   // The extended rules apply only where the base rules fail: a module that translates by the

@@ -268,13 +268,6 @@ struct FunctionLowerer::State {
     open = false;
   }
 
-  // Where the block with this label starts in the source, or null.
-  const char* block_source(std::string_view label) const {
-    for (std::size_t i = 0; i < labels.size(); ++i)
-      if (labels[i] == label) return block_sources[i];
-    return nullptr;
-  }
-
   Result<qasm::Program> assemble();
 
   const TranslationContext& context;
@@ -362,11 +355,13 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
   lowering.release_lowering_state();
   successors = {};
 
-  std::string_view failed_block;
+  std::uint32_t failed_block = 0;
   auto structured = cfg::structure_control_flow(processed.take(), labels.front(),
                                                 &lowering.budget(), cfg::Strategy::Incremental,
                                                 &failed_block);
-  if (!structured) return located(std::move(structured).error(), block_source(failed_block));
+  if (!structured)
+    return located(std::move(structured).error(),
+                   failed_block < block_sources.size() ? block_sources[failed_block] : nullptr);
   qasm::StatementList body = std::move(*structured);
   if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
 
