@@ -53,27 +53,26 @@ Status check_fixed_signature(const BuilderKind& kind, const Signature& sig,
 
 std::optional<std::int64_t> fits_i64(text::Int128 v) { return v.to_int64(); }
 
+// The gate is printed straight into the statement list (qasm::Lines): the operands and
+// arguments are gathered in per-thread lists that keep their storage from call to call.
 Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& sig,
                   std::span<const ir::Operand> args, LoweringContext& ctx, qasm::StatementList& out) {
-  qasm::GateCall call;
-  if (gate.adjoint) call.modifiers.push_back(qasm::GateModifier::Inverse);
-  call.name = gate.gate_name;
+  thread_local std::vector<qasm::IndexedIdentifier> operands;
+  thread_local std::vector<qasm::Expression> arguments;
+  operands.clear();
+  arguments.clear();
   std::size_t n = std::min(sig.params.size(), args.size());
-  std::size_t qubits = 0;
-  for (std::size_t i = 0; i < n; ++i) qubits += working_type(kind, sig, i) == kQubit;
-  call.operands.reserve(qubits);
-  if (n > qubits) call.arguments.reserve(n - qubits);
   for (std::size_t i = 0; i < n; ++i) {
     if (working_type(kind, sig, i) == kQubit) {
       BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[i], sig.name, ctx));
-      call.operands.push_back(std::move(qubit));
+      operands.push_back(std::move(qubit));
     } else {
       BRINTAVEL_TRY_ASSIGN(auto argument, resolve_scalar_operand(args[i], sig.name, ctx));
       BRINTAVEL_CHECK(translator::check_finite(argument, [&] { return cat("the angle of ", q(sig.name)); }));
-      call.arguments.push_back(std::move(argument));
+      arguments.push_back(std::move(argument));
     }
   }
-  out.emplace_back(std::move(call));
+  qasm::append_printed_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, operands);
   return {};
 }
 

@@ -265,6 +265,19 @@ std::uint64_t count_statements(const StatementList& list) {
   return total;
 }
 
+void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
+                         std::span<const Expression> arguments,
+                         std::span<const IndexedIdentifier> operands) {
+  Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
+  if (!lines) lines = &std::get<Lines>(list.emplace_back(Lines{}).node);
+  print_gate_call(inverses, name, arguments, operands, lines->text);
+  std::uint64_t nodes = 1;
+  for (const Expression& a : arguments) nodes += expression_nodes(a);
+  for (const IndexedIdentifier& o : operands) nodes += identifier_nodes(o);
+  lines->statements += 1;
+  lines->nodes += nodes;
+}
+
 void append_printed(StatementList& list, const Statement& statement) {
   Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
   if (!lines) lines = &std::get<Lines>(list.emplace_back(Lines{}).node);

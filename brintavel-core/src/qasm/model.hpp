@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -206,6 +207,10 @@ std::uint64_t count_statements(const StatementList& list);
 // Appends a simple statement (not If or While) to the list, printed into the trailing Lines
 // element (made when the list does not end in one).
 void append_printed(StatementList& list, const Statement& statement);
+// The same for the GateCall with these parts, without making it.
+void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
+                         std::span<const Expression> arguments,
+                         std::span<const IndexedIdentifier> operands);
 
 struct Program {
   std::string version;

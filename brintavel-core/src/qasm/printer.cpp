@@ -169,6 +169,26 @@ void print_expression(const Expression& e, std::string& out) {
       e.node);
 }
 
+void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::span<const IndexedIdentifier> operands, std::string& out) {
+  for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ ");
+  out.append(name);
+  if (!arguments.empty()) {
+    out.push_back('(');
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+      if (k > 0) out.append(", ");
+      print_expression(arguments[k], out);
+    }
+    out.push_back(')');
+  }
+  out.push_back(' ');
+  for (std::size_t k = 0; k < operands.size(); ++k) {
+    if (k > 0) out.append(", ");
+    print_indexed_identifier(operands[k], out);
+  }
+  out.append(";\n");
+}
+
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
   out.append(id.name);
   if (id.index) {
@@ -227,22 +247,7 @@ bool print_simple(const Statement& s, std::string& out) {
           print_expression(n.value, out);
           out.append(";\n");
         } else if constexpr (std::is_same_v<T, GateCall>) {
-          for (std::size_t k = 0; k < n.modifiers.size(); ++k) out.append("inv @ ");
-          out.append(n.name);
-          if (!n.arguments.empty()) {
-            out.push_back('(');
-            for (std::size_t k = 0; k < n.arguments.size(); ++k) {
-              if (k > 0) out.append(", ");
-              print_expression(n.arguments[k], out);
-            }
-            out.push_back(')');
-          }
-          out.push_back(' ');
-          for (std::size_t k = 0; k < n.operands.size(); ++k) {
-            if (k > 0) out.append(", ");
-            print_indexed_identifier(n.operands[k], out);
-          }
-          out.append(";\n");
+          print_gate_call(n.modifiers.size(), n.name, n.arguments, n.operands, out);
         } else if constexpr (std::is_same_v<T, Measure>) {
           print_indexed_identifier(n.target, out);
           out.append(" = measure ");

@@ -1,7 +1,9 @@
 // Prints an OpenQASM program model as text, byte for byte, into one growing buffer.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "qasm/model.hpp"
 
@@ -22,6 +24,10 @@ void print_statement(const Statement& statement, std::string& out, unsigned leve
 void print_expression(const Expression& expression, std::string& out);
 
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out);
+
+// The line of a GateCall with these parts (no indentation).
+void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::span<const IndexedIdentifier> operands, std::string& out);
 
 // The text of a FloatLiteral: shortest round-trip digits in positional notation (never an
 // exponent), ".0" appended to whole numbers; nan, inf, -inf.

@@ -27,6 +27,16 @@ void append_statement(BlockLowering& block, const qasm::Statement& statement) {
   ++block.size;
 }
 
+void append_lines(BlockLowering& block, const qasm::Lines& lines) {
+  qasm::StatementList& list = block.statements;
+  qasm::Lines* last = list.empty() ? nullptr : std::get_if<qasm::Lines>(&list.back().node);
+  if (!last) last = &std::get<qasm::Lines>(list.emplace_back(qasm::Lines{}).node);
+  last->text.append(lines.text);
+  last->statements += lines.statements;
+  last->nodes += lines.nodes;
+  block.size += lines.statements;
+}
+
 Error output_limit_exceeded(std::size_t input_bytes) {
   return unsupported(cat("translated program exceeds the output limit of ",
                          Limits::output_bytes_for_input(input_bytes),

@@ -80,6 +80,8 @@ struct BlockLowering {
 
 // Appends a simple statement to a block (printed: see qasm::Lines).
 void append_statement(BlockLowering& block, const qasm::Statement& statement);
+// Appends printed statements to a block.
+void append_lines(BlockLowering& block, const qasm::Lines& lines);
 
 // Limits that keep a translation's size proportional to its input.
 //

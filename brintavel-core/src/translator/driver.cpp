@@ -204,10 +204,27 @@ class BlockLowerer {
       return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ",
                              call.args.size(), " operand(s) but signature expects ",
                              sig->params.size()));
-    scratch_.clear();
+    // The builder appends to a scratch list, whose printed lines keep their storage.
+    if (scratch_.size() == 1 && std::holds_alternative<qasm::Lines>(scratch_.front().node)) {
+      auto& lines = std::get<qasm::Lines>(scratch_.front().node);
+      lines.text.clear();
+      lines.statements = lines.nodes = 0;
+    } else {
+      scratch_.clear();
+    }
     BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, scratch_));
-    for (const qasm::Statement& s : scratch_) append_statement(out, s);
-    return ctx_.budget().charge(scratch_.size(), "block", out.label);
+    std::uint64_t made = 0;
+    for (const qasm::Statement& s : scratch_) {
+      if (const auto* lines = std::get_if<qasm::Lines>(&s.node)) {
+        if (lines->statements == 0) continue;
+        append_lines(out, *lines);
+        made += lines->statements;
+      } else {
+        append_statement(out, s);
+        ++made;
+      }
+    }
+    return ctx_.budget().charge(made, "block", out.label);
   }
 
   const TranslationContext& context_;
