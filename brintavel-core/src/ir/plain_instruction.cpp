@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
+#include <optional>
 #include <cstdint>
 
 #include "ir/operand_parser.hpp"
@@ -72,6 +74,30 @@ bool plain_text(std::string_view s) {
   std::uint8_t bad = 0;
   for (char c : s) bad |= kNotPlain[static_cast<unsigned char>(c)];
   return bad == 0;
+}
+
+// parse_float_literal, with the texts read recently kept per thread: programs write the same
+// few angles many times.
+std::optional<double> cached_float_literal(std::string_view word) {
+  struct Entry {
+    std::uint8_t size = 0;  // 0: empty
+    char text[31];
+    double value;
+  };
+  thread_local std::array<Entry, 64> cache{};
+  if (word.size() > sizeof(Entry::text)) return parse_float_literal(word);
+  std::uint64_t hash = word.size();
+  for (char c : word) hash = hash * 31 + static_cast<unsigned char>(c);
+  Entry& slot = cache[(hash * 0x9E3779B97F4A7C15ull) >> 58];
+  if (slot.size == word.size() && std::memcmp(slot.text, word.data(), word.size()) == 0)
+    return slot.value;
+  auto value = parse_float_literal(word);
+  if (value) {
+    slot.size = static_cast<std::uint8_t>(word.size());
+    std::memcpy(slot.text, word.data(), word.size());
+    slot.value = *value;
+  }
+  return value;
 }
 
 enum class TypeClass { Pointer, Integer, Float };
@@ -179,7 +205,7 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
     out = ConstInt{*value};
     return true;
   }
-  auto value = parse_float_literal(word);
+  auto value = cached_float_literal(word);
   if (!value) return false;
   out = ConstFloat{*value};
   return true;

@@ -29,7 +29,7 @@ struct FloatText {
 void append_float(std::string& out, double value) {
   thread_local std::array<FloatText, 64> cache{};
   auto bits = std::bit_cast<std::uint64_t>(value);
-  FloatText& slot = cache[(bits ^ (bits >> 29) ^ (bits >> 47)) & 63];
+  FloatText& slot = cache[(bits * 0x9E3779B97F4A7C15ull) >> 58];
   if (slot.size != 0 && slot.bits == bits) {
     out.append(slot.text, slot.size);
     return;
