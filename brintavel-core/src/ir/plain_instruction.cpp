@@ -55,13 +55,22 @@ class Cursor {
   // A non-empty run of name characters.
   std::string_view name() {
     std::size_t start = pos_;
+    const auto* p = reinterpret_cast<const unsigned char*>(s_.data());
+    while (pos_ + 4 <= s_.size() && (text::kNameChars[p[pos_]] & text::kNameChars[p[pos_ + 1]] &
+                                     text::kNameChars[p[pos_ + 2]] & text::kNameChars[p[pos_ + 3]]))
+      pos_ += 4;
     while (pos_ < s_.size() && text::is_name_char(s_[pos_])) ++pos_;
     return s_.substr(start, pos_ - start);
   }
   // The run of characters up to a space, comma, parenthesis or the end.
   std::string_view token() {
     std::size_t start = pos_;
-    while (pos_ < s_.size() && !kTokenEnd[static_cast<unsigned char>(s_[pos_])]) ++pos_;
+    // Four characters at a time while none of them ends the token.
+    const auto* p = reinterpret_cast<const unsigned char*>(s_.data());
+    while (pos_ + 4 <= s_.size() &&
+           !(kTokenEnd[p[pos_]] | kTokenEnd[p[pos_ + 1]] | kTokenEnd[p[pos_ + 2]] | kTokenEnd[p[pos_ + 3]]))
+      pos_ += 4;
+    while (pos_ < s_.size() && !kTokenEnd[p[pos_]]) ++pos_;
     return s_.substr(start, pos_ - start);
   }
 
