@@ -168,20 +168,24 @@ class Structurer {
     if (!entry_id)
       return control_flow_error(cat("entry block ", q(entry), " not found among block lowerings"));
     entry_ = *entry_id;
-    std::vector<NodeId> targets;
-    for (const BlockLowering& b : lowering_) {
-      for (std::string_view s : b.successors) {
-        auto id = id_of(s);
-        if (!id) {
+    std::unordered_map<std::string_view, NodeId> ids;
+    ids.reserve(count);
+    for (NodeId id = 0; id < count; ++id) ids.emplace(lowering_[id].label, id);
+    branch_ids_.resize(count);
+    for (NodeId id = 0; id < count; ++id) {
+      const BlockLowering& b = lowering_[id];
+      for (std::size_t k = 0; k < b.successors.size(); ++k) {
+        auto it = ids.find(b.successors[k]);
+        if (it == ids.end()) {
           failed_block_ = b.ordinal;
-          return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
+          return unsupported(cat("branch target `%", b.successors[k],
+                                 "` does not match any block in this function"));
         }
-        targets.push_back(*id);
+        branch_ids_[id][k] = it->second;
       }
     }
-    std::size_t next = 0;
-    for (NodeId id = 0; id < lowering_.size(); ++id)
-      for (std::size_t k = 0; k < lowering_[id].successors.size(); ++k) add_edge(id, targets[next++]);
+    for (NodeId id = 0; id < count; ++id)
+      for (std::size_t k = 0; k < lowering_[id].successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
     return {};
   }
 
@@ -406,6 +410,13 @@ class Structurer {
     lm.statements.clear();
     ln.condition = std::move(lm.condition);
     ln.successors = std::move(lm.successors);
+    branch_ids_[n] = branch_ids_[m];
+  }
+
+  // n now branches to `target` alone.
+  void branch_to(NodeId n, NodeId target) {
+    lowering_[n].successors = {lowering_[target].label};
+    branch_ids_[n] = {target, target};
   }
 
   Status apply(const Match& m) {
@@ -434,24 +445,24 @@ class Structurer {
       case kSelfLoop: {
         NodeId exit = succs_[n][0] == n ? succs_[n][1] : succs_[n][0];
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "self-loop requires a conditional branch"));
-        bool continue_on_true = *id_of(ln.successors[0]) == n;
+        bool continue_on_true = branch_ids_[n][0] == n;
         BRINTAVEL_TRY_ASSIGN(StatementList body, copy_charged(ln.statements, n));
         ln.statements.emplace_back(
             qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
-        ln.successors = {lowering_[exit].label};
+        branch_to(n, exit);
         set_successors(n, {exit});
         break;
       }
       case kDiamond: {
-        NodeId t = *id_of(ln.successors[0]);
-        NodeId f = *id_of(ln.successors[1]);
+        NodeId t = branch_ids_[n][0];
+        NodeId f = branch_ids_[n][1];
         NodeId join = succs_[t][0];
         StatementList then_body = std::move(lowering_[t].statements);
         StatementList else_body = std::move(lowering_[f].statements);
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
         if (!then_body.empty() || !else_body.empty())
           ln.statements.emplace_back(qasm::If(std::move(then_body), std::move(else_body), std::move(c)));
-        ln.successors = {lowering_[join].label};
+        branch_to(n, join);
         remove_node(t);
         remove_node(f);
         add_edge(n, join);
@@ -462,14 +473,14 @@ class Structurer {
         NodeId y = succs_[x][0];
         StatementList arm = std::move(lowering_[x].statements);
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
-        bool arm_on_true = *id_of(ln.successors[0]) == x;
+        bool arm_on_true = branch_ids_[n][0] == x;
         if (!arm.empty()) {
           if (arm_on_true)
             ln.statements.emplace_back(qasm::If(std::move(arm), {}, std::move(c)));
           else
             ln.statements.emplace_back(qasm::If({}, std::move(arm), std::move(c)));
         }
-        ln.successors = {lowering_[y].label};
+        branch_to(n, y);
         remove_node(x);
         break;
       }
@@ -479,12 +490,12 @@ class Structurer {
         StatementList body = std::move(lowering_[x].statements);
         BRINTAVEL_TRY_ASSIGN(StatementList header, copy_charged(ln.statements, n));
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "while needs a conditional branch"));
-        bool continue_on_true = *id_of(ln.successors[0]) == x;
+        bool continue_on_true = branch_ids_[n][0] == x;
         body.insert(body.end(), std::make_move_iterator(header.begin()),
                     std::make_move_iterator(header.end()));
         ln.statements.emplace_back(
             qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
-        ln.successors = {lowering_[y].label};
+        branch_to(n, y);
         remove_node(x);
         set_successors(n, {y});
         break;
@@ -504,6 +515,7 @@ class Structurer {
   std::vector<BlockLowering> lowering_;  // by node id
   std::vector<bool> alive_;
   std::vector<SuccessorList> succs_;
+  std::vector<std::array<NodeId, 2>> branch_ids_;  // the ids of each lowering's successors, in branch order
   std::vector<NodeSet> preds_;
   std::size_t live_count_ = 0;
   NodeId entry_ = 0;
