@@ -59,6 +59,8 @@ Expression::Node shallow_copy(const Expression::Node& node) {
 
 }  // namespace
 
+std::array<const Expression*, 2> children_of(const Expression& e) { return children(e.node); }
+
 Expression::Expression(ShallowTag, const Node& n) : node(shallow_copy(n)) {}
 
 struct ExpressionCopier {

@@ -5,6 +5,7 @@
 // stacks, so a deeply nested program cannot exhaust the C stack.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -89,6 +90,26 @@ struct Expression {
 Expression make_binary(BinaryOperator op, Expression left, Expression right);
 Expression make_not(Expression operand);
 Expression make_index(Expression base, Expression index);
+
+// The children of a node: the base and index of an Index, the operand of a Unary, the two
+// sides of a Binary (null where there is none).
+std::array<const Expression*, 2> children_of(const Expression& e);
+
+// The first node of `e`, parents before children, for which `match` holds, or null (walked
+// with an explicit stack).
+template <class Match>
+const Expression* find_node(const Expression& e, Match match) {
+  std::vector<const Expression*> stack{&e};
+  while (!stack.empty()) {
+    const Expression* x = stack.back();
+    stack.pop_back();
+    if (match(*x)) return x;
+    auto kids = children_of(*x);
+    if (kids[0]) stack.push_back(kids[0]);
+    if (kids[1]) stack.push_back(kids[1]);
+  }
+  return nullptr;
+}
 
 // Number of nodes and nesting depth of an expression tree (walked iteratively).
 struct TreeSize {
