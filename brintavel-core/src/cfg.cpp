@@ -113,7 +113,8 @@ class Structurer {
 
   // Validation and set-up. Node ids are ranks in ascending label order, so labels are
   // found by binary search over the sorted lowerings.
-  Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry) {
+  Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry,
+                const translator::BlockGraph* graph) {
     std::size_t count = blocks.size();
     // By label, equal labels in source order: the index is the second key. (Not
     // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.) The
@@ -155,6 +156,15 @@ class Structurer {
       return unsupported(cat("duplicate block label `%", blocks[duplicate].label, "`"));
     }
 
+    // The node id of each block by source position, for the successors given by number.
+    std::vector<NodeId> id_by_position;
+    bool complete_graph = graph && graph->size() == count;
+    if (complete_graph) {
+      id_by_position.resize(count);
+      for (NodeId id = 0; id < count; ++id) id_by_position[order[id]] = id;
+      for (std::size_t i = 0; i < count && complete_graph; ++i)
+        complete_graph = (*graph)[i].size() == blocks[i].successors.size();
+    }
     lowering_.reserve(count);
     for (std::size_t i : order) lowering_.push_back(std::move(blocks[i]));
     std::vector<BlockLowering>().swap(blocks);
@@ -168,10 +178,19 @@ class Structurer {
     if (!entry_id)
       return control_flow_error(cat("entry block ", q(entry), " not found among block lowerings"));
     entry_ = *entry_id;
+    branch_ids_.resize(count);
+    if (complete_graph) {
+      for (NodeId id = 0; id < count; ++id) {
+        const BlockLowering& b = lowering_[id];
+        std::size_t k = 0;
+        for (std::uint32_t target : (*graph)[order[id]]) branch_ids_[id][k++] = id_by_position[target];
+        for (k = 0; k < b.successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
+      }
+      return {};
+    }
     std::unordered_map<std::string_view, NodeId> ids;
     ids.reserve(count);
     for (NodeId id = 0; id < count; ++id) ids.emplace(lowering_[id].label, id);
-    branch_ids_.resize(count);
     for (NodeId id = 0; id < count; ++id) {
       const BlockLowering& b = lowering_[id];
       for (std::size_t k = 0; k < b.successors.size(); ++k) {
@@ -531,11 +550,12 @@ class Structurer {
 Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                              std::string_view entry,
                                              translator::SizeBudget* budget, Strategy strategy,
-                                             std::uint32_t* failed_block) {
+                                             std::uint32_t* failed_block,
+                                             const translator::BlockGraph* graph) {
   if (blocks.empty()) return StatementList{};
   Structurer s(budget);
   Result<StatementList> result = [&]() -> Result<StatementList> {
-    BRINTAVEL_CHECK(s.set_up(blocks, entry));
+    BRINTAVEL_CHECK(s.set_up(blocks, entry, graph));
     BRINTAVEL_CHECK(s.reduce(strategy));
     return s.finish();
   }();

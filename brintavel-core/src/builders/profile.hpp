@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "ir/text.hpp"
+
 namespace brintavel::builders {
 
 // One GateCall named `gate_name`, with an inverse modifier when `adjoint` is set.
@@ -40,7 +42,7 @@ class Profile {
  private:
   std::string_view name_ = "base_profile";
   std::vector<std::pair<std::string_view, BuilderKind>> entries_;
-  std::unordered_map<std::string_view, std::size_t> index_;
+  text::NameMap<std::size_t> index_;
 };
 
 // The base profile: the Halvek gate table, measurement, reset, result reads, output

@@ -227,7 +227,7 @@ class LoweringContext {
     pending_ = {};
   }
 
-  std::unordered_map<std::string_view, PointerOrigin> pointer_origins;
+  text::NameMap<PointerOrigin> pointer_origins;
   std::unordered_map<MemoryCell, ir::Operand, MemoryCellHash> memory;
   std::int64_t max_qubit_index = -1;
   std::int64_t max_result_index = -1;
@@ -248,14 +248,14 @@ class LoweringContext {
   Status check_inputs(const qasm::Expression& e, std::uint64_t made, bool same_block_bits,
                       std::string_view what) const;
 
-  std::unordered_map<std::string_view, Binding> values_;
+  text::NameMap<Binding> values_;
   std::uint64_t clock_ = 0;
   std::uint64_t block_start_ = 0;
   std::uint64_t last_reassignment_ = 0;
   std::uint64_t last_result_write_ = 0;
   std::unordered_map<std::string, Reassignment> reassigned_;
   std::unordered_map<std::int64_t, std::uint64_t> result_written_;
-  std::unordered_map<std::string_view, std::int64_t> pointer_indices_;
+  text::NameMap<std::int64_t> pointer_indices_;
   SizeBudget budget_;
   Dataflow dataflow_;
   ProgramPoint point_;

@@ -242,7 +242,7 @@ class BlockLowerer {
 // are left out: the structuring reports them).
 BlockGraph successors_by_ordinal(const std::vector<BlockLowering>& blocks,
                                  const std::vector<std::string_view>& labels) {
-  std::unordered_map<std::string_view, std::uint32_t> ordinal;
+  text::NameMap<std::uint32_t> ordinal;
   ordinal.reserve(labels.size());
   for (std::size_t i = 0; i < labels.size(); ++i) ordinal.try_emplace(labels[i], static_cast<std::uint32_t>(i));
   BlockGraph successors(blocks.size());
@@ -370,12 +370,11 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
                                               successors, labels, lowering.budget()));
   lowering.release_lowering_state();
-  successors = {};
 
   std::uint32_t failed_block = 0;
   auto structured = cfg::structure_control_flow(processed.take(), labels.front(),
                                                 &lowering.budget(), cfg::Strategy::Incremental,
-                                                &failed_block);
+                                                &failed_block, &successors);
   if (!structured)
     return located(std::move(structured).error(),
                    failed_block < block_sources.size() ? block_sources[failed_block] : nullptr);
