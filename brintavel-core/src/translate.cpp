@@ -159,9 +159,8 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
   }
 
   std::string& out = translation.program;
-  out.reserve(qir_text.size() / 4 + 256);
   const std::uint64_t max_output = translator::Limits::output_bytes_for_input(qir_text.size());
-  if (!qasm::print_program_within(program, out, max_output))
+  if (!qasm::print_program_within(std::move(program), out, max_output))
     return translator::output_limit_exceeded(qir_text.size());
   append_generated_by(out, profile, context.producer);
   return translation;

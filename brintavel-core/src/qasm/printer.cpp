@@ -1,5 +1,6 @@
 #include "qasm/printer.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -385,6 +386,27 @@ bool print_program_within(const Program& program, std::string& out, std::size_t 
   }
   StatementPrinter printer(out, max_size);
   printer.print_list(program.body, 0);
+  return !printer.exceeded();
+}
+
+bool print_program_within(Program&& program, std::string& out, std::size_t max_size) {
+  // The first top-level printed lines, usually most of a straight-line program, become the
+  // output buffer itself, with what comes before them moved in front.
+  auto first = std::find_if(program.body.begin(), program.body.end(),
+                            [](const Statement& s) { return std::holds_alternative<Lines>(s.node); });
+  if (first == program.body.end() || !out.empty())
+    return print_program_within(static_cast<const Program&>(program), out, max_size);
+  std::string& text = std::get<Lines>(first->node).text;
+  if (text.size() < (1u << 20)) return print_program_within(static_cast<const Program&>(program), out, max_size);
+  Program head{program.version, {}};
+  head.body.assign(std::make_move_iterator(program.body.begin()), std::make_move_iterator(first));
+  std::string front;
+  if (!print_program_within(head, front, max_size)) return false;
+  out = std::move(text);
+  out.insert(0, front);
+  StatementPrinter printer(out, max_size);
+  StatementList rest(std::make_move_iterator(first + 1), std::make_move_iterator(program.body.end()));
+  printer.print_list(rest, 0);
   return !printer.exceeded();
 }
 

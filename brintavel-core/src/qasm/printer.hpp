@@ -16,6 +16,9 @@ void print_program(const Program& program, std::string& out);
 // statements) and then returns false. Nested bodies are indented once per level, so a
 // program's text can grow with the square of its nesting depth.
 bool print_program_within(const Program& program, std::string& out, std::size_t max_size);
+// The same for a program that is not needed afterwards, and an empty `out`: its printed lines
+// may become the output buffer, which spares a copy of most of a large straight-line program.
+bool print_program_within(Program&& program, std::string& out, std::size_t max_size);
 
 // Appends one statement at the given indentation level (two spaces per level).
 void print_statement(const Statement& statement, std::string& out, unsigned level = 0);

@@ -281,6 +281,11 @@ struct FunctionLowerer::State {
 
   void close_block() {
     if (!open) return;
+    // The first block's text was reserved ahead: an empty one is no statement.
+    auto& list = current.statements;
+    if (!list.empty())
+      if (const auto* lines = std::get_if<qasm::Lines>(&list.front().node); lines && lines->statements == 0)
+        list.erase(list.begin());
     processed.append(std::move(current));
     open = false;
   }
@@ -324,6 +329,12 @@ void FunctionLowerer::begin_block(std::string_view label) {
                                 : nullptr);
   s.current = BlockLowering{label, {}, {}, std::nullopt};
   s.current.ordinal = static_cast<std::uint32_t>(s.processed.list().size());
+  if (s.current.ordinal == 0) {
+    // The first block of a straight-line program holds almost all of it: its text grows to
+    // about a third of the input, reserved at once (untouched pages cost nothing).
+    auto& lines = std::get<qasm::Lines>(s.current.statements.emplace_back(qasm::Lines{}).node);
+    lines.text.reserve(s.source.size() / 3);
+  }
   s.lowering.begin_block();
   s.open = true;
   s.ended = false;
