@@ -165,9 +165,11 @@ class Structurer {
       for (std::size_t i = 0; i < count && complete_graph; ++i)
         complete_graph = (*graph)[i].size() == blocks[i].successors.size();
     }
-    lowering_.reserve(count);
-    for (std::size_t i : order) lowering_.push_back(std::move(blocks[i]));
-    std::vector<BlockLowering>().swap(blocks);
+    // The lowerings stay where they are; node ids reach them through their positions.
+    blocks_ = std::move(blocks);
+    position_of_ = std::move(order);
+    sorted_labels_.resize(count);
+    for (NodeId id = 0; id < count; ++id) sorted_labels_[id] = block(id).label;
     alive_.assign(count, true);
     succs_.resize(count);
     preds_.resize(count);
@@ -181,18 +183,18 @@ class Structurer {
     branch_ids_.resize(count);
     if (complete_graph) {
       for (NodeId id = 0; id < count; ++id) {
-        const BlockLowering& b = lowering_[id];
+        const BlockLowering& b = block(id);
         std::size_t k = 0;
-        for (std::uint32_t target : (*graph)[order[id]]) branch_ids_[id][k++] = id_by_position[target];
+        for (std::uint32_t target : (*graph)[position_of_[id]]) branch_ids_[id][k++] = id_by_position[target];
         for (k = 0; k < b.successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
       }
       return {};
     }
     std::unordered_map<std::string_view, NodeId> ids;
     ids.reserve(count);
-    for (NodeId id = 0; id < count; ++id) ids.emplace(lowering_[id].label, id);
+    for (NodeId id = 0; id < count; ++id) ids.emplace(block(id).label, id);
     for (NodeId id = 0; id < count; ++id) {
-      const BlockLowering& b = lowering_[id];
+      const BlockLowering& b = block(id);
       for (std::size_t k = 0; k < b.successors.size(); ++k) {
         auto it = ids.find(b.successors[k]);
         if (it == ids.end()) {
@@ -204,13 +206,13 @@ class Structurer {
       }
     }
     for (NodeId id = 0; id < count; ++id)
-      for (std::size_t k = 0; k < lowering_[id].successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
+      for (std::size_t k = 0; k < block(id).successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
     return {};
   }
 
   Status reduce(Strategy strategy) {
     if (strategy == Strategy::Incremental) {
-      for (NodeId id = 0; id < lowering_.size(); ++id) refresh(id);
+      for (NodeId id = 0; id < position_of_.size(); ++id) refresh(id);
       touched_.clear();
       while (auto m = next_from_candidates()) {
         BRINTAVEL_CHECK(apply(*m));
@@ -229,15 +231,15 @@ class Structurer {
 
   Result<StatementList> finish() {
     if (live_count_ == 1 && alive_[entry_] && succs_[entry_].empty())
-      return std::move(lowering_[entry_].statements);
+      return std::move(block(entry_).statements);
     std::string list = "[";
     bool first = true;
-    for (NodeId id = 0; id < lowering_.size(); ++id) {
+    for (NodeId id = 0; id < position_of_.size(); ++id) {
       if (!alive_[id]) continue;
       if (!first) list.append(", ");
-      if (first) failed_block_ = lowering_[id].ordinal;
+      if (first) failed_block_ = block(id).ordinal;
       first = false;
-      text::append_quoted(list, lowering_[id].label);
+      text::append_quoted(list, block(id).label);
     }
     list.push_back(']');
     return control_flow_error(cat("could not reduce CFG to a single block; remaining blocks: ", list,
@@ -284,10 +286,9 @@ class Structurer {
   }
 
   std::optional<NodeId> id_of(std::string_view label) const {
-    auto it = std::lower_bound(lowering_.begin(), lowering_.end(), label,
-                               [](const BlockLowering& b, std::string_view l) { return b.label < l; });
-    if (it == lowering_.end() || it->label != label) return std::nullopt;
-    return static_cast<NodeId>(it - lowering_.begin());
+    auto it = std::lower_bound(sorted_labels_.begin(), sorted_labels_.end(), label);
+    if (it == sorted_labels_.end() || *it != label) return std::nullopt;
+    return static_cast<NodeId>(it - sorted_labels_.begin());
   }
 
   bool one_pred(NodeId v) const { return preds_[v].size() == 1; }
@@ -305,7 +306,7 @@ class Structurer {
         for (auto [x, o] : {std::pair{s[0], s[1]}, std::pair{s[1], s[0]}}) {
           if (o == n || !one_pred(x) || !one_succ(x) || succs_[x][0] != o) continue;
           if (preds_[o].size() != 2 || !preds_[o].contains(n) || !preds_[o].contains(x)) continue;
-          if (!lowering_[x].statements.empty()) continue;
+          if (!block(x).statements.empty()) continue;
           return x;
         }
         return std::nullopt;
@@ -340,7 +341,7 @@ class Structurer {
 
   std::optional<Match> next_by_rescan() const {
     for (int r = 0; r < kRuleCount; ++r)
-      for (NodeId n = 0; n < lowering_.size(); ++n)
+      for (NodeId n = 0; n < position_of_.size(); ++n)
         if (auto other = match_rule(Rule(r), n)) return Match{Rule(r), n, *other};
     return std::nullopt;
   }
@@ -404,7 +405,7 @@ class Structurer {
   // ---- Rewrites -----------------------------------------------------------------------
 
   Result<Expression> take_condition(NodeId n, const char* invariant) {
-    auto& c = lowering_[n].condition;
+    auto& c = block(n).condition;
     if (!c) return internal_error(invariant);
     Expression e = std::move(*c);
     c.reset();
@@ -412,7 +413,7 @@ class Structurer {
   }
 
   Result<StatementList> copy_charged(const StatementList& list, NodeId n) {
-    if (budget_) BRINTAVEL_CHECK(budget_->charge(qasm::count_nodes(list), "block", lowering_[n].label));
+    if (budget_) BRINTAVEL_CHECK(budget_->charge(qasm::count_nodes(list), "block", block(n).label));
     return qasm::copy_statements(list);
   }
 
@@ -422,8 +423,8 @@ class Structurer {
 
   // Appends m's statements to n and lets n end the way m ended.
   void absorb(NodeId n, NodeId m) {
-    BlockLowering& ln = lowering_[n];
-    BlockLowering& lm = lowering_[m];
+    BlockLowering& ln = block(n);
+    BlockLowering& lm = block(m);
     ln.statements.insert(ln.statements.end(), std::make_move_iterator(lm.statements.begin()),
                          std::make_move_iterator(lm.statements.end()));
     lm.statements.clear();
@@ -434,13 +435,13 @@ class Structurer {
 
   // n now branches to `target` alone.
   void branch_to(NodeId n, NodeId target) {
-    lowering_[n].successors = {lowering_[target].label};
+    block(n).successors = {block(target).label};
     branch_ids_[n] = {target, target};
   }
 
   Status apply(const Match& m) {
     NodeId n = m.n;
-    BlockLowering& ln = lowering_[n];
+    BlockLowering& ln = block(n);
     touched_.push_back(n);
     switch (m.rule) {
       case kEmptyArm: {
@@ -476,8 +477,8 @@ class Structurer {
         NodeId t = branch_ids_[n][0];
         NodeId f = branch_ids_[n][1];
         NodeId join = succs_[t][0];
-        StatementList then_body = std::move(lowering_[t].statements);
-        StatementList else_body = std::move(lowering_[f].statements);
+        StatementList then_body = std::move(block(t).statements);
+        StatementList else_body = std::move(block(f).statements);
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
         if (!then_body.empty() || !else_body.empty())
           ln.statements.emplace_back(qasm::If(std::move(then_body), std::move(else_body), std::move(c)));
@@ -490,7 +491,7 @@ class Structurer {
       case kTriangle: {
         NodeId x = m.other;
         NodeId y = succs_[x][0];
-        StatementList arm = std::move(lowering_[x].statements);
+        StatementList arm = std::move(block(x).statements);
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
         bool arm_on_true = branch_ids_[n][0] == x;
         if (!arm.empty()) {
@@ -506,7 +507,7 @@ class Structurer {
       case kWhile: {
         NodeId x = m.other;
         NodeId y = succs_[n][0] == x ? succs_[n][1] : succs_[n][0];
-        StatementList body = std::move(lowering_[x].statements);
+        StatementList body = std::move(block(x).statements);
         BRINTAVEL_TRY_ASSIGN(StatementList header, copy_charged(ln.statements, n));
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "while needs a conditional branch"));
         bool continue_on_true = branch_ids_[n][0] == x;
@@ -531,7 +532,12 @@ class Structurer {
  private:
   translator::SizeBudget* budget_;
   std::uint32_t failed_block_ = 0;
-  std::vector<BlockLowering> lowering_;  // by node id
+  BlockLowering& block(NodeId id) { return blocks_[position_of_[id]]; }
+  const BlockLowering& block(NodeId id) const { return blocks_[position_of_[id]]; }
+
+  std::vector<BlockLowering> blocks_;        // in source order
+  std::vector<std::size_t> position_of_;     // by node id: the lowering's position in blocks_
+  std::vector<std::string_view> sorted_labels_;  // by node id
   std::vector<bool> alive_;
   std::vector<SuccessorList> succs_;
   std::vector<std::array<NodeId, 2>> branch_ids_;  // the ids of each lowering's successors, in branch order
