@@ -99,7 +99,7 @@ void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view b
     writes_sorted_ = std::tie(last.resource.kind, last.resource.index, last.at.block, last.at.position) <
                      std::tie(resource.kind, resource.index, at.block, at.position);
   }
-  writes_.push_back(Write{resource, at, by, conditional});
+  writes_.push_back(Write{resource, at, by, conditional, writes_.size()});
 }
 
 void Dataflow::drop_conditional_writes(const std::vector<bool>& keep) {
@@ -130,9 +130,9 @@ void Dataflow::sort_writes() {
   // Measurements arrive in order; phi assignments to earlier blocks and other resources'
   // writes come in between.
   if (writes_sorted_) return;
-  std::stable_sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) {
-    return std::tie(a.resource.kind, a.resource.index, a.at.block, a.at.position) <
-           std::tie(b.resource.kind, b.resource.index, b.at.block, b.at.position);
+  std::sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) {
+    return std::tie(a.resource.kind, a.resource.index, a.at.block, a.at.position, a.sequence) <
+           std::tie(b.resource.kind, b.resource.index, b.at.block, b.at.position, b.sequence);
   });
   writes_sorted_ = true;
 }

@@ -109,6 +109,7 @@ class Dataflow {
     ProgramPoint at;
     std::string_view by;
     bool conditional = false;
+    std::uint64_t sequence = 0;  // the order it was recorded in
   };
   struct Use {
     Capture capture;
