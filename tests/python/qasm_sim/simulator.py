@@ -174,6 +174,10 @@ class Program:
                         shot.psi = np.flip(shot.psi, axis=qubit)
 
             return reset
+        if isinstance(node, ast.QuantumBarrier):
+            for operand in node.qubits:  # the operands must name declared qubits
+                self._qubits(operand)
+            return lambda shot: None  # a barrier constrains scheduling only
         if isinstance(node, ast.BranchingStatement):
             condition = self._expression(node.condition)
             then_body = [self._statement(s) for s in node.if_block]
