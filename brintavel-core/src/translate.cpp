@@ -116,7 +116,8 @@ Error no_entry_point(std::optional<std::string_view> name) {
 // The translation by the base rules, or by the extended ones when `extended` is set.
 Result<Translation> translate_with(std::string_view qir_text, const TranslateOptions& options,
                                    bool extended) {
-  translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
+  translator::TranslationContext context{
+      extended ? builders::build_extended_profile() : builders::build_base_profile(), {}, std::nullopt, false};
   if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
   context.entry_name = options.entry_point;
   context.extended = extended;

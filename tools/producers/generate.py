@@ -3,7 +3,8 @@
 
 For every program this writes, beside each other:
 - NAME.ll: the QIR exactly as the producer wrote it;
-- NAME.qasm: the translator's exact output, or NAME.err: its exact error message;
+- NAME.qasm: the translator's exact output, or NAME.err: its exact error message, and for a
+  program it refuses, NAME.extended.qasm or NAME.extended.err: the same in extended mode;
 - NAME.reference.json: the measurement statistics of the QIR itself, from a QIR simulator.
 
 Producers:
@@ -190,16 +191,28 @@ def seed_for(name: str) -> int:
     return zlib.crc32(name.encode()) & 0x7FFFFFFF
 
 
-def write_translation(stem: Path, qir: str) -> None:
-    qasm, err = stem.with_suffix(".qasm"), stem.with_suffix(".err")
+def write_outcome(qasm: Path, err: Path, qir: str, extended: bool) -> bool:
+    """The translation into `qasm` or the message into `err`; whether the program translates."""
     try:
-        output = translate(qir)
+        output = translate(qir, extended=extended)
     except BrintavelError as error:
         qasm.unlink(missing_ok=True)
         err.write_text(f"{error}\n")
+        return False
+    err.unlink(missing_ok=True)
+    qasm.write_text(output)
+    return True
+
+
+def write_translation(stem: Path, qir: str) -> None:
+    """NAME.qasm or NAME.err, and where the default mode refuses the program, its extended-mode
+    translation NAME.extended.qasm or message NAME.extended.err."""
+    extended = stem.with_suffix(".extended.qasm"), stem.with_suffix(".extended.err")
+    if write_outcome(stem.with_suffix(".qasm"), stem.with_suffix(".err"), qir, extended=False):
+        for path in extended:
+            path.unlink(missing_ok=True)
     else:
-        err.unlink(missing_ok=True)
-        qasm.write_text(output)
+        write_outcome(*extended, qir, extended=True)
 
 
 def generate(program: CorpusProgram) -> bool:

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <limits>
+#include <unordered_set>
 
 #include "ir/operand_format.hpp"
 
@@ -73,6 +74,35 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
     }
   }
   qasm::append_printed_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, operands);
+  return {};
+}
+
+// barrier q[i], q[j], ... on the call's qubits (each once), or barrier q on all of them.
+Status build_barrier(const Signature& sig, std::span<const ir::Operand> args, LoweringContext& ctx,
+                     qasm::StatementList& out) {
+  if (auto width = numbered_barrier_width(sig.name); width && *width != args.size())
+    return unsupported(cat("barrier intrinsic ", q(sig.name), " is for ", *width,
+                           " qubit(s) but is called with ", args.size(), " operand(s)"));
+  qasm::Barrier barrier;
+  if (args.empty()) {
+    ctx.barrier_on_all_qubits = true;
+    barrier.operands.push_back(qasm::IndexedIdentifier{"q", std::nullopt});
+    out.emplace_back(std::move(barrier));
+    return {};
+  }
+  std::unordered_set<std::int64_t> seen;
+  barrier.operands.reserve(args.size());
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view type = i < sig.params.size() ? sig.params[i] : std::string_view("ptr");
+    if (type != kQubit && type != "ptr")
+      return unsupported(cat("barrier intrinsic ", q(sig.name), " takes an operand of type ", q(type),
+                             "; its operands must be qubits"));
+    Result<qasm::IndexedIdentifier> qubit = resolve_qubit_operand(args[i], sig.name, ctx);
+    if (!qubit) return std::move(qubit).error();
+    const auto* index = std::get_if<qasm::IntLiteral>(&qubit->index->node);
+    if (!index || seen.insert(index->value).second) barrier.operands.push_back(std::move(*qubit));
+  }
+  out.emplace_back(std::move(barrier));
   return {};
 }
 
@@ -173,6 +203,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
   if (const auto* gate = std::get_if<Gate>(&kind)) return build_gate(*gate, kind, sig, args, ctx, out);
   if (std::holds_alternative<GeneralizedControlled>(kind))
     return build_controlled_gate(sig, args, ctx, out);
+  if (std::holds_alternative<Barrier>(kind)) return build_barrier(sig, args, ctx, out);
 
   if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
     bool reset = std::holds_alternative<MeasureAndReset>(kind);

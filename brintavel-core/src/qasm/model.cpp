@@ -247,6 +247,10 @@ std::uint64_t own_nodes(const Statement& s) {
           return 1 + identifier_nodes(n.qubit) + identifier_nodes(n.target);
         } else if constexpr (std::is_same_v<T, Reset>) {
           return 1 + identifier_nodes(n.qubit);
+        } else if constexpr (std::is_same_v<T, Barrier>) {
+          std::uint64_t total = 1;
+          for (const auto& o : n.operands) total += identifier_nodes(o);
+          return total;
         } else if constexpr (std::is_same_v<T, If> || std::is_same_v<T, While>) {
           return 1 + expression_nodes(n.condition);
         } else if constexpr (std::is_same_v<T, Lines>) {

@@ -167,6 +167,10 @@ struct Measure {
 struct Reset {
   IndexedIdentifier qubit;
 };
+// barrier on the operands: qubits, or whole registers.
+struct Barrier {
+  std::vector<IndexedIdentifier> operands;
+};
 
 // Simple statements already printed: one per line, each ended by a line feed, at
 // indentation level 0 (the printer indents them to the level they stand at). A lowered block
@@ -207,7 +211,7 @@ struct While {
 
 struct Statement {
   using Node = std::variant<Include, QubitDeclaration, BitDeclaration, IntDeclaration, Assignment,
-                            OutputBitDeclaration, GateCall, Measure, Reset, If, While, Lines>;
+                            OutputBitDeclaration, GateCall, Measure, Reset, Barrier, If, While, Lines>;
   Node node;
 
   template <class Kind>

@@ -258,6 +258,13 @@ bool print_simple(const Statement& s, std::string& out) {
           out.append("reset ");
           print_indexed_identifier(n.qubit, out);
           out.append(";\n");
+        } else if constexpr (std::is_same_v<T, Barrier>) {
+          out.append("barrier");
+          for (std::size_t k = 0; k < n.operands.size(); ++k) {
+            out.append(k > 0 ? ", " : " ");
+            print_indexed_identifier(n.operands[k], out);
+          }
+          out.append(";\n");
         } else if constexpr (std::is_same_v<T, Lines>) {
           out.append(n.text);
         } else {

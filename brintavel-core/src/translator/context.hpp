@@ -231,6 +231,7 @@ class LoweringContext {
   std::unordered_map<MemoryCell, ir::Operand, MemoryCellHash> memory;
   std::int64_t max_qubit_index = -1;
   std::int64_t max_result_index = -1;
+  bool barrier_on_all_qubits = false;  // a `barrier q;` was made
 
  private:
   struct Binding {

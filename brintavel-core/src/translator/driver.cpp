@@ -10,6 +10,7 @@
 #include "signatures.hpp"
 #include "translator/classical.hpp"
 #include "translator/extended.hpp"
+#include "translator/inline.hpp"
 #include "translator/phi.hpp"
 
 namespace brintavel::translator {
@@ -142,8 +143,11 @@ class BlockLowerer {
       lower_gep(instruction, ctx_);
     } else if constexpr (std::is_same_v<Classical, ir::Store>) {
       lower_store(instruction, ctx_);
+      if (ctx_.extended) BRINTAVEL_CHECK(note_memory_use(instruction.pointer, false));
     } else if constexpr (std::is_same_v<Classical, ir::Load>) {
       BRINTAVEL_CHECK(lower_load(instruction, ctx_));
+      if (ctx_.extended && ctx_.peek_value(instruction.result))
+        BRINTAVEL_CHECK(note_memory_use(instruction.pointer, true));
     } else if constexpr (std::is_same_v<Classical, ir::Zext>) {
       BRINTAVEL_CHECK(lower_zext(instruction, ctx_));
     } else if constexpr (std::is_same_v<Classical, ir::IntToPtr>) {
@@ -227,9 +231,38 @@ class BlockLowerer {
     return ctx_.budget().charge(made, "block", out.label);
   }
 
+  // A load is given the value stored in memory earlier in source order. That is the value it
+  // reads only when the memory is written once: a load before the store reads memory that
+  // holds no value yet. The extended rules, which also meet memory that loops and branches
+  // write (variables that producers keep in allocas), refuse memory written more than once
+  // and read.
+  Status note_memory_use(std::string_view pointer, bool load) {
+    auto origin = ctx_.pointer_origins.find(pointer);
+    if (origin == ctx_.pointer_origins.end()) return {};
+    MemoryUse& use = memory_uses_[MemoryCell{origin->second.base, origin->second.offset}];
+    if (load) {
+      use.read = true;
+    } else {
+      use.written_again = use.written_again || use.written;
+      use.written = true;
+    }
+    if (use.read && use.written_again)
+      return unsupported(cat("memory at ", q(origin->second.base),
+                             " is written more than once and read; following memory whose "
+                             "contents change is not supported"));
+    return {};
+  }
+
+  struct MemoryUse {
+    bool written = false;
+    bool written_again = false;
+    bool read = false;
+  };
+
   const TranslationContext& context_;
   const SignatureTable& signatures_;
   LoweringContext& ctx_;
+  std::unordered_map<MemoryCell, MemoryUse, MemoryCellHash> memory_uses_;
   ProcessedBlocks& processed_;
   IntVariables& variables_;
   PendingResets& resets_;
@@ -251,6 +284,20 @@ BlockGraph successors_by_ordinal(const std::vector<BlockLowering>& blocks,
       if (auto it = ordinal.find(s); it != ordinal.end()) successors[i].push_back(it->second);
   return successors;
 }
+
+// Hands an inlined body to the lowerer.
+class LowererSink final : public BodySink {
+ public:
+  explicit LowererSink(FunctionLowerer& lowerer) : lowerer_(lowerer) {}
+  void begin_block(std::string_view label) override { lowerer_.begin_block(label); }
+  void instruction(const ir::Instruction& instruction, const char* where) override {
+    lowerer_.instruction(instruction, where);
+  }
+  bool failed() const override { return lowerer_.failed(); }
+
+ private:
+  FunctionLowerer& lowerer_;
+};
 
 Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow_message) {
   if (max_index == std::numeric_limits<std::int64_t>::max()) return unsupported(overflow_message);
@@ -395,6 +442,9 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
   qasm::Program program{"3.0", {}};
   program.body.reserve(context.include_paths.size() + 2 + variables.declarations.size() + body.size());
   for (const std::string& path : context.include_paths) program.body.emplace_back(qasm::Include{path});
+  // A barrier on all qubits names the register, which a program that uses no qubit otherwise
+  // declares with one qubit.
+  if (lowering.barrier_on_all_qubits) lowering.note_qubit_index(0);
   if (lowering.max_qubit_index >= 0) {
     BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
         lowering.max_qubit_index, "qubit index too large to size the qubit register"));
@@ -430,7 +480,13 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
         "no entry-point function found; QIR modules must have a function tagged with the "
         "'entry_point' attribute");
   }
+  ir::TextPool inlined_names;  // outlives the lowerer, which keeps views of the names
   FunctionLowerer lowerer(context, signatures, module.source);
+  if (context.extended && has_inlinable_calls(module, *entry, context.profile)) {
+    LowererSink sink(lowerer);
+    BRINTAVEL_CHECK(inline_calls(module, *entry, context.profile, inlined_names, sink));
+    return lowerer.finish();
+  }
   for (const ir::Block& block : entry->blocks) {
     lowerer.begin_block(block.label);
     for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
