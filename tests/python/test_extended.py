@@ -22,7 +22,7 @@ import pytest
 
 import qir_gen
 from brintavel import BrintavelError, translate
-from qasm_sim.corpus import DATA, CorpusProgram, meaning_check, producer_programs, syntax_error
+from qasm_check.corpus import DATA, CorpusProgram, meaning_check, producer_programs, syntax_error
 
 EXTENDED = DATA / "extended"
 PRODUCER_PROGRAMS = producer_programs()

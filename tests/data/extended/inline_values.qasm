@@ -1,6 +1,6 @@
 OPENQASM 3.0;
 qubit[5] q;
-bit[5] c;
+bit[5] c = "00000";
 h q[0];
 cnot q[0], q[1];
 c[0] = measure q[0];
