@@ -4,7 +4,8 @@
 //
 // Elsewhere the extended mode is checked against the default mode: it gives the identical text
 // for every program the default mode translates, and NAME.extended.qasm or NAME.extended.err
-// where there is one for a program the default mode refuses.
+// where there is one for a program the default mode refuses. And the streaming pipeline gives
+// what the whole-module one gives, output or message.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "brintavel/brintavel.hpp"
+#include "translate.hpp"
 
 namespace fs = std::filesystem;
 
@@ -82,9 +84,24 @@ void expect_golden(const brintavel::Result<std::string>& result, const fs::path&
 
 class Golden : public testing::TestWithParam<fs::path> {};
 
+std::string outcome(const brintavel::Result<brintavel::Translation>& result) {
+  if (result) return result->program;
+  const auto& position = result.error().position;
+  return "error at " + (position ? std::to_string(position->line) + ":" + std::to_string(position->column) : "-") +
+         ": " + brintavel::describe(result.error());
+}
+
 TEST_P(Golden, TranslatesExactly) {
   const fs::path& input = GetParam();
   fs::path stem = fs::path(input).replace_extension();
+  std::string text = read_file(input);
+  for (bool extended : {false, true}) {
+    brintavel::TranslateOptions options;
+    options.extended = extended;
+    EXPECT_EQ(outcome(brintavel::translate(text, options)),
+              outcome(brintavel::translate_whole_module(text, options)))
+        << "streaming and whole-module pipelines differ" << (extended ? " in extended mode" : "");
+  }
   if (is_extended_golden(input)) {
     expect_golden(translate(input, true), stem);
     return;

@@ -3,6 +3,8 @@
 // findings, and so are
 //   - an extended-mode translation that differs from the default mode's where the default
 //     mode translates, and
+//   - a streaming translation that differs from the whole-module pipeline's (output, or the
+//     message and position), and
 //   - a line that the front end's fast path reads differently from the general parser.
 #include <bit>
 #include <cstddef>
@@ -14,6 +16,7 @@
 #include "ir/instruction_parser.hpp"
 #include "ir/plain_instruction.hpp"
 #include "ir/text.hpp"
+#include "translate.hpp"
 
 namespace {
 
@@ -22,6 +25,14 @@ namespace ir = brintavel::ir;
 bool ends_with_generated_by(const std::string& program) {
   return program.rfind("// generated-by: {\"name\":\"brintavel\"", 0) == 0 ||
          program.find("\n// generated-by: {\"name\":\"brintavel\"") != std::string::npos;
+}
+
+bool same(const brintavel::Result<brintavel::Translation>& a,
+          const brintavel::Result<brintavel::Translation>& b) {
+  if (a.has_value() != b.has_value()) return false;
+  if (a) return a->program == b->program && a->entry_point == b->entry_point;
+  return a.error().kind == b.error().kind && a.error().message == b.error().message &&
+         a.error().position == b.error().position;
 }
 
 // Operand equality, with floating-point literals compared by their bits.
@@ -89,6 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   brintavel::TranslateOptions options;
   options.producer = "fuzz";
   auto base = brintavel::translate(text, options);
+  if (!same(base, brintavel::translate_whole_module(text, options))) __builtin_trap();
   // Cheap sanity checks on every success.
   if (base && !ends_with_generated_by(base->program)) __builtin_trap();
   options.extended = true;
