@@ -131,8 +131,8 @@ TEST_P(Inline, TranslatesOrFails) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Inline, testing::ValuesIn(cases()),
-                         [](const testing::TestParamInfo<Case>& info) {
-                           std::string name = info.param.name;
+                         [](const testing::TestParamInfo<Case>& param_info) {
+                           std::string name = param_info.param.name;
                            for (char& ch : name)
                              if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
                            return name;

@@ -98,6 +98,59 @@ TEST(SizeLimits, RealProgramsStayFarInsideTheBudget) {
   std::cout << "largest share of the size budget: " << worst << " (" << worst_file << ")\n";
 }
 
+// Long programs whose measurements and reads are spread over blocks in the ways producers
+// write them: the checks of what a read sees cost little per read, however many there are.
+std::string ptr(int index) { return "ptr inttoptr (i64 " + std::to_string(index) + " to ptr)"; }
+
+std::string spread_reads(const std::string& pattern, int count) {
+  std::string body = "entry:\n  call void @__quantum__qis__mz__body(ptr null, ptr null)\n";
+  auto block = [&](const std::string& label, int i) { return label + std::to_string(i); };
+  if (pattern == "measured first, read at the end")
+    for (int i = 1; i <= count; ++i)
+      body += "  call void @__quantum__qis__mz__body(" + ptr(i) + ", " + ptr(i) + ")\n";
+  body += "  br label %m0\n";
+  for (int i = 0; i < count; ++i) {
+    int bit = pattern == "one result measured again and again" ? 0 : i + 1;
+    std::string measure = "  call void @__quantum__qis__mz__body(" + ptr(bit) + ", " + ptr(bit) + ")\n";
+    std::string read = "  %r" + std::to_string(i) + " = call i1 @__quantum__rt__read_result(" + ptr(bit) + ")\n";
+    body += block("m", i) + ":\n";
+    if (pattern == "measured in both arms, read after them") {
+      body += "  %k" + std::to_string(i) + " = call i1 @__quantum__rt__read_result(ptr null)\n";
+      body += "  br i1 %k" + std::to_string(i) + ", label %" + block("l", i) + ", label %" + block("e", i) + "\n";
+      body += block("l", i) + ":\n" + measure + "  br label %" + block("b", i) + "\n";
+      body += block("e", i) + ":\n" + measure + "  br label %" + block("b", i) + "\n";
+    } else if (pattern == "one result measured again and again") {
+      body += measure + read + "  br label %" + block("b", i) + "\n";
+    } else {
+      if (pattern != "measured first, read at the end") body += measure;
+      body += "  br label %" + block("b", i) + "\n";
+    }
+    body += block("b", i) + ":\n";
+    if (pattern != "one result measured again and again") body += read;
+    body += "  br i1 %r" + std::to_string(i) + ", label %" + block("t", i) + ", label %" + block("m", i + 1) + "\n";
+    body += block("t", i) + ":\n  call void @__quantum__qis__x__body(" + ptr(bit) + ")\n  br label %" +
+            block("m", i + 1) + "\n";
+  }
+  body += block("m", count) + ":\n  ret void\n";
+  return module(body);
+}
+
+TEST(SizeLimits, ReadsSpreadOverManyBlocksCostLittleEach) {
+  for (const char* pattern : {"measured in one block, read in the next", "one result measured again and again",
+                              "measured in both arms, read after them", "measured first, read at the end"}) {
+    std::string text = spread_reads(pattern, 20000);
+    auto module = brintavel::ir::parse_module(text);
+    ASSERT_TRUE(module) << pattern;
+    brintavel::translator::TranslationStats stats;
+    brintavel::translator::TranslationContext context{brintavel::builders::build_base_profile(),
+                                                      {}, std::nullopt, false, &stats};
+    auto program = brintavel::translator::translate_entry_point(context, *module);
+    ASSERT_TRUE(program) << pattern << ": " << brintavel::describe(program.error());
+    // About one node per statement and expression, a few per read.
+    EXPECT_LT(stats.nodes_used, 20u * 20000u) << pattern;
+  }
+}
+
 TEST(SizeLimits, ExpressionDepthIsBoundedWhereAValueIsBound) {
   using namespace brintavel;
   translator::LoweringContext ctx(translator::Limits::nodes_for_input(0));

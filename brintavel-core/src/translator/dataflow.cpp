@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "translator/context.hpp"
+#include "translator/dominators.hpp"
 
 namespace brintavel::translator {
 
@@ -44,44 +45,111 @@ class SortedWrites {
   std::span<const Write> writes_;
 };
 
+// Marks on blocks, all cleared at once by starting a new generation.
+class BlockMarks {
+ public:
+  explicit BlockMarks(std::size_t blocks) : stamp_(blocks, 0) {}
+  void clear() {
+    if (++generation_ == 0) {
+      std::fill(stamp_.begin(), stamp_.end(), 0);
+      generation_ = 1;
+    }
+  }
+  // Marks the block; false when it was marked already.
+  bool mark(std::uint32_t block) {
+    if (stamp_[block] == generation_) return false;
+    stamp_[block] = generation_;
+    return true;
+  }
+
+ private:
+  std::vector<std::uint32_t> stamp_;
+  std::uint32_t generation_ = 1;
+};
+
 // How the blocks are first entered on paths that start right after a capture in block
 // `origin` and do not pass the capture again: reached with no write to the resource on the
-// way (clean), or after one (tainted; `taint` names the first such write).
-struct Arrivals {
-  std::vector<std::uint8_t> state;  // bit 0: clean, bit 1: tainted
-  std::vector<std::ptrdiff_t> taint;
-};
-constexpr std::uint8_t kClean = 1, kTainted = 2;
+// way (clean), or after one (tainted; `taint` names the first such write). The arrays are
+// reused from search to search; only what a search touched is reset.
+class ForwardSearch {
+ public:
+  static constexpr std::uint8_t kClean = 1, kTainted = 2;
 
-template <class Writes>
-Result<Arrivals> search_from(std::uint32_t origin, std::ptrdiff_t taint_at_exit,
-                             const Writes& writes,
-                             const BlockGraph& successors,
-                             const std::vector<std::string_view>& labels, SizeBudget& budget) {
-  std::size_t n = successors.size();
-  Arrivals a{std::vector<std::uint8_t>(n, 0), std::vector<std::ptrdiff_t>(n, -1)};
-  struct Item {
-    std::uint32_t block;
-    std::ptrdiff_t taint;  // -1: clean
-  };
-  std::vector<Item> stack;
-  for (std::uint32_t s : successors[origin]) stack.push_back({s, taint_at_exit});
-  std::uint64_t visited = 0;
-  while (!stack.empty()) {
-    Item item = stack.back();
-    stack.pop_back();
-    std::uint8_t bit = item.taint < 0 ? kClean : kTainted;
-    if (a.state[item.block] & bit) continue;
-    a.state[item.block] |= bit;
-    if (item.taint >= 0) a.taint[item.block] = item.taint;
-    ++visited;
-    if (item.block == origin) continue;  // entering the capture's block passes the capture
-    std::ptrdiff_t out = item.taint;
-    if (out < 0) out = writes.any_in(item.block);
-    for (std::uint32_t s : successors[item.block]) stack.push_back({s, out});
+  explicit ForwardSearch(std::size_t blocks) : state_(blocks, 0), taint_(blocks, -1) {}
+
+  template <class Writes>
+  std::uint64_t run(std::uint32_t origin, std::ptrdiff_t taint_at_exit, const Writes& writes,
+                    const BlockGraph& successors) {
+    for (std::uint32_t b : touched_) state_[b] = 0, taint_[b] = -1;
+    touched_.clear();
+    struct Item {
+      std::uint32_t block;
+      std::ptrdiff_t taint;  // -1: clean
+    };
+    std::vector<Item> stack;
+    for (std::uint32_t s : successors[origin]) stack.push_back({s, taint_at_exit});
+    std::uint64_t visited = 0;
+    while (!stack.empty()) {
+      Item item = stack.back();
+      stack.pop_back();
+      std::uint8_t bit = item.taint < 0 ? kClean : kTainted;
+      if (state_[item.block] & bit) continue;
+      if (state_[item.block] == 0) touched_.push_back(item.block);
+      state_[item.block] |= bit;
+      if (item.taint >= 0) taint_[item.block] = item.taint;
+      ++visited;
+      if (item.block == origin) continue;  // entering the capture's block passes the capture
+      std::ptrdiff_t out = item.taint;
+      if (out < 0) out = writes.any_in(item.block);
+      for (std::uint32_t s : successors[item.block]) stack.push_back({s, out});
+    }
+    return visited;
   }
-  BRINTAVEL_CHECK(budget.charge(visited, "block", labels[origin]));
-  return a;
+  std::uint8_t state(std::uint32_t block) const { return state_[block]; }
+  std::ptrdiff_t taint(std::uint32_t block) const { return taint_[block]; }
+
+ private:
+  std::vector<std::uint8_t> state_;
+  std::vector<std::ptrdiff_t> taint_;
+  std::vector<std::uint32_t> touched_;
+};
+
+// Walking back from a use to its capture shows, for the captures that their uses follow
+// closely, that no write lies between them; it gives up after this many blocks.
+constexpr std::uint64_t kBackwardWalkBlocks = 64;
+
+// Whether no write in `writes` can lie on a path from `capture` to a use at `use`, shown by
+// walking back from the use; false when a write was found or the walk grew too long.
+template <class Writes>
+Result<bool> clean_by_backward_walk(const ProgramPoint& capture, const ProgramPoint& use,
+                                    const Writes& writes, const Predecessors& predecessors,
+                                    BlockMarks& marks, std::string_view label, SizeBudget& budget) {
+  if (writes.first_in(use.block, 0, use.position) >= 0) return false;
+  // The blocks that reach the use without passing the capture hold every path from the
+  // capture to the use: none of them may write the resource (the capture's block only after
+  // the capture).
+  marks.clear();
+  std::vector<std::uint32_t> stack;
+  for (std::uint32_t p : predecessors.of(use.block))
+    if (marks.mark(p)) stack.push_back(p);
+  std::uint64_t visited = 0;
+  bool clean = true;
+  while (!stack.empty() && clean) {
+    std::uint32_t b = stack.back();
+    stack.pop_back();
+    if (++visited > kBackwardWalkBlocks) {
+      clean = false;
+    } else if (b == capture.block) {
+      clean = writes.first_in(b, capture.position, kBlockEnd) < 0;
+    } else if (writes.any_in(b) >= 0) {
+      clean = false;
+    } else {
+      for (std::uint32_t p : predecessors.of(b))
+        if (marks.mark(p)) stack.push_back(p);
+    }
+  }
+  BRINTAVEL_CHECK(budget.charge(visited, "block", label));
+  return clean;
 }
 
 }  // namespace
@@ -153,11 +221,30 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
 
 Status Dataflow::find_stale_read(const BlockGraph& successors,
                                  const std::vector<std::string_view>& labels,
-                                 SizeBudget& budget, const char** where) {
+                                 SizeBudget& budget, const char** where,
+                                 std::vector<Capture>* stale) {
   sort_writes();
-  // One search per resource, capture block and state at that block's end.
-  std::map<std::tuple<Resource::Kind, std::int64_t, std::uint32_t, std::ptrdiff_t>, Arrivals> searches;
-  for (const Use& use : uses_) {
+  // The stale uses, by position in uses_, with the write (position in writes_) that
+  // overwrote what they read.
+  std::vector<std::pair<std::size_t, std::size_t>> found;
+  auto write_index = [&](WriteList list, std::ptrdiff_t w) {
+    return static_cast<std::size_t>(list.data() - writes_.data()) + static_cast<std::size_t>(w);
+  };
+  // The uses whose capture lies in another block are decided by a forward search from the
+  // capture, one per resource, capture block and state at that block's end, unless a short
+  // walk back from the use shows them clean.
+  Predecessors predecessors(successors);
+  BlockMarks marks(successors.size());
+  struct Deferred {
+    Resource resource;
+    std::uint32_t block;
+    std::ptrdiff_t at_exit;
+    std::size_t use;
+  };
+  std::vector<Deferred> deferred;
+  Status status;
+  for (std::size_t i = 0; i < uses_.size() && status; ++i) {
+    const Use& use = uses_[i];
     WriteList list = writes_of(use.capture.resource);
     if (list.empty()) continue;
     SortedWrites writes(list);
@@ -166,34 +253,50 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
     if (u.block == c.block && u.position >= c.position) {
       // Any path that leaves the block comes back through the capture.
       std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
-      if (w >= 0) {
-        if (where) *where = use.where;
-        return unsupported(describe_stale(use, list[static_cast<std::size_t>(w)]));
-      }
+      if (w >= 0) found.emplace_back(i, write_index(list, w));
       continue;
     }
     if (writes.all_before(c.block, c.position)) continue;
-    std::ptrdiff_t at_exit = writes.first_in(c.block, c.position, kBlockEnd);
-    auto key = std::tuple{use.capture.resource.kind, use.capture.resource.index, c.block, at_exit};
-    auto found = searches.find(key);
-    if (found == searches.end()) {
-      BRINTAVEL_TRY_ASSIGN(Arrivals arrivals,
-                           search_from(c.block, at_exit, writes, successors, labels, budget));
-      found = searches.emplace(key, std::move(arrivals)).first;
-    }
-    const Arrivals& a = found->second;
-    std::ptrdiff_t w = -1;
-    if (a.state[u.block] & kTainted) {
-      w = a.taint[u.block];
-    } else if (a.state[u.block] & kClean) {
-      w = writes.first_in(u.block, 0, u.position);
-    }
-    if (w >= 0) {
-      if (where) *where = use.where;
-      return unsupported(describe_stale(use, list[static_cast<std::size_t>(w)]));
+    Result<bool> clean =
+        clean_by_backward_walk(c, u, writes, predecessors, marks, labels[c.block], budget);
+    if (!clean) {
+      status = std::move(clean).error();
+    } else if (!*clean) {
+      deferred.push_back({use.capture.resource, c.block, writes.first_in(c.block, c.position, kBlockEnd), i});
     }
   }
-  return {};
+  std::sort(deferred.begin(), deferred.end(), [](const Deferred& a, const Deferred& b) {
+    return std::tie(a.resource.kind, a.resource.index, a.block, a.at_exit, a.use) <
+           std::tie(b.resource.kind, b.resource.index, b.block, b.at_exit, b.use);
+  });
+  ForwardSearch search(deferred.empty() ? 0 : successors.size());
+  for (std::size_t k = 0; k < deferred.size() && status; ++k) {
+    const Deferred& d = deferred[k];
+    WriteList list = writes_of(d.resource);
+    SortedWrites writes(list);
+    if (k == 0 || !(deferred[k - 1].resource == d.resource && deferred[k - 1].block == d.block &&
+                    deferred[k - 1].at_exit == d.at_exit)) {
+      std::uint64_t visited = search.run(d.block, d.at_exit, writes, successors);
+      status = budget.charge(visited, "block", labels[d.block]);
+      if (!status) break;
+    }
+    const ProgramPoint& u = uses_[d.use].at;
+    std::ptrdiff_t w = -1;
+    if (search.state(u.block) & ForwardSearch::kTainted) {
+      w = search.taint(u.block);
+    } else if (search.state(u.block) & ForwardSearch::kClean) {
+      w = writes.first_in(u.block, 0, u.position);
+    }
+    if (w >= 0) found.emplace_back(d.use, write_index(list, w));
+  }
+  // A stale use is reported before a search that ran out of budget.
+  if (found.empty()) return status;
+  std::sort(found.begin(), found.end());
+  if (stale)
+    for (const auto& [use, write] : found) stale->push_back(uses_[use].capture);
+  const Use& first = uses_[found.front().first];
+  if (where) *where = first.where;
+  return unsupported(describe_stale(first, writes_[found.front().second]));
 }
 
 Result<bool> Dataflow::results_may_be_read_unset(
@@ -203,36 +306,88 @@ Result<bool> Dataflow::results_may_be_read_unset(
   // OpenQASM reads a bit where the expression that holds it is used, which a short-circuit
   // phi, for one, lets a path reach without passing the read in the QIR. The bits read at
   // uses that no write precedes in their own block, and those blocks:
-  std::map<std::int64_t, std::vector<std::uint32_t>> open_reads;
+  std::vector<std::pair<std::int64_t, std::uint32_t>> open_reads;
   for (const Use& use : uses_) {
     const Resource& r = use.capture.resource;
     if (r.kind != Resource::Kind::Bit) continue;
     WriteList list = writes_of(r);
     if (list.empty()) return true;  // read, never written
     if (SortedWrites(list).first_in(use.at.block, 0, use.at.position) >= 0) continue;
-    open_reads[r.index].push_back(use.at.block);
+    open_reads.emplace_back(r.index, use.at.block);
   }
   if (open_reads.empty() || successors.empty()) return false;
-  for (const auto& [bit, blocks] : open_reads) {
-    SortedWrites writes(writes_of(Resource{Resource::Kind::Bit, bit}));
-    std::vector<std::uint8_t> wanted(successors.size(), 0), seen(successors.size(), 0);
-    for (std::uint32_t b : blocks) wanted[b] = 1;
-    // Blocks whose start is reached from the entry without a write to the bit on the way.
-    std::vector<std::uint32_t> stack{0};
-    seen[0] = 1;
+  std::sort(open_reads.begin(), open_reads.end());
+  open_reads.erase(std::unique(open_reads.begin(), open_reads.end()), open_reads.end());
+
+  // Such a read may see the bit unset when a path from the start of the entry block (block
+  // 0) reaches the start of its block through blocks that do not write the bit. A block
+  // that writes the bit and dominates the read's block rules that out at once; otherwise a
+  // walk back from the read's block looks for such a path (shared by the reads of a bit).
+  Predecessors predecessors(successors);
+  Dominators dominators(successors, predecessors);
+  BlockMarks marks(successors.size());
+  std::vector<std::uint32_t> dominated;  // of the current bit's read blocks
+  struct Item {
+    std::uint32_t preorder;
+    bool is_write;
+    std::uint32_t block;
+  };
+  std::vector<Item> items;
+  std::vector<std::uint32_t> enclosing;
+  for (std::size_t g = 0; g < open_reads.size();) {
+    std::int64_t bit = open_reads[g].first;
+    std::size_t end = g;
+    while (end < open_reads.size() && open_reads[end].first == bit) ++end;
+    WriteList list = writes_of(Resource{Resource::Kind::Bit, bit});
+    SortedWrites writes(list);
+    dominated.clear();
+    if (dominators.has_tree()) {
+      // The read blocks with a writing block among their strict dominators: a sweep in
+      // dominator-tree preorder that keeps the writing blocks enclosing the current one.
+      items.clear();
+      for (const auto& w : list)
+        if (dominators.reachable(w.at.block) && (items.empty() || items.back().block != w.at.block))
+          items.push_back({dominators.preorder(w.at.block), true, w.at.block});
+      for (std::size_t k = g; k < end; ++k)
+        if (dominators.reachable(open_reads[k].second))
+          items.push_back({dominators.preorder(open_reads[k].second), false, open_reads[k].second});
+      std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+        return std::tie(a.preorder, a.is_write) < std::tie(b.preorder, b.is_write);
+      });
+      enclosing.clear();
+      for (const Item& item : items) {
+        while (!enclosing.empty() && !dominators.dominates(enclosing.back(), item.block)) enclosing.pop_back();
+        if (item.is_write) {
+          enclosing.push_back(item.block);
+        } else if (!enclosing.empty()) {
+          dominated.push_back(item.block);
+        }
+      }
+      std::sort(dominated.begin(), dominated.end());
+    }
+    marks.clear();
+    std::vector<std::uint32_t> stack;
     std::uint64_t visited = 0;
-    bool unset = false;
-    while (!stack.empty() && !unset) {
-      std::uint32_t b = stack.back();
-      stack.pop_back();
-      ++visited;
-      if (wanted[b]) unset = true;
-      if (writes.any_in(b) >= 0) continue;
-      for (std::uint32_t s : successors[b])
-        if (!seen[s]) seen[s] = 1, stack.push_back(s);
+    for (std::size_t k = g; k < end; ++k) {
+      std::uint32_t block = open_reads[k].second;
+      if (std::binary_search(dominated.begin(), dominated.end(), block)) continue;
+      if (dominators.has_tree() && !dominators.reachable(block)) continue;
+      if (block == 0) return true;
+      if (!marks.mark(block)) continue;
+      stack.push_back(block);
+      while (!stack.empty()) {
+        std::uint32_t b = stack.back();
+        stack.pop_back();
+        ++visited;
+        for (std::uint32_t p : predecessors.of(b)) {
+          if (!marks.mark(p) || writes.any_in(p) >= 0) continue;
+          if (p == 0) return true;
+          stack.push_back(p);
+        }
+      }
     }
     BRINTAVEL_CHECK(budget.charge(visited, "block", labels[0]));
-    if (unset) return true;
+    g = end;
   }
   return false;
 }

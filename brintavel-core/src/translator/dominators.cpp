@@ -1,0 +1,101 @@
+#include "translator/dominators.hpp"
+
+#include <utility>
+
+namespace brintavel::translator {
+
+Predecessors::Predecessors(const BlockGraph& successors) : start_(successors.size() + 1, 0) {
+  for (const BlockEdges& edges : successors)
+    for (std::uint32_t target : edges) ++start_[target + 1];
+  for (std::size_t i = 1; i < start_.size(); ++i) start_[i] += start_[i - 1];
+  sources_.resize(start_.back());
+  std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
+  for (std::uint32_t block = 0; block < successors.size(); ++block)
+    for (std::uint32_t target : successors[block]) sources_[next[target]++] = block;
+}
+
+Dominators::Dominators(const BlockGraph& successors, const Predecessors& predecessors) {
+  const std::size_t n = successors.size();
+  if (n == 0) return;
+  // Postorder of the blocks reachable from block 0, by an explicit-stack depth-first walk.
+  order_.assign(n, kNone);
+  std::vector<std::uint32_t> postorder;
+  postorder.reserve(n);
+  std::vector<bool> seen(n, false);
+  std::vector<std::pair<std::uint32_t, std::uint8_t>> walk{{0, 0}};
+  seen[0] = true;
+  while (!walk.empty()) {
+    auto& [block, next] = walk.back();
+    if (next < successors[block].size()) {
+      std::uint32_t target = successors[block].begin()[next++];
+      if (!seen[target]) {
+        seen[target] = true;
+        walk.push_back({target, 0});
+      }
+      continue;
+    }
+    order_[block] = static_cast<std::uint32_t>(postorder.size());
+    postorder.push_back(block);
+    walk.pop_back();
+  }
+
+  // Immediate dominators, by postorder number; the entry is its own.
+  const std::size_t count = postorder.size();
+  std::vector<std::uint32_t> idom(count, kNone);
+  idom[count - 1] = static_cast<std::uint32_t>(count - 1);
+  std::uint64_t work = 0;
+  const std::uint64_t cap = 64 * static_cast<std::uint64_t>(n) + 4096;
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (std::size_t k = count - 1; k-- > 0;) {  // reverse postorder, after the entry
+      std::uint32_t block = postorder[k];
+      std::uint32_t chosen = kNone;
+      for (std::uint32_t p : predecessors.of(block)) {
+        std::uint32_t other = order_[p];
+        if (other == kNone || idom[other] == kNone) continue;
+        if (chosen == kNone) {
+          chosen = other;
+          continue;
+        }
+        while (chosen != other) {
+          while (chosen < other) chosen = idom[chosen], ++work;
+          while (other < chosen) other = idom[other], ++work;
+        }
+      }
+      if (++work > cap) {
+        order_.assign(n, kNone);  // no tree; reachable() is unknown too
+        return;
+      }
+      if (idom[k] != chosen) {
+        idom[k] = chosen;
+        changed = true;
+      }
+    }
+  }
+
+  // Preorder numbers and subtree sizes of the tree: children lists in one array, then a walk.
+  std::vector<std::uint32_t> first_child(count + 1, 0), children(count);
+  for (std::size_t k = 0; k + 1 < count; ++k) ++first_child[idom[k] + 1];
+  for (std::size_t i = 1; i <= count; ++i) first_child[i] += first_child[i - 1];
+  std::vector<std::uint32_t> slot(first_child.begin(), first_child.end() - 1);
+  for (std::size_t k = 0; k + 1 < count; ++k) children[slot[idom[k]]++] = static_cast<std::uint32_t>(k);
+  pre_.assign(n, kNone);
+  size_.assign(n, 0);
+  std::uint32_t counter = 0;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> stack{{static_cast<std::uint32_t>(count - 1), 0}};
+  pre_[postorder[count - 1]] = counter++;
+  while (!stack.empty()) {
+    auto& [node, next] = stack.back();
+    if (first_child[node] + next < first_child[node + 1]) {
+      std::uint32_t child = children[first_child[node] + next++];
+      pre_[postorder[child]] = counter++;
+      stack.push_back({child, 0});
+      continue;
+    }
+    std::uint32_t block = postorder[node];
+    size_[block] = counter - pre_[block];
+    stack.pop_back();
+  }
+}
+
+}  // namespace brintavel::translator

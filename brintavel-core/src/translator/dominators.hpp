@@ -1,0 +1,56 @@
+// Predecessors and dominators of the branch graph.
+//
+// Block d dominates block b when every path from the entry block (block 0) to b passes d.
+// The dominator tree is computed by the iterative algorithm of Cooper, Harvey and Kennedy
+// over the reverse postorder, which settles in two or three passes on the branch graphs
+// that structured programs have; its work is capped at a multiple of the graph's size, and a
+// graph that needs more is left without dominators (`has_tree()` is false) rather than
+// taking quadratic time.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "translator/dataflow.hpp"
+
+namespace brintavel::translator {
+
+// Every block's predecessors, by number, in one array.
+class Predecessors {
+ public:
+  explicit Predecessors(const BlockGraph& successors);
+  std::span<const std::uint32_t> of(std::uint32_t block) const {
+    return {sources_.data() + start_[block], sources_.data() + start_[block + 1]};
+  }
+
+ private:
+  std::vector<std::uint32_t> start_;    // by block: where its predecessors begin in sources_
+  std::vector<std::uint32_t> sources_;
+};
+
+class Dominators {
+ public:
+  Dominators(const BlockGraph& successors, const Predecessors& predecessors);
+
+  // Whether the tree was computed within the work cap.
+  bool has_tree() const { return !pre_.empty(); }
+  // Whether a path from block 0 reaches the block.
+  bool reachable(std::uint32_t block) const { return block < order_.size() && order_[block] != kNone; }
+  // Whether `a` dominates `b` (every block dominates itself); both must be reachable and
+  // has_tree() true.
+  bool dominates(std::uint32_t a, std::uint32_t b) const {
+    return pre_[a] <= pre_[b] && pre_[b] < pre_[a] + size_[a];
+  }
+  // The block's number in a preorder of the dominator tree: a block's dominators come
+  // before it, and the blocks it dominates follow it without a gap.
+  std::uint32_t preorder(std::uint32_t block) const { return pre_[block]; }
+
+ private:
+  static constexpr std::uint32_t kNone = UINT32_MAX;
+  std::vector<std::uint32_t> order_;  // by block: its number in postorder, kNone when unreachable
+  std::vector<std::uint32_t> pre_;    // by block: its preorder number in the dominator tree
+  std::vector<std::uint32_t> size_;   // by block: the number of blocks it dominates
+};
+
+}  // namespace brintavel::translator
