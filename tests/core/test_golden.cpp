@@ -1,6 +1,6 @@
 // End-to-end golden files: every tests/data/**/NAME.ll translates to NAME.qasm exactly (but
 // for the version in the generated-by comment, which is this build's), or fails with the
-// message in NAME.err.
+// message in NAME.err. Files under tests/data/extended are translated in extended mode.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,7 +56,12 @@ TEST_P(Golden, TranslatesExactly) {
   const fs::path& input = GetParam();
   fs::path expected_output = fs::path(input).replace_extension(".qasm");
   fs::path expected_error = fs::path(input).replace_extension(".err");
-  auto result = brintavel::translate_qir(read_file(input));
+  brintavel::TranslateOptions options;
+  options.extended = fs::relative(input, BRINTAVEL_TEST_DATA_DIR).begin()->string() == "extended";
+  auto translated = brintavel::translate(read_file(input), options);
+  brintavel::Result<std::string> result =
+      translated ? brintavel::Result<std::string>(std::move(translated->program))
+                 : brintavel::Result<std::string>(std::move(translated).error());
   if (fs::exists(expected_error)) {
     ASSERT_FALSE(result.has_value()) << "expected a failure, got:\n" << *result;
     std::string message = read_file(expected_error);

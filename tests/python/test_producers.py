@@ -8,6 +8,7 @@ statistics of the recorded result bits are compared: exactly for deterministic p
 G-test of homogeneity at the significance level `ALPHA` otherwise (qasm_sim/corpus.py).
 """
 
+import json
 import math
 import re
 
@@ -16,7 +17,7 @@ import pytest
 
 from brintavel import translate
 from qasm_sim import HALVEK_GATES, Program, SimulationError, g_test_homogeneity
-from qasm_sim.corpus import ALPHA, CorpusProgram, meaning_check, producer_programs
+from qasm_sim.corpus import ALPHA, DATA, CorpusProgram, meaning_check, producer_programs
 
 PROGRAMS = producer_programs()
 TRANSLATED = [p for p in PROGRAMS if p.expected_output.exists()]
@@ -40,6 +41,19 @@ def test_corpus_layout():
 @pytest.mark.parametrize("program", TRANSLATED, ids=program_name)
 def test_translation_reproduces_reference_statistics(program):
     result = meaning_check(program, translate(program.qir_path.read_text()))
+    assert result.passed, result.detail
+
+
+# ---- extended mode: the golden translations of tests/data/extended ---------------------------
+
+EXTENDED = sorted(p for p in (DATA / "extended").glob("*.ll") if p.with_suffix(".qasm").exists())
+
+
+@pytest.mark.parametrize("path", EXTENDED, ids=lambda p: p.stem)
+def test_extended_translation_reproduces_reference_statistics(path):
+    reference = json.loads(path.with_name(path.stem + ".reference.json").read_text())
+    program = CorpusProgram(f"extended/{path.stem}", path, reference)
+    result = meaning_check(program, translate(path.read_text(), extended=True))
     assert result.passed, result.detail
 
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "translator/context.hpp"
@@ -137,8 +138,19 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
 
 Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
                                  const std::vector<std::string_view>& labels,
-                                 SizeBudget& budget, const char** where) {
+                                 SizeBudget& budget, const char** where,
+                                 std::vector<Capture>* stale) {
   sort_writes();
+  std::optional<Error> first;
+  // The first stale use's message; with `stale`, the search goes on.
+  auto report = [&](const Use& use, const Write& write) {
+    if (!first) {
+      if (where) *where = use.where;
+      first = unsupported(describe_stale(use, write));
+    }
+    if (stale) stale->push_back(use.capture);
+    return stale == nullptr;
+  };
   // One search per resource, capture block and state at that block's end.
   std::map<std::tuple<Resource::Kind, std::int64_t, std::uint32_t, std::ptrdiff_t>, Arrivals> searches;
   for (const Use& use : uses_) {
@@ -150,10 +162,7 @@ Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& 
     if (u.block == c.block && u.position >= c.position) {
       // Any path that leaves the block comes back through the capture.
       std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
-      if (w >= 0) {
-        if (where) *where = use.where;
-        return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
-      }
+      if (w >= 0 && report(use, (*list)[static_cast<std::size_t>(w)])) return std::move(*first);
       continue;
     }
     if (writes.all_before(c.block, c.position)) continue;
@@ -172,11 +181,9 @@ Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& 
     } else if (a.state[u.block] & kClean) {
       w = writes.first_in(u.block, 0, u.position);
     }
-    if (w >= 0) {
-      if (where) *where = use.where;
-      return unsupported(describe_stale(use, (*list)[static_cast<std::size_t>(w)]));
-    }
+    if (w >= 0 && report(use, (*list)[static_cast<std::size_t>(w)])) return std::move(*first);
   }
+  if (first) return std::move(*first);
   return {};
 }
 

@@ -74,10 +74,11 @@ class Dataflow {
   // The first recorded use that reads a bit or variable overwritten since its capture on some
   // path, as the stale-value message; `successors` are the blocks' successors by number and
   // `labels` their labels. The graph searches are charged to `budget`.
-  // `where` receives the source text of the stale use.
+  // `where` receives the source text of the stale use. With `stale`, every stale use is
+  // found and its capture appended there (the message is still the first one's).
   Status find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
                          const std::vector<std::string_view>& labels, SizeBudget& budget,
-                         const char** where = nullptr);
+                         const char** where = nullptr, std::vector<Capture>* stale = nullptr);
 
   // Whether some used read of a result bit may happen before any measurement into that bit,
   // on some path from the entry block (block 0).

@@ -10,6 +10,7 @@
 #include "signatures.hpp"
 #include "translator/classical.hpp"
 #include "translator/extended.hpp"
+#include "translator/out_of_ssa.hpp"
 #include "translator/phi.hpp"
 
 namespace brintavel::translator {
@@ -68,27 +69,45 @@ std::vector<bool> blocks_on_cycles(const std::vector<std::vector<std::uint32_t>>
   return cyclic;
 }
 
+// What the extended rules keep besides the base state.
+struct ExtendedState {
+  ExtendedState(LoweringContext& ctx, ProcessedBlocks& processed, IntVariables& variables,
+                std::vector<std::string_view>& labels, std::vector<const char*>& sources,
+                const SnapshotReads* snapshots_in)
+      : phis(ctx, processed, variables, facts, labels, sources), snapshots(snapshots_in) {}
+
+  ValueFacts facts;
+  PhiVariables phis;
+  const SnapshotReads* snapshots;  // result reads to copy into a variable where they are made
+};
+
 class BlockLowerer {
  public:
   BlockLowerer(const TranslationContext& context, const SignatureTable& signatures,
                LoweringContext& lowering, ProcessedBlocks& processed, IntVariables& variables,
-               PendingResets& resets)
+               PendingResets& resets, ExtendedState* extended)
       : context_(context),
         signatures_(signatures),
         ctx_(lowering),
         processed_(processed),
         variables_(variables),
-        resets_(resets) {}
+        resets_(resets),
+        extended_(extended) {}
 
   // Lowers one instruction into `out`; returns whether it ended the block.
   Result<bool> lower_instruction(const ir::Instruction& instruction, BlockLowering& out) {
+    // The phis of a block are complete at its first other instruction.
+    if (extended_ && extended_->phis.open() && !std::holds_alternative<ir::Phi>(instruction))
+      BRINTAVEL_CHECK(extended_->phis.close(out));
     return std::visit([&](const auto& i) { return lower(i, out); }, instruction);
   }
 
  private:
-  // Terminators record how the block ends.
+  // Terminators record how the block ends; phi assignments that wait for the block go in
+  // before its branch.
   Result<bool> lower(const ir::Br& br, BlockLowering& out) {
     out.successors = {br.target};
+    if (extended_) BRINTAVEL_CHECK(extended_->phis.end(out));
     return true;
   }
   Result<bool> lower(const ir::CondBr& br, BlockLowering& out) {
@@ -105,6 +124,7 @@ class BlockLowerer {
     }
     out.successors = {br.true_label, br.false_label};
     out.condition_time = ctx_.now();
+    if (extended_) BRINTAVEL_CHECK(extended_->phis.end(out));
     return true;
   }
   Result<bool> lower(const ir::Ret&, BlockLowering&) { return true; }
@@ -114,8 +134,56 @@ class BlockLowerer {
     return false;
   }
   Result<bool> lower(const ir::Phi& phi, BlockLowering& out) {
-    BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &resets_));
+    if (extended_) {
+      BRINTAVEL_CHECK(lower_phi_extended(phi, out));
+    } else {
+      BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &resets_));
+    }
     return false;
+  }
+
+  // The base shapes that bind an expression (short-circuit Booleans, 0/1 diamonds) where
+  // they apply; any other phi becomes a variable.
+  Status lower_phi_extended(const ir::Phi& phi, BlockLowering& out) {
+    const auto* single = phi.incomings.size() == 1 ? std::get_if<ir::Ssa>(&phi.incomings[0].value) : nullptr;
+    if (single && ctx_.peek_value(single->name)) {
+      // One predecessor: the value itself.
+      BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx_.lookup_value(single->name));
+      if (const IntFacts* f = extended_->facts.find(single->name)) extended_->facts.set(phi.result, *f);
+      return ctx_.bind_value(phi.result, std::move(value));
+    }
+    bool loop_carried = std::any_of(phi.incomings.begin(), phi.incomings.end(),
+                                    [&](const ir::PhiIncoming& in) { return in.predecessor == out.label; });
+    if (!loop_carried && phi.ty == "i1" && short_circuit_applies(phi, out.label))
+      return lower_phi(phi, out.label, processed_, variables_, ctx_, nullptr);
+    if (!loop_carried && phi.ty != "i1" && int_width(phi.ty) && phi.incomings.size() == 2 &&
+        !processed_.empty()) {
+      BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed_, ctx_));
+      if (diamond) {
+        extended_->facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}});
+        return {};
+      }
+    }
+    return extended_->phis.add(phi, out);
+  }
+
+  // a && b / a || b: one constant incoming from a block whose branch leads here and to the
+  // block that gives the other incoming, already lowered.
+  bool short_circuit_applies(const ir::Phi& phi, std::string_view label) const {
+    if (phi.incomings.size() != 2) return false;
+    bool first_constant = classify_constant(phi.incomings[0].value) != Truth::Other;
+    bool second_constant = classify_constant(phi.incomings[1].value) != Truth::Other;
+    if (first_constant == second_constant) return false;
+    const ir::PhiIncoming& constant = phi.incomings[first_constant ? 0 : 1];
+    const ir::PhiIncoming& other = phi.incomings[first_constant ? 1 : 0];
+    const auto* value = std::get_if<ir::Ssa>(&other.value);
+    if (!value || !ctx_.peek_value(value->name)) return false;
+    const BlockLowering* head = processed_.last_conditional_labelled(constant.predecessor);
+    if (!head || head->successors.size() != 2) return false;
+    auto leads_to = [&](std::string_view target) {
+      return head->successors[0] == target || head->successors[1] == target;
+    };
+    return leads_to(label) && leads_to(other.predecessor) && label != other.predecessor;
   }
   Result<bool> lower(const ir::Ignored&, BlockLowering&) { return false; }
   Result<bool> lower(const ir::Unknown& unknown, BlockLowering& out) {
@@ -126,15 +194,7 @@ class BlockLowerer {
   // Classical instructions bind values or record pointer facts; they add no statement.
   template <class Classical>
   Result<bool> lower(const Classical& instruction, BlockLowering&) {
-    if constexpr (std::is_same_v<Classical, ir::Icmp>) {
-      BRINTAVEL_CHECK(lower_icmp(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Logic>) {
-      BRINTAVEL_CHECK(lower_logic(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Select>) {
-      BRINTAVEL_CHECK(lower_select(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Arith>) {
-      BRINTAVEL_CHECK(lower_arith(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Alloca>) {
+    if constexpr (std::is_same_v<Classical, ir::Alloca>) {
       lower_alloca(instruction, ctx_);
     } else if constexpr (std::is_same_v<Classical, ir::Bitcast>) {
       lower_bitcast(instruction, ctx_);
@@ -142,25 +202,63 @@ class BlockLowerer {
       lower_gep(instruction, ctx_);
     } else if constexpr (std::is_same_v<Classical, ir::Store>) {
       lower_store(instruction, ctx_);
-    } else if constexpr (std::is_same_v<Classical, ir::Load>) {
-      BRINTAVEL_CHECK(lower_load(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Zext>) {
-      BRINTAVEL_CHECK(lower_zext(instruction, ctx_));
     } else if constexpr (std::is_same_v<Classical, ir::IntToPtr>) {
       BRINTAVEL_CHECK(lower_inttoptr(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::IntOp>) {
-      BRINTAVEL_CHECK(lower_int_op(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Cast>) {
-      BRINTAVEL_CHECK(lower_cast(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::FloatOp>) {
-      BRINTAVEL_CHECK(lower_float_op(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::FNeg>) {
-      BRINTAVEL_CHECK(lower_fneg(instruction, ctx_));
+    } else if (extended_) {
+      // A value that cannot be written fails only where it is used.
+      BRINTAVEL_CHECK(defer_failure(lower_value_extended(instruction), instruction.result, ctx_));
     } else {
-      static_assert(std::is_same_v<Classical, ir::Fcmp>, "an instruction kind is not lowered");
-      BRINTAVEL_CHECK(lower_fcmp(instruction, ctx_));
+      BRINTAVEL_CHECK(lower_value(instruction));
     }
     return false;
+  }
+
+  template <class Value>
+  Status lower_value(const Value& instruction) {
+    if constexpr (std::is_same_v<Value, ir::Icmp>) {
+      return lower_icmp(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Logic>) {
+      return lower_logic(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Select>) {
+      return lower_select(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Arith>) {
+      return lower_arith(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Load>) {
+      return lower_load(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Zext>) {
+      return lower_zext(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::FloatOp>) {
+      return lower_float_op(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::FNeg>) {
+      return lower_fneg(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Fcmp>) {
+      return lower_fcmp(instruction, ctx_);
+    } else {
+      static_assert(std::is_same_v<Value, ir::IntOp> || std::is_same_v<Value, ir::Cast>,
+                    "an instruction kind is not lowered");
+      return internal_error("an instruction of the extended set reached the base rules");
+    }
+  }
+
+  // The extended forms of the value instructions; the others as in the base rules.
+  template <class Value>
+  Status lower_value_extended(const Value& instruction) {
+    ValueFacts& facts = extended_->facts;
+    if constexpr (std::is_same_v<Value, ir::Icmp>) {
+      return lower_icmp_extended(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::Select>) {
+      return lower_select_extended(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::Arith>) {
+      return lower_arith_extended(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::Logic>) {
+      return lower_logic_extended(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::IntOp>) {
+      return lower_int_op(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::Cast>) {
+      return lower_cast(instruction, ctx_, facts);
+    } else {
+      return lower_value(instruction);
+    }
   }
 
   // The signature and builder of a callee. Circuits call a handful of functions over and
@@ -207,7 +305,24 @@ class BlockLowerer {
     scratch_.clear();
     BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, scratch_));
     for (const qasm::Statement& s : scratch_) append_statement(out, s);
-    return ctx_.budget().charge(scratch_.size(), "block", out.label);
+    BRINTAVEL_CHECK(ctx_.budget().charge(scratch_.size(), "block", out.label));
+    if (extended_ && call.result && extended_->snapshots && extended_->snapshots->contains(*call.result))
+      return snapshot_read(*call.result, out);
+    return {};
+  }
+
+  // The result read `name` is overwritten before a use: it is copied into a bool variable
+  // where it is read, and the value is that variable.
+  Status snapshot_read(std::string_view name, BlockLowering& out) {
+    BRINTAVEL_TRY_ASSIGN(qasm::Expression bit, ctx_.lookup_value(name));
+    std::string variable = variables_.declare(qasm::ScalarType::Bool);
+    Dataflow& flow = ctx_.dataflow();
+    ProgramPoint at{out.ordinal, out.size};
+    flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, name);
+    ctx_.use_pending(Reader{Reader::Kind::SsaValue, name}, at);
+    append_statement(out, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, as_bool(std::move(bit))});
+    BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", out.label));
+    return ctx_.bind_variable(name, variable, ProgramPoint{out.ordinal, out.size});
   }
 
   const TranslationContext& context_;
@@ -216,6 +331,7 @@ class BlockLowerer {
   ProcessedBlocks& processed_;
   IntVariables& variables_;
   PendingResets& resets_;
+  ExtendedState* extended_;  // null under the base rules
   qasm::StatementList scratch_;  // a call's statements, before they are printed into the block
   std::array<Callee, 8> recent_{};
   std::size_t next_recent_ = 0;
@@ -248,11 +364,15 @@ const ir::Function* find_entry_point(const ir::Module& module, std::optional<std
 }
 
 struct FunctionLowerer::State {
-  State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in)
+  State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in,
+        const SnapshotReads* snapshots)
       : context(context_in),
         source(source_in),
         lowering(Limits::nodes_for_input(source_in.size()), context_in.extended),
-        lowerer(context_in, signatures, lowering, processed, variables, resets) {}
+        extended(context_in.extended ? std::make_unique<ExtendedState>(lowering, processed, variables, labels,
+                                                                        block_sources, snapshots)
+                                     : nullptr),
+        lowerer(context_in, signatures, lowering, processed, variables, resets, extended.get()) {}
 
   // An error with the position of `where`, unless it has one.
   Error located(Error failure, const char* where) const {
@@ -264,6 +384,9 @@ struct FunctionLowerer::State {
   void close_block() {
     if (!open) return;
     processed.append(std::move(current));
+    // The blocks made on its edges follow it.
+    if (extended)
+      for (BlockLowering& made : extended->phis.take_made()) processed.append(std::move(made));
     open = false;
   }
 
@@ -282,10 +405,12 @@ struct FunctionLowerer::State {
   ProcessedBlocks processed;
   IntVariables variables;
   PendingResets resets;
-  BlockLowerer lowerer;
   std::deque<std::string> numbered;  // the labels of unlabeled blocks, by position
-  std::vector<std::string_view> labels;
+  std::vector<std::string_view> labels;  // by block number
   std::vector<const char*> block_sources;
+  std::unique_ptr<ExtendedState> extended;
+  BlockLowerer lowerer;
+  std::vector<std::string_view> stale_reads;  // extended: result reads found stale
   BlockLowering current;
   bool open = false;
   bool ended = false;  // the current block's terminator was lowered
@@ -293,8 +418,12 @@ struct FunctionLowerer::State {
 };
 
 FunctionLowerer::FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
-                                 std::string_view source)
-    : state_(std::make_unique<State>(context, signatures, source)) {}
+                                 std::string_view source, const SnapshotReads* snapshots)
+    : state_(std::make_unique<State>(context, signatures, source, snapshots)) {}
+
+const std::vector<std::string_view>& FunctionLowerer::stale_result_reads() const {
+  return state_->stale_reads;
+}
 
 FunctionLowerer::~FunctionLowerer() = default;
 
@@ -335,6 +464,7 @@ Result<qasm::Program> FunctionLowerer::finish() {
   State& s = *state_;
   if (s.error) return std::move(*s.error);
   s.close_block();
+  if (s.extended) BRINTAVEL_CHECK(s.extended->phis.check_complete());
   return s.assemble();
 }
 
@@ -353,9 +483,14 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
 
   // What the substituted values read must still hold on every path to where they are used.
   const char* stale_use = nullptr;
-  if (Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use);
-      !stale)
+  std::vector<Capture> stale_captures;
+  if (Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use,
+                                                         extended ? &stale_captures : nullptr);
+      !stale) {
+    for (const Capture& c : stale_captures)
+      if (auto read = lowering.result_read_of(c)) stale_reads.push_back(*read);
     return located(std::move(stale).error(), stale_use);
+  }
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
                                               successors, labels, lowering.budget()));
 
@@ -405,14 +540,23 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
         "no entry-point function found; QIR modules must have a function tagged with the "
         "'entry_point' attribute");
   }
-  FunctionLowerer lowerer(context, signatures, module.source);
-  for (const ir::Block& block : entry->blocks) {
-    lowerer.begin_block(block.label);
-    for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
-      lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
-    if (lowerer.failed()) break;
+  // The extended rules lower again when a result read was overwritten before a use, copying
+  // those reads into variables where they are made.
+  SnapshotReads snapshots;
+  for (int round = 0;; ++round) {
+    FunctionLowerer lowerer(context, signatures, module.source, context.extended ? &snapshots : nullptr);
+    for (const ir::Block& block : entry->blocks) {
+      lowerer.begin_block(block.label);
+      for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
+        lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
+      if (lowerer.failed()) break;
+    }
+    Result<qasm::Program> program = lowerer.finish();
+    bool learned = false;
+    if (!program && context.extended && round < 2)
+      for (std::string_view read : lowerer.stale_result_reads()) learned |= snapshots.insert(read).second;
+    if (!learned) return program;
   }
-  return lowerer.finish();
 }
 
 }  // namespace brintavel::translator

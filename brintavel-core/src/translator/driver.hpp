@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "error.hpp"
 #include "ir/model.hpp"
@@ -23,10 +25,14 @@ const ir::Function* find_entry_point(const ir::Module& module, std::optional<std
 // printed as it is lowered. The first error ends the lowering; later calls are then ignored
 // and finish() returns that error. Errors carry the position of the instruction or block
 // they concern, in `source`.
+// The result reads (by SSA name) that the extended rules copy into a variable where they are
+// made, because a later measurement overwrites the bit before a use.
+using SnapshotReads = std::unordered_set<std::string_view>;
+
 class FunctionLowerer {
  public:
   FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
-                  std::string_view source);
+                  std::string_view source, const SnapshotReads* snapshots = nullptr);
   ~FunctionLowerer();
   FunctionLowerer(const FunctionLowerer&) = delete;
   FunctionLowerer& operator=(const FunctionLowerer&) = delete;
@@ -37,6 +43,9 @@ class FunctionLowerer {
   void instruction(const ir::Instruction& instruction, const char* where);
   bool failed() const;
   Result<qasm::Program> finish();
+  // Extended rules, after finish() failed: the result reads that were used after a
+  // measurement overwrote them.
+  const std::vector<std::string_view>& stale_result_reads() const;
 
  private:
   struct State;

@@ -8,8 +8,8 @@ shot's random generator; `reset` measures and flips the qubit back to |0>.
 Supported: `qubit[n]`/`qubit` declarations; `bit[n]`, `bit`, `int`, `uint`, `bool` and `float`
 declarations (optionally initialised, also as `output`); gate calls on the gate table with any
 number of `inv @` modifiers; `c[i] = measure q[j];` and bare `measure`; `reset`; `if`/`else`;
-`while`; `=`, `+=`, `-=` assignments; literals, identifiers, indexing, the unary `-`, `!`, `~`
-and every binary operator. Anything else raises `SimulationError` (never silently ignored).
+`while`; `=`, `+=`, `-=` assignments; literals, identifiers, indexing, the unary `-`, `!`, `~`,
+every binary operator and the casts int(...) (toward zero), float(...) and bool(...). Anything else raises `SimulationError` (never silently ignored).
 """
 
 from __future__ import annotations
@@ -404,6 +404,15 @@ class Program:
             rhs = self._expression(node.rhs)
             op = _binary(node.op)
             return lambda env: op(lhs(env), rhs(env))
+        if isinstance(node, ast.Cast):
+            argument = self._expression(node.argument)
+            if isinstance(node.type, (ast.IntType, ast.UintType)):
+                return lambda env: math.trunc(argument(env))  # toward zero, also for floats
+            if isinstance(node.type, ast.FloatType):
+                return lambda env: float(argument(env))
+            if isinstance(node.type, ast.BoolType):
+                return lambda env: bool(argument(env))
+            raise SimulationError(f"unsupported cast to {type(node.type).__name__}")
         raise SimulationError(f"unsupported expression {type(node).__name__}")
 
     def _constant_int(self, node) -> int:
