@@ -293,8 +293,13 @@ class Values {
     return lower_bool_operand(operand, ctx_);
   }
 
+  // Binds an integer. What it made is charged to the size budget: bit expressions are
+  // copied into several bits and results.
   Status bind(std::string_view name, IntValue v) {
     Expression e = expr(v);
+    std::uint64_t nodes = qasm::measure(e).nodes;
+    for (const Expression& b : v.bits) nodes += qasm::measure(b).nodes;
+    BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
     facts_.set(name, facts_of(v));
     return ctx_.bind_value(name, std::move(e));
   }
