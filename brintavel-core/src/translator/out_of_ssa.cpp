@@ -1,6 +1,7 @@
 #include "translator/out_of_ssa.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "ir/operand_format.hpp"
 
@@ -38,6 +39,14 @@ bool reads_other(const Expression& e, const std::vector<std::string_view>& varia
       stack.push_back(i->index.get());
     }
   }
+  return false;
+}
+
+// 0, false or 0.0: what the variables are declared with.
+bool is_initial_value(const Expression& e) {
+  if (const auto* i = std::get_if<qasm::IntLiteral>(&e.node)) return i->value == 0;
+  if (const auto* b = std::get_if<qasm::BoolLiteral>(&e.node)) return !b->value;
+  if (const auto* f = std::get_if<qasm::FloatLiteral>(&e.node)) return f->value == 0.0 && !std::signbit(f->value);
   return false;
 }
 
@@ -147,8 +156,11 @@ Status PhiVariables::emit(BlockLowering& pred, std::string_view target, const st
   for (const Copy& c : copies) {
     BRINTAVEL_TRY_ASSIGN(Expression e, copy_value(c));
     std::vector<Capture> reads = ctx_.take_pending();
+    // The value it holds already: its own, or, leaving the entry block (which runs once,
+    // first), the value it was declared with.
     const auto* id = std::get_if<qasm::Identifier>(&e.node);
-    if (id && id->name == c.variable) continue;  // the value it holds already
+    if (id && id->name == c.variable) continue;
+    if (pred.ordinal == 0 && is_initial_value(e)) continue;
     BRINTAVEL_CHECK(check_finite(e, [&] { return cat("SSA value ", q(c.phi)); }));
     values.push_back(Value{&c, std::move(e), std::move(reads)});
   }

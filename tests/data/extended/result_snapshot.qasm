@@ -6,7 +6,6 @@ int cint_0 = 0;
 h q[0];
 c[0] = measure q[0];
 cbool_0 = c[0] == 1;
-cint_0 = 0;
 h q[1];
 c[0] = measure q[1];
 while (cint_0 + 1 < 2) {
