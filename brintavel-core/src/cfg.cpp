@@ -24,54 +24,78 @@ using NodeId = std::uint32_t;  // a node's rank in ascending label order
 
 enum Rule : std::uint8_t { kEmptyArm, kSequence, kSelfLoop, kDiamond, kTriangle, kWhile, kRuleCount };
 
-// The predecessors of a node: a few in a plain list, many in a hash set.
+// The distinct successors of a node, in the order the edges were added: a block branches
+// to at most two blocks, and every rewrite keeps that.
+class SuccessorList {
+ public:
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  NodeId operator[](std::size_t i) const { return nodes_[i]; }
+  const NodeId* begin() const { return nodes_.data(); }
+  const NodeId* end() const { return nodes_.data() + size_; }
+  // Returns false when the list is full (a broken invariant).
+  bool push_back(NodeId v) {
+    if (size_ == nodes_.size()) return false;
+    nodes_[size_++] = v;
+    return true;
+  }
+  void erase(NodeId v) {
+    NodeId* last = std::remove(nodes_.data(), nodes_.data() + size_, v);
+    size_ = static_cast<std::uint8_t>(last - nodes_.data());
+  }
+  void clear() { size_ = 0; }
+
+ private:
+  std::array<NodeId, 2> nodes_{};
+  std::uint8_t size_ = 0;
+};
+
+// The predecessors of a node: a few in place, many in a hash set.
 class NodeSet {
  public:
-  std::size_t size() const { return big_ ? big_->size() : small_.size(); }
+  std::size_t size() const { return big_ ? big_->size() : small_size_; }
   bool contains(NodeId v) const {
-    return big_ ? big_->contains(v) : std::find(small_.begin(), small_.end(), v) != small_.end();
+    return big_ ? big_->contains(v) : std::find(small(), small() + small_size_, v) != small() + small_size_;
   }
   void insert(NodeId v) {
     if (big_) {
       big_->insert(v);
     } else if (!contains(v)) {
-      if (small_.size() < kSmall) {
-        small_.push_back(v);
+      if (small_size_ < small_.size()) {
+        small_[small_size_++] = v;
       } else {
-        big_ = std::make_unique<std::unordered_set<NodeId>>(small_.begin(), small_.end());
+        big_ = std::make_unique<std::unordered_set<NodeId>>(small(), small() + small_size_);
         big_->insert(v);
-        small_.clear();
+        small_size_ = 0;
       }
     }
   }
   void erase(NodeId v) {
     if (big_) {
       big_->erase(v);
-    } else if (auto it = std::find(small_.begin(), small_.end(), v); it != small_.end()) {
-      *it = small_.back();
-      small_.pop_back();
+    } else if (NodeId* it = std::find(small(), small() + small_size_, v); it != small() + small_size_) {
+      *it = small_[--small_size_];
     }
   }
   void clear() {
-    small_.clear();
+    small_size_ = 0;
     big_.reset();
-  }
-  // The members, in no particular order.
-  std::vector<NodeId> members() const {
-    return big_ ? std::vector<NodeId>(big_->begin(), big_->end()) : small_;
   }
   template <class F>
   void for_each(F f) const {
     if (big_) {
       for (NodeId v : *big_) f(v);
     } else {
-      for (NodeId v : small_) f(v);
+      for (std::size_t i = 0; i < small_size_; ++i) f(small_[i]);
     }
   }
 
  private:
-  static constexpr std::size_t kSmall = 16;
-  std::vector<NodeId> small_;
+  NodeId* small() { return small_.data(); }
+  const NodeId* small() const { return small_.data(); }
+
+  std::array<NodeId, 4> small_{};
+  std::uint32_t small_size_ = 0;
   std::unique_ptr<std::unordered_set<NodeId>> big_;
 };
 
@@ -89,16 +113,37 @@ class Structurer {
 
   // Validation and set-up. Node ids are ranks in ascending label order, so labels are
   // found by binary search over the sorted lowerings.
-  Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry) {
+  Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry,
+                const translator::BlockGraph* graph) {
     std::size_t count = blocks.size();
-    std::vector<std::size_t> order(count);
-    for (std::size_t i = 0; i < count; ++i) order[i] = i;
     // By label, equal labels in source order: the index is the second key. (Not
-    // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.)
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-      int c = blocks[a].label.compare(blocks[b].label);
-      return c < 0 || (c == 0 && a < b);
+    // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.) The
+    // labels are sorted in a list of their own, with their first sixteen bytes as two
+    // numbers that decide most comparisons.
+    struct Key {
+      std::uint64_t high, low;
+      std::string_view label;
+      std::size_t index;
+    };
+    auto word = [](std::string_view label, std::size_t from) {
+      std::uint64_t w = 0;
+      for (std::size_t k = from; k < from + 8; ++k)
+        w = (w << 8) | (k < label.size() ? static_cast<unsigned char>(label[k]) : 0u);
+      return w;
+    };
+    std::vector<Key> keys(count);
+    for (std::size_t i = 0; i < count; ++i) {
+      std::string_view label = blocks[i].label;
+      keys[i] = Key{word(label, 0), word(label, 8), label, i};
+    }
+    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+      if (a.high != b.high) return a.high < b.high;
+      if (a.low != b.low) return a.low < b.low;
+      int c = a.label.compare(b.label);
+      return c < 0 || (c == 0 && a.index < b.index);
     });
+    std::vector<std::size_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = keys[i].index;
     // Inserting the labels in source order would first fail at the second occurrence (in
     // source order) of some label: the earliest such second occurrence over all labels.
     std::size_t duplicate = count;
@@ -107,12 +152,24 @@ class Structurer {
           (k < 2 || blocks[order[k - 2]].label != blocks[order[k]].label))
         duplicate = std::min(duplicate, order[k]);
     if (duplicate < count) {
-      failed_block_ = blocks[duplicate].label;
+      failed_block_ = blocks[duplicate].ordinal;
       return unsupported(cat("duplicate block label `%", blocks[duplicate].label, "`"));
     }
 
-    lowering_.reserve(count);
-    for (std::size_t i : order) lowering_.push_back(std::move(blocks[i]));
+    // The node id of each block by source position, for the successors given by number.
+    std::vector<NodeId> id_by_position;
+    bool complete_graph = graph && graph->size() == count;
+    if (complete_graph) {
+      id_by_position.resize(count);
+      for (NodeId id = 0; id < count; ++id) id_by_position[order[id]] = id;
+      for (std::size_t i = 0; i < count && complete_graph; ++i)
+        complete_graph = (*graph)[i].size() == blocks[i].successors.size();
+    }
+    // The lowerings stay where they are; node ids reach them through their positions.
+    blocks_ = std::move(blocks);
+    position_of_ = std::move(order);
+    sorted_labels_.resize(count);
+    for (NodeId id = 0; id < count; ++id) sorted_labels_[id] = block(id).label;
     alive_.assign(count, true);
     succs_.resize(count);
     preds_.resize(count);
@@ -123,34 +180,49 @@ class Structurer {
     if (!entry_id)
       return control_flow_error(cat("entry block ", q(entry), " not found among block lowerings"));
     entry_ = *entry_id;
-    std::vector<NodeId> targets;
-    for (const BlockLowering& b : lowering_) {
-      for (std::string_view s : b.successors) {
-        auto id = id_of(s);
-        if (!id) {
-          failed_block_ = b.label;
-          return unsupported(cat("branch target `%", s, "` does not match any block in this function"));
+    branch_ids_.resize(count);
+    if (complete_graph) {
+      for (NodeId id = 0; id < count; ++id) {
+        const BlockLowering& b = block(id);
+        std::size_t k = 0;
+        for (std::uint32_t target : (*graph)[position_of_[id]]) branch_ids_[id][k++] = id_by_position[target];
+        for (k = 0; k < b.successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
+      }
+      return {};
+    }
+    std::unordered_map<std::string_view, NodeId> ids;
+    ids.reserve(count);
+    for (NodeId id = 0; id < count; ++id) ids.emplace(block(id).label, id);
+    for (NodeId id = 0; id < count; ++id) {
+      const BlockLowering& b = block(id);
+      for (std::size_t k = 0; k < b.successors.size(); ++k) {
+        auto it = ids.find(b.successors[k]);
+        if (it == ids.end()) {
+          failed_block_ = b.ordinal;
+          return unsupported(cat("branch target `%", b.successors[k],
+                                 "` does not match any block in this function"));
         }
-        targets.push_back(*id);
+        branch_ids_[id][k] = it->second;
       }
     }
-    std::size_t next = 0;
-    for (NodeId id = 0; id < lowering_.size(); ++id)
-      for (std::size_t k = 0; k < lowering_[id].successors.size(); ++k) add_edge(id, targets[next++]);
+    for (NodeId id = 0; id < count; ++id)
+      for (std::size_t k = 0; k < block(id).successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
     return {};
   }
 
   Status reduce(Strategy strategy) {
     if (strategy == Strategy::Incremental) {
-      for (NodeId id = 0; id < lowering_.size(); ++id) refresh(id);
+      for (NodeId id = 0; id < position_of_.size(); ++id) refresh(id);
       touched_.clear();
       while (auto m = next_from_candidates()) {
         BRINTAVEL_CHECK(apply(*m));
+        if (broken_) return internal_error("a block got more than two successors");
         refresh_touched();
       }
     } else {
       while (auto m = next_by_rescan()) {
         BRINTAVEL_CHECK(apply(*m));
+        if (broken_) return internal_error("a block got more than two successors");
         touched_.clear();
       }
     }
@@ -159,15 +231,15 @@ class Structurer {
 
   Result<StatementList> finish() {
     if (live_count_ == 1 && alive_[entry_] && succs_[entry_].empty())
-      return std::move(lowering_[entry_].statements);
+      return std::move(block(entry_).statements);
     std::string list = "[";
     bool first = true;
-    for (NodeId id = 0; id < lowering_.size(); ++id) {
+    for (NodeId id = 0; id < position_of_.size(); ++id) {
       if (!alive_[id]) continue;
       if (!first) list.append(", ");
-      if (first) failed_block_ = lowering_[id].label;
+      if (first) failed_block_ = block(id).ordinal;
       first = false;
-      text::append_quoted(list, lowering_[id].label);
+      text::append_quoted(list, block(id).label);
     }
     list.push_back(']');
     return control_flow_error(cat("could not reduce CFG to a single block; remaining blocks: ", list,
@@ -181,7 +253,7 @@ class Structurer {
   void add_edge(NodeId from, NodeId to) {
     auto& s = succs_[from];
     if (std::find(s.begin(), s.end(), to) != s.end()) return;
-    s.push_back(to);
+    if (!s.push_back(to)) broken_ = true;
     preds_[to].insert(from);
     touched_.push_back(from);
     touched_.push_back(to);
@@ -193,8 +265,7 @@ class Structurer {
       touched_.push_back(s);
     }
     preds_[v].for_each([&](NodeId p) {
-      auto& ps = succs_[p];
-      ps.erase(std::remove(ps.begin(), ps.end(), v), ps.end());
+      succs_[p].erase(v);
       touched_.push_back(p);
     });
     succs_[v].clear();
@@ -215,10 +286,9 @@ class Structurer {
   }
 
   std::optional<NodeId> id_of(std::string_view label) const {
-    auto it = std::lower_bound(lowering_.begin(), lowering_.end(), label,
-                               [](const BlockLowering& b, std::string_view l) { return b.label < l; });
-    if (it == lowering_.end() || it->label != label) return std::nullopt;
-    return static_cast<NodeId>(it - lowering_.begin());
+    auto it = std::lower_bound(sorted_labels_.begin(), sorted_labels_.end(), label);
+    if (it == sorted_labels_.end() || *it != label) return std::nullopt;
+    return static_cast<NodeId>(it - sorted_labels_.begin());
   }
 
   bool one_pred(NodeId v) const { return preds_[v].size() == 1; }
@@ -236,7 +306,7 @@ class Structurer {
         for (auto [x, o] : {std::pair{s[0], s[1]}, std::pair{s[1], s[0]}}) {
           if (o == n || !one_pred(x) || !one_succ(x) || succs_[x][0] != o) continue;
           if (preds_[o].size() != 2 || !preds_[o].contains(n) || !preds_[o].contains(x)) continue;
-          if (!lowering_[x].statements.empty()) continue;
+          if (!block(x).statements.empty()) continue;
           return x;
         }
         return std::nullopt;
@@ -271,7 +341,7 @@ class Structurer {
 
   std::optional<Match> next_by_rescan() const {
     for (int r = 0; r < kRuleCount; ++r)
-      for (NodeId n = 0; n < lowering_.size(); ++n)
+      for (NodeId n = 0; n < position_of_.size(); ++n)
         if (auto other = match_rule(Rule(r), n)) return Match{Rule(r), n, *other};
     return std::nullopt;
   }
@@ -323,21 +393,19 @@ class Structurer {
   // most two predecessors, of those predecessors. (Rewrites never raise a node's number of
   // predecessors, and a node that gains one is touched itself.)
   void refresh_touched() {
-    std::vector<NodeId> pending;
-    pending.swap(touched_);
-    std::sort(pending.begin(), pending.end());
-    pending.erase(std::unique(pending.begin(), pending.end()), pending.end());
-    std::vector<NodeId> affected = pending;
-    for (NodeId v : pending)
-      if (preds_[v].size() <= 2) preds_[v].for_each([&](NodeId p) { affected.push_back(p); });
-    for (NodeId v : affected) refresh(v);
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+    affected_.assign(touched_.begin(), touched_.end());
+    for (NodeId v : touched_)
+      if (preds_[v].size() <= 2) preds_[v].for_each([&](NodeId p) { affected_.push_back(p); });
     touched_.clear();
+    for (NodeId v : affected_) refresh(v);
   }
 
   // ---- Rewrites -----------------------------------------------------------------------
 
   Result<Expression> take_condition(NodeId n, const char* invariant) {
-    auto& c = lowering_[n].condition;
+    auto& c = block(n).condition;
     if (!c) return internal_error(invariant);
     Expression e = std::move(*c);
     c.reset();
@@ -345,7 +413,7 @@ class Structurer {
   }
 
   Result<StatementList> copy_charged(const StatementList& list, NodeId n) {
-    if (budget_) BRINTAVEL_CHECK(budget_->charge(qasm::count_nodes(list), "block", lowering_[n].label));
+    if (budget_) BRINTAVEL_CHECK(budget_->charge(qasm::count_nodes(list), "block", block(n).label));
     return qasm::copy_statements(list);
   }
 
@@ -355,24 +423,31 @@ class Structurer {
 
   // Appends m's statements to n and lets n end the way m ended.
   void absorb(NodeId n, NodeId m) {
-    BlockLowering& ln = lowering_[n];
-    BlockLowering& lm = lowering_[m];
+    BlockLowering& ln = block(n);
+    BlockLowering& lm = block(m);
     ln.statements.insert(ln.statements.end(), std::make_move_iterator(lm.statements.begin()),
                          std::make_move_iterator(lm.statements.end()));
     lm.statements.clear();
     ln.condition = std::move(lm.condition);
     ln.successors = std::move(lm.successors);
+    branch_ids_[n] = branch_ids_[m];
+  }
+
+  // n now branches to `target` alone.
+  void branch_to(NodeId n, NodeId target) {
+    block(n).successors = {block(target).label};
+    branch_ids_[n] = {target, target};
   }
 
   Status apply(const Match& m) {
     NodeId n = m.n;
-    BlockLowering& ln = lowering_[n];
+    BlockLowering& ln = block(n);
     touched_.push_back(n);
     switch (m.rule) {
       case kEmptyArm: {
         NodeId x = m.other;
         NodeId o = succs_[x][0];
-        std::vector<NodeId> after(succs_[o].begin(), succs_[o].end());
+        SuccessorList after = succs_[o];
         absorb(n, o);
         remove_node(x);
         remove_node(o);
@@ -381,7 +456,7 @@ class Structurer {
       }
       case kSequence: {
         NodeId mm = m.other;
-        std::vector<NodeId> after(succs_[mm].begin(), succs_[mm].end());
+        SuccessorList after = succs_[mm];
         absorb(n, mm);
         remove_node(mm);
         for (NodeId s : after) add_edge(n, s);
@@ -390,24 +465,24 @@ class Structurer {
       case kSelfLoop: {
         NodeId exit = succs_[n][0] == n ? succs_[n][1] : succs_[n][0];
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "self-loop requires a conditional branch"));
-        bool continue_on_true = *id_of(ln.successors[0]) == n;
+        bool continue_on_true = branch_ids_[n][0] == n;
         BRINTAVEL_TRY_ASSIGN(StatementList body, copy_charged(ln.statements, n));
         ln.statements.emplace_back(
             qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
-        ln.successors = {lowering_[exit].label};
+        branch_to(n, exit);
         set_successors(n, {exit});
         break;
       }
       case kDiamond: {
-        NodeId t = *id_of(ln.successors[0]);
-        NodeId f = *id_of(ln.successors[1]);
+        NodeId t = branch_ids_[n][0];
+        NodeId f = branch_ids_[n][1];
         NodeId join = succs_[t][0];
-        StatementList then_body = std::move(lowering_[t].statements);
-        StatementList else_body = std::move(lowering_[f].statements);
+        StatementList then_body = std::move(block(t).statements);
+        StatementList else_body = std::move(block(f).statements);
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
         if (!then_body.empty() || !else_body.empty())
           ln.statements.emplace_back(qasm::If(std::move(then_body), std::move(else_body), std::move(c)));
-        ln.successors = {lowering_[join].label};
+        branch_to(n, join);
         remove_node(t);
         remove_node(f);
         add_edge(n, join);
@@ -416,31 +491,31 @@ class Structurer {
       case kTriangle: {
         NodeId x = m.other;
         NodeId y = succs_[x][0];
-        StatementList arm = std::move(lowering_[x].statements);
+        StatementList arm = std::move(block(x).statements);
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
-        bool arm_on_true = *id_of(ln.successors[0]) == x;
+        bool arm_on_true = branch_ids_[n][0] == x;
         if (!arm.empty()) {
           if (arm_on_true)
             ln.statements.emplace_back(qasm::If(std::move(arm), {}, std::move(c)));
           else
             ln.statements.emplace_back(qasm::If({}, std::move(arm), std::move(c)));
         }
-        ln.successors = {lowering_[y].label};
+        branch_to(n, y);
         remove_node(x);
         break;
       }
       case kWhile: {
         NodeId x = m.other;
         NodeId y = succs_[n][0] == x ? succs_[n][1] : succs_[n][0];
-        StatementList body = std::move(lowering_[x].statements);
+        StatementList body = std::move(block(x).statements);
         BRINTAVEL_TRY_ASSIGN(StatementList header, copy_charged(ln.statements, n));
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "while needs a conditional branch"));
-        bool continue_on_true = *id_of(ln.successors[0]) == x;
+        bool continue_on_true = branch_ids_[n][0] == x;
         body.insert(body.end(), std::make_move_iterator(header.begin()),
                     std::make_move_iterator(header.end()));
         ln.statements.emplace_back(
             qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
-        ln.successors = {lowering_[y].label};
+        branch_to(n, y);
         remove_node(x);
         set_successors(n, {y});
         break;
@@ -452,20 +527,28 @@ class Structurer {
   }
 
  public:
-  std::string_view failed_block() const { return failed_block_; }
+  std::uint32_t failed_block() const { return failed_block_; }
 
  private:
   translator::SizeBudget* budget_;
-  std::string_view failed_block_;
-  std::vector<BlockLowering> lowering_;  // by node id
+  std::uint32_t failed_block_ = 0;
+  BlockLowering& block(NodeId id) { return blocks_[position_of_[id]]; }
+  const BlockLowering& block(NodeId id) const { return blocks_[position_of_[id]]; }
+
+  std::vector<BlockLowering> blocks_;        // in source order
+  std::vector<std::size_t> position_of_;     // by node id: the lowering's position in blocks_
+  std::vector<std::string_view> sorted_labels_;  // by node id
   std::vector<bool> alive_;
-  std::vector<std::vector<NodeId>> succs_;  // distinct, in the order the edges were added
+  std::vector<SuccessorList> succs_;
+  std::vector<std::array<NodeId, 2>> branch_ids_;  // the ids of each lowering's successors, in branch order
   std::vector<NodeSet> preds_;
   std::size_t live_count_ = 0;
   NodeId entry_ = 0;
   std::array<std::vector<NodeId>, kRuleCount> candidates_;  // min-heaps, see next_from_candidates
   std::vector<std::uint8_t> matching_;                         // by node: bit r set while rule r matches
   std::vector<NodeId> touched_;
+  std::vector<NodeId> affected_;  // refresh_touched's working list
+  bool broken_ = false;           // a node got a third successor
 };
 
 }  // namespace
@@ -473,11 +556,12 @@ class Structurer {
 Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                              std::string_view entry,
                                              translator::SizeBudget* budget, Strategy strategy,
-                                             std::string_view* failed_block) {
+                                             std::uint32_t* failed_block,
+                                             const translator::BlockGraph* graph) {
   if (blocks.empty()) return StatementList{};
   Structurer s(budget);
   Result<StatementList> result = [&]() -> Result<StatementList> {
-    BRINTAVEL_CHECK(s.set_up(blocks, entry));
+    BRINTAVEL_CHECK(s.set_up(blocks, entry, graph));
     BRINTAVEL_CHECK(s.reduce(strategy));
     return s.finish();
   }();

@@ -2,6 +2,7 @@
 // statement list with nested if/else and while statements.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -20,11 +21,14 @@ enum class Strategy {
 
 // Consumes the block lowerings (in source order; the entry block is `entry`). Copies of
 // loop-header statements are charged to `budget` when one is given. On failure,
-// `failed_block` (when given) receives the label of the block the error concerns.
+// `failed_block` (when given) receives the number (BlockLowering::ordinal) of the block the
+// error concerns. `graph`, when given, holds each block's successors by number (the blocks'
+// ordinals are then their positions in `blocks`), which spares looking their labels up.
 Result<qasm::StatementList> structure_control_flow(std::vector<translator::BlockLowering> blocks,
                                                    std::string_view entry,
                                                    translator::SizeBudget* budget = nullptr,
                                                    Strategy strategy = Strategy::Incremental,
-                                                   std::string_view* failed_block = nullptr);
+                                                   std::uint32_t* failed_block = nullptr,
+                                                   const translator::BlockGraph* graph = nullptr);
 
 }  // namespace brintavel::cfg

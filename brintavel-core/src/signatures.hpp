@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "error.hpp"
+#include "ir/text.hpp"
 #include "ir/module_parser.hpp"
 
 namespace brintavel {
@@ -32,7 +33,7 @@ class SignatureTable {
 
  private:
   std::vector<Signature> entries_;
-  std::unordered_map<std::string_view, std::size_t> index_;
+  text::NameMap<std::size_t> index_;
 };
 
 // Errors carry the position of their header line.

@@ -7,6 +7,7 @@
 #include "ir/module_parser.hpp"
 #include "qasm/printer.hpp"
 #include "signatures.hpp"
+#include "translate.hpp"
 #include "translator/driver.hpp"
 
 namespace brintavel {
@@ -113,10 +114,12 @@ Error no_entry_point(std::optional<std::string_view> name) {
       "'entry_point' attribute");
 }
 
-// The translation by the base rules, or by the extended ones when `extended` is set.
+// The translation by the base rules, or by the extended ones when `extended` is set; with
+// `stream` unset, the base rules too work on the whole module.
 Result<Translation> translate_with(std::string_view qir_text, const TranslateOptions& options,
-                                   bool extended) {
-  translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
+                                   bool extended, bool stream) {
+  translator::TranslationContext context{
+      extended ? builders::build_extended_profile() : builders::build_base_profile(), {}, std::nullopt, false};
   if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
   context.entry_name = options.entry_point;
   context.extended = extended;
@@ -126,7 +129,7 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
   // the entry point. Errors keep their order: parse errors first, then signature errors,
   // then the missing entry point, then the translation's own. The extended rules, and a
   // chosen entry point, work on the whole module.
-  bool streamed = !extended && !options.entry_point;
+  bool streamed = stream && !extended && !options.entry_point;
   ir::InstructionSet set = extended ? ir::InstructionSet::Extended : ir::InstructionSet::Base;
   ir::ModuleOutline outline = ir::outline_module(qir_text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
@@ -159,27 +162,37 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
   }
 
   std::string& out = translation.program;
-  out.reserve(qir_text.size() / 4 + 256);
   const std::uint64_t max_output = translator::Limits::output_bytes_for_input(qir_text.size());
-  if (!qasm::print_program_within(program, out, max_output))
+  if (!qasm::print_program_within(std::move(program), out, max_output))
     return translator::output_limit_exceeded(qir_text.size());
   append_generated_by(out, profile, context.producer);
   return translation;
 }
 
-}  // namespace
-
-Result<Translation> translate(std::string_view qir_text, const TranslateOptions& options) {
+Result<Translation> translate_in(std::string_view qir_text, const TranslateOptions& options, bool stream) {
   std::size_t bad_offset = 0;
-  if (!text::is_valid_utf8(qir_text, bad_offset))
-    return parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
+  if (!text::is_valid_utf8(qir_text, bad_offset)) {
+    Error error = parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
+    error.position = text::locate(qir_text, qir_text.data() + bad_offset);
+    return error;
+  }
   if (options.entry_point && !options.extended)
     return unsupported("choosing the entry point is an extended-mode option");
   // The extended rules apply only where the base rules fail: a module that translates by the
   // base rules translates identically in extended mode.
-  Result<Translation> base = translate_with(qir_text, options, false);
+  Result<Translation> base = translate_with(qir_text, options, false, stream);
   if (base || !options.extended) return base;
-  return translate_with(qir_text, options, true);
+  return translate_with(qir_text, options, true, stream);
+}
+
+}  // namespace
+
+Result<Translation> translate(std::string_view qir_text, const TranslateOptions& options) {
+  return translate_in(qir_text, options, true);
+}
+
+Result<Translation> translate_whole_module(std::string_view qir_text, const TranslateOptions& options) {
+  return translate_in(qir_text, options, false);
 }
 
 Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::string_view> producer) {

@@ -184,62 +184,45 @@ PyObject* gate_definitions(PyObject*, PyObject*) {
   return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
 }
 
-// [(name, angles, qubits)] of the native gates.
-PyObject* native_gates(PyObject*, PyObject*) {
-  auto gates = brintavel::builders::native_gates();
-  PyObject* list = PyList_New(static_cast<Py_ssize_t>(gates.size()));
+// A list with one tuple per entry of `rows`, made by `row`.
+template <class Rows, class Row>
+PyObject* list_of(const Rows& rows, Row row) {
+  PyObject* list = PyList_New(static_cast<Py_ssize_t>(rows.size()));
   if (list == nullptr) return nullptr;
-  for (std::size_t i = 0; i < gates.size(); ++i) {
-    const auto& g = gates[i];
-    PyObject* row = Py_BuildValue("(s#ii)", g.name.data(), static_cast<Py_ssize_t>(g.name.size()),
-                                  g.angles, g.qubits);
-    if (row == nullptr) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    PyObject* item = row(rows[i]);
+    if (item == nullptr) {
       Py_DECREF(list);
       return nullptr;
     }
-    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), row);
+    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), item);
   }
   return list;
+}
+
+Py_ssize_t length(std::string_view s) { return static_cast<Py_ssize_t>(s.size()); }
+
+// [(name, angles, qubits)] of the native gates.
+PyObject* native_gates(PyObject*, PyObject*) {
+  return list_of(brintavel::builders::native_gates(), [](const auto& g) {
+    return Py_BuildValue("(s#ii)", g.name.data(), length(g.name), g.angles, g.qubits);
+  });
 }
 
 // [(qir_function, gate, adjoint)] of the QIR functions that lower to one native gate.
 PyObject* qir_gates(PyObject*, PyObject*) {
-  auto gates = brintavel::builders::qir_gates();
-  PyObject* list = PyList_New(static_cast<Py_ssize_t>(gates.size()));
-  if (list == nullptr) return nullptr;
-  for (std::size_t i = 0; i < gates.size(); ++i) {
-    const auto& g = gates[i];
-    PyObject* row = Py_BuildValue("(s#s#O)", g.function.data(),
-                                  static_cast<Py_ssize_t>(g.function.size()), g.gate.data(),
-                                  static_cast<Py_ssize_t>(g.gate.size()),
-                                  g.adjoint ? Py_True : Py_False);
-    if (row == nullptr) {
-      Py_DECREF(list);
-      return nullptr;
-    }
-    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), row);
-  }
-  return list;
+  return list_of(brintavel::builders::qir_gates(), [](const auto& g) {
+    return Py_BuildValue("(s#s#O)", g.function.data(), length(g.function), g.gate.data(),
+                         length(g.gate), g.adjoint ? Py_True : Py_False);
+  });
 }
 
 // [(op, controls, targets, gate)] of the controlled operations with a native gate.
 PyObject* controlled_gates(PyObject*, PyObject*) {
-  auto gates = brintavel::builders::controlled_gates();
-  PyObject* list = PyList_New(static_cast<Py_ssize_t>(gates.size()));
-  if (list == nullptr) return nullptr;
-  for (std::size_t i = 0; i < gates.size(); ++i) {
-    const auto& g = gates[i];
-    PyObject* row = Py_BuildValue("(s#LLs#)", g.op.data(), static_cast<Py_ssize_t>(g.op.size()),
-                                  static_cast<long long>(g.controls),
-                                  static_cast<long long>(g.targets), g.gate.data(),
-                                  static_cast<Py_ssize_t>(g.gate.size()));
-    if (row == nullptr) {
-      Py_DECREF(list);
-      return nullptr;
-    }
-    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), row);
-  }
-  return list;
+  return list_of(brintavel::builders::controlled_gates(), [](const auto& g) {
+    return Py_BuildValue("(s#LLs#)", g.op.data(), length(g.op), static_cast<long long>(g.controls),
+                         static_cast<long long>(g.targets), g.gate.data(), length(g.gate));
+  });
 }
 
 PyMethodDef methods[] = {

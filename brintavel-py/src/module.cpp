@@ -1,8 +1,8 @@
 // _brintavel_native: the CPython binding of the brintavel translator.
 //
 // A thin layer over brintavel::translate_qir written against the raw C API: it binds and
-// converts the arguments, runs the translation with the GIL held, and turns the result into
-// a str or a BrintavelError. The only state that outlives a call is the pair of exception
+// converts the arguments, runs the translation with the GIL released, and turns the result
+// into a str or a BrintavelError. The only state that outlives a call is the pair of exception
 // classes, created once per process.
 
 #define PY_SSIZE_T_CLEAN
@@ -204,21 +204,46 @@ std::optional<std::string_view> utf8_argument(PyObject* value, Parameter paramet
   return std::nullopt;
 }
 
-// Runs the translator. C++ exceptions stop here: the interpreter must never see one.
+// Runs the translator without the GIL, so that translations on several threads run at once:
+// the texts are views of the str arguments' UTF-8 buffers, which the caller's references
+// keep alive and which a str never changes. C++ exceptions stop here: the interpreter must
+// never see one.
 PyObject* run_translation(std::string_view qir_text, std::optional<std::string_view> producer) {
+  std::optional<brintavel::Result<std::string>> result;
+  enum class Failure { None, OutOfMemory, Exception, Unknown } failure = Failure::None;
+  std::string what;
+  Py_BEGIN_ALLOW_THREADS
   try {
-    const brintavel::Result<std::string> result = brintavel::translate_qir(qir_text, producer);
-    if (result.has_value()) {
-      return PyUnicode_FromStringAndSize(result->data(), static_cast<Py_ssize_t>(result->size()));
-    }
-    raise_with_text(g_brintavel_error, brintavel::describe(result.error()));
+    result.emplace(brintavel::translate_qir(qir_text, producer));
   } catch (const std::bad_alloc&) {
-    PyErr_NoMemory();
-  } catch (const std::exception& failure) {
-    raise_with_text(g_internal_failure, failure.what());
+    failure = Failure::OutOfMemory;
+  } catch (const std::exception& e) {
+    failure = Failure::Exception;
+    try {
+      what = e.what();
+    } catch (...) {
+      failure = Failure::OutOfMemory;
+    }
   } catch (...) {
-    raise_with_text(g_internal_failure, "unknown exception escaped the translator");
+    failure = Failure::Unknown;
   }
+  Py_END_ALLOW_THREADS
+  switch (failure) {
+    case Failure::OutOfMemory:
+      return PyErr_NoMemory();
+    case Failure::Exception:
+      raise_with_text(g_internal_failure, what);
+      return nullptr;
+    case Failure::Unknown:
+      raise_with_text(g_internal_failure, "unknown exception escaped the translator");
+      return nullptr;
+    case Failure::None:
+      break;
+  }
+  if (result->has_value()) {
+    return PyUnicode_FromStringAndSize((*result)->data(), static_cast<Py_ssize_t>((*result)->size()));
+  }
+  raise_with_text(g_brintavel_error, brintavel::describe(result->error()));
   return nullptr;
 }
 
@@ -237,7 +262,6 @@ PyObject* translate(PyObject* /*module*/, PyObject* const* args, Py_ssize_t narg
     if (producer->empty()) producer.reset();  // an empty producer means none
   }
 
-  // The GIL stays held: translations in one process run one after another.
   return run_translation(*qir_text, producer);
 }
 

@@ -1,6 +1,11 @@
 // End-to-end golden files: every tests/data/**/NAME.ll translates to NAME.qasm exactly (but
 // for the version in the generated-by comment, which is this build's), or fails with the
-// message in NAME.err. Files under tests/data/extended are translated in extended mode.
+// message in NAME.err; under tests/data/extended/, in extended mode.
+//
+// Elsewhere the extended mode is checked against the default mode: it gives the identical text
+// for every program the default mode translates, and NAME.extended.qasm or NAME.extended.err
+// where there is one for a program the default mode refuses. And the streaming pipeline gives
+// what the whole-module one gives, output or message.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "brintavel/brintavel.hpp"
+#include "translate.hpp"
 
 namespace fs = std::filesystem;
 
@@ -50,27 +56,66 @@ std::string test_name(const testing::TestParamInfo<fs::path>& info) {
   return name;
 }
 
-class Golden : public testing::TestWithParam<fs::path> {};
+bool is_extended_golden(const fs::path& input) { return input.parent_path().filename() == "extended"; }
 
-TEST_P(Golden, TranslatesExactly) {
-  const fs::path& input = GetParam();
-  fs::path expected_output = fs::path(input).replace_extension(".qasm");
-  fs::path expected_error = fs::path(input).replace_extension(".err");
+brintavel::Result<std::string> translate(const fs::path& input, bool extended) {
   brintavel::TranslateOptions options;
-  options.extended = fs::relative(input, BRINTAVEL_TEST_DATA_DIR).begin()->string() == "extended";
-  auto translated = brintavel::translate(read_file(input), options);
-  brintavel::Result<std::string> result =
-      translated ? brintavel::Result<std::string>(std::move(translated->program))
-                 : brintavel::Result<std::string>(std::move(translated).error());
+  options.extended = extended;
+  auto result = brintavel::translate(read_file(input), options);
+  if (!result) return std::move(result).error();
+  return std::move(result->program);
+}
+
+// The result matches the golden file STEM.qasm or STEM.err.
+void expect_golden(const brintavel::Result<std::string>& result, const fs::path& stem) {
+  fs::path expected_output = fs::path(stem).concat(".qasm");
+  fs::path expected_error = fs::path(stem).concat(".err");
   if (fs::exists(expected_error)) {
     ASSERT_FALSE(result.has_value()) << "expected a failure, got:\n" << *result;
     std::string message = read_file(expected_error);
     while (!message.empty() && message.back() == '\n') message.pop_back();
     EXPECT_EQ(brintavel::describe(result.error()), message);
   } else {
-    ASSERT_TRUE(fs::exists(expected_output)) << "no .qasm or .err beside " << input;
+    ASSERT_TRUE(fs::exists(expected_output)) << "no .qasm or .err for " << stem;
     ASSERT_TRUE(result.has_value()) << brintavel::describe(result.error());
     EXPECT_EQ(*result, with_current_version(read_file(expected_output)));
+  }
+}
+
+class Golden : public testing::TestWithParam<fs::path> {};
+
+std::string outcome(const brintavel::Result<brintavel::Translation>& result) {
+  if (result) return result->program;
+  const auto& position = result.error().position;
+  return "error at " + (position ? std::to_string(position->line) + ":" + std::to_string(position->column) : "-") +
+         ": " + brintavel::describe(result.error());
+}
+
+TEST_P(Golden, TranslatesExactly) {
+  const fs::path& input = GetParam();
+  fs::path stem = fs::path(input).replace_extension();
+  std::string text = read_file(input);
+  for (bool extended : {false, true}) {
+    brintavel::TranslateOptions options;
+    options.extended = extended;
+    EXPECT_EQ(outcome(brintavel::translate(text, options)),
+              outcome(brintavel::translate_whole_module(text, options)))
+        << "streaming and whole-module pipelines differ" << (extended ? " in extended mode" : "");
+  }
+  if (is_extended_golden(input)) {
+    expect_golden(translate(input, true), stem);
+    return;
+  }
+  auto result = brintavel::translate_qir(read_file(input));
+  expect_golden(result, stem);
+  auto extended = translate(input, true);
+  fs::path extended_stem = fs::path(stem).concat(".extended");
+  if (result) {
+    ASSERT_TRUE(extended.has_value()) << brintavel::describe(extended.error());
+    EXPECT_EQ(*extended, *result) << "the extended mode changed a translation of the default mode";
+  } else if (fs::exists(fs::path(extended_stem).concat(".qasm")) ||
+             fs::exists(fs::path(extended_stem).concat(".err"))) {
+    expect_golden(extended, extended_stem);
   }
 }
 

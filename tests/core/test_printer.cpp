@@ -352,6 +352,8 @@ TEST(PrintStatement, SimpleForms) {
       {"measure", Measure{reg("q", 0), reg("c", 0)}, "c[0] = measure q[0];\n"},
       {"measure bare", Measure{bare("q"), bare("c")}, "c = measure q;\n"},
       {"reset", Reset{reg("q", 4)}, "reset q[4];\n"},
+      {"barrier", Barrier{{reg("q", 2), reg("q", 0)}}, "barrier q[2], q[0];\n"},
+      {"barrier on a register", Barrier{{bare("q")}}, "barrier q;\n"},
       {"empty if", If({}, {}, id("b")), "if (b) {\n}\n"},
       {"empty while", While({}, id("b")), "while (b) {\n}\n"},
   };

@@ -106,3 +106,19 @@ def sequential_ifs(count: int) -> str:
         ]
     body += [f"b{count}:", "  ret void"]
     return module(body)
+
+
+def call_tree(levels: int, fanout: int) -> str:
+    """@main calls @f0; each @f<i> calls @f<i+1> `fanout` times, and the last one applies x."""
+    definitions = []
+    for i in range(levels):
+        calls = [f"  call void @f{i + 1}(ptr %q)"] * fanout
+        definitions += [f"define internal void @f{i}(ptr %q) {{", "entry:", *calls, "  ret void", "}"]
+    definitions += [
+        f"define internal void @f{levels}(ptr %q) {{",
+        "entry:",
+        "  call void @__quantum__qis__x__body(ptr %q)",
+        "  ret void",
+        "}",
+    ]
+    return module(["entry:", "  call void @f0(ptr null)", "  ret void"]) + "\n".join(definitions) + "\n"

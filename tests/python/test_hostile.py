@@ -13,10 +13,10 @@ ENTRY = "define void @main() #0 {\nentry:\n"
 TAIL = '  ret void\n}\nattributes #0 = { "entry_point" }\ndeclare void @__quantum__qis__h__body(ptr)\n'
 
 
-def outcome(text: str) -> str:
+def outcome(text: str, extended: bool = False) -> str:
     """'ok' or 'error: <message>' for one translation."""
     try:
-        result = translate(text)
+        result = translate(text, extended=extended)
     except BrintavelError as error:
         return f"error: {error}"
     assert result.startswith("OPENQASM 3.0;\n") and result.endswith("}\n")
@@ -79,6 +79,13 @@ HOSTILE = {
 }
 
 
+# Inputs written to hurt the extended mode's inlining of calls to defined functions.
+HOSTILE_EXTENDED = {
+    "calls nested 10^4 deep": (qir_gen.call_tree(10_000, 1), "error: calls to functions defined in the module nest"),
+    "calls doubling 60 times": (qir_gen.call_tree(60, 2), "error: inlining the calls to functions defined in the module"),
+}
+
+
 @pytest.mark.parametrize("name", list(HOSTILE))
 def test_hostile_input_ends_in_text_or_error(name):
     text, expected = HOSTILE[name]
@@ -87,6 +94,20 @@ def test_hostile_input_ends_in_text_or_error(name):
         assert result == "ok" or result.startswith("error: ")
     else:
         assert result.startswith(expected), result[:300]
+
+
+@pytest.mark.parametrize("name", list(HOSTILE_EXTENDED))
+def test_hostile_input_in_extended_mode(name):
+    text, expected = HOSTILE_EXTENDED[name]
+    assert outcome(text, extended=True).startswith(expected)
+    assert on_small_stack(outcome, text, True).startswith(expected)
+
+
+# The extended mode translates again, by its own rules, what the default mode refuses.
+@pytest.mark.parametrize("name", [name for name, (_, expected) in HOSTILE.items() if expected and expected.startswith("error")])
+def test_refused_hostile_input_in_extended_mode_ends_in_text_or_error(name):
+    result = outcome(HOSTILE[name][0], extended=True)
+    assert result == "ok" or result.startswith("error: ")
 
 
 @pytest.mark.parametrize("name", ["exponential chain", "nested ifs 10^5", "open brackets", "deep struct type"])

@@ -117,7 +117,7 @@ def test_other_types_are_type_errors(program, message):
 # (QIR, kind, position): the position the core reports, None for errors about the whole module.
 ERRORS = [
     (NO_ENTRY_QIR, "unsupported", None),
-    (b"; caf\xe9\n", "parse", None),
+    (b"; caf\xe9\n", "parse", (1, 6)),
     (BELL_QIR.replace("entry:", "entry"), "unsupported", (5, 1)),
     (BELL_QIR.replace("qis__h__body(%Qubit* null)", "qis__h__body(%Qubit* %q)"), "unsupported", (6, 3)),
     pytest.param(b"BC\xc0\xde not really bitcode", "parse", None, id="bad-bitcode"),
@@ -136,6 +136,8 @@ def test_errors_carry_kind_and_position(qir, kind, position):
     else:
         assert (error.line, error.column) == position
         line = qir.splitlines()[position[0] - 1]
+        if isinstance(line, bytes):
+            line = line.decode("utf-8", "replace")
         assert error.__notes__[0].startswith(f"at line {position[0]}, column {position[1]}:\n")
         assert line in error.__notes__[0]
 

@@ -4,9 +4,13 @@
 //   brintavel-bench parse      only the parser
 //   brintavel-bench translate  only whole translations of straight-line circuits
 //   brintavel-bench control    only structuring-heavy programs
+//   brintavel-bench threads    two translations at once against one after the other
 //
-// Every case is timed as the best of several runs; peak memory is measured in a forked
-// child that translates once, as the growth of its maximum resident set over the input.
+// The programs are written the way the QDK compiler writes them (as tools/bench/bench.py,
+// which measures the Python module). Every case is timed as the best of several runs; peak
+// memory is measured in a forked child that translates once, as the growth of its maximum
+// resident set over the input; llvm-as assembles the same file once, as a whole process.
+// The output is a Markdown table.
 #include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +22,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "brintavel/brintavel.hpp"
 #include "ir/module_parser.hpp"
@@ -41,37 +46,66 @@ std::string qubit(long i) {
   return i == 0 ? "ptr null" : "ptr inttoptr (i64 " + std::to_string(i) + " to ptr)";
 }
 
-// A straight-line circuit of `calls` gate calls over 64 qubits, the way producers write it.
+// Programs in the style the QDK compiler writes (the same as tools/bench/qir_programs.py):
+// typed pointers and inttoptr operands over 100 qubits.
+const char* kQdkHeader = "%Qubit = type opaque\n%Result = type opaque\n\ndefine void @main() #0 {\n";
+const char* kQdkDeclarations =
+    "}\n\n"
+    "declare void @__quantum__rt__initialize(i8*)\n"
+    "declare void @__quantum__qis__rx__body(double, %Qubit*)\n"
+    "declare void @__quantum__qis__rzz__body(double, %Qubit*, %Qubit*)\n"
+    "declare void @__quantum__qis__x__body(%Qubit*)\n"
+    "declare void @__quantum__qis__mresetz__body(%Qubit*, %Result*)\n"
+    "declare i1 @__quantum__qis__read_result__body(%Result*)\n\n"
+    "attributes #0 = { \"entry_point\" \"output_labeling_schema\" \"qir_profiles\"=\"adaptive_profile\" "
+    "\"required_num_qubits\"=\"100\" \"required_num_results\"=\"0\" }\n";
+const char* kAngles[] = {"0.7853981633974483", "1.5707963267948966", "-0.39269908169872414",
+                         "2.356194490192345"};
+
+std::string qdk_qubit(long i) {
+  return i == 0 ? "%Qubit* null" : "%Qubit* inttoptr (i64 " + std::to_string(i) + " to %Qubit*)";
+}
+std::string qdk_result(long i) {
+  return i == 0 ? "%Result* null" : "%Result* inttoptr (i64 " + std::to_string(i) + " to %Result*)";
+}
+
+// `calls` gate calls, alternating rx(double) and rzz(double).
 std::string straight_line(long calls) {
-  std::string s = "define void @main() #0 {\nentry:\n  call void @__quantum__rt__initialize(ptr null)\n";
+  std::string s = kQdkHeader;
+  s += "entry:\n  call void @__quantum__rt__initialize(i8* null)\n";
   for (long i = 0; i < calls; ++i) {
-    long a = i % 64, b = (i * 7 + 1) % 64;
-    if (b == a) b = (a + 1) % 64;
-    switch (i % 4) {
-      case 0: s += "  call void @__quantum__qis__h__body(" + qubit(a) + ")\n"; break;
-      case 1: s += "  call void @__quantum__qis__cnot__body(" + qubit(a) + ", " + qubit(b) + ")\n"; break;
-      case 2: s += "  call void @__quantum__qis__rz__body(double 0x3FE0C152382D7365, " + qubit(a) + ")\n"; break;
-      default: s += "  call void @__quantum__qis__mz__body(" + qubit(a) + ", " + qubit(i % 1000) + ")\n"; break;
+    long a = i % 100;
+    std::string angle = kAngles[i % 4];
+    if (i % 2 == 0) {
+      s += "  call void @__quantum__qis__rx__body(double " + angle + ", " + qdk_qubit(a) + ")\n";
+    } else {
+      long b = (a * 7 + 1) % 100;
+      if (b == a) b = (a + 1) % 100;
+      s += "  call void @__quantum__qis__rzz__body(double " + angle + ", " + qdk_qubit(a) + ", " +
+           qdk_qubit(b) + ")\n";
     }
   }
-  s += "  ret void\n}\n";
-  s += kDeclarations;
+  s += "  ret void\n";
+  s += kQdkDeclarations;
   return s;
 }
 
-// `blocks` measurement-conditioned corrections in sequence (if-then triangles).
+// `blocks` blocks that measure and reset a qubit, read the result and branch to a correction.
 std::string conditioned_blocks(long blocks) {
-  std::string s = "define void @main() #0 {\nentry:\n  br label %b0\n";
+  std::string s = kQdkHeader;
+  s += "entry:\n  call void @__quantum__rt__initialize(i8* null)\n  br label %block_0\n";
   for (long i = 0; i < blocks; ++i) {
-    std::string n = std::to_string(i);
-    s += "b" + n + ":\n  call void @__quantum__qis__mz__body(" + qubit(i % 16) + ", " + qubit(i % 1000) + ")\n";
-    s += "  %r" + n + " = call i1 @__quantum__rt__read_result(" + qubit(i % 1000) + ")\n";
-    s += "  br i1 %r" + n + ", label %fix" + n + ", label %b" + std::to_string(i + 1) + "\n";
-    s += "fix" + n + ":\n  call void @__quantum__qis__x__body(" + qubit(i % 16) + ")\n";
-    s += "  br label %b" + std::to_string(i + 1) + "\n";
+    std::string n = std::to_string(i), next = std::to_string(i + 1);
+    long q = i % 100;
+    s += "block_" + n + ":\n  call void @__quantum__qis__mresetz__body(" + qdk_qubit(q) + ", " +
+         qdk_result(i) + ")\n";
+    s += "  %r_" + n + " = call i1 @__quantum__qis__read_result__body(" + qdk_result(i) + ")\n";
+    s += "  br i1 %r_" + n + ", label %then_" + n + ", label %block_" + next + "\n";
+    s += "then_" + n + ":\n  call void @__quantum__qis__x__body(" + qdk_qubit(q) + ")\n";
+    s += "  br label %block_" + next + "\n";
   }
-  s += "b" + std::to_string(blocks) + ":\n  ret void\n}\n";
-  s += kDeclarations;
+  s += "block_" + std::to_string(blocks) + ":\n  ret void\n";
+  s += kQdkDeclarations;
   return s;
 }
 
@@ -166,34 +200,86 @@ void report_parse(long calls) {
   std::string text = straight_line(calls);
   double mb = text.size() / 1e6;
   double s = best_seconds([&] { auto m = brintavel::ir::parse_module(text); }, calls >= 1000000 ? 3 : 7);
-  std::printf("parse      %8ld calls  %7.1f MB  %8.3f s  %7.1f MB/s\n", calls, mb, s, mb / s);
+  std::printf("| parse only, %ld calls | %.1f MB | %.1f ms | %.0f MB/s | | |\n", calls, mb, s * 1e3, mb / s);
 }
 
-void report_translate(const char* what, long size, const std::string& text) {
+// llvm-as assembling the same text, as a whole process (once).
+std::string llvm_as_column(const std::string& text) {
+  char path[] = "/tmp/brintavel-bench-XXXXXX.ll";
+  int fd = mkstemps(path, 3);
+  if (fd < 0) return "n/a";
+  ssize_t written = write(fd, text.data(), text.size());
+  close(fd);
+  std::string column = "n/a";
+  if (written == static_cast<ssize_t>(text.size())) {
+    std::string command = std::string("llvm-as -o /dev/null ") + path + " 2>/dev/null";
+    auto start = Clock::now();
+    int status = std::system(command.c_str());
+    double s = std::chrono::duration<double>(Clock::now() - start).count();
+    if (status == 0) {
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.2f s (%.0f MB/s)", s, text.size() / 1e6 / s);
+      column = buf;
+    }
+  }
+  unlink(path);
+  return column;
+}
+
+// One row of the table; returns the best time.
+double report_translate(const char* what, const std::string& text, bool with_llvm_as) {
   double mb = text.size() / 1e6;
   auto check = brintavel::translate_qir(text);
   if (!check) {
-    std::printf("%-10s %8ld FAILED: %s\n", what, size, brintavel::describe(check.error()).c_str());
-    return;
+    std::printf("| %s | FAILED: %s |\n", what, brintavel::describe(check.error()).c_str());
+    return 0;
   }
-  double s = best_seconds([&] { auto r = brintavel::translate_qir(text); }, text.size() > 20'000'000 ? 3 : 5);
+  double s = best_seconds([&] { auto r = brintavel::translate_qir(text); }, text.size() > 20'000'000 ? 3 : 7);
   double peak = peak_megabytes(text);
-  std::printf("%-10s %8ld units  %7.1f MB  %8.3f s  %7.1f MB/s  peak +%.0f MB (%.1fx input)\n", what,
-              size, mb, s, mb / s, peak, peak / mb);
+  double limit = (2.0 * text.size() + check->size()) / 1e6;
+  std::printf("| %s | %.1f MB | %.1f ms | %.0f MB/s | +%.0f MB over the input (%.2f of 2 x input + output = %.0f MB) | %s |\n",
+              what, mb, s * 1e3, mb / s, peak, (peak + mb) / limit, limit,
+              with_llvm_as ? llvm_as_column(text).c_str() : "");
+  return s;
+}
+
+// Two inputs of about 50 MB, one after the other and on two threads at once.
+void report_threads() {
+  std::string first = straight_line(430'000), second = straight_line(430'001);
+  double sequential = best_seconds([&] {
+    auto a = brintavel::translate_qir(first);
+    auto b = brintavel::translate_qir(second);
+  }, 3);
+  double parallel = best_seconds([&] {
+    std::thread other([&] { auto b = brintavel::translate_qir(second); });
+    auto a = brintavel::translate_qir(first);
+    other.join();
+  }, 3);
+  std::printf("\ntwo %.0f MB inputs: one after the other %.2f s, on two threads %.2f s (%.2f of the sequential time)\n",
+              first.size() / 1e6, sequential, parallel, parallel / sequential);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string_view only = argc > 1 ? argv[1] : "";
+  std::printf("| input | size | time | throughput | peak memory | llvm-as |\n|---|---|---|---|---|---|\n");
   if (only.empty() || only == "parse")
     for (long n : {10'000L, 100'000L, 1'000'000L}) report_parse(n);
-  if (only.empty() || only == "translate")
-    for (long n : {10'000L, 100'000L, 1'000'000L}) report_translate("translate", n, straight_line(n));
-  if (only.empty() || only == "control") {
-    for (long n : {1'000L, 10'000L, 100'000L}) report_translate("if-then", n, conditioned_blocks(n));
-    report_translate("seq-loops", 1000, loops(1000, false));
-    report_translate("nest-loops", 1000, loops(1000, true));
+  if (only.empty() || only == "translate") {
+    report_translate("straight-line, 10^4 calls", straight_line(10'000), true);
+    double t5 = report_translate("straight-line, 10^5 calls", straight_line(100'000), true);
+    double t6 = report_translate("straight-line, 10^6 calls", straight_line(1'000'000), true);
+    std::printf("\nt(10^6 calls) / t(10^5 calls) = %.1f\n\n", t6 / t5);
   }
+  if (only.empty() || only == "control") {
+    for (long n : {1'000L, 10'000L, 100'000L}) {
+      std::string what = "measurement-conditioned ifs, " + std::to_string(n);
+      report_translate(what.c_str(), conditioned_blocks(n), n == 10'000);
+    }
+    report_translate("sequential loops, 1000", loops(1000, false), false);
+    report_translate("nested loops, 1000", loops(1000, true), false);
+  }
+  if (only.empty() || only == "threads") report_threads();
   return 0;
 }

@@ -3,7 +3,8 @@
 
 For every program this writes, beside each other:
 - NAME.ll: the QIR exactly as the producer wrote it;
-- NAME.qasm: the translator's exact output, or NAME.err: its exact error message;
+- NAME.qasm: the translator's exact output, or NAME.err: its exact error message, and for a
+  program it refuses, NAME.extended.qasm or NAME.extended.err: the same in extended mode;
 - NAME.reference.json: the measurement statistics of the QIR itself, from a QIR simulator.
 
 Producers:
@@ -41,7 +42,6 @@ import json
 import os
 import re
 import sys
-import tempfile
 import zlib
 from dataclasses import dataclass, field
 from importlib import metadata
@@ -61,6 +61,9 @@ os.environ.setdefault("QDK_PYTHON_TELEMETRY", "none")
 os.environ.setdefault("QSHARP_PYTHON_TELEMETRY", "none")
 
 from brintavel import BrintavelError, translate  # noqa: E402
+
+sys.path.insert(0, str(ROOT / "tests" / "python"))
+from qasm_check.reference import recorded_results, run_reference  # noqa: E402
 
 
 @dataclass
@@ -184,68 +187,32 @@ def pyqir_programs() -> list[CorpusProgram]:
 
 # ---- translation and reference -----------------------------------------------------------------
 
-RECORD_RESULT = re.compile(
-    r"call void @__quantum__rt__result_record_output\(\s*(?:%Result\*|ptr)\s+"
-    r"(null|inttoptr \(i64 (\d+) to (?:%Result\*|ptr)\))"
-)
-
-
-def recorded_results(qir: str) -> list[int]:
-    """The result index of every result_record_output call, in text order (which producers
-    make the recording order: all recording happens in the final block)."""
-    return [0 if m.group(1) == "null" else int(m.group(2)) for m in RECORD_RESULT.finditer(qir)]
-
-
-def run_reference(qir: str, shots: int, seed: int) -> tuple[dict[str, int], list[str]]:
-    """Counts of the recorded result bits over the shots, and the kinds of the other recorded
-    values (integers, Booleans, doubles), which are left out of the counts."""
-    import qirrunner
-
-    lines: list[str] = []
-    with tempfile.TemporaryDirectory() as tmp:
-        path = Path(tmp) / "program.ll"
-        path.write_text(qir)
-        qirrunner.run(str(path), shots=shots, rng_seed=seed, output_fn=lambda o: lines.append(str(o)))
-    counts: dict[str, int] = {}
-    ignored: set[str] = set()
-    bits: list[str] | None = None
-    for line in "".join(lines).splitlines():
-        fields = line.split("\t")
-        if fields[0] == "START":
-            bits = []
-        elif fields[0] == "OUTPUT":
-            assert bits is not None
-            if fields[1] == "RESULT":
-                bits.append(fields[2])
-            elif fields[1] in ("INT", "BOOL", "DOUBLE"):
-                ignored.add(fields[1])
-            elif fields[1] not in ("ARRAY", "TUPLE"):
-                raise RuntimeError(f"unexpected output record {line!r}")
-        elif fields[0] == "END":
-            if fields[1:2] != ["0"] or bits is None:
-                raise RuntimeError(f"the simulation failed: {line!r}")
-            key = "".join(bits)
-            counts[key] = counts.get(key, 0) + 1
-            bits = None
-    if sum(counts.values()) != shots:
-        raise RuntimeError(f"expected {shots} shots, got {sum(counts.values())}")
-    return dict(sorted(counts.items())), sorted(ignored)
-
-
 def seed_for(name: str) -> int:
     return zlib.crc32(name.encode()) & 0x7FFFFFFF
 
 
-def write_translation(stem: Path, qir: str) -> None:
-    qasm, err = stem.with_suffix(".qasm"), stem.with_suffix(".err")
+def write_outcome(qasm: Path, err: Path, qir: str, extended: bool) -> bool:
+    """The translation into `qasm` or the message into `err`; whether the program translates."""
     try:
-        output = translate(qir)
+        output = translate(qir, extended=extended)
     except BrintavelError as error:
         qasm.unlink(missing_ok=True)
         err.write_text(f"{error}\n")
+        return False
+    err.unlink(missing_ok=True)
+    qasm.write_text(output)
+    return True
+
+
+def write_translation(stem: Path, qir: str) -> None:
+    """NAME.qasm or NAME.err, and where the default mode refuses the program, its extended-mode
+    translation NAME.extended.qasm or message NAME.extended.err."""
+    extended = stem.with_suffix(".extended.qasm"), stem.with_suffix(".extended.err")
+    if write_outcome(stem.with_suffix(".qasm"), stem.with_suffix(".err"), qir, extended=False):
+        for path in extended:
+            path.unlink(missing_ok=True)
     else:
-        err.unlink(missing_ok=True)
-        qasm.write_text(output)
+        write_outcome(*extended, qir, extended=True)
 
 
 def generate(program: CorpusProgram) -> bool:

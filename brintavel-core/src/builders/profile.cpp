@@ -42,12 +42,36 @@ Profile build_base_profile() {
   return p;
 }
 
+Profile build_extended_profile() {
+  Profile p = build_base_profile();
+  p.name_ = "extended_profile";
+  p.add("__quantum__qis__barrier__body", Barrier{});
+  p.numbered_barriers_ = true;
+  return p;
+}
+
+std::optional<std::size_t> numbered_barrier_width(std::string_view callee) {
+  static constexpr std::string_view kPrefix = "__quantum__qis__barrier";
+  static constexpr std::string_view kSuffix = "__body";
+  if (!callee.starts_with(kPrefix) || !callee.ends_with(kSuffix)) return std::nullopt;
+  std::string_view digits = callee.substr(kPrefix.size(), callee.size() - kPrefix.size() - kSuffix.size());
+  if (digits.empty() || digits.size() > 9 || digits.front() == '0') return std::nullopt;
+  std::size_t n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + static_cast<std::size_t>(c - '0');
+  }
+  return n;
+}
+
 const BuilderKind* lookup_builder(const Profile& profile, std::string_view callee) {
   if (const BuilderKind* kind = profile.find_exact(callee)) return kind;
   if (callee.size() >= 5 && callee.starts_with("llvm.")) {
     for (const auto& [name, kind] : profile.entries())
       if (callee.starts_with(name)) return &kind;
   }
+  static constexpr BuilderKind kNumberedBarrier = Barrier{};
+  if (profile.numbered_barriers() && numbered_barrier_width(callee)) return &kNumberedBarrier;
   return nullptr;
 }
 

@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "ir/text.hpp"
+
 namespace brintavel::builders {
 
 // One GateCall named `gate_name`, with an inverse modifier when `adjoint` is set.
@@ -21,9 +23,10 @@ struct ResetQubit {};         // reset q[i];
 struct ReadResult {};         // no statement; binds the call's result to c[j]
 struct NoOp {};               // accepted and dropped
 struct GeneralizedControlled {};  // the variadic controlled-invocation intrinsic
+struct Barrier {};            // barrier on the call's qubits, or on all qubits when it has none
 
 using BuilderKind = std::variant<Gate, Measurement, MeasureAndReset, ResetQubit, ReadResult, NoOp,
-                                 GeneralizedControlled>;
+                                 GeneralizedControlled, Barrier>;
 
 // Kinds that need no specialized operand handling: their callees may not be variadic and
 // their operand count is always checked.
@@ -37,18 +40,31 @@ class Profile {
   void add(std::string_view function, BuilderKind kind);
   const BuilderKind* find_exact(std::string_view function) const;
 
+  // Whether the numbered barrier intrinsics (__quantum__qis__barrierN__body) are lowered.
+  bool numbered_barriers() const { return numbered_barriers_; }
+
  private:
+  friend Profile build_extended_profile();
+
   std::string_view name_ = "base_profile";
+  bool numbered_barriers_ = false;
   std::vector<std::pair<std::string_view, BuilderKind>> entries_;
-  std::unordered_map<std::string_view, std::size_t> index_;
+  text::NameMap<std::size_t> index_;
 };
 
 // The base profile: the Halvek gate table, measurement, reset, result reads, output
 // recording and runtime calls that are dropped, and the controlled-invocation intrinsic.
 Profile build_base_profile();
 
+// The profile of the extended rules: the base profile and the barrier intrinsics.
+Profile build_extended_profile();
+
+// N for a numbered barrier intrinsic __quantum__qis__barrierN__body (N >= 1), else nothing.
+std::optional<std::size_t> numbered_barrier_width(std::string_view callee);
+
 // Exact name first; otherwise, for names beginning with "llvm.", the first entry (in
-// insertion order) whose name is a prefix of the callee.
+// insertion order) whose name is a prefix of the callee; otherwise a numbered barrier when the
+// profile lowers them.
 const BuilderKind* lookup_builder(const Profile& profile, std::string_view callee);
 
 }  // namespace brintavel::builders

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <limits>
+#include <unordered_set>
 
 #include "ir/operand_format.hpp"
 
@@ -53,27 +54,55 @@ Status check_fixed_signature(const BuilderKind& kind, const Signature& sig,
 
 std::optional<std::int64_t> fits_i64(text::Int128 v) { return v.to_int64(); }
 
+// The gate is printed straight into the statement list (qasm::Lines): the operands and
+// arguments are gathered in per-thread lists that keep their storage from call to call.
 Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& sig,
                   std::span<const ir::Operand> args, LoweringContext& ctx, qasm::StatementList& out) {
-  qasm::GateCall call;
-  if (gate.adjoint) call.modifiers.push_back(qasm::GateModifier::Inverse);
-  call.name = gate.gate_name;
+  thread_local std::vector<qasm::IndexedIdentifier> operands;
+  thread_local std::vector<qasm::Expression> arguments;
+  operands.clear();
+  arguments.clear();
   std::size_t n = std::min(sig.params.size(), args.size());
-  std::size_t qubits = 0;
-  for (std::size_t i = 0; i < n; ++i) qubits += working_type(kind, sig, i) == kQubit;
-  call.operands.reserve(qubits);
-  if (n > qubits) call.arguments.reserve(n - qubits);
   for (std::size_t i = 0; i < n; ++i) {
     if (working_type(kind, sig, i) == kQubit) {
       BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[i], sig.name, ctx));
-      call.operands.push_back(std::move(qubit));
+      operands.push_back(std::move(qubit));
     } else {
       BRINTAVEL_TRY_ASSIGN(auto argument, resolve_scalar_operand(args[i], sig.name, ctx));
       BRINTAVEL_CHECK(translator::check_finite(argument, [&] { return cat("the angle of ", q(sig.name)); }));
-      call.arguments.push_back(std::move(argument));
+      arguments.push_back(std::move(argument));
     }
   }
-  out.emplace_back(std::move(call));
+  qasm::append_printed_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, operands);
+  return {};
+}
+
+// barrier q[i], q[j], ... on the call's qubits (each once), or barrier q on all of them.
+Status build_barrier(const Signature& sig, std::span<const ir::Operand> args, LoweringContext& ctx,
+                     qasm::StatementList& out) {
+  if (auto width = numbered_barrier_width(sig.name); width && *width != args.size())
+    return unsupported(cat("barrier intrinsic ", q(sig.name), " is for ", *width,
+                           " qubit(s) but is called with ", args.size(), " operand(s)"));
+  qasm::Barrier barrier;
+  if (args.empty()) {
+    ctx.barrier_on_all_qubits = true;
+    barrier.operands.push_back(qasm::IndexedIdentifier{"q", std::nullopt});
+    out.emplace_back(std::move(barrier));
+    return {};
+  }
+  std::unordered_set<std::int64_t> seen;
+  barrier.operands.reserve(args.size());
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view type = i < sig.params.size() ? sig.params[i] : std::string_view("ptr");
+    if (type != kQubit && type != "ptr")
+      return unsupported(cat("barrier intrinsic ", q(sig.name), " takes an operand of type ", q(type),
+                             "; its operands must be qubits"));
+    Result<qasm::IndexedIdentifier> qubit = resolve_qubit_operand(args[i], sig.name, ctx);
+    if (!qubit) return std::move(qubit).error();
+    const auto* index = std::get_if<qasm::IntLiteral>(&qubit->index->node);
+    if (!index || seen.insert(index->value).second) barrier.operands.push_back(std::move(*qubit));
+  }
+  out.emplace_back(std::move(barrier));
   return {};
 }
 
@@ -174,6 +203,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
   if (const auto* gate = std::get_if<Gate>(&kind)) return build_gate(*gate, kind, sig, args, ctx, out);
   if (std::holds_alternative<GeneralizedControlled>(kind))
     return build_controlled_gate(sig, args, ctx, out);
+  if (std::holds_alternative<Barrier>(kind)) return build_barrier(sig, args, ctx, out);
 
   if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
     bool reset = std::holds_alternative<MeasureAndReset>(kind);

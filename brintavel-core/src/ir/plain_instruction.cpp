@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
+#include <optional>
 #include <cstdint>
 
 #include "ir/operand_parser.hpp"
@@ -12,7 +14,25 @@ namespace {
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// A cursor over the line that only moves forward.
+// Only printable ASCII other than the characters that need the general parsers' care: the
+// comment start, brackets other than parentheses, and quotes.
+constexpr std::array<std::uint8_t, 256> kNotPlain = [] {
+  std::array<std::uint8_t, 256> t{};
+  for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = b < 0x20 || b > 0x7E;
+  for (char c : std::string_view(";[]<>{}\"\\")) t[static_cast<unsigned char>(c)] = 1;
+  return t;
+}();
+
+// Where a token ends: a space, comma or parenthesis, or a character that is not plain.
+constexpr std::array<std::uint8_t, 256> kTokenEnd = [] {
+  std::array<std::uint8_t, 256> t = kNotPlain;
+  for (char c : std::string_view(" ,()")) t[static_cast<unsigned char>(c)] = 1;
+  return t;
+}();
+
+// A cursor over the line that only moves forward. Every character it accepts is plain text
+// (kNotPlain): literals are matched exactly, names are name characters, and tokens stop at
+// the first character that is not plain; so a line read to its end is plain text throughout.
 class Cursor {
  public:
   explicit Cursor(std::string_view s) : s_(s) {}
@@ -35,17 +55,22 @@ class Cursor {
   // A non-empty run of name characters.
   std::string_view name() {
     std::size_t start = pos_;
+    const auto* p = reinterpret_cast<const unsigned char*>(s_.data());
+    while (pos_ + 4 <= s_.size() && (text::kNameChars[p[pos_]] & text::kNameChars[p[pos_ + 1]] &
+                                     text::kNameChars[p[pos_ + 2]] & text::kNameChars[p[pos_ + 3]]))
+      pos_ += 4;
     while (pos_ < s_.size() && text::is_name_char(s_[pos_])) ++pos_;
     return s_.substr(start, pos_ - start);
   }
   // The run of characters up to a space, comma, parenthesis or the end.
   std::string_view token() {
     std::size_t start = pos_;
-    while (pos_ < s_.size()) {
-      char c = s_[pos_];
-      if (c == ' ' || c == ',' || c == '(' || c == ')') break;
-      ++pos_;
-    }
+    // Four characters at a time while none of them ends the token.
+    const auto* p = reinterpret_cast<const unsigned char*>(s_.data());
+    while (pos_ + 4 <= s_.size() &&
+           !(kTokenEnd[p[pos_]] | kTokenEnd[p[pos_ + 1]] | kTokenEnd[p[pos_ + 2]] | kTokenEnd[p[pos_ + 3]]))
+      pos_ += 4;
+    while (pos_ < s_.size() && !kTokenEnd[p[pos_]]) ++pos_;
     return s_.substr(start, pos_ - start);
   }
 
@@ -54,19 +79,34 @@ class Cursor {
   std::size_t pos_ = 0;
 };
 
-// Only printable ASCII other than the characters that need the general parsers' care: the
-// comment start, brackets other than parentheses, and quotes.
-constexpr std::array<std::uint8_t, 256> kNotPlain = [] {
-  std::array<std::uint8_t, 256> t{};
-  for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = b < 0x20 || b > 0x7E;
-  for (char c : std::string_view(";[]<>{}\"\\")) t[static_cast<unsigned char>(c)] = 1;
-  return t;
-}();
-
 bool plain_text(std::string_view s) {
   std::uint8_t bad = 0;
   for (char c : s) bad |= kNotPlain[static_cast<unsigned char>(c)];
   return bad == 0;
+}
+
+// parse_float_literal, with the texts read recently kept per thread: programs write the same
+// few angles many times.
+std::optional<double> cached_float_literal(std::string_view word) {
+  struct Entry {
+    std::uint8_t size = 0;  // 0: empty
+    char text[31];
+    double value;
+  };
+  thread_local std::array<Entry, 64> cache{};
+  if (word.size() > sizeof(Entry::text)) return parse_float_literal(word);
+  std::uint64_t hash = word.size();
+  for (char c : word) hash = hash * 31 + static_cast<unsigned char>(c);
+  Entry& slot = cache[(hash * 0x9E3779B97F4A7C15ull) >> 58];
+  if (slot.size == word.size() && std::memcmp(slot.text, word.data(), word.size()) == 0)
+    return slot.value;
+  auto value = parse_float_literal(word);
+  if (value) {
+    slot.size = static_cast<std::uint8_t>(word.size());
+    std::memcpy(slot.text, word.data(), word.size());
+    slot.value = *value;
+  }
+  return value;
 }
 
 enum class TypeClass { Pointer, Integer, Float };
@@ -174,7 +214,7 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
     out = ConstInt{*value};
     return true;
   }
-  auto value = parse_float_literal(word);
+  auto value = cached_float_literal(word);
   if (!value) return false;
   out = ConstFloat{*value};
   return true;
@@ -266,14 +306,15 @@ bool parse_plain_branch(std::string_view line, Instruction& out) {
 }  // namespace
 
 const Instruction* PlainInstructionReader::read(std::string_view line) {
-  if (line.empty() || !plain_text(line)) return nullptr;
+  if (line.empty()) return nullptr;
+  // The cursor accepts plain text only, so the calls and branches need no check of their own.
   switch (line.front()) {
     case 'b':
       return parse_plain_branch(line, other_) ? &other_ : nullptr;
     case 'r':
       // ret and whatever it returns; no brackets, so the line is complete.
       if (line.size() >= 3 && line.starts_with("ret") && (line.size() == 3 || line[3] == ' ') &&
-          line.find_first_of("()=") == std::string_view::npos) {
+          plain_text(line) && line.find_first_of("()=") == std::string_view::npos) {
         other_ = Ret{};
         return &other_;
       }

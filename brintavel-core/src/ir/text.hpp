@@ -6,7 +6,9 @@
 #include <concepts>
 #include <cstdint>
 #include <string>
+#include <cstring>
 #include <string_view>
+#include <unordered_map>
 
 #include "brintavel/brintavel.hpp"
 #include "ir/int128.hpp"
@@ -73,6 +75,27 @@ constexpr std::array<signed char, 256> bracket_delta_table(std::string_view open
 // The 1-based line and column (in code points) of the character at `at` in `source`; `at`
 // must point into `source` (its end included).
 SourcePosition locate(std::string_view source, const char* at);
+
+// A fast hash for the short names of a module (labels, SSA names, callees): eight bytes at a
+// time, multiplied and folded. For the hash tables keyed by names.
+struct NameHash {
+  std::size_t operator()(std::string_view s) const noexcept {
+    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+      std::uint64_t w;
+      std::memcpy(&w, s.data() + i, 8);
+      h = (h ^ w) * 0xFF51AFD7ED558CCDull;
+      h ^= h >> 32;
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, s.data() + i, s.size() - i);
+    h = (h ^ tail) * 0xC4CEB9FE1A85EC53ull;
+    return static_cast<std::size_t>(h ^ (h >> 29));
+  }
+};
+template <class Value>
+using NameMap = std::unordered_map<std::string_view, Value, NameHash>;
 
 // Whether `s` is valid UTF-8; on failure `bad_offset` receives the offset of the first bad byte.
 bool is_valid_utf8(std::string_view s, std::size_t& bad_offset);

@@ -59,6 +59,8 @@ Expression::Node shallow_copy(const Expression::Node& node) {
 
 }  // namespace
 
+std::array<const Expression*, 2> children_of(const Expression& e) { return children(e.node); }
+
 Expression::Expression(ShallowTag, const Node& n) : node(shallow_copy(n)) {}
 
 struct ExpressionCopier {
@@ -93,6 +95,7 @@ Expression& Expression::operator=(const Expression& other) {
 }
 
 Expression::~Expression() {
+  if (!has_children()) return;
   // Childless children are released by the members' own destructors; anything deeper is
   // taken apart here, one level at a time.
   auto slots = child_slots(node);
@@ -130,6 +133,10 @@ Expression make_index(Expression base, Expression index) {
 }
 
 TreeSize measure(const Expression& e) {
+  if (!e.has_children()) return TreeSize{1, 1};
+  auto kids = children(e.node);
+  if ((!kids[0] || !kids[0]->has_children()) && (!kids[1] || !kids[1]->has_children()))
+    return TreeSize{1u + (kids[0] ? 1u : 0u) + (kids[1] ? 1u : 0u), 2};
   TreeSize size;
   std::vector<std::pair<const Expression*, std::uint64_t>> stack{{&e, 1}};
   while (!stack.empty()) {
@@ -244,6 +251,10 @@ std::uint64_t own_nodes(const Statement& s) {
           return 1 + identifier_nodes(n.qubit) + identifier_nodes(n.target);
         } else if constexpr (std::is_same_v<T, Reset>) {
           return 1 + identifier_nodes(n.qubit);
+        } else if constexpr (std::is_same_v<T, Barrier>) {
+          std::uint64_t total = 1;
+          for (const auto& o : n.operands) total += identifier_nodes(o);
+          return total;
         } else if constexpr (std::is_same_v<T, If> || std::is_same_v<T, While>) {
           return 1 + expression_nodes(n.condition);
         } else if constexpr (std::is_same_v<T, Lines>) {
@@ -262,6 +273,19 @@ std::uint64_t count_statements(const StatementList& list) {
     total += lines ? lines->statements : 1;
   }
   return total;
+}
+
+void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
+                         std::span<const Expression> arguments,
+                         std::span<const IndexedIdentifier> operands) {
+  Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
+  if (!lines) lines = &std::get<Lines>(list.emplace_back(Lines{}).node);
+  print_gate_call(inverses, name, arguments, operands, lines->text);
+  std::uint64_t nodes = 1;
+  for (const Expression& a : arguments) nodes += expression_nodes(a);
+  for (const IndexedIdentifier& o : operands) nodes += identifier_nodes(o);
+  lines->statements += 1;
+  lines->nodes += nodes;
 }
 
 void append_printed(StatementList& list, const Statement& statement) {

@@ -5,9 +5,11 @@
 // stacks, so a deeply nested program cannot exhaust the C stack.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -91,6 +93,26 @@ Expression make_not(Expression operand);
 Expression make_unary(UnaryOperator op, Expression operand);
 Expression make_index(Expression base, Expression index);
 
+// The children of a node: the base and index of an Index, the operand of a Unary, the two
+// sides of a Binary (null where there is none).
+std::array<const Expression*, 2> children_of(const Expression& e);
+
+// The first node of `e`, parents before children, for which `match` holds, or null (walked
+// with an explicit stack).
+template <class Match>
+const Expression* find_node(const Expression& e, Match match) {
+  std::vector<const Expression*> stack{&e};
+  while (!stack.empty()) {
+    const Expression* x = stack.back();
+    stack.pop_back();
+    if (match(*x)) return x;
+    auto kids = children_of(*x);
+    if (kids[0]) stack.push_back(kids[0]);
+    if (kids[1]) stack.push_back(kids[1]);
+  }
+  return nullptr;
+}
+
 // Number of nodes and nesting depth of an expression tree (walked iteratively).
 struct TreeSize {
   std::uint64_t nodes = 0;
@@ -152,6 +174,10 @@ struct Measure {
 struct Reset {
   IndexedIdentifier qubit;
 };
+// barrier on the operands: qubits, or whole registers.
+struct Barrier {
+  std::vector<IndexedIdentifier> operands;
+};
 
 // Simple statements already printed: one per line, each ended by a line feed, at
 // indentation level 0 (the printer indents them to the level they stand at). A lowered block
@@ -192,7 +218,7 @@ struct While {
 
 struct Statement {
   using Node = std::variant<Include, QubitDeclaration, BitDeclaration, IntDeclaration, Assignment,
-                            OutputBitDeclaration, GateCall, Measure, Reset, If, While, Lines>;
+                            OutputBitDeclaration, GateCall, Measure, Reset, Barrier, If, While, Lines>;
   Node node;
 
   template <class Kind>
@@ -213,6 +239,10 @@ std::uint64_t count_statements(const StatementList& list);
 // Appends a simple statement (not If or While) to the list, printed into the trailing Lines
 // element (made when the list does not end in one).
 void append_printed(StatementList& list, const Statement& statement);
+// The same for the GateCall with these parts, without making it.
+void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
+                         std::span<const Expression> arguments,
+                         std::span<const IndexedIdentifier> operands);
 
 struct Program {
   std::string version;

@@ -1,6 +1,8 @@
 #include "qasm/printer.hpp"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,7 +13,41 @@ namespace brintavel::qasm {
 
 // ---- Numbers -------------------------------------------------------------------------
 
+namespace {
+
+void append_float_uncached(std::string& out, double value);
+
+// Programs use few distinct angles many times: the texts of recent values are kept, per
+// thread, by the bits of the double.
+struct FloatText {
+  std::uint64_t bits = 0;
+  std::uint8_t size = 0;  // 0: empty
+  char text[39];
+};
+
+}  // namespace
+
 void append_float(std::string& out, double value) {
+  thread_local std::array<FloatText, 64> cache{};
+  auto bits = std::bit_cast<std::uint64_t>(value);
+  FloatText& slot = cache[(bits * 0x9E3779B97F4A7C15ull) >> 58];
+  if (slot.size != 0 && slot.bits == bits) {
+    out.append(slot.text, slot.size);
+    return;
+  }
+  std::size_t start = out.size();
+  append_float_uncached(out, value);
+  std::size_t size = out.size() - start;
+  if (size <= sizeof slot.text) {
+    slot.bits = bits;
+    slot.size = static_cast<std::uint8_t>(size);
+    std::memcpy(slot.text, out.data() + start, size);
+  }
+}
+
+namespace {
+
+void append_float_uncached(std::string& out, double value) {
   if (std::isnan(value)) {
     out.append("nan");
     return;
@@ -62,6 +98,8 @@ void append_float(std::string& out, double value) {
     out.append(digits.substr(whole));
   }
 }
+
+}  // namespace
 
 std::string format_float(double value) {
   std::string out;
@@ -140,6 +178,26 @@ void print_expression(const Expression& e, std::string& out) {
       e.node);
 }
 
+void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::span<const IndexedIdentifier> operands, std::string& out) {
+  for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ ");
+  out.append(name);
+  if (!arguments.empty()) {
+    out.push_back('(');
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+      if (k > 0) out.append(", ");
+      print_expression(arguments[k], out);
+    }
+    out.push_back(')');
+  }
+  out.push_back(' ');
+  for (std::size_t k = 0; k < operands.size(); ++k) {
+    if (k > 0) out.append(", ");
+    print_indexed_identifier(operands[k], out);
+  }
+  out.append(";\n");
+}
+
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
   out.append(id.name);
   if (id.index) {
@@ -200,22 +258,7 @@ bool print_simple(const Statement& s, std::string& out) {
           print_expression(n.value, out);
           out.append(";\n");
         } else if constexpr (std::is_same_v<T, GateCall>) {
-          for (std::size_t k = 0; k < n.modifiers.size(); ++k) out.append("inv @ ");
-          out.append(n.name);
-          if (!n.arguments.empty()) {
-            out.push_back('(');
-            for (std::size_t k = 0; k < n.arguments.size(); ++k) {
-              if (k > 0) out.append(", ");
-              print_expression(n.arguments[k], out);
-            }
-            out.push_back(')');
-          }
-          out.push_back(' ');
-          for (std::size_t k = 0; k < n.operands.size(); ++k) {
-            if (k > 0) out.append(", ");
-            print_indexed_identifier(n.operands[k], out);
-          }
-          out.append(";\n");
+          print_gate_call(n.modifiers.size(), n.name, n.arguments, n.operands, out);
         } else if constexpr (std::is_same_v<T, Measure>) {
           print_indexed_identifier(n.target, out);
           out.append(" = measure ");
@@ -224,6 +267,13 @@ bool print_simple(const Statement& s, std::string& out) {
         } else if constexpr (std::is_same_v<T, Reset>) {
           out.append("reset ");
           print_indexed_identifier(n.qubit, out);
+          out.append(";\n");
+        } else if constexpr (std::is_same_v<T, Barrier>) {
+          out.append("barrier");
+          for (std::size_t k = 0; k < n.operands.size(); ++k) {
+            out.append(k > 0 ? ", " : " ");
+            print_indexed_identifier(n.operands[k], out);
+          }
           out.append(";\n");
         } else if constexpr (std::is_same_v<T, Lines>) {
           out.append(n.text);
@@ -353,6 +403,27 @@ bool print_program_within(const Program& program, std::string& out, std::size_t 
   }
   StatementPrinter printer(out, max_size);
   printer.print_list(program.body, 0);
+  return !printer.exceeded();
+}
+
+bool print_program_within(Program&& program, std::string& out, std::size_t max_size) {
+  // The first top-level printed lines, usually most of a straight-line program, become the
+  // output buffer itself, with what comes before them moved in front.
+  auto first = std::find_if(program.body.begin(), program.body.end(),
+                            [](const Statement& s) { return std::holds_alternative<Lines>(s.node); });
+  if (first == program.body.end() || !out.empty())
+    return print_program_within(static_cast<const Program&>(program), out, max_size);
+  std::string& text = std::get<Lines>(first->node).text;
+  if (text.size() < (1u << 20)) return print_program_within(static_cast<const Program&>(program), out, max_size);
+  Program head{program.version, {}};
+  head.body.assign(std::make_move_iterator(program.body.begin()), std::make_move_iterator(first));
+  std::string front;
+  if (!print_program_within(head, front, max_size)) return false;
+  out = std::move(text);
+  out.insert(0, front);
+  StatementPrinter printer(out, max_size);
+  StatementList rest(std::make_move_iterator(first + 1), std::make_move_iterator(program.body.end()));
+  printer.print_list(rest, 0);
   return !printer.exceeded();
 }
 

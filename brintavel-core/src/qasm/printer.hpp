@@ -1,7 +1,9 @@
 // Prints an OpenQASM program model as text, byte for byte, into one growing buffer.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "qasm/model.hpp"
 
@@ -14,6 +16,9 @@ void print_program(const Program& program, std::string& out);
 // statements) and then returns false. Nested bodies are indented once per level, so a
 // program's text can grow with the square of its nesting depth.
 bool print_program_within(const Program& program, std::string& out, std::size_t max_size);
+// The same for a program that is not needed afterwards, and an empty `out`: its printed lines
+// may become the output buffer, which spares a copy of most of a large straight-line program.
+bool print_program_within(Program&& program, std::string& out, std::size_t max_size);
 
 // Appends one statement at the given indentation level (two spaces per level).
 void print_statement(const Statement& statement, std::string& out, unsigned level = 0);
@@ -22,6 +27,10 @@ void print_statement(const Statement& statement, std::string& out, unsigned leve
 void print_expression(const Expression& expression, std::string& out);
 
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out);
+
+// The line of a GateCall with these parts (no indentation).
+void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::span<const IndexedIdentifier> operands, std::string& out);
 
 // The text of a FloatLiteral: shortest round-trip digits in positional notation (never an
 // exponent), ".0" appended to whole numbers; nan, inf, -inf.

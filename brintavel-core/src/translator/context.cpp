@@ -27,6 +27,16 @@ void append_statement(BlockLowering& block, const qasm::Statement& statement) {
   ++block.size;
 }
 
+void append_lines(BlockLowering& block, const qasm::Lines& lines) {
+  qasm::StatementList& list = block.statements;
+  qasm::Lines* last = list.empty() ? nullptr : std::get_if<qasm::Lines>(&list.back().node);
+  if (!last) last = &std::get<qasm::Lines>(list.emplace_back(qasm::Lines{}).node);
+  last->text.append(lines.text);
+  last->statements += lines.statements;
+  last->nodes += lines.nodes;
+  block.size += lines.statements;
+}
+
 Error output_limit_exceeded(std::size_t input_bytes) {
   return unsupported(cat("translated program exceeds the output limit of ",
                          Limits::output_bytes_for_input(input_bytes),
@@ -102,23 +112,12 @@ Status LoweringContext::bind_variable(std::string_view name, const std::string& 
 }
 
 std::optional<double> find_non_finite(const qasm::Expression& e) {
-  std::vector<const qasm::Expression*> stack{&e};
-  while (!stack.empty()) {
-    const qasm::Expression* x = stack.back();
-    stack.pop_back();
-    if (const auto* f = std::get_if<qasm::FloatLiteral>(&x->node)) {
-      if (!std::isfinite(f->value)) return f->value;
-    } else if (const auto* index = std::get_if<qasm::Index>(&x->node)) {
-      stack.push_back(index->base.get());
-      stack.push_back(index->index.get());
-    } else if (const auto* u = std::get_if<qasm::Unary>(&x->node)) {
-      stack.push_back(u->operand.get());
-    } else if (const auto* b = std::get_if<qasm::Binary>(&x->node)) {
-      stack.push_back(b->left.get());
-      stack.push_back(b->right.get());
-    }
-  }
-  return std::nullopt;
+  const qasm::Expression* found = qasm::find_node(e, [](const qasm::Expression& x) {
+    const auto* f = std::get_if<qasm::FloatLiteral>(&x.node);
+    return f && !std::isfinite(f->value);
+  });
+  if (!found) return std::nullopt;
+  return std::get<qasm::FloatLiteral>(found->node).value;
 }
 
 void LoweringContext::note_variable_reassigned(const std::string& variable, std::string_view by) {
@@ -141,36 +140,29 @@ Status LoweringContext::check_still_current(const qasm::Expression& e, std::uint
 Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t made,
                                      bool same_block_bits, std::string_view what) const {
   bool check_bits = !same_block_bits || made >= block_start_;
-  std::vector<const qasm::Expression*> stack{&e};
-  while (!stack.empty()) {
-    const qasm::Expression* x = stack.back();
-    stack.pop_back();
-    if (const auto* id = std::get_if<qasm::Identifier>(&x->node)) {
+  std::optional<Error> stale;
+  qasm::find_node(e, [&](const qasm::Expression& x) {
+    if (const auto* id = std::get_if<qasm::Identifier>(&x.node)) {
       auto it = reassigned_.find(id->name);
       if (it != reassigned_.end() && it->second.at > made)
-        return unsupported(cat(what, " holds the value of ", id->name, " from before the phi ",
-                               q(it->second.by),
-                               " updated that variable; using the earlier value afterwards is "
-                               "not supported"));
-    } else if (const auto* index = std::get_if<qasm::Index>(&x->node)) {
+        stale = unsupported(cat(what, " holds the value of ", id->name, " from before the phi ",
+                                q(it->second.by),
+                                " updated that variable; using the earlier value afterwards is "
+                                "not supported"));
+    } else if (const auto* index = std::get_if<qasm::Index>(&x.node)) {
       const auto* base = std::get_if<qasm::Identifier>(&index->base->node);
       const auto* bit = std::get_if<qasm::IntLiteral>(&index->index->node);
       if (check_bits && base && bit && base->name == "c") {
         auto it = result_written_.find(bit->value);
         if (it != result_written_.end() && it->second > made)
-          return unsupported(cat(what, " read result c[", bit->value,
-                                 "] before a later measurement overwrote it; reading an "
-                                 "overwritten result is not supported"));
+          stale = unsupported(cat(what, " read result c[", bit->value,
+                                  "] before a later measurement overwrote it; reading an "
+                                  "overwritten result is not supported"));
       }
-      stack.push_back(index->base.get());
-      stack.push_back(index->index.get());
-    } else if (const auto* u = std::get_if<qasm::Unary>(&x->node)) {
-      stack.push_back(u->operand.get());
-    } else if (const auto* b = std::get_if<qasm::Binary>(&x->node)) {
-      stack.push_back(b->left.get());
-      stack.push_back(b->right.get());
     }
-  }
+    return stale.has_value();
+  });
+  if (stale) return std::move(*stale);
   return {};
 }
 

@@ -1,7 +1,11 @@
 // State shared by the lowering steps of one translation.
 #pragma once
 
+#include <cmath>
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,12 +39,38 @@ struct TranslationContext {
   bool extended = false;  // lower what the base rules refuse where there is an exact form
 };
 
+// The labels a block branches to: none, one, or two (the true target first), kept in place.
+class BranchTargets {
+ public:
+  BranchTargets() = default;
+  BranchTargets(std::initializer_list<std::string_view> labels) { assign(labels.begin(), labels.end()); }
+  BranchTargets(const std::vector<std::string_view>& labels) { assign(labels.begin(), labels.end()); }  // NOLINT
+
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  std::string_view operator[](std::size_t i) const { return labels_[i]; }
+  const std::string_view* begin() const { return labels_.data(); }
+  const std::string_view* end() const { return labels_.data() + size_; }
+  friend bool operator==(const BranchTargets& a, const BranchTargets& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  }
+
+ private:
+  template <class It>
+  void assign(It first, It last) {
+    size_ = 0;
+    for (; first != last && size_ < labels_.size(); ++first) labels_[size_++] = *first;
+  }
+  std::array<std::string_view, 2> labels_{};
+  std::uint8_t size_ = 0;
+};
+
 // One basic block after lowering: its straight-line statements and how it ends. Labels are
 // views of texts that live as long as the translation.
 struct BlockLowering {
   std::string_view label;
   qasm::StatementList statements;
-  std::vector<std::string_view> successors;  // true target first for a conditional branch
+  BranchTargets successors;  // true target first for a conditional branch
   std::optional<qasm::Expression> condition;  // present exactly for a conditional branch
   std::uint64_t condition_time = 0;           // LoweringContext::now() when it was recorded
   std::vector<Capture> condition_captures = {};  // the bits and variables the condition reads
@@ -50,6 +80,8 @@ struct BlockLowering {
 
 // Appends a simple statement to a block (printed: see qasm::Lines).
 void append_statement(BlockLowering& block, const qasm::Statement& statement);
+// Appends printed statements to a block.
+void append_lines(BlockLowering& block, const qasm::Lines& lines);
 
 // Limits that keep a translation's size proportional to its input.
 //
@@ -194,10 +226,24 @@ class LoweringContext {
 
   SizeBudget& budget() { return budget_; }
 
-  std::unordered_map<std::string_view, PointerOrigin> pointer_origins;
+  // Lowering is over: releases the bindings and the records of reads and writes (the
+  // budget, the highest indices and the rest stay).
+  void release_lowering_state() {
+    values_ = {};
+    reassigned_ = {};
+    result_written_ = {};
+    pointer_indices_ = {};
+    pointer_origins = {};
+    memory = {};
+    dataflow_ = Dataflow{};
+    pending_ = {};
+  }
+
+  text::NameMap<PointerOrigin> pointer_origins;
   std::unordered_map<MemoryCell, ir::Operand, MemoryCellHash> memory;
   std::int64_t max_qubit_index = -1;
   std::int64_t max_result_index = -1;
+  bool barrier_on_all_qubits = false;  // a `barrier q;` was made
 
  private:
   struct Binding {
@@ -215,14 +261,14 @@ class LoweringContext {
   Status check_inputs(const qasm::Expression& e, std::uint64_t made, bool same_block_bits,
                       std::string_view what) const;
 
-  std::unordered_map<std::string_view, Binding> values_;
+  text::NameMap<Binding> values_;
   std::uint64_t clock_ = 0;
   std::uint64_t block_start_ = 0;
   std::uint64_t last_reassignment_ = 0;
   std::uint64_t last_result_write_ = 0;
   std::unordered_map<std::string, Reassignment> reassigned_;
   std::unordered_map<std::int64_t, std::uint64_t> result_written_;
-  std::unordered_map<std::string_view, std::int64_t> pointer_indices_;
+  text::NameMap<std::int64_t> pointer_indices_;
   SizeBudget budget_;
   Dataflow dataflow_;
   ProgramPoint point_;
@@ -246,8 +292,16 @@ std::optional<double> find_non_finite(const qasm::Expression& e);
 // The message for a non-finite number that would be printed for `what()`, when `e` holds one.
 template <class What>
 Status check_finite(const qasm::Expression& e, What&& what) {
-  if (e.is_atom() && !std::holds_alternative<qasm::FloatLiteral>(e.node)) return {};
-  if (auto bad = find_non_finite(e))
+  std::optional<double> bad;
+  if (const auto* f = std::get_if<qasm::FloatLiteral>(&e.node)) {
+    if (std::isfinite(f->value)) return {};
+    bad = f->value;
+  } else if (e.is_atom()) {
+    return {};
+  } else {
+    bad = find_non_finite(e);
+  }
+  if (bad)
     return unsupported(text::cat(what(), " is the non-finite number ", qasm::format_float(*bad),
                                  ", which OpenQASM 3 cannot write"));
   return {};

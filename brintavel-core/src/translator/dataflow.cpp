@@ -22,7 +22,7 @@ bool before(const ProgramPoint& a, const ProgramPoint& b) {
 template <class Write>
 class SortedWrites {
  public:
-  explicit SortedWrites(const std::vector<Write>& writes) : writes_(writes) {}
+  explicit SortedWrites(std::span<const Write> writes) : writes_(writes) {}
 
   // The first write in `block` at a position in [lo, hi), as an index into the list; -1 when
   // there is none.
@@ -42,7 +42,7 @@ class SortedWrites {
   }
 
  private:
-  const std::vector<Write>& writes_;
+  std::span<const Write> writes_;
 };
 
 // How the blocks are first entered on paths that start right after a capture in block
@@ -57,7 +57,7 @@ constexpr std::uint8_t kClean = 1, kTainted = 2;
 template <class Writes>
 Result<Arrivals> search_from(std::uint32_t origin, std::ptrdiff_t taint_at_exit,
                              const Writes& writes,
-                             const std::vector<std::vector<std::uint32_t>>& successors,
+                             const BlockGraph& successors,
                              const std::vector<std::string_view>& labels, SizeBudget& budget) {
   std::size_t n = successors.size();
   Arrivals a{std::vector<std::uint8_t>(n, 0), std::vector<std::ptrdiff_t>(n, -1)};
@@ -95,14 +95,18 @@ std::int64_t Dataflow::variable(std::string_view name) {
 }
 
 void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by, bool conditional) {
-  writes_[resource].push_back(Write{at, by, conditional});
+  if (!writes_.empty() && writes_sorted_) {
+    const Write& last = writes_.back();
+    writes_sorted_ = std::tie(last.resource.kind, last.resource.index, last.at.block, last.at.position) <
+                     std::tie(resource.kind, resource.index, at.block, at.position);
+  }
+  writes_.push_back(Write{resource, at, by, conditional, writes_.size()});
 }
 
 void Dataflow::drop_conditional_writes(const std::vector<bool>& keep) {
-  for (auto& [resource, list] : writes_)
-    std::erase_if(list, [&](const Write& w) {
-      return w.conditional && !(w.at.block < keep.size() && keep[w.at.block]);
-    });
+  std::erase_if(writes_, [&](const Write& w) {
+    return w.conditional && !(w.at.block < keep.size() && keep[w.at.block]);
+  });
 }
 
 void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader,
@@ -110,16 +114,28 @@ void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, R
   for (const Capture& c : captures) uses_.push_back(Use{c, at, reader, where});
 }
 
-const Dataflow::WriteList* Dataflow::writes_of(const Resource& r) const {
-  auto it = writes_.find(r);
-  return it == writes_.end() ? nullptr : &it->second;
+Dataflow::WriteList Dataflow::writes_of(const Resource& r) const {
+  auto key = [](const Resource& x) { return std::tie(x.kind, x.index); };
+  auto [first, last] = std::equal_range(
+      writes_.begin(), writes_.end(), r,
+      [&](const auto& a, const auto& b) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(a)>, Write>)
+          return key(a.resource) < key(b);
+        else
+          return key(a) < key(b.resource);
+      });
+  return WriteList(writes_.data() + (first - writes_.begin()), static_cast<std::size_t>(last - first));
 }
 
 void Dataflow::sort_writes() {
-  // Measurements arrive in order; only phi assignments to earlier blocks come late.
-  for (auto& [resource, list] : writes_)
-    if (!std::is_sorted(list.begin(), list.end(), [](const Write& a, const Write& b) { return before(a.at, b.at); }))
-      std::stable_sort(list.begin(), list.end(), [](const Write& a, const Write& b) { return before(a.at, b.at); });
+  // Measurements arrive in order; phi assignments to earlier blocks and other resources'
+  // writes come in between.
+  if (writes_sorted_) return;
+  std::sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) {
+    return std::tie(a.resource.kind, a.resource.index, a.at.block, a.at.position, a.sequence) <
+           std::tie(b.resource.kind, b.resource.index, b.at.block, b.at.position, b.sequence);
+  });
+  writes_sorted_ = true;
 }
 
 std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
@@ -136,7 +152,7 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
              " updated that variable; using the earlier value afterwards is not supported");
 }
 
-Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
+Status Dataflow::find_stale_read(const BlockGraph& successors,
                                  const std::vector<std::string_view>& labels,
                                  SizeBudget& budget, const char** where,
                                  std::vector<Capture>* stale) {
@@ -154,15 +170,15 @@ Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& 
   // One search per resource, capture block and state at that block's end.
   std::map<std::tuple<Resource::Kind, std::int64_t, std::uint32_t, std::ptrdiff_t>, Arrivals> searches;
   for (const Use& use : uses_) {
-    const WriteList* list = writes_of(use.capture.resource);
-    if (!list) continue;
-    SortedWrites writes(*list);
+    WriteList list = writes_of(use.capture.resource);
+    if (list.empty()) continue;
+    SortedWrites writes(list);
     const ProgramPoint& c = use.capture.at;
     const ProgramPoint& u = use.at;
     if (u.block == c.block && u.position >= c.position) {
       // Any path that leaves the block comes back through the capture.
       std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
-      if (w >= 0 && report(use, (*list)[static_cast<std::size_t>(w)])) return std::move(*first);
+      if (w >= 0 && report(use, list[static_cast<std::size_t>(w)])) return std::move(*first);
       continue;
     }
     if (writes.all_before(c.block, c.position)) continue;
@@ -181,29 +197,31 @@ Status Dataflow::find_stale_read(const std::vector<std::vector<std::uint32_t>>& 
     } else if (a.state[u.block] & kClean) {
       w = writes.first_in(u.block, 0, u.position);
     }
-    if (w >= 0 && report(use, (*list)[static_cast<std::size_t>(w)])) return std::move(*first);
+    if (w >= 0 && report(use, list[static_cast<std::size_t>(w)])) return std::move(*first);
   }
   if (first) return std::move(*first);
   return {};
 }
 
 Result<bool> Dataflow::results_may_be_read_unset(
-    const std::vector<std::vector<std::uint32_t>>& successors,
+    const BlockGraph& successors,
     const std::vector<std::string_view>& labels, SizeBudget& budget) {
   sort_writes();
-  // The bits whose reads are not preceded by a write in their own block, and those blocks.
+  // OpenQASM reads a bit where the expression that holds it is used, which a short-circuit
+  // phi, for one, lets a path reach without passing the read in the QIR. The bits read at
+  // uses that no write precedes in their own block, and those blocks:
   std::map<std::int64_t, std::vector<std::uint32_t>> open_reads;
   for (const Use& use : uses_) {
     const Resource& r = use.capture.resource;
     if (r.kind != Resource::Kind::Bit) continue;
-    const WriteList* list = writes_of(r);
-    if (!list) return true;  // read, never written
-    if (SortedWrites(*list).first_in(use.capture.at.block, 0, use.capture.at.position) >= 0) continue;
-    open_reads[r.index].push_back(use.capture.at.block);
+    WriteList list = writes_of(r);
+    if (list.empty()) return true;  // read, never written
+    if (SortedWrites(list).first_in(use.at.block, 0, use.at.position) >= 0) continue;
+    open_reads[r.index].push_back(use.at.block);
   }
   if (open_reads.empty() || successors.empty()) return false;
   for (const auto& [bit, blocks] : open_reads) {
-    SortedWrites writes(*writes_of(Resource{Resource::Kind::Bit, bit}));
+    SortedWrites writes(writes_of(Resource{Resource::Kind::Bit, bit}));
     std::vector<std::uint8_t> wanted(successors.size(), 0), seen(successors.size(), 0);
     for (std::uint32_t b : blocks) wanted[b] = 1;
     // Blocks whose start is reached from the entry without a write to the bit on the way.

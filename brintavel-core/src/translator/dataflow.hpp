@@ -9,6 +9,8 @@
 // before anything was measured into it on some path (QIR reads it as Zero).
 #pragma once
 
+#include <array>
+#include <span>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -21,6 +23,22 @@
 namespace brintavel::translator {
 
 class SizeBudget;
+
+// The blocks a block branches to, by number (at most two).
+class BlockEdges {
+ public:
+  void push_back(std::uint32_t target) {
+    if (size_ < targets_.size()) targets_[size_++] = target;
+  }
+  std::size_t size() const { return size_; }
+  const std::uint32_t* begin() const { return targets_.data(); }
+  const std::uint32_t* end() const { return targets_.data() + size_; }
+
+ private:
+  std::array<std::uint32_t, 2> targets_{};
+  std::uint8_t size_ = 0;
+};
+using BlockGraph = std::vector<BlockEdges>;
 
 // A result bit c[index], or the int variable with this number.
 struct Resource {
@@ -76,21 +94,23 @@ class Dataflow {
   // `labels` their labels. The graph searches are charged to `budget`.
   // `where` receives the source text of the stale use. With `stale`, every stale use is
   // found and its capture appended there (the message is still the first one's).
-  Status find_stale_read(const std::vector<std::vector<std::uint32_t>>& successors,
+  Status find_stale_read(const BlockGraph& successors,
                          const std::vector<std::string_view>& labels, SizeBudget& budget,
                          const char** where = nullptr, std::vector<Capture>* stale = nullptr);
 
-  // Whether some used read of a result bit may happen before any measurement into that bit,
-  // on some path from the entry block (block 0).
-  Result<bool> results_may_be_read_unset(const std::vector<std::vector<std::uint32_t>>& successors,
+  // Whether some use of a result bit may read it before any measurement into that bit, on
+  // some path from the entry block (block 0).
+  Result<bool> results_may_be_read_unset(const BlockGraph& successors,
                                          const std::vector<std::string_view>& labels,
                                          SizeBudget& budget);
 
  private:
   struct Write {
+    Resource resource;
     ProgramPoint at;
     std::string_view by;
     bool conditional = false;
+    std::uint64_t sequence = 0;  // the order it was recorded in
   };
   struct Use {
     Capture capture;
@@ -104,13 +124,15 @@ class Dataflow {
     }
   };
   // Writes of one resource, sorted by block and position on demand.
-  using WriteList = std::vector<Write>;
+  using WriteList = std::span<const Write>;
 
-  const WriteList* writes_of(const Resource& r) const;
+  // The writes of `r`, in block-and-position order (after sort_writes).
+  WriteList writes_of(const Resource& r) const;
   void sort_writes();
   std::string describe_stale(const Use& use, const Write& write) const;
 
-  std::unordered_map<Resource, WriteList, ResourceHash> writes_;
+  std::vector<Write> writes_;  // sorted by resource, block and position when analysed
+  bool writes_sorted_ = true;
   std::vector<Use> uses_;
   std::unordered_map<std::string, std::int64_t> variable_numbers_;
   std::vector<std::string> variable_names_;

@@ -10,6 +10,7 @@
 #include "signatures.hpp"
 #include "translator/classical.hpp"
 #include "translator/extended.hpp"
+#include "translator/inline.hpp"
 #include "translator/out_of_ssa.hpp"
 #include "translator/phi.hpp"
 
@@ -22,7 +23,7 @@ namespace {
 
 // The blocks that lie on a cycle of the branch graph (Tarjan's strongly connected
 // components, walked iteratively).
-std::vector<bool> blocks_on_cycles(const std::vector<std::vector<std::uint32_t>>& succs) {
+std::vector<bool> blocks_on_cycles(const BlockGraph& succs) {
   std::size_t n = succs.size();
   constexpr std::size_t kUnvisited = SIZE_MAX;
   std::vector<std::size_t> order(n, kUnvisited), low(n, 0);
@@ -39,7 +40,7 @@ std::vector<bool> blocks_on_cycles(const std::vector<std::vector<std::uint32_t>>
     while (!walk.empty()) {
       auto& [v, next] = walk.back();
       if (next < succs[v].size()) {
-        std::size_t w = succs[v][next++];
+        std::size_t w = succs[v].begin()[next++];
         if (order[w] == kUnvisited) {
           order[w] = low[w] = counter++;
           stack.push_back(w);
@@ -205,6 +206,14 @@ class BlockLowerer {
       lower_gep(instruction, ctx_);
     } else if constexpr (std::is_same_v<Classical, ir::Store>) {
       lower_store(instruction, ctx_);
+      if (ctx_.extended) BRINTAVEL_CHECK(note_memory_use(instruction.pointer, false));
+    } else if constexpr (std::is_same_v<Classical, ir::Load>) {
+      if (extended_) {
+        BRINTAVEL_CHECK(defer_failure(lower_load(instruction, ctx_), instruction.result, ctx_));
+        if (ctx_.peek_value(instruction.result)) BRINTAVEL_CHECK(note_memory_use(instruction.pointer, true));
+      } else {
+        BRINTAVEL_CHECK(lower_load(instruction, ctx_));
+      }
     } else if constexpr (std::is_same_v<Classical, ir::IntToPtr>) {
       BRINTAVEL_CHECK(lower_inttoptr(instruction, ctx_));
     } else if (extended_) {
@@ -226,8 +235,6 @@ class BlockLowerer {
       return lower_select(instruction, ctx_);
     } else if constexpr (std::is_same_v<Value, ir::Arith>) {
       return lower_arith(instruction, ctx_);
-    } else if constexpr (std::is_same_v<Value, ir::Load>) {
-      return lower_load(instruction, ctx_);
     } else if constexpr (std::is_same_v<Value, ir::Zext>) {
       return lower_zext(instruction, ctx_);
     } else if constexpr (std::is_same_v<Value, ir::FloatOp>) {
@@ -305,10 +312,27 @@ class BlockLowerer {
       return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ",
                              call.args.size(), " operand(s) but signature expects ",
                              sig->params.size()));
-    scratch_.clear();
+    // The builder appends to a scratch list, whose printed lines keep their storage.
+    if (scratch_.size() == 1 && std::holds_alternative<qasm::Lines>(scratch_.front().node)) {
+      auto& lines = std::get<qasm::Lines>(scratch_.front().node);
+      lines.text.clear();
+      lines.statements = lines.nodes = 0;
+    } else {
+      scratch_.clear();
+    }
     BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, scratch_));
-    for (const qasm::Statement& s : scratch_) append_statement(out, s);
-    BRINTAVEL_CHECK(ctx_.budget().charge(scratch_.size(), "block", out.label));
+    std::uint64_t made = 0;
+    for (const qasm::Statement& s : scratch_) {
+      if (const auto* lines = std::get_if<qasm::Lines>(&s.node)) {
+        if (lines->statements == 0) continue;
+        append_lines(out, *lines);
+        made += lines->statements;
+      } else {
+        append_statement(out, s);
+        ++made;
+      }
+    }
+    BRINTAVEL_CHECK(ctx_.budget().charge(made, "block", out.label));
     if (extended_ && call.result && extended_->snapshots && extended_->snapshots->contains(*call.result))
       return snapshot_read(*call.result, out);
     return {};
@@ -328,9 +352,38 @@ class BlockLowerer {
     return ctx_.bind_variable(name, variable, ProgramPoint{out.ordinal, out.size});
   }
 
+  // A load is given the value stored in memory earlier in source order. That is the value it
+  // reads only when the memory is written once: a load before the store reads memory that
+  // holds no value yet. The extended rules, which also meet memory that loops and branches
+  // write (variables that producers keep in allocas), refuse memory written more than once
+  // and read.
+  Status note_memory_use(std::string_view pointer, bool load) {
+    auto origin = ctx_.pointer_origins.find(pointer);
+    if (origin == ctx_.pointer_origins.end()) return {};
+    MemoryUse& use = memory_uses_[MemoryCell{origin->second.base, origin->second.offset}];
+    if (load) {
+      use.read = true;
+    } else {
+      use.written_again = use.written_again || use.written;
+      use.written = true;
+    }
+    if (use.read && use.written_again)
+      return unsupported(cat("memory at ", q(origin->second.base),
+                             " is written more than once and read; following memory whose "
+                             "contents change is not supported"));
+    return {};
+  }
+
+  struct MemoryUse {
+    bool written = false;
+    bool written_again = false;
+    bool read = false;
+  };
+
   const TranslationContext& context_;
   const SignatureTable& signatures_;
   LoweringContext& ctx_;
+  std::unordered_map<MemoryCell, MemoryUse, MemoryCellHash> memory_uses_;
   ProcessedBlocks& processed_;
   IntVariables& variables_;
   PendingResets& resets_;
@@ -342,16 +395,31 @@ class BlockLowerer {
 
 // The successors of each lowered block by block number (edges to labels that name no block
 // are left out: the structuring reports them).
-std::vector<std::vector<std::uint32_t>> successors_by_ordinal(const std::vector<BlockLowering>& blocks,
-                                                              const std::vector<std::string_view>& labels) {
-  std::unordered_map<std::string_view, std::uint32_t> ordinal;
+BlockGraph successors_by_ordinal(const std::vector<BlockLowering>& blocks,
+                                 const std::vector<std::string_view>& labels) {
+  text::NameMap<std::uint32_t> ordinal;
+  ordinal.reserve(labels.size());
   for (std::size_t i = 0; i < labels.size(); ++i) ordinal.try_emplace(labels[i], static_cast<std::uint32_t>(i));
-  std::vector<std::vector<std::uint32_t>> successors(blocks.size());
+  BlockGraph successors(blocks.size());
   for (std::size_t i = 0; i < blocks.size(); ++i)
     for (std::string_view s : blocks[i].successors)
       if (auto it = ordinal.find(s); it != ordinal.end()) successors[i].push_back(it->second);
   return successors;
 }
+
+// Hands an inlined body to the lowerer.
+class LowererSink final : public BodySink {
+ public:
+  explicit LowererSink(FunctionLowerer& lowerer) : lowerer_(lowerer) {}
+  void begin_block(std::string_view label) override { lowerer_.begin_block(label); }
+  void instruction(const ir::Instruction& instruction, const char* where) override {
+    lowerer_.instruction(instruction, where);
+  }
+  bool failed() const override { return lowerer_.failed(); }
+
+ private:
+  FunctionLowerer& lowerer_;
+};
 
 Result<std::uint64_t> register_size(std::int64_t max_index, const char* overflow_message) {
   if (max_index == std::numeric_limits<std::int64_t>::max()) return unsupported(overflow_message);
@@ -386,18 +454,16 @@ struct FunctionLowerer::State {
 
   void close_block() {
     if (!open) return;
+    // The first block's text was reserved ahead: an empty one is no statement.
+    auto& list = current.statements;
+    if (!list.empty())
+      if (const auto* lines = std::get_if<qasm::Lines>(&list.front().node); lines && lines->statements == 0)
+        list.erase(list.begin());
     processed.append(std::move(current));
     // The blocks made on its edges follow it.
     if (extended)
       for (BlockLowering& made : extended->phis.take_made()) processed.append(std::move(made));
     open = false;
-  }
-
-  // Where the block with this label starts in the source, or null.
-  const char* block_source(std::string_view label) const {
-    for (std::size_t i = 0; i < labels.size(); ++i)
-      if (labels[i] == label) return block_sources[i];
-    return nullptr;
   }
 
   Result<qasm::Program> assemble();
@@ -445,6 +511,12 @@ void FunctionLowerer::begin_block(std::string_view label) {
                                 : nullptr);
   s.current = BlockLowering{label, {}, {}, std::nullopt};
   s.current.ordinal = static_cast<std::uint32_t>(s.processed.list().size());
+  if (s.current.ordinal == 0) {
+    // The first block of a straight-line program holds almost all of it: its text grows to
+    // about a third of the input, reserved at once (untouched pages cost nothing).
+    auto& lines = std::get<qasm::Lines>(s.current.statements.emplace_back(qasm::Lines{}).node);
+    lines.text.reserve(s.source.size() / 3);
+  }
   s.lowering.begin_block();
   s.open = true;
   s.ended = false;
@@ -472,7 +544,7 @@ Result<qasm::Program> FunctionLowerer::finish() {
 }
 
 Result<qasm::Program> FunctionLowerer::State::assemble() {
-  std::vector<std::vector<std::uint32_t>> successors = successors_by_ordinal(processed.list(), labels);
+  BlockGraph successors = successors_by_ordinal(processed.list(), labels);
 
   // Restarts of if-merge variables stay only in blocks that run more than once.
   std::vector<bool> cyclic = blocks_on_cycles(successors);
@@ -496,18 +568,24 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
   }
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
                                               successors, labels, lowering.budget()));
+  lowering.release_lowering_state();
 
-  std::string_view failed_block;
+  std::uint32_t failed_block = 0;
   auto structured = cfg::structure_control_flow(processed.take(), labels.front(),
                                                 &lowering.budget(), cfg::Strategy::Incremental,
-                                                &failed_block);
-  if (!structured) return located(std::move(structured).error(), block_source(failed_block));
+                                                &failed_block, &successors);
+  if (!structured)
+    return located(std::move(structured).error(),
+                   failed_block < block_sources.size() ? block_sources[failed_block] : nullptr);
   qasm::StatementList body = std::move(*structured);
   if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
 
   qasm::Program program{"3.0", {}};
   program.body.reserve(context.include_paths.size() + 2 + variables.declarations.size() + body.size());
   for (const std::string& path : context.include_paths) program.body.emplace_back(qasm::Include{path});
+  // A barrier on all qubits names the register, which a program that uses no qubit otherwise
+  // declares with one qubit.
+  if (lowering.barrier_on_all_qubits) lowering.note_qubit_index(0);
   if (lowering.max_qubit_index >= 0) {
     BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
         lowering.max_qubit_index, "qubit index too large to size the qubit register"));
@@ -545,14 +623,21 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
   }
   // The extended rules lower again when a result read was overwritten before a use, copying
   // those reads into variables where they are made.
+  ir::TextPool inlined_names;  // outlives the lowerers, which keep views of the names
+  bool inlining = context.extended && has_inlinable_calls(module, *entry, context.profile);
   SnapshotReads snapshots;
   for (int round = 0;; ++round) {
     FunctionLowerer lowerer(context, signatures, module.source, context.extended ? &snapshots : nullptr);
-    for (const ir::Block& block : entry->blocks) {
-      lowerer.begin_block(block.label);
-      for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
-        lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
-      if (lowerer.failed()) break;
+    if (inlining) {
+      LowererSink sink(lowerer);
+      BRINTAVEL_CHECK(inline_calls(module, *entry, context.profile, inlined_names, sink));
+    } else {
+      for (const ir::Block& block : entry->blocks) {
+        lowerer.begin_block(block.label);
+        for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
+          lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
+        if (lowerer.failed()) break;
+      }
     }
     Result<qasm::Program> program = lowerer.finish();
     bool learned = false;

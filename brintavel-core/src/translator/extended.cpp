@@ -843,9 +843,9 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
   if (!bop) return site.no_form(cat("the predicate ", q(p), " is not known"));
 
   Values values(ctx, facts);
-  // i1 operands: compare as Booleans.
+  // i1 operands (told by their values: a constant true may stand for an integer 1 where a
+  // zext of it was folded): compare as Booleans.
   auto is_i1 = [&](const ir::Operand& o) {
-    if (std::holds_alternative<ir::ConstBool>(o)) return true;
     const auto* s = std::get_if<ir::Ssa>(&o);
     const Expression* e = s ? ctx.peek_value(s->name) : nullptr;
     return e && (is_bool_typed(*e) || std::holds_alternative<qasm::Index>(e->node));

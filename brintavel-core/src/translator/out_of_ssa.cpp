@@ -66,7 +66,7 @@ Status PhiVariables::add(const ir::Phi& phi, BlockLowering& block) {
     facts_.set(phi.result, std::move(facts));
   }
   BRINTAVEL_CHECK(ctx_.bind_variable(phi.result, variable, block.ordinal));
-  open_.push_back(OpenPhi{&phi, std::move(variable), *type});
+  open_.push_back(OpenPhi{phi.result, phi.incomings, std::move(variable), *type});
   return {};
 }
 
@@ -74,13 +74,13 @@ Status PhiVariables::close(BlockLowering& block) {
   // The copies of each predecessor, predecessors in the order the phis first name them.
   std::vector<std::pair<std::string_view, std::vector<Copy>>> edges;
   for (const OpenPhi& p : open_) {
-    for (const ir::PhiIncoming& in : p.phi->incomings) {
+    for (const ir::PhiIncoming& in : p.incomings) {
       auto edge = std::find_if(edges.begin(), edges.end(), [&](const auto& e) { return e.first == in.predecessor; });
       if (edge == edges.end()) edge = edges.insert(edges.end(), {in.predecessor, {}});
       // A predecessor that branches here twice is named twice, with one value.
       bool known = std::any_of(edge->second.begin(), edge->second.end(),
                                [&](const Copy& c) { return c.variable == p.variable; });
-      if (!known) edge->second.push_back(Copy{p.variable, p.type, in.value, p.phi->result});
+      if (!known) edge->second.push_back(Copy{p.variable, p.type, in.value, p.result});
     }
   }
   open_.clear();
@@ -176,8 +176,10 @@ Status PhiVariables::emit(BlockLowering& pred, std::string_view target, const st
     edge.ordinal = ctx_.new_block();
     labels_.push_back(label);
     sources_.push_back(nullptr);
-    for (std::string_view& s : pred.successors)
+    std::vector<std::string_view> targets(pred.successors.begin(), pred.successors.end());
+    for (std::string_view& s : targets)
       if (s == target) s = label;
+    pred.successors = targets;
     at = &made_.emplace_back(std::move(edge));
   }
 
@@ -198,10 +200,10 @@ Status PhiVariables::emit(BlockLowering& pred, std::string_view target, const st
   };
 
   // A value that reads another variable of this edge is taken into a temporary first.
-  std::vector<std::string_view> targets;
-  for (const Value& v : values) targets.emplace_back(v.copy->variable);
+  std::vector<std::string_view> assigned;
+  for (const Value& v : values) assigned.emplace_back(v.copy->variable);
   for (Value& v : values) {
-    if (!reads_other(v.value, targets, v.copy->variable)) continue;
+    if (!reads_other(v.value, assigned, v.copy->variable)) continue;
     std::string temporary = variables_.declare(v.copy->type);
     BRINTAVEL_CHECK(assign(temporary, std::move(v.value), std::move(v.reads), v.copy->phi, reader_of(*v.copy)));
     v.reads = {Capture{Resource{Resource::Kind::Variable, flow.variable(temporary)},

@@ -64,8 +64,10 @@ class PhiVariables {
     std::string_view target;  // the phis' block
     std::vector<Copy> copies;
   };
+  // (A copy: inlined instructions do not outlive their lowering.)
   struct OpenPhi {
-    const ir::Phi* phi;
+    std::string_view result;
+    std::vector<ir::PhiIncoming> incomings;
     std::string variable;
     qasm::ScalarType type;
   };

@@ -46,8 +46,8 @@ class ProcessedBlocks {
   };
   std::vector<BlockLowering> blocks_;
   mutable std::size_t indexed_ = 0;  // blocks_[0, indexed_) are in the indexes
-  mutable std::unordered_map<std::string_view, std::size_t> first_by_label_;
-  mutable std::unordered_map<std::string_view, std::size_t> last_conditional_by_label_;
+  mutable text::NameMap<std::size_t> first_by_label_;
+  mutable text::NameMap<std::size_t> last_conditional_by_label_;
   mutable std::unordered_map<std::pair<std::string_view, std::string_view>, std::size_t, PairHash>
       first_by_targets_;
 };

@@ -1,0 +1,482 @@
+#include "translator/inline.hpp"
+
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "ir/module_parser.hpp"
+#include "ir/operand_parser.hpp"
+#include "translator/context.hpp"
+
+namespace brintavel::translator {
+
+using text::cat;
+
+namespace {
+
+bool is_terminator(const ir::Instruction& instruction) {
+  return std::holds_alternative<ir::Br>(instruction) || std::holds_alternative<ir::CondBr>(instruction) ||
+         std::holds_alternative<ir::Ret>(instruction);
+}
+
+std::string at_name(std::string_view name) { return cat("@", name); }
+
+// The %name of one parameter of a define header (quotes kept, as local values are named), or
+// nothing for an unnamed parameter.
+std::optional<std::string_view> parameter_name(std::string_view piece) {
+  if (piece.size() > 3 && piece.back() == '"') {
+    std::size_t open = piece.rfind("%\"", piece.size() - 2);
+    if (open == std::string_view::npos || open == 0 || !text::is_ascii_space(piece[open - 1]))
+      return std::nullopt;
+    return piece.substr(open + 1);
+  }
+  std::size_t space = piece.size();
+  while (space > 0 && !text::is_ascii_space(piece[space - 1])) --space;
+  if (space == 0) return std::nullopt;  // a type alone
+  std::string_view last = piece.substr(space);
+  if (last.size() < 2 || last.front() != '%' || last.find_first_of("*{}[]()<>,") != std::string_view::npos)
+    return std::nullopt;
+  return last.substr(1);
+}
+
+struct Parameters {
+  std::vector<std::string_view> names;
+  bool variadic = false;
+  std::string_view first_block;  // the number of an unlabeled first block
+};
+
+// The parameter names of a definition from its header line; unnamed parameters are numbered
+// from 0, as LLVM numbers them.
+Result<Parameters> read_parameters(std::string_view header, ir::TextPool& pool) {
+  auto bad = [&] { return parse_error(cat("could not read the parameters of ", text::q(header))); };
+  auto parsed = ir::parse_header_name(header, "define");
+  if (!parsed) return bad();
+  const char* name_end = parsed->name.data() + parsed->name.size();
+  if (name_end < header.data() + header.size() && *name_end == '"') ++name_end;
+  std::string_view after_name(name_end, static_cast<std::size_t>(parsed->rest.data() - name_end));
+  std::size_t open = after_name.find('(');
+  if (open == std::string_view::npos || after_name.size() < open + 2) return bad();
+  std::string_view list = text::trim(after_name.substr(open + 1, after_name.size() - open - 2));
+  Parameters out;
+  std::size_t numbered = 0;
+  if (!list.empty()) {
+    BRINTAVEL_TRY_ASSIGN(std::vector<std::string_view> pieces, ir::split_top_level(list));
+    for (std::string_view piece : pieces) {
+      if (piece == "...") {
+        out.variadic = true;
+        break;
+      }
+      auto name = parameter_name(piece);
+      if (!name) name = pool.keep(cat(numbered));
+      if (text::is_ascii_digit(name->front())) ++numbered;
+      out.names.push_back(*name);
+    }
+  }
+  // Numbered values go on from the parameters to an unlabeled first block.
+  out.first_block = pool.keep(cat(numbered));
+  return out;
+}
+
+struct Definition {
+  const ir::Function* function = nullptr;
+  std::string_view header;  // its define line
+  std::optional<Parameters> parameters = std::nullopt;  // read on first use
+};
+
+// The definitions of a module by name (the first of a name), with their header lines.
+std::unordered_map<std::string_view, Definition> definitions_of(const ir::Module& module,
+                                                                bool with_headers) {
+  std::unordered_map<std::string_view, Definition> out;
+  for (const ir::Function& fn : module.functions)
+    if (!fn.is_declaration && !fn.blocks.empty()) out.try_emplace(fn.name, Definition{&fn, {}});
+  if (!with_headers || out.empty()) return out;
+  std::unordered_map<std::string_view, bool> seen;
+  for (const ir::OutlineLine& line : ir::outline_module(module.source).header_candidates) {
+    if (!line.text.starts_with("define") || line.text.size() < 7 || !text::is_ascii_space(line.text[6]))
+      continue;
+    auto header = ir::parse_header_name(line.text, "define");
+    if (!header || !seen.try_emplace(header->name, true).second) continue;
+    if (auto it = out.find(header->name); it != out.end()) it->second.header = line.text;
+  }
+  return out;
+}
+
+bool inlinable(const std::unordered_map<std::string_view, Definition>& definitions,
+               const builders::Profile& profile, std::string_view callee) {
+  return definitions.contains(callee) && !builders::lookup_builder(profile, callee);
+}
+
+class Inliner {
+ public:
+  Inliner(const ir::Module& module, const builders::Profile& profile, ir::TextPool& pool,
+          BodySink& sink)
+      : module_(module),
+        profile_(profile),
+        pool_(pool),
+        sink_(sink),
+        definitions_(definitions_of(module, true)),
+        limit_(max_inlined_size(module.source.size())) {}
+
+  Status run(const ir::Function& function) {
+    Instance top{&function, 0};
+    stack_.push_back(&function);
+    return emit_body(top);
+  }
+
+ private:
+  struct Return {
+    std::optional<ir::Operand> value;
+    std::string_view type;
+    std::string_view block;  // the label of the block that returns
+  };
+
+  // One body being emitted: the translated function, or a callee at one call.
+  struct Instance {
+    const ir::Function* function;
+    std::size_t number;  // 0 for the translated function, N for the N-th inlined call
+    std::unordered_map<std::string_view, ir::Operand> arguments = {};  // by parameter name
+    std::unordered_map<std::string_view, std::string_view> names = {};  // renamed names
+    // The label of the last part of each block that inlined calls split.
+    std::unordered_map<std::string_view, std::string_view> last_parts = {};
+    std::string_view continuation = {};  // where the returns branch to
+    std::vector<Return> returns = {};
+  };
+
+  Error located(Error error, const char* where) const {
+    std::string_view source = module_.source;
+    if (!error.position && where && source.data() <= where && where <= source.data() + source.size())
+      error.position = text::locate(source, where);
+    return error;
+  }
+
+  // ---- names ----
+
+  std::string_view rename(Instance& in, std::string_view name) {
+    if (in.number == 0) return name;
+    auto [it, inserted] = in.names.try_emplace(name);
+    if (inserted) it->second = pool_.keep(cat(name, "#", in.number));
+    return it->second;
+  }
+
+  // The label a block has in its function: its own, or for an unlabeled first block the
+  // number LLVM gives it (the translated function's is numbered by position, as the lowering
+  // numbers it).
+  std::string_view source_label(Instance& in, const ir::Block& block) {
+    if (!block.label.empty()) return block.label;
+    if (in.number == 0) return "0";
+    return definitions_.at(in.function->name).parameters->first_block;
+  }
+
+  std::string_view part_label(const Instance& in, std::string_view block, std::size_t part) {
+    return pool_.keep(cat(block, "#", in.number, ".", part));
+  }
+
+  // A block's label as emitted; the translated function's unlabeled first block stays
+  // unlabeled.
+  std::string_view emitted_label(Instance& in, const ir::Block& block, std::string_view source) {
+    if (in.number == 0) return block.label;
+    return rename(in, source);
+  }
+
+  // The label a predecessor named in a phi has now: the last part of the block.
+  std::string_view predecessor(Instance& in, std::string_view label) {
+    std::string_view renamed = rename(in, label);
+    auto it = in.last_parts.find(renamed);
+    return it == in.last_parts.end() ? renamed : it->second;
+  }
+
+  // ---- values ----
+
+  ir::Operand local(Instance& in, std::string_view name) {
+    if (auto a = in.arguments.find(name); a != in.arguments.end()) return a->second;
+    std::string_view renamed = rename(in, name);
+    if (auto v = values_.find(renamed); v != values_.end()) return v->second;
+    return ir::Ssa{renamed};
+  }
+
+  ir::Operand value(Instance& in, const ir::Operand& operand) {
+    if (const auto* s = std::get_if<ir::Ssa>(&operand)) return local(in, s->name);
+    return operand;
+  }
+
+  // A local value where the instruction can only name one.
+  Result<std::string_view> local_name(Instance& in, std::string_view name) {
+    ir::Operand v = local(in, name);
+    if (const auto* s = std::get_if<ir::Ssa>(&v)) return s->name;
+    return unsupported(cat("inlining binds ", text::q(name), " in ", at_name(in.function->name),
+                           " to a constant where the instruction needs a local value"));
+  }
+
+  // The instruction with its names renamed and its parameters and inlined call values
+  // replaced; nothing when it only binds a name to a constant (which is then substituted).
+  Result<std::optional<ir::Instruction>> rewrite(Instance& in, const ir::Instruction& instruction) {
+    using Out = std::optional<ir::Instruction>;
+    return std::visit(
+        [&](const auto& i) -> Result<Out> {
+          using T = std::decay_t<decltype(i)>;
+          T r = i;
+          if constexpr (std::is_same_v<T, ir::Call>) {
+            for (ir::Operand& a : r.args) a = value(in, a);
+            if (r.result) r.result = rename(in, *r.result);
+          } else if constexpr (std::is_same_v<T, ir::Br>) {
+            r.target = rename(in, r.target);
+          } else if constexpr (std::is_same_v<T, ir::CondBr>) {
+            if (const auto* name = std::get_if<std::string_view>(&r.condition)) {
+              ir::Operand c = local(in, *name);
+              if (const auto* s = std::get_if<ir::Ssa>(&c)) {
+                r.condition = s->name;
+              } else if (const auto* b = std::get_if<ir::ConstBool>(&c)) {
+                r.condition = b->value;
+              } else {
+                return unsupported(cat("inlining binds the branch condition ", text::q(*name), " in ",
+                                       at_name(in.function->name), " to a value that is not a Boolean"));
+              }
+            }
+            r.true_label = rename(in, r.true_label);
+            r.false_label = rename(in, r.false_label);
+          } else if constexpr (std::is_same_v<T, ir::Icmp> || std::is_same_v<T, ir::Logic> ||
+                               std::is_same_v<T, ir::Arith> || std::is_same_v<T, ir::IntOp> ||
+                               std::is_same_v<T, ir::FloatOp> || std::is_same_v<T, ir::Fcmp>) {
+            r.lhs = value(in, r.lhs);
+            r.rhs = value(in, r.rhs);
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::Select>) {
+            r.cond = value(in, r.cond);
+            r.then_value = value(in, r.then_value);
+            r.else_value = value(in, r.else_value);
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::Phi>) {
+            for (ir::PhiIncoming& incoming : r.incomings) {
+              incoming.value = value(in, incoming.value);
+              incoming.predecessor = predecessor(in, incoming.predecessor);
+            }
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::Alloca>) {
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::Bitcast> || std::is_same_v<T, ir::Zext>) {
+            // A cast of a constant is that constant (an i1 is used as an integer as it is).
+            ir::Operand source = local(in, i.source);
+            r.result = rename(in, r.result);
+            if (!std::holds_alternative<ir::Ssa>(source)) {
+              values_.insert_or_assign(r.result, source);
+              return Out{};
+            }
+            r.source = std::get<ir::Ssa>(source).name;
+          } else if constexpr (std::is_same_v<T, ir::Gep>) {
+            BRINTAVEL_TRY_ASSIGN(r.base, local_name(in, r.base));
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::Store>) {
+            r.value = value(in, r.value);
+            BRINTAVEL_TRY_ASSIGN(r.pointer, local_name(in, r.pointer));
+          } else if constexpr (std::is_same_v<T, ir::Load>) {
+            BRINTAVEL_TRY_ASSIGN(r.pointer, local_name(in, r.pointer));
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::IntToPtr> || std::is_same_v<T, ir::Cast> ||
+                               std::is_same_v<T, ir::FNeg>) {
+            r.value = value(in, r.value);
+            r.result = rename(in, r.result);
+          } else {
+            static_assert(std::is_same_v<T, ir::Ret> || std::is_same_v<T, ir::Ignored> ||
+                              std::is_same_v<T, ir::Unknown>,
+                          "an instruction kind is not renamed");
+          }
+          return Out{std::move(r)};
+        },
+        instruction);
+  }
+
+  // ---- emission ----
+
+  Status charge(const char* where) {
+    if (++emitted_ <= limit_) return {};
+    return located(unsupported(cat("inlining the calls to functions defined in the module adds more than ",
+                                   limit_, " instructions and blocks, beyond the translation size "
+                                   "limit; the calls repeat their bodies far beyond the input's size")),
+                   where);
+  }
+
+  Status emit(const ir::Instruction& instruction, const char* where, bool inlined) {
+    if (inlined) BRINTAVEL_CHECK(charge(where));
+    sink_.instruction(instruction, where);
+    return {};
+  }
+
+  Status begin_block(std::string_view label, const char* where, bool inlined) {
+    if (inlined) BRINTAVEL_CHECK(charge(where));
+    sink_.begin_block(label);
+    return {};
+  }
+
+  // The value a `ret` returns, read again from its text (the model keeps none).
+  Result<Return> read_return(Instance& in, const char* where) {
+    Return out;
+    if (!where) return out;
+    std::string_view source = module_.source;
+    std::size_t start = static_cast<std::size_t>(where - source.data());
+    std::size_t end = source.find('\n', start);
+    std::string_view line = text::trim(text::before_first(
+        source.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start), ';'));
+    auto unreadable = [&] {
+      return unsupported(cat("could not read the value returned in ", at_name(in.function->name), ": ",
+                             text::q(line)));
+    };
+    if (!line.starts_with("ret")) return unreadable();
+    std::string_view returned = text::trim(line.substr(3));
+    if (returned.empty() || returned == "void") return out;
+    // The returned operand, without metadata attachments after it.
+    auto pieces = ir::split_top_level(returned);
+    if (!pieces) return unreadable();
+    out.type = ir::first_word(pieces->front());
+    auto operand = ir::parse_operand(pieces->front(), pool_);
+    if (!operand) return unreadable();
+    out.value = value(in, *operand);
+    return out;
+  }
+
+  Status emit_body(Instance& in) {
+    const std::vector<ir::Block>& blocks = in.function->blocks;
+    // The parts of each block are known before the body is emitted: a phi may name a block
+    // that comes later.
+    for (const ir::Block& block : blocks) {
+      std::size_t calls = 0;
+      for (const ir::Instruction& instruction : block.instructions) {
+        if (is_terminator(instruction)) break;
+        if (const auto* call = std::get_if<ir::Call>(&instruction))
+          calls += inlinable(definitions_, profile_, call->callee);
+      }
+      if (calls == 0) continue;
+      std::string_view source = source_label(in, block);
+      in.last_parts.emplace(rename(in, source), part_label(in, source, calls));
+    }
+    bool inlined = in.number != 0;
+    for (const ir::Block& block : blocks) {
+      if (sink_.failed()) return {};
+      std::string_view source = source_label(in, block);
+      std::string_view current = emitted_label(in, block, source);
+      BRINTAVEL_CHECK(begin_block(current, block.sources.empty() ? nullptr : block.sources.front(), inlined));
+      if (inlined) current = rename(in, source);
+      std::size_t parts = 0;
+      for (std::size_t k = 0; k < block.instructions.size(); ++k) {
+        if (sink_.failed()) return {};
+        const ir::Instruction& instruction = block.instructions[k];
+        const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
+        if (const auto* call = std::get_if<ir::Call>(&instruction);
+            call && inlinable(definitions_, profile_, call->callee)) {
+          current = part_label(in, source, ++parts);
+          BRINTAVEL_CHECK(inline_call(in, *call, where, current));
+          continue;
+        }
+        if (inlined && std::holds_alternative<ir::Ret>(instruction)) {
+          BRINTAVEL_TRY_ASSIGN(Return r, read_return(in, where));
+          r.block = current;
+          in.returns.push_back(std::move(r));
+          BRINTAVEL_CHECK(emit(ir::Br{in.continuation}, where, true));
+          break;
+        }
+        auto rewritten = rewrite(in, instruction);
+        if (!rewritten) return located(std::move(rewritten).error(), where);
+        if (*rewritten) BRINTAVEL_CHECK(emit(**rewritten, where, inlined));
+        if (is_terminator(instruction)) break;
+      }
+    }
+    return {};
+  }
+
+  // Emits the body of the callee of `call` (made in `caller`), then opens `continuation`.
+  Status inline_call(Instance& caller, const ir::Call& call, const char* where,
+                     std::string_view continuation) {
+    Definition& definition = definitions_.at(call.callee);
+    const ir::Function* callee = definition.function;
+    for (const ir::Function* open : stack_) {
+      if (open != callee) continue;
+      std::string chain;
+      for (const ir::Function* f : stack_) chain += at_name(f->name) + " -> ";
+      chain += at_name(callee->name);
+      return located(unsupported(cat("function ", at_name(callee->name), " calls itself (", chain,
+                                     "); recursive calls cannot be inlined")),
+                     where);
+    }
+    if (stack_.size() > kMaxInlineDepth)
+      return located(unsupported(cat("calls to functions defined in the module nest more than ",
+                                     kMaxInlineDepth, " levels deep at the call to ",
+                                     at_name(callee->name), "; such deep call chains are not inlined")),
+                     where);
+    if (!definition.parameters) {
+      auto parameters = read_parameters(definition.header, pool_);
+      if (!parameters) return located(std::move(parameters).error(), definition.header.data());
+      definition.parameters = std::move(*parameters);
+    }
+    const Parameters& parameters = *definition.parameters;
+    if (parameters.variadic)
+      return located(unsupported(cat("variadic function ", at_name(callee->name), " cannot be inlined")), where);
+    if (parameters.names.size() != call.args.size())
+      return located(unsupported(cat("call to ", at_name(callee->name), " passes ", call.args.size(),
+                                     " argument(s) but its definition takes ", parameters.names.size())),
+                     where);
+
+    Instance in{callee, ++calls_};
+    for (std::size_t i = 0; i < call.args.size(); ++i)
+      in.arguments.insert_or_assign(parameters.names[i], value(caller, call.args[i]));
+    in.continuation = continuation;
+    const ir::Block& first = callee->blocks.front();
+    BRINTAVEL_CHECK(emit(ir::Br{rename(in, source_label(in, first))}, where, true));
+    stack_.push_back(callee);
+    BRINTAVEL_CHECK(emit_body(in));
+    stack_.pop_back();
+    if (sink_.failed()) return {};
+
+    BRINTAVEL_CHECK(begin_block(continuation, where, true));
+    if (!call.result) return {};
+    std::string_view result = rename(caller, *call.result);
+    std::vector<ir::PhiIncoming> incomings;
+    for (Return& r : in.returns) {
+      if (!r.value)
+        return located(unsupported(cat("the value of the call to ", at_name(callee->name),
+                                       " is used, but the function returns none")),
+                       where);
+      incomings.push_back(ir::PhiIncoming{std::move(*r.value), r.block});
+    }
+    if (incomings.size() == 1) {
+      values_.insert_or_assign(result, std::move(incomings.front().value));
+    } else if (!incomings.empty()) {
+      BRINTAVEL_CHECK(emit(ir::Phi{in.returns.front().type, std::move(incomings), result}, where, true));
+    }
+    return {};
+  }
+
+  const ir::Module& module_;
+  const builders::Profile& profile_;
+  ir::TextPool& pool_;
+  BodySink& sink_;
+  std::unordered_map<std::string_view, Definition> definitions_;
+  // Values that inlining replaced by another operand: the values of calls with one return,
+  // and casts of constants.
+  std::unordered_map<std::string_view, ir::Operand> values_;
+  std::vector<const ir::Function*> stack_;  // the functions being emitted, outermost first
+  std::size_t calls_ = 0;
+  std::uint64_t emitted_ = 0;
+  std::uint64_t limit_;
+};
+
+}  // namespace
+
+std::uint64_t max_inlined_size(std::size_t input_bytes) { return Limits::nodes_for_input(input_bytes) / 8; }
+
+bool has_inlinable_calls(const ir::Module& module, const ir::Function& function,
+                         const builders::Profile& profile) {
+  auto definitions = definitions_of(module, false);
+  if (definitions.empty()) return false;
+  for (const ir::Block& block : function.blocks)
+    for (const ir::Instruction& instruction : block.instructions)
+      if (const auto* call = std::get_if<ir::Call>(&instruction);
+          call && inlinable(definitions, profile, call->callee))
+        return true;
+  return false;
+}
+
+Status inline_calls(const ir::Module& module, const ir::Function& function,
+                    const builders::Profile& profile, ir::TextPool& names, BodySink& sink) {
+  return Inliner(module, profile, names, sink).run(function);
+}
+
+}  // namespace brintavel::translator

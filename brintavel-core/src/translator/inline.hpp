@@ -1,0 +1,54 @@
+// Inlining of calls to functions defined in the module (extended rules).
+//
+// The body of the function being translated is handed on block by block, with every call to a
+// function the module defines (and no builder lowers) replaced by the callee's body: the
+// calling block ends in a branch to the callee's first block, the callee's returns branch to
+// a continuation block that holds the rest of the calling block, parameters stand for the
+// call's arguments, and the call's value is the returned value (a phi over the returning
+// blocks when there are several). Every name of an inlined body is renamed NAME#N for the
+// N-th inlined call, and the continuation of block B after its J-th inlined call is named
+// B#M.J (M: the call number of the body B belongs to, 0 for the translated function). No
+// LLVM name can be written that way, so the new names collide with nothing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "builders/profile.hpp"
+#include "error.hpp"
+#include "ir/model.hpp"
+
+namespace brintavel::translator {
+
+// Receives a function body: blocks in order, each instruction of the current block.
+class BodySink {
+ public:
+  virtual ~BodySink() = default;
+  virtual void begin_block(std::string_view label) = 0;
+  // `where` is the instruction's text in the module source (or null).
+  virtual void instruction(const ir::Instruction& instruction, const char* where) = 0;
+  // Once the sink has failed, nothing more is handed to it.
+  virtual bool failed() const = 0;
+};
+
+// Calls nest at most this many levels deep once inlined.
+inline constexpr std::size_t kMaxInlineDepth = 64;
+
+// Inlined bodies add at most this many instructions and blocks to a translation: an eighth of
+// its size budget, since every block lowered is held until the control flow is structured.
+std::uint64_t max_inlined_size(std::size_t input_bytes);
+
+// Whether `function` calls a function that `module` defines and `profile` has no builder for.
+bool has_inlinable_calls(const ir::Module& module, const ir::Function& function,
+                         const builders::Profile& profile);
+
+// Hands `function`'s body to `sink` with its calls inlined. The names made for inlined bodies
+// are kept in `names`, which must outlive whatever the sink keeps of them. Recursion, calls
+// nested more than kMaxInlineDepth levels deep, and inlined bodies beyond the translation
+// size limit are refused; errors carry the position of the call (or instruction) concerned.
+// Stops quietly when the sink fails.
+Status inline_calls(const ir::Module& module, const ir::Function& function,
+                    const builders::Profile& profile, ir::TextPool& names, BodySink& sink);
+
+}  // namespace brintavel::translator

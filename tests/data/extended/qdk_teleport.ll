@@ -1,0 +1,104 @@
+; Written by the QDK 1.33.1 (TargetProfile.Adaptive) from tools/producers/qsharp/teleport_all_results.qs: every gate and reset is wrapped in an internal function.
+@0 = internal constant [4 x i8] c"0_t\00"
+@1 = internal constant [6 x i8] c"1_t0r\00"
+@2 = internal constant [6 x i8] c"2_t1r\00"
+@3 = internal constant [6 x i8] c"3_t2r\00"
+
+define i64 @ENTRYPOINT__main() #0 {
+block_0:
+  call void @__quantum__rt__initialize(ptr null)
+  call void @Rx(double 0.8, ptr inttoptr (i64 0 to ptr))
+  call void @H(ptr inttoptr (i64 1 to ptr))
+  call void @CNOT(ptr inttoptr (i64 1 to ptr), ptr inttoptr (i64 2 to ptr))
+  call void @CNOT(ptr inttoptr (i64 0 to ptr), ptr inttoptr (i64 1 to ptr))
+  call void @H(ptr inttoptr (i64 0 to ptr))
+  call void @__quantum__qis__mresetz__body(ptr inttoptr (i64 0 to ptr), ptr inttoptr (i64 0 to ptr))
+  call void @__quantum__qis__mresetz__body(ptr inttoptr (i64 1 to ptr), ptr inttoptr (i64 1 to ptr))
+  %var_5 = call zeroext i1 @__quantum__rt__read_result(ptr inttoptr (i64 1 to ptr))
+  br i1 %var_5, label %block_1, label %block_2
+block_1:
+  call void @X(ptr inttoptr (i64 2 to ptr))
+  br label %block_2
+block_2:
+  %var_8 = call zeroext i1 @__quantum__rt__read_result(ptr inttoptr (i64 0 to ptr))
+  br i1 %var_8, label %block_3, label %block_4
+block_3:
+  call void @Z(ptr inttoptr (i64 2 to ptr))
+  br label %block_4
+block_4:
+  call void @__quantum__qis__mresetz__body(ptr inttoptr (i64 2 to ptr), ptr inttoptr (i64 2 to ptr))
+  call void @__quantum__rt__tuple_record_output(i64 3, ptr @0)
+  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 0 to ptr), ptr @1)
+  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 1 to ptr), ptr @2)
+  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 2 to ptr), ptr @3)
+  ret i64 0
+}
+
+declare void @__quantum__rt__initialize(ptr)
+
+define internal void @Rx(double %var_0, ptr %var_1) {
+block_5:
+  call void @__quantum__qis__rx__body(double %var_0, ptr %var_1)
+  ret void
+}
+
+declare void @__quantum__qis__rx__body(double, ptr)
+
+define internal void @H(ptr %var_2) {
+block_6:
+  call void @__quantum__qis__h__body(ptr %var_2)
+  ret void
+}
+
+declare void @__quantum__qis__h__body(ptr)
+
+define internal void @CNOT(ptr %var_3, ptr %var_4) {
+block_7:
+  call void @__quantum__qis__cx__body(ptr %var_3, ptr %var_4)
+  ret void
+}
+
+declare void @__quantum__qis__cx__body(ptr, ptr)
+
+declare void @__quantum__qis__mresetz__body(ptr, ptr) #1
+
+declare zeroext i1 @__quantum__rt__read_result(ptr) #2
+
+define internal void @X(ptr %var_7) {
+block_8:
+  call void @__quantum__qis__x__body(ptr %var_7)
+  ret void
+}
+
+declare void @__quantum__qis__x__body(ptr)
+
+define internal void @Z(ptr %var_10) {
+block_9:
+  call void @__quantum__qis__z__body(ptr %var_10)
+  ret void
+}
+
+declare void @__quantum__qis__z__body(ptr)
+
+declare void @__quantum__rt__tuple_record_output(i64, ptr)
+
+declare void @__quantum__rt__result_record_output(ptr, ptr)
+
+attributes #0 = { "entry_point" "output_labeling_schema" "qir_profiles"="adaptive_profile" "required_num_qubits"="3" "required_num_results"="3" }
+attributes #1 = { "irreversible" }
+attributes #2 = { nofree nosync nounwind willreturn memory(argmem: read) }
+
+; module flags
+
+!llvm.module.flags = !{!0, !1, !2, !3, !4, !5, !6, !7, !8, !9}
+
+!0 = !{i32 1, !"qir_major_version", i32 2}
+!1 = !{i32 7, !"qir_minor_version", i32 1}
+!2 = !{i32 1, !"dynamic_qubit_management", i1 false}
+!3 = !{i32 1, !"dynamic_result_management", i1 false}
+!4 = !{i32 5, !"int_computations", !{!"i64"}}
+!5 = !{i32 5, !"float_computations", !{!"double"}}
+!6 = !{i32 7, !"backwards_branching", i2 3}
+!7 = !{i32 1, !"arrays", i1 true}
+!8 = !{i32 1, !"ir_functions", i1 true}
+!9 = !{i32 1, !"writable_results", i1 true}

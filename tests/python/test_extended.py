@@ -1,0 +1,147 @@
+"""The extended mode: what it translates means what the QIR means, and it changes nothing the
+default mode translates.
+
+Checked for meaning, like the producer corpus (test_producers.py): the golden programs of the
+extended mode's own constructs (tests/data/extended/NAME.ll, each with the statistics of its QIR
+in NAME.reference.json, made by tools/producers/extended_goldens.py), and the extended-mode
+translations of the producer programs that the default mode refuses (NAME.extended.qasm beside
+NAME.ll, or the message in NAME.extended.err). The C++ golden test checks that every golden
+input the default mode translates comes out identically in extended mode; here the same holds
+for generated programs, and inlining is checked to be exact: a program whose quantum calls go
+through internal functions translates in extended mode to exactly what the program translates
+to in the default mode.
+"""
+
+from __future__ import annotations
+
+import json
+import re
+from pathlib import Path
+
+import pytest
+
+import qir_gen
+from brintavel import BrintavelError, translate
+from qasm_check.corpus import DATA, CorpusProgram, meaning_check, producer_programs, syntax_error
+
+EXTENDED = DATA / "extended"
+PRODUCER_PROGRAMS = producer_programs()
+
+
+def extended_golden(stem: Path, suffix: str) -> Path:
+    return stem.with_name(stem.name + suffix)
+
+
+def extended_programs() -> list[CorpusProgram]:
+    programs = []
+    for path in sorted(EXTENDED.glob("*.ll")):
+        reference = path.with_name(path.stem + ".reference.json")
+        if reference.exists():
+            programs.append(CorpusProgram(f"extended/{path.stem}", path, json.loads(reference.read_text())))
+    return programs
+
+
+def refused_by_default(program: CorpusProgram) -> bool:
+    return program.expected_error.exists()
+
+
+# Producer programs that the extended mode refuses too, with why they have no exact OpenQASM form.
+EXTENDED_REFUSALS: dict[str, str] = {}
+
+MEANT = extended_programs() + [
+    p for p in PRODUCER_PROGRAMS if extended_golden(p.qir_path.with_suffix(""), ".extended.qasm").exists()
+]
+
+
+def test_golden_layout():
+    for path in sorted(EXTENDED.glob("*.ll")):
+        stem = path.with_suffix("")
+        translated = extended_golden(stem, ".qasm").exists()
+        assert translated != extended_golden(stem, ".err").exists(), path.name
+        assert translated == extended_golden(stem, ".reference.json").exists(), path.name
+    for program in PRODUCER_PROGRAMS:
+        stem = program.qir_path.with_suffix("")
+        files = [extended_golden(stem, ".extended.qasm").exists(), extended_golden(stem, ".extended.err").exists()]
+        assert sum(files) == (1 if refused_by_default(program) else 0), program.name
+
+
+@pytest.mark.parametrize("program", MEANT, ids=lambda p: p.name)
+def test_extended_translation_means_what_the_qir_means(program):
+    output = translate(program.qir_path.read_text(), extended=True)
+    assert syntax_error(output) is None
+    result = meaning_check(program, output)
+    assert result.passed, result.detail
+    # TODO(lead): the dialect check, once the test-side checker is on main.
+
+
+def test_extended_mode_refuses_only_the_listed_producer_programs():
+    refused = {
+        p.name for p in PRODUCER_PROGRAMS if extended_golden(p.qir_path.with_suffix(""), ".extended.err").exists()
+    }
+    assert refused == set(EXTENDED_REFUSALS)
+    assert len(refused) <= 2
+
+
+# ---- the extended mode keeps what the default mode translates -----------------------------------
+
+GENERATED = {
+    "straight line": qir_gen.straight_line(400),
+    "sequential ifs": qir_gen.sequential_ifs(40),
+    "nested ifs": qir_gen.nested_ifs(30),
+    "nested loops": qir_gen.nested_loops(8),
+    "dependent chain": qir_gen.dependent_chain(200),
+}
+
+
+@pytest.mark.parametrize("name", list(GENERATED))
+def test_extended_mode_keeps_what_the_default_mode_translates(name):
+    text = GENERATED[name]
+    assert translate(text, extended=True) == translate(text)
+
+
+DECLARED_INTRINSIC = re.compile(r"^declare (?P<ret>\S+) @(?P<name>__quantum__qis__\w+)\((?P<params>[^)]*)\)", re.M)
+
+
+def through_internal_functions(qir: str) -> str:
+    """The module with every call of a declared __quantum__qis__ function made through an
+    internal function that makes the call."""
+    wrappers = []
+    for match in DECLARED_INTRINSIC.finditer(qir):
+        ret, name = match["ret"], match["name"]
+        params = [p.strip() for p in match["params"].split(",") if p.strip()]
+        if "..." in params:
+            continue
+        typed = ", ".join(f"{p} %p{i}" for i, p in enumerate(params))
+        call = f"call {ret} @{name}({typed})"
+        body = f"  {call}\n  ret void" if ret == "void" else f"  %r = {call}\n  ret {ret} %r"
+        wrappers.append(f"define internal {ret} @wrapped.{name}({typed}) {{\nentry:\n{body}\n}}\n")
+        qir = re.sub(rf"(call (?:zeroext )?\S+ )@{name}\(", rf"\1@wrapped.{name}(", qir)
+    return qir + "\n" + "\n".join(wrappers)
+
+
+def default_translations() -> dict[str, tuple[str, str]]:
+    """The golden inputs and generated programs that the default mode translates and that call
+    quantum intrinsics, with their translations."""
+    texts = {str(p.relative_to(DATA)): p.read_text() for p in sorted(DATA.rglob("*.ll")) if p.parent != EXTENDED}
+    texts.update(GENERATED)
+    translations = {}
+    for name, text in texts.items():
+        if DECLARED_INTRINSIC.search(text):
+            try:
+                translations[name] = (text, translate(text))
+            except BrintavelError:
+                pass
+    return translations
+
+
+WRAPPABLE = default_translations()
+
+
+@pytest.mark.parametrize("name", list(WRAPPABLE))
+def test_calls_through_internal_functions_translate_like_direct_calls(name):
+    text, expected = WRAPPABLE[name]
+    wrapped = through_internal_functions(text)
+    assert wrapped != text
+    with pytest.raises(BrintavelError):
+        translate(wrapped)
+    assert translate(wrapped, extended=True) == expected

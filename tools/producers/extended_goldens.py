@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+"""Regenerates the golden files of the extended mode's constructs, under tests/data/extended/.
+
+Every NAME.ll there is hand-written or, as its first comment line says, written by a producer.
+Beside it this writes:
+- NAME.qasm: the extended-mode translation, or NAME.err: its message;
+- NAME.reference.json, for a program that translates: the measurement statistics of the QIR
+  itself from the qirrunner QIR simulator, in the form of the producer corpus's references
+  (tools/producers/generate.py). qirrunner lacks the barrier intrinsics with operands; a barrier
+  does not change the state, so it simulates the program with its barriers removed
+  ("simulated_module": "twin").
+
+A program is taken as deterministic when all its shots record the same bits.
+
+Needs: pip install qirrunner, and the brintavel package itself (pip install .).
+Usage: python tools/producers/extended_goldens.py [--translations-only]
+  --translations-only    rewrite only NAME.qasm / NAME.err, keeping the references
+"""
+
+from __future__ import annotations
+
+import argparse
+import json
+import re
+import sys
+from importlib import metadata
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+ROOT = HERE.parents[1]
+DATA = ROOT / "tests" / "data" / "extended"
+SHOTS = 2000
+
+sys.path.insert(0, str(HERE))
+from generate import recorded_results, run_reference, seed_for  # noqa: E402
+
+from brintavel import BrintavelError, translate  # noqa: E402
+
+BARRIER = re.compile(r"^\s*(?:call|declare) void @__quantum__qis__barrier\d*__body\(.*\n", re.M)
+
+
+def write_translation(stem: Path, qir: str) -> bool:
+    """NAME.qasm or NAME.err; whether the program translates."""
+    qasm, err = stem.with_suffix(".qasm"), stem.with_suffix(".err")
+    try:
+        output = translate(qir, extended=True)
+    except BrintavelError as error:
+        qasm.unlink(missing_ok=True)
+        err.write_text(f"{error}\n")
+        return False
+    err.unlink(missing_ok=True)
+    qasm.write_text(output)
+    return True
+
+
+def write_reference(stem: Path, qir: str) -> None:
+    name = f"extended/{stem.name}"
+    twin = BARRIER.sub("", qir)
+    seed = seed_for(name)
+    counts, ignored = run_reference(twin, SHOTS, seed)
+    reference = {
+        "program": name,
+        "simulator": "qirrunner",
+        "simulator_version": metadata.version("qirrunner"),
+        "simulated_module": "this" if twin == qir else "twin",
+        "shots": SHOTS,
+        "seed": seed,
+        "outputs": recorded_results(qir),
+        "uncompared_outputs": ignored,
+        "deterministic": len(counts) == 1,
+        "counts": counts,
+    }
+    stem.with_name(stem.name + ".reference.json").write_text(json.dumps(reference, indent=2) + "\n")
+
+
+def main(argv: list[str] | None = None) -> int:
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--translations-only", action="store_true")
+    args = parser.parse_args(argv)
+    for path in sorted(DATA.glob("*.ll")):
+        stem = path.with_suffix("")
+        qir = path.read_text()
+        translated = write_translation(stem, qir)
+        reference = stem.with_name(stem.name + ".reference.json")
+        if not translated:
+            reference.unlink(missing_ok=True)
+        elif not args.translations_only or not reference.exists():
+            write_reference(stem, qir)
+        print(f"{stem.name}: {'translated' if translated else 'refused'}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
