@@ -155,7 +155,7 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
 Status Dataflow::find_stale_read(const BlockGraph& successors,
                                  const std::vector<std::string_view>& labels,
                                  SizeBudget& budget, const char** where,
-                                 std::vector<Capture>* stale) {
+                                 std::vector<StaleRead>* stale) {
   sort_writes();
   std::optional<Error> first;
   // The first stale use's message; with `stale`, the search goes on.
@@ -164,7 +164,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
       if (where) *where = use.where;
       first = unsupported(describe_stale(use, write));
     }
-    if (stale) stale->push_back(use.capture);
+    if (stale) stale->push_back(StaleRead{use.capture, write.by});
     return stale == nullptr;
   };
   // One search per resource, capture block and state at that block's end.

@@ -74,12 +74,12 @@ std::vector<bool> blocks_on_cycles(const BlockGraph& succs) {
 struct ExtendedState {
   ExtendedState(LoweringContext& ctx, ProcessedBlocks& processed, IntVariables& variables,
                 std::vector<std::string_view>& labels, std::vector<const char*>& sources,
-                const SnapshotReads* snapshots_in)
-      : phis(ctx, processed, variables, facts, labels, sources), snapshots(snapshots_in) {}
+                const Remedies* remedies_in)
+      : phis(ctx, processed, variables, facts, labels, sources), remedies(remedies_in) {}
 
   ValueFacts facts;
   PhiVariables phis;
-  const SnapshotReads* snapshots;  // result reads to copy into a variable where they are made
+  const Remedies* remedies;  // from an earlier lowering of the function, or null
 };
 
 class BlockLowerer {
@@ -167,12 +167,31 @@ class BlockLowerer {
         extended_->facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}});
         return {};
       }
+      // The if-merge variable, unless updating it overwrote a value still used.
+      if (if_merge_applies(phi) && !(extended_->remedies && extended_->remedies->own_variable.contains(phi.result))) {
+        IntFacts facts;
+        facts.width = *int_width(phi.ty);
+        facts.may_be_one = extended_->facts.may_be_one(phi.incomings[0].value, ctx_) |
+                           extended_->facts.may_be_one(phi.incomings[1].value, ctx_);
+        BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &resets_));
+        extended_->facts.set(phi.result, std::move(facts));
+        return {};
+      }
     }
     return extended_->phis.add(phi, out);
   }
 
-  // a && b / a || b: one constant incoming from a block whose branch leads here and to the
-  // block that gives the other incoming, already lowered.
+  // i32 or i64 set on a conditional path and updated on the other: both predecessors lowered,
+  // exactly one ending in a conditional branch.
+  bool if_merge_applies(const ir::Phi& phi) {
+    if (phi.ty != "i32" && phi.ty != "i64") return false;
+    const BlockLowering* b0 = processed_.first_labelled(phi.incomings[0].predecessor);
+    const BlockLowering* b1 = processed_.first_labelled(phi.incomings[1].predecessor);
+    return b0 && b1 && b0 != b1 && b0->condition.has_value() != b1->condition.has_value();
+  }
+
+  // a && b / a || b, as the base rule takes it: one constant incoming from a block whose
+  // branch leads here, and one value already lowered.
   bool short_circuit_applies(const ir::Phi& phi, std::string_view label) const {
     if (phi.incomings.size() != 2) return false;
     bool first_constant = classify_constant(phi.incomings[0].value) != Truth::Other;
@@ -187,7 +206,7 @@ class BlockLowerer {
     auto leads_to = [&](std::string_view target) {
       return head->successors[0] == target || head->successors[1] == target;
     };
-    return leads_to(label) && leads_to(other.predecessor) && label != other.predecessor;
+    return leads_to(label) && label != other.predecessor;
   }
   Result<bool> lower(const ir::Ignored&, BlockLowering&) { return false; }
   Result<bool> lower(const ir::Unknown& unknown, BlockLowering& out) {
@@ -260,8 +279,7 @@ class BlockLowerer {
       return lower_select_extended(instruction, ctx_, facts);
     } else if constexpr (std::is_same_v<Value, ir::Arith>) {
       return lower_arith_extended(instruction, ctx_, facts);
-    } else if constexpr (std::is_same_v<Value, ir::Logic>) {
-      return lower_logic_extended(instruction, ctx_, facts);
+
     } else if constexpr (std::is_same_v<Value, ir::IntOp>) {
       return lower_int_op(instruction, ctx_, facts);
     } else if constexpr (std::is_same_v<Value, ir::Cast>) {
@@ -333,7 +351,8 @@ class BlockLowerer {
       }
     }
     BRINTAVEL_CHECK(ctx_.budget().charge(made, "block", out.label));
-    if (extended_ && call.result && extended_->snapshots && extended_->snapshots->contains(*call.result))
+    if (extended_ && call.result && extended_->remedies &&
+        extended_->remedies->snapshot_reads.contains(*call.result))
       return snapshot_read(*call.result, out);
     return {};
   }
@@ -436,12 +455,12 @@ const ir::Function* find_entry_point(const ir::Module& module, std::optional<std
 
 struct FunctionLowerer::State {
   State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in,
-        const SnapshotReads* snapshots)
+        const Remedies* remedies)
       : context(context_in),
         source(source_in),
         lowering(Limits::nodes_for_input(source_in.size()), context_in.extended),
         extended(context_in.extended ? std::make_unique<ExtendedState>(lowering, processed, variables, labels,
-                                                                        block_sources, snapshots)
+                                                                        block_sources, remedies)
                                      : nullptr),
         lowerer(context_in, signatures, lowering, processed, variables, resets, extended.get()) {}
 
@@ -479,7 +498,7 @@ struct FunctionLowerer::State {
   std::vector<const char*> block_sources;
   std::unique_ptr<ExtendedState> extended;
   BlockLowerer lowerer;
-  std::vector<std::string_view> stale_reads;  // extended: result reads found stale
+  std::vector<Dataflow::StaleRead> stale_reads;  // extended: the uses found stale
   BlockLowering current;
   bool open = false;
   bool ended = false;  // the current block's terminator was lowered
@@ -487,11 +506,20 @@ struct FunctionLowerer::State {
 };
 
 FunctionLowerer::FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
-                                 std::string_view source, const SnapshotReads* snapshots)
-    : state_(std::make_unique<State>(context, signatures, source, snapshots)) {}
+                                 std::string_view source, const Remedies* remedies)
+    : state_(std::make_unique<State>(context, signatures, source, remedies)) {}
 
-const std::vector<std::string_view>& FunctionLowerer::stale_result_reads() const {
-  return state_->stale_reads;
+bool FunctionLowerer::learn(Remedies& remedies) const {
+  bool learned = false;
+  for (const Dataflow::StaleRead& stale : state_->stale_reads) {
+    if (stale.capture.resource.kind == Resource::Kind::Bit) {
+      if (auto read = state_->lowering.result_read_of(stale.capture))
+        learned |= remedies.snapshot_reads.insert(*read).second;
+    } else if (!stale.overwritten_by.empty()) {
+      learned |= remedies.own_variable.insert(stale.overwritten_by).second;
+    }
+  }
+  return learned;
 }
 
 FunctionLowerer::~FunctionLowerer() = default;
@@ -558,14 +586,10 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
 
   // What the substituted values read must still hold on every path to where they are used.
   const char* stale_use = nullptr;
-  std::vector<Capture> stale_captures;
   if (Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use,
-                                                         extended ? &stale_captures : nullptr);
-      !stale) {
-    for (const Capture& c : stale_captures)
-      if (auto read = lowering.result_read_of(c)) stale_reads.push_back(*read);
+                                                         extended ? &stale_reads : nullptr);
+      !stale)
     return located(std::move(stale).error(), stale_use);
-  }
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
                                               successors, labels, lowering.budget()));
   lowering.release_lowering_state();
@@ -625,9 +649,9 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
   // those reads into variables where they are made.
   ir::TextPool inlined_names;  // outlives the lowerers, which keep views of the names
   bool inlining = context.extended && has_inlinable_calls(module, *entry, context.profile);
-  SnapshotReads snapshots;
+  Remedies remedies;
   for (int round = 0;; ++round) {
-    FunctionLowerer lowerer(context, signatures, module.source, context.extended ? &snapshots : nullptr);
+    FunctionLowerer lowerer(context, signatures, module.source, context.extended ? &remedies : nullptr);
     if (inlining) {
       LowererSink sink(lowerer);
       BRINTAVEL_CHECK(inline_calls(module, *entry, context.profile, inlined_names, sink));
@@ -640,10 +664,7 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
       }
     }
     Result<qasm::Program> program = lowerer.finish();
-    bool learned = false;
-    if (!program && context.extended && round < 2)
-      for (std::string_view read : lowerer.stale_result_reads()) learned |= snapshots.insert(read).second;
-    if (!learned) return program;
+    if (program || !context.extended || round == 3 || !lowerer.learn(remedies)) return program;
   }
 }
 

@@ -641,9 +641,14 @@ Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts)
           if (const auto* l = as_literal(b)) return values.bind(cast.result, constant_value(l->value ? kAll : 0, *to));
           return values.bind(cast.result, plain(negative(int_of_i1(std::move(b))), kAll, *to));
         }
+        // An i1 value is used as an integer as it is, as under the base rules; its bit is
+        // kept for the operations that follow.
         std::vector<Expression> bits;
-        bits.push_back(std::move(b));
-        return values.bind(cast.result, bits_value(std::move(bits), *to));
+        bits.push_back(b);
+        IntValue v = bits_value(std::move(bits), *to);
+        if (v.constant) return values.bind(cast.result, std::move(v));
+        facts.set(cast.result, facts_of(v));
+        return ctx.bind_value(cast.result, std::move(b));
       }
       BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(cast.value, *from));
       if (cast.kind == ir::CastKind::Trunc) {
@@ -847,20 +852,22 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
   // zext of it was folded): compare as Booleans.
   auto is_i1 = [&](const ir::Operand& o) {
     const auto* s = std::get_if<ir::Ssa>(&o);
-    const Expression* e = s ? ctx.peek_value(s->name) : nullptr;
+    if (!s || facts.find(s->name)) return false;  // integers used as they are have facts
+    const Expression* e = ctx.peek_value(s->name);
     return e && (is_bool_typed(*e) || std::holds_alternative<qasm::Index>(e->node));
   };
   if (is_i1(icmp.lhs) || is_i1(icmp.rhs)) {
+    // The base rule takes true for 1, which signed order (true is -1) does not.
+    if (!is_signed) return lower_icmp(icmp, ctx);
     BRINTAVEL_TRY_ASSIGN(Expression a, values.bool_operand(icmp.lhs));
     BRINTAVEL_TRY_ASSIGN(Expression b, values.bool_operand(icmp.rhs));
-    if (*bop == BinaryOperator::Eq) return ctx.bind_value(icmp.result, negate(xor_bool(std::move(a), std::move(b))));
-    if (*bop == BinaryOperator::Ne) return ctx.bind_value(icmp.result, xor_bool(std::move(a), std::move(b)));
     // As signed 1-bit numbers true is -1: the order reverses.
-    if (is_signed) std::swap(a, b);
-    return ctx.bind_value(icmp.result, bin(*bop, int_of_i1(std::move(a)), int_of_i1(std::move(b))));
+    return ctx.bind_value(icmp.result, bin(*bop, int_of_i1(std::move(b)), int_of_i1(std::move(a))));
   }
   BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(icmp.lhs, 64));
   BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(icmp.rhs, 64));
+  // The base rule's form where it is exact: it takes unsigned order for signed order.
+  if (!is_unsigned || (x.non_negative() && y.non_negative())) return lower_icmp(icmp, ctx);
   if (x.constant && y.constant) {
     std::int64_t a = *x.constant, b = *y.constant;
     auto ua = static_cast<std::uint64_t>(a), ub = static_cast<std::uint64_t>(b);
@@ -875,8 +882,6 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
     }
     return ctx.bind_value(icmp.result, BoolLiteral{r});
   }
-  if (!is_unsigned || (x.non_negative() && y.non_negative()))
-    return ctx.bind_value(icmp.result, bin(*bop, expr(x), expr(y)));
   // Unsigned order: a negative value (its sign bit set) is above every non-negative one,
   // and values of one sign keep their order.
   if (*bop == BinaryOperator::Gt || *bop == BinaryOperator::Ge) {
@@ -898,19 +903,10 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
   return ctx.bind_value(icmp.result, std::move(value));
 }
 
-Status lower_logic_extended(const ir::Logic& logic, LoweringContext& ctx, ValueFacts& facts) {
-  Values values(ctx, facts);
-  BRINTAVEL_TRY_ASSIGN(Expression a, values.bool_operand(logic.lhs));
-  BRINTAVEL_TRY_ASSIGN(Expression b, values.bool_operand(logic.rhs));
-  switch (logic.op) {
-    case ir::LogicOp::And: return ctx.bind_value(logic.result, and_bool(std::move(a), std::move(b)));
-    case ir::LogicOp::Or: return ctx.bind_value(logic.result, or_bool(std::move(a), std::move(b)));
-    case ir::LogicOp::Xor: break;
-  }
-  return ctx.bind_value(logic.result, xor_bool(std::move(a), std::move(b)));
-}
+namespace {
 
-Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
+// What is known of the value of add, sub or mul (its form is the base rule's).
+Result<IntValue> arith_value(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
   Values values(ctx, facts);
   BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(arith.lhs, 64));
   BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(arith.rhs, 64));
@@ -919,26 +915,26 @@ Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueF
   bool small = x.non_negative() && y.non_negative() && span(x.mask) < 62 && span(y.mask) < 62;
   switch (arith.op) {
     case ir::ArithOp::Add: {
-      if (x.constant && y.constant) return values.bind(arith.result, constant_value(ux + uy, 64));
-      if (x.constant && *x.constant == 0) return values.bind(arith.result, std::move(y));
-      if (y.constant && *y.constant == 0) return values.bind(arith.result, std::move(x));
+      if (x.constant && y.constant) return constant_value(ux + uy, 64);
+      if (x.constant && *x.constant == 0) return y;
+      if (y.constant && *y.constant == 0) return x;
       if ((x.mask & y.mask) == 0) {
         Site site{arith.result, "add", "i64"};
         BRINTAVEL_TRY_ASSIGN(IntValue sum, disjoint_sum(x, y, site));
-        return values.bind(arith.result, std::move(sum));
+        return sum;
       }
       std::uint64_t mask = small ? smear(x.mask + y.mask) : kAll;
-      return values.bind(arith.result, plain(bin(BinaryOperator::Add, expr(x), expr(y)), mask, 64));
+      return plain(bin(BinaryOperator::Add, expr(x), expr(y)), mask, 64);
     }
     case ir::ArithOp::Sub: {
-      if (x.constant && y.constant) return values.bind(arith.result, constant_value(ux - uy, 64));
-      if (y.constant && *y.constant == 0) return values.bind(arith.result, std::move(x));
+      if (x.constant && y.constant) return constant_value(ux - uy, 64);
+      if (y.constant && *y.constant == 0) return x;
       // x - y for y's bits within x's known bits is x with those bits cleared... only when
       // known; otherwise the sign is unknown.
-      return values.bind(arith.result, plain(bin(BinaryOperator::Sub, expr(x), expr(y)), kAll, 64));
+      return plain(bin(BinaryOperator::Sub, expr(x), expr(y)), kAll, 64);
     }
     case ir::ArithOp::Mul: {
-      if (x.constant && y.constant) return values.bind(arith.result, constant_value(ux * uy, 64));
+      if (x.constant && y.constant) return constant_value(ux * uy, 64);
       // A product by 2^k shifts the bits.
       for (auto [a, b] : {std::pair{&x, &y}, std::pair{&y, &x}}) {
         if (b->constant && *b->constant > 0 && std::has_single_bit(static_cast<std::uint64_t>(*b->constant)) &&
@@ -946,17 +942,27 @@ Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueF
           Site site{arith.result, "mul", "i64"};
           BRINTAVEL_TRY_ASSIGN(IntValue shifted,
                                shift_left(*a, static_cast<unsigned>(std::countr_zero(static_cast<std::uint64_t>(*b->constant))), site));
-          return values.bind(arith.result, std::move(shifted));
+          return shifted;
         }
       }
       // Non-negative factors of a and b bits have a product below 2^(a+b).
       std::uint64_t mask = kAll;
       if (small && span(x.mask) + span(y.mask) < 63) mask = low_bits(span(x.mask) + span(y.mask));
-      return values.bind(arith.result, plain(bin(BinaryOperator::Mul, expr(x), expr(y)), mask, 64));
+      return plain(bin(BinaryOperator::Mul, expr(x), expr(y)), mask, 64);
     }
   }
+  return internal_error("an arithmetic operation without a kind");
+}
+
+}  // namespace
+
+Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
+  BRINTAVEL_TRY_ASSIGN(IntValue value, arith_value(arith, ctx, facts));
+  BRINTAVEL_CHECK(lower_arith(arith, ctx));
+  facts.set(arith.result, facts_of(value));
   return {};
 }
+
 
 Status lower_select_extended(const ir::Select& select, LoweringContext& ctx, ValueFacts& facts) {
   if (select.ty == "i1") return lower_select(select, ctx);
@@ -966,6 +972,15 @@ Status lower_select_extended(const ir::Select& select, LoweringContext& ctx, Val
   if (width) {
     BRINTAVEL_TRY_ASSIGN(IntValue t, values.operand(select.then_value, *width));
     BRINTAVEL_TRY_ASSIGN(IntValue e, values.operand(select.else_value, *width));
+    if (select.ty == "i32" || select.ty == "i64") {
+      // The base rule's form, with what is known of the value.
+      BRINTAVEL_CHECK(lower_select(select, ctx));
+      IntFacts f;
+      f.width = *width;
+      f.may_be_one = t.mask | e.mask;
+      facts.set(select.result, std::move(f));
+      return {};
+    }
     if (const auto* l = as_literal(c)) return values.bind(select.result, l->value ? std::move(t) : std::move(e));
     if (t.constant && e.constant && *t.constant == *e.constant) return values.bind(select.result, std::move(t));
     // int(c) * t + (1 - int(c)) * e

@@ -1,8 +1,10 @@
 // Lowering of the values that only the extended rules translate: integer operations beyond
-// add, sub and mul, casts, floating-point arithmetic and comparisons, and the extended forms
-// of icmp, select and add/sub/mul. Every result is exact in the service's OpenQASM dialect,
-// which has no bitwise operators on integers: an integer assembled from bits keeps its bits
-// (each an i1 expression) and is written as a sum of int(bit) * 2^k where an integer is
+// add, sub and mul, casts, floating-point arithmetic and comparisons. zext of an i1, icmp,
+// select and add/sub/mul keep the base rules' forms where those are exact (so that a module
+// whose calls are inlined translates as the default mode translates the same code written out)
+// and record what is known of their values. Every result is exact in the service's OpenQASM
+// dialect, which has no bitwise operators on integers: an integer assembled from bits keeps its
+// bits (each an i1 expression) and is written as a sum of int(bit) * 2^k where an integer is
 // needed; shifts by constants are products and quotients by powers of two; bit k of an
 // integer x is (x % 2^(k+1) + 2^(k+1)) % 2^(k+1) / 2^k, which holds for either rounding of
 // / and % on negative operands. A value that has no exact form is bound to a marker: it fails,
@@ -64,9 +66,9 @@ Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts)
 Status lower_float_op(const ir::FloatOp& op, LoweringContext& ctx);
 Status lower_fneg(const ir::FNeg& op, LoweringContext& ctx);
 Status lower_fcmp(const ir::Fcmp& op, LoweringContext& ctx);
-// The extended forms of base instructions: exact unsigned comparisons, typed operands.
+// The extended forms of base instructions: exact unsigned and signed-i1 comparisons, and the
+// facts of the integers the base forms make.
 Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFacts& facts);
-Status lower_logic_extended(const ir::Logic& logic, LoweringContext& ctx, ValueFacts& facts);
 Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts);
 Status lower_select_extended(const ir::Select& select, LoweringContext& ctx, ValueFacts& facts);
 

@@ -170,7 +170,6 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
     return false;
   Truth v = head->successors[0] == p0 ? t0 : t1;
   BRINTAVEL_TRY_ASSIGN(Expression condition, copy_condition(*head, ctx));
-  if (ctx.extended) condition = qasm::make_unary(qasm::UnaryOperator::IntCast, std::move(condition));
   if (v == Truth::False)
     condition = make_binary(BinaryOperator::Sub, IntLiteral{1}, std::move(condition));
   BRINTAVEL_CHECK(ctx.bind_value(phi.result, std::move(condition)));

@@ -7,13 +7,13 @@ h q[2];
 c[0] = measure q[0];
 c[1] = measure q[1];
 c[2] = measure q[2];
-rx(float[64](int(c[0]) + int(c[1]) + int(c[2])) * 0.5 + 0.25) q[3];
-ry(-(((float[64](int(c[0]) + int(c[1]) + int(c[2])) * 0.5 + 0.25) - float[64](int(c[0]) + int(c[1]) + int(c[2]))) / 2.0)) q[4];
-ry(float[64](int(c[0])) * (float[64](int(c[0]) + int(c[1]) + int(c[2])) * 0.5 + 0.25) + float[64](1 - int(c[0])) * 3.0) q[5];
-if (float[64](int(c[0]) + int(c[1]) + int(c[2])) * 0.5 + 0.25 > 1.0) {
+rx(float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) q[3];
+ry(-(((float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) - float[64](c[0] + c[1] + c[2])) / 2.0)) q[4];
+ry(float[64](int(c[0])) * (float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) + float[64](1 - int(c[0])) * 3.0) q[5];
+if (float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25 > 1.0) {
   x q[6];
 }
-if (int(float[64](int(c[0]) + int(c[1]) + int(c[2])) * 0.5 + 0.25) == 1 && ((float[64](int(c[0]) + int(c[1]) + int(c[2])) * 0.5 + 0.25) - float[64](int(c[0]) + int(c[1]) + int(c[2]))) / 2.0 != -0.125) {
+if (int(float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) == 1 && ((float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) - float[64](c[0] + c[1] + c[2])) / 2.0 != -0.125) {
   x q[7];
 }
 c[3] = measure q[3];

@@ -1,7 +1,6 @@
 OPENQASM 3.0;
 qubit[5] q;
-bit[5] c;
-bool cbool_0 = false;
+bit[5] c = "00000";
 h q[0];
 cnot q[0], q[1];
 c[0] = measure q[0];
@@ -14,11 +13,8 @@ if (true) {
 barrier q[3], q[2];
 if (c[0]) {
   c[1] = measure q[1];
-  cbool_0 = c[1] == 1;
-} else {
-  cbool_0 = false;
 }
-if (int(!cbool_0) == 1) {
+if ((c[0] == 1 && c[1] == 1) == 0 == 1) {
   x q[4];
 }
 c[2] = measure q[2];

@@ -8,7 +8,7 @@ h q[0];
 h q[1];
 c[0] = measure q[0];
 c[1] = measure q[1];
-while (cint_0 < int(c[0]) + int(c[1])) {
+while (cint_0 < c[0] + c[1]) {
   x q[2];
   cint_0 = cint_0 + 1;
 }

@@ -9,7 +9,6 @@ int cint_2 = 0;
 int cint_3 = 0;
 int cint_4 = 0;
 int cint_5 = 0;
-int cint_6 = 0;
 h q[0];
 h q[1];
 c[0] = measure q[0];
@@ -31,28 +30,26 @@ if (c[0]) {
 }
 ry(cfloat_0) q[2];
 if (cbool_0) {
-  cint_1 = cint_0 * 2;
-} else {
-  cint_1 = cint_0;
+  cint_0 = cint_0 * 2;
 }
-if (cint_1 >= 6) {
+if (cint_0 >= 6) {
   x q[3];
-  cint_2 = 1;
-  cint_3 = 2;
-  cint_4 = 0;
+  cint_1 = 1;
+  cint_2 = 2;
+  cint_3 = 0;
 } else {
-  cint_2 = 1;
-  cint_3 = 2;
-  cint_4 = 0;
+  cint_1 = 1;
+  cint_2 = 2;
+  cint_3 = 0;
 }
-while (cint_4 + 1 < cint_1) {
-  cint_5 = cint_3;
-  cint_6 = cint_2;
+while (cint_3 + 1 < cint_0) {
+  cint_4 = cint_2;
+  cint_5 = cint_1;
+  cint_1 = cint_4;
   cint_2 = cint_5;
-  cint_3 = cint_6;
-  cint_4 = cint_4 + 1;
+  cint_3 = cint_3 + 1;
 }
-if (cint_2 == 2) {
+if (cint_1 == 2) {
   x q[4];
 }
 c[2] = measure q[2];

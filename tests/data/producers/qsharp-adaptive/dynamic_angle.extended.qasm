@@ -2,7 +2,6 @@ OPENQASM 3.0;
 qubit[3] q;
 bit[5] c;
 int cint_0 = 0;
-int cint_1 = 0;
 h q[0];
 h q[1];
 c[0] = measure q[0];
@@ -11,11 +10,9 @@ if (c[0]) {
 }
 c[1] = measure q[1];
 if (c[1]) {
-  cint_1 = cint_0 + 1;
-} else {
-  cint_1 = cint_0;
+  cint_0 = cint_0 + 1;
 }
-rx(0.5 * float[64](cint_1) + 0.25) q[2];
+rx(0.5 * float[64](cint_0) + 0.25) q[2];
 c[2] = measure q[0];
 c[3] = measure q[1];
 c[4] = measure q[2];
