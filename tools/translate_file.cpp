@@ -1,5 +1,5 @@
-// Translates a QIR file with the C++ core directly: `brintavel-translate FILE [PRODUCER]`.
-// Used by the benchmarks and for debugging without Python.
+// Translates a QIR file with the C++ core directly: `brintavel-translate [--extended] FILE
+// [PRODUCER]`. Used by the benchmarks and for debugging without Python.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -9,8 +9,14 @@
 #include "brintavel/brintavel.hpp"
 
 int main(int argc, char** argv) {
+  brintavel::TranslateOptions options;
+  if (argc > 1 && std::string_view(argv[1]) == "--extended") {
+    options.extended = true;
+    --argc;
+    ++argv;
+  }
   if (argc < 2 || argc > 3) {
-    std::cerr << "usage: brintavel-translate FILE [PRODUCER]\n";
+    std::cerr << "usage: brintavel-translate [--extended] FILE [PRODUCER]\n";
     return 2;
   }
   std::ifstream in(argv[1], std::ios::binary);
@@ -21,13 +27,12 @@ int main(int argc, char** argv) {
   std::ostringstream buffer;
   buffer << in.rdbuf();
   std::string text = std::move(buffer).str();
-  std::optional<std::string_view> producer;
-  if (argc == 3) producer = argv[2];
-  auto result = brintavel::translate_qir(text, producer);
+  if (argc == 3) options.producer = argv[2];
+  auto result = brintavel::translate(text, options);
   if (!result) {
     std::cerr << brintavel::describe(result.error()) << "\n";
     return 1;
   }
-  std::fwrite(result->data(), 1, result->size(), stdout);
+  std::fwrite(result->program.data(), 1, result->program.size(), stdout);
   return 0;
 }

@@ -46,7 +46,7 @@ def refused_by_default(program: CorpusProgram) -> bool:
 
 
 # Producer programs that the extended mode refuses too, with why they have no exact OpenQASM form.
-EXTENDED_REFUSALS: dict[str, str] = {}  # TODO(lead): list them once the value and phi lowering is merged
+EXTENDED_REFUSALS: dict[str, str] = {}
 
 MEANT = extended_programs() + [
     p for p in PRODUCER_PROGRAMS if extended_golden(p.qir_path.with_suffix(""), ".extended.qasm").exists()
@@ -74,7 +74,6 @@ def test_extended_translation_means_what_the_qir_means(program):
     # TODO(lead): the dialect check, once the test-side checker is on main.
 
 
-@pytest.mark.xfail(strict=True, reason="the extended value and phi lowering is not merged yet")
 def test_extended_mode_refuses_only_the_listed_producer_programs():
     refused = {
         p.name for p in PRODUCER_PROGRAMS if extended_golden(p.qir_path.with_suffix(""), ".extended.err").exists()

@@ -339,6 +339,15 @@ std::string_view skip_flags(std::string_view s) {
   }
 }
 
+// The flags a cast may carry before its source type (zext nneg, trunc nuw nsw).
+std::string_view skip_cast_flags(std::string_view s) {
+  for (;;) {
+    std::string_view w = first_word(s);
+    if (w != "nneg" && w != "nuw" && w != "nsw") return s;
+    s = after_first_word(s);
+  }
+}
+
 // A two-operand instruction of type `ty` written `<flags> <ty> a, b`.
 Result<OperandPair> typed_pair(const Parts& p, std::string_view& ty, TextPool& pool) {
   std::string_view s = skip_flags(p.rest);
@@ -373,16 +382,15 @@ std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool
   }
   for (auto [name, kind] : kCasts) {
     if (p.opcode != name) continue;
-    // A zext of a local value keeps its base form; anything malformed too.
-    if (kind == CastKind::ZExt && cast_source(p)) return std::nullopt;
+    // Anything malformed keeps its base form.
     if (!p.result) return std::nullopt;
-    std::string_view r = text::trim(p.rest);
+    std::string_view r = skip_cast_flags(text::trim(p.rest));
     std::size_t to = find_to_clause(r);
     if (to == std::string_view::npos) return std::nullopt;
     auto value = parse_operand(r.substr(0, to), pool);
     if (!value) return std::nullopt;
     std::string_view to_ty = text::trim(r.substr(to + 4));
-    return Parsed(Cast{kind, first_word(skip_flags(r)), std::move(*value), first_word(to_ty), *p.result});
+    return Parsed(Cast{kind, first_word(r), std::move(*value), first_word(to_ty), *p.result});
   }
   for (auto [name, op] : kFloatOps) {
     if (p.opcode != name) continue;

@@ -227,8 +227,8 @@ struct IntOp {
 
 enum class CastKind : std::uint8_t { Trunc, SExt, ZExt, SIToFP, UIToFP, FPToSI, FPToUI, FPExt, FPTrunc };
 
-// %r = <cast> <from type> <value> to <to type>, for the casts between integers and floating
-// point (a zext of a local value stays Zext).
+// %r = <cast> [flags] <from type> <value> to <to type>, for the casts between integers and
+// floating point (in extended mode every zext is a Cast).
 struct Cast {
   CastKind kind;
   std::string_view from_ty;

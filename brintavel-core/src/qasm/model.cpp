@@ -123,6 +123,10 @@ Expression make_not(Expression operand) {
   return Unary{UnaryOperator::Not, std::make_unique<Expression>(std::move(operand))};
 }
 
+Expression make_unary(UnaryOperator op, Expression operand) {
+  return Unary{op, std::make_unique<Expression>(std::move(operand))};
+}
+
 Expression make_index(Expression base, Expression index) {
   return Index{std::make_unique<Expression>(std::move(base)),
                std::make_unique<Expression>(std::move(index))};

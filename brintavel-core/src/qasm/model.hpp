@@ -20,7 +20,8 @@ namespace brintavel::qasm {
 
 // ---- Operators -----------------------------------------------------------------------
 
-enum class UnaryOperator : std::uint8_t { Not, Neg };
+// IntCast and Float64Cast are the casts int(...) and float[64](...).
+enum class UnaryOperator : std::uint8_t { Not, Neg, IntCast, Float64Cast };
 
 enum class BinaryOperator : std::uint8_t {
   Or, And, BitOr, BitXor, BitAnd, Eq, Ne, Lt, Le, Gt, Ge, Shl, Shr, Add, Sub, Mul, Div, Mod, Pow,
@@ -89,6 +90,7 @@ struct Expression {
 
 Expression make_binary(BinaryOperator op, Expression left, Expression right);
 Expression make_not(Expression operand);
+Expression make_unary(UnaryOperator op, Expression operand);
 Expression make_index(Expression base, Expression index);
 
 // The children of a node: the base and index of an Index, the operand of a Unary, the two
@@ -142,9 +144,14 @@ struct BitDeclaration {
   std::uint64_t size;
   bool zeroed = false;  // initialised to all zeros: bit[2] c = "00";
 };
+// The types of classical variables.
+enum class ScalarType : std::uint8_t { Int, Bool, Float64 };
+
+// `int name = init;` (or bool, float[64]).
 struct IntDeclaration {
   std::string name;
   Expression init;
+  ScalarType type = ScalarType::Int;
 };
 struct Assignment {
   IndexedIdentifier target;

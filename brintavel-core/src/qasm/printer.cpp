@@ -154,11 +154,19 @@ void print_expression(const Expression& e, std::string& out) {
           print_expression(*n.index, out);
           out.push_back(']');
         } else if constexpr (std::is_same_v<T, Unary>) {
+          if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
+            out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
+            print_expression(*n.operand, out);
+            out.push_back(')');
+            return;
+          }
           out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
           const Expression& operand = *n.operand;
           bool pow = std::holds_alternative<Binary>(operand.node) &&
                      std::get<Binary>(operand.node).op == BinaryOperator::Pow;
-          print_wrapped(operand, !(operand.is_atom() || pow), out);
+          const auto* cast = std::get_if<Unary>(&operand.node);
+          bool call = cast && (cast->op == UnaryOperator::IntCast || cast->op == UnaryOperator::Float64Cast);
+          print_wrapped(operand, !(operand.is_atom() || pow || call), out);
         } else {
           print_wrapped(*n.left, needs_parens_as_left(*n.left, n.op), out);
           out.push_back(' ');
@@ -237,7 +245,9 @@ bool print_simple(const Statement& s, std::string& out) {
         } else if constexpr (std::is_same_v<T, OutputBitDeclaration>) {
           print_declaration(out, "output bit[", n.size, n.name);
         } else if constexpr (std::is_same_v<T, IntDeclaration>) {
-          out.append("int ");
+          out.append(n.type == ScalarType::Int    ? "int "
+                     : n.type == ScalarType::Bool ? "bool "
+                                                  : "float[64] ");
           out.append(n.name);
           out.append(" = ");
           print_expression(n.init, out);

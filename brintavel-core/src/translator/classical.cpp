@@ -40,7 +40,11 @@ Expression eq_zero(Expression e) { return make_binary(BinaryOperator::Eq, std::m
 
 bool is_boolean_valued(const Expression& e) {
   const auto* b = std::get_if<qasm::Binary>(&e.node);
-  if (!b) return false;
+  if (!b) {
+    // The bool variables of the extended rules.
+    const auto* id = std::get_if<qasm::Identifier>(&e.node);
+    return id && id->name.starts_with("cbool_");
+  }
   switch (b->op) {
     case BinaryOperator::Or: case BinaryOperator::And: case BinaryOperator::Eq:
     case BinaryOperator::Ne: case BinaryOperator::Lt: case BinaryOperator::Le:

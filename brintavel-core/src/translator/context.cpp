@@ -61,10 +61,16 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
 
 Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
   auto it = values_.find(name);
-  if (it == values_.end()) return unbound_value(name);
+  if (it == values_.end()) {
+    if (auto bad = unexpressible_.find(name); bad != unexpressible_.end())
+      return unsupported(bad->second);
+    return unbound_value(name);
+  }
   const Binding& b = it->second;
   BRINTAVEL_CHECK(budget_.charge(b.nodes, "SSA value", name));
-  if (b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_))
+  // (The extended rules leave staleness to the dataflow check, which can remedy it.)
+  if ((b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_)) &&
+      !extended)
     BRINTAVEL_CHECK(check_inputs(b.value, b.made, true, cat("SSA value ", q(name))));
   add_pending(b.captures);
   return b.value;
@@ -80,16 +86,28 @@ void LoweringContext::use_pending(Reader reader, ProgramPoint point) {
   pending_.clear();
 }
 
+void LoweringContext::bind_unexpressible(std::string_view name, std::string message) {
+  values_.erase(name);
+  unexpressible_.insert_or_assign(name, std::move(message));
+}
+
 Status LoweringContext::bind_result_read(std::string_view name, qasm::Expression value,
                                          std::int64_t bit) {
-  pending_.assign(1, Capture{Resource{Resource::Kind::Bit, bit}, point_});
+  Capture read{Resource{Resource::Kind::Bit, bit}, point_};
+  if (extended) result_reads_.insert_or_assign(read, name);
+  pending_.assign(1, read);
   return bind_value(name, std::move(value));
 }
 
+std::optional<std::string_view> LoweringContext::result_read_of(const Capture& capture) const {
+  auto it = result_reads_.find(capture);
+  if (it == result_reads_.end()) return std::nullopt;
+  return it->second;
+}
+
 Status LoweringContext::bind_variable(std::string_view name, const std::string& variable,
-                                      std::uint32_t block) {
-  pending_.assign(1, Capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)},
-                             ProgramPoint{block, 0}});
+                                      ProgramPoint at) {
+  pending_.assign(1, Capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)}, at});
   return bind_value(name, qasm::Identifier{variable});
 }
 
@@ -115,7 +133,7 @@ void LoweringContext::note_result_written(std::int64_t index) {
 
 Status LoweringContext::check_still_current(const qasm::Expression& e, std::uint64_t recorded,
                                             std::string_view what) const {
-  if (recorded >= last_reassignment_ && recorded >= last_result_write_) return {};
+  if ((recorded >= last_reassignment_ && recorded >= last_result_write_) || extended) return {};
   return check_inputs(e, recorded, false, what);
 }
 

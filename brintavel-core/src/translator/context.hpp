@@ -160,6 +160,9 @@ class LoweringContext {
   Status bind_value(std::string_view name, qasm::Expression value);
   // A copy of the expression bound to `name`; its captures join the pending ones.
   Result<qasm::Expression> lookup_value(std::string_view name);
+  // Extended rules: `name` has no exact form; a lookup of it fails with `message`. A value
+  // nothing prints (only output recording uses it) so never fails.
+  void bind_unexpressible(std::string_view name, std::string message);
 
   // Lowering of an instruction of the current block starts; its statements will be appended
   // from `position` on.
@@ -178,8 +181,14 @@ class LoweringContext {
   void use_pending(Reader reader, ProgramPoint at);
   // A result read: binds `name` to the bit's expression, captured here.
   Status bind_result_read(std::string_view name, qasm::Expression value, std::int64_t bit);
+  // Extended rules: the SSA value of the result read that made `capture`, if one did.
+  std::optional<std::string_view> result_read_of(const Capture& capture) const;
   // A phi's int variable: binds `name` to it, captured at the start of block `block`.
-  Status bind_variable(std::string_view name, const std::string& variable, std::uint32_t block);
+  Status bind_variable(std::string_view name, const std::string& variable, std::uint32_t block) {
+    return bind_variable(name, variable, ProgramPoint{block, 0});
+  }
+  // The same, captured at `at`.
+  Status bind_variable(std::string_view name, const std::string& variable, ProgramPoint at);
   Dataflow& dataflow() { return dataflow_; }
 
   // The current time on the context's clock.
@@ -189,6 +198,9 @@ class LoweringContext {
     block_start_ = ++clock_;
     point_ = ProgramPoint{block_count_++, 0};
   }
+  // The number of a block made by the translation (on an edge) while the current one is
+  // lowered; it follows the current block and the ones made before it.
+  std::uint32_t new_block() { return block_count_++; }
   // From now on the int variable holds the value the phi `by` merged into it.
   void note_variable_reassigned(const std::string& variable, std::string_view by);
   // From now on result bit `index` holds a new measurement.
@@ -263,6 +275,16 @@ class LoweringContext {
   const char* where_ = nullptr;  // the source text of the instruction being lowered
   std::uint32_t block_count_ = 0;
   std::vector<Capture> pending_;
+  // Extended rules only.
+  std::unordered_map<std::string_view, std::string> unexpressible_;
+  struct ReadHash {
+    std::size_t operator()(const Capture& c) const {
+      return std::hash<std::int64_t>{}(c.resource.index) ^
+             (std::hash<std::uint64_t>{}(c.at.position) * 0x9E3779B97F4A7C15ULL) ^
+             (std::hash<std::uint32_t>{}(c.at.block) * 31);
+    }
+  };
+  std::unordered_map<Capture, std::string_view, ReadHash> result_reads_;
 };
 
 // A non-finite number in `e` (OpenQASM 3 has no literal for one), or nothing.

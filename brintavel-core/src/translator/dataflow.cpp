@@ -222,7 +222,7 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
 Status Dataflow::find_stale_read(const BlockGraph& successors,
                                  const std::vector<std::string_view>& labels,
                                  SizeBudget& budget, const char** where,
-                                 std::vector<Capture>* stale) {
+                                 std::vector<StaleRead>* stale) {
   sort_writes();
   // The stale uses, by position in uses_, with the write (position in writes_) that
   // overwrote what they read.
@@ -293,7 +293,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
   if (found.empty()) return status;
   std::sort(found.begin(), found.end());
   if (stale)
-    for (const auto& [use, write] : found) stale->push_back(uses_[use].capture);
+    for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture, writes_[write].by});
   const Use& first = uses_[found.front().first];
   if (where) *where = first.where;
   return unsupported(describe_stale(first, writes_[found.front().second]));

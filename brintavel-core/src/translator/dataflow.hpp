@@ -93,10 +93,15 @@ class Dataflow {
   // path, as the stale-value message; `successors` are the blocks' successors by number and
   // `labels` their labels. The graph searches are charged to `budget`.
   // `where` receives the source text of the stale use. With `stale`, every stale use is
-  // found and its capture appended there (the message is still the first one's).
+  // found and its capture appended there, with the phi that wrote over a variable it read
+  // (the message is still the first one's).
+  struct StaleRead {
+    Capture capture;
+    std::string_view overwritten_by;  // the phi, for a variable
+  };
   Status find_stale_read(const BlockGraph& successors,
                          const std::vector<std::string_view>& labels, SizeBudget& budget,
-                         const char** where = nullptr, std::vector<Capture>* stale = nullptr);
+                         const char** where = nullptr, std::vector<StaleRead>* stale = nullptr);
 
   // Whether some use of a result bit may read it before any measurement into that bit, on
   // some path from the entry block (block 0).

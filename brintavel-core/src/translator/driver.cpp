@@ -11,6 +11,7 @@
 #include "translator/classical.hpp"
 #include "translator/extended.hpp"
 #include "translator/inline.hpp"
+#include "translator/out_of_ssa.hpp"
 #include "translator/phi.hpp"
 
 namespace brintavel::translator {
@@ -69,27 +70,45 @@ std::vector<bool> blocks_on_cycles(const BlockGraph& succs) {
   return cyclic;
 }
 
+// What the extended rules keep besides the base state.
+struct ExtendedState {
+  ExtendedState(LoweringContext& ctx, ProcessedBlocks& processed, IntVariables& variables,
+                std::vector<std::string_view>& labels, std::vector<const char*>& sources,
+                const Remedies* remedies_in)
+      : phis(ctx, processed, variables, facts, labels, sources), remedies(remedies_in) {}
+
+  ValueFacts facts;
+  PhiVariables phis;
+  const Remedies* remedies;  // from an earlier lowering of the function, or null
+};
+
 class BlockLowerer {
  public:
   BlockLowerer(const TranslationContext& context, const SignatureTable& signatures,
                LoweringContext& lowering, ProcessedBlocks& processed, IntVariables& variables,
-               PendingResets& resets)
+               PendingResets& resets, ExtendedState* extended)
       : context_(context),
         signatures_(signatures),
         ctx_(lowering),
         processed_(processed),
         variables_(variables),
-        resets_(resets) {}
+        resets_(resets),
+        extended_(extended) {}
 
   // Lowers one instruction into `out`; returns whether it ended the block.
   Result<bool> lower_instruction(const ir::Instruction& instruction, BlockLowering& out) {
+    // The phis of a block are complete at its first other instruction.
+    if (extended_ && extended_->phis.open() && !std::holds_alternative<ir::Phi>(instruction))
+      BRINTAVEL_CHECK(extended_->phis.close(out));
     return std::visit([&](const auto& i) { return lower(i, out); }, instruction);
   }
 
  private:
-  // Terminators record how the block ends.
+  // Terminators record how the block ends; phi assignments that wait for the block go in
+  // before its branch.
   Result<bool> lower(const ir::Br& br, BlockLowering& out) {
     out.successors = {br.target};
+    if (extended_) BRINTAVEL_CHECK(extended_->phis.end(out));
     return true;
   }
   Result<bool> lower(const ir::CondBr& br, BlockLowering& out) {
@@ -106,17 +125,88 @@ class BlockLowerer {
     }
     out.successors = {br.true_label, br.false_label};
     out.condition_time = ctx_.now();
+    if (extended_) BRINTAVEL_CHECK(extended_->phis.end(out));
     return true;
   }
-  Result<bool> lower(const ir::Ret&, BlockLowering&) { return true; }
+  Result<bool> lower(const ir::Ret&, BlockLowering& out) {
+    if (extended_) BRINTAVEL_CHECK(extended_->phis.end(out));  // (fails: it branches nowhere)
+    return true;
+  }
 
   Result<bool> lower(const ir::Call& call, BlockLowering& out) {
     BRINTAVEL_CHECK(lower_call(call, out));
     return false;
   }
   Result<bool> lower(const ir::Phi& phi, BlockLowering& out) {
-    BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &resets_));
+    if (extended_) {
+      BRINTAVEL_CHECK(lower_phi_extended(phi, out));
+    } else {
+      BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &resets_));
+    }
     return false;
+  }
+
+  // The base shapes that bind an expression (short-circuit Booleans, 0/1 diamonds) where
+  // they apply; any other phi becomes a variable.
+  Status lower_phi_extended(const ir::Phi& phi, BlockLowering& out) {
+    const auto* single = phi.incomings.size() == 1 ? std::get_if<ir::Ssa>(&phi.incomings[0].value) : nullptr;
+    if (single && ctx_.peek_value(single->name)) {
+      // One predecessor: the value itself.
+      BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx_.lookup_value(single->name));
+      if (const IntFacts* f = extended_->facts.find(single->name)) extended_->facts.set(phi.result, *f);
+      return ctx_.bind_value(phi.result, std::move(value));
+    }
+    bool loop_carried = std::any_of(phi.incomings.begin(), phi.incomings.end(),
+                                    [&](const ir::PhiIncoming& in) { return in.predecessor == out.label; });
+    if (!loop_carried && phi.ty == "i1" && short_circuit_applies(phi, out.label))
+      return lower_phi(phi, out.label, processed_, variables_, ctx_, nullptr);
+    if (!loop_carried && phi.ty != "i1" && int_width(phi.ty) && phi.incomings.size() == 2 &&
+        !processed_.empty()) {
+      BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed_, ctx_));
+      if (diamond) {
+        extended_->facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}});
+        return {};
+      }
+      // The if-merge variable, unless updating it overwrote a value still used.
+      if (if_merge_applies(phi) && !(extended_->remedies && extended_->remedies->own_variable.contains(phi.result))) {
+        IntFacts facts;
+        facts.width = *int_width(phi.ty);
+        facts.may_be_one = extended_->facts.may_be_one(phi.incomings[0].value, ctx_) |
+                           extended_->facts.may_be_one(phi.incomings[1].value, ctx_);
+        BRINTAVEL_CHECK(lower_phi(phi, out.label, processed_, variables_, ctx_, &resets_));
+        extended_->facts.set(phi.result, std::move(facts));
+        return {};
+      }
+    }
+    return extended_->phis.add(phi, out);
+  }
+
+  // i32 or i64 set on a conditional path and updated on the other: both predecessors lowered,
+  // exactly one ending in a conditional branch.
+  bool if_merge_applies(const ir::Phi& phi) {
+    if (phi.ty != "i32" && phi.ty != "i64") return false;
+    const BlockLowering* b0 = processed_.first_labelled(phi.incomings[0].predecessor);
+    const BlockLowering* b1 = processed_.first_labelled(phi.incomings[1].predecessor);
+    return b0 && b1 && b0 != b1 && b0->condition.has_value() != b1->condition.has_value();
+  }
+
+  // a && b / a || b, as the base rule takes it: one constant incoming from a block whose
+  // branch leads here, and one value already lowered.
+  bool short_circuit_applies(const ir::Phi& phi, std::string_view label) const {
+    if (phi.incomings.size() != 2) return false;
+    bool first_constant = classify_constant(phi.incomings[0].value) != Truth::Other;
+    bool second_constant = classify_constant(phi.incomings[1].value) != Truth::Other;
+    if (first_constant == second_constant) return false;
+    const ir::PhiIncoming& constant = phi.incomings[first_constant ? 0 : 1];
+    const ir::PhiIncoming& other = phi.incomings[first_constant ? 1 : 0];
+    const auto* value = std::get_if<ir::Ssa>(&other.value);
+    if (!value || !ctx_.peek_value(value->name)) return false;
+    const BlockLowering* head = processed_.last_conditional_labelled(constant.predecessor);
+    if (!head || head->successors.size() != 2) return false;
+    auto leads_to = [&](std::string_view target) {
+      return head->successors[0] == target || head->successors[1] == target;
+    };
+    return leads_to(label) && label != other.predecessor;
   }
   Result<bool> lower(const ir::Ignored&, BlockLowering&) { return false; }
   Result<bool> lower(const ir::Unknown& unknown, BlockLowering& out) {
@@ -127,15 +217,7 @@ class BlockLowerer {
   // Classical instructions bind values or record pointer facts; they add no statement.
   template <class Classical>
   Result<bool> lower(const Classical& instruction, BlockLowering&) {
-    if constexpr (std::is_same_v<Classical, ir::Icmp>) {
-      BRINTAVEL_CHECK(lower_icmp(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Logic>) {
-      BRINTAVEL_CHECK(lower_logic(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Select>) {
-      BRINTAVEL_CHECK(lower_select(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Arith>) {
-      BRINTAVEL_CHECK(lower_arith(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Alloca>) {
+    if constexpr (std::is_same_v<Classical, ir::Alloca>) {
       lower_alloca(instruction, ctx_);
     } else if constexpr (std::is_same_v<Classical, ir::Bitcast>) {
       lower_bitcast(instruction, ctx_);
@@ -145,26 +227,66 @@ class BlockLowerer {
       lower_store(instruction, ctx_);
       if (ctx_.extended) BRINTAVEL_CHECK(note_memory_use(instruction.pointer, false));
     } else if constexpr (std::is_same_v<Classical, ir::Load>) {
-      BRINTAVEL_CHECK(lower_load(instruction, ctx_));
-      if (ctx_.extended && ctx_.peek_value(instruction.result))
-        BRINTAVEL_CHECK(note_memory_use(instruction.pointer, true));
-    } else if constexpr (std::is_same_v<Classical, ir::Zext>) {
-      BRINTAVEL_CHECK(lower_zext(instruction, ctx_));
+      if (extended_) {
+        BRINTAVEL_CHECK(defer_failure(lower_load(instruction, ctx_), instruction.result, ctx_));
+        if (ctx_.peek_value(instruction.result)) BRINTAVEL_CHECK(note_memory_use(instruction.pointer, true));
+      } else {
+        BRINTAVEL_CHECK(lower_load(instruction, ctx_));
+      }
     } else if constexpr (std::is_same_v<Classical, ir::IntToPtr>) {
       BRINTAVEL_CHECK(lower_inttoptr(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::IntOp>) {
-      BRINTAVEL_CHECK(lower_int_op(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::Cast>) {
-      BRINTAVEL_CHECK(lower_cast(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::FloatOp>) {
-      BRINTAVEL_CHECK(lower_float_op(instruction, ctx_));
-    } else if constexpr (std::is_same_v<Classical, ir::FNeg>) {
-      BRINTAVEL_CHECK(lower_fneg(instruction, ctx_));
+    } else if (extended_) {
+      // A value that cannot be written fails only where it is used.
+      BRINTAVEL_CHECK(defer_failure(lower_value_extended(instruction), instruction.result, ctx_));
     } else {
-      static_assert(std::is_same_v<Classical, ir::Fcmp>, "an instruction kind is not lowered");
-      BRINTAVEL_CHECK(lower_fcmp(instruction, ctx_));
+      BRINTAVEL_CHECK(lower_value(instruction));
     }
     return false;
+  }
+
+  template <class Value>
+  Status lower_value(const Value& instruction) {
+    if constexpr (std::is_same_v<Value, ir::Icmp>) {
+      return lower_icmp(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Logic>) {
+      return lower_logic(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Select>) {
+      return lower_select(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Arith>) {
+      return lower_arith(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Zext>) {
+      return lower_zext(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::FloatOp>) {
+      return lower_float_op(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::FNeg>) {
+      return lower_fneg(instruction, ctx_);
+    } else if constexpr (std::is_same_v<Value, ir::Fcmp>) {
+      return lower_fcmp(instruction, ctx_);
+    } else {
+      static_assert(std::is_same_v<Value, ir::IntOp> || std::is_same_v<Value, ir::Cast>,
+                    "an instruction kind is not lowered");
+      return internal_error("an instruction of the extended set reached the base rules");
+    }
+  }
+
+  // The extended forms of the value instructions; the others as in the base rules.
+  template <class Value>
+  Status lower_value_extended(const Value& instruction) {
+    ValueFacts& facts = extended_->facts;
+    if constexpr (std::is_same_v<Value, ir::Icmp>) {
+      return lower_icmp_extended(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::Select>) {
+      return lower_select_extended(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::Arith>) {
+      return lower_arith_extended(instruction, ctx_, facts);
+
+    } else if constexpr (std::is_same_v<Value, ir::IntOp>) {
+      return lower_int_op(instruction, ctx_, facts);
+    } else if constexpr (std::is_same_v<Value, ir::Cast>) {
+      return lower_cast(instruction, ctx_, facts);
+    } else {
+      return lower_value(instruction);
+    }
   }
 
   // The signature and builder of a callee. Circuits call a handful of functions over and
@@ -228,7 +350,25 @@ class BlockLowerer {
         ++made;
       }
     }
-    return ctx_.budget().charge(made, "block", out.label);
+    BRINTAVEL_CHECK(ctx_.budget().charge(made, "block", out.label));
+    if (extended_ && call.result && extended_->remedies &&
+        extended_->remedies->snapshot_reads.contains(*call.result))
+      return snapshot_read(*call.result, out);
+    return {};
+  }
+
+  // The result read `name` is overwritten before a use: it is copied into a bool variable
+  // where it is read, and the value is that variable.
+  Status snapshot_read(std::string_view name, BlockLowering& out) {
+    BRINTAVEL_TRY_ASSIGN(qasm::Expression bit, ctx_.lookup_value(name));
+    std::string variable = variables_.declare(qasm::ScalarType::Bool);
+    Dataflow& flow = ctx_.dataflow();
+    ProgramPoint at{out.ordinal, out.size};
+    flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, name);
+    ctx_.use_pending(Reader{Reader::Kind::SsaValue, name}, at);
+    append_statement(out, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, as_bool(std::move(bit))});
+    BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", out.label));
+    return ctx_.bind_variable(name, variable, ProgramPoint{out.ordinal, out.size});
   }
 
   // A load is given the value stored in memory earlier in source order. That is the value it
@@ -266,6 +406,7 @@ class BlockLowerer {
   ProcessedBlocks& processed_;
   IntVariables& variables_;
   PendingResets& resets_;
+  ExtendedState* extended_;  // null under the base rules
   qasm::StatementList scratch_;  // a call's statements, before they are printed into the block
   std::array<Callee, 8> recent_{};
   std::size_t next_recent_ = 0;
@@ -313,11 +454,15 @@ const ir::Function* find_entry_point(const ir::Module& module, std::optional<std
 }
 
 struct FunctionLowerer::State {
-  State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in)
+  State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in,
+        const Remedies* remedies)
       : context(context_in),
         source(source_in),
         lowering(Limits::nodes_for_input(source_in.size()), context_in.extended),
-        lowerer(context_in, signatures, lowering, processed, variables, resets) {}
+        extended(context_in.extended ? std::make_unique<ExtendedState>(lowering, processed, variables, labels,
+                                                                        block_sources, remedies)
+                                     : nullptr),
+        lowerer(context_in, signatures, lowering, processed, variables, resets, extended.get()) {}
 
   // An error with the position of `where`, unless it has one.
   Error located(Error failure, const char* where) const {
@@ -334,6 +479,9 @@ struct FunctionLowerer::State {
       if (const auto* lines = std::get_if<qasm::Lines>(&list.front().node); lines && lines->statements == 0)
         list.erase(list.begin());
     processed.append(std::move(current));
+    // The blocks made on its edges follow it.
+    if (extended)
+      for (BlockLowering& made : extended->phis.take_made()) processed.append(std::move(made));
     open = false;
   }
 
@@ -345,10 +493,12 @@ struct FunctionLowerer::State {
   ProcessedBlocks processed;
   IntVariables variables;
   PendingResets resets;
-  BlockLowerer lowerer;
   std::deque<std::string> numbered;  // the labels of unlabeled blocks, by position
-  std::vector<std::string_view> labels;
+  std::vector<std::string_view> labels;  // by block number
   std::vector<const char*> block_sources;
+  std::unique_ptr<ExtendedState> extended;
+  BlockLowerer lowerer;
+  std::vector<Dataflow::StaleRead> stale_reads;  // extended: the uses found stale
   BlockLowering current;
   bool open = false;
   bool ended = false;  // the current block's terminator was lowered
@@ -356,8 +506,21 @@ struct FunctionLowerer::State {
 };
 
 FunctionLowerer::FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
-                                 std::string_view source)
-    : state_(std::make_unique<State>(context, signatures, source)) {}
+                                 std::string_view source, const Remedies* remedies)
+    : state_(std::make_unique<State>(context, signatures, source, remedies)) {}
+
+bool FunctionLowerer::learn(Remedies& remedies) const {
+  bool learned = false;
+  for (const Dataflow::StaleRead& stale : state_->stale_reads) {
+    if (stale.capture.resource.kind == Resource::Kind::Bit) {
+      if (auto read = state_->lowering.result_read_of(stale.capture))
+        learned |= remedies.snapshot_reads.insert(*read).second;
+    } else if (!stale.overwritten_by.empty()) {
+      learned |= remedies.own_variable.insert(stale.overwritten_by).second;
+    }
+  }
+  return learned;
+}
 
 FunctionLowerer::~FunctionLowerer() = default;
 
@@ -404,6 +567,7 @@ Result<qasm::Program> FunctionLowerer::finish() {
   State& s = *state_;
   if (s.error) return std::move(*s.error);
   s.close_block();
+  if (s.extended) BRINTAVEL_CHECK(s.extended->phis.check_complete());
   return s.assemble();
 }
 
@@ -422,7 +586,8 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
 
   // What the substituted values read must still hold on every path to where they are used.
   const char* stale_use = nullptr;
-  if (Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use);
+  if (Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use,
+                                                         extended ? &stale_reads : nullptr);
       !stale)
     return located(std::move(stale).error(), stale_use);
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
@@ -480,20 +645,27 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
         "no entry-point function found; QIR modules must have a function tagged with the "
         "'entry_point' attribute");
   }
-  ir::TextPool inlined_names;  // outlives the lowerer, which keeps views of the names
-  FunctionLowerer lowerer(context, signatures, module.source);
-  if (context.extended && has_inlinable_calls(module, *entry, context.profile)) {
-    LowererSink sink(lowerer);
-    BRINTAVEL_CHECK(inline_calls(module, *entry, context.profile, inlined_names, sink));
-    return lowerer.finish();
+  // The extended rules lower again when a result read was overwritten before a use, copying
+  // those reads into variables where they are made.
+  ir::TextPool inlined_names;  // outlives the lowerers, which keep views of the names
+  bool inlining = context.extended && has_inlinable_calls(module, *entry, context.profile);
+  Remedies remedies;
+  for (int round = 0;; ++round) {
+    FunctionLowerer lowerer(context, signatures, module.source, context.extended ? &remedies : nullptr);
+    if (inlining) {
+      LowererSink sink(lowerer);
+      BRINTAVEL_CHECK(inline_calls(module, *entry, context.profile, inlined_names, sink));
+    } else {
+      for (const ir::Block& block : entry->blocks) {
+        lowerer.begin_block(block.label);
+        for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
+          lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
+        if (lowerer.failed()) break;
+      }
+    }
+    Result<qasm::Program> program = lowerer.finish();
+    if (program || !context.extended || round == 3 || !lowerer.learn(remedies)) return program;
   }
-  for (const ir::Block& block : entry->blocks) {
-    lowerer.begin_block(block.label);
-    for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
-      lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
-    if (lowerer.failed()) break;
-  }
-  return lowerer.finish();
 }
 
 }  // namespace brintavel::translator

@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "error.hpp"
 #include "ir/model.hpp"
@@ -23,10 +25,19 @@ const ir::Function* find_entry_point(const ir::Module& module, std::optional<std
 // printed as it is lowered. The first error ends the lowering; later calls are then ignored
 // and finish() returns that error. Errors carry the position of the instruction or block
 // they concern, in `source`.
+// What the extended rules do differently when they lower a function again after a value was
+// overwritten before a use: the result reads (by SSA name) to copy into a bool variable where
+// they are made, because a later measurement overwrites the bit; and the phis (by SSA name) to
+// give a variable of their own instead of the if-merge variable they would update.
+struct Remedies {
+  std::unordered_set<std::string_view> snapshot_reads;
+  std::unordered_set<std::string_view> own_variable;
+};
+
 class FunctionLowerer {
  public:
   FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
-                  std::string_view source);
+                  std::string_view source, const Remedies* remedies = nullptr);
   ~FunctionLowerer();
   FunctionLowerer(const FunctionLowerer&) = delete;
   FunctionLowerer& operator=(const FunctionLowerer&) = delete;
@@ -37,6 +48,9 @@ class FunctionLowerer {
   void instruction(const ir::Instruction& instruction, const char* where);
   bool failed() const;
   Result<qasm::Program> finish();
+  // Extended rules, after finish() failed for a stale use: adds the remedies for the stale
+  // uses to `remedies`; whether there were new ones.
+  bool learn(Remedies& remedies) const;
 
  private:
   struct State;

@@ -53,6 +53,22 @@ const BlockLowering* ProcessedBlocks::first_branching_to(std::string_view a, std
   return it == first_by_targets_.end() ? nullptr : &blocks_[it->second];
 }
 
+std::string IntVariables::next_name(qasm::ScalarType type) {
+  static constexpr std::string_view kPrefixes[] = {"cint_", "cbool_", "cfloat_"};
+  auto k = static_cast<std::size_t>(type);
+  return cat(kPrefixes[k], counts[k]++);
+}
+
+std::string IntVariables::declare(qasm::ScalarType type) {
+  std::string name = next_name(type);
+  Expression init = type == qasm::ScalarType::Int    ? Expression(IntLiteral{0})
+                    : type == qasm::ScalarType::Bool ? Expression(qasm::BoolLiteral{false})
+                                                     : Expression(qasm::FloatLiteral{0.0});
+  declarations.push_back(qasm::IntDeclaration{name, std::move(init), type});
+  names.insert(name);
+  return name;
+}
+
 namespace {
 
 // A copy of a block's recorded branch condition, charged to the size budget. The phi uses
@@ -130,6 +146,8 @@ bool is_empty_forwarder(const BlockLowering* block) {
   return block && !block->condition && block->statements.empty() && block->successors.size() == 1;
 }
 
+}  // namespace
+
 // 0/1 merged from the two arms of a diamond: the branch condition or its complement.
 // Returns false when the shape does not match.
 Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& processed,
@@ -145,6 +163,11 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
     return false;
   const BlockLowering* head = processed.first_branching_to(p0, p1);
   if (!head) return false;
+  // (The extended rules move edges onto blocks of their own after the lookup was indexed.)
+  if (ctx.extended && !(head->successors.size() == 2 && p0 != p1 &&
+                        (head->successors[0] == p0 || head->successors[0] == p1) &&
+                        (head->successors[1] == p0 || head->successors[1] == p1)))
+    return false;
   Truth v = head->successors[0] == p0 ? t0 : t1;
   BRINTAVEL_TRY_ASSIGN(Expression condition, copy_condition(*head, ctx));
   if (v == Truth::False)
@@ -152,6 +175,8 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
   BRINTAVEL_CHECK(ctx.bind_value(phi.result, std::move(condition)));
   return true;
 }
+
+namespace {
 
 // A value set on a conditional path and updated on the other: an int variable.
 Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariables& variables,
@@ -202,7 +227,7 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
     variable = init_id->name;  // a chain of if-merges keeps updating one variable
     reused = true;
   } else {
-    variable = cat("cint_", variables.declarations.size());
+    variable = variables.next_name(qasm::ScalarType::Int);
     if (std::holds_alternative<IntLiteral>(init.node)) {
       // Declared with its initial value; a branch that runs again (inside a loop) must
       // start from that value again too.

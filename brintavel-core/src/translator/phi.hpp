@@ -2,6 +2,8 @@
 // if-merged integer variables.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -50,10 +52,17 @@ class ProcessedBlocks {
       first_by_targets_;
 };
 
-// The int variables that if-merge phis declare, in creation order.
+// The variables that phis declare, in creation order: cint_N (if-merge phis), and in
+// extended mode also cbool_N and cfloat_N, numbered per type.
 struct IntVariables {
   std::vector<qasm::IntDeclaration> declarations;
   std::unordered_set<std::string> names;
+  std::array<std::uint32_t, 3> counts{};  // names made, by qasm::ScalarType
+
+  // The next name for a variable of `type`.
+  std::string next_name(qasm::ScalarType type);
+  // Declares a new variable of `type` (starting at 0, false or 0.0); returns its name.
+  std::string declare(qasm::ScalarType type);
 };
 
 // An if-merge variable declared with a constant starts from it again in the block that
@@ -65,6 +74,10 @@ struct PendingReset {
   std::size_t element;
 };
 using PendingResets = std::vector<PendingReset>;
+
+// The phi merges 0 and 1 from the empty arms of a diamond: binds it to the branch condition
+// (or its complement). False when the shape does not match.
+Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& processed, LoweringContext& ctx);
 
 // Lowers a phi of the block labelled `block_label`; may append assignments to processed
 // blocks and one declaration to `variables`. Restarts are recorded in `resets` when given.

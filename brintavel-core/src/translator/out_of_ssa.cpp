@@ -1,0 +1,219 @@
+#include "translator/out_of_ssa.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ir/operand_format.hpp"
+
+namespace brintavel::translator {
+
+using qasm::Expression;
+using text::cat;
+using text::q;
+
+namespace {
+
+std::optional<qasm::ScalarType> variable_type(std::string_view ty) {
+  if (ty == "i1") return qasm::ScalarType::Bool;
+  if (int_width(ty)) return qasm::ScalarType::Int;
+  if (ty == "double" || ty == "float") return qasm::ScalarType::Float64;
+  return std::nullopt;
+}
+
+// Whether `e` names one of `variables` other than `self`.
+bool reads_other(const Expression& e, const std::vector<std::string_view>& variables, std::string_view self) {
+  std::vector<const Expression*> stack{&e};
+  while (!stack.empty()) {
+    const Expression* x = stack.back();
+    stack.pop_back();
+    if (const auto* id = std::get_if<qasm::Identifier>(&x->node)) {
+      if (id->name != self && std::find(variables.begin(), variables.end(), id->name) != variables.end())
+        return true;
+    } else if (const auto* u = std::get_if<qasm::Unary>(&x->node)) {
+      stack.push_back(u->operand.get());
+    } else if (const auto* b = std::get_if<qasm::Binary>(&x->node)) {
+      stack.push_back(b->left.get());
+      stack.push_back(b->right.get());
+    } else if (const auto* i = std::get_if<qasm::Index>(&x->node)) {
+      stack.push_back(i->base.get());
+      stack.push_back(i->index.get());
+    }
+  }
+  return false;
+}
+
+// 0, false or 0.0: what the variables are declared with.
+bool is_initial_value(const Expression& e) {
+  if (const auto* i = std::get_if<qasm::IntLiteral>(&e.node)) return i->value == 0;
+  if (const auto* b = std::get_if<qasm::BoolLiteral>(&e.node)) return !b->value;
+  if (const auto* f = std::get_if<qasm::FloatLiteral>(&e.node)) return f->value == 0.0 && !std::signbit(f->value);
+  return false;
+}
+
+}  // namespace
+
+Status PhiVariables::add(const ir::Phi& phi, BlockLowering& block) {
+  auto type = variable_type(phi.ty);
+  if (!type)
+    return unsupported(cat("phi ", phi.ty, " is not supported (SSA ", q(phi.result),
+                           "); only integer, i1, float and double phis are lowered"));
+  std::string variable = variables_.declare(*type);
+  if (*type == qasm::ScalarType::Int) {
+    IntFacts facts;
+    facts.width = *int_width(phi.ty);
+    facts.may_be_one = 0;
+    for (const ir::PhiIncoming& in : phi.incomings) facts.may_be_one |= facts_.may_be_one(in.value, ctx_);
+    facts_.set(phi.result, std::move(facts));
+  }
+  BRINTAVEL_CHECK(ctx_.bind_variable(phi.result, variable, block.ordinal));
+  open_.push_back(OpenPhi{phi.result, phi.incomings, std::move(variable), *type});
+  return {};
+}
+
+Status PhiVariables::close(BlockLowering& block) {
+  // The copies of each predecessor, predecessors in the order the phis first name them.
+  std::vector<std::pair<std::string_view, std::vector<Copy>>> edges;
+  for (const OpenPhi& p : open_) {
+    for (const ir::PhiIncoming& in : p.incomings) {
+      auto edge = std::find_if(edges.begin(), edges.end(), [&](const auto& e) { return e.first == in.predecessor; });
+      if (edge == edges.end()) edge = edges.insert(edges.end(), {in.predecessor, {}});
+      // A predecessor that branches here twice is named twice, with one value.
+      bool known = std::any_of(edge->second.begin(), edge->second.end(),
+                               [&](const Copy& c) { return c.variable == p.variable; });
+      if (!known) edge->second.push_back(Copy{p.variable, p.type, in.value, p.result});
+    }
+  }
+  open_.clear();
+  for (auto& [pred, copies] : edges) {
+    BlockLowering* lowered = pred == block.label ? nullptr : processed_.first_labelled(pred);
+    if (lowered) {
+      BRINTAVEL_CHECK(emit(*lowered, block.label, copies));
+      continue;
+    }
+    auto [it, inserted] = waiting_.try_emplace(pred);
+    if (inserted) waiting_order_.push_back(pred);
+    it->second.push_back(Group{block.label, std::move(copies)});
+  }
+  return {};
+}
+
+Status PhiVariables::end(BlockLowering& block) {
+  auto it = waiting_.find(block.label);
+  if (it == waiting_.end()) return {};
+  std::vector<Group> groups = std::move(it->second);
+  waiting_.erase(it);
+  for (const Group& g : groups) BRINTAVEL_CHECK(emit(block, g.target, g.copies));
+  return {};
+}
+
+Status PhiVariables::check_complete() const {
+  for (std::string_view pred : waiting_order_)
+    if (waiting_.contains(pred))
+      return unsupported(cat("phi predecessor ", q(pred), " is not a block of this function"));
+  return {};
+}
+
+Result<Expression> PhiVariables::copy_value(const Copy& copy) {
+  const ir::Operand& v = copy.value;
+  auto bad = [&] {
+    return unsupported(cat("phi incoming value ", q(ir::debug_render(v)), " of SSA value ", q(copy.phi),
+                           " is neither a constant nor an SSA value"));
+  };
+  if (const auto* s = std::get_if<ir::Ssa>(&v)) {
+    BRINTAVEL_TRY_ASSIGN(Expression e, ctx_.lookup_value(s->name));
+    switch (copy.type) {
+      case qasm::ScalarType::Bool: return as_bool(std::move(e));
+      case qasm::ScalarType::Int: return as_int(std::move(e));
+      case qasm::ScalarType::Float64: return e;
+    }
+  }
+  if (const auto* f = std::get_if<ir::ConstFloat>(&v)) {
+    if (copy.type != qasm::ScalarType::Float64) return bad();
+    return Expression(qasm::FloatLiteral{f->value});
+  }
+  std::optional<std::int64_t> n;
+  if (const auto* i = std::get_if<ir::ConstInt>(&v)) n = i->value.to_int64();
+  if (const auto* b = std::get_if<ir::ConstBool>(&v)) n = b->value ? 1 : 0;
+  if (!n) return bad();
+  switch (copy.type) {
+    case qasm::ScalarType::Bool: return Expression(qasm::BoolLiteral{*n != 0});
+    case qasm::ScalarType::Int: return Expression(qasm::IntLiteral{*n});
+    case qasm::ScalarType::Float64: return Expression(qasm::FloatLiteral{static_cast<double>(*n)});
+  }
+  return bad();
+}
+
+Status PhiVariables::emit(BlockLowering& pred, std::string_view target, const std::vector<Copy>& copies) {
+  if (std::find(pred.successors.begin(), pred.successors.end(), target) == pred.successors.end())
+    return unsupported(cat("phi in block ", q(target), " names ", q(pred.label),
+                           " as a predecessor, but that block does not branch to it"));
+  struct Value {
+    const Copy* copy;
+    Expression value;
+    std::vector<Capture> reads;
+  };
+  std::vector<Value> values;
+  for (const Copy& c : copies) {
+    BRINTAVEL_TRY_ASSIGN(Expression e, copy_value(c));
+    std::vector<Capture> reads = ctx_.take_pending();
+    // The value it holds already: its own, or, leaving the entry block (which runs once,
+    // first), the value it was declared with.
+    const auto* id = std::get_if<qasm::Identifier>(&e.node);
+    if (id && id->name == c.variable) continue;
+    if (pred.ordinal == 0 && is_initial_value(e)) continue;
+    BRINTAVEL_CHECK(check_finite(e, [&] { return cat("SSA value ", q(c.phi)); }));
+    values.push_back(Value{&c, std::move(e), std::move(reads)});
+  }
+  if (values.empty()) return {};
+
+  // Where the assignments go: the predecessor's end, or a block of their own on the edge.
+  BlockLowering* at = &pred;
+  bool elsewhere = std::any_of(pred.successors.begin(), pred.successors.end(),
+                               [&](std::string_view s) { return s != target; });
+  if (elsewhere) {
+    std::string_view label = made_labels_.emplace_back(cat(pred.label, "->", target));
+    BlockLowering edge{label, {}, {target}, std::nullopt};
+    edge.ordinal = ctx_.new_block();
+    labels_.push_back(label);
+    sources_.push_back(nullptr);
+    std::vector<std::string_view> targets(pred.successors.begin(), pred.successors.end());
+    for (std::string_view& s : targets)
+      if (s == target) s = label;
+    pred.successors = targets;
+    at = &made_.emplace_back(std::move(edge));
+  }
+
+  Dataflow& flow = ctx_.dataflow();
+  auto assign = [&](const std::string& variable, Expression value, std::vector<Capture> reads,
+                    std::string_view phi, std::string_view reader) -> Status {
+    BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", at->label));
+    ProgramPoint point{at->ordinal, at->size};
+    flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, point, phi);
+    ctx_.add_pending(reads);
+    ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
+    append_statement(*at, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
+    return {};
+  };
+  auto reader_of = [](const Copy& c) {
+    const auto* s = std::get_if<ir::Ssa>(&c.value);
+    return s ? s->name : c.phi;
+  };
+
+  // A value that reads another variable of this edge is taken into a temporary first.
+  std::vector<std::string_view> assigned;
+  for (const Value& v : values) assigned.emplace_back(v.copy->variable);
+  for (Value& v : values) {
+    if (!reads_other(v.value, assigned, v.copy->variable)) continue;
+    std::string temporary = variables_.declare(v.copy->type);
+    BRINTAVEL_CHECK(assign(temporary, std::move(v.value), std::move(v.reads), v.copy->phi, reader_of(*v.copy)));
+    v.reads = {Capture{Resource{Resource::Kind::Variable, flow.variable(temporary)},
+                       ProgramPoint{at->ordinal, at->size}}};
+    v.value = qasm::Identifier{temporary};
+  }
+  for (Value& v : values)
+    BRINTAVEL_CHECK(assign(v.copy->variable, std::move(v.value), std::move(v.reads), v.copy->phi,
+                           reader_of(*v.copy)));
+  return {};
+}
+
+}  // namespace brintavel::translator

@@ -1,0 +1,105 @@
+// The extended lowering of values, row by row: each row's instructions follow a prelude that
+// measures two bits and builds n = c[0] + 2 c[1] (by zext, shl and or), and define the i1 %c
+// that a branch tests. The row gives the branch condition as printed, or the message. The
+// golden files under tests/data/extended cover whole programs and their meaning.
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "brintavel/brintavel.hpp"
+
+namespace {
+
+using namespace brintavel;
+
+const std::string kPrelude =
+    "%Qubit = type opaque\n%Result = type opaque\n"
+    "define void @main() #0 {\nentry:\n"
+    "  call void @__quantum__qis__mz__body(%Qubit* null, %Result* null)\n"
+    "  call void @__quantum__qis__mz__body(%Qubit* inttoptr (i64 1 to %Qubit*), %Result* inttoptr (i64 1 to %Result*))\n"
+    "  %r0 = call i1 @__quantum__qis__read_result__body(%Result* null)\n"
+    "  %r1 = call i1 @__quantum__qis__read_result__body(%Result* inttoptr (i64 1 to %Result*))\n"
+    "  %b0 = zext i1 %r0 to i64\n"
+    "  %b1 = zext i1 %r1 to i64\n"
+    "  %b1s = shl i64 %b1, 1\n"
+    "  %n = or i64 %b0, %b1s\n"
+    "  %big = mul i64 %n, 1000000000\n";
+const std::string kEnd =
+    "  br i1 %c, label %then, label %done\n"
+    "then:\n"
+    "  call void @__quantum__qis__x__body(%Qubit* inttoptr (i64 2 to %Qubit*))\n"
+    "  br label %done\n"
+    "done:\n  ret void\n}\n"
+    "declare void @__quantum__qis__x__body(%Qubit*)\n"
+    "declare void @__quantum__qis__mz__body(%Qubit*, %Result*)\n"
+    "declare i1 @__quantum__qis__read_result__body(%Result*)\n"
+    "attributes #0 = { \"entry_point\" \"qir_profiles\"=\"adaptive_profile\" }\n";
+
+// The condition of the program's if statement, or "error: " and the message.
+std::string condition(std::string_view body) {
+  TranslateOptions options;
+  options.extended = true;
+  auto result = translate(kPrelude + std::string(body) + kEnd, options);
+  if (!result) return "error: " + describe(result.error());
+  const std::string& text = result->program;
+  std::size_t start = text.find("if (");
+  if (start == std::string::npos) return text;
+  start += 4;
+  return text.substr(start, text.find(") {\n", start) - start);
+}
+
+const std::string kN = "int(c[0]) + int(c[1]) * 2";
+
+TEST(Extended, ValuesAndTheirExactForms) {
+  struct Row {
+    const char* body;
+    std::string expected;
+  };
+  const Row rows[] = {
+      // Integers built from bits keep their bits: shifts move them, masks pick them.
+      {"  %s = shl i64 %b1, 3\n  %l = lshr i64 %s, 2\n  %c = icmp eq i64 %l, 2\n", "int(c[1]) * 2 == 2"},
+      {"  %m = and i64 %n, 6\n  %c = icmp eq i64 %m, 2\n", "int(c[1]) * 2 == 2"},
+      {"  %p = xor i64 %b0, %b1\n  %c = trunc i64 %p to i1\n", "(c[0] == 1) != (c[1] == 1)"},
+      // Operations on possibly negative values, exact whatever the rounding of / and %.
+      {"  %k = xor i64 %n, -1\n  %c = icmp slt i64 %k, -2\n", "-(" + kN + ") - 1 < -2"},
+      {"  %k = or i64 %n, -4\n  %c = icmp eq i64 %k, -1\n", kN + " + -4 == -1"},
+      {"  %d = sub i64 %n, 2\n  %f = ashr i64 %d, 1\n  %c = icmp eq i64 %f, -1\n",
+       "((" + kN + ") - 2 - (((" + kN + ") - 2) % 2 + 2) % 2) / 2 == -1"},
+      {"  %d = sub i64 %n, 2\n  %c = icmp ult i64 %d, 2\n",
+       "(" + kN + ") - 2 >= 0 && (" + kN + ") - 2 < 2"},
+      {"  %t = trunc i64 %big to i32\n  %c = icmp slt i32 %t, 0\n",
+       "((" + kN + ") * 1000000000) % 4294967296 - 4294967296 * int(((" + kN +
+           ") * 1000000000) % 4294967296 >= 2147483648) < 0"},
+      {"  %e = sext i1 %r0 to i64\n  %c = icmp eq i64 %e, -1\n", "-int(c[0]) == -1"},
+      // Constants fold as LLVM computes them: ashr rounds down, sdiv toward zero (add keeps
+      // the base rule's form).
+      {"  %s = shl i64 1, 3\n  %a = ashr i64 -7, 1\n  %q = sdiv i64 -7, 2\n  %t = add i64 %s, %a\n"
+       "  %u = add i64 %t, %q\n  %c = icmp eq i64 %u, %n\n",
+       "8 + -4 + -3 == " + kN},
+      // Doubles; no NaN arises, so ord is true and uno false.
+      {"  %x = uitofp i1 %r0 to double\n  %y = sitofp i1 %r1 to double\n  %z = fadd double %x, %y\n"
+       "  %c = fcmp olt double %z, 0.0\n",
+       "float[64](int(c[0])) + float[64](-int(c[1])) < 0.0"},
+      {"  %x = sitofp i64 %n to double\n  %o = fcmp ord double %x, 1.0\n  %u = fcmp uno double %x, 1.0\n"
+       "  %c = or i1 %o, %u\n",
+       "true == 1 || false == 1"},
+      // A value without an exact form fails where it is used, and only there.
+      {"  %d = sub i64 %n, 2\n  %h = lshr i64 %d, 1\n  %c = icmp eq i64 %n, 3\n", kN + " == 3"},
+      {"  %d = sub i64 %n, 2\n  %q = udiv i64 %d, 2\n  %c = icmp eq i64 %q, 0\n",
+       "error: SSA value \"q\" (udiv i64) has no exact form in the OpenQASM dialect: an unsigned "
+       "division of a possibly negative integer"},
+      {"  %s = shl i64 %n, %b1\n  %t = add i64 %s, 1\n  %c = icmp eq i64 %t, 2\n",
+       "error: SSA value \"s\" (shl i64) has no exact form in the OpenQASM dialect: a shift by an "
+       "amount known only at run time"},
+      {"  %x = sitofp i64 %n to double\n  %y = frem double %x, 2.0\n  %c = fcmp oeq double %y, 1.0\n",
+       "error: SSA value \"y\" (frem double) has no exact form in the OpenQASM dialect: the "
+       "floating-point remainder has no operator"},
+      {"  %x = sitofp i64 %n to double\n  %y = fptrunc double %x to float\n  %c = fcmp oeq float %y, 1.0\n",
+       "error: SSA value \"y\" (fptrunc double) has no exact form in the OpenQASM dialect: a rounding "
+       "to float"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(condition(row.body), row.expected) << row.body;
+}
+
+}  // namespace

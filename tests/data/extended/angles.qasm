@@ -1,0 +1,24 @@
+OPENQASM 3.0;
+qubit[8] q;
+bit[8] c;
+h q[0];
+h q[1];
+h q[2];
+c[0] = measure q[0];
+c[1] = measure q[1];
+c[2] = measure q[2];
+rx(float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) q[3];
+ry(-(((float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) - float[64](c[0] + c[1] + c[2])) / 2.0)) q[4];
+ry(float[64](int(c[0])) * (float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) + float[64](1 - int(c[0])) * 3.0) q[5];
+if (float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25 > 1.0) {
+  x q[6];
+}
+if (int(float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) == 1 && ((float[64](c[0] + c[1] + c[2]) * 0.5 + 0.25) - float[64](c[0] + c[1] + c[2])) / 2.0 != -0.125) {
+  x q[7];
+}
+c[3] = measure q[3];
+c[4] = measure q[4];
+c[5] = measure q[5];
+c[6] = measure q[6];
+c[7] = measure q[7];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"adaptive_profile"}

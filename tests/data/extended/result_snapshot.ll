@@ -1,0 +1,54 @@
+; A result read, then measured into again before the read value is used in later blocks:
+; the read is copied into a bool variable where it is made.
+%Qubit = type opaque
+%Result = type opaque
+
+define void @main() #0 {
+entry:
+  call void @__quantum__qis__h__body(%Qubit* null)
+  call void @__quantum__qis__mz__body(%Qubit* null, %Result* null)
+  %r = call i1 @__quantum__qis__read_result__body(%Result* null)
+  br label %loop
+
+loop:
+  %i = phi i64 [ 0, %entry ], [ %i1, %loop ]
+  call void @__quantum__qis__h__body(%Qubit* inttoptr (i64 1 to %Qubit*))
+  call void @__quantum__qis__mz__body(%Qubit* inttoptr (i64 1 to %Qubit*), %Result* null)
+  %i1 = add i64 %i, 1
+  %go = icmp slt i64 %i1, 2
+  br i1 %go, label %loop, label %check
+
+check:
+  br i1 %r, label %flip, label %exit
+
+flip:
+  call void @__quantum__qis__x__body(%Qubit* inttoptr (i64 2 to %Qubit*))
+  br label %exit
+
+exit:
+  call void @__quantum__qis__mz__body(%Qubit* inttoptr (i64 2 to %Qubit*), %Result* inttoptr (i64 1 to %Result*))
+  call void @__quantum__rt__array_record_output(i64 2, i8* null)
+  call void @__quantum__rt__result_record_output(%Result* null, i8* null)
+  call void @__quantum__rt__result_record_output(%Result* inttoptr (i64 1 to %Result*), i8* null)
+  ret void
+}
+
+declare void @__quantum__qis__h__body(%Qubit*)
+declare void @__quantum__qis__x__body(%Qubit*)
+declare void @__quantum__qis__rx__body(double, %Qubit*)
+declare void @__quantum__qis__ry__body(double, %Qubit*)
+declare void @__quantum__qis__reset__body(%Qubit*)
+declare void @__quantum__qis__mz__body(%Qubit*, %Result*) #1
+declare i1 @__quantum__qis__read_result__body(%Result*)
+declare void @__quantum__rt__int_record_output(i64, i8*)
+declare void @__quantum__rt__array_record_output(i64, i8*)
+declare void @__quantum__rt__result_record_output(%Result*, i8*)
+
+attributes #0 = { "entry_point" "qir_profiles"="adaptive_profile" "output_labeling_schema"="schema_id" "required_num_qubits"="3" "required_num_results"="2" }
+attributes #1 = { "irreversible" }
+
+!llvm.module.flags = !{!0, !1, !2, !3}
+!0 = !{i32 1, !"qir_major_version", i32 1}
+!1 = !{i32 7, !"qir_minor_version", i32 0}
+!2 = !{i32 1, !"dynamic_qubit_management", i1 false}
+!3 = !{i32 1, !"dynamic_result_management", i1 false}

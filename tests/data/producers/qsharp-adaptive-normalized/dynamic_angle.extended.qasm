@@ -1,0 +1,22 @@
+OPENQASM 3.0;
+qubit[3] q;
+bit[5] c;
+int cint_0 = 0;
+h q[0];
+h q[1];
+c[0] = measure q[0];
+if (c[0]) {
+  cint_0 = 1;
+}
+c[1] = measure q[1];
+if (c[1]) {
+  cint_0 = cint_0 + 1;
+}
+rx(0.5 * float[64](cint_0) + 0.25) q[2];
+c[2] = measure q[0];
+c[3] = measure q[1];
+c[4] = measure q[2];
+reset q[0];
+reset q[1];
+reset q[2];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"adaptive_profile"}
