@@ -24,9 +24,10 @@ constexpr bool is_ascii_digit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr bool is_ascii_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// Characters of an unquoted LLVM name: letters, digits, '$', '.', '_' (no hyphen).
-inline constexpr std::array<bool, 256> kNameChars = [] {
-  std::array<bool, 256> t{};
+// Characters of an unquoted LLVM name: letters, digits, '$', '.', '_' (no hyphen); 1 for
+// those, 0 for the rest (numbers, so that several lookups combine without branches).
+inline constexpr std::array<std::uint8_t, 256> kNameChars = [] {
+  std::array<std::uint8_t, 256> t{};
   for (int b = 0; b < 256; ++b) {
     char c = static_cast<char>(b);
     t[static_cast<std::size_t>(b)] =
@@ -34,7 +35,7 @@ inline constexpr std::array<bool, 256> kNameChars = [] {
   }
   return t;
 }();
-constexpr bool is_name_char(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
+constexpr bool is_name_char(char c) { return kNameChars[static_cast<unsigned char>(c)] != 0; }
 
 // Byte length of the Unicode White_Space character that starts at `pos`, or 0.
 std::size_t wide_space_at(std::string_view s, std::size_t pos);
