@@ -125,57 +125,102 @@ bool needs_parens_as_right(const Expression& operand, BinaryOperator parent) {
   return !(strength(std::get<Binary>(operand.node).op) > strength(parent));
 }
 
-void print_wrapped(const Expression& e, bool parens, std::string& out) {
-  if (parens) out.push_back('(');
-  print_expression(e, out);
-  if (parens) out.push_back(')');
-}
+// What is left to print of an expression: a subexpression, or a piece of text. The tasks sit
+// on an explicit stack, in place for the small expressions that most are.
+class ExpressionTasks {
+ public:
+  struct Task {
+    const Expression* expression;  // null: `text`
+    std::string_view text;
+  };
+  bool empty() const { return size_ == 0; }
+  void push(Task task) {
+    if (size_ < inline_.size()) {
+      inline_[size_] = task;
+    } else {
+      more_.push_back(task);
+    }
+    ++size_;
+  }
+  Task pop() {
+    --size_;
+    if (size_ < inline_.size()) return inline_[size_];
+    Task task = more_.back();
+    more_.pop_back();
+    return task;
+  }
+  void text(std::string_view t) { push({nullptr, t}); }
+  void expression(const Expression& e) { push({&e, {}}); }
+  // Pushes `e`, between parentheses when `parens` (in reverse: the stack is printed from the top).
+  void wrapped(const Expression& e, bool parens) {
+    if (parens) text(")");
+    expression(e);
+    if (parens) text("(");
+  }
+
+ private:
+  std::array<Task, 16> inline_{};
+  std::vector<Task> more_;
+  std::size_t size_ = 0;
+};
 
 }  // namespace
 
-void print_expression(const Expression& e, std::string& out) {
-  std::visit(
-      [&out](const auto& n) {
-        using T = std::decay_t<decltype(n)>;
-        if constexpr (std::is_same_v<T, Identifier>) {
-          out.append(n.name);
-        } else if constexpr (std::is_same_v<T, IntLiteral>) {
-          text::append_int(out, n.value);
-        } else if constexpr (std::is_same_v<T, FloatLiteral>) {
-          append_float(out, n.value);
-        } else if constexpr (std::is_same_v<T, BoolLiteral>) {
-          out.append(n.value ? "true" : "false");
-        } else if constexpr (std::is_same_v<T, Index>) {
-          const Expression& base = *n.base;
-          print_wrapped(base, std::holds_alternative<Unary>(base.node) ||
-                                  std::holds_alternative<Binary>(base.node),
-                        out);
-          out.push_back('[');
-          print_expression(*n.index, out);
-          out.push_back(']');
-        } else if constexpr (std::is_same_v<T, Unary>) {
-          if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
-            out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
-            print_expression(*n.operand, out);
-            out.push_back(')');
-            return;
+void print_expression(const Expression& root, std::string& out) {
+  ExpressionTasks tasks;
+  tasks.expression(root);
+  while (!tasks.empty()) {
+    ExpressionTasks::Task task = tasks.pop();
+    if (!task.expression) {
+      out.append(task.text);
+      continue;
+    }
+    std::visit(
+        [&out, &tasks](const auto& n) {
+          using T = std::decay_t<decltype(n)>;
+          if constexpr (std::is_same_v<T, Identifier>) {
+            out.append(n.name);
+          } else if constexpr (std::is_same_v<T, IntLiteral>) {
+            text::append_int(out, n.value);
+          } else if constexpr (std::is_same_v<T, FloatLiteral>) {
+            append_float(out, n.value);
+          } else if constexpr (std::is_same_v<T, BoolLiteral>) {
+            out.append(n.value ? "true" : "false");
+          } else if constexpr (std::is_same_v<T, Element>) {
+            out.append(n.register_name);
+            out.push_back('[');
+            text::append_int(out, n.index);
+            out.push_back(']');
+          } else if constexpr (std::is_same_v<T, Index>) {
+            const Expression& base = *n.base;
+            tasks.text("]");
+            tasks.expression(*n.index);
+            tasks.text("[");
+            tasks.wrapped(base, std::holds_alternative<Unary>(base.node) || std::holds_alternative<Binary>(base.node));
+          } else if constexpr (std::is_same_v<T, Unary>) {
+            if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
+              out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
+              tasks.text(")");
+              tasks.expression(*n.operand);
+              return;
+            }
+            out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
+            const Expression& operand = *n.operand;
+            bool pow = std::holds_alternative<Binary>(operand.node) &&
+                       std::get<Binary>(operand.node).op == BinaryOperator::Pow;
+            const auto* cast = std::get_if<Unary>(&operand.node);
+            bool call = cast && (cast->op == UnaryOperator::IntCast || cast->op == UnaryOperator::Float64Cast);
+            tasks.wrapped(operand, !(operand.is_atom() || pow || call));
+          } else {
+            tasks.wrapped(*n.right, needs_parens_as_right(*n.right, n.op));
+            tasks.text(" ");
+            tasks.text(spelling(n.op));
+            tasks.text(" ");
+            tasks.wrapped(*n.left, needs_parens_as_left(*n.left, n.op));
           }
-          out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
-          const Expression& operand = *n.operand;
-          bool pow = std::holds_alternative<Binary>(operand.node) &&
-                     std::get<Binary>(operand.node).op == BinaryOperator::Pow;
-          const auto* cast = std::get_if<Unary>(&operand.node);
-          bool call = cast && (cast->op == UnaryOperator::IntCast || cast->op == UnaryOperator::Float64Cast);
-          print_wrapped(operand, !(operand.is_atom() || pow || call), out);
-        } else {
-          print_wrapped(*n.left, needs_parens_as_left(*n.left, n.op), out);
-          out.push_back(' ');
-          out.append(spelling(n.op));
-          out.push_back(' ');
-          print_wrapped(*n.right, needs_parens_as_right(*n.right, n.op), out);
-        }
-      },
-      e.node);
+        },
+        task.expression->node);
+  }
 }
 
 void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
@@ -294,8 +339,8 @@ class StatementPrinter {
   // Whether printing stopped because the text grew beyond the limit.
   bool exceeded() const { return exceeded_; }
 
-  void print_list(const StatementList& list, unsigned level) {
-    frames_.push_back({&list, 0, level, Closing::None, nullptr});
+  void print_list(const StatementList& list, unsigned level, std::size_t from = 0) {
+    frames_.push_back({&list, from, level, Closing::None, nullptr});
     run();
   }
 
@@ -406,6 +451,23 @@ bool print_program_within(const Program& program, std::string& out, std::size_t 
   return !printer.exceeded();
 }
 
+bool print_statements_within(const StatementList& list, std::string& out, std::size_t max_size) {
+  StatementPrinter printer(out, max_size);
+  printer.print_list(list, 0);
+  return !printer.exceeded();
+}
+
+bool print_statements_within(StatementList&& list, std::string& out, std::size_t max_size) {
+  // Printed lines at the start, usually most of a straight-line program, become the output
+  // buffer itself.
+  if (!out.empty() || list.empty() || !std::holds_alternative<Lines>(list.front().node))
+    return print_statements_within(static_cast<const StatementList&>(list), out, max_size);
+  out = std::move(std::get<Lines>(list.front().node).text);
+  StatementPrinter printer(out, max_size);
+  printer.print_list(list, 0, 1);
+  return !printer.exceeded();
+}
+
 bool print_program_within(Program&& program, std::string& out, std::size_t max_size) {
   // The first top-level printed lines, usually most of a straight-line program, become the
   // output buffer itself, with what comes before them moved in front.
@@ -414,7 +476,6 @@ bool print_program_within(Program&& program, std::string& out, std::size_t max_s
   if (first == program.body.end() || !out.empty())
     return print_program_within(static_cast<const Program&>(program), out, max_size);
   std::string& text = std::get<Lines>(first->node).text;
-  if (text.size() < (1u << 20)) return print_program_within(static_cast<const Program&>(program), out, max_size);
   Program head{program.version, {}};
   head.body.assign(std::make_move_iterator(program.body.begin()), std::make_move_iterator(first));
   std::string front;
@@ -422,8 +483,7 @@ bool print_program_within(Program&& program, std::string& out, std::size_t max_s
   out = std::move(text);
   out.insert(0, front);
   StatementPrinter printer(out, max_size);
-  StatementList rest(std::make_move_iterator(first + 1), std::make_move_iterator(program.body.end()));
-  printer.print_list(rest, 0);
+  printer.print_list(program.body, 0, static_cast<std::size_t>(first - program.body.begin()) + 1);
   return !printer.exceeded();
 }
 
