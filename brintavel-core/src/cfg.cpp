@@ -362,16 +362,29 @@ class Structurer {
     return std::nullopt;
   }
 
-  // The rules that match at n, as bits. A node with one successor can only match the
-  // sequence rule, and one without two successors nothing else.
+  // The rules that match at n, as bits: match_rule for every rule, with what the rules share
+  // looked up once. A node with one successor can only match the sequence rule, and one
+  // without two successors nothing else.
   std::uint8_t matching_rules(NodeId n) const {
     if (!alive_[n]) return 0;
-    std::size_t successors = succs_[n].size();
-    if (successors == 1) return match_rule(kSequence, n) ? 1u << kSequence : 0;
-    if (successors != 2) return 0;
+    const auto& s = succs_[n];
+    if (s.size() == 1) return s[0] != n && one_pred(s[0]) ? 1u << kSequence : 0;
+    if (s.size() != 2) return 0;
+    const NodeId a = s[0], b = s[1];
+    // A successor with one predecessor and one successor: an arm, and where it leads.
+    constexpr NodeId kNoArm = UINT32_MAX;
+    auto leads = [&](NodeId x) { return one_pred(x) && one_succ(x) ? succs_[x][0] : kNoArm; };
+    const NodeId from_a = leads(a), from_b = leads(b);
+    auto empty_arm = [&](NodeId x, NodeId to, NodeId o) {
+      return o != n && to == o && preds_[o].size() == 2 && preds_[o].contains(n) &&
+             preds_[o].contains(x) && block(x).statements.empty();
+    };
     std::uint8_t bits = 0;
-    for (Rule r : {kEmptyArm, kSelfLoop, kDiamond, kTriangle, kWhile})
-      if (match_rule(r, n)) bits |= static_cast<std::uint8_t>(1u << r);
+    if (empty_arm(a, from_a, b) || empty_arm(b, from_b, a)) bits |= 1u << kEmptyArm;
+    if (a == n || b == n) bits |= 1u << kSelfLoop;
+    if (from_a != kNoArm && from_a == from_b) bits |= 1u << kDiamond;
+    if (from_a == b || from_b == a) bits |= 1u << kTriangle;
+    if (from_a == n || from_b == n) bits |= 1u << kWhile;
     return bits;
   }
 

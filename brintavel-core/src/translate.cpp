@@ -9,6 +9,7 @@
 #include "signatures.hpp"
 #include "translate.hpp"
 #include "translator/driver.hpp"
+#include "translator/regions.hpp"
 
 namespace brintavel {
 
@@ -70,12 +71,19 @@ namespace {
 class StreamingLowering final : public ir::BodyConsumer {
  public:
   StreamingLowering(const translator::TranslationContext& context, const SignatureTable* signatures,
-                    std::string_view source, std::optional<std::size_t> definition)
-      : context_(context), signatures_(signatures), source_(source), definition_(definition) {}
+                    std::string_view source, std::optional<std::size_t> definition,
+                    std::uint32_t minimum_region)
+      : context_(context),
+        signatures_(signatures),
+        source_(source),
+        definition_(definition),
+        minimum_region_(minimum_region) {}
 
   void begin_body(std::size_t definition, std::string_view) override {
     active_ = signatures_ && definition_ == definition;
-    if (active_) lowerer_.emplace(context_, *signatures_, source_);
+    if (!active_) return;
+    lowerer_.emplace(context_, *signatures_, source_);
+    lowerer_->split_into_regions(minimum_region_);
   }
   void begin_block(std::string_view label) override {
     if (active_) lowerer_->begin_block(label);
@@ -86,12 +94,14 @@ class StreamingLowering final : public ir::BodyConsumer {
   void end_body() override { active_ = false; }
 
   translator::FunctionLowerer* lowerer() { return lowerer_ ? &*lowerer_ : nullptr; }
+  void release() { lowerer_.reset(); }
 
  private:
   const translator::TranslationContext& context_;
   const SignatureTable* signatures_;
   std::string_view source_;
   std::optional<std::size_t> definition_;
+  std::uint32_t minimum_region_;
   std::optional<translator::FunctionLowerer> lowerer_;
   bool active_ = false;
 };
@@ -117,7 +127,7 @@ Error no_entry_point(std::optional<std::string_view> name) {
 // The translation by the base rules, or by the extended ones when `extended` is set; with
 // `stream` unset, the base rules too work on the whole module.
 Result<Translation> translate_with(std::string_view qir_text, const TranslateOptions& options,
-                                   bool extended, bool stream) {
+                                   bool extended, bool stream, std::uint32_t minimum_region) {
   translator::TranslationContext context{
       extended ? builders::build_extended_profile() : builders::build_base_profile(), {}, std::nullopt, false};
   if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
@@ -134,7 +144,7 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
   ir::ModuleOutline outline = ir::outline_module(qir_text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
   StreamingLowering streaming(context, signatures ? &*signatures : nullptr, qir_text,
-                              streamed ? outline.first_entry_point : std::nullopt);
+                              streamed ? outline.first_entry_point : std::nullopt, minimum_region);
   BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(qir_text, streaming, set)
                                                    : ir::parse_module(qir_text, set));
   if (!signatures) return std::move(signatures).error();
@@ -148,15 +158,22 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
       translation.other_entry_points.emplace_back(fn.name);
   std::optional<std::string_view> profile = entry->profile;
 
+  // The streamed lowering, unless the scan named another function than the parse did (a
+  // body line that reads like a header) or its regions did not hold: then the entry point
+  // is lowered from the whole module.
+  std::optional<Result<qasm::Program>> lowered;
+  if (translator::FunctionLowerer* lowerer = streaming.lowerer();
+      streamed && lowerer && outline.first_entry_point == definition_number(module, entry)) {
+    lowered = lowerer->finish();
+    if (lowerer->needs_whole_function()) lowered.reset();
+  }
+  streaming.release();
   qasm::Program program;
-  translator::FunctionLowerer* lowered = streaming.lowerer();
-  if (!streamed) {
+  if (lowered) {
+    BRINTAVEL_TRY_ASSIGN(program, std::move(*lowered));
+  } else if (!streamed) {
     BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, module));
-  } else if (lowered && outline.first_entry_point == definition_number(module, entry)) {
-    BRINTAVEL_TRY_ASSIGN(program, lowered->finish());
   } else {
-    // The scan named another function than the parse did (a body line that reads like a
-    // header): translate from the whole module instead.
     BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(qir_text, set));
     BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, whole));
   }
@@ -169,7 +186,8 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
   return translation;
 }
 
-Result<Translation> translate_in(std::string_view qir_text, const TranslateOptions& options, bool stream) {
+Result<Translation> translate_in(std::string_view qir_text, const TranslateOptions& options, bool stream,
+                                 std::uint32_t minimum_region = translator::RegionSplitter::kMinimumRegion) {
   std::size_t bad_offset = 0;
   if (!text::is_valid_utf8(qir_text, bad_offset)) {
     Error error = parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
@@ -180,9 +198,9 @@ Result<Translation> translate_in(std::string_view qir_text, const TranslateOptio
     return unsupported("choosing the entry point is an extended-mode option");
   // The extended rules apply only where the base rules fail: a module that translates by the
   // base rules translates identically in extended mode.
-  Result<Translation> base = translate_with(qir_text, options, false, stream);
+  Result<Translation> base = translate_with(qir_text, options, false, stream, minimum_region);
   if (base || !options.extended) return base;
-  return translate_with(qir_text, options, true, stream);
+  return translate_with(qir_text, options, true, stream, minimum_region);
 }
 
 }  // namespace
@@ -193,6 +211,11 @@ Result<Translation> translate(std::string_view qir_text, const TranslateOptions&
 
 Result<Translation> translate_whole_module(std::string_view qir_text, const TranslateOptions& options) {
   return translate_in(qir_text, options, false);
+}
+
+Result<Translation> translate_with_regions(std::string_view qir_text, const TranslateOptions& options,
+                                           std::uint32_t minimum_region) {
+  return translate_in(qir_text, options, true, minimum_region);
 }
 
 Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::string_view> producer) {

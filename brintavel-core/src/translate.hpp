@@ -1,6 +1,7 @@
 // The pipeline's parts that are not public.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "brintavel/brintavel.hpp"
@@ -11,5 +12,10 @@ namespace brintavel {
 // point is lowered. It gives the same result as translate() on every input; the tests and
 // the fuzzer check that.
 Result<Translation> translate_whole_module(std::string_view qir_text, const TranslateOptions& options);
+
+// translate() with regions (see translator/regions.hpp) of at least `minimum_region`
+// blocks; 1 closes one wherever the function allows. It gives the same result as translate().
+Result<Translation> translate_with_regions(std::string_view qir_text, const TranslateOptions& options,
+                                           std::uint32_t minimum_region);
 
 }  // namespace brintavel

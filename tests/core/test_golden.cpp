@@ -5,7 +5,8 @@
 // Elsewhere the extended mode is checked against the default mode: it gives the identical text
 // for every program the default mode translates, and NAME.extended.qasm or NAME.extended.err
 // where there is one for a program the default mode refuses. And the streaming pipeline gives
-// what the whole-module one gives, output or message.
+// what the whole-module one gives, output or message, also when it closes regions as often
+// as it can.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -98,9 +99,11 @@ TEST_P(Golden, TranslatesExactly) {
   for (bool extended : {false, true}) {
     brintavel::TranslateOptions options;
     options.extended = extended;
-    EXPECT_EQ(outcome(brintavel::translate(text, options)),
-              outcome(brintavel::translate_whole_module(text, options)))
+    std::string streamed = outcome(brintavel::translate(text, options));
+    EXPECT_EQ(streamed, outcome(brintavel::translate_whole_module(text, options)))
         << "streaming and whole-module pipelines differ" << (extended ? " in extended mode" : "");
+    EXPECT_EQ(streamed, outcome(brintavel::translate_with_regions(text, options, 1)))
+        << "closing regions wherever possible changed the result" << (extended ? " in extended mode" : "");
   }
   if (is_extended_golden(input)) {
     expect_golden(translate(input, true), stem);

@@ -3,8 +3,8 @@
 // findings, and so are
 //   - an extended-mode translation that differs from the default mode's where the default
 //     mode translates, and
-//   - a streaming translation that differs from the whole-module pipeline's (output, or the
-//     message and position), and
+//   - a streaming translation that differs from the whole-module pipeline's or from one that
+//     closes regions wherever it can (output, or the message and position), and
 //   - a line that the front end's fast path reads differently from the general parser.
 #include <bit>
 #include <cstddef>
@@ -101,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.producer = "fuzz";
   auto base = brintavel::translate(text, options);
   if (!same(base, brintavel::translate_whole_module(text, options))) __builtin_trap();
+  if (!same(base, brintavel::translate_with_regions(text, options, 1))) __builtin_trap();
   // Cheap sanity checks on every success.
   if (base && !ends_with_generated_by(base->program)) __builtin_trap();
   options.extended = true;

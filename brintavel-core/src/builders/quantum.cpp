@@ -170,7 +170,7 @@ Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operan
                                                        std::string_view callee,
                                                        LoweringContext& ctx) {
   BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_result_index(operand, callee, ctx));
-  return register_element("c", index);
+  return register_element(translator::kResultRegister, index);
 }
 
 Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
@@ -212,7 +212,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
     BRINTAVEL_TRY_ASSIGN(std::int64_t bit, resolve_result_index(args[1], sig.name, ctx));
     ctx.note_result_written(bit);
-    qasm::IndexedIdentifier target = register_element("c", bit);
+    qasm::IndexedIdentifier target = register_element(translator::kResultRegister, bit);
     if (reset) {
       out.emplace_back(qasm::Measure{qubit, std::move(target)});
       out.emplace_back(qasm::Reset{std::move(qubit)});
@@ -232,8 +232,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
   BRINTAVEL_TRY_ASSIGN(auto bit, resolve_result_operand(args[0], sig.name, ctx));
   if (result) {
     std::int64_t index = std::get<qasm::IntLiteral>(bit.index->node).value;
-    BRINTAVEL_CHECK(ctx.bind_result_read(
-        *result, qasm::make_index(qasm::Identifier{bit.name}, std::move(*bit.index)), index));
+    BRINTAVEL_CHECK(ctx.bind_result_read(*result, qasm::Element{translator::kResultRegister, index}, index));
   }
   return {};
 }

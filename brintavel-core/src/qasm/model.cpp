@@ -69,10 +69,9 @@ struct ExpressionCopier {
       const Expression* from;
       Expression* to;
     };
-    std::vector<Task> stack{{&from, &to}};
-    while (!stack.empty()) {
-      Task task = stack.back();
-      stack.pop_back();
+    // The stack is only allocated for trees deeper than one level below `from`.
+    std::vector<Task> stack;
+    for (Task task{&from, &to};;) {
       auto sources = children(task.from->node);
       auto slots = child_slots(task.to->node);
       for (std::size_t k = 0; k < 2; ++k) {
@@ -81,6 +80,9 @@ struct ExpressionCopier {
             new Expression(Expression::ShallowTag{}, sources[k]->node));
         if (sources[k]->has_children()) stack.push_back({sources[k], slots[k]->get()});
       }
+      if (stack.empty()) break;
+      task = stack.back();
+      stack.pop_back();
     }
   }
 };
@@ -132,18 +134,31 @@ Expression make_index(Expression base, Expression index) {
                std::make_unique<Expression>(std::move(index))};
 }
 
+namespace {
+
+// The size of a node without children: an Element stands for three nodes on two levels.
+TreeSize leaf_size(const Expression& e) {
+  return std::holds_alternative<Element>(e.node) ? TreeSize{3, 2} : TreeSize{1, 1};
+}
+
+}  // namespace
+
 TreeSize measure(const Expression& e) {
-  if (!e.has_children()) return TreeSize{1, 1};
+  if (!e.has_children()) return leaf_size(e);
   auto kids = children(e.node);
-  if ((!kids[0] || !kids[0]->has_children()) && (!kids[1] || !kids[1]->has_children()))
-    return TreeSize{1u + (kids[0] ? 1u : 0u) + (kids[1] ? 1u : 0u), 2};
+  if ((!kids[0] || !kids[0]->has_children()) && (!kids[1] || !kids[1]->has_children())) {
+    TreeSize a = kids[0] ? leaf_size(*kids[0]) : TreeSize{0, 0};
+    TreeSize b = kids[1] ? leaf_size(*kids[1]) : TreeSize{0, 0};
+    return TreeSize{1 + a.nodes + b.nodes, 1 + std::max(a.depth, b.depth)};
+  }
   TreeSize size;
   std::vector<std::pair<const Expression*, std::uint64_t>> stack{{&e, 1}};
   while (!stack.empty()) {
     auto [x, depth] = stack.back();
     stack.pop_back();
-    ++size.nodes;
-    size.depth = std::max(size.depth, depth);
+    TreeSize own = x->has_children() ? TreeSize{1, 1} : leaf_size(*x);
+    size.nodes += own.nodes;
+    size.depth = std::max(size.depth, depth + own.depth - 1);
     for (const Expression* c : children(x->node))
       if (c) stack.push_back({c, depth + 1});
   }

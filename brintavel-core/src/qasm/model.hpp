@@ -49,6 +49,14 @@ struct FloatLiteral {
 struct BoolLiteral {
   bool value;
 };
+// An element of a register at a constant index, reg[k]: what every result read is. It
+// prints, and counts towards sizes (three nodes on two levels), as the Index of an
+// Identifier by an IntLiteral does, without their two allocations. The register's name is
+// not owned: a literal.
+struct Element {
+  std::string_view register_name;
+  std::int64_t index;
+};
 struct Index {
   std::unique_ptr<Expression> base;
   std::unique_ptr<Expression> index;
@@ -64,8 +72,8 @@ struct Binary {
 };
 
 struct Expression {
-  // Kinds 0 to 4 are atoms to the printer.
-  using Node = std::variant<Identifier, IntLiteral, FloatLiteral, BoolLiteral, Index, Unary, Binary>;
+  // Kinds 0 to 5 are atoms to the printer.
+  using Node = std::variant<Identifier, IntLiteral, FloatLiteral, BoolLiteral, Element, Index, Unary, Binary>;
   Node node;
 
   template <class Kind>
@@ -79,8 +87,8 @@ struct Expression {
   ~Expression();
 
   // Atoms are never parenthesised by the printer; Index is an atom with children.
-  bool is_atom() const { return node.index() <= 4; }
-  bool has_children() const { return node.index() >= 4; }
+  bool is_atom() const { return node.index() <= 5; }
+  bool has_children() const { return node.index() >= 5; }
 
  private:
   struct ShallowTag {};
@@ -92,6 +100,11 @@ Expression make_binary(BinaryOperator op, Expression left, Expression right);
 Expression make_not(Expression operand);
 Expression make_unary(UnaryOperator op, Expression operand);
 Expression make_index(Expression base, Expression index);
+
+// Whether `e` is an indexed register element: an Index or an Element.
+inline bool is_indexed(const Expression& e) {
+  return std::holds_alternative<Index>(e.node) || std::holds_alternative<Element>(e.node);
+}
 
 // The children of a node: the base and index of an Index, the operand of a Unary, the two
 // sides of a Binary (null where there is none).

@@ -55,33 +55,51 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
     return unsupported(cat("expression for SSA value ", q(name), " is nested more than ",
                            Limits::kMaxExpressionDepth,
                            " levels deep; such deeply nested classical expressions are not supported"));
-  values_.insert_or_assign(name, Binding{std::move(value), size.nodes, ++clock_, take_pending()});
+  Binding binding{std::move(value), size.nodes, ++clock_, binding_captures_.size(), pending_.size()};
+  binding_captures_.insert(binding_captures_.end(), pending_.begin(), pending_.end());
+  pending_.clear();
+  auto [index, inserted] = values_.try_emplace(name, static_cast<std::uint32_t>(bindings_.size()));
+  if (inserted) {
+    bindings_.push_back(std::move(binding));
+  } else {
+    bindings_[*index] = std::move(binding);
+  }
   return {};
 }
 
 Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
-  auto it = values_.find(name);
-  if (it == values_.end()) {
+  const std::uint32_t* index = values_.find(name);
+  if (!index) {
     if (auto bad = unexpressible_.find(name); bad != unexpressible_.end())
       return unsupported(bad->second);
     return unbound_value(name);
   }
-  const Binding& b = it->second;
+  const Binding& b = bindings_[*index];
   BRINTAVEL_CHECK(budget_.charge(b.nodes, "SSA value", name));
   // (The extended rules leave staleness to the dataflow check, which can remedy it.)
   if ((b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_)) &&
       !extended)
     BRINTAVEL_CHECK(check_inputs(b.value, b.made, true, cat("SSA value ", q(name))));
-  add_pending(b.captures);
+  add_pending(std::span<const Capture>(binding_captures_.data() + b.first_capture, b.capture_count));
   return b.value;
 }
 
-void LoweringContext::add_pending(const std::vector<Capture>& captures) {
+void LoweringContext::add_pending(std::span<const Capture> captures) {
   for (const Capture& c : captures)
     if (std::find(pending_.begin(), pending_.end(), c) == pending_.end()) pending_.push_back(c);
 }
 
 void LoweringContext::use_pending(Reader reader, ProgramPoint point) {
+  // A bit read in this block after a measurement into it, with no measurement since, reads
+  // that measurement on every path: the checks at the end need not see such a use (no later
+  // measurement can come between, nor can one come before it in the block).
+  std::erase_if(pending_, [&](const Capture& c) {
+    if (c.resource.kind != Resource::Kind::Bit || c.at.block != point.block || c.at.position > point.position)
+      return false;
+    auto it = result_written_.find(c.resource.index);
+    return it != result_written_.end() && it->second.at.block == point.block &&
+           it->second.at.position < c.at.position;
+  });
   if (!pending_.empty()) dataflow_.note_use(pending_, point, reader, where_);
   pending_.clear();
 }
@@ -127,7 +145,7 @@ void LoweringContext::note_variable_reassigned(const std::string& variable, std:
 
 void LoweringContext::note_result_written(std::int64_t index) {
   last_result_write_ = ++clock_;
-  result_written_.insert_or_assign(index, clock_);
+  result_written_.insert_or_assign(index, ResultWrite{clock_, point_});
   dataflow_.note_write(Resource{Resource::Kind::Bit, index}, point_);
 }
 
@@ -149,13 +167,20 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
                                 q(it->second.by),
                                 " updated that variable; using the earlier value afterwards is "
                                 "not supported"));
-    } else if (const auto* index = std::get_if<qasm::Index>(&x.node)) {
-      const auto* base = std::get_if<qasm::Identifier>(&index->base->node);
-      const auto* bit = std::get_if<qasm::IntLiteral>(&index->index->node);
-      if (check_bits && base && bit && base->name == "c") {
-        auto it = result_written_.find(bit->value);
-        if (it != result_written_.end() && it->second > made)
-          stale = unsupported(cat(what, " read result c[", bit->value,
+    } else if (check_bits) {
+      // A result bit: an Element of the result register (or the Index it stands for).
+      std::optional<std::int64_t> bit;
+      if (const auto* element = std::get_if<qasm::Element>(&x.node)) {
+        if (element->register_name == kResultRegister) bit = element->index;
+      } else if (const auto* index = std::get_if<qasm::Index>(&x.node)) {
+        const auto* base = std::get_if<qasm::Identifier>(&index->base->node);
+        const auto* literal = std::get_if<qasm::IntLiteral>(&index->index->node);
+        if (base && literal && base->name == kResultRegister) bit = literal->value;
+      }
+      if (bit) {
+        auto it = result_written_.find(*bit);
+        if (it != result_written_.end() && it->second.clock > made)
+          stale = unsupported(cat(what, " read result c[", *bit,
                                   "] before a later measurement overwrote it; reading an "
                                   "overwritten result is not supported"));
       }
@@ -167,8 +192,8 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
 }
 
 const qasm::Expression* LoweringContext::peek_value(std::string_view name) const {
-  auto it = values_.find(name);
-  return it == values_.end() ? nullptr : &it->second.value;
+  const std::uint32_t* index = values_.find(name);
+  return index ? &bindings_[*index].value : nullptr;
 }
 
 std::optional<std::int64_t> LoweringContext::lookup_pointer_index(std::string_view name) const {

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "builders/profile.hpp"
+#include "ir/flat_name_map.hpp"
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
@@ -21,6 +24,10 @@
 #include "translator/dataflow.hpp"
 
 namespace brintavel::translator {
+
+// The registers of the translated program: qubits, and measurement results.
+inline constexpr std::string_view kQubitRegister = "q";
+inline constexpr std::string_view kResultRegister = "c";
 
 // How much of its size budget a translation used (filled in when requested).
 struct TranslationStats {
@@ -176,7 +183,7 @@ class LoweringContext {
   ProgramPoint at(std::uint32_t block, std::uint64_t position) const { return {block, position}; }
   // The pending captures: what the expressions looked up so far read.
   std::vector<Capture> take_pending() { return std::exchange(pending_, {}); }
-  void add_pending(const std::vector<Capture>& captures);
+  void add_pending(std::span<const Capture> captures);
   // The pending captures are read by `reader` at `at`: recorded for the staleness check.
   void use_pending(Reader reader, ProgramPoint at);
   // A result read: binds `name` to the bit's expression, captured here.
@@ -230,6 +237,8 @@ class LoweringContext {
   // budget, the highest indices and the rest stay).
   void release_lowering_state() {
     values_ = {};
+    bindings_ = {};
+    binding_captures_ = {};
     reassigned_ = {};
     result_written_ = {};
     pointer_indices_ = {};
@@ -250,7 +259,8 @@ class LoweringContext {
     qasm::Expression value;
     std::uint64_t nodes;
     std::uint64_t made;  // clock when bound
-    std::vector<Capture> captures;
+    std::size_t first_capture;  // its captures: binding_captures_[first, first + count)
+    std::size_t capture_count;
   };
   struct Reassignment {
     std::uint64_t at;
@@ -261,13 +271,22 @@ class LoweringContext {
   Status check_inputs(const qasm::Expression& e, std::uint64_t made, bool same_block_bits,
                       std::string_view what) const;
 
-  text::NameMap<Binding> values_;
+  // The bindings by SSA name: positions in bindings_ (a rebound name reuses its entry), and
+  // all bindings' captures in one array.
+  text::FlatNameMap<std::uint32_t> values_;
+  std::deque<Binding> bindings_;
+  std::vector<Capture> binding_captures_;
   std::uint64_t clock_ = 0;
   std::uint64_t block_start_ = 0;
   std::uint64_t last_reassignment_ = 0;
   std::uint64_t last_result_write_ = 0;
   std::unordered_map<std::string, Reassignment> reassigned_;
-  std::unordered_map<std::int64_t, std::uint64_t> result_written_;
+  // The last measurement into each result bit: its clock and point.
+  struct ResultWrite {
+    std::uint64_t clock;
+    ProgramPoint at;
+  };
+  std::unordered_map<std::int64_t, ResultWrite> result_written_;
   text::NameMap<std::int64_t> pointer_indices_;
   SizeBudget budget_;
   Dataflow dataflow_;

@@ -28,8 +28,8 @@ class SortedWrites {
   // there is none.
   std::ptrdiff_t first_in(std::uint32_t block, std::uint64_t lo, std::uint64_t hi) const {
     auto it = std::lower_bound(writes_.begin(), writes_.end(), ProgramPoint{block, lo},
-                               [](const Write& w, const ProgramPoint& p) { return before(w.at, p); });
-    if (it == writes_.end() || it->at.block != block || it->at.position >= hi) return -1;
+                               [](const Write& w, const ProgramPoint& p) { return before(w.at(), p); });
+    if (it == writes_.end() || it->block != block || it->position >= hi) return -1;
     return it - writes_.begin();
   }
   std::ptrdiff_t any_in(std::uint32_t block) const { return first_in(block, 0, kBlockEnd); }
@@ -37,13 +37,18 @@ class SortedWrites {
   // Whether every write lies in `block` before `position`.
   bool all_before(std::uint32_t block, std::uint64_t position) const {
     return writes_.empty() ||
-           (writes_.front().at.block == block && writes_.back().at.block == block &&
-            writes_.back().at.position < position);
+           (writes_.front().block == block && writes_.back().block == block &&
+            writes_.back().position < position);
   }
 
  private:
   std::span<const Write> writes_;
 };
+
+// A block's label for a message, where the labels are known.
+std::string_view label_at(const std::vector<std::string_view>& labels, std::uint32_t block) {
+  return block < labels.size() ? labels[block] : std::string_view();
+}
 
 // Marks on blocks, all cleared at once by starting a new generation.
 class BlockMarks {
@@ -164,16 +169,24 @@ std::int64_t Dataflow::variable(std::string_view name) {
 void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by, bool conditional) {
   if (!writes_.empty() && writes_sorted_) {
     const Write& last = writes_.back();
-    writes_sorted_ = std::tie(last.resource.kind, last.resource.index, last.at.block, last.at.position) <
+    writes_sorted_ = std::tie(last.kind, last.index, last.block, last.position) <
                      std::tie(resource.kind, resource.index, at.block, at.position);
   }
-  writes_.push_back(Write{resource, at, by, conditional, writes_.size()});
+  std::uint32_t phi = kNoPhi;
+  if (!by.empty()) {
+    phi = static_cast<std::uint32_t>(phis_.size());
+    phis_.push_back(by);
+  }
+  writes_.push_back(Write{resource.index, at.position, at.block, static_cast<std::uint32_t>(writes_.size()),
+                          phi, resource.kind, conditional});
+  finger_ = 0;
 }
 
 void Dataflow::drop_conditional_writes(const std::vector<bool>& keep) {
   std::erase_if(writes_, [&](const Write& w) {
-    return w.conditional && !(w.at.block < keep.size() && keep[w.at.block]);
+    return w.conditional && !(w.block < keep.size() && keep[w.block]);
   });
+  finger_ = 0;
 }
 
 void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader,
@@ -181,17 +194,36 @@ void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, R
   for (const Capture& c : captures) uses_.push_back(Use{c, at, reader, where});
 }
 
+namespace {
+
+// The first position from `from` on where `pred` fails, where it holds on a prefix of
+// [from, end): steps of doubling length, then a binary search within the last one.
+template <class Item, class Pred>
+std::size_t gallop(const std::vector<Item>& items, std::size_t from, Pred pred) {
+  std::size_t lo = from, hi = from, step = 1;  // pred holds on [from, lo)
+  while (hi < items.size() && pred(items[hi])) {
+    lo = hi + 1;
+    hi = std::min(items.size(), lo + step);
+    step *= 2;
+  }
+  return static_cast<std::size_t>(
+      std::partition_point(items.begin() + static_cast<std::ptrdiff_t>(lo),
+                           items.begin() + static_cast<std::ptrdiff_t>(hi), pred) -
+      items.begin());
+}
+
+}  // namespace
+
 Dataflow::WriteList Dataflow::writes_of(const Resource& r) const {
-  auto key = [](const Resource& x) { return std::tie(x.kind, x.index); };
-  auto [first, last] = std::equal_range(
-      writes_.begin(), writes_.end(), r,
-      [&](const auto& a, const auto& b) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(a)>, Write>)
-          return key(a.resource) < key(b);
-        else
-          return key(a) < key(b.resource);
-      });
-  return WriteList(writes_.data() + (first - writes_.begin()), static_cast<std::size_t>(last - first));
+  auto key = [](const Resource& x) { return std::pair(static_cast<int>(x.kind), x.index); };
+  auto before = [&](const Write& w) { return key(w.resource()) < key(r); };
+  // Lookups mostly come in ascending order: the search starts where the last one found its
+  // resource when everything before that comes before this one.
+  std::size_t from = finger_ <= writes_.size() && (finger_ == 0 || before(writes_[finger_ - 1])) ? finger_ : 0;
+  std::size_t first = gallop(writes_, from, before);
+  std::size_t last = gallop(writes_, first, [&](const Write& w) { return key(w.resource()) == key(r); });
+  finger_ = first;
+  return WriteList(writes_.data() + first, last - first);
 }
 
 void Dataflow::sort_writes() {
@@ -199,10 +231,11 @@ void Dataflow::sort_writes() {
   // writes come in between.
   if (writes_sorted_) return;
   std::sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) {
-    return std::tie(a.resource.kind, a.resource.index, a.at.block, a.at.position, a.sequence) <
-           std::tie(b.resource.kind, b.resource.index, b.at.block, b.at.position, b.sequence);
+    return std::tie(a.kind, a.index, a.block, a.position, a.sequence) <
+           std::tie(b.kind, b.index, b.block, b.position, b.sequence);
   });
   writes_sorted_ = true;
+  finger_ = 0;
 }
 
 std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
@@ -215,7 +248,7 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
                "] before a later measurement overwrote it; reading an overwritten result is not "
                "supported");
   return cat(what, " holds the value of ", variable_names_[static_cast<std::size_t>(r.index)],
-             " from before the phi ", q(write.by),
+             " from before the phi ", q(by_of(write)),
              " updated that variable; using the earlier value afterwards is not supported");
 }
 
@@ -258,7 +291,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
     }
     if (writes.all_before(c.block, c.position)) continue;
     Result<bool> clean =
-        clean_by_backward_walk(c, u, writes, predecessors, marks, labels[c.block], budget);
+        clean_by_backward_walk(c, u, writes, predecessors, marks, label_at(labels, c.block), budget);
     if (!clean) {
       status = std::move(clean).error();
     } else if (!*clean) {
@@ -277,7 +310,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
     if (k == 0 || !(deferred[k - 1].resource == d.resource && deferred[k - 1].block == d.block &&
                     deferred[k - 1].at_exit == d.at_exit)) {
       std::uint64_t visited = search.run(d.block, d.at_exit, writes, successors);
-      status = budget.charge(visited, "block", labels[d.block]);
+      status = budget.charge(visited, "block", label_at(labels, d.block));
       if (!status) break;
     }
     const ProgramPoint& u = uses_[d.use].at;
@@ -293,7 +326,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
   if (found.empty()) return status;
   std::sort(found.begin(), found.end());
   if (stale)
-    for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture, writes_[write].by});
+    for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture, by_of(writes_[write])});
   const Use& first = uses_[found.front().first];
   if (where) *where = first.where;
   return unsupported(describe_stale(first, writes_[found.front().second]));
@@ -346,8 +379,8 @@ Result<bool> Dataflow::results_may_be_read_unset(
       // dominator-tree preorder that keeps the writing blocks enclosing the current one.
       items.clear();
       for (const auto& w : list)
-        if (dominators.reachable(w.at.block) && (items.empty() || items.back().block != w.at.block))
-          items.push_back({dominators.preorder(w.at.block), true, w.at.block});
+        if (dominators.reachable(w.block) && (items.empty() || items.back().block != w.block))
+          items.push_back({dominators.preorder(w.block), true, w.block});
       for (std::size_t k = g; k < end; ++k)
         if (dominators.reachable(open_reads[k].second))
           items.push_back({dominators.preorder(open_reads[k].second), false, open_reads[k].second});
@@ -386,7 +419,7 @@ Result<bool> Dataflow::results_may_be_read_unset(
         }
       }
     }
-    BRINTAVEL_CHECK(budget.charge(visited, "block", labels[0]));
+    BRINTAVEL_CHECK(budget.charge(visited, "block", label_at(labels, 0)));
     g = end;
   }
   return false;

@@ -30,6 +30,12 @@ class BlockEdges {
   void push_back(std::uint32_t target) {
     if (size_ < targets_.size()) targets_[size_++] = target;
   }
+  // Sets the target in `slot` (0 or 1); the slots before it count as set.
+  void set(std::size_t slot, std::uint32_t target) {
+    if (slot >= targets_.size()) return;
+    targets_[slot] = target;
+    if (size_ <= slot) size_ = static_cast<std::uint8_t>(slot + 1);
+  }
   std::size_t size() const { return size_; }
   const std::uint32_t* begin() const { return targets_.data(); }
   const std::uint32_t* end() const { return targets_.data() + size_; }
@@ -110,13 +116,21 @@ class Dataflow {
                                          SizeBudget& budget);
 
  private:
+  // A write, in 32 bytes: programs hold one per measurement.
   struct Write {
-    Resource resource;
-    ProgramPoint at;
-    std::string_view by;
-    bool conditional = false;
-    std::uint64_t sequence = 0;  // the order it was recorded in
+    std::int64_t index;       // the resource's
+    std::uint64_t position;   // the point's
+    std::uint32_t block;      // the point's
+    std::uint32_t sequence;   // the order it was recorded in
+    std::uint32_t by;         // the phi that wrote a variable: its position in phis_, or kNoPhi
+    Resource::Kind kind;
+    bool conditional;
+
+    Resource resource() const { return Resource{kind, index}; }
+    ProgramPoint at() const { return ProgramPoint{block, position}; }
   };
+  static constexpr std::uint32_t kNoPhi = UINT32_MAX;
+  std::string_view by_of(const Write& write) const { return write.by == kNoPhi ? std::string_view() : phis_[write.by]; }
   struct Use {
     Capture capture;
     ProgramPoint at;
@@ -137,7 +151,9 @@ class Dataflow {
   std::string describe_stale(const Use& use, const Write& write) const;
 
   std::vector<Write> writes_;  // sorted by resource, block and position when analysed
+  std::vector<std::string_view> phis_;  // the phis that wrote variables
   bool writes_sorted_ = true;
+  mutable std::size_t finger_ = 0;  // where writes_of found the last resource
   std::vector<Use> uses_;
   std::unordered_map<std::string, std::int64_t> variable_numbers_;
   std::vector<std::string> variable_names_;

@@ -19,12 +19,6 @@ namespace brintavel::translator {
 // definition named `name` when one is given. Nothing when there is none.
 const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name);
 
-// Lowers one function as its blocks and instructions arrive, in source order, and at the end
-// structures its control flow and assembles the program with its registers and variables.
-// Only what later blocks can still refer to is kept: each block's straight-line code is
-// printed as it is lowered. The first error ends the lowering; later calls are then ignored
-// and finish() returns that error. Errors carry the position of the instruction or block
-// they concern, in `source`.
 // What the extended rules do differently when they lower a function again after a value was
 // overwritten before a use: the result reads (by SSA name) to copy into a bool variable where
 // they are made, because a later measurement overwrites the bit; and the phis (by SSA name) to
@@ -34,6 +28,18 @@ struct Remedies {
   std::unordered_set<std::string_view> own_variable;
 };
 
+// Lowers one function as its blocks and instructions arrive, in source order, and at the end
+// structures its control flow and assembles the program with its registers and variables.
+// Only what later blocks can still refer to is kept: each block's straight-line code is
+// printed as it is lowered. The first error ends the lowering; later calls are then ignored
+// and finish() returns that error. Errors carry the position of the instruction or block
+// they concern, in `source`.
+//
+// Split into regions (split_into_regions(), see translator/regions.hpp), the lowerer also
+// structures and prints the function region by region as the regions close, and keeps only
+// the open blocks. When the end shows that the regions do not hold, or anything fails after
+// a region was closed, finish() fails and needs_whole_function() tells the caller to lower
+// the function again without regions, which gives the result or the error.
 class FunctionLowerer {
  public:
   FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
@@ -48,6 +54,11 @@ class FunctionLowerer {
   void instruction(const ir::Instruction& instruction, const char* where);
   bool failed() const;
   Result<qasm::Program> finish();
+  // Before the first block: structure and print the function region by region, closing
+  // regions of at least `minimum_region` blocks.
+  void split_into_regions(std::uint32_t minimum_region);
+  // After finish(): the regions did not hold, and the function must be lowered again.
+  bool needs_whole_function() const;
   // Extended rules, after finish() failed for a stale use: adds the remedies for the stale
   // uses to `remedies`; whether there were new ones.
   bool learn(Remedies& remedies) const;

@@ -71,9 +71,9 @@ Expression int_of_i1(Expression e) {
 Expression negate(Expression e) {
   if (const auto* b = as_literal(e)) return BoolLiteral{!b->value};
   if (const auto* i = std::get_if<IntLiteral>(&e.node)) return BoolLiteral{i->value == 0};
-  if (std::holds_alternative<qasm::Index>(e.node)) return bin(BinaryOperator::Eq, std::move(e), lit(0));
+  if (qasm::is_indexed(e)) return bin(BinaryOperator::Eq, std::move(e), lit(0));
   if (auto* b = std::get_if<qasm::Binary>(&e.node)) {
-    if (b->op == BinaryOperator::Eq && std::holds_alternative<qasm::Index>(b->left->node) &&
+    if (b->op == BinaryOperator::Eq && qasm::is_indexed(*b->left) &&
         std::holds_alternative<IntLiteral>(b->right->node) &&
         std::get<IntLiteral>(b->right->node).value == 1)
       return bin(BinaryOperator::Eq, std::move(*b->left), lit(0));
@@ -103,9 +103,9 @@ std::uint64_t mask_of_expression(const Expression& e) {
   if (const auto* i = std::get_if<IntLiteral>(&e.node)) return static_cast<std::uint64_t>(i->value);
   if (const auto* u = std::get_if<qasm::Unary>(&e.node);
       u && u->op == UnaryOperator::IntCast &&
-      (is_bool_typed(*u->operand) || std::holds_alternative<qasm::Index>(u->operand->node)))
+      (is_bool_typed(*u->operand) || qasm::is_indexed(*u->operand)))
     return 1;
-  if (is_bool_typed(e) || std::holds_alternative<qasm::Index>(e.node)) return 1;
+  if (is_bool_typed(e) || qasm::is_indexed(e)) return 1;
   return kAll;
 }
 
@@ -562,7 +562,7 @@ Expression as_bool(Expression e) {
 
 Expression as_int(Expression e) {
   if (const auto* b = as_literal(e)) return lit(b->value ? 1 : 0);
-  if (is_bool_typed(e) || std::holds_alternative<qasm::Index>(e.node)) return int_cast(std::move(e));
+  if (is_bool_typed(e) || qasm::is_indexed(e)) return int_cast(std::move(e));
   return e;
 }
 
@@ -854,7 +854,7 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
     const auto* s = std::get_if<ir::Ssa>(&o);
     if (!s || facts.find(s->name)) return false;  // integers used as they are have facts
     const Expression* e = ctx.peek_value(s->name);
-    return e && (is_bool_typed(*e) || std::holds_alternative<qasm::Index>(e->node));
+    return e && (is_bool_typed(*e) || qasm::is_indexed(*e));
   };
   if (is_i1(icmp.lhs) || is_i1(icmp.rhs)) {
     // The base rule takes true for 1, which signed order (true is -1) does not.

@@ -1,5 +1,6 @@
 #include "translator/phi.hpp"
 
+#include <algorithm>
 #include <limits>
 
 #include "ir/operand_format.hpp"
@@ -33,6 +34,20 @@ std::vector<BlockLowering> ProcessedBlocks::take() {
   last_conditional_by_label_ = {};
   first_by_targets_ = {};
   return std::move(blocks_);
+}
+
+std::vector<BlockLowering> ProcessedBlocks::take_front(std::size_t count) {
+  count = std::min(count, blocks_.size());
+  std::vector<BlockLowering> front(std::make_move_iterator(blocks_.begin()),
+                                   std::make_move_iterator(blocks_.begin() + static_cast<std::ptrdiff_t>(count)));
+  blocks_.erase(blocks_.begin(), blocks_.begin() + static_cast<std::ptrdiff_t>(count));
+  if (indexed_ > 0) {
+    indexed_ = 0;
+    first_by_label_.clear();
+    last_conditional_by_label_.clear();
+    first_by_targets_.clear();
+  }
+  return front;
 }
 
 BlockLowering* ProcessedBlocks::first_labelled(std::string_view label) {

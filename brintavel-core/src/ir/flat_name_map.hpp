@@ -1,0 +1,105 @@
+// A hash table from names to small values, kept in one array: open addressing with linear
+// probing, and deletion that shifts the following entries back instead of leaving marks.
+// For the tables that every block or instruction looks up and that std::unordered_map would
+// allocate a node for per entry. Keys are views: the texts must outlive the table.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ir/text.hpp"
+
+namespace brintavel::text {
+
+template <class Value>
+class FlatNameMap {
+ public:
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  bool contains(std::string_view key) const { return find(key) != nullptr; }
+
+  // The hash the table keeps for a key; the lookups below take it where a caller looks one
+  // key up several times.
+  static std::uint64_t hash_of(std::string_view key) {
+    std::uint64_t h = NameHash{}(key);
+    return h == 0 ? 1 : h;
+  }
+
+  Value* find(std::string_view key) { return find(key, hash_of(key)); }
+  const Value* find(std::string_view key) const { return find(key, hash_of(key)); }
+  Value* find(std::string_view key, std::uint64_t h) {
+    return const_cast<Value*>(static_cast<const FlatNameMap&>(*this).find(key, h));
+  }
+  const Value* find(std::string_view key, std::uint64_t h) const {
+    if (size_ == 0) return nullptr;
+    for (std::size_t i = h & mask(); slots_[i].hash != 0; i = (i + 1) & mask())
+      if (slots_[i].hash == h && slots_[i].key == key) return &slots_[i].value;
+    return nullptr;
+  }
+
+  // The value of `key`, made from `value` when the key is new; and whether it was.
+  std::pair<Value*, bool> try_emplace(std::string_view key, Value value) {
+    return try_emplace(key, std::move(value), hash_of(key));
+  }
+  std::pair<Value*, bool> try_emplace(std::string_view key, Value value, std::uint64_t h) {
+    if (4 * (size_ + 1) > 3 * slots_.size()) grow();
+    std::size_t i = h & mask();
+    for (; slots_[i].hash != 0; i = (i + 1) & mask())
+      if (slots_[i].hash == h && slots_[i].key == key) return {&slots_[i].value, false};
+    slots_[i] = Slot{h, key, std::move(value)};
+    ++size_;
+    return {&slots_[i].value, true};
+  }
+
+  bool erase(std::string_view key) { return erase(key, hash_of(key)); }
+  bool erase(std::string_view key, std::uint64_t h) {
+    if (size_ == 0) return false;
+    std::size_t i = h & mask();
+    for (; slots_[i].hash != 0; i = (i + 1) & mask())
+      if (slots_[i].hash == h && slots_[i].key == key) break;
+    if (slots_[i].hash == 0) return false;
+    // Moves back each following entry whose home slot lies at or before the hole.
+    for (std::size_t j = (i + 1) & mask(); slots_[j].hash != 0; j = (j + 1) & mask()) {
+      std::size_t home = slots_[j].hash & mask();
+      if (((j - home) & mask()) >= ((j - i) & mask())) {
+        slots_[i] = std::move(slots_[j]);
+        i = j;
+      }
+    }
+    slots_[i] = Slot{};
+    --size_;
+    return true;
+  }
+
+  void clear() {
+    slots_.clear();
+    size_ = 0;
+  }
+
+ private:
+  struct Slot {
+    std::uint64_t hash = 0;  // 0: empty
+    std::string_view key;
+    Value value{};
+  };
+
+  std::size_t mask() const { return slots_.size() - 1; }
+
+  void grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 16 : 2 * old.size(), Slot{});
+    for (Slot& s : old) {
+      if (s.hash == 0) continue;
+      std::size_t i = s.hash & mask();
+      while (slots_[i].hash != 0) i = (i + 1) & mask();
+      slots_[i] = std::move(s);
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::size_t size_ = 0;
+};
+
+}  // namespace brintavel::text

@@ -1,0 +1,115 @@
+#include "translator/regions.hpp"
+
+#include <algorithm>
+
+namespace brintavel::translator {
+
+void RegionSplitter::set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target) {
+  graph_[block].set(slot, target);
+}
+
+namespace {
+
+std::uint64_t label_hash(std::string_view label) { return text::FlatNameMap<std::uint32_t>::hash_of(label); }
+
+}  // namespace
+
+std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label) {
+  auto ordinal = static_cast<std::uint32_t>(graph_.size());
+  graph_.emplace_back();
+  if (!holds_) return std::nullopt;
+  const std::uint64_t hash = label_hash(label);
+  if (open_.find(label, hash)) {
+    holds_ = false;
+    return std::nullopt;
+  }
+  // Every branch not yet resolved goes to this block.
+  std::uint32_t* first = pending_.find(label, hash);
+  bool candidate = first && pending_.size() == 1;
+  if (first) {
+    std::uint32_t r = *first;
+    while (r != kEnd) {
+      Ref& ref = refs_[r];
+      set_edge(ref.block, ref.slot, ordinal);
+      std::uint32_t next = ref.next;
+      ref.next = free_refs_;
+      free_refs_ = r;
+      r = next;
+    }
+    pending_.erase(label, hash);
+  }
+  open_.try_emplace(label, ordinal, hash);
+  open_labels_.push_back(label);
+  open_hashes_.push_back(hash);
+  if (!candidate) return std::nullopt;
+  std::optional<std::uint32_t> close;
+  if (!candidates_.empty() && candidates_.back() - start_ >= minimum_region_) {
+    close = candidates_.back();
+    candidates_.clear();
+  }
+  candidates_.push_back(ordinal);
+  return close;
+}
+
+void RegionSplitter::end_block(const BranchTargets& targets) {
+  if (graph_.empty()) return;
+  auto block = static_cast<std::uint32_t>(graph_.size() - 1);
+  for (std::size_t slot = 0; slot < targets.size(); ++slot) {
+    const std::uint32_t* found = open_.find(targets[slot]);
+    if (!found) {
+      // A later block, or one of a closed region (which the end finds unresolved).
+      std::uint32_t r = free_refs_;
+      if (r != kEnd) {
+        free_refs_ = refs_[r].next;
+      } else {
+        r = static_cast<std::uint32_t>(refs_.size());
+        refs_.emplace_back();
+      }
+      std::uint32_t* head = pending_.try_emplace(targets[slot], kEnd).first;
+      refs_[r] = Ref{block, static_cast<std::uint32_t>(slot), *head};
+      *head = r;
+      continue;
+    }
+    std::uint32_t target = *found;
+    set_edge(block, slot, target);
+    if (target > block) continue;
+    // A branch back: no block from its target on ends a region, and the end of a closed
+    // region, where the open blocks start, may not be branched back to.
+    if (target == start_ && start_ > 0) holds_ = false;
+    while (!candidates_.empty() && candidates_.back() >= target) candidates_.pop_back();
+  }
+}
+
+void RegionSplitter::closed(std::uint32_t end) {
+  std::size_t count = end - start_;
+  for (std::size_t i = 0; i < count; ++i) {
+    open_.erase(open_labels_[i], open_hashes_[i]);
+    closed_hashes_.push_back(open_hashes_[i]);
+  }
+  open_labels_.erase(open_labels_.begin(), open_labels_.begin() + static_cast<std::ptrdiff_t>(count));
+  open_hashes_.erase(open_hashes_.begin(), open_hashes_.begin() + static_cast<std::ptrdiff_t>(count));
+  start_ = end;
+}
+
+bool RegionSplitter::finish() {
+  if (!closed_any()) return true;
+  if (!holds_ || !pending_.empty()) return false;
+  // The open blocks' labels were checked against each other as they came; here every label
+  // is checked against the closed ones.
+  closed_hashes_.insert(closed_hashes_.end(), open_hashes_.begin(), open_hashes_.end());
+  std::sort(closed_hashes_.begin(), closed_hashes_.end());
+  return std::adjacent_find(closed_hashes_.begin(), closed_hashes_.end()) == closed_hashes_.end();
+}
+
+std::optional<BlockGraph> RegionSplitter::region_graph(std::uint32_t from, std::uint32_t to,
+                                                       bool with_end) const {
+  BlockGraph local(to - from + (with_end ? 1 : 0));
+  for (std::uint32_t b = from; b < to; ++b)
+    for (std::uint32_t target : graph_[b]) {
+      if (target < from || target > to || (target == to && !with_end)) return std::nullopt;
+      local[b - from].push_back(target - from);
+    }
+  return local;
+}
+
+}  // namespace brintavel::translator
