@@ -2,11 +2,15 @@
 // used inside messages, and message building with cat().
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ir/flat_name_map.hpp"
 #include "ir/text.hpp"
 
 namespace {
@@ -188,6 +192,40 @@ TEST(Utf8, RejectsMalformedSequencesAtTheirOffset) {
     if (!c.valid) {
       EXPECT_EQ(offset, c.bad_offset) << quoted(c.input);
     }
+  }
+}
+
+// ---- FlatNameMap ------------------------------------------------------------------------
+
+// Random insertions, lookups and erasures over few names (long probe runs, and erasures that
+// shift them back) agree with std::unordered_map throughout.
+TEST(FlatNameMap, AgreesWithUnorderedMap) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 300; ++i) names.push_back("n" + std::to_string(i * 7919 % 1000));
+  std::mt19937 random(7);
+  FlatNameMap<int> flat;
+  std::unordered_map<std::string_view, int> reference;
+  for (int step = 0; step < 200000; ++step) {
+    std::string_view name = names[random() % names.size()];
+    switch (random() % 3) {
+      case 0: {
+        auto [value, inserted] = flat.try_emplace(name, step);
+        auto [it, expected] = reference.try_emplace(name, step);
+        ASSERT_EQ(inserted, expected);
+        ASSERT_EQ(*value, it->second);
+        break;
+      }
+      case 1:
+        ASSERT_EQ(flat.erase(name), reference.erase(name) == 1);
+        break;
+      default: {
+        const int* value = flat.find(name);
+        auto it = reference.find(name);
+        ASSERT_EQ(value != nullptr, it != reference.end());
+        if (value) ASSERT_EQ(*value, it->second);
+      }
+    }
+    ASSERT_EQ(flat.size(), reference.size());
   }
 }
 
