@@ -196,7 +196,7 @@ Result<Instruction> parse_icmp(const Parts& p, TextPool& pool) {
   BRINTAVEL_TRY_ASSIGN(auto pair,
                        parse_operand_pair(p, ty, text_after_word(after_predicate, ty), pool));
   auto [lhs, rhs] = std::move(pair);
-  return Icmp{predicate, std::move(lhs), std::move(rhs), *p.result};
+  return Icmp{predicate, std::move(lhs), std::move(rhs), *p.result, ty};
 }
 
 Result<Instruction> parse_select(const Parts& p, TextPool& pool) {

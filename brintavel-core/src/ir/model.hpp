@@ -125,6 +125,7 @@ struct Icmp {
   Operand lhs;
   Operand rhs;
   std::string_view result;
+  std::string_view ty = {};  // the operands' type
 };
 
 enum class LogicOp : std::uint8_t { Xor, And, Or };

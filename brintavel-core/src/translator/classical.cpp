@@ -98,6 +98,8 @@ Status lower_icmp(const ir::Icmp& icmp, LoweringContext& ctx) {
                            "\"slt\", \"ule\", \"sle\", \"ugt\", \"sgt\", \"uge\", \"sge\"]"));
   BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_int_operand(icmp.lhs, ctx));
   BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_int_operand(icmp.rhs, ctx));
+  // Signed, an i1 true is -1, below false: with true written as 1, the operands trade places.
+  if (icmp.ty == "i1" && icmp.predicate.starts_with('s')) std::swap(lhs, rhs);
   return ctx.bind_value(icmp.result, make_binary(*op, std::move(lhs), std::move(rhs)));
 }
 
