@@ -23,6 +23,7 @@ import pytest
 import qir_gen
 from brintavel import BrintavelError, translate
 from qasm_check.corpus import DATA, CorpusProgram, meaning_check, producer_programs, syntax_error
+from qasm_check.dialect import check_dialect
 
 EXTENDED = DATA / "extended"
 PRODUCER_PROGRAMS = producer_programs()
@@ -69,9 +70,10 @@ def test_golden_layout():
 def test_extended_translation_means_what_the_qir_means(program):
     output = translate(program.qir_path.read_text(), extended=True)
     assert syntax_error(output) is None
+    findings = check_dialect(output)
+    assert not findings, "\n".join(map(str, findings))
     result = meaning_check(program, output)
     assert result.passed, result.detail
-    # TODO(lead): the dialect check, once the test-side checker is on main.
 
 
 def test_extended_mode_refuses_only_the_listed_producer_programs():

@@ -856,14 +856,8 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
     const Expression* e = ctx.peek_value(s->name);
     return e && (is_bool_typed(*e) || qasm::is_indexed(*e));
   };
-  if (is_i1(icmp.lhs) || is_i1(icmp.rhs)) {
-    // The base rule takes true for 1, which signed order (true is -1) does not.
-    if (!is_signed) return lower_icmp(icmp, ctx);
-    BRINTAVEL_TRY_ASSIGN(Expression a, values.bool_operand(icmp.lhs));
-    BRINTAVEL_TRY_ASSIGN(Expression b, values.bool_operand(icmp.rhs));
-    // As signed 1-bit numbers true is -1: the order reverses.
-    return ctx.bind_value(icmp.result, bin(*bop, int_of_i1(std::move(b)), int_of_i1(std::move(a))));
-  }
+  // The base rule orders i1 values by their type (signed, true is -1).
+  if (is_i1(icmp.lhs) || is_i1(icmp.rhs)) return lower_icmp(icmp, ctx);
   BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(icmp.lhs, 64));
   BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(icmp.rhs, 64));
   // The base rule's form where it is exact: it takes unsigned order for signed order.
