@@ -32,25 +32,10 @@ DATA = ROOT / "tests" / "data" / "extended"
 SHOTS = 2000
 
 sys.path.insert(0, str(HERE))
-from generate import recorded_results, run_reference, seed_for  # noqa: E402
+from generate import recorded_results, run_reference, seed_for, write_outcome  # noqa: E402
 
-from brintavel import BrintavelError, translate  # noqa: E402
 
 BARRIER = re.compile(r"^\s*(?:call|declare) void @__quantum__qis__barrier\d*__body\(.*\n", re.M)
-
-
-def write_translation(stem: Path, qir: str) -> bool:
-    """NAME.qasm or NAME.err; whether the program translates."""
-    qasm, err = stem.with_suffix(".qasm"), stem.with_suffix(".err")
-    try:
-        output = translate(qir, extended=True)
-    except BrintavelError as error:
-        qasm.unlink(missing_ok=True)
-        err.write_text(f"{error}\n")
-        return False
-    err.unlink(missing_ok=True)
-    qasm.write_text(output)
-    return True
 
 
 def write_reference(stem: Path, qir: str) -> None:
@@ -80,7 +65,7 @@ def main(argv: list[str] | None = None) -> int:
     for path in sorted(DATA.glob("*.ll")):
         stem = path.with_suffix("")
         qir = path.read_text()
-        translated = write_translation(stem, qir)
+        translated = write_outcome(stem.with_suffix(".qasm"), stem.with_suffix(".err"), qir, True)
         reference = stem.with_name(stem.name + ".reference.json")
         if not translated:
             reference.unlink(missing_ok=True)

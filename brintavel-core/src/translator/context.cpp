@@ -163,10 +163,7 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
     if (const auto* id = std::get_if<qasm::Identifier>(&x.node)) {
       auto it = reassigned_.find(id->name);
       if (it != reassigned_.end() && it->second.at > made)
-        stale = unsupported(cat(what, " holds the value of ", id->name, " from before the phi ",
-                                q(it->second.by),
-                                " updated that variable; using the earlier value afterwards is "
-                                "not supported"));
+        stale = unsupported(overwritten_variable_message(what, id->name, it->second.by));
     } else if (check_bits) {
       // A result bit: an Element of the result register (or the Index it stands for).
       std::optional<std::int64_t> bit;
@@ -180,9 +177,7 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
       if (bit) {
         auto it = result_written_.find(*bit);
         if (it != result_written_.end() && it->second.clock > made)
-          stale = unsupported(cat(what, " read result c[", *bit,
-                                  "] before a later measurement overwrote it; reading an "
-                                  "overwritten result is not supported"));
+          stale = unsupported(overwritten_result_message(what, *bit));
       }
     }
     return stale.has_value();

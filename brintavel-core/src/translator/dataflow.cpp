@@ -238,18 +238,26 @@ void Dataflow::sort_writes() {
   finger_ = 0;
 }
 
+std::string overwritten_result_message(std::string_view what, std::int64_t bit) {
+  return cat(what, " read result c[", bit,
+             "] before a later measurement overwrote it; reading an overwritten result is not "
+             "supported");
+}
+
+std::string overwritten_variable_message(std::string_view what, std::string_view variable,
+                                         std::string_view phi) {
+  return cat(what, " holds the value of ", variable, " from before the phi ", q(phi),
+             " updated that variable; using the earlier value afterwards is not supported");
+}
+
 std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
   std::string what = use.reader.kind == Reader::Kind::SsaValue
                          ? cat("SSA value ", q(use.reader.name))
                          : cat("the branch condition of block ", q(use.reader.name));
   const Resource& r = use.capture.resource;
-  if (r.kind == Resource::Kind::Bit)
-    return cat(what, " read result c[", r.index,
-               "] before a later measurement overwrote it; reading an overwritten result is not "
-               "supported");
-  return cat(what, " holds the value of ", variable_names_[static_cast<std::size_t>(r.index)],
-             " from before the phi ", q(by_of(write)),
-             " updated that variable; using the earlier value afterwards is not supported");
+  if (r.kind == Resource::Kind::Bit) return overwritten_result_message(what, r.index);
+  return overwritten_variable_message(what, variable_names_[static_cast<std::size_t>(r.index)],
+                                      by_of(write));
 }
 
 Status Dataflow::find_stale_read(const BlockGraph& successors,

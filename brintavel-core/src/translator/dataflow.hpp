@@ -79,6 +79,11 @@ struct Reader {
   std::string_view name;
 };
 
+// The messages refusing a stale value; `what` names its reader.
+std::string overwritten_result_message(std::string_view what, std::int64_t bit);
+std::string overwritten_variable_message(std::string_view what, std::string_view variable,
+                                         std::string_view phi);
+
 class Dataflow {
  public:
   // The number of the int variable `name`, made on first use.

@@ -760,25 +760,18 @@ Status lower_float_op(const ir::FloatOp& op, LoweringContext& ctx) {
   BRINTAVEL_TRY_ASSIGN(Expression b, float_operand(op.rhs, ctx));
   auto ca = float_constant(a), cb = float_constant(b);
   if (ca && cb && (op.ty == "double" || op.ty == "float")) {
-    double x = *ca, y = *cb, r = 0;
-    if (op.ty == "float") {
-      auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+    // In single precision the operands and the result are rounded to float.
+    auto fold = [&](auto x, auto y) -> double {
       switch (op.op) {
-        case ir::FloatOpKind::FAdd: r = fx + fy; break;
-        case ir::FloatOpKind::FSub: r = fx - fy; break;
-        case ir::FloatOpKind::FMul: r = fx * fy; break;
-        case ir::FloatOpKind::FDiv: r = fx / fy; break;
-        case ir::FloatOpKind::FRem: r = std::fmod(fx, fy); break;
+        case ir::FloatOpKind::FAdd: return x + y;
+        case ir::FloatOpKind::FSub: return x - y;
+        case ir::FloatOpKind::FMul: return x * y;
+        case ir::FloatOpKind::FDiv: return x / y;
+        case ir::FloatOpKind::FRem: return std::fmod(x, y);
       }
-    } else {
-      switch (op.op) {
-        case ir::FloatOpKind::FAdd: r = x + y; break;
-        case ir::FloatOpKind::FSub: r = x - y; break;
-        case ir::FloatOpKind::FMul: r = x * y; break;
-        case ir::FloatOpKind::FDiv: r = x / y; break;
-        case ir::FloatOpKind::FRem: r = std::fmod(x, y); break;
-      }
-    }
+      return 0;
+    };
+    double r = op.ty == "float" ? fold(static_cast<float>(*ca), static_cast<float>(*cb)) : fold(*ca, *cb);
     return ctx.bind_value(op.result, FloatLiteral{r});
   }
   if (!is_double(op.ty))
