@@ -6,7 +6,6 @@
 #include <optional>
 #include <functional>
 #include <memory>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace brintavel::cfg {
@@ -168,8 +167,6 @@ class Structurer {
     // The lowerings stay where they are; node ids reach them through their positions.
     blocks_ = std::move(blocks);
     position_of_ = std::move(order);
-    sorted_labels_.resize(count);
-    for (NodeId id = 0; id < count; ++id) sorted_labels_[id] = block(id).label;
     alive_.assign(count, true);
     succs_.resize(count);
     preds_.resize(count);
@@ -181,28 +178,21 @@ class Structurer {
       return control_flow_error(cat("entry block ", q(entry), " not found among block lowerings"));
     entry_ = *entry_id;
     branch_ids_.resize(count);
-    if (complete_graph) {
-      for (NodeId id = 0; id < count; ++id) {
-        const BlockLowering& b = block(id);
-        std::size_t k = 0;
-        for (std::uint32_t target : (*graph)[position_of_[id]]) branch_ids_[id][k++] = id_by_position[target];
-        for (k = 0; k < b.successors.size(); ++k) add_edge(id, branch_ids_[id][k]);
-      }
-      return {};
-    }
-    std::unordered_map<std::string_view, NodeId> ids;
-    ids.reserve(count);
-    for (NodeId id = 0; id < count; ++id) ids.emplace(block(id).label, id);
     for (NodeId id = 0; id < count; ++id) {
       const BlockLowering& b = block(id);
+      if (complete_graph) {
+        std::size_t k = 0;
+        for (std::uint32_t target : (*graph)[position_of_[id]]) branch_ids_[id][k++] = id_by_position[target];
+        continue;
+      }
       for (std::size_t k = 0; k < b.successors.size(); ++k) {
-        auto it = ids.find(b.successors[k]);
-        if (it == ids.end()) {
+        auto target = id_of(b.successors[k]);
+        if (!target) {
           failed_block_ = b.ordinal;
           return unsupported(cat("branch target `%", b.successors[k],
                                  "` does not match any block in this function"));
         }
-        branch_ids_[id][k] = it->second;
+        branch_ids_[id][k] = *target;
       }
     }
     for (NodeId id = 0; id < count; ++id)
@@ -285,10 +275,15 @@ class Structurer {
     for (NodeId t : targets) add_edge(v, t);
   }
 
+  // Node ids follow the labels' order.
   std::optional<NodeId> id_of(std::string_view label) const {
-    auto it = std::lower_bound(sorted_labels_.begin(), sorted_labels_.end(), label);
-    if (it == sorted_labels_.end() || *it != label) return std::nullopt;
-    return static_cast<NodeId>(it - sorted_labels_.begin());
+    NodeId low = 0, high = static_cast<NodeId>(position_of_.size());
+    while (low < high) {
+      NodeId middle = low + (high - low) / 2;
+      if (block(middle).label < label) low = middle + 1; else high = middle;
+    }
+    if (low == position_of_.size() || block(low).label != label) return std::nullopt;
+    return low;
   }
 
   bool one_pred(NodeId v) const { return preds_[v].size() == 1; }
@@ -442,13 +437,11 @@ class Structurer {
                          std::make_move_iterator(lm.statements.end()));
     lm.statements.clear();
     ln.condition = std::move(lm.condition);
-    ln.successors = std::move(lm.successors);
     branch_ids_[n] = branch_ids_[m];
   }
 
   // n now branches to `target` alone.
   void branch_to(NodeId n, NodeId target) {
-    block(n).successors = {block(target).label};
     branch_ids_[n] = {target, target};
   }
 
@@ -550,7 +543,6 @@ class Structurer {
 
   std::vector<BlockLowering> blocks_;        // in source order
   std::vector<std::size_t> position_of_;     // by node id: the lowering's position in blocks_
-  std::vector<std::string_view> sorted_labels_;  // by node id
   std::vector<bool> alive_;
   std::vector<SuccessorList> succs_;
   std::vector<std::array<NodeId, 2>> branch_ids_;  // the ids of each lowering's successors, in branch order

@@ -16,11 +16,6 @@
 
 #include "brintavel/brintavel.hpp"
 
-#ifdef BRINTAVEL_VERSION
-static_assert(brintavel::kVersion == BRINTAVEL_VERSION,
-              "the project version and brintavel::kVersion disagree");
-#endif
-
 namespace {
 
 constexpr const char* kModuleName = "_brintavel_native";

@@ -220,7 +220,7 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
   return true;
 }
 
-// parse_plain_call for a line known to be plain text.
+// A call of the plain form, for a line known to be plain text.
 bool parse_plain_text_call(std::string_view line, Call& call) {
   Cursor c(line);
   call.result.reset();
@@ -260,13 +260,6 @@ bool parse_plain_text_call(std::string_view line, Call& call) {
   return c.at_end();
 }
 
-}  // namespace
-
-bool parse_plain_call(std::string_view line, Call& call) {
-  return plain_text(line) && parse_plain_text_call(line, call);
-}
-
-namespace {
 
 // br label %x, or br i1 c, label %t, label %f.
 bool parse_plain_branch(std::string_view line, Instruction& out) {

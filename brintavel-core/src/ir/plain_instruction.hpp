@@ -17,13 +17,6 @@
 
 namespace brintavel::ir {
 
-// Fills `call` (reusing its argument storage) and returns true when `line`, a trimmed
-// instruction line, is a call of the plain form. The call is then exactly what
-// parse_instruction reads from the line, and the line is a complete instruction (its
-// brackets balance and it names its callee). Returns false, leaving `call` unspecified, for
-// any other text.
-bool parse_plain_call(std::string_view line, Call& call);
-
 // The plain forms of all three kinds, with storage that is reused from line to line.
 class PlainInstructionReader {
  public:

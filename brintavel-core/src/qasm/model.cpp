@@ -281,15 +281,6 @@ std::uint64_t own_nodes(const Statement& s) {
       s.node);
 }
 
-std::uint64_t count_statements(const StatementList& list) {
-  std::uint64_t total = 0;
-  for (const Statement& s : list) {
-    const auto* lines = std::get_if<Lines>(&s.node);
-    total += lines ? lines->statements : 1;
-  }
-  return total;
-}
-
 void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
                          std::span<const Expression> arguments,
                          std::span<const IndexedIdentifier> operands) {

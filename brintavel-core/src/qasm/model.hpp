@@ -246,8 +246,6 @@ StatementList copy_statements(const StatementList& list);
 std::uint64_t count_nodes(const StatementList& list);
 // The same for one statement, without its nested bodies.
 std::uint64_t own_nodes(const Statement& statement);
-// The number of statements in a list, printed lines counted one by one, nested bodies not.
-std::uint64_t count_statements(const StatementList& list);
 
 // Appends a simple statement (not If or While) to the list, printed into the trailing Lines
 // element (made when the list does not end in one).

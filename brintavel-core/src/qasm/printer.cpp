@@ -320,8 +320,6 @@ bool print_simple(const Statement& s, std::string& out) {
             print_indexed_identifier(n.operands[k], out);
           }
           out.append(";\n");
-        } else if constexpr (std::is_same_v<T, Lines>) {
-          out.append(n.text);
         } else {
           return false;
         }
@@ -454,17 +452,6 @@ bool print_program_within(const Program& program, std::string& out, std::size_t 
 bool print_statements_within(const StatementList& list, std::string& out, std::size_t max_size) {
   StatementPrinter printer(out, max_size);
   printer.print_list(list, 0);
-  return !printer.exceeded();
-}
-
-bool print_statements_within(StatementList&& list, std::string& out, std::size_t max_size) {
-  // Printed lines at the start, usually most of a straight-line program, become the output
-  // buffer itself.
-  if (!out.empty() || list.empty() || !std::holds_alternative<Lines>(list.front().node))
-    return print_statements_within(static_cast<const StatementList&>(list), out, max_size);
-  out = std::move(std::get<Lines>(list.front().node).text);
-  StatementPrinter printer(out, max_size);
-  printer.print_list(list, 0, 1);
   return !printer.exceeded();
 }
 

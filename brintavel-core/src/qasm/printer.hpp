@@ -20,10 +20,8 @@ bool print_program_within(const Program& program, std::string& out, std::size_t 
 // may become the output buffer, which spares a copy of most of a large straight-line program.
 bool print_program_within(Program&& program, std::string& out, std::size_t max_size);
 
-// Appends top-level statements, stopping as print_program_within does. The rvalue form may
-// make large printed lines at the start the buffer itself when `out` is empty.
+// Appends top-level statements, stopping as print_program_within does.
 bool print_statements_within(const StatementList& list, std::string& out, std::size_t max_size);
-bool print_statements_within(StatementList&& list, std::string& out, std::size_t max_size);
 
 // Appends one statement at the given indentation level (two spaces per level).
 void print_statement(const Statement& statement, std::string& out, unsigned level = 0);
