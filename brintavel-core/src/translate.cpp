@@ -116,17 +116,11 @@ std::size_t definition_number(const ir::Module& module, const ir::Function* entr
   return n;
 }
 
-Error no_entry_point(std::optional<std::string_view> name) {
-  if (name)
-    return unsupported(text::cat("no entry-point function named ", text::q(*name), " in this module"));
-  return unsupported(
-      "no entry-point function found; QIR modules must have a function tagged with the "
-      "'entry_point' attribute");
-}
-
 // The translation by the base rules, or by the extended ones when `extended` is set; with
-// `stream` unset, the base rules too work on the whole module.
-Result<Translation> translate_with(std::string_view qir_text, const TranslateOptions& options,
+// `stream` unset, the base rules too work on the whole module. `outline` and `signatures` are
+// those of `qir_text`.
+Result<Translation> translate_with(std::string_view qir_text, const ir::ModuleOutline& outline,
+                                   const Result<SignatureTable>& signatures, const TranslateOptions& options,
                                    bool extended, bool stream, std::uint32_t minimum_region) {
   translator::TranslationContext context{
       extended ? builders::build_extended_profile() : builders::build_base_profile(), {}, std::nullopt, false};
@@ -141,15 +135,13 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
   // chosen entry point, work on the whole module.
   bool streamed = stream && !extended && !options.entry_point;
   ir::InstructionSet set = extended ? ir::InstructionSet::Extended : ir::InstructionSet::Base;
-  ir::ModuleOutline outline = ir::outline_module(qir_text);
-  Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
   StreamingLowering streaming(context, signatures ? &*signatures : nullptr, qir_text,
                               streamed ? outline.first_entry_point : std::nullopt, minimum_region);
   BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(qir_text, streaming, set)
                                                    : ir::parse_module(qir_text, set));
-  if (!signatures) return std::move(signatures).error();
+  if (!signatures) return signatures.error();
   const ir::Function* entry = translator::find_entry_point(module, context.entry_name);
-  if (!entry) return no_entry_point(context.entry_name);
+  if (!entry) return translator::no_entry_point(context.entry_name);
 
   Translation translation;
   translation.entry_point = std::string(entry->name);
@@ -172,10 +164,12 @@ Result<Translation> translate_with(std::string_view qir_text, const TranslateOpt
   if (lowered) {
     BRINTAVEL_TRY_ASSIGN(program, std::move(*lowered));
   } else if (!streamed) {
-    BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, module));
+    BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, module, *signatures, *entry));
   } else {
     BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(qir_text, set));
-    BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, whole));
+    const ir::Function* same = translator::find_entry_point(whole, context.entry_name);
+    if (!same) return translator::no_entry_point(context.entry_name);
+    BRINTAVEL_TRY_ASSIGN(program, translator::translate_entry_point(context, whole, *signatures, *same));
   }
 
   std::string& out = translation.program;
@@ -198,9 +192,11 @@ Result<Translation> translate_in(std::string_view qir_text, const TranslateOptio
     return unsupported("choosing the entry point is an extended-mode option");
   // The extended rules apply only where the base rules fail: a module that translates by the
   // base rules translates identically in extended mode.
-  Result<Translation> base = translate_with(qir_text, options, false, stream, minimum_region);
+  ir::ModuleOutline outline = ir::outline_module(qir_text);
+  Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
+  Result<Translation> base = translate_with(qir_text, outline, signatures, options, false, stream, minimum_region);
   if (base || !options.extended) return base;
-  return translate_with(qir_text, options, true, stream, minimum_region);
+  return translate_with(qir_text, outline, signatures, options, true, stream, minimum_region);
 }
 
 }  // namespace

@@ -745,30 +745,35 @@ Result<qasm::Program> FunctionLowerer::State::declare(qasm::StatementList body, 
   return program;
 }
 
+Error no_entry_point(std::optional<std::string_view> name) {
+  if (name) return unsupported(cat("no entry-point function named ", q(*name), " in this module"));
+  return unsupported(
+      "no entry-point function found; QIR modules must have a function tagged with the "
+      "'entry_point' attribute");
+}
+
 Result<qasm::Program> translate_entry_point(const TranslationContext& context,
                                             const ir::Module& module) {
   BRINTAVEL_TRY_ASSIGN(SignatureTable signatures, build_signature_table(module.source));
   const ir::Function* entry = find_entry_point(module, context.entry_name);
-  if (!entry) {
-    if (context.entry_name)
-      return unsupported(cat("no entry-point function named ", q(*context.entry_name),
-                             " in this module"));
-    return unsupported(
-        "no entry-point function found; QIR modules must have a function tagged with the "
-        "'entry_point' attribute");
-  }
+  if (!entry) return no_entry_point(context.entry_name);
+  return translate_entry_point(context, module, signatures, *entry);
+}
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
+                                            const SignatureTable& signatures, const ir::Function& entry) {
   // The extended rules lower again when a result read was overwritten before a use, copying
   // those reads into variables where they are made.
   ir::TextPool inlined_names;  // outlives the lowerers, which keep views of the names
-  bool inlining = context.extended && has_inlinable_calls(module, *entry, context.profile);
+  bool inlining = context.extended && has_inlinable_calls(module, entry, context.profile);
   Remedies remedies;
   for (int round = 0;; ++round) {
     FunctionLowerer lowerer(context, signatures, module.source, context.extended ? &remedies : nullptr);
     if (inlining) {
       LowererSink sink(lowerer);
-      BRINTAVEL_CHECK(inline_calls(module, *entry, context.profile, inlined_names, sink));
+      BRINTAVEL_CHECK(inline_calls(module, entry, context.profile, inlined_names, sink));
     } else {
-      for (const ir::Block& block : entry->blocks) {
+      for (const ir::Block& block : entry.blocks) {
         lowerer.begin_block(block.label);
         for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
           lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);

@@ -18,6 +18,8 @@ namespace brintavel::translator {
 // The entry point to translate: the first definition marked as one, or the entry-point
 // definition named `name` when one is given. Nothing when there is none.
 const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name);
+// The error when find_entry_point finds nothing.
+Error no_entry_point(std::optional<std::string_view> name);
 
 // What the extended rules do differently when they lower a function again after a value was
 // overwritten before a use: the result reads (by SSA name) to copy into a bool variable where
@@ -68,8 +70,11 @@ class FunctionLowerer {
   std::unique_ptr<State> state_;
 };
 
-// Builds the signature table, picks the entry point, lowers its blocks in source order,
-// structures the control flow and declares the registers and variables used.
+// Lowers the blocks of `entry`, a function of `module`, in source order, structures the
+// control flow and declares the registers and variables used.
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
+                                            const SignatureTable& signatures, const ir::Function& entry);
+// The same after building the signature table and picking the entry point.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context,
                                             const ir::Module& module);
 
