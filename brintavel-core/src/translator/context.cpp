@@ -55,8 +55,9 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
     return unsupported(cat("expression for SSA value ", q(name), " is nested more than ",
                            Limits::kMaxExpressionDepth,
                            " levels deep; such deeply nested classical expressions are not supported"));
-  Binding binding{std::move(value), size.nodes, ++clock_, binding_captures_.size(), pending_.size()};
-  binding_captures_.insert(binding_captures_.end(), pending_.begin(), pending_.end());
+  const std::vector<Capture>& captures = pending_.list();
+  Binding binding{std::move(value), size.nodes, ++clock_, binding_captures_.size(), captures.size()};
+  binding_captures_.insert(binding_captures_.end(), captures.begin(), captures.end());
   pending_.clear();
   auto [index, inserted] = values_.try_emplace(name, static_cast<std::uint32_t>(bindings_.size()));
   if (inserted) {
@@ -84,23 +85,20 @@ Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
   return b.value;
 }
 
-void LoweringContext::add_pending(std::span<const Capture> captures) {
-  for (const Capture& c : captures)
-    if (std::find(pending_.begin(), pending_.end(), c) == pending_.end()) pending_.push_back(c);
-}
+void LoweringContext::add_pending(std::span<const Capture> captures) { pending_.add(captures); }
 
 void LoweringContext::use_pending(Reader reader, ProgramPoint point) {
   // A bit read in this block after a measurement into it, with no measurement since, reads
   // that measurement on every path: the checks at the end need not see such a use (no later
   // measurement can come between, nor can one come before it in the block).
-  std::erase_if(pending_, [&](const Capture& c) {
+  pending_.erase_if([&](const Capture& c) {
     if (c.resource.kind != Resource::Kind::Bit || c.at.block != point.block || c.at.position > point.position)
       return false;
     auto it = result_written_.find(c.resource.index);
     return it != result_written_.end() && it->second.at.block == point.block &&
            it->second.at.position < c.at.position;
   });
-  if (!pending_.empty()) dataflow_.note_use(pending_, point, reader, where_);
+  if (!pending_.list().empty()) dataflow_.note_use(pending_.list(), point, reader, where_);
   pending_.clear();
 }
 
@@ -113,7 +111,7 @@ Status LoweringContext::bind_result_read(std::string_view name, qasm::Expression
                                          std::int64_t bit) {
   Capture read{Resource{Resource::Kind::Bit, bit}, point_};
   if (extended) result_reads_.insert_or_assign(read, name);
-  pending_.assign(1, read);
+  pending_.assign(read);
   return bind_value(name, std::move(value));
 }
 
@@ -125,7 +123,7 @@ std::optional<std::string_view> LoweringContext::result_read_of(const Capture& c
 
 Status LoweringContext::bind_variable(std::string_view name, const std::string& variable,
                                       ProgramPoint at) {
-  pending_.assign(1, Capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)}, at});
+  pending_.assign(Capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)}, at});
   return bind_value(name, qasm::Identifier{variable});
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -147,6 +148,44 @@ struct MemoryCellHash {
   }
 };
 
+// The captures of the values looked up since the last use, each once, in the order first
+// seen. A long list is indexed, so that adding stays linear however many a value has.
+class PendingCaptures {
+ public:
+  void add(std::span<const Capture> captures) {
+    for (const Capture& c : captures) {
+      if (list_.size() < kUnindexed) {
+        if (std::find(list_.begin(), list_.end(), c) == list_.end()) list_.push_back(c);
+        continue;
+      }
+      if (index_.empty()) index_.insert(list_.begin(), list_.end());
+      if (index_.insert(c).second) list_.push_back(c);
+    }
+  }
+  void assign(Capture c) {
+    clear();
+    list_.push_back(c);
+  }
+  void clear() {
+    list_.clear();
+    index_.clear();
+  }
+  std::vector<Capture> take() {
+    index_.clear();
+    return std::exchange(list_, {});
+  }
+  template <class Predicate>
+  void erase_if(Predicate&& predicate) {
+    if (std::erase_if(list_, predicate) != 0) index_.clear();  // built again when needed
+  }
+  const std::vector<Capture>& list() const { return list_; }
+
+ private:
+  static constexpr std::size_t kUnindexed = 16;
+  std::vector<Capture> list_;
+  std::unordered_set<Capture, CaptureHash> index_;  // of list_ once it is long, or empty
+};
+
 // Substitution copies an SSA value's expression to where it is used, which is only right
 // while what the expression reads (an int variable, a result bit) still holds the value it
 // held when the SSA value was defined. Two things can overwrite it: an if-merge phi that
@@ -182,7 +221,7 @@ class LoweringContext {
   ProgramPoint here() const { return point_; }
   ProgramPoint at(std::uint32_t block, std::uint64_t position) const { return {block, position}; }
   // The pending captures: what the expressions looked up so far read.
-  std::vector<Capture> take_pending() { return std::exchange(pending_, {}); }
+  std::vector<Capture> take_pending() { return pending_.take(); }
   void add_pending(std::span<const Capture> captures);
   // The pending captures are read by `reader` at `at`: recorded for the staleness check.
   void use_pending(Reader reader, ProgramPoint at);
@@ -293,17 +332,10 @@ class LoweringContext {
   ProgramPoint point_;
   const char* where_ = nullptr;  // the source text of the instruction being lowered
   std::uint32_t block_count_ = 0;
-  std::vector<Capture> pending_;
+  PendingCaptures pending_;
   // Extended rules only.
   std::unordered_map<std::string_view, std::string> unexpressible_;
-  struct ReadHash {
-    std::size_t operator()(const Capture& c) const {
-      return std::hash<std::int64_t>{}(c.resource.index) ^
-             (std::hash<std::uint64_t>{}(c.at.position) * 0x9E3779B97F4A7C15ULL) ^
-             (std::hash<std::uint32_t>{}(c.at.block) * 31);
-    }
-  };
-  std::unordered_map<Capture, std::string_view, ReadHash> result_reads_;
+  std::unordered_map<Capture, std::string_view, CaptureHash> result_reads_;
 };
 
 // A non-finite number in `e` (OpenQASM 3 has no literal for one), or nothing.

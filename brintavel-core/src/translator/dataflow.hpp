@@ -70,6 +70,13 @@ struct Capture {
   ProgramPoint at;
   friend bool operator==(const Capture&, const Capture&) = default;
 };
+struct CaptureHash {
+  std::size_t operator()(const Capture& c) const {
+    return std::hash<std::int64_t>{}(c.resource.index) ^
+           (std::hash<std::uint64_t>{}(c.at.position) * 0x9E3779B97F4A7C15ULL) ^
+           (std::hash<std::uint32_t>{}(c.at.block) * 31);
+  }
+};
 
 // Who reads substituted values at a use, for the message: an SSA value, or the branch
 // condition of a block.
