@@ -52,8 +52,6 @@ Status check_fixed_signature(const BuilderKind& kind, const Signature& sig,
   return unsupported(std::move(message));
 }
 
-std::optional<std::int64_t> fits_i64(text::Int128 v) { return v.to_int64(); }
-
 // The gate is printed straight into the statement list (qasm::Lines): the operands and
 // arguments are gathered in per-thread lists that keep their storage from call to call.
 Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& sig,
@@ -176,7 +174,7 @@ Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operan
 Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
                                                 std::string_view callee, LoweringContext& ctx) {
   if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
-    auto v = fits_i64(i->value);
+    auto v = i->value.to_int64();
     if (!v)
       return unsupported(cat("integer constant ", i->value,
                              " does not fit in i64; larger widths are not supported"));

@@ -148,6 +148,12 @@ SourcePosition locate(std::string_view source, const char* at) {
   return SourcePosition{line, column};
 }
 
+Error located(Error error, std::string_view source, const char* at) {
+  if (!error.position && at && source.data() <= at && at <= source.data() + source.size())
+    error.position = locate(source, at);
+  return error;
+}
+
 bool is_valid_utf8(std::string_view s, std::size_t& bad_offset) {
   std::size_t i = 0;
   while (i < s.size()) {

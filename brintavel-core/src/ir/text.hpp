@@ -76,6 +76,8 @@ constexpr std::array<signed char, 256> bracket_delta_table(std::string_view open
 // The 1-based line and column (in code points) of the character at `at` in `source`; `at`
 // must point into `source` (its end included).
 SourcePosition locate(std::string_view source, const char* at);
+// `error` with the position of `at`, unless it has one or `at` is not in `source`.
+Error located(Error error, std::string_view source, const char* at);
 
 // A fast hash for the short names of a module (labels, SSA names, callees): eight bytes at a
 // time, multiplied and folded. For the hash tables keyed by names.

@@ -17,8 +17,6 @@ using text::q;
 
 namespace {
 
-std::optional<std::int64_t> fits_i64(text::Int128 v) { return v.to_int64(); }
-
 std::optional<BinaryOperator> comparison_for(std::string_view predicate) {
   if (predicate == "eq") return BinaryOperator::Eq;
   if (predicate == "ne") return BinaryOperator::Ne;
@@ -43,7 +41,7 @@ bool is_boolean_valued(const Expression& e) {
   if (!b) {
     // The bool variables of the extended rules.
     const auto* id = std::get_if<qasm::Identifier>(&e.node);
-    return id && id->name.starts_with("cbool_");
+    return id && id->name.starts_with(kBoolVariablePrefix);
   }
   switch (b->op) {
     case BinaryOperator::Or: case BinaryOperator::And: case BinaryOperator::Eq:
@@ -81,7 +79,7 @@ Result<Expression> lower_bool_operand(const ir::Operand& operand, LoweringContex
 
 Result<Expression> lower_int_operand(const ir::Operand& operand, LoweringContext& ctx) {
   if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
-    if (auto v = fits_i64(i->value)) return IntLiteral{*v};
+    if (auto v = i->value.to_int64()) return IntLiteral{*v};
     return unsupported(cat("integer constant ", i->value,
                            " does not fit in i64; wider integer constants are not yet supported"));
   }
@@ -197,7 +195,7 @@ Status lower_zext(const ir::Zext& zext, LoweringContext& ctx) {
 Status lower_inttoptr(const ir::IntToPtr& cast, LoweringContext& ctx) {
   std::int64_t index;
   if (const auto* i = std::get_if<ir::ConstInt>(&cast.value)) {
-    auto v = fits_i64(i->value);
+    auto v = i->value.to_int64();
     if (!v) return unsupported(cat("inttoptr index ", i->value, " does not fit in i64"));
     index = *v;
   } else if (const auto* s = std::get_if<ir::Ssa>(&cast.value)) {
@@ -249,7 +247,7 @@ Status lower_load(const ir::Load& load, LoweringContext& ctx) {
   if (cell == ctx.memory.end()) return {};
   const ir::Operand& stored = cell->second;
   if (const auto* i = std::get_if<ir::ConstInt>(&stored)) {
-    if (auto v = fits_i64(i->value)) return ctx.bind_value(load.result, IntLiteral{*v});
+    if (auto v = i->value.to_int64()) return ctx.bind_value(load.result, IntLiteral{*v});
   } else if (const auto* b = std::get_if<ir::ConstBool>(&stored)) {
     return ctx.bind_value(load.result, qasm::BoolLiteral{b->value});
   } else if (const auto* f = std::get_if<ir::ConstFloat>(&stored)) {

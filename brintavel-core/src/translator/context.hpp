@@ -29,6 +29,9 @@ namespace brintavel::translator {
 // The registers of the translated program: qubits, and measurement results.
 inline constexpr std::string_view kQubitRegister = "q";
 inline constexpr std::string_view kResultRegister = "c";
+// The prefixes of the names of the int, bool and float[64] variables, in ScalarType order.
+inline constexpr std::string_view kVariablePrefixes[] = {"cint_", "cbool_", "cfloat_"};
+inline constexpr std::string_view kBoolVariablePrefix = kVariablePrefixes[1];
 
 // How much of its size budget a translation used (filled in when requested).
 struct TranslationStats {

@@ -466,11 +466,7 @@ struct FunctionLowerer::State {
         lowerer(context_in, signatures, lowering, processed, variables, resets, extended.get()) {}
 
   // An error with the position of `where`, unless it has one.
-  Error located(Error failure, const char* where) const {
-    if (!failure.position && where && source.data() <= where && where <= source.data() + source.size())
-      failure.position = text::locate(source, where);
-    return failure;
-  }
+  Error located(Error failure, const char* where) const { return text::located(std::move(failure), source, where); }
 
   void close_block() {
     if (!open) return;

@@ -550,7 +550,6 @@ std::optional<double> rounded(double v, std::string_view ty) {
 bool is_bool_typed(const Expression& e) {
   if (std::holds_alternative<BoolLiteral>(e.node)) return true;
   if (const auto* u = std::get_if<qasm::Unary>(&e.node)) return u->op == UnaryOperator::Not;
-  if (const auto* id = std::get_if<qasm::Identifier>(&e.node)) return id->name.starts_with("cbool_");
   return is_boolean_valued(e);
 }
 
@@ -856,17 +855,12 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
   // The base rule's form where it is exact: it takes unsigned order for signed order.
   if (!is_unsigned || (x.non_negative() && y.non_negative())) return lower_icmp(icmp, ctx);
   if (x.constant && y.constant) {
-    std::int64_t a = *x.constant, b = *y.constant;
-    auto ua = static_cast<std::uint64_t>(a), ub = static_cast<std::uint64_t>(b);
-    bool r = false;
-    switch (*bop) {
-      case BinaryOperator::Eq: r = a == b; break;
-      case BinaryOperator::Ne: r = a != b; break;
-      case BinaryOperator::Lt: r = is_unsigned ? ua < ub : a < b; break;
-      case BinaryOperator::Le: r = is_unsigned ? ua <= ub : a <= b; break;
-      case BinaryOperator::Gt: r = is_unsigned ? ua > ub : a > b; break;
-      default: r = is_unsigned ? ua >= ub : a >= b; break;
-    }
+    // (Only unsigned order comes here.)
+    auto a = static_cast<std::uint64_t>(*x.constant), b = static_cast<std::uint64_t>(*y.constant);
+    bool r = *bop == BinaryOperator::Lt ? a < b
+             : *bop == BinaryOperator::Le ? a <= b
+             : *bop == BinaryOperator::Gt ? a > b
+                                          : a >= b;
     return ctx.bind_value(icmp.result, BoolLiteral{r});
   }
   // Unsigned order: a negative value (its sign bit set) is above every non-negative one,

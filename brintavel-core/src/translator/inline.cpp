@@ -142,12 +142,7 @@ class Inliner {
     std::vector<Return> returns = {};
   };
 
-  Error located(Error error, const char* where) const {
-    std::string_view source = module_.source;
-    if (!error.position && where && source.data() <= where && where <= source.data() + source.size())
-      error.position = text::locate(source, where);
-    return error;
-  }
+  Error located(Error error, const char* where) const { return text::located(std::move(error), module_.source, where); }
 
   // ---- names ----
 

@@ -22,24 +22,10 @@ std::optional<qasm::ScalarType> variable_type(std::string_view ty) {
 
 // Whether `e` names one of `variables` other than `self`.
 bool reads_other(const Expression& e, const std::vector<std::string_view>& variables, std::string_view self) {
-  std::vector<const Expression*> stack{&e};
-  while (!stack.empty()) {
-    const Expression* x = stack.back();
-    stack.pop_back();
-    if (const auto* id = std::get_if<qasm::Identifier>(&x->node)) {
-      if (id->name != self && std::find(variables.begin(), variables.end(), id->name) != variables.end())
-        return true;
-    } else if (const auto* u = std::get_if<qasm::Unary>(&x->node)) {
-      stack.push_back(u->operand.get());
-    } else if (const auto* b = std::get_if<qasm::Binary>(&x->node)) {
-      stack.push_back(b->left.get());
-      stack.push_back(b->right.get());
-    } else if (const auto* i = std::get_if<qasm::Index>(&x->node)) {
-      stack.push_back(i->base.get());
-      stack.push_back(i->index.get());
-    }
-  }
-  return false;
+  return qasm::find_node(e, [&](const Expression& x) {
+    const auto* id = std::get_if<qasm::Identifier>(&x.node);
+    return id && id->name != self && std::find(variables.begin(), variables.end(), id->name) != variables.end();
+  }) != nullptr;
 }
 
 // 0, false or 0.0: what the variables are declared with.

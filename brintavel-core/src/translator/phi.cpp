@@ -69,9 +69,8 @@ const BlockLowering* ProcessedBlocks::first_branching_to(std::string_view a, std
 }
 
 std::string IntVariables::next_name(qasm::ScalarType type) {
-  static constexpr std::string_view kPrefixes[] = {"cint_", "cbool_", "cfloat_"};
   auto k = static_cast<std::size_t>(type);
-  return cat(kPrefixes[k], counts[k]++);
+  return cat(kVariablePrefixes[k], counts[k]++);
 }
 
 std::string IntVariables::declare(qasm::ScalarType type) {

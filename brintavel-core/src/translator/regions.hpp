@@ -51,8 +51,6 @@ class RegionSplitter {
   // seen twice among the open blocks: the regions closed so far do not hold, and no more
   // are closed.
   bool holds() const { return holds_; }
-  // Gives up on regions (nothing more is closed; finish() fails when one was closed).
-  void give_up() { holds_ = false; }
   // At the end of the function: whether the regions hold, every branch target was found
   // and no label was used twice.
   bool finish();
