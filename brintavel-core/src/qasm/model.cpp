@@ -249,6 +249,18 @@ std::uint64_t identifier_nodes(const IndexedIdentifier& id) {
 
 }  // namespace
 
+namespace {
+
+// A gate call or barrier: the statement, its angles and its operands.
+std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands) {
+  std::uint64_t total = 1;
+  for (const Expression& a : arguments) total += expression_nodes(a);
+  for (const IndexedIdentifier& o : operands) total += identifier_nodes(o);
+  return total;
+}
+
+}  // namespace
+
 std::uint64_t own_nodes(const Statement& s) {
   return std::visit(
       [](const auto& n) -> std::uint64_t {
@@ -258,18 +270,13 @@ std::uint64_t own_nodes(const Statement& s) {
         } else if constexpr (std::is_same_v<T, Assignment>) {
           return 1 + identifier_nodes(n.target) + expression_nodes(n.value);
         } else if constexpr (std::is_same_v<T, GateCall>) {
-          std::uint64_t total = 1;
-          for (const auto& a : n.arguments) total += expression_nodes(a);
-          for (const auto& o : n.operands) total += identifier_nodes(o);
-          return total;
+          return gate_nodes(n.arguments, n.operands);
         } else if constexpr (std::is_same_v<T, Measure>) {
           return 1 + identifier_nodes(n.qubit) + identifier_nodes(n.target);
         } else if constexpr (std::is_same_v<T, Reset>) {
           return 1 + identifier_nodes(n.qubit);
         } else if constexpr (std::is_same_v<T, Barrier>) {
-          std::uint64_t total = 1;
-          for (const auto& o : n.operands) total += identifier_nodes(o);
-          return total;
+          return gate_nodes({}, n.operands);
         } else if constexpr (std::is_same_v<T, If> || std::is_same_v<T, While>) {
           return 1 + expression_nodes(n.condition);
         } else if constexpr (std::is_same_v<T, Lines>) {
@@ -284,22 +291,22 @@ std::uint64_t own_nodes(const Statement& s) {
 void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
                          std::span<const Expression> arguments,
                          std::span<const IndexedIdentifier> operands) {
+  Lines& lines = trailing_lines(list);
+  print_gate_call(inverses, name, arguments, operands, lines.text);
+  lines.statements += 1;
+  lines.nodes += gate_nodes(arguments, operands);
+}
+
+Lines& trailing_lines(StatementList& list) {
   Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
-  if (!lines) lines = &std::get<Lines>(list.emplace_back(Lines{}).node);
-  print_gate_call(inverses, name, arguments, operands, lines->text);
-  std::uint64_t nodes = 1;
-  for (const Expression& a : arguments) nodes += expression_nodes(a);
-  for (const IndexedIdentifier& o : operands) nodes += identifier_nodes(o);
-  lines->statements += 1;
-  lines->nodes += nodes;
+  return lines ? *lines : std::get<Lines>(list.emplace_back(Lines{}).node);
 }
 
 void append_printed(StatementList& list, const Statement& statement) {
-  Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
-  if (!lines) lines = &std::get<Lines>(list.emplace_back(Lines{}).node);
-  print_statement(statement, lines->text);
-  lines->statements += 1;
-  lines->nodes += own_nodes(statement);
+  Lines& lines = trailing_lines(list);
+  print_statement(statement, lines.text);
+  lines.statements += 1;
+  lines.nodes += own_nodes(statement);
 }
 
 std::uint64_t count_nodes(const StatementList& list) {

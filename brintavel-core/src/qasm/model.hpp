@@ -247,8 +247,9 @@ std::uint64_t count_nodes(const StatementList& list);
 // The same for one statement, without its nested bodies.
 std::uint64_t own_nodes(const Statement& statement);
 
-// Appends a simple statement (not If or While) to the list, printed into the trailing Lines
-// element (made when the list does not end in one).
+// The Lines element at the end of the list, made when the list does not end in one.
+Lines& trailing_lines(StatementList& list);
+// Appends a simple statement (not If or While) to the list, printed into its trailing Lines.
 void append_printed(StatementList& list, const Statement& statement);
 // The same for the GateCall with these parts, without making it.
 void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,

@@ -28,12 +28,10 @@ void append_statement(BlockLowering& block, const qasm::Statement& statement) {
 }
 
 void append_lines(BlockLowering& block, const qasm::Lines& lines) {
-  qasm::StatementList& list = block.statements;
-  qasm::Lines* last = list.empty() ? nullptr : std::get_if<qasm::Lines>(&list.back().node);
-  if (!last) last = &std::get<qasm::Lines>(list.emplace_back(qasm::Lines{}).node);
-  last->text.append(lines.text);
-  last->statements += lines.statements;
-  last->nodes += lines.nodes;
+  qasm::Lines& last = qasm::trailing_lines(block.statements);
+  last.text.append(lines.text);
+  last.statements += lines.statements;
+  last.nodes += lines.nodes;
   block.size += lines.statements;
 }
 
