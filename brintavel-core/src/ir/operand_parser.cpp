@@ -11,6 +11,27 @@ namespace brintavel::ir {
 using text::cat;
 using text::q;
 
+std::optional<std::int64_t> parse_i64(std::string_view s) {
+  // One optional sign: from_chars takes a leading '-' itself, so "--5" is refused there
+  // and "+-5" here.
+  if (!s.empty() && s.front() == '+') {
+    s.remove_prefix(1);
+    if (s.starts_with('-')) return std::nullopt;
+  }
+  if (s.empty()) return std::nullopt;
+  std::int64_t v;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc{} || end != s.data() + s.size()) return std::nullopt;
+  return v;
+}
+
+bool is_integer_type(std::string_view ty) {
+  if (ty.empty() || ty.front() != 'i') return false;
+  for (char c : ty.substr(1))
+    if (!text::is_ascii_digit(c)) return false;
+  return true;
+}
+
 namespace {
 
 
@@ -69,27 +90,6 @@ std::string_view value_text(Words words, TextPool& pool) {
     joined.append(word);
   }
   return text::trim(pool.keep(std::move(joined)));
-}
-
-std::optional<std::int64_t> parse_i64(std::string_view s) {
-  // One optional sign: from_chars takes a leading '-' itself, so "--5" is refused there
-  // and "+-5" here.
-  if (!s.empty() && s.front() == '+') {
-    s.remove_prefix(1);
-    if (s.starts_with('-')) return std::nullopt;
-  }
-  if (s.empty()) return std::nullopt;
-  std::int64_t v;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (ec != std::errc{} || end != s.data() + s.size()) return std::nullopt;
-  return v;
-}
-
-bool is_integer_type(std::string_view ty) {
-  if (ty.empty() || ty.front() != 'i') return false;
-  for (char c : ty.substr(1))
-    if (!text::is_ascii_digit(c)) return false;
-  return true;
 }
 
 bool is_pointer_type(std::string_view ty) {

@@ -48,6 +48,10 @@ std::string_view first_word(std::string_view text);
 std::string_view after_first_word(std::string_view text);
 
 std::optional<Int128> parse_int_literal(std::string_view text);
+// A decimal integer with at most one sign, within 64 bits.
+std::optional<std::int64_t> parse_i64(std::string_view text);
+// `i` followed by decimal digits (`i` alone included).
+bool is_integer_type(std::string_view ty);
 std::optional<double> parse_float_literal(std::string_view text);
 
 // Whether `word` is one of the parameter attributes that carry no type information.

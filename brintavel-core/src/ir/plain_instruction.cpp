@@ -1,7 +1,6 @@
 #include "ir/plain_instruction.hpp"
 
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <optional>
 #include <cstdint>
@@ -11,8 +10,6 @@
 namespace brintavel::ir {
 
 namespace {
-
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Only printable ASCII other than the characters that need the general parsers' care: the
 // comment start, brackets other than parentheses, and quotes.
@@ -135,9 +132,7 @@ bool read_type(Cursor& c, PlainType& type) {
       if (!text::is_name_char(ch)) return false;
     type.kind = TypeClass::Pointer;
     type.struct_name = name;
-  } else if (word.size() >= 2 && word.front() == 'i') {
-    for (char ch : word.substr(1))
-      if (!is_digit(ch)) return false;
+  } else if (word.size() >= 2 && is_integer_type(word)) {
     type.kind = TypeClass::Integer;
   } else if (word == "double" || word == "float" || word == "half") {
     type.kind = TypeClass::Float;
@@ -177,18 +172,12 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
     if (source_type.empty() || !c.eat(' ')) return false;
     std::string_view digits = c.token();
     if (!c.eat(" to ")) return false;
-    // The index: an optional sign and decimal digits, within 64 bits.
-    std::string_view number = digits;
-    if (number.starts_with('+')) number.remove_prefix(1);
-    if (number.empty() || number.front() == '+' || (number.front() == '-' && digits.front() == '+'))
-      return false;
-    std::int64_t index = 0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), index);
-    if (ec != std::errc{} || end != number.data() + number.size()) return false;
+    std::optional<std::int64_t> index = parse_i64(digits);
+    if (!index) return false;
     // The target type, up to the closing parenthesis.
     std::string_view target = c.token();
     if (target.empty() || !c.eat(')')) return false;
-    out = PtrConst{type.struct_name, index};
+    out = PtrConst{type.struct_name, *index};
     return true;
   }
   std::string_view word = c.token();
@@ -204,12 +193,7 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
         return true;
       }
     }
-    bool negative = word.front() == '-';
-    std::string_view digits = word;
-    if (negative || word.front() == '+') digits.remove_prefix(1);
-    for (char ch : digits)
-      if (!is_digit(ch)) return false;
-    auto value = text::Int128::from_decimal(digits, negative);
+    auto value = parse_int_literal(word);
     if (!value) return false;
     out = ConstInt{*value};
     return true;
@@ -254,7 +238,7 @@ bool parse_plain_text_call(std::string_view line, Call& call) {
   // Attribute-group references may follow.
   while (c.eat(" #")) {
     std::size_t before = c.pos();
-    while (is_digit(c.peek())) c.eat(c.peek());
+    while (text::is_ascii_digit(c.peek())) c.eat(c.peek());
     if (c.pos() == before) return false;
   }
   return c.at_end();
