@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "brintavel/brintavel.hpp"
+#include "without_gil.hpp"
 #include "builders/gate_table.hpp"
 
 namespace {
@@ -135,23 +136,20 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
   options.extended = extended != 0;
 
   std::optional<brintavel::Result<brintavel::Translation>> result;
-  bool out_of_memory = false;
-  std::string failure;
-  Py_BEGIN_ALLOW_THREADS
-  try {
+  brintavel_py::Escaped escaped = brintavel_py::run_without_gil([&] {
     result.emplace(brintavel::translate(std::string_view(data, static_cast<std::size_t>(size)), options));
-  } catch (const std::bad_alloc&) {
-    out_of_memory = true;
-  } catch (const std::exception& e) {
-    failure = e.what();
-  } catch (...) {
-    failure = "unknown exception escaped the translator";
-  }
-  Py_END_ALLOW_THREADS
-  if (out_of_memory) return PyErr_NoMemory();
-  if (!result) {
-    PyErr_SetString(PyExc_SystemError, failure.c_str());
-    return nullptr;
+  });
+  switch (escaped.kind) {
+    case brintavel_py::Escaped::Kind::OutOfMemory:
+      return PyErr_NoMemory();
+    case brintavel_py::Escaped::Kind::Exception:
+      PyErr_SetString(PyExc_SystemError, escaped.what.c_str());
+      return nullptr;
+    case brintavel_py::Escaped::Kind::Unknown:
+      PyErr_SetString(PyExc_SystemError, "unknown exception escaped the translator");
+      return nullptr;
+    case brintavel_py::Escaped::Kind::None:
+      break;
   }
   if (!*result) {
     raise_error(module, result->error());

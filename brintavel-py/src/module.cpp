@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "brintavel/brintavel.hpp"
+#include "without_gil.hpp"
 
 namespace {
 
@@ -199,40 +200,21 @@ std::optional<std::string_view> utf8_argument(PyObject* value, Parameter paramet
   return std::nullopt;
 }
 
-// Runs the translator without the GIL, so that translations on several threads run at once:
-// the texts are views of the str arguments' UTF-8 buffers, which the caller's references
-// keep alive and which a str never changes. C++ exceptions stop here: the interpreter must
-// never see one.
+// Translates without the GIL (the texts are views of the str arguments' UTF-8 buffers).
 PyObject* run_translation(std::string_view qir_text, std::optional<std::string_view> producer) {
   std::optional<brintavel::Result<std::string>> result;
-  enum class Failure { None, OutOfMemory, Exception, Unknown } failure = Failure::None;
-  std::string what;
-  Py_BEGIN_ALLOW_THREADS
-  try {
-    result.emplace(brintavel::translate_qir(qir_text, producer));
-  } catch (const std::bad_alloc&) {
-    failure = Failure::OutOfMemory;
-  } catch (const std::exception& e) {
-    failure = Failure::Exception;
-    try {
-      what = e.what();
-    } catch (...) {
-      failure = Failure::OutOfMemory;
-    }
-  } catch (...) {
-    failure = Failure::Unknown;
-  }
-  Py_END_ALLOW_THREADS
-  switch (failure) {
-    case Failure::OutOfMemory:
+  brintavel_py::Escaped escaped =
+      brintavel_py::run_without_gil([&] { result.emplace(brintavel::translate_qir(qir_text, producer)); });
+  switch (escaped.kind) {
+    case brintavel_py::Escaped::Kind::OutOfMemory:
       return PyErr_NoMemory();
-    case Failure::Exception:
-      raise_with_text(g_internal_failure, what);
+    case brintavel_py::Escaped::Kind::Exception:
+      raise_with_text(g_internal_failure, escaped.what);
       return nullptr;
-    case Failure::Unknown:
+    case brintavel_py::Escaped::Kind::Unknown:
       raise_with_text(g_internal_failure, "unknown exception escaped the translator");
       return nullptr;
-    case Failure::None:
+    case brintavel_py::Escaped::Kind::None:
       break;
   }
   if (result->has_value()) {
