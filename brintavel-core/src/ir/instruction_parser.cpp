@@ -1,7 +1,9 @@
 #include "ir/instruction_parser.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 namespace brintavel::ir {
@@ -177,11 +179,15 @@ Result<Instruction> parse_logic(const Parts& p, LogicOp op, TextPool& pool) {
   return Logic{op, std::move(lhs), std::move(rhs), *p.result};
 }
 
+// `s` after its leading words that are among `words` (flags such as nuw or nsw).
+std::string_view skip_words(std::string_view s, std::initializer_list<std::string_view> words) {
+  while (std::find(words.begin(), words.end(), first_word(s)) != words.end()) s = after_first_word(s);
+  return s;
+}
+
 Result<Instruction> parse_arith(const Parts& p, ArithOp op, TextPool& pool) {
   if (!p.result) return parse_error(cat(p.opcode, " without SSA result assignment"));
-  std::string_view s = p.rest;
-  for (std::string_view w = first_word(s); w == "nuw" || w == "nsw"; w = first_word(s))
-    s = after_first_word(s);
+  std::string_view s = skip_words(p.rest, {"nuw", "nsw"});
   std::string_view ty = first_word(s);
   BRINTAVEL_TRY_ASSIGN(auto pair, parse_operand_pair(p, ty, text_after_word(s, ty), pool));
   auto [lhs, rhs] = std::move(pair);
@@ -330,22 +336,8 @@ std::optional<Instruction> parse_gep(const Parts& p) {
 
 // Leading flag words: integer wrap and exactness flags, fast-math flags.
 std::string_view skip_flags(std::string_view s) {
-  for (;;) {
-    std::string_view w = first_word(s);
-    if (w != "nuw" && w != "nsw" && w != "exact" && w != "fast" && w != "nnan" && w != "ninf" &&
-        w != "nsz" && w != "arcp" && w != "contract" && w != "afn" && w != "reassoc" && w != "disjoint")
-      return s;
-    s = after_first_word(s);
-  }
-}
-
-// The flags a cast may carry before its source type (zext nneg, trunc nuw nsw).
-std::string_view skip_cast_flags(std::string_view s) {
-  for (;;) {
-    std::string_view w = first_word(s);
-    if (w != "nneg" && w != "nuw" && w != "nsw") return s;
-    s = after_first_word(s);
-  }
+  return skip_words(s, {"nuw", "nsw", "exact", "fast", "nnan", "ninf", "nsz", "arcp", "contract", "afn",
+                        "reassoc", "disjoint"});
 }
 
 // A two-operand instruction of type `ty` written `<flags> <ty> a, b`.
@@ -353,6 +345,15 @@ Result<OperandPair> typed_pair(const Parts& p, std::string_view& ty, TextPool& p
   std::string_view s = skip_flags(p.rest);
   ty = first_word(s);
   return parse_operand_pair(p, ty, text_after_word(s, ty), pool);
+}
+
+// An IntOp or FloatOp: `<flags> <ty> a, b`.
+template <class Op, class Kind>
+Result<Instruction> parse_typed_binary(const Parts& p, Kind kind, TextPool& pool) {
+  if (!p.result) return parse_error(cat(p.opcode, " without SSA result assignment"));
+  std::string_view ty;
+  BRINTAVEL_TRY_ASSIGN(auto pair, typed_pair(p, ty, pool));
+  return Op{kind, ty, std::move(pair.lhs), std::move(pair.rhs), *p.result};
 }
 
 std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool) {
@@ -374,17 +375,13 @@ std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool
     if (p.opcode != name) continue;
     // i1 logic keeps its base form.
     if (op <= IntOpKind::Xor && first_word(p.rest) == "i1") return std::nullopt;
-    if (!p.result) return Parsed(parse_error(cat(p.opcode, " without SSA result assignment")));
-    std::string_view ty;
-    auto pair = typed_pair(p, ty, pool);
-    if (!pair) return Parsed(std::move(pair).error());
-    return Parsed(IntOp{op, ty, std::move(pair->lhs), std::move(pair->rhs), *p.result});
+    return Parsed(parse_typed_binary<IntOp>(p, op, pool));
   }
   for (auto [name, kind] : kCasts) {
     if (p.opcode != name) continue;
     // Anything malformed keeps its base form.
     if (!p.result) return std::nullopt;
-    std::string_view r = skip_cast_flags(text::trim(p.rest));
+    std::string_view r = skip_words(text::trim(p.rest), {"nneg", "nuw", "nsw"});  // zext nneg, trunc nuw
     std::size_t to = find_to_clause(r);
     if (to == std::string_view::npos) return std::nullopt;
     auto value = parse_operand(r.substr(0, to), pool);
@@ -393,12 +390,7 @@ std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool
     return Parsed(Cast{kind, first_word(r), std::move(*value), first_word(to_ty), *p.result});
   }
   for (auto [name, op] : kFloatOps) {
-    if (p.opcode != name) continue;
-    if (!p.result) return Parsed(parse_error(cat(p.opcode, " without SSA result assignment")));
-    std::string_view ty;
-    auto pair = typed_pair(p, ty, pool);
-    if (!pair) return Parsed(std::move(pair).error());
-    return Parsed(FloatOp{op, ty, std::move(pair->lhs), std::move(pair->rhs), *p.result});
+    if (p.opcode == name) return Parsed(parse_typed_binary<FloatOp>(p, op, pool));
   }
   if (p.opcode == "fneg") {
     if (!p.result) return Parsed(parse_error("fneg without SSA result assignment"));
