@@ -357,28 +357,18 @@ Result<Instruction> parse_typed_binary(const Parts& p, Kind kind, TextPool& pool
 }
 
 std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool) {
-  static constexpr std::pair<std::string_view, IntOpKind> kIntOps[] = {
-      {"and", IntOpKind::And},   {"or", IntOpKind::Or},     {"xor", IntOpKind::Xor},
-      {"shl", IntOpKind::Shl},   {"lshr", IntOpKind::LShr}, {"ashr", IntOpKind::AShr},
-      {"sdiv", IntOpKind::SDiv}, {"udiv", IntOpKind::UDiv}, {"srem", IntOpKind::SRem},
-      {"urem", IntOpKind::URem}};
-  static constexpr std::pair<std::string_view, CastKind> kCasts[] = {
-      {"trunc", CastKind::Trunc},   {"sext", CastKind::SExt},     {"zext", CastKind::ZExt},
-      {"sitofp", CastKind::SIToFP}, {"uitofp", CastKind::UIToFP}, {"fptosi", CastKind::FPToSI},
-      {"fptoui", CastKind::FPToUI}, {"fpext", CastKind::FPExt},   {"fptrunc", CastKind::FPTrunc}};
-  static constexpr std::pair<std::string_view, FloatOpKind> kFloatOps[] = {
-      {"fadd", FloatOpKind::FAdd}, {"fsub", FloatOpKind::FSub}, {"fmul", FloatOpKind::FMul},
-      {"fdiv", FloatOpKind::FDiv}, {"frem", FloatOpKind::FRem}};
   using Parsed = std::optional<Result<Instruction>>;
 
-  for (auto [name, op] : kIntOps) {
-    if (p.opcode != name) continue;
+  for (std::size_t k = 0; k < std::size(kIntOpNames); ++k) {
+    if (p.opcode != kIntOpNames[k]) continue;
+    auto op = static_cast<IntOpKind>(k);
     // i1 logic keeps its base form.
     if (op <= IntOpKind::Xor && first_word(p.rest) == "i1") return std::nullopt;
     return Parsed(parse_typed_binary<IntOp>(p, op, pool));
   }
-  for (auto [name, kind] : kCasts) {
-    if (p.opcode != name) continue;
+  for (std::size_t k = 0; k < std::size(kCastNames); ++k) {
+    if (p.opcode != kCastNames[k]) continue;
+    auto kind = static_cast<CastKind>(k);
     // Anything malformed keeps its base form.
     if (!p.result) return std::nullopt;
     std::string_view r = skip_words(text::trim(p.rest), {"nneg", "nuw", "nsw"});  // zext nneg, trunc nuw
@@ -389,8 +379,8 @@ std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool
     std::string_view to_ty = text::trim(r.substr(to + 4));
     return Parsed(Cast{kind, first_word(r), std::move(*value), first_word(to_ty), *p.result});
   }
-  for (auto [name, op] : kFloatOps) {
-    if (p.opcode == name) return Parsed(parse_typed_binary<FloatOp>(p, op, pool));
+  for (std::size_t k = 0; k < std::size(kFloatOpNames); ++k) {
+    if (p.opcode == kFloatOpNames[k]) return Parsed(parse_typed_binary<FloatOp>(p, static_cast<FloatOpKind>(k), pool));
   }
   if (p.opcode == "fneg") {
     if (!p.result) return Parsed(parse_error("fneg without SSA result assignment"));

@@ -216,6 +216,9 @@ struct Unknown {
 // integers); the extended mode parses them into the kinds below.
 
 enum class IntOpKind : std::uint8_t { And, Or, Xor, Shl, LShr, AShr, SDiv, UDiv, SRem, URem };
+inline constexpr std::string_view kIntOpNames[] = {"and", "or", "xor", "shl", "lshr",
+                                                   "ashr", "sdiv", "udiv", "srem", "urem"};
+inline std::string_view opcode_name(IntOpKind op) { return kIntOpNames[static_cast<std::size_t>(op)]; }
 
 // %r = and/or/xor (on integers wider than i1), shl, lshr, ashr, sdiv, udiv, srem, urem.
 struct IntOp {
@@ -227,6 +230,9 @@ struct IntOp {
 };
 
 enum class CastKind : std::uint8_t { Trunc, SExt, ZExt, SIToFP, UIToFP, FPToSI, FPToUI, FPExt, FPTrunc };
+inline constexpr std::string_view kCastNames[] = {"trunc",  "sext",   "zext",  "sitofp", "uitofp",
+                                                  "fptosi", "fptoui", "fpext", "fptrunc"};
+inline std::string_view opcode_name(CastKind kind) { return kCastNames[static_cast<std::size_t>(kind)]; }
 
 // %r = <cast> [flags] <from type> <value> to <to type>, for the casts between integers and
 // floating point (in extended mode every zext is a Cast).
@@ -239,6 +245,8 @@ struct Cast {
 };
 
 enum class FloatOpKind : std::uint8_t { FAdd, FSub, FMul, FDiv, FRem };
+inline constexpr std::string_view kFloatOpNames[] = {"fadd", "fsub", "fmul", "fdiv", "frem"};
+inline std::string_view opcode_name(FloatOpKind op) { return kFloatOpNames[static_cast<std::size_t>(op)]; }
 
 // %r = fadd/fsub/fmul/fdiv/frem [fast-math flags] <type> a, b.
 struct FloatOp {

@@ -509,18 +509,6 @@ Result<IntValue> divide(ir::IntOpKind op, const IntValue& x, const IntValue& y, 
   return plain(std::move(quotient), kAll, w);
 }
 
-std::string_view int_op_name(ir::IntOpKind op) {
-  static constexpr std::string_view kNames[] = {"and", "or", "xor", "shl", "lshr",
-                                                "ashr", "sdiv", "udiv", "srem", "urem"};
-  return kNames[static_cast<std::size_t>(op)];
-}
-
-std::string_view cast_name(ir::CastKind kind) {
-  static constexpr std::string_view kNames[] = {"trunc", "sext", "zext", "sitofp", "uitofp",
-                                                "fptosi", "fptoui", "fpext", "fptrunc"};
-  return kNames[static_cast<std::size_t>(kind)];
-}
-
 // ---- Floating point ------------------------------------------------------------------
 
 Result<Expression> float_operand(const ir::Operand& operand, LoweringContext& ctx) {
@@ -596,7 +584,7 @@ Status defer_failure(Status status, std::string_view result, LoweringContext& ct
 // ---- Instructions --------------------------------------------------------------------
 
 Status lower_int_op(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts) {
-  Site site{op.result, int_op_name(op.op), op.ty};
+  Site site{op.result, ir::opcode_name(op.op), op.ty};
   auto width = int_width(op.ty);
   if (!width) return site.no_form(cat("integers of type ", op.ty, " are not supported"));
   Values values(ctx, facts);
@@ -624,7 +612,7 @@ Status lower_int_op(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts
 }
 
 Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts) {
-  Site site{cast.result, cast_name(cast.kind), cast.from_ty};
+  Site site{cast.result, ir::opcode_name(cast.kind), cast.from_ty};
   Values values(ctx, facts);
   auto from = int_width(cast.from_ty);
   auto to = int_width(cast.to_ty);
@@ -753,8 +741,7 @@ Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts)
 }
 
 Status lower_float_op(const ir::FloatOp& op, LoweringContext& ctx) {
-  static constexpr std::string_view kNames[] = {"fadd", "fsub", "fmul", "fdiv", "frem"};
-  Site site{op.result, kNames[static_cast<std::size_t>(op.op)], op.ty};
+  Site site{op.result, ir::opcode_name(op.op), op.ty};
   BRINTAVEL_TRY_ASSIGN(Expression a, float_operand(op.lhs, ctx));
   BRINTAVEL_TRY_ASSIGN(Expression b, float_operand(op.rhs, ctx));
   auto ca = float_constant(a), cb = float_constant(b);
@@ -786,6 +773,11 @@ Status lower_fneg(const ir::FNeg& op, LoweringContext& ctx) {
   return ctx.bind_value(op.result, negative(std::move(v)));
 }
 
+// The relations of the comparison predicates, after their u, s or o prefix.
+constexpr std::pair<std::string_view, BinaryOperator> kRelations[] = {
+    {"eq", BinaryOperator::Eq}, {"ne", BinaryOperator::Ne}, {"lt", BinaryOperator::Lt},
+    {"le", BinaryOperator::Le}, {"gt", BinaryOperator::Gt}, {"ge", BinaryOperator::Ge}};
+
 Status lower_fcmp(const ir::Fcmp& op, LoweringContext& ctx) {
   Site site{op.result, "fcmp", op.predicate};
   std::string_view p = op.predicate;
@@ -795,9 +787,6 @@ Status lower_fcmp(const ir::Fcmp& op, LoweringContext& ctx) {
   bool ordered = p.starts_with('o');
   std::string_view relation = p.size() == 3 ? p.substr(1) : std::string_view();
   if (p == "ord" || p == "uno") relation = p;
-  static constexpr std::pair<std::string_view, BinaryOperator> kRelations[] = {
-      {"eq", BinaryOperator::Eq}, {"ne", BinaryOperator::Ne}, {"lt", BinaryOperator::Lt},
-      {"le", BinaryOperator::Le}, {"gt", BinaryOperator::Gt}, {"ge", BinaryOperator::Ge}};
   auto ca = float_constant(a), cb = float_constant(b);
   if (relation == "ord" || relation == "uno") {
     // No NaN arises from the values the dialect can hold.
@@ -828,9 +817,6 @@ Status lower_fcmp(const ir::Fcmp& op, LoweringContext& ctx) {
 Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFacts& facts) {
   Site site{icmp.result, "icmp", icmp.predicate};
   std::string_view p = icmp.predicate;
-  static constexpr std::pair<std::string_view, BinaryOperator> kRelations[] = {
-      {"eq", BinaryOperator::Eq}, {"ne", BinaryOperator::Ne}, {"lt", BinaryOperator::Lt},
-      {"le", BinaryOperator::Le}, {"gt", BinaryOperator::Gt}, {"ge", BinaryOperator::Ge}};
   bool is_unsigned = p.size() == 3 && p[0] == 'u';
   bool is_signed = p.size() == 3 && p[0] == 's';
   std::string_view relation = is_unsigned || is_signed ? p.substr(1) : p;
