@@ -139,18 +139,8 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
   brintavel_py::Escaped escaped = brintavel_py::run_without_gil([&] {
     result.emplace(brintavel::translate(std::string_view(data, static_cast<std::size_t>(size)), options));
   });
-  switch (escaped.kind) {
-    case brintavel_py::Escaped::Kind::OutOfMemory:
-      return PyErr_NoMemory();
-    case brintavel_py::Escaped::Kind::Exception:
-      PyErr_SetString(PyExc_SystemError, escaped.what.c_str());
-      return nullptr;
-    case brintavel_py::Escaped::Kind::Unknown:
-      PyErr_SetString(PyExc_SystemError, "unknown exception escaped the translator");
-      return nullptr;
-    case brintavel_py::Escaped::Kind::None:
-      break;
-  }
+  if (brintavel_py::raise_escaped(escaped, [](const char* what) { PyErr_SetString(PyExc_SystemError, what); }))
+    return nullptr;
   if (!*result) {
     raise_error(module, result->error());
     return nullptr;

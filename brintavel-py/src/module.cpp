@@ -205,18 +205,8 @@ PyObject* run_translation(std::string_view qir_text, std::optional<std::string_v
   std::optional<brintavel::Result<std::string>> result;
   brintavel_py::Escaped escaped =
       brintavel_py::run_without_gil([&] { result.emplace(brintavel::translate_qir(qir_text, producer)); });
-  switch (escaped.kind) {
-    case brintavel_py::Escaped::Kind::OutOfMemory:
-      return PyErr_NoMemory();
-    case brintavel_py::Escaped::Kind::Exception:
-      raise_with_text(g_internal_failure, escaped.what);
-      return nullptr;
-    case brintavel_py::Escaped::Kind::Unknown:
-      raise_with_text(g_internal_failure, "unknown exception escaped the translator");
-      return nullptr;
-    case brintavel_py::Escaped::Kind::None:
-      break;
-  }
+  if (brintavel_py::raise_escaped(escaped, [](const char* what) { raise_with_text(g_internal_failure, what); }))
+    return nullptr;
   if (result->has_value()) {
     return PyUnicode_FromStringAndSize((*result)->data(), static_cast<Py_ssize_t>((*result)->size()));
   }

@@ -40,4 +40,24 @@ Escaped run_without_gil(Work&& work) {
   return escaped;
 }
 
+// Raises what escaped, if anything: MemoryError, or `raise(message)` for an exception.
+// Returns whether it raised.
+template <class Raise>
+bool raise_escaped(const Escaped& escaped, Raise&& raise) {
+  switch (escaped.kind) {
+    case Escaped::Kind::None:
+      return false;
+    case Escaped::Kind::OutOfMemory:
+      PyErr_NoMemory();
+      return true;
+    case Escaped::Kind::Exception:
+      raise(escaped.what.c_str());
+      return true;
+    case Escaped::Kind::Unknown:
+      raise("unknown exception escaped the translator");
+      return true;
+  }
+  return false;
+}
+
 }  // namespace brintavel_py
