@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "error.hpp"
-#include "ir/text.hpp"
+#include "support/text.hpp"
 #include "ir/module_parser.hpp"
 
 namespace brintavel {

@@ -12,16 +12,15 @@
 
 #include <gtest/gtest.h>
 
-#include "cfg.hpp"
+#include "translator/structure.hpp"
 #include "qasm/printer.hpp"
 
-namespace brintavel::cfg {
+namespace brintavel::translator {
 namespace {
 
 using qasm::Expression;
 using qasm::Statement;
 using qasm::StatementList;
-using translator::BlockLowering;
 
 Statement stmt(std::string name) {
   return qasm::GateCall{{}, std::move(name), {}, {qasm::IndexedIdentifier{"q", std::nullopt}}};
@@ -51,8 +50,8 @@ std::string structure(std::vector<BlockLowering> blocks, std::string_view entry,
   std::vector<BlockLowering> copy;
   for (const BlockLowering& b : blocks)
     copy.push_back(BlockLowering{b.label, qasm::copy_statements(b.statements), b.successors, b.condition});
-  auto incremental = structure_control_flow(std::move(blocks), entry, nullptr, Strategy::Incremental);
-  auto rescan = structure_control_flow(std::move(copy), entry, nullptr, Strategy::Rescan);
+  auto incremental = structure_control_flow(std::move(blocks), entry, nullptr, StructureSearch::Incremental);
+  auto rescan = structure_control_flow(std::move(copy), entry, nullptr, StructureSearch::Rescan);
   std::string a = incremental ? print(*incremental) : "error: " + incremental.error().message;
   std::string b = rescan ? print(*rescan) : "error: " + rescan.error().message;
   EXPECT_EQ(a, b) << "the incremental and the rescanning search differ";
@@ -457,8 +456,8 @@ TEST(CfgProperty, IncrementalAndRescanAgreeOnRandomGraphs) {
     std::vector<BlockLowering> copy;
     for (const BlockLowering& b : blocks)
       copy.push_back(BlockLowering{b.label, qasm::copy_statements(b.statements), b.successors, b.condition});
-    auto a = structure_control_flow(std::move(blocks), entry, nullptr, Strategy::Incremental);
-    auto b = structure_control_flow(std::move(copy), entry, nullptr, Strategy::Rescan);
+    auto a = structure_control_flow(std::move(blocks), entry, nullptr, StructureSearch::Incremental);
+    auto b = structure_control_flow(std::move(copy), entry, nullptr, StructureSearch::Rescan);
     ASSERT_EQ(a.has_value(), b.has_value()) << "seed " << seed;
     if (a) {
       ASSERT_EQ(print(*a), print(*b)) << "seed " << seed;
@@ -587,8 +586,8 @@ TEST(CfgProperty, StructuredProgramsAlwaysReduce) {
     std::vector<BlockLowering> copy;
     for (const BlockLowering& b : blocks)
       copy.push_back(BlockLowering{b.label, qasm::copy_statements(b.statements), b.successors, b.condition});
-    auto a = structure_control_flow(std::move(blocks), program.entry_label(), nullptr, Strategy::Incremental);
-    auto b = structure_control_flow(std::move(copy), program.entry_label(), nullptr, Strategy::Rescan);
+    auto a = structure_control_flow(std::move(blocks), program.entry_label(), nullptr, StructureSearch::Incremental);
+    auto b = structure_control_flow(std::move(copy), program.entry_label(), nullptr, StructureSearch::Rescan);
     ASSERT_TRUE(a) << "seed " << seed << ": " << a.error().message;
     ASSERT_TRUE(b) << "seed " << seed << ": " << b.error().message;
     std::string text = print(*a);
@@ -600,4 +599,4 @@ TEST(CfgProperty, StructuredProgramsAlwaysReduce) {
 }
 
 }  // namespace
-}  // namespace brintavel::cfg
+}  // namespace brintavel::translator

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ir/text.hpp"
+#include "support/text.hpp"
 #include "signatures.hpp"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ir/flat_name_map.hpp"
-#include "ir/text.hpp"
+#include "support/flat_name_map.hpp"
+#include "support/text.hpp"
 
 namespace {
 

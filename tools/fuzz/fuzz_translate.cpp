@@ -15,7 +15,7 @@
 #include "brintavel/brintavel.hpp"
 #include "ir/instruction_parser.hpp"
 #include "ir/plain_instruction.hpp"
-#include "ir/text.hpp"
+#include "support/text.hpp"
 #include "translate.hpp"
 
 namespace {

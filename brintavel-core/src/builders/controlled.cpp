@@ -43,7 +43,7 @@ std::optional<std::string_view> controlled_gate_for(std::string_view op, std::in
 }
 
 Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> args,
-                             LoweringContext& ctx, qasm::StatementList& out) {
+                             CallContext& ctx, qasm::StatementList& out) {
   if (!has_expected_signature(sig)) {
     std::string message = cat("generalized-controlled intrinsic ", q(sig.name),
                               " has unexpected signature ");

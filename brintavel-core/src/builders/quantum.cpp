@@ -5,6 +5,8 @@
 #include <unordered_set>
 
 #include "ir/operand_format.hpp"
+#include "qasm/finite.hpp"
+#include "qasm/registers.hpp"
 
 namespace brintavel::builders {
 
@@ -55,7 +57,7 @@ Status check_fixed_signature(const BuilderKind& kind, const Signature& sig,
 // The gate is printed straight into the statement list (qasm::Lines): the operands and
 // arguments are gathered in per-thread lists that keep their storage from call to call.
 Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& sig,
-                  std::span<const ir::Operand> args, LoweringContext& ctx, qasm::StatementList& out) {
+                  std::span<const ir::Operand> args, CallContext& ctx, qasm::StatementList& out) {
   thread_local std::vector<qasm::IndexedIdentifier> operands;
   thread_local std::vector<qasm::Expression> arguments;
   operands.clear();
@@ -67,7 +69,7 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
       operands.push_back(std::move(qubit));
     } else {
       BRINTAVEL_TRY_ASSIGN(auto argument, resolve_scalar_operand(args[i], sig.name, ctx));
-      BRINTAVEL_CHECK(translator::check_finite(argument, [&] { return cat("the angle of ", q(sig.name)); }));
+      BRINTAVEL_CHECK(qasm::check_finite(argument, [&] { return cat("the angle of ", q(sig.name)); }));
       arguments.push_back(std::move(argument));
     }
   }
@@ -76,7 +78,7 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
 }
 
 // barrier q[i], q[j], ... on the call's qubits (each once), or barrier q on all of them.
-Status build_barrier(const Signature& sig, std::span<const ir::Operand> args, LoweringContext& ctx,
+Status build_barrier(const Signature& sig, std::span<const ir::Operand> args, CallContext& ctx,
                      qasm::StatementList& out) {
   if (auto width = numbered_barrier_width(sig.name); width && *width != args.size())
     return unsupported(cat("barrier intrinsic ", q(sig.name), " is for ", *width,
@@ -84,7 +86,7 @@ Status build_barrier(const Signature& sig, std::span<const ir::Operand> args, Lo
   qasm::Barrier barrier;
   if (args.empty()) {
     ctx.barrier_on_all_qubits = true;
-    barrier.operands.push_back(qasm::IndexedIdentifier{"q", std::nullopt});
+    barrier.operands.push_back(qasm::IndexedIdentifier{std::string(qasm::kQubitRegister), std::nullopt});
     out.emplace_back(std::move(barrier));
     return {};
   }
@@ -121,7 +123,7 @@ void append_type_list(std::string& out, std::span<const std::string_view> types)
 
 Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
                                                       std::string_view callee,
-                                                      LoweringContext& ctx) {
+                                                      CallContext& ctx) {
   auto not_constant = [&] {
     return unsupported(cat("qubit operand for ", q(callee),
                            " is not a compile-time constant; runtime qubit allocation is not supported"));
@@ -143,11 +145,11 @@ Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand
     return unsupported(cat("qubit operand for ", q(callee), " has negative index ", index,
                            "; qubit and result indices must be non-negative"));
   ctx.note_qubit_index(index);
-  return register_element("q", index);
+  return register_element(qasm::kQubitRegister, index);
 }
 
 Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::string_view callee,
-                                          LoweringContext& ctx) {
+                                          CallContext& ctx) {
   std::optional<std::int64_t> index;
   if (const auto* p = std::get_if<ir::PtrConst>(&operand)) {
     index = p->index;
@@ -166,13 +168,13 @@ Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::strin
 
 Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
                                                        std::string_view callee,
-                                                       LoweringContext& ctx) {
+                                                       CallContext& ctx) {
   BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_result_index(operand, callee, ctx));
-  return register_element(translator::kResultRegister, index);
+  return register_element(qasm::kResultRegister, index);
 }
 
 Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
-                                                std::string_view callee, LoweringContext& ctx) {
+                                                std::string_view callee, CallContext& ctx) {
   if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
     auto v = i->value.to_int64();
     if (!v)
@@ -183,15 +185,13 @@ Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
   if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return qasm::BoolLiteral{b->value};
   if (const auto* f = std::get_if<ir::ConstFloat>(&operand)) return qasm::FloatLiteral{f->value};
   if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
-    BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx.lookup_value(s->name));
-    ctx.use_pending(translator::Reader{translator::Reader::Kind::SsaValue, s->name}, ctx.here());
-    return value;
+    return ctx.use_scalar(s->name);
   }
   return unsupported(cat("unsupported scalar operand form for ", q(callee)));
 }
 
 Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<const ir::Operand> args,
-                   std::optional<std::string_view> result, LoweringContext& ctx,
+                   std::optional<std::string_view> result, CallContext& ctx,
                    qasm::StatementList& out) {
   static constexpr std::array<std::string_view, 2> kQubitResult = {kQubit, kResult};
   static constexpr std::array<std::string_view, 1> kQubitOnly = {kQubit};
@@ -210,7 +210,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
     BRINTAVEL_TRY_ASSIGN(std::int64_t bit, resolve_result_index(args[1], sig.name, ctx));
     ctx.note_result_written(bit);
-    qasm::IndexedIdentifier target = register_element(translator::kResultRegister, bit);
+    qasm::IndexedIdentifier target = register_element(qasm::kResultRegister, bit);
     if (reset) {
       out.emplace_back(qasm::Measure{qubit, std::move(target)});
       out.emplace_back(qasm::Reset{std::move(qubit)});
@@ -230,7 +230,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
   BRINTAVEL_TRY_ASSIGN(auto bit, resolve_result_operand(args[0], sig.name, ctx));
   if (result) {
     std::int64_t index = std::get<qasm::IntLiteral>(bit.index->node).value;
-    BRINTAVEL_CHECK(ctx.bind_result_read(*result, qasm::Element{translator::kResultRegister, index}, index));
+    BRINTAVEL_CHECK(ctx.bind_result_read(*result, index));
   }
   return {};
 }

@@ -6,36 +6,35 @@
 #include <span>
 #include <string_view>
 
+#include "builders/call_context.hpp"
 #include "builders/profile.hpp"
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
 #include "signatures.hpp"
-#include "translator/context.hpp"
 
 namespace brintavel::builders {
 
-using translator::LoweringContext;
 
 // Lowers one call with the builder `kind`, appending its statements to `out`.
 Status run_builder(const BuilderKind& kind, const Signature& signature,
                    std::span<const ir::Operand> args, std::optional<std::string_view> result,
-                   LoweringContext& context, qasm::StatementList& out);
+                   CallContext& context, qasm::StatementList& out);
 
 // q[i] for a constant qubit pointer; raises the highest qubit index.
 Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
                                                       std::string_view callee,
-                                                      LoweringContext& context);
+                                                      CallContext& context);
 // j for a constant result pointer c[j]; raises the highest result index.
 Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::string_view callee,
-                                          LoweringContext& context);
+                                          CallContext& context);
 // c[j] for a constant result pointer; raises the highest result index.
 Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
                                                        std::string_view callee,
-                                                       LoweringContext& context);
+                                                       CallContext& context);
 // A classical gate argument (an angle) as an expression.
 Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
-                                                std::string_view callee, LoweringContext& context);
+                                                std::string_view callee, CallContext& context);
 
 // The native controlled gate for a controlled operation, if the gate set has one.
 std::optional<std::string_view> controlled_gate_for(std::string_view op, std::int64_t controls,
@@ -43,7 +42,7 @@ std::optional<std::string_view> controlled_gate_for(std::string_view op, std::in
 
 // The generalized controlled-gate builder (controlled.cpp).
 Status build_controlled_gate(const Signature& signature, std::span<const ir::Operand> args,
-                             LoweringContext& context, qasm::StatementList& out);
+                             CallContext& context, qasm::StatementList& out);
 
 // A register element name[index].
 qasm::IndexedIdentifier register_element(std::string_view name, std::int64_t index);

@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "ir/text.hpp"
+#include "support/text.hpp"
 
 namespace brintavel::ir {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "ir/text.hpp"
+#include "support/text.hpp"
 
 namespace brintavel::qasm {
 

@@ -10,31 +10,6 @@ namespace brintavel::translator {
 using text::cat;
 using text::q;
 
-Status SizeBudget::charge(std::uint64_t nodes, std::string_view what_kind, std::string_view what) {
-  if (nodes <= remaining_) {
-    remaining_ -= nodes;
-    return {};
-  }
-  remaining_ = 0;
-  return unsupported(cat("translation size limit of ", limit_, " expression nodes and statements exceeded at ",
-                         what_kind, " ", q(what),
-                         "; the program grows far beyond its input (every use of an SSA value "
-                         "copies its whole expression, and loop headers are repeated in their loops)"));
-}
-
-void append_statement(BlockLowering& block, const qasm::Statement& statement) {
-  qasm::append_printed(block.statements, statement);
-  ++block.size;
-}
-
-void append_lines(BlockLowering& block, const qasm::Lines& lines) {
-  qasm::Lines& last = qasm::trailing_lines(block.statements);
-  last.text.append(lines.text);
-  last.statements += lines.statements;
-  last.nodes += lines.nodes;
-  block.size += lines.statements;
-}
-
 Error output_limit_exceeded(std::size_t input_bytes) {
   return unsupported(cat("translated program exceeds the output limit of ",
                          Limits::output_bytes_for_input(input_bytes),
@@ -105,12 +80,17 @@ void LoweringContext::bind_unexpressible(std::string_view name, std::string mess
   unexpressible_.insert_or_assign(name, std::move(message));
 }
 
-Status LoweringContext::bind_result_read(std::string_view name, qasm::Expression value,
-                                         std::int64_t bit) {
+Status LoweringContext::bind_result_read(std::string_view name, std::int64_t bit) {
   Capture read{Resource{Resource::Kind::Bit, bit}, point_};
   if (extended) result_reads_.insert_or_assign(read, name);
   pending_.assign(read);
-  return bind_value(name, std::move(value));
+  return bind_value(name, qasm::Element{qasm::kResultRegister, bit});
+}
+
+Result<qasm::Expression> LoweringContext::use_scalar(std::string_view name) {
+  BRINTAVEL_TRY_ASSIGN(qasm::Expression value, lookup_value(name));
+  use_pending(Reader{Reader::Kind::SsaValue, name}, here());
+  return value;
 }
 
 std::optional<std::string_view> LoweringContext::result_read_of(const Capture& capture) const {
@@ -123,15 +103,6 @@ Status LoweringContext::bind_variable(std::string_view name, const std::string& 
                                       ProgramPoint at) {
   pending_.assign(Capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)}, at});
   return bind_value(name, qasm::Identifier{variable});
-}
-
-std::optional<double> find_non_finite(const qasm::Expression& e) {
-  const qasm::Expression* found = qasm::find_node(e, [](const qasm::Expression& x) {
-    const auto* f = std::get_if<qasm::FloatLiteral>(&x.node);
-    return f && !std::isfinite(f->value);
-  });
-  if (!found) return std::nullopt;
-  return std::get<qasm::FloatLiteral>(found->node).value;
 }
 
 void LoweringContext::note_variable_reassigned(const std::string& variable, std::string_view by) {
@@ -164,11 +135,11 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
       // A result bit: an Element of the result register (or the Index it stands for).
       std::optional<std::int64_t> bit;
       if (const auto* element = std::get_if<qasm::Element>(&x.node)) {
-        if (element->register_name == kResultRegister) bit = element->index;
+        if (element->register_name == qasm::kResultRegister) bit = element->index;
       } else if (const auto* index = std::get_if<qasm::Index>(&x.node)) {
         const auto* base = std::get_if<qasm::Identifier>(&index->base->node);
         const auto* literal = std::get_if<qasm::IntLiteral>(&index->index->node);
-        if (base && literal && base->name == kResultRegister) bit = literal->value;
+        if (base && literal && base->name == qasm::kResultRegister) bit = literal->value;
       }
       if (bit) {
         auto it = result_written_.find(*bit);
@@ -185,12 +156,6 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
 const qasm::Expression* LoweringContext::peek_value(std::string_view name) const {
   const std::uint32_t* index = values_.find(name);
   return index ? &bindings_[*index].value : nullptr;
-}
-
-std::optional<std::int64_t> LoweringContext::lookup_pointer_index(std::string_view name) const {
-  auto it = pointer_indices_.find(name);
-  if (it == pointer_indices_.end()) return std::nullopt;
-  return it->second;
 }
 
 }  // namespace brintavel::translator

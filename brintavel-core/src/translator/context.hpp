@@ -16,19 +16,21 @@
 #include <utility>
 #include <vector>
 
+#include "builders/call_context.hpp"
 #include "builders/profile.hpp"
-#include "ir/flat_name_map.hpp"
+#include "support/flat_name_map.hpp"
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
+#include "qasm/finite.hpp"
 #include "qasm/printer.hpp"
+#include "qasm/registers.hpp"
+#include "translator/block.hpp"
+#include "translator/budget.hpp"
 #include "translator/dataflow.hpp"
 
 namespace brintavel::translator {
 
-// The registers of the translated program: qubits, and measurement results.
-inline constexpr std::string_view kQubitRegister = "q";
-inline constexpr std::string_view kResultRegister = "c";
 // The prefixes of the names of the int, bool and float[64] variables, in ScalarType order.
 inline constexpr std::string_view kVariablePrefixes[] = {"cint_", "cbool_", "cfloat_"};
 inline constexpr std::string_view kBoolVariablePrefix = kVariablePrefixes[1];
@@ -48,89 +50,6 @@ struct TranslationContext {
   TranslationStats* stats = nullptr;
   std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
   bool extended = false;  // lower what the base rules refuse where there is an exact form
-};
-
-// The labels a block branches to: none, one, or two (the true target first), kept in place.
-class BranchTargets {
- public:
-  BranchTargets() = default;
-  BranchTargets(std::initializer_list<std::string_view> labels) { assign(labels.begin(), labels.end()); }
-  BranchTargets(const std::vector<std::string_view>& labels) { assign(labels.begin(), labels.end()); }  // NOLINT
-
-  std::size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
-  std::string_view operator[](std::size_t i) const { return labels_[i]; }
-  const std::string_view* begin() const { return labels_.data(); }
-  const std::string_view* end() const { return labels_.data() + size_; }
-  friend bool operator==(const BranchTargets& a, const BranchTargets& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end());
-  }
-
- private:
-  template <class It>
-  void assign(It first, It last) {
-    size_ = 0;
-    for (; first != last && size_ < labels_.size(); ++first) labels_[size_++] = *first;
-  }
-  std::array<std::string_view, 2> labels_{};
-  std::uint8_t size_ = 0;
-};
-
-// One basic block after lowering: its straight-line statements and how it ends. Labels are
-// views of texts that live as long as the translation.
-struct BlockLowering {
-  std::string_view label;
-  qasm::StatementList statements;
-  BranchTargets successors;  // true target first for a conditional branch
-  std::optional<qasm::Expression> condition;  // present exactly for a conditional branch
-  std::uint64_t condition_time = 0;           // LoweringContext::now() when it was recorded
-  std::vector<Capture> condition_captures = {};  // the bits and variables the condition reads
-  std::uint32_t ordinal = 0;                     // the block's number in source order
-  std::uint64_t size = 0;                        // statements in the block, lines counted singly
-};
-
-// Appends a simple statement to a block (printed: see qasm::Lines).
-void append_statement(BlockLowering& block, const qasm::Statement& statement);
-// Appends printed statements to a block.
-void append_lines(BlockLowering& block, const qasm::Lines& lines);
-
-// Limits that keep a translation's size proportional to its input.
-//
-// SSA values are substituted into every use, so a few lines can describe an expression of
-// exponential size, and loop headers are repeated inside their loops. Every expression
-// node copied and every statement made is charged to a budget that grows with the input;
-// expressions may not nest deeper than kMaxExpressionDepth; and the printed text may not
-// outgrow the input by more than a constant factor (nested bodies are indented once per
-// level). Real programs stay far inside all three.
-struct Limits {
-  static constexpr std::uint64_t kBaseNodes = 4'000'000;  // plus a quarter node per input byte
-  static constexpr std::uint64_t kMaxExpressionDepth = 10'000;
-  static constexpr std::uint64_t kBaseOutputBytes = 64ull << 20;
-  static constexpr std::uint64_t kOutputBytesPerInputByte = 8;
-
-  static std::uint64_t nodes_for_input(std::size_t input_bytes) {
-    return kBaseNodes + input_bytes / 4;
-  }
-  static std::uint64_t output_bytes_for_input(std::size_t input_bytes) {
-    return kBaseOutputBytes + kOutputBytesPerInputByte * input_bytes;
-  }
-};
-
-class SizeBudget {
- public:
-  explicit SizeBudget(std::uint64_t limit) : limit_(limit), remaining_(limit) {}
-
-  // Charges `nodes`; on exhaustion the error names `what` (an SSA value or a block).
-  Status charge(std::uint64_t nodes, std::string_view what_kind, std::string_view what);
-
-  std::uint64_t limit() const { return limit_; }
-  std::uint64_t used() const { return limit_ - remaining_; }
-  // Gives back what was charged for something that turned out not to be made.
-  void refund(std::uint64_t nodes) { remaining_ = std::min(limit_, remaining_ + nodes); }
-
- private:
-  std::uint64_t limit_;
-  std::uint64_t remaining_;
 };
 
 struct PointerOrigin {
@@ -196,7 +115,7 @@ class PendingCaptures {
 // before. The context keeps a clock of bindings and such writes; reading an expression
 // whose inputs were overwritten since it was made is an error, never a wrong program.
 // Result bits are only followed within a block: across blocks a loop may re-read them.
-class LoweringContext {
+class LoweringContext final : public builders::CallContext {
  public:
   explicit LoweringContext(std::uint64_t node_budget, bool extended_rules = false)
       : extended(extended_rules), budget_(node_budget) {}
@@ -228,8 +147,10 @@ class LoweringContext {
   void add_pending(std::span<const Capture> captures);
   // The pending captures are read by `reader` at `at`: recorded for the staleness check.
   void use_pending(Reader reader, ProgramPoint at);
-  // A result read: binds `name` to the bit's expression, captured here.
-  Status bind_result_read(std::string_view name, qasm::Expression value, std::int64_t bit);
+  // A result read: binds `name` to the bit c[bit], captured here.
+  Status bind_result_read(std::string_view name, std::int64_t bit) override;
+  // A gate's classical argument: the value of `name`, used here.
+  Result<qasm::Expression> use_scalar(std::string_view name) override;
   // Extended rules: the SSA value of the result read that made `capture`, if one did.
   std::optional<std::string_view> result_read_of(const Capture& capture) const;
   // A phi's int variable: binds `name` to it, captured at the start of block `block`.
@@ -253,25 +174,13 @@ class LoweringContext {
   // From now on the int variable holds the value the phi `by` merged into it.
   void note_variable_reassigned(const std::string& variable, std::string_view by);
   // From now on result bit `index` holds a new measurement.
-  void note_result_written(std::int64_t index);
+  void note_result_written(std::int64_t index) override;
   // Fails when `e`, recorded at time `recorded` (a branch condition), reads a variable or
   // result bit written since; `what` names it in the message.
   Status check_still_current(const qasm::Expression& e, std::uint64_t recorded,
                              std::string_view what) const;
   // Whether `name` is bound, and to what (no copy).
   const qasm::Expression* peek_value(std::string_view name) const;
-
-  std::optional<std::int64_t> lookup_pointer_index(std::string_view name) const;
-  void record_pointer_index(std::string_view name, std::int64_t index) {
-    pointer_indices_[name] = index;
-  }
-
-  void note_qubit_index(std::int64_t index) {
-    if (index > max_qubit_index) max_qubit_index = index;
-  }
-  void note_result_index(std::int64_t index) {
-    if (index > max_result_index) max_result_index = index;
-  }
 
   SizeBudget& budget() { return budget_; }
 
@@ -283,7 +192,7 @@ class LoweringContext {
     binding_captures_ = {};
     reassigned_ = {};
     result_written_ = {};
-    pointer_indices_ = {};
+    forget_pointer_indices();
     pointer_origins = {};
     memory = {};
     dataflow_ = Dataflow{};
@@ -292,9 +201,6 @@ class LoweringContext {
 
   text::NameMap<PointerOrigin> pointer_origins;
   std::unordered_map<MemoryCell, ir::Operand, MemoryCellHash> memory;
-  std::int64_t max_qubit_index = -1;
-  std::int64_t max_result_index = -1;
-  bool barrier_on_all_qubits = false;  // a `barrier q;` was made
 
  private:
   struct Binding {
@@ -329,7 +235,6 @@ class LoweringContext {
     ProgramPoint at;
   };
   std::unordered_map<std::int64_t, ResultWrite> result_written_;
-  text::NameMap<std::int64_t> pointer_indices_;
   SizeBudget budget_;
   Dataflow dataflow_;
   ProgramPoint point_;
@@ -340,26 +245,6 @@ class LoweringContext {
   std::unordered_map<std::string_view, std::string> unexpressible_;
   std::unordered_map<Capture, std::string_view, CaptureHash> result_reads_;
 };
-
-// A non-finite number in `e` (OpenQASM 3 has no literal for one), or nothing.
-std::optional<double> find_non_finite(const qasm::Expression& e);
-// The message for a non-finite number that would be printed for `what()`, when `e` holds one.
-template <class What>
-Status check_finite(const qasm::Expression& e, What&& what) {
-  std::optional<double> bad;
-  if (const auto* f = std::get_if<qasm::FloatLiteral>(&e.node)) {
-    if (std::isfinite(f->value)) return {};
-    bad = f->value;
-  } else if (e.is_atom()) {
-    return {};
-  } else {
-    bad = find_non_finite(e);
-  }
-  if (bad)
-    return unsupported(text::cat(what(), " is the non-finite number ", qasm::format_float(*bad),
-                                 ", which OpenQASM 3 cannot write"));
-  return {};
-}
 
 // The message for a translation whose text would outgrow the output limit.
 Error output_limit_exceeded(std::size_t input_bytes);

@@ -4,8 +4,9 @@
 #include <map>
 #include <tuple>
 
-#include "translator/context.hpp"
+#include "translator/budget.hpp"
 #include "translator/dominators.hpp"
+#include "support/text.hpp"
 
 namespace brintavel::translator {
 

@@ -19,32 +19,12 @@
 #include <vector>
 
 #include "error.hpp"
+#include "translator/block_graph.hpp"
 
 namespace brintavel::translator {
 
 class SizeBudget;
 
-// The blocks a block branches to, by number (at most two).
-class BlockEdges {
- public:
-  void push_back(std::uint32_t target) {
-    if (size_ < targets_.size()) targets_[size_++] = target;
-  }
-  // Sets the target in `slot` (0 or 1); the slots before it count as set.
-  void set(std::size_t slot, std::uint32_t target) {
-    if (slot >= targets_.size()) return;
-    targets_[slot] = target;
-    if (size_ <= slot) size_ = static_cast<std::uint8_t>(slot + 1);
-  }
-  std::size_t size() const { return size_; }
-  const std::uint32_t* begin() const { return targets_.data(); }
-  const std::uint32_t* end() const { return targets_.data() + size_; }
-
- private:
-  std::array<std::uint32_t, 2> targets_{};
-  std::uint8_t size_ = 0;
-};
-using BlockGraph = std::vector<BlockEdges>;
 
 // A result bit c[index], or the int variable with this number.
 struct Resource {

@@ -4,16 +4,6 @@
 
 namespace brintavel::translator {
 
-Predecessors::Predecessors(const BlockGraph& successors) : start_(successors.size() + 1, 0) {
-  for (const BlockEdges& edges : successors)
-    for (std::uint32_t target : edges) ++start_[target + 1];
-  for (std::size_t i = 1; i < start_.size(); ++i) start_[i] += start_[i - 1];
-  sources_.resize(start_.back());
-  std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
-  for (std::uint32_t block = 0; block < successors.size(); ++block)
-    for (std::uint32_t target : successors[block]) sources_[next[target]++] = block;
-}
-
 Dominators::Dominators(const BlockGraph& successors, const Predecessors& predecessors) {
   const std::size_t n = successors.size();
   if (n == 0) return;

@@ -1,4 +1,4 @@
-// Predecessors and dominators of the branch graph.
+// Dominators of the branch graph.
 //
 // Block d dominates block b when every path from the entry block (block 0) to b passes d.
 // The dominator tree is computed by the iterative algorithm of Cooper, Harvey and Kennedy
@@ -12,22 +12,9 @@
 #include <span>
 #include <vector>
 
-#include "translator/dataflow.hpp"
+#include "translator/block_graph.hpp"
 
 namespace brintavel::translator {
-
-// Every block's predecessors, by number, in one array.
-class Predecessors {
- public:
-  explicit Predecessors(const BlockGraph& successors);
-  std::span<const std::uint32_t> of(std::uint32_t block) const {
-    return {sources_.data() + start_[block], sources_.data() + start_[block + 1]};
-  }
-
- private:
-  std::vector<std::uint32_t> start_;    // by block: where its predecessors begin in sources_
-  std::vector<std::uint32_t> sources_;
-};
 
 class Dominators {
  public:

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "builders/quantum.hpp"
-#include "cfg.hpp"
+#include "translator/structure.hpp"
 #include "signatures.hpp"
 #include "translator/classical.hpp"
 #include "translator/extended.hpp"
@@ -21,55 +21,6 @@ using text::cat;
 using text::q;
 
 namespace {
-
-// The blocks that lie on a cycle of the branch graph (Tarjan's strongly connected
-// components, walked iteratively).
-std::vector<bool> blocks_on_cycles(const BlockGraph& succs) {
-  std::size_t n = succs.size();
-  constexpr std::size_t kUnvisited = SIZE_MAX;
-  std::vector<std::size_t> order(n, kUnvisited), low(n, 0);
-  std::vector<bool> on_stack(n, false), cyclic(n, false);
-  std::vector<std::size_t> stack;
-  std::vector<std::pair<std::size_t, std::size_t>> walk;  // (node, next successor)
-  std::size_t counter = 0;
-  for (std::size_t root = 0; root < n; ++root) {
-    if (order[root] != kUnvisited) continue;
-    walk.push_back({root, 0});
-    order[root] = low[root] = counter++;
-    stack.push_back(root);
-    on_stack[root] = true;
-    while (!walk.empty()) {
-      auto& [v, next] = walk.back();
-      if (next < succs[v].size()) {
-        std::size_t w = succs[v].begin()[next++];
-        if (order[w] == kUnvisited) {
-          order[w] = low[w] = counter++;
-          stack.push_back(w);
-          on_stack[w] = true;
-          walk.push_back({w, 0});
-        } else if (on_stack[w]) {
-          low[v] = std::min(low[v], order[w]);
-        }
-        continue;
-      }
-      std::size_t done = v;
-      walk.pop_back();
-      if (!walk.empty()) low[walk.back().first] = std::min(low[walk.back().first], low[done]);
-      if (low[done] != order[done]) continue;
-      // `done` roots a component: it is a cycle when it has several blocks or a self-loop.
-      std::size_t first = stack.size();
-      do --first; while (stack[first] != done);
-      bool cycle = stack.size() - first > 1 ||
-                   std::find(succs[done].begin(), succs[done].end(), done) != succs[done].end();
-      for (std::size_t k = first; k < stack.size(); ++k) {
-        on_stack[stack[k]] = false;
-        if (cycle) cyclic[stack[k]] = true;
-      }
-      stack.resize(first);
-    }
-  }
-  return cyclic;
-}
 
 // What the extended rules keep besides the base state.
 struct ExtendedState {
@@ -118,7 +69,7 @@ class BlockLowerer {
     } else {
       std::string_view name = std::get<std::string_view>(br.condition);
       BRINTAVEL_TRY_ASSIGN(out.condition, ctx_.lookup_value(name));
-      BRINTAVEL_CHECK(check_finite(*out.condition, [&] { return cat("SSA value ", q(name)); }));
+      BRINTAVEL_CHECK(qasm::check_finite(*out.condition, [&] { return cat("SSA value ", q(name)); }));
       out.condition_captures = ctx_.take_pending();
       ctx_.add_pending(out.condition_captures);
       ctx_.use_pending(Reader{Reader::Kind::BranchCondition, out.label},
@@ -652,8 +603,8 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
     blocks.push_back(BlockLowering{labels[count], {}, {}, std::nullopt});
     blocks.back().ordinal = end;
   }
-  auto structured = cfg::structure_control_flow(std::move(blocks), entry, &lowering.budget(),
-                                                cfg::Strategy::Incremental, nullptr, &*graph);
+  auto structured = structure_control_flow(std::move(blocks), entry, &lowering.budget(),
+                                                StructureSearch::Incremental, nullptr, &*graph);
   // The printed text grows to about a sixth of the input, reserved at once (untouched pages
   // cost nothing).
   if (printed.empty()) printed.reserve(source.size() / 3);
@@ -685,8 +636,8 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
   lowering.release_lowering_state();
 
   std::uint32_t failed_block = 0;
-  auto structured = cfg::structure_control_flow(processed.take(), labels.front(),
-                                                &lowering.budget(), cfg::Strategy::Incremental,
+  auto structured = structure_control_flow(processed.take(), labels.front(),
+                                                &lowering.budget(), StructureSearch::Incremental,
                                                 &failed_block, &successors);
   if (!structured)
     return located(std::move(structured).error(),
@@ -721,18 +672,18 @@ Result<qasm::Program> FunctionLowerer::State::declare(qasm::StatementList body, 
   if (lowering.max_qubit_index >= 0) {
     BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
         lowering.max_qubit_index, "qubit index too large to size the qubit register"));
-    program.body.emplace_back(qasm::QubitDeclaration{"q", size});
+    program.body.emplace_back(qasm::QubitDeclaration{std::string(qasm::kQubitRegister), size});
   }
   if (lowering.max_result_index >= 0) {
     BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
         lowering.max_result_index, "result index too large to size the result register"));
     if (context.results_as_output) {
-      program.body.emplace_back(qasm::OutputBitDeclaration{"c", size});
+      program.body.emplace_back(qasm::OutputBitDeclaration{std::string(qasm::kResultRegister), size});
     } else {
       // A bit that may be read before anything was measured into it reads as Zero.
       if (zero_results && size > Limits::output_bytes_for_input(source.size()))
         return output_limit_exceeded(source.size());
-      program.body.emplace_back(qasm::BitDeclaration{"c", size, zero_results});
+      program.body.emplace_back(qasm::BitDeclaration{std::string(qasm::kResultRegister), size, zero_results});
     }
   }
   for (qasm::IntDeclaration& d : variables.declarations) program.body.emplace_back(std::move(d));

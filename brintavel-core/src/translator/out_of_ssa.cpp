@@ -147,7 +147,7 @@ Status PhiVariables::emit(BlockLowering& pred, std::string_view target, const st
     const auto* id = std::get_if<qasm::Identifier>(&e.node);
     if (id && id->name == c.variable) continue;
     if (pred.ordinal == 0 && is_initial_value(e)) continue;
-    BRINTAVEL_CHECK(check_finite(e, [&] { return cat("SSA value ", q(c.phi)); }));
+    BRINTAVEL_CHECK(qasm::check_finite(e, [&] { return cat("SSA value ", q(c.phi)); }));
     values.push_back(Value{&c, std::move(e), std::move(reads)});
   }
   if (values.empty()) return {};

@@ -215,8 +215,8 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
   BRINTAVEL_TRY_ASSIGN(Expression update, lower_phi_operand(update_in.value, ctx));
   std::vector<Capture> update_reads = ctx.take_pending();
   auto phi_value = [&] { return cat("SSA value ", q(phi.result)); };
-  BRINTAVEL_CHECK(check_finite(init, phi_value));
-  BRINTAVEL_CHECK(check_finite(update, phi_value));
+  BRINTAVEL_CHECK(qasm::check_finite(init, phi_value));
+  BRINTAVEL_CHECK(qasm::check_finite(update, phi_value));
 
   // What the incoming values read must still hold where they are assigned, or, without an
   // assignment, where their block branches to the phi.

@@ -21,9 +21,10 @@
 #include <utility>
 #include <vector>
 
-#include "ir/flat_name_map.hpp"
-#include "ir/text.hpp"
-#include "translator/context.hpp"
+#include "support/flat_name_map.hpp"
+#include "support/text.hpp"
+#include "translator/block.hpp"
+#include "translator/block_graph.hpp"
 
 namespace brintavel::translator {
 

@@ -11,7 +11,7 @@
 #include <unordered_map>
 
 #include "brintavel/brintavel.hpp"
-#include "ir/int128.hpp"
+#include "support/int128.hpp"
 
 namespace brintavel::text {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ir/text.hpp"
+#include "support/text.hpp"
 
 namespace brintavel::text {
 

@@ -1,4 +1,4 @@
-#include "cfg.hpp"
+#include "translator/structure.hpp"
 
 #include <algorithm>
 #include <array>
@@ -8,14 +8,15 @@
 #include <memory>
 #include <unordered_set>
 
-namespace brintavel::cfg {
+#include "support/text.hpp"
+
+namespace brintavel::translator {
 
 using qasm::BinaryOperator;
 using qasm::Expression;
 using qasm::StatementList;
 using text::cat;
 using text::q;
-using translator::BlockLowering;
 
 namespace {
 
@@ -108,12 +109,12 @@ struct Match {
 
 class Structurer {
  public:
-  explicit Structurer(translator::SizeBudget* budget) : budget_(budget) {}
+  explicit Structurer(SizeBudget* budget) : budget_(budget) {}
 
   // Validation and set-up. Node ids are ranks in ascending label order, so labels are
   // found by binary search over the sorted lowerings.
   Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry,
-                const translator::BlockGraph* graph) {
+                const BlockGraph* graph) {
     std::size_t count = blocks.size();
     // By label, equal labels in source order: the index is the second key. (Not
     // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.) The
@@ -200,8 +201,8 @@ class Structurer {
     return {};
   }
 
-  Status reduce(Strategy strategy) {
-    if (strategy == Strategy::Incremental) {
+  Status reduce(StructureSearch strategy) {
+    if (strategy == StructureSearch::Incremental) {
       for (NodeId id = 0; id < position_of_.size(); ++id) refresh(id);
       touched_.clear();
       while (auto m = next_from_candidates()) {
@@ -536,7 +537,7 @@ class Structurer {
   std::uint32_t failed_block() const { return failed_block_; }
 
  private:
-  translator::SizeBudget* budget_;
+  SizeBudget* budget_;
   std::uint32_t failed_block_ = 0;
   BlockLowering& block(NodeId id) { return blocks_[position_of_[id]]; }
   const BlockLowering& block(NodeId id) const { return blocks_[position_of_[id]]; }
@@ -560,9 +561,9 @@ class Structurer {
 
 Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                              std::string_view entry,
-                                             translator::SizeBudget* budget, Strategy strategy,
+                                             SizeBudget* budget, StructureSearch strategy,
                                              std::uint32_t* failed_block,
-                                             const translator::BlockGraph* graph) {
+                                             const BlockGraph* graph) {
   if (blocks.empty()) return StatementList{};
   Structurer s(budget);
   Result<StatementList> result = [&]() -> Result<StatementList> {
@@ -574,4 +575,4 @@ Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
   return result;
 }
 
-}  // namespace brintavel::cfg
+}  // namespace brintavel::translator

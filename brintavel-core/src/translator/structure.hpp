@@ -8,13 +8,15 @@
 
 #include "error.hpp"
 #include "qasm/model.hpp"
-#include "translator/context.hpp"
+#include "translator/block.hpp"
+#include "translator/block_graph.hpp"
+#include "translator/budget.hpp"
 
-namespace brintavel::cfg {
+namespace brintavel::translator {
 
 // How the next rewrite is found. Both give the same result: the rules are tried in order
 // A to F, and each rule takes the first matching node in ascending byte-wise label order.
-enum class Strategy {
+enum class StructureSearch {
   Incremental,  // keep the set of matching nodes of every rule up to date after each rewrite
   Rescan,       // rescan every node for every rule after each rewrite (quadratic; for testing)
 };
@@ -24,11 +26,11 @@ enum class Strategy {
 // `failed_block` (when given) receives the number (BlockLowering::ordinal) of the block the
 // error concerns. `graph`, when given, holds each block's successors by number (the blocks'
 // ordinals are then their positions in `blocks`), which spares looking their labels up.
-Result<qasm::StatementList> structure_control_flow(std::vector<translator::BlockLowering> blocks,
+Result<qasm::StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                                    std::string_view entry,
-                                                   translator::SizeBudget* budget = nullptr,
-                                                   Strategy strategy = Strategy::Incremental,
+                                                   SizeBudget* budget = nullptr,
+                                                   StructureSearch strategy = StructureSearch::Incremental,
                                                    std::uint32_t* failed_block = nullptr,
-                                                   const translator::BlockGraph* graph = nullptr);
+                                                   const BlockGraph* graph = nullptr);
 
-}  // namespace brintavel::cfg
+}  // namespace brintavel::translator

@@ -1,4 +1,4 @@
-#include "ir/text.hpp"
+#include "support/text.hpp"
 
 #include <array>
 #include <charconv>

@@ -1,0 +1,55 @@
+// What a builder needs from the lowering of the function it works in: the registers the
+// program uses so far, the constant indices of pointer values, and the few services that
+// belong to the lowering (binding a result read, reading an angle's value, recording a
+// measurement). The translator's LoweringContext is one.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "error.hpp"
+#include "qasm/model.hpp"
+#include "support/text.hpp"
+
+namespace brintavel::builders {
+
+class CallContext {
+ public:
+  virtual ~CallContext() = default;
+
+  // The highest qubit and result indices used so far (-1: none).
+  std::int64_t max_qubit_index = -1;
+  std::int64_t max_result_index = -1;
+  bool barrier_on_all_qubits = false;  // a barrier on the whole qubit register was made
+
+  void note_qubit_index(std::int64_t index) {
+    if (index > max_qubit_index) max_qubit_index = index;
+  }
+  void note_result_index(std::int64_t index) {
+    if (index > max_result_index) max_result_index = index;
+  }
+
+  // The constant index of a pointer-valued SSA name (an inttoptr of a constant), if known.
+  std::optional<std::int64_t> lookup_pointer_index(std::string_view name) const {
+    auto it = pointer_indices_.find(name);
+    if (it == pointer_indices_.end()) return std::nullopt;
+    return it->second;
+  }
+  void record_pointer_index(std::string_view name, std::int64_t index) { pointer_indices_[name] = index; }
+
+  // From now on result bit `index` holds a new measurement.
+  virtual void note_result_written(std::int64_t index) = 0;
+  // A result read: `name` is the value of bit `bit` of the result register.
+  virtual Status bind_result_read(std::string_view name, std::int64_t bit) = 0;
+  // The value of the SSA name `name`, used here as a gate's classical argument.
+  virtual Result<qasm::Expression> use_scalar(std::string_view name) = 0;
+
+ protected:
+  void forget_pointer_indices() { pointer_indices_ = {}; }
+
+ private:
+  text::NameMap<std::int64_t> pointer_indices_;
+};
+
+}  // namespace brintavel::builders
