@@ -1,4 +1,33 @@
-// The pipeline's parts that are not public.
+// The translation, stage by stage, and where each stage lives.
+//
+// translate() (translate.cpp) runs these stages in order; the first that fails ends the
+// translation with its error:
+//
+//   1. check the input           the text is UTF-8                       support/text.cpp
+//   2. choose the rules          base or extended, once                  translator/rules.hpp,
+//                                                                        base_rules.cpp, extended_rules.cpp
+//   3. outline the module        declare/define lines, first entry point ir/module_parser.cpp
+//   4. read the signatures       parameter types of every function       signatures.cpp
+//   5. parse and lower           the module's text into the IR model      ir/ (lexer, module, instruction
+//                                (ir/model.hpp); the entry point's        and operand parsers)
+//                                blocks into OpenQASM statements:
+//                                streamed or from the whole module        translator/strategy.cpp
+//                                one function, block by block             translator/function_lowerer.cpp
+//                                one instruction: terminators and calls   translator/block_lowerer.cpp
+//                                (calls to builders/), the rest to the
+//                                rules: values and phis                   translator/classical.cpp,
+//                                                                        extended_values.cpp, phis.hpp
+//                                calls to functions of the module         translator/inline.cpp
+//                                values read after being overwritten,     translator/dataflow.cpp
+//                                results read before being measured
+//                                nested if/else and while from the        translator/structure.cpp
+//                                branch graph (by regions: regions.cpp)
+//                                registers and variables declared         translator/declarations.cpp
+//   6. print                     the program as OpenQASM 3 text           qasm/printer.cpp
+//   7. sign                      the generated-by comment                 qasm/printer.cpp
+//
+// The statements themselves are made by the builders (builders/: one QIR call each, from the
+// gate table builders/gate_table.cpp) and the rules, into the program model qasm/model.hpp.
 #pragma once
 
 #include <cstdint>

@@ -81,7 +81,8 @@ PyObject* text_object(std::string_view text) {
   return PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()), "replace");
 }
 
-// Raises BrintavelError(describe(error)) with the attributes kind, line and column.
+// Raises BrintavelError(describe(error)) with the attributes kind, line, column and
+// extended_translates.
 void raise_error(PyObject* module, const brintavel::Error& error) {
   PyObject* message = text_object(brintavel::describe(error));
   if (message == nullptr) return;
@@ -95,7 +96,8 @@ void raise_error(PyObject* module, const brintavel::Error& error) {
   if (kind != nullptr && line != nullptr && column != nullptr &&
       PyObject_SetAttrString(exception, "kind", kind) == 0 &&
       PyObject_SetAttrString(exception, "line", line) == 0 &&
-      PyObject_SetAttrString(exception, "column", column) == 0) {
+      PyObject_SetAttrString(exception, "column", column) == 0 &&
+      PyObject_SetAttrString(exception, "extended_translates", error.extended_translates ? Py_True : Py_False) == 0) {
     PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(exception)), exception);
   }
   Py_XDECREF(kind);
@@ -105,13 +107,14 @@ void raise_error(PyObject* module, const brintavel::Error& error) {
 }
 
 PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
-  static const char* keywords[] = {"qir_text", "producer", "extended", "entry", nullptr};
+  static const char* keywords[] = {"qir_text", "producer", "extended", "entry", "check_extended", nullptr};
   PyObject* text = nullptr;
   PyObject* producer = Py_None;
   int extended = 0;
   PyObject* entry = Py_None;
-  if (!PyArg_ParseTupleAndKeywords(args, kwargs, "O|$OpO:translate", const_cast<char**>(keywords),
-                                   &text, &producer, &extended, &entry))
+  int check_extended = 0;
+  if (!PyArg_ParseTupleAndKeywords(args, kwargs, "O|$OpOp:translate", const_cast<char**>(keywords),
+                                   &text, &producer, &extended, &entry, &check_extended))
     return nullptr;
   // bytes are read as they are: the core checks that they are UTF-8.
   Py_ssize_t size = 0;
@@ -134,6 +137,7 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
   options.entry_point = utf8_or_none(entry, "entry");
   if (PyErr_Occurred()) return nullptr;
   options.extended = extended != 0;
+  options.check_extended = check_extended != 0;
 
   std::optional<brintavel::Result<brintavel::Translation>> result;
   brintavel_py::Escaped escaped = brintavel_py::run_without_gil([&] {
@@ -216,8 +220,10 @@ PyObject* controlled_gates(PyObject*, PyObject*) {
 PyMethodDef methods[] = {
     {"translate", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(translate)),
      METH_VARARGS | METH_KEYWORDS,
-     "translate(qir_text, *, producer=None, extended=False, entry=None)\n--\n\n"
-     "Translate QIR text (str, or UTF-8 bytes); returns (program, entry_point, other_entry_points)."},
+     "translate(qir_text, *, producer=None, extended=False, entry=None, check_extended=False)\n--\n\n"
+     "Translate QIR text (str, or UTF-8 bytes); returns (program, entry_point, other_entry_points).\n"
+     "With check_extended, a refusal of the default mode says in the error's extended_translates\n"
+     "whether the extended mode translates the module."},
     {"gate_definitions", gate_definitions, METH_NOARGS,
      "OpenQASM 3 gate definitions of the Halvek native gates."},
     {"native_gates", native_gates, METH_NOARGS, "[(name, angles, qubits)] of the native gates."},

@@ -63,7 +63,7 @@ def translate_module(
             if shown is not None:
                 where = " of the disassembled bitcode" if from_bitcode else ""
                 _add_note(error, f"at line {error.line}, column {error.column}{where}:\n{shown}")
-        if not extended and extended_translates(text, producer=producer, entry=entry):
+        if getattr(error, "extended_translates", False):
             _add_note(error, "extended=True translates this module")
         raise
 
@@ -82,22 +82,13 @@ def translate_text(
     extended: bool = False,
     entry: str | None = None,
 ) -> Translation:
-    """The translation of QIR text (str or UTF-8 bytes), with the core's errors unchanged."""
+    """The translation of QIR text (str or UTF-8 bytes), with the core's errors unchanged. A
+    refusal of the default mode says in its ``extended_translates`` attribute whether the
+    extended mode translates the module."""
     program, entry_point, others = _core.translate(
-        text, producer=producer, extended=extended, entry=entry
+        text, producer=producer, extended=extended, entry=entry, check_extended=not extended
     )
     return Translation(program, entry_point, tuple(others))
-
-
-def extended_translates(
-    text: str | bytes, *, producer: str | None = None, entry: str | None = None
-) -> bool:
-    """Whether the extended mode translates what the default mode refused."""
-    try:
-        _core.translate(text, producer=producer, extended=True, entry=entry)
-    except BrintavelError:
-        return False
-    return True
 
 
 def _add_note(error: BaseException, note: str) -> None:

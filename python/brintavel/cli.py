@@ -12,12 +12,7 @@ from pathlib import Path
 from brintavel import BrintavelError, __version__
 from brintavel._diagnostics import excerpt
 from brintavel._input import bitcode_to_text, is_bitcode
-from brintavel._translate import (
-    Translation,
-    extended_translates,
-    gate_definitions,
-    translate_text,
-)
+from brintavel._translate import Translation, gate_definitions, translate_text
 
 _EPILOG = """\
 A FILE holds LLVM IR text (read as UTF-8 exactly as stored) or LLVM bitcode (recognised by its
@@ -198,7 +193,7 @@ def _report_error(source: _Source | None, name: str, error: BrintavelError, exte
     _say(f"{where}: error: {error}")
     if shown is not None:
         _say(shown)
-    if source is not None and not extended and extended_translates(source.text):
+    if not extended and getattr(error, "extended_translates", False):
         _say(f"{name}: note: the extended mode (--extended) translates this module")
 
 

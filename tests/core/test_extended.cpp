@@ -102,4 +102,25 @@ TEST(Extended, ValuesAndTheirExactForms) {
   for (const Row& row : rows) EXPECT_EQ(condition(row.body), row.expected) << row.body;
 }
 
+// Asked, a refusal of the default mode says whether the extended mode translates the module.
+TEST(Extended, RefusalsSayWhetherTheExtendedModeTranslates) {
+  struct Row {
+    const char* body;
+    bool check;
+    bool expected;
+  };
+  const Row rows[] = {
+      {"  %c = icmp eq i64 %n, 3\n", true, true},         // `or i64` is refused by the default mode
+      {"  %c = icmp eq i64 %n, 3\n", false, false},       // not asked
+      {"  %s = shl i64 %n, %b1\n  %c = icmp eq i64 %s, 2\n", true, false},  // refused by both
+  };
+  for (const Row& row : rows) {
+    TranslateOptions options;
+    options.check_extended = row.check;
+    auto result = translate(kPrelude + std::string(row.body) + kEnd, options);
+    ASSERT_FALSE(result) << row.body;
+    EXPECT_EQ(result.error().extended_translates, row.expected) << row.body;
+  }
+}
+
 }  // namespace

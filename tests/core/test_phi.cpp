@@ -11,7 +11,7 @@
 #include "ir/instruction_parser.hpp"
 #include "qasm/printer.hpp"
 #include "support.hpp"
-#include "translator/phi.hpp"
+#include "translator/phis.hpp"
 
 namespace brintavel::translator {
 namespace {
@@ -93,7 +93,7 @@ class Phis {
   }
 
   ProcessedBlocks processed;
-  IntVariables variables;
+  Variables variables;
   LoweringContext ctx{Limits::kBaseNodes};
 
  private:

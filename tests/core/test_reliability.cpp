@@ -16,7 +16,8 @@
 #include "ir/module_parser.hpp"
 #include "qasm/model.hpp"
 #include "translator/context.hpp"
-#include "translator/driver.hpp"
+#include "translator/entry_point.hpp"
+#include "translator/rules.hpp"
 
 namespace {
 
@@ -86,8 +87,8 @@ TEST(SizeLimits, RealProgramsStayFarInsideTheBudget) {
     auto module = brintavel::ir::parse_module(text);
     if (!module) continue;
     brintavel::translator::TranslationStats stats;
-    brintavel::translator::TranslationContext context{brintavel::builders::build_base_profile(),
-                                                      {}, std::nullopt, false, &stats};
+    auto rules = brintavel::translator::base_rules();
+    brintavel::translator::TranslationContext context{*rules, {}, std::nullopt, false, &stats};
     if (!brintavel::translator::translate_entry_point(context, *module)) continue;
     ++translated;
     double share = double(stats.nodes_used) / double(stats.node_budget);
@@ -142,8 +143,8 @@ TEST(SizeLimits, ReadsSpreadOverManyBlocksCostLittleEach) {
     auto module = brintavel::ir::parse_module(text);
     ASSERT_TRUE(module) << pattern;
     brintavel::translator::TranslationStats stats;
-    brintavel::translator::TranslationContext context{brintavel::builders::build_base_profile(),
-                                                      {}, std::nullopt, false, &stats};
+    auto rules = brintavel::translator::base_rules();
+    brintavel::translator::TranslationContext context{*rules, {}, std::nullopt, false, &stats};
     auto program = brintavel::translator::translate_entry_point(context, *module);
     ASSERT_TRUE(program) << pattern << ": " << brintavel::describe(program.error());
     // About one node per statement and expression, a few per read.

@@ -9,7 +9,8 @@
 #include "builders/profile.hpp"
 #include "ir/module_parser.hpp"
 #include "qasm/printer.hpp"
-#include "translator/driver.hpp"
+#include "translator/entry_point.hpp"
+#include "translator/rules.hpp"
 
 namespace {
 
@@ -439,7 +440,8 @@ struct HandBuiltModule {
 };
 
 std::string translate_module(const ir::Module& module) {
-  translator::TranslationContext context{builders::build_base_profile(), {}, std::nullopt, false};
+  auto rules = translator::base_rules();
+  translator::TranslationContext context{*rules, {}, std::nullopt, false};
   auto program = translator::translate_entry_point(context, module);
   if (!program) return error(program.error().message);
   std::string out;
@@ -521,8 +523,8 @@ TEST(Translator, ProgramAssemblyOrder) {
       "  ret void\n");
   auto module = ir::parse_module(qir);
   ASSERT_TRUE(module);
-  translator::TranslationContext context{
-      builders::build_base_profile(), {"stdgates.inc", "halvek.inc"}, std::nullopt, true};
+  auto rules = translator::base_rules();
+  translator::TranslationContext context{*rules, {"stdgates.inc", "halvek.inc"}, std::nullopt, true};
   auto program = translator::translate_entry_point(context, *module);
   ASSERT_TRUE(program) << program.error().message;
   std::string out;

@@ -94,13 +94,15 @@ def test_python_dash_m(bell):
 # ---- error display ------------------------------------------------------------------------------
 
 def _failing_translate(line, column, extended_translates=False):
-    """A stand-in translator that fails at (line, column); and whether extended mode succeeds."""
+    """A stand-in translator that fails at (line, column), saying whether extended mode
+    translates the module."""
     def translate_text(qir_text, *, producer=None, extended=False, entry=None):
         error = BrintavelError("no such thing")
         error.kind, error.line, error.column = "unsupported", line, column
+        error.extended_translates = extended_translates
         raise error
 
-    return translate_text, lambda qir_text, **_: extended_translates
+    return translate_text
 
 
 @pytest.mark.parametrize(
@@ -119,9 +121,7 @@ def _failing_translate(line, column, extended_translates=False):
     ],
 )
 def test_error_display(tmp_path, capsys, monkeypatch, line, column, extended_translates, expected):
-    translate_text, extended = _failing_translate(line, column, extended_translates)
-    monkeypatch.setattr(brintavel.cli, "translate_text", translate_text)
-    monkeypatch.setattr(brintavel.cli, "extended_translates", extended)
+    monkeypatch.setattr(brintavel.cli, "translate_text", _failing_translate(line, column, extended_translates))
     (tmp_path / "f.ll").write_text("entry:\n  call @g\n")
     assert main([str(tmp_path / "f.ll")]) == 1
     assert capsys.readouterr() == ("", expected.format(f=tmp_path / "f.ll"))

@@ -144,8 +144,8 @@ def test_errors_carry_kind_and_position(qir, kind, position):
 
 def test_notes_show_the_line_and_the_extended_hint(monkeypatch):
     # A stand-in core whose default mode fails at line 2, column 3, raising the same exception
-    # object each time (as a re-raised error would be), and whose extended mode succeeds
-    # when `extended_translates` is set.
+    # object each time (as a re-raised error would be), and says, when asked, that the extended
+    # mode translates the module when `extended_translates` is set.
     error = BrintavelError("no such thing")
     error.kind, error.line, error.column = "unsupported", 2, 3
 
@@ -153,9 +153,8 @@ def test_notes_show_the_line_and_the_extended_hint(monkeypatch):
         extended_translates = False
 
         @staticmethod
-        def translate(text, *, producer=None, extended=False, entry=None):
-            if extended and Core.extended_translates:
-                return "program", "main", []
+        def translate(text, *, producer=None, extended=False, entry=None, check_extended=False):
+            error.extended_translates = check_extended and Core.extended_translates
             raise error
 
     monkeypatch.setattr(brintavel._translate, "_core", Core)

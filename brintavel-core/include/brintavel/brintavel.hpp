@@ -45,6 +45,9 @@ struct Error {
   // instruction for lowering errors, the block's label line for control-flow errors.
   // Absent for errors about the module as a whole (no entry point, register sizes, ...).
   std::optional<SourcePosition> position;
+  // The default mode refused the module and the extended mode translates it (found only
+  // when TranslateOptions::check_extended asked).
+  bool extended_translates = false;
 
   friend bool operator==(const Error&, const Error&) = default;
 };
@@ -110,6 +113,10 @@ struct TranslateOptions {
   bool extended = false;
   // Extended mode only: translate this entry-point function instead of the first one.
   std::optional<std::string_view> entry_point;
+  // Default mode only: when the module is refused, also try the extended mode and say in the
+  // error whether it translates the module (Error::extended_translates). That costs a second
+  // translation, on refusals only.
+  bool check_extended = false;
 };
 
 struct Translation {

@@ -474,4 +474,53 @@ bool print_program_within(Program&& program, std::string& out, std::size_t max_s
   return !printer.exceeded();
 }
 
+// ---- The generated-by comment ------------------------------------------------------
+
+namespace {
+
+// JSON string escaping for the generated-by comment.
+void append_json_escaped(std::string& out, std::string_view s) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  for (char ch : s) {
+    auto c = static_cast<unsigned char>(ch);
+    switch (c) {
+      case '"': out.append("\\\""); break;
+      case '\\': out.append("\\\\"); break;
+      case 0x08: out.append("\\b"); break;
+      case 0x09: out.append("\\t"); break;
+      case 0x0A: out.append("\\n"); break;
+      case 0x0C: out.append("\\f"); break;
+      case 0x0D: out.append("\\r"); break;
+      default:
+        if (c < 0x20 || c == 0x7F) {
+          out.append("\\u00");
+          out.push_back(kHex[c >> 4]);
+          out.push_back(kHex[c & 0xF]);
+        } else {
+          out.push_back(ch);
+        }
+    }
+  }
+}
+
+}  // namespace
+
+void append_generated_by(std::string& out, std::string_view version, std::optional<std::string_view> profile,
+                         std::optional<std::string_view> producer) {
+  out.append("// generated-by: {\"name\":\"brintavel\",\"version\":\"");
+  out.append(version);
+  out.push_back('"');
+  if (profile) {
+    out.append(",\"profile\":\"");
+    append_json_escaped(out, *profile);
+    out.push_back('"');
+  }
+  if (producer) {
+    out.append(",\"producer\":\"");
+    append_json_escaped(out, *producer);
+    out.push_back('"');
+  }
+  out.append("}\n");
+}
+
 }  // namespace brintavel::qasm

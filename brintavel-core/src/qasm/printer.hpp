@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include <optional>
+
 #include "qasm/model.hpp"
 
 namespace brintavel::qasm {
@@ -39,5 +41,10 @@ void print_gate_call(std::size_t inverses, std::string_view name, std::span<cons
 // exponent), ".0" appended to whole numbers; nan, inf, -inf.
 std::string format_float(double value);
 void append_float(std::string& out, double value);
+
+// Appends the comment line that closes every translation: `// generated-by: ` and a compact
+// JSON object naming the tool and its version, then the profile and the producer when known.
+void append_generated_by(std::string& out, std::string_view version, std::optional<std::string_view> profile,
+                         std::optional<std::string_view> producer);
 
 }  // namespace brintavel::qasm

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "ir/operand_format.hpp"
+#include "translator/variables.hpp"
 
 namespace brintavel::translator {
 

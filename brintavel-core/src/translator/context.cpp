@@ -50,9 +50,8 @@ Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
   }
   const Binding& b = bindings_[*index];
   BRINTAVEL_CHECK(budget_.charge(b.nodes, "SSA value", name));
-  // (The extended rules leave staleness to the dataflow check, which can remedy it.)
   if ((b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_)) &&
-      !extended)
+      stale_ == StaleValues::RefuseAtLookup)
     BRINTAVEL_CHECK(check_inputs(b.value, b.made, true, cat("SSA value ", q(name))));
   add_pending(std::span<const Capture>(binding_captures_.data() + b.first_capture, b.capture_count));
   return b.value;
@@ -82,7 +81,7 @@ void LoweringContext::bind_unexpressible(std::string_view name, std::string mess
 
 Status LoweringContext::bind_result_read(std::string_view name, std::int64_t bit) {
   Capture read{Resource{Resource::Kind::Bit, bit}, point_};
-  if (extended) result_reads_.insert_or_assign(read, name);
+  if (stale_ == StaleValues::CheckOverGraph) result_reads_.insert_or_assign(read, name);
   pending_.assign(read);
   return bind_value(name, qasm::Element{qasm::kResultRegister, bit});
 }
@@ -118,7 +117,8 @@ void LoweringContext::note_result_written(std::int64_t index) {
 
 Status LoweringContext::check_still_current(const qasm::Expression& e, std::uint64_t recorded,
                                             std::string_view what) const {
-  if ((recorded >= last_reassignment_ && recorded >= last_result_write_) || extended) return {};
+  if ((recorded >= last_reassignment_ && recorded >= last_result_write_) || stale_ == StaleValues::CheckOverGraph)
+    return {};
   return check_inputs(e, recorded, false, what);
 }
 

@@ -31,26 +31,29 @@
 
 namespace brintavel::translator {
 
-// The prefixes of the names of the int, bool and float[64] variables, in ScalarType order.
-inline constexpr std::string_view kVariablePrefixes[] = {"cint_", "cbool_", "cfloat_"};
-inline constexpr std::string_view kBoolVariablePrefix = kVariablePrefixes[1];
-
 // How much of its size budget a translation used (filled in when requested).
 struct TranslationStats {
   std::uint64_t nodes_used = 0;
   std::uint64_t node_budget = 0;
 };
 
+class Rules;
+
 // What the pipeline hands the translator besides the module.
 struct TranslationContext {
-  builders::Profile profile;
+  const Rules& rules;                      // how instructions become OpenQASM, chosen once
   std::vector<std::string> include_paths;  // each becomes an include statement
   std::optional<std::string> producer;
   bool results_as_output = false;  // declare the result register as `output bit`
   TranslationStats* stats = nullptr;
   std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
-  bool extended = false;  // lower what the base rules refuse where there is an exact form
 };
+
+// Where the lowering catches a value read after what it reads was overwritten: where the value
+// is looked up (within a block for result bits, for variables wherever they were reassigned), or
+// over the whole branch graph once every block is lowered, which finds every such use so that
+// they can be remedied.
+enum class StaleValues : std::uint8_t { RefuseAtLookup, CheckOverGraph };
 
 struct PointerOrigin {
   std::string_view base;
@@ -117,19 +120,16 @@ class PendingCaptures {
 // Result bits are only followed within a block: across blocks a loop may re-read them.
 class LoweringContext final : public builders::CallContext {
  public:
-  explicit LoweringContext(std::uint64_t node_budget, bool extended_rules = false)
-      : extended(extended_rules), budget_(node_budget) {}
-
-  // Whether the extended rules apply.
-  const bool extended;
+  explicit LoweringContext(std::uint64_t node_budget, StaleValues stale = StaleValues::RefuseAtLookup)
+      : stale_(stale), budget_(node_budget) {}
 
   // Binds an SSA name, replacing any earlier binding. The binding reads what the values
   // looked up since the instruction began read (the pending captures), which it takes.
   Status bind_value(std::string_view name, qasm::Expression value);
   // A copy of the expression bound to `name`; its captures join the pending ones.
   Result<qasm::Expression> lookup_value(std::string_view name);
-  // Extended rules: `name` has no exact form; a lookup of it fails with `message`. A value
-  // nothing prints (only output recording uses it) so never fails.
+  // `name` has no exact form; a lookup of it fails with `message`. A value nothing prints
+  // (only output recording uses it) so never fails.
   void bind_unexpressible(std::string_view name, std::string message);
 
   // Lowering of an instruction of the current block starts; its statements will be appended
@@ -151,7 +151,8 @@ class LoweringContext final : public builders::CallContext {
   Status bind_result_read(std::string_view name, std::int64_t bit) override;
   // A gate's classical argument: the value of `name`, used here.
   Result<qasm::Expression> use_scalar(std::string_view name) override;
-  // Extended rules: the SSA value of the result read that made `capture`, if one did.
+  // Under StaleValues::CheckOverGraph: the SSA value of the result read that made `capture`,
+  // if one did.
   std::optional<std::string_view> result_read_of(const Capture& capture) const;
   // A phi's int variable: binds `name` to it, captured at the start of block `block`.
   Status bind_variable(std::string_view name, const std::string& variable, std::uint32_t block) {
@@ -203,6 +204,7 @@ class LoweringContext final : public builders::CallContext {
   std::unordered_map<MemoryCell, ir::Operand, MemoryCellHash> memory;
 
  private:
+  StaleValues stale_;
   struct Binding {
     qasm::Expression value;
     std::uint64_t nodes;
@@ -241,7 +243,6 @@ class LoweringContext final : public builders::CallContext {
   const char* where_ = nullptr;  // the source text of the instruction being lowered
   std::uint32_t block_count_ = 0;
   PendingCaptures pending_;
-  // Extended rules only.
   std::unordered_map<std::string_view, std::string> unexpressible_;
   std::unordered_map<Capture, std::string_view, CaptureHash> result_reads_;
 };

@@ -1,9 +1,10 @@
-#include "translator/out_of_ssa.hpp"
+#include "translator/phis.hpp"
 
 #include <algorithm>
 #include <cmath>
 
 #include "ir/operand_format.hpp"
+#include "translator/classical.hpp"
 
 namespace brintavel::translator {
 
@@ -38,7 +39,7 @@ bool is_initial_value(const Expression& e) {
 
 }  // namespace
 
-Status PhiVariables::add(const ir::Phi& phi, BlockLowering& block) {
+Status PhiCopies::add(const ir::Phi& phi, BlockLowering& block) {
   auto type = variable_type(phi.ty);
   if (!type)
     return unsupported(cat("phi ", phi.ty, " is not supported (SSA ", q(phi.result),
@@ -56,7 +57,7 @@ Status PhiVariables::add(const ir::Phi& phi, BlockLowering& block) {
   return {};
 }
 
-Status PhiVariables::close(BlockLowering& block) {
+Status PhiCopies::close(BlockLowering& block) {
   // The copies of each predecessor, predecessors in the order the phis first name them.
   std::vector<std::pair<std::string_view, std::vector<Copy>>> edges;
   for (const OpenPhi& p : open_) {
@@ -83,7 +84,7 @@ Status PhiVariables::close(BlockLowering& block) {
   return {};
 }
 
-Status PhiVariables::end(BlockLowering& block) {
+Status PhiCopies::end(BlockLowering& block) {
   auto it = waiting_.find(block.label);
   if (it == waiting_.end()) return {};
   std::vector<Group> groups = std::move(it->second);
@@ -92,14 +93,14 @@ Status PhiVariables::end(BlockLowering& block) {
   return {};
 }
 
-Status PhiVariables::check_complete() const {
+Status PhiCopies::check_complete() const {
   for (std::string_view pred : waiting_order_)
     if (waiting_.contains(pred))
       return unsupported(cat("phi predecessor ", q(pred), " is not a block of this function"));
   return {};
 }
 
-Result<Expression> PhiVariables::copy_value(const Copy& copy) {
+Result<Expression> PhiCopies::copy_value(const Copy& copy) {
   const ir::Operand& v = copy.value;
   auto bad = [&] {
     return unsupported(cat("phi incoming value ", q(ir::debug_render(v)), " of SSA value ", q(copy.phi),
@@ -129,7 +130,7 @@ Result<Expression> PhiVariables::copy_value(const Copy& copy) {
   return bad();
 }
 
-Status PhiVariables::emit(BlockLowering& pred, std::string_view target, const std::vector<Copy>& copies) {
+Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::vector<Copy>& copies) {
   if (std::find(pred.successors.begin(), pred.successors.end(), target) == pred.successors.end())
     return unsupported(cat("phi in block ", q(target), " names ", q(pred.label),
                            " as a predecessor, but that block does not branch to it"));
@@ -200,6 +201,37 @@ Status PhiVariables::emit(BlockLowering& pred, std::string_view target, const st
     BRINTAVEL_CHECK(assign(v.copy->variable, std::move(v.value), std::move(v.reads), v.copy->phi,
                            reader_of(*v.copy)));
   return {};
+}
+
+Status ExtendedPhis::lower(const ir::Phi& phi, BlockLowering& out) {
+  const auto* single = phi.incomings.size() == 1 ? std::get_if<ir::Ssa>(&phi.incomings[0].value) : nullptr;
+  if (single && ctx.peek_value(single->name)) {
+    // One predecessor: the value itself.
+    BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx.lookup_value(single->name));
+    if (const IntFacts* f = facts.find(single->name)) facts.set(phi.result, *f);
+    return ctx.bind_value(phi.result, std::move(value));
+  }
+  bool loop_carried = std::any_of(phi.incomings.begin(), phi.incomings.end(),
+                                  [&](const ir::PhiIncoming& in) { return in.predecessor == out.label; });
+  if (!loop_carried && phi.ty == "i1" && short_circuit_applies(phi, out.label, processed, ctx))
+    return lower_phi(phi, out.label, processed, variables, ctx, nullptr);
+  if (!loop_carried && phi.ty != "i1" && int_width(phi.ty) && phi.incomings.size() == 2 && !processed.empty()) {
+    BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed, ctx));
+    if (diamond) {
+      facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}});
+      return {};
+    }
+    // The if-merge variable, unless updating it overwrote a value still used.
+    if (if_merge_applies(phi, processed) && !(remedies && remedies->own_variable.contains(phi.result))) {
+      IntFacts merged;
+      merged.width = *int_width(phi.ty);
+      merged.may_be_one = facts.may_be_one(phi.incomings[0].value, ctx) | facts.may_be_one(phi.incomings[1].value, ctx);
+      BRINTAVEL_CHECK(lower_phi(phi, out.label, processed, variables, ctx, &resets));
+      facts.set(phi.result, std::move(merged));
+      return {};
+    }
+  }
+  return copies.add(phi, out);
 }
 
 }  // namespace brintavel::translator

@@ -1,4 +1,4 @@
-#include "translator/phi.hpp"
+#include "translator/phis.hpp"
 
 #include <algorithm>
 #include <limits>
@@ -14,74 +14,6 @@ using qasm::IntLiteral;
 using qasm::make_binary;
 using text::cat;
 using text::q;
-
-void ProcessedBlocks::index_new_blocks() const {
-  for (; indexed_ < blocks_.size(); ++indexed_) {
-    const BlockLowering& block = blocks_[indexed_];
-    first_by_label_.try_emplace(block.label, indexed_);
-    if (!block.condition) continue;
-    last_conditional_by_label_.insert_or_assign(block.label, indexed_);
-    if (block.successors.size() != 2) continue;
-    std::string_view s0 = block.successors[0], s1 = block.successors[1];
-    for (auto key : {std::pair{s0, s1}, std::pair{s1, s0}, std::pair{s0, s0}, std::pair{s1, s1}})
-      first_by_targets_.try_emplace(key, indexed_);
-  }
-}
-
-std::vector<BlockLowering> ProcessedBlocks::take() {
-  indexed_ = 0;
-  first_by_label_ = {};
-  last_conditional_by_label_ = {};
-  first_by_targets_ = {};
-  return std::move(blocks_);
-}
-
-std::vector<BlockLowering> ProcessedBlocks::take_front(std::size_t count) {
-  count = std::min(count, blocks_.size());
-  std::vector<BlockLowering> front(std::make_move_iterator(blocks_.begin()),
-                                   std::make_move_iterator(blocks_.begin() + static_cast<std::ptrdiff_t>(count)));
-  blocks_.erase(blocks_.begin(), blocks_.begin() + static_cast<std::ptrdiff_t>(count));
-  if (indexed_ > 0) {
-    indexed_ = 0;
-    first_by_label_.clear();
-    last_conditional_by_label_.clear();
-    first_by_targets_.clear();
-  }
-  return front;
-}
-
-BlockLowering* ProcessedBlocks::first_labelled(std::string_view label) {
-  index_new_blocks();
-  auto it = first_by_label_.find(label);
-  return it == first_by_label_.end() ? nullptr : &blocks_[it->second];
-}
-
-const BlockLowering* ProcessedBlocks::last_conditional_labelled(std::string_view label) const {
-  index_new_blocks();
-  auto it = last_conditional_by_label_.find(label);
-  return it == last_conditional_by_label_.end() ? nullptr : &blocks_[it->second];
-}
-
-const BlockLowering* ProcessedBlocks::first_branching_to(std::string_view a, std::string_view b) const {
-  index_new_blocks();
-  auto it = first_by_targets_.find({a, b});
-  return it == first_by_targets_.end() ? nullptr : &blocks_[it->second];
-}
-
-std::string IntVariables::next_name(qasm::ScalarType type) {
-  auto k = static_cast<std::size_t>(type);
-  return cat(kVariablePrefixes[k], counts[k]++);
-}
-
-std::string IntVariables::declare(qasm::ScalarType type) {
-  std::string name = next_name(type);
-  Expression init = type == qasm::ScalarType::Int    ? Expression(IntLiteral{0})
-                    : type == qasm::ScalarType::Bool ? Expression(qasm::BoolLiteral{false})
-                                                     : Expression(qasm::FloatLiteral{0.0});
-  declarations.push_back(qasm::IntDeclaration{name, std::move(init), type});
-  names.insert(name);
-  return name;
-}
 
 namespace {
 
@@ -177,8 +109,8 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
     return false;
   const BlockLowering* head = processed.first_branching_to(p0, p1);
   if (!head) return false;
-  // (The extended rules move edges onto blocks of their own after the lookup was indexed.)
-  if (ctx.extended && !(head->successors.size() == 2 && p0 != p1 &&
+  // (Edges moved onto blocks of their own after the lookup was indexed no longer count.)
+  if (!(head->successors.size() == 2 && p0 != p1 &&
                         (head->successors[0] == p0 || head->successors[0] == p1) &&
                         (head->successors[1] == p0 || head->successors[1] == p1)))
     return false;
@@ -193,7 +125,7 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
 namespace {
 
 // A value set on a conditional path and updated on the other: an int variable.
-Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariables& variables,
+Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables& variables,
                       LoweringContext& ctx, PendingResets* resets) {
   BlockLowering* b0 = processed.first_labelled(phi.incomings[0].predecessor);
   if (!b0) return predecessor_not_found(phi.incomings[0].predecessor);
@@ -281,7 +213,7 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, IntVariabl
 }  // namespace
 
 Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
-                 IntVariables& variables, LoweringContext& ctx, PendingResets* resets) {
+                 Variables& variables, LoweringContext& ctx, PendingResets* resets) {
   for (const ir::PhiIncoming& in : phi.incomings)
     if (in.predecessor == block_label)
       return unsupported(cat("loop-carried phi (predecessor ", q(in.predecessor),
@@ -297,6 +229,31 @@ Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBloc
   BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed, ctx));
   if (diamond) return {};
   return lower_if_merge(phi, processed, variables, ctx, resets);
+}
+
+bool if_merge_applies(const ir::Phi& phi, ProcessedBlocks& processed) {
+  if (phi.ty != "i32" && phi.ty != "i64") return false;
+  const BlockLowering* b0 = processed.first_labelled(phi.incomings[0].predecessor);
+  const BlockLowering* b1 = processed.first_labelled(phi.incomings[1].predecessor);
+  return b0 && b1 && b0 != b1 && b0->condition.has_value() != b1->condition.has_value();
+}
+
+bool short_circuit_applies(const ir::Phi& phi, std::string_view label, const ProcessedBlocks& processed,
+                           const LoweringContext& ctx) {
+  if (phi.incomings.size() != 2) return false;
+  bool first_constant = classify_constant(phi.incomings[0].value) != Truth::Other;
+  bool second_constant = classify_constant(phi.incomings[1].value) != Truth::Other;
+  if (first_constant == second_constant) return false;
+  const ir::PhiIncoming& constant = phi.incomings[first_constant ? 0 : 1];
+  const ir::PhiIncoming& other = phi.incomings[first_constant ? 1 : 0];
+  const auto* value = std::get_if<ir::Ssa>(&other.value);
+  if (!value || !ctx.peek_value(value->name)) return false;
+  const BlockLowering* head = processed.last_conditional_labelled(constant.predecessor);
+  if (!head || head->successors.size() != 2) return false;
+  auto leads_to = [&](std::string_view target) {
+    return head->successors[0] == target || head->successors[1] == target;
+  };
+  return leads_to(label) && label != other.predecessor;
 }
 
 }  // namespace brintavel::translator

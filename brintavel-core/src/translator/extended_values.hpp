@@ -1,14 +1,10 @@
-// Lowering of the values that only the extended rules translate: integer operations beyond
-// add, sub and mul, casts, floating-point arithmetic and comparisons. zext of an i1, icmp,
-// select and add/sub/mul keep the base rules' forms where those are exact (so that a module
-// whose calls are inlined translates as the default mode translates the same code written out)
-// and record what is known of their values. Every result is exact in the service's OpenQASM
-// dialect, which has no bitwise operators on integers: an integer assembled from bits keeps its
-// bits (each an i1 expression) and is written as a sum of int(bit) * 2^k where an integer is
-// needed; shifts by constants are products and quotients by powers of two; bit k of an
-// integer x is (x % 2^(k+1) + 2^(k+1)) % 2^(k+1) / 2^k, which holds for either rounding of
-// / and % on negative operands. A value that has no exact form is bound to a marker: it fails,
-// naming the SSA value and its instruction, only where something looks it up.
+// The extended rules' lowering of value instructions: integer operations beyond add, sub and
+// mul (through the integer algebra of int_algebra.hpp), casts, floating-point arithmetic and
+// comparisons. zext of an i1, icmp, select and add/sub/mul keep the base rules' forms where
+// those are exact (so that a module whose calls are inlined translates as the default mode
+// translates the same code written out) and record what is known of their values. A value
+// that has no exact form is bound to a marker: it fails, naming the SSA value and its
+// instruction, only where something looks it up.
 //
 // The translation assumes, as the base rules do, that integer arithmetic does not overflow
 // (OpenQASM's int is not a fixed-width wrapping type), and that no NaN arises at run time:
@@ -24,18 +20,9 @@
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
 #include "translator/context.hpp"
+#include "translator/int_algebra.hpp"
 
 namespace brintavel::translator {
-
-// What the extended rules know about an integer SSA value of `width` bits, kept as its
-// signed value (sign-extended to 64 bits).
-struct IntFacts {
-  unsigned width = 64;
-  std::uint64_t may_be_one = ~std::uint64_t{0};  // bits of the 64-bit value that may be 1
-  bool has_bits = false;                          // `bits` holds the value's bit pattern
-  std::vector<qasm::Expression> bits;             // i1 expressions, least significant first;
-                                                  // bits beyond them are 0
-};
 
 class ValueFacts {
  public:
@@ -50,16 +37,6 @@ class ValueFacts {
  private:
   std::unordered_map<std::string_view, IntFacts> ints_;
 };
-
-// Boolean-typed: comparisons, && || !, true/false and the bool variables. (A bit c[k] is not.)
-bool is_bool_typed(const qasm::Expression& e);
-// An i1 value as a bool expression: c[0] == 1 for a bit, true/false for 1/0.
-qasm::Expression as_bool(qasm::Expression e);
-// An integer-valued expression as an int: bits and Booleans are cast, int(c[0]).
-qasm::Expression as_int(qasm::Expression e);
-
-// The width of an integer type iN (1 to 64); nothing for other types.
-std::optional<unsigned> int_width(std::string_view ty);
 
 Status lower_int_op(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts);
 Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts);

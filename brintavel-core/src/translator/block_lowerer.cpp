@@ -1,0 +1,132 @@
+#include "translator/block_lowerer.hpp"
+
+#include <type_traits>
+#include <variant>
+
+#include "builders/quantum.hpp"
+#include "qasm/finite.hpp"
+
+namespace brintavel::translator {
+
+using text::cat;
+using text::q;
+
+Result<bool> BlockLowerer::lower_instruction(const ir::Instruction& instruction, BlockLowering& out) {
+  if (phis_open_ && !std::holds_alternative<ir::Phi>(instruction)) {
+    phis_open_ = false;
+    BRINTAVEL_CHECK(rules_.end_phis(out));
+  }
+  return std::visit([&](const auto& i) { return lower(i, out); }, instruction);
+}
+
+// Terminators record how the block ends; what the rules keep for the block's end (phi
+// assignments) goes in before its branch.
+Result<bool> BlockLowerer::lower(const ir::Br& br, BlockLowering& out) {
+  out.successors = {br.target};
+  BRINTAVEL_CHECK(rules_.end_block(out));
+  return true;
+}
+
+Result<bool> BlockLowerer::lower(const ir::CondBr& br, BlockLowering& out) {
+  if (const bool* constant = std::get_if<bool>(&br.condition)) {
+    out.condition = qasm::Expression(qasm::BoolLiteral{*constant});
+  } else {
+    std::string_view name = std::get<std::string_view>(br.condition);
+    BRINTAVEL_TRY_ASSIGN(out.condition, ctx_.lookup_value(name));
+    BRINTAVEL_CHECK(qasm::check_finite(*out.condition, [&] { return cat("SSA value ", q(name)); }));
+    out.condition_captures = ctx_.take_pending();
+    ctx_.add_pending(out.condition_captures);
+    ctx_.use_pending(Reader{Reader::Kind::BranchCondition, out.label}, ctx_.at(out.ordinal, kBlockEnd));
+  }
+  out.successors = {br.true_label, br.false_label};
+  out.condition_time = ctx_.now();
+  BRINTAVEL_CHECK(rules_.end_block(out));
+  return true;
+}
+
+Result<bool> BlockLowerer::lower(const ir::Ret&, BlockLowering& out) {
+  BRINTAVEL_CHECK(rules_.end_block(out));
+  return true;
+}
+
+Result<bool> BlockLowerer::lower(const ir::Call& call, BlockLowering& out) {
+  BRINTAVEL_CHECK(lower_call(call, out));
+  if (call.result) BRINTAVEL_CHECK(rules_.after_call(*call.result, out));
+  return false;
+}
+
+Result<bool> BlockLowerer::lower(const ir::Phi& phi, BlockLowering& out) {
+  phis_open_ = true;
+  BRINTAVEL_CHECK(rules_.lower_phi(phi, out));
+  return false;
+}
+
+Result<bool> BlockLowerer::lower(const ir::Ignored&, BlockLowering&) { return false; }
+
+Result<bool> BlockLowerer::lower(const ir::Unknown& unknown, BlockLowering& out) {
+  return unsupported(cat("unsupported LLVM instruction opcode ", q(unknown.opcode), " in block ", q(out.label)));
+}
+
+// Classical instructions bind values or record pointer facts; they add no statement.
+template <class Classical>
+Result<bool> BlockLowerer::lower(const Classical& instruction, BlockLowering& out) {
+  BRINTAVEL_CHECK(rules_.lower_classical(instruction, out));
+  return false;
+}
+
+BlockLowerer::Callee BlockLowerer::find_callee(std::string_view name) {
+  for (const Callee& c : recent_)
+    if (c.signature && c.name == name) return c;
+  Callee c{name, signatures_.find(name), nullptr};
+  if (c.signature) {
+    c.kind = builders::lookup_builder(profile_, name);
+    recent_[next_recent_++ % recent_.size()] = c;
+  }
+  return c;
+}
+
+Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
+  auto [name, sig, kind] = find_callee(call.callee);
+  if (!sig) return unsupported(cat("no signature for callee ", q(call.callee), " in QIR source"));
+  if (!kind) {
+    if (sig->is_variadic)
+      return unsupported(cat("variadic QIR function '", call.callee,
+                             "' is not supported; only 'generalizedInvokeWithRotationsControlsTargets' "
+                             "is; multi-controlled gates must be decomposed into single- and "
+                             "two-qubit gates before translation"));
+    return unsupported(cat("no builder registered for QIR function '", call.callee,
+                           "'; extend the Profile to support it"));
+  }
+  bool default_dispatch = builders::is_default_dispatch(*kind);
+  if (default_dispatch && sig->is_variadic)
+    return unsupported(cat("QIR function ", q(call.callee),
+                           " is variadic and cannot be lowered by the default dispatch; variadic "
+                           "lowering requires a specialized builder that inspects the runtime "
+                           "operand list"));
+  if ((default_dispatch || !sig->is_variadic) && call.args.size() != sig->params.size())
+    return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ", call.args.size(),
+                           " operand(s) but signature expects ", sig->params.size()));
+  // The builder appends to a scratch list, whose printed lines keep their storage.
+  if (scratch_.size() == 1 && std::holds_alternative<qasm::Lines>(scratch_.front().node)) {
+    auto& lines = std::get<qasm::Lines>(scratch_.front().node);
+    lines.text.clear();
+    lines.statements = lines.nodes = 0;
+  } else {
+    scratch_.clear();
+  }
+  BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, scratch_));
+  std::uint64_t made = 0;
+  for (const qasm::Statement& s : scratch_) {
+    if (const auto* lines = std::get_if<qasm::Lines>(&s.node)) {
+      if (lines->statements == 0) continue;
+      append_lines(out, *lines);
+      made += lines->statements;
+    } else {
+      append_statement(out, s);
+      ++made;
+    }
+  }
+  return ctx_.budget().charge(made, "block", out.label);
+}
+
+}  // namespace brintavel::translator

@@ -1,0 +1,77 @@
+#include "translator/entry_point.hpp"
+
+#include "translator/function_lowerer.hpp"
+#include "translator/inline.hpp"
+#include "translator/rules.hpp"
+
+namespace brintavel::translator {
+
+using text::cat;
+using text::q;
+
+namespace {
+
+// Hands an inlined body to the lowerer.
+class LowererSink final : public BodySink {
+ public:
+  explicit LowererSink(FunctionLowerer& lowerer) : lowerer_(lowerer) {}
+  void begin_block(std::string_view label) override { lowerer_.begin_block(label); }
+  void instruction(const ir::Instruction& instruction, const char* where) override {
+    lowerer_.instruction(instruction, where);
+  }
+  bool failed() const override { return lowerer_.failed(); }
+
+ private:
+  FunctionLowerer& lowerer_;
+};
+
+}  // namespace
+
+const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name) {
+  for (const ir::Function& fn : module.functions)
+    if (!fn.is_declaration && fn.is_entry_point && (!name || fn.name == *name)) return &fn;
+  return nullptr;
+}
+
+Error no_entry_point(std::optional<std::string_view> name) {
+  if (name) return unsupported(cat("no entry-point function named ", q(*name), " in this module"));
+  return unsupported(
+      "no entry-point function found; QIR modules must have a function tagged with the "
+      "'entry_point' attribute");
+}
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context,
+                                            const ir::Module& module) {
+  BRINTAVEL_TRY_ASSIGN(SignatureTable signatures, build_signature_table(module.source));
+  const ir::Function* entry = find_entry_point(module, context.entry_name);
+  if (!entry) return no_entry_point(context.entry_name);
+  return translate_entry_point(context, module, signatures, *entry);
+}
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
+                                            const SignatureTable& signatures, const ir::Function& entry) {
+  // Rules that remedy stale values lower again when a result read was overwritten before a
+  // use, copying those reads into variables where they are made.
+  const Rules& rules = context.rules;
+  ir::TextPool inlined_names;  // outlives the lowerers, which keep views of the names
+  bool inlining = rules.inlines_calls() && has_inlinable_calls(module, entry, rules.profile());
+  Remedies remedies;
+  for (int round = 0;; ++round) {
+    FunctionLowerer lowerer(context, signatures, module.source, rules.remedies_stale_values() ? &remedies : nullptr);
+    if (inlining) {
+      LowererSink sink(lowerer);
+      BRINTAVEL_CHECK(inline_calls(module, entry, rules.profile(), inlined_names, sink));
+    } else {
+      for (const ir::Block& block : entry.blocks) {
+        lowerer.begin_block(block.label);
+        for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
+          lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
+        if (lowerer.failed()) break;
+      }
+    }
+    Result<qasm::Program> program = lowerer.finish();
+    if (program || !rules.remedies_stale_values() || round == 3 || !lowerer.learn(remedies)) return program;
+  }
+}
+
+}  // namespace brintavel::translator

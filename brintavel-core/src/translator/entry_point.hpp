@@ -1,0 +1,29 @@
+// The entry point of a module and its lowering as a whole function (with its calls inlined
+// where the rules inline them).
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "error.hpp"
+#include "ir/model.hpp"
+#include "qasm/model.hpp"
+#include "signatures.hpp"
+#include "translator/context.hpp"
+
+namespace brintavel::translator {
+
+// The entry point to translate: the first definition marked as one, or the entry-point
+// definition named `name` when one is given. Nothing when there is none.
+const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name);
+// The error when find_entry_point finds nothing.
+Error no_entry_point(std::optional<std::string_view> name);
+
+// Lowers the blocks of `entry`, a function of `module`, in source order, structures the
+// control flow and declares the registers and variables used.
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
+                                            const SignatureTable& signatures, const ir::Function& entry);
+// The same after building the signature table and picking the entry point.
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module);
+
+}  // namespace brintavel::translator

@@ -1,0 +1,168 @@
+// The extended rules: the base forms where they apply, and exact forms for what the base
+// rules refuse (extended_values.cpp for values, phi_copies.cpp for phis); memory written more
+// than once and read is refused; result reads that a later measurement overwrites before a
+// use are copied into variables when the function is lowered again with remedies.
+#include <type_traits>
+#include <unordered_map>
+#include <variant>
+
+#include "translator/classical.hpp"
+#include "translator/extended_values.hpp"
+#include "translator/function_state.hpp"
+#include "translator/phis.hpp"
+#include "translator/rules.hpp"
+
+namespace brintavel::translator {
+
+using text::cat;
+using text::q;
+
+namespace {
+
+class ExtendedFunctionRules final : public FunctionRules {
+ public:
+  ExtendedFunctionRules(FunctionState& state, const Remedies* remedies)
+      : state_(state),
+        ctx_(state.lowering),
+        copies_(ctx_, state.processed, state.variables, facts_, state.labels, state.block_sources),
+        phis_{ctx_, state.processed, state.variables, state.resets, facts_, copies_, remedies},
+        remedies_(remedies) {}
+
+  Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
+
+  Status lower_classical(const ir::Instruction& instruction, BlockLowering&) override {
+    return std::visit([&](const auto& i) { return lower(i); }, instruction);
+  }
+
+  Status end_phis(BlockLowering& block) override { return copies_.open() ? copies_.close(block) : Status{}; }
+  Status end_block(BlockLowering& block) override { return copies_.end(block); }
+  Status after_call(std::string_view result, BlockLowering& block) override {
+    if (remedies_ && remedies_->snapshot_reads.contains(result)) return snapshot_read(result, block);
+    return {};
+  }
+  std::vector<BlockLowering> take_made_blocks() override { return copies_.take_made(); }
+  Status end_function() override { return copies_.check_complete(); }
+
+ private:
+  Status lower(const ir::Alloca& i) {
+    lower_alloca(i, ctx_);
+    return {};
+  }
+  Status lower(const ir::Bitcast& i) {
+    lower_bitcast(i, ctx_);
+    return {};
+  }
+  Status lower(const ir::Gep& i) {
+    lower_gep(i, ctx_);
+    return {};
+  }
+  Status lower(const ir::Store& i) {
+    lower_store(i, ctx_);
+    return note_memory_use(i.pointer, false);
+  }
+  Status lower(const ir::Load& i) {
+    BRINTAVEL_CHECK(defer_failure(lower_load(i, ctx_), i.result, ctx_));
+    if (ctx_.peek_value(i.result)) BRINTAVEL_CHECK(note_memory_use(i.pointer, true));
+    return {};
+  }
+  Status lower(const ir::IntToPtr& i) { return lower_inttoptr(i, ctx_); }
+  // A value that cannot be written fails only where it is used.
+  template <class Instruction>
+  Status lower(const Instruction& i) {
+    if constexpr (kIsValue<Instruction>) {
+      return defer_failure(lower_value(i), i.result, ctx_);
+    } else {
+      return internal_error("an instruction that is not classical reached the rules");
+    }
+  }
+  template <class Instruction>
+  static constexpr bool kIsValue =
+      std::is_same_v<Instruction, ir::Icmp> || std::is_same_v<Instruction, ir::Select> ||
+      std::is_same_v<Instruction, ir::Arith> || std::is_same_v<Instruction, ir::IntOp> ||
+      std::is_same_v<Instruction, ir::Cast> || std::is_same_v<Instruction, ir::Logic> ||
+      std::is_same_v<Instruction, ir::Zext> || std::is_same_v<Instruction, ir::FloatOp> ||
+      std::is_same_v<Instruction, ir::FNeg> || std::is_same_v<Instruction, ir::Fcmp>;
+
+  Status lower_value(const ir::Icmp& i) { return lower_icmp_extended(i, ctx_, facts_); }
+  Status lower_value(const ir::Select& i) { return lower_select_extended(i, ctx_, facts_); }
+  Status lower_value(const ir::Arith& i) { return lower_arith_extended(i, ctx_, facts_); }
+  Status lower_value(const ir::IntOp& i) { return lower_int_op(i, ctx_, facts_); }
+  Status lower_value(const ir::Cast& i) { return lower_cast(i, ctx_, facts_); }
+  Status lower_value(const ir::Logic& i) { return lower_logic(i, ctx_); }
+  Status lower_value(const ir::Zext& i) { return lower_zext(i, ctx_); }
+  Status lower_value(const ir::FloatOp& i) { return lower_float_op(i, ctx_); }
+  Status lower_value(const ir::FNeg& i) { return lower_fneg(i, ctx_); }
+  Status lower_value(const ir::Fcmp& i) { return lower_fcmp(i, ctx_); }
+
+  // The result read `name` is overwritten before a use: it is copied into a bool variable
+  // where it is read, and the value is that variable.
+  Status snapshot_read(std::string_view name, BlockLowering& out) {
+    BRINTAVEL_TRY_ASSIGN(qasm::Expression bit, ctx_.lookup_value(name));
+    std::string variable = state_.variables.declare(qasm::ScalarType::Bool);
+    Dataflow& flow = ctx_.dataflow();
+    ProgramPoint at{out.ordinal, out.size};
+    flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, name);
+    ctx_.use_pending(Reader{Reader::Kind::SsaValue, name}, at);
+    append_statement(out, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, as_bool(std::move(bit))});
+    BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", out.label));
+    return ctx_.bind_variable(name, variable, ProgramPoint{out.ordinal, out.size});
+  }
+
+  // A load is given the value stored in memory earlier in source order. That is the value it
+  // reads only when the memory is written once: a load before the store reads memory that
+  // holds no value yet. Producers also keep variables that loops and branches write in
+  // allocas; memory written more than once and read is refused.
+  Status note_memory_use(std::string_view pointer, bool load) {
+    auto origin = ctx_.pointer_origins.find(pointer);
+    if (origin == ctx_.pointer_origins.end()) return {};
+    MemoryUse& use = memory_uses_[MemoryCell{origin->second.base, origin->second.offset}];
+    if (load) {
+      use.read = true;
+    } else {
+      use.written_again = use.written_again || use.written;
+      use.written = true;
+    }
+    if (use.read && use.written_again)
+      return unsupported(cat("memory at ", q(origin->second.base),
+                             " is written more than once and read; following memory whose "
+                             "contents change is not supported"));
+    return {};
+  }
+
+  struct MemoryUse {
+    bool written = false;
+    bool written_again = false;
+    bool read = false;
+  };
+
+  FunctionState& state_;
+  LoweringContext& ctx_;
+  ValueFacts facts_;
+  PhiCopies copies_;
+  ExtendedPhis phis_;
+  const Remedies* remedies_;
+  std::unordered_map<MemoryCell, MemoryUse, MemoryCellHash> memory_uses_;
+};
+
+class ExtendedRules final : public Rules {
+ public:
+  ExtendedRules() : profile_(builders::build_extended_profile()) {}
+
+  ir::InstructionSet instructions() const override { return ir::InstructionSet::Extended; }
+  const builders::Profile& profile() const override { return profile_; }
+  StaleValues stale_values() const override { return StaleValues::CheckOverGraph; }
+  bool inlines_calls() const override { return true; }
+  bool remedies_stale_values() const override { return true; }
+  std::unique_ptr<FunctionRules> for_function(FunctionState& state, const Remedies* remedies) const override {
+    return std::make_unique<ExtendedFunctionRules>(state, remedies);
+  }
+
+ private:
+  builders::Profile profile_;
+};
+
+}  // namespace
+
+std::unique_ptr<Rules> extended_rules() { return std::make_unique<ExtendedRules>(); }
+
+}  // namespace brintavel::translator

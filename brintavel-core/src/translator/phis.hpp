@@ -1,0 +1,143 @@
+// Lowering of phi instructions.
+//
+// The base rules know three shapes (phi_shapes.cpp): a short-circuit Boolean (`a && b`,
+// `a || b`) bound as an expression, a 0/1 integer diamond bound as the branch condition, and
+// an if-merged integer kept in an int variable that one path updates. The extended rules use
+// those shapes where they apply and lower every other phi out of SSA form (phi_copies.cpp): a
+// variable of the phi's type, declared after the registers and assigned at the end of each
+// predecessor, before its branch. When the predecessor also branches elsewhere, the
+// assignments go into a block of their own on that edge (named `pred->block`), so that no
+// other path sees them and the predecessor's branch condition reads what it read before. The
+// phis of one block are assigned as a parallel copy: an assignment whose value reads the
+// variable of another phi assigned on the same edge reads it through a temporary taken first.
+// Assignments for a predecessor that comes later in source order (a loop latch, or the block
+// itself) wait until that block's terminator is lowered.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "error.hpp"
+#include "ir/model.hpp"
+#include "qasm/model.hpp"
+#include "translator/context.hpp"
+#include "translator/extended_values.hpp"
+#include "translator/processed_blocks.hpp"
+#include "translator/variables.hpp"
+
+namespace brintavel::translator {
+
+// ---- The base shapes (phi_shapes.cpp) ----
+
+// The phi merges 0 and 1 from the empty arms of a diamond: binds it to the branch condition
+// (or its complement). False when the shape does not match.
+Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& processed, LoweringContext& ctx);
+
+// Lowers a phi of the block labelled `block_label`; may append assignments to processed
+// blocks and one declaration to `variables`. Restarts are recorded in `resets` when given.
+Status lower_phi(const ir::Phi& phi, std::string_view block_label, ProcessedBlocks& processed,
+                 Variables& variables, LoweringContext& ctx, PendingResets* resets = nullptr);
+
+// Whether the phi of the block labelled `label` is a short-circuit Boolean the base rule takes:
+// one constant incoming from a block whose branch leads here, and one value already lowered.
+bool short_circuit_applies(const ir::Phi& phi, std::string_view label, const ProcessedBlocks& processed,
+                           const LoweringContext& ctx);
+// Whether the phi is an i32 or i64 set on a conditional path and updated on the other: both
+// predecessors lowered, exactly one ending in a conditional branch.
+bool if_merge_applies(const ir::Phi& phi, ProcessedBlocks& processed);
+
+// ---- Phis out of SSA form (phi_copies.cpp) ----
+
+class PhiCopies {
+ public:
+  // `labels` and `sources` are the driver's lists by block number; made blocks join them.
+  PhiCopies(LoweringContext& ctx, ProcessedBlocks& processed, Variables& variables,
+               ValueFacts& facts, std::vector<std::string_view>& labels,
+               std::vector<const char*>& sources)
+      : ctx_(ctx),
+        processed_(processed),
+        variables_(variables),
+        facts_(facts),
+        labels_(labels),
+        sources_(sources) {}
+
+  // A phi of `block`, the block being lowered, that no base shape takes.
+  Status add(const ir::Phi& phi, BlockLowering& block);
+  // Whether phis of the block being lowered wait for close().
+  bool open() const { return !open_.empty(); }
+  // The phis of `block` are all known: their variables are assigned on the edges from the
+  // blocks lowered already; the other edges wait for their blocks' terminators.
+  Status close(BlockLowering& block);
+  // The terminator of `block`, the block being lowered, is lowered: the assignments that
+  // wait for it.
+  Status end(BlockLowering& block);
+  // The blocks made on edges since the last call, in number order.
+  std::vector<BlockLowering> take_made() { return std::exchange(made_, {}); }
+  // Fails when assignments wait for a predecessor that never came.
+  Status check_complete() const;
+
+ private:
+  struct Copy {
+    std::string variable;
+    qasm::ScalarType type;
+    ir::Operand value;
+    std::string_view phi;  // the phi's result name
+  };
+  struct Group {
+    std::string_view target;  // the phis' block
+    std::vector<Copy> copies;
+  };
+  // (A copy: inlined instructions do not outlive their lowering.)
+  struct OpenPhi {
+    std::string_view result;
+    std::vector<ir::PhiIncoming> incomings;
+    std::string variable;
+    qasm::ScalarType type;
+  };
+
+  // Assigns the copies of one edge from `pred` into `target`.
+  Status emit(BlockLowering& pred, std::string_view target, const std::vector<Copy>& copies);
+  Result<qasm::Expression> copy_value(const Copy& copy);
+
+  LoweringContext& ctx_;
+  ProcessedBlocks& processed_;
+  Variables& variables_;
+  ValueFacts& facts_;
+  std::vector<std::string_view>& labels_;
+  std::vector<const char*>& sources_;
+  std::vector<OpenPhi> open_;
+  std::unordered_map<std::string_view, std::vector<Group>> waiting_;  // by predecessor label
+  std::vector<std::string_view> waiting_order_;                       // the labels, as first waited for
+  std::vector<BlockLowering> made_;
+  std::deque<std::string> made_labels_;
+};
+
+// What the extended rules do differently when they lower a function again after a value was
+// overwritten before a use: the result reads (by SSA name) to copy into a bool variable where
+// they are made, because a later measurement overwrites the bit; and the phis (by SSA name) to
+// give a variable of their own instead of the if-merge variable they would update.
+struct Remedies {
+  std::unordered_set<std::string_view> snapshot_reads;
+  std::unordered_set<std::string_view> own_variable;
+};
+
+// The extended rules' phi: the base shapes that bind an expression (short-circuit Booleans,
+// 0/1 diamonds) and the if-merge variable where they apply, any other phi a variable of its
+// own (PhiCopies).
+struct ExtendedPhis {
+  LoweringContext& ctx;
+  ProcessedBlocks& processed;
+  Variables& variables;
+  PendingResets& resets;
+  ValueFacts& facts;
+  PhiCopies& copies;
+  const Remedies* remedies;  // from an earlier lowering of the function, or null
+
+  Status lower(const ir::Phi& phi, BlockLowering& block);
+};
+
+}  // namespace brintavel::translator

@@ -1,0 +1,80 @@
+// The rules that give instructions their OpenQASM meaning.
+//
+// There are two sets. The base rules are the translator's fixed forms. The extended rules
+// also lower what the base rules refuse wherever OpenQASM has an exact form (integer and
+// floating-point arithmetic, general phis, calls to functions defined in the module,
+// barriers), and keep the base forms wherever those apply, so that a module the base rules
+// translate comes out the same. A translation chooses its set once, at its start
+// (base_rules() or extended_rules()); everything that differs between the two is asked of
+// that object, and nothing else in the translator tests which set it has.
+//
+// The lowering of a function (function_lowerer.hpp) handles what every set shares: blocks,
+// terminators, and calls through the builders. It asks the rules for the rest:
+//   rules.for_function(state)  the rules' state for one function;
+//   lower_phi / lower_classical  what a phi, a value or a memory instruction means;
+//   end_phis / end_block / after_call / take_made_blocks / end_function  the points where the
+//                               rules act on the block or the function as a whole.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "builders/profile.hpp"
+#include "error.hpp"
+#include "ir/instruction_parser.hpp"
+#include "ir/model.hpp"
+#include "translator/block.hpp"
+#include "translator/context.hpp"
+
+namespace brintavel::translator {
+
+struct FunctionState;
+struct Remedies;
+
+// The rules' part of one function's lowering. The calls come in source order.
+class FunctionRules {
+ public:
+  virtual ~FunctionRules() = default;
+
+  // A phi of `block`, the block being lowered.
+  virtual Status lower_phi(const ir::Phi& phi, BlockLowering& block) = 0;
+  // A classical instruction of `block`: a value (comparison, logic, arithmetic, select, cast,
+  // load) or a fact about pointers (alloca, bitcast, getelementptr, store, inttoptr). It adds
+  // no statement.
+  virtual Status lower_classical(const ir::Instruction& instruction, BlockLowering& block) = 0;
+  // The phis of `block` are complete: its first other instruction comes.
+  virtual Status end_phis(BlockLowering&) { return {}; }
+  // The terminator of `block` was lowered.
+  virtual Status end_block(BlockLowering&) { return {}; }
+  // A call that binds `result` appended its statements to `block`.
+  virtual Status after_call(std::string_view /*result*/, BlockLowering&) { return {}; }
+  // The blocks the rules made on edges since the last call; they follow the block just ended.
+  virtual std::vector<BlockLowering> take_made_blocks() { return {}; }
+  // Every block was lowered.
+  virtual Status end_function() { return {}; }
+};
+
+class Rules {
+ public:
+  virtual ~Rules() = default;
+
+  // The instructions the parser reads for these rules.
+  virtual ir::InstructionSet instructions() const = 0;
+  // The QIR functions these rules lower, each with its builder.
+  virtual const builders::Profile& profile() const = 0;
+  // Where a value read after what it reads was overwritten is caught.
+  virtual StaleValues stale_values() const = 0;
+  // Whether calls to functions the module defines (and the profile does not lower) are inlined.
+  virtual bool inlines_calls() const = 0;
+  // Whether the rules may lower a function again with remedies for the values found stale.
+  virtual bool remedies_stale_values() const = 0;
+  // The rules' state for lowering one function; `remedies` (or null) come from an earlier
+  // lowering of it.
+  virtual std::unique_ptr<FunctionRules> for_function(FunctionState& state,
+                                                      const Remedies* remedies) const = 0;
+};
+
+std::unique_ptr<Rules> base_rules();
+std::unique_ptr<Rules> extended_rules();
+
+}  // namespace brintavel::translator

@@ -1,0 +1,102 @@
+#include "translator/strategy.hpp"
+
+#include "translator/entry_point.hpp"
+#include "translator/function_lowerer.hpp"
+#include "translator/rules.hpp"
+
+namespace brintavel::translator {
+
+namespace {
+
+// Lowers the body of one definition, the expected entry point, while the parser reads it.
+class StreamingLowering final : public ir::BodyConsumer {
+ public:
+  StreamingLowering(const TranslationContext& context, const SignatureTable* signatures, std::string_view source,
+                    std::optional<std::size_t> definition, std::uint32_t minimum_region)
+      : context_(context),
+        signatures_(signatures),
+        source_(source),
+        definition_(definition),
+        minimum_region_(minimum_region) {}
+
+  void begin_body(std::size_t definition, std::string_view) override {
+    active_ = signatures_ && definition_ == definition;
+    if (!active_) return;
+    lowerer_.emplace(context_, *signatures_, source_);
+    lowerer_->split_into_regions(minimum_region_);
+  }
+  void begin_block(std::string_view label) override {
+    if (active_) lowerer_->begin_block(label);
+  }
+  void instruction(const ir::Instruction& instruction, const char* where) override {
+    if (active_) lowerer_->instruction(instruction, where);
+  }
+  void end_body() override { active_ = false; }
+
+  FunctionLowerer* lowerer() { return lowerer_ ? &*lowerer_ : nullptr; }
+  void release() { lowerer_.reset(); }
+
+ private:
+  const TranslationContext& context_;
+  const SignatureTable* signatures_;
+  std::string_view source_;
+  std::optional<std::size_t> definition_;
+  std::uint32_t minimum_region_;
+  std::optional<FunctionLowerer> lowerer_;
+  bool active_ = false;
+};
+
+// The number of the entry point among the module's definitions.
+std::size_t definition_number(const ir::Module& module, const ir::Function* entry) {
+  std::size_t n = 0;
+  for (const ir::Function& fn : module.functions) {
+    if (&fn == entry) break;
+    if (!fn.is_declaration) ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOutline& outline,
+                                      const Result<SignatureTable>& signatures, const TranslationContext& context,
+                                      const LoweringPlan& plan) {
+  const Rules& rules = context.rules;
+  bool streamed = plan.stream && !rules.inlines_calls() && !context.entry_name;
+  StreamingLowering streaming(context, signatures ? &*signatures : nullptr, text,
+                              streamed ? outline.first_entry_point : std::nullopt, plan.minimum_region);
+  BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(text, streaming, rules.instructions())
+                                                   : ir::parse_module(text, rules.instructions()));
+  if (!signatures) return signatures.error();
+  const ir::Function* entry = find_entry_point(module, context.entry_name);
+  if (!entry) return no_entry_point(context.entry_name);
+
+  LoweredModule lowered;
+  lowered.entry_point = std::string(entry->name);
+  for (const ir::Function& fn : module.functions)
+    if (!fn.is_declaration && fn.is_entry_point && &fn != entry) lowered.other_entry_points.emplace_back(fn.name);
+  lowered.profile = entry->profile;
+
+  // The streamed lowering, unless the outline named another function than the parse did, or
+  // its regions did not hold: then the entry point is lowered from the whole module.
+  std::optional<Result<qasm::Program>> program;
+  if (FunctionLowerer* lowerer = streaming.lowerer();
+      streamed && lowerer && outline.first_entry_point == definition_number(module, entry)) {
+    program = lowerer->finish();
+    if (lowerer->needs_whole_function()) program.reset();
+  }
+  streaming.release();
+  if (program) {
+    BRINTAVEL_TRY_ASSIGN(lowered.program, std::move(*program));
+  } else if (!streamed) {
+    BRINTAVEL_TRY_ASSIGN(lowered.program, translate_entry_point(context, module, *signatures, *entry));
+  } else {
+    BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(text, rules.instructions()));
+    const ir::Function* same = find_entry_point(whole, context.entry_name);
+    if (!same) return no_entry_point(context.entry_name);
+    BRINTAVEL_TRY_ASSIGN(lowered.program, translate_entry_point(context, whole, *signatures, *same));
+  }
+  return lowered;
+}
+
+}  // namespace brintavel::translator

@@ -1,0 +1,26 @@
+#include "translator/variables.hpp"
+
+#include "support/text.hpp"
+
+namespace brintavel::translator {
+
+using text::cat;
+using qasm::Expression;
+using qasm::IntLiteral;
+
+std::string Variables::next_name(qasm::ScalarType type) {
+  auto k = static_cast<std::size_t>(type);
+  return cat(kVariablePrefixes[k], counts[k]++);
+}
+
+std::string Variables::declare(qasm::ScalarType type) {
+  std::string name = next_name(type);
+  Expression init = type == qasm::ScalarType::Int    ? Expression(IntLiteral{0})
+                    : type == qasm::ScalarType::Bool ? Expression(qasm::BoolLiteral{false})
+                                                     : Expression(qasm::FloatLiteral{0.0});
+  declarations.push_back(qasm::IntDeclaration{name, std::move(init), type});
+  names.insert(name);
+  return name;
+}
+
+}  // namespace brintavel::translator

@@ -1,0 +1,42 @@
+// The classical variables of the translated program: their names and declarations.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "qasm/model.hpp"
+
+namespace brintavel::translator {
+
+// The prefixes of the names of the int, bool and float[64] variables, in ScalarType order.
+inline constexpr std::string_view kVariablePrefixes[] = {"cint_", "cbool_", "cfloat_"};
+inline constexpr std::string_view kBoolVariablePrefix = kVariablePrefixes[1];
+
+// The variables that phis declare, in creation order: cint_N (if-merge phis), and in
+// extended mode also cbool_N and cfloat_N, numbered per type.
+struct Variables {
+  std::vector<qasm::IntDeclaration> declarations;
+  std::unordered_set<std::string> names;
+  std::array<std::uint32_t, 3> counts{};  // names made, by qasm::ScalarType
+
+  // The next name for a variable of `type`.
+  std::string next_name(qasm::ScalarType type);
+  // Declares a new variable of `type` (starting at 0, false or 0.0); returns its name.
+  std::string declare(qasm::ScalarType type);
+};
+
+// An if-merge variable declared with a constant starts from it again in the block that
+// branches to the merge, which matters only when that block runs more than once (lies on a
+// cycle of the branch graph). That is known once every block is lowered; until then the
+// assignment stands as a statement of its own, element `element` of block `block`.
+struct PendingReset {
+  std::uint32_t block;
+  std::size_t element;
+};
+using PendingResets = std::vector<PendingReset>;
+
+}  // namespace brintavel::translator
