@@ -5,7 +5,7 @@ from pathlib import Path
 
 import pytest
 
-from qasm_check.dialect import check_dialect
+from qasm_check.dialect import SERVICE_SAFE_RULES, check_dialect
 
 DATA = Path(__file__).resolve().parents[1] / "data"
 GOLDEN = sorted(DATA.rglob("*.qasm"))
@@ -72,3 +72,42 @@ CASES = [
 @pytest.mark.parametrize("body, rules", CASES)
 def test_dialect_rule(body, rules):
     assert [finding.rule for finding in check_dialect(HEADER + body)] == rules
+
+
+MEASURED = "c[0] = measure q[0];\nc[1] = measure q[1];\n"
+SERVICE_SAFE_CASES = [
+    # (program after HEADER and MEASURED, the service-safe rules it breaks, in line order)
+    ("if (int(c[0]) == 1) {\n  x q[0];\n}\n", ["cast-in-condition"]),
+    ("while (float[64](n) < 2.0 && bool(n + 1)) {\n  n = n + 1;\n}\n", ["cast-in-condition", "cast-in-condition"]),
+    ("if (c[0] + c[1] == 1 && n * 2 < 3) {\n  x q[0];\n}\n", []),
+    ("n = int(c[0]) + 1;\n", ["cast-in-assignment"]),
+    ("int m = 2 * int(c[1] == 1);\n", ["cast-in-assignment"]),
+    ("if (c[0]) {\n  n = 1;\n}\nint m = int(n * 2.0);\n", ["cast-in-assignment"]),  # n depends on c[0]
+    ("while (n < 2) {\n  n = n + 1;\n}\nfloat[64] f = float[64](n);\n", ["cast-in-assignment"]),
+    ("const int k = 2;\nfloat[64] f = float[64](k) * pi;\nn = int(f / 2);\nint m = int(n + 1.5);\n", []),
+    ("rx(c[0] * 0.5) q[0];\n", ["measured-angle"]),
+    ("float[64] a = 0.5;\nif (c[1]) {\n  a = 1.0;\n}\nry(a) q[0];\nprx(0.1, a) q[1];\n",
+     ["measured-angle", "measured-angle"]),
+    ("while (n < 2) {\n  rz(n * 0.5) q[0];\n  n = n + 1;\n}\n", ["measured-angle"]),
+    ("const float[64] t = pi / 4;\nfloat[64] u = 2 * t;\nrx(u + 0.1) q[0];\nrz(-tau) q[1];\n", []),
+    ("n = (c[0] == 1) + (n > 2);\n", ["bool-arithmetic"]),
+    ("bool b = c[1] == 0;\nn = b * true;\nn = -(n < 1);\n", ["bool-arithmetic", "bool-arithmetic"]),
+    ("if (!(n < 1) - (n == 2) == 0) {\n  x q[0];\n}\n", ["bool-arithmetic"]),
+    ("bool b = true;\nn = (c[0] == 1) + n - b * 2 + c[0] * c[1];\nif ((n == 1) == !b && b) {\n}\n", []),
+]
+
+
+@pytest.mark.parametrize("body, rules", SERVICE_SAFE_CASES)
+def test_service_safe_rule(body, rules):
+    findings = check_dialect(HEADER + MEASURED + body, service_safe=True)
+    assert [finding.rule for finding in findings] == rules
+
+
+def test_service_safe_rules_are_opt_in_and_chosen_by_name():
+    text = HEADER + MEASURED + "n = int(c[0]);\nrx(n * 0.5) q[0];\n"
+    assert check_dialect(text) == []
+    assert [f.rule for f in check_dialect(text, service_safe=True)] == ["cast-in-assignment", "measured-angle"]
+    assert [f.rule for f in check_dialect(text, service_safe={"measured-angle"})] == ["measured-angle"]
+    assert set(SERVICE_SAFE_RULES) == {rule for _, rules in SERVICE_SAFE_CASES for rule in rules}
+    with pytest.raises(ValueError):
+        check_dialect(text, service_safe={"no-such-rule"})

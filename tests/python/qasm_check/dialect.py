@@ -12,11 +12,26 @@ names its rule and line:
   `c[i] = measure ...`, an assignment, or an initialised declaration (`bit[2] c = "00";`); after
   if/else, what both arms set; after a while loop, what was set before it (the body may run
   zero times); inside the body, what was set before the loop and earlier in the body.
+
+The service-safe rules (SERVICE_SAFE_RULES), opt-in with `check_dialect(qasm, service_safe=True)`
+or a collection of their names: the service evaluates only simple forms per shot, so
+- "cast-in-condition": no cast (`int(...)`, `float[64](...)`, any `type(...)`) in the condition
+  of an if or a while;
+- "cast-in-assignment": no cast in the value of an assignment or of a declaration's initialiser
+  unless that value is constant (a constant reads only literals, pi/tau/euler and constant
+  variables: variables declared const, or assigned only at the top level and only constants;
+  a bit never is), since a value that is not constant may depend on a measurement;
+- "measured-angle": no gate argument that is not constant (that reads a bit or a variable that
+  is not constant);
+- "bool-arithmetic": no + - * / % between two bools, nor unary - of a bool (a bool is a
+  comparison, a bool variable, true/false, or a result of ! && || or of a cast to bool); a bool
+  with an int, and arithmetic on bits, are accepted.
 """
 
 from __future__ import annotations
 
 import math
+from collections.abc import Iterable
 from dataclasses import dataclass
 
 import openqasm3
@@ -30,6 +45,12 @@ BITWISE_ASSIGNMENTS = {"&=", "|=", "^=", "<<=", ">>="}
 NATIVE = {name: (angles, qubits) for name, angles, qubits in _core.native_gates()}
 
 
+SERVICE_SAFE_RULES = ("cast-in-condition", "cast-in-assignment", "measured-angle", "bool-arithmetic")
+# Whether check_dialect applies the service-safe rules when not told: set True to turn them on
+# for every caller, the golden outputs' test included.
+SERVICE_SAFE_BY_DEFAULT = False
+
+
 @dataclass(frozen=True)
 class Finding:
     rule: str
@@ -40,14 +61,24 @@ class Finding:
         return f"line {self.line}: {self.rule}: {self.message}"
 
 
-def check_dialect(qasm: str) -> list[Finding]:
-    """The findings for `qasm`, in line order (empty when it keeps to the dialect)."""
+def check_dialect(qasm: str, service_safe: bool | Iterable[str] | None = None) -> list[Finding]:
+    """The findings for `qasm`, in line order (empty when it keeps to the dialect).
+    `service_safe`: True for every service-safe rule too, or the names of those to apply
+    (default: SERVICE_SAFE_BY_DEFAULT)."""
     tree = openqasm3.parse(qasm)
     syntax = _Syntax()
     syntax.visit(tree)
     flow = _Flow()
     flow.block(tree.statements, set())
-    return sorted(syntax.findings + flow.findings, key=lambda f: (f.line, f.rule, f.message))
+    findings = syntax.findings + flow.findings
+    if service_safe is None:
+        service_safe = SERVICE_SAFE_BY_DEFAULT
+    rules = set(SERVICE_SAFE_RULES) if service_safe is True else set(service_safe or ())
+    if rules - set(SERVICE_SAFE_RULES):
+        raise ValueError(f"unknown service-safe rules {sorted(rules - set(SERVICE_SAFE_RULES))}")
+    if rules:
+        findings += [f for f in _ServiceSafe(tree).findings if f.rule in rules]
+    return sorted(findings, key=lambda f: (f.line, f.rule, f.message))
 
 
 def _line(node) -> int:
@@ -216,3 +247,173 @@ def _constant_index(indices) -> int | None:
             return None
         index = index[0]
     return index.value if isinstance(index, ast.IntegerLiteral) else None
+
+
+# ---- the service-safe rules ---------------------------------------------------------------------
+
+ARITHMETIC = {"+", "-", "*", "/", "%"}
+BOOLEAN_RESULT = {"==", "!=", "<", "<=", ">", ">=", "&&", "||"}
+BUILTIN_CONSTANTS = {"pi", "π", "tau", "τ", "euler", "ℇ"}
+LITERALS = (ast.IntegerLiteral, ast.FloatLiteral, ast.BooleanLiteral, ast.BitstringLiteral,
+            ast.ImaginaryLiteral, ast.DurationLiteral)
+
+
+class _ServiceSafe:
+    """The service-safe rules: which variables are constant, then the casts, angles and bool
+    arithmetic that the service does not evaluate."""
+
+    def __init__(self, tree: ast.Program):
+        self.findings: list[Finding] = []
+        self.bits: set[str] = set()
+        self.bools: set[str] = set()
+        self.constants: set[str] = set()
+        assignments: dict[str, list] = {}  # name -> [(value or None when not constant, top level)]
+        self.collect(tree.statements, assignments, top=True)
+        changed = True
+        while changed:  # the least fixed point: constant when every assignment is
+            changed = False
+            for name, values in assignments.items():
+                if name not in self.constants and name not in self.bits and all(
+                        top and value is not None and self.constant(value) for value, top in values):
+                    self.constants.add(name)
+                    changed = True
+        self.check(tree.statements)
+
+    def collect(self, statements, assignments, top: bool) -> None:
+        for node in statements:
+            if isinstance(node, ast.ConstantDeclaration):
+                self.constants.add(node.identifier.name)
+            elif isinstance(node, (ast.ClassicalDeclaration, ast.IODeclaration)):
+                name = node.identifier.name
+                if isinstance(node.type, ast.BitType):
+                    self.bits.add(name)
+                elif isinstance(node.type, ast.BoolType):
+                    self.bools.add(name)
+                init = getattr(node, "init_expression", None)
+                given = isinstance(node, ast.IODeclaration) or isinstance(init, ast.QuantumMeasurement)
+                value = None if given else (init if init is not None else ast.IntegerLiteral(0))
+                assignments.setdefault(name, []).append((value, top))
+            elif isinstance(node, ast.ClassicalAssignment):
+                target = node.lvalue.name if isinstance(node.lvalue, ast.Identifier) else node.lvalue.name.name
+                plain = node.op.name == "=" and isinstance(node.lvalue, ast.Identifier)
+                assignments.setdefault(target, []).append((node.rvalue if plain else None, top))
+            elif isinstance(node, ast.QuantumMeasurementStatement) and node.target is not None:
+                target = node.target.name if isinstance(node.target, ast.Identifier) else node.target.name.name
+                assignments.setdefault(target, []).append((None, top))
+            elif isinstance(node, ast.BranchingStatement):
+                self.collect(node.if_block, assignments, False)
+                self.collect(node.else_block, assignments, False)
+            elif isinstance(node, (ast.WhileLoop, ast.ForInLoop)):
+                self.collect(node.block, assignments, False)
+            elif isinstance(node, ast.CompoundStatement):
+                self.collect(node.statements, assignments, top)
+
+    def constant(self, node) -> bool:
+        """Reads only literals, built-in constants and constant variables."""
+        if isinstance(node, LITERALS):
+            return True
+        if isinstance(node, ast.Identifier):
+            return node.name in BUILTIN_CONSTANTS or node.name in self.constants
+        if isinstance(node, ast.UnaryExpression):
+            return self.constant(node.expression)
+        if isinstance(node, ast.BinaryExpression):
+            return self.constant(node.lhs) and self.constant(node.rhs)
+        if isinstance(node, ast.Cast):
+            return self.constant(node.argument)
+        if isinstance(node, ast.FunctionCall):
+            return all(self.constant(a) for a in node.arguments)
+        return False
+
+    def reads(self, node) -> str:
+        """What makes an expression not constant, for the message."""
+        found: list[str] = []
+        checker = self
+
+        class Reads(QASMVisitor):
+            def visit_IndexExpression(self, node: ast.IndexExpression, context=None) -> None:
+                if isinstance(node.collection, ast.Identifier) and node.collection.name in checker.bits:
+                    found.append("a measured bit")
+                else:
+                    self.generic_visit(node, context)
+
+            def visit_Identifier(self, node: ast.Identifier, context=None) -> None:
+                if node.name in checker.bits:
+                    found.append("a measured bit")
+                elif not checker.constant(node):
+                    found.append(f"{node.name}, which is not constant")
+
+        Reads().visit(node)
+        return "reads " + (found[0] if found else "a value that is not constant")
+
+    def add(self, rule: str, node, message: str) -> None:
+        self.findings.append(Finding(rule, _line(node), message))
+
+    def check(self, statements) -> None:
+        for node in statements:
+            if isinstance(node, ast.QuantumGateDefinition):
+                continue  # its parameters are bound where it is called
+            if isinstance(node, ast.BranchingStatement):
+                self.casts(node.condition, "cast-in-condition", "in an if condition")
+            elif isinstance(node, ast.WhileLoop):
+                self.casts(node.while_condition, "cast-in-condition", "in a while condition")
+            elif isinstance(node, (ast.ClassicalAssignment, ast.ClassicalDeclaration)):
+                value = node.rvalue if isinstance(node, ast.ClassicalAssignment) else node.init_expression
+                if value is not None and not isinstance(value, ast.QuantumMeasurement) and not self.constant(value):
+                    target = node.lvalue if isinstance(node, ast.ClassicalAssignment) else node.identifier
+                    name = target.name if isinstance(target, ast.Identifier) else target.name.name
+                    where = f"in the value assigned to {name}, which {self.reads(value)}"
+                    self.casts(value, "cast-in-assignment", where)
+            elif isinstance(node, ast.QuantumGate):
+                for argument in node.arguments:
+                    if not self.constant(argument):
+                        self.add("measured-angle", argument, f"an argument of {node.name.name} {self.reads(argument)}")
+            self.bool_arithmetic(node)
+            for block in ("if_block", "else_block", "block", "statements"):
+                if isinstance(getattr(node, block, None), list):
+                    self.check(getattr(node, block))
+
+    def casts(self, expression, rule: str, where: str) -> None:
+        checker = self
+
+        class Casts(QASMVisitor):
+            def visit_Cast(self, node: ast.Cast, context=None) -> None:
+                checker.add(rule, node, f"cast to {_type_name(node.type)} {where}")
+                self.generic_visit(node, context)
+
+        Casts().visit(expression)
+
+    def bool_arithmetic(self, statement) -> None:
+        """Arithmetic on bools in the statement's own expressions (not in nested blocks)."""
+        checker = self
+
+        class Arithmetic(QASMVisitor):
+            def visit_BinaryExpression(self, node: ast.BinaryExpression, context=None) -> None:
+                if node.op.name in ARITHMETIC and checker.boolean(node.lhs) and checker.boolean(node.rhs):
+                    checker.add("bool-arithmetic", node, f"{node.op.name} between two bools")
+                self.generic_visit(node, context)
+
+            def visit_UnaryExpression(self, node: ast.UnaryExpression, context=None) -> None:
+                if node.op.name == "-" and checker.boolean(node.expression):
+                    checker.add("bool-arithmetic", node, "unary - of a bool")
+                self.generic_visit(node, context)
+
+        for field in ("condition", "while_condition", "rvalue", "init_expression", "arguments"):
+            value = getattr(statement, field, None)
+            for expression in value if isinstance(value, list) else [value]:
+                if expression is not None:
+                    Arithmetic().visit(expression)
+
+    def boolean(self, node) -> bool:
+        return (
+            isinstance(node, ast.BooleanLiteral)
+            or (isinstance(node, ast.BinaryExpression) and node.op.name in BOOLEAN_RESULT)
+            or (isinstance(node, ast.UnaryExpression) and node.op.name == "!")
+            or (isinstance(node, ast.Identifier) and node.name in self.bools)
+            or (isinstance(node, ast.Cast) and isinstance(node.type, ast.BoolType))
+        )
+
+
+def _type_name(node) -> str:
+    name = type(node).__name__.removesuffix("Type").lower()
+    size = getattr(node, "size", None)
+    return f"{name}[{size.value}]" if isinstance(size, ast.IntegerLiteral) else name

@@ -9,14 +9,21 @@ probability about n * alpha. `alpha_for(n)` gives the per-program level for a fa
 false-alarm rate of FAMILY_ALPHA per run. Outcomes that fewer than POOL_BELOW shots of both
 samples together show are pooled into one category first, where the chi-square approximation
 of G is poor; an outcome that only one simulator produces still counts when it is frequent.
+
+`check(seed, alpha, extended=True)` does the same for the extended generator
+(random_extended.py) in the translator's extended mode, with the service-safe dialect rules,
+and runs qdk in a child process with a time limit (a wrong translation of a loop may not end).
+Its programs' tags are the features they use; no known fault explains their failures.
 """
 
 from __future__ import annotations
 
+import multiprocessing
 from dataclasses import dataclass, field
 
 from brintavel import BrintavelError, translate
 
+from . import random_extended
 from .dialect import Finding, check_dialect
 from .random_qir import STALE_READ, UNMEASURED_READ, Program, generate
 from .reference import run_reference
@@ -28,6 +35,7 @@ POOL_BELOW = 10
 SHOTS = 1000
 # qdk's shot k uses the seed S + k: the translation runs with a seed far from the program's.
 SEED_OFFSET = 0x5EED
+SIMULATION_SECONDS = 10  # the time limit of a simulation in the extended check
 
 
 def alpha_for(programs: int) -> float:
@@ -55,10 +63,11 @@ class Outcome:
     reference: dict[str, int] | None = None
     simulated: dict[str, int] | None = None
     statistics_differ: bool = False
+    extended: bool = False
 
     def problems(self) -> list[tuple[str, str | None]]:
         """(what failed, the known fault that explains it or None)."""
-        tags = self.program.tags
+        tags = set() if self.extended else self.program.tags
         found: list[tuple[str, str | None]] = []
         if self.status == "failed" and self.message:
             found.append((f"simulation failed: {self.message}", None))
@@ -85,17 +94,19 @@ def pooled(a: dict[str, int], b: dict[str, int], below: int = POOL_BELOW) -> tup
     return pool(a), pool(b)
 
 
-def check(seed: int, alpha: float, shots: int = SHOTS) -> Outcome:
+def check(seed: int, alpha: float, shots: int = SHOTS, extended: bool = False) -> Outcome:
     """Generates the program of `seed`, translates it and compares (see the module doc)."""
-    program = generate(seed)
+    program = random_extended.generate(seed) if extended else generate(seed)
     try:
-        qasm = translate(program.qir)
+        qasm = translate(program.qir, extended=extended)
     except BrintavelError as error:
-        return Outcome(program, "refused", str(error))
-    outcome = Outcome(program, "passed", qasm=qasm, dialect=check_dialect(qasm))
+        return Outcome(program, "refused", str(error), extended=extended)
+    outcome = Outcome(program, "passed", qasm=qasm, dialect=check_dialect(qasm, service_safe=extended),
+                      extended=extended)
     outcome.reference, _ = run_reference(program.reference_qir, shots, seed)
+    simulate = simulate_in_child if extended else simulate_counts
     try:
-        outcome.simulated = simulate_counts(qasm, shots, seed + SEED_OFFSET, program.recorded)
+        outcome.simulated = simulate(qasm, shots, seed + SEED_OFFSET, program.recorded)
     except SimulationError as error:
         outcome.status, outcome.message = "failed", str(error)
         return outcome
@@ -107,3 +118,35 @@ def check(seed: int, alpha: float, shots: int = SHOTS) -> Outcome:
     if outcome.statistics_differ or outcome.dialect:
         outcome.status = "failed"
     return outcome
+
+
+def _simulate_and_send(connection, *arguments) -> None:
+    try:
+        connection.send(("counts", simulate_counts(*arguments)))
+    except SimulationError as error:
+        connection.send(("error", str(error)))
+    except BaseException as error:  # anything else, reported in the parent
+        connection.send(("error", f"{type(error).__name__}: {error}"))
+
+
+def simulate_in_child(qasm: str, shots: int, seed: int, bits, seconds: float = SIMULATION_SECONDS) -> dict[str, int]:
+    """simulate_counts in a forked child, stopped after `seconds`."""
+    context = multiprocessing.get_context("fork")
+    receiver, sender = context.Pipe(duplex=False)
+    child = context.Process(target=_simulate_and_send, args=(sender, qasm, shots, seed, list(bits)))
+    child.start()
+    sender.close()
+    try:
+        if not receiver.poll(seconds):
+            raise SimulationError(f"qdk: no result in {seconds} s (a loop that does not end?)")
+        kind, value = receiver.recv()
+    except EOFError:
+        raise SimulationError(f"qdk: the simulation ended without a result (exit code {child.exitcode})") from None
+    finally:
+        if child.is_alive():
+            child.kill()
+        child.join()
+        receiver.close()
+    if kind == "error":
+        raise SimulationError(value)
+    return value
