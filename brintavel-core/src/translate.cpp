@@ -6,6 +6,7 @@
 #include "ir/module_parser.hpp"
 #include "qasm/printer.hpp"
 #include "signatures.hpp"
+#include "support/source_positions.hpp"
 #include "translate.hpp"
 #include "translator/rules.hpp"
 #include "translator/strategy.hpp"
@@ -26,6 +27,20 @@ Status check_input(std::string_view text, const TranslateOptions& options) {
   return {};
 }
 
+// The positions of the printed lines' origins, and nothing for the generated-by comment.
+std::vector<LineOrigin> source_map(std::string_view text, const qasm::LineOrigins& origins) {
+  text::SourcePositions positions(text);
+  auto position = [&](const char* at) -> std::optional<SourcePosition> {
+    if (!positions.contains(at)) return std::nullopt;
+    return positions.of(at);
+  };
+  std::vector<LineOrigin> map;
+  map.reserve(origins.size() + 1);
+  for (const qasm::Origin& origin : origins) map.push_back(LineOrigin{position(origin.instruction), position(origin.call)});
+  map.emplace_back();
+  return map;
+}
+
 Result<Translation> translate_with(std::string_view text, const TranslateOptions& options,
                                    const translator::LoweringPlan& plan) {
   BRINTAVEL_CHECK(check_input(text, options));
@@ -34,17 +49,21 @@ Result<Translation> translate_with(std::string_view text, const TranslateOptions
   translator::TranslationContext context{*rules, {}, std::nullopt, false};
   if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
   context.entry_name = options.entry_point;
+  context.keep_origins = options.source_map;
 
   ir::ModuleOutline outline = ir::outline_module(text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
   BRINTAVEL_TRY_ASSIGN(translator::LoweredModule lowered,
                        translator::parse_and_lower(text, outline, signatures, context, plan));
 
-  Translation translation{{}, std::move(lowered.entry_point), std::move(lowered.other_entry_points)};
+  Translation translation{{}, std::move(lowered.entry_point), std::move(lowered.other_entry_points), {}};
   const std::uint64_t max_output = translator::Limits::output_bytes_for_input(text.size());
-  if (!qasm::print_program_within(std::move(lowered.program), translation.program, max_output))
+  qasm::LineOrigins origins;
+  if (!qasm::print_program_within(std::move(lowered.program), translation.program, max_output,
+                                  options.source_map ? &origins : nullptr))
     return translator::output_limit_exceeded(text.size());
   qasm::append_generated_by(translation.program, kVersion, lowered.profile, context.producer);
+  if (options.source_map) translation.source_map = source_map(text, origins);
   return translation;
 }
 

@@ -141,7 +141,7 @@ TEST(GateBuilder, RaisedIndexIsKeptWhenALaterOperandFails) {
   EXPECT_EQ(run(builders::Gate{"cnot"}, sig, {qubit(4), ir::GetElementPtr{}}, ctx),
             "qubit operand for \"__quantum__qis__cnot__body\" is not a compile-time constant; "
             "runtime qubit allocation is not supported");
-  EXPECT_EQ(ctx.max_qubit_index, 4);
+  EXPECT_EQ(ctx.max_qubit_index(), 4);
 }
 
 // ---- Measurement, reset, read result -------------------------------------------------
@@ -173,8 +173,8 @@ TEST(MeasurementBuilders, RecordTheHighestIndices) {
   Signature mz{"__quantum__qis__mz__body", "void", {"ptr", "ptr"}, false};
   run(builders::Measurement{}, mz, {ptr(3), ptr(5)}, ctx);
   run(builders::MeasureAndReset{}, mz, {ptr(1), ptr(2)}, ctx);
-  EXPECT_EQ(ctx.max_qubit_index, 3);
-  EXPECT_EQ(ctx.max_result_index, 5);
+  EXPECT_EQ(ctx.max_qubit_index(), 3);
+  EXPECT_EQ(ctx.max_result_index(), 5);
 }
 
 TEST(CheckFixedSignature, ShowsTheWorkingCopyOfTheParameterTypes) {
@@ -252,15 +252,15 @@ TEST(ReadResultBuilder, BindsTheCallResultToTheResultBit) {
   std::string text;
   qasm::print_expression(*bound, text);
   EXPECT_EQ(text, "c[2]");
-  EXPECT_EQ(ctx.max_result_index, 2);
-  EXPECT_EQ(ctx.max_qubit_index, -1);
+  EXPECT_EQ(ctx.max_result_index(), 2);
+  EXPECT_EQ(ctx.max_qubit_index(), -1);
 }
 
 TEST(ReadResultBuilder, WithoutAResultNameOnlyRaisesTheIndex) {
   LoweringContext ctx = fresh_context();
   Signature sig{"__quantum__rt__read_result", "i1", {"ptr"}, false};
   EXPECT_EQ(run(builders::ReadResult{}, sig, {ptr(4)}, ctx), "");
-  EXPECT_EQ(ctx.max_result_index, 4);
+  EXPECT_EQ(ctx.max_result_index(), 4);
   EXPECT_EQ(ctx.peek_value("r"), nullptr);
 }
 
@@ -270,8 +270,8 @@ TEST(NoOpBuilder, LooksAtNothing) {
   EXPECT_EQ(run(builders::NoOp{}, sig,
                 {ptr(9), ir::GlobalRef{"g"}, ir::Ssa{"unbound"}, ir::ConstInt{-1}}, ctx),
             "");
-  EXPECT_EQ(ctx.max_qubit_index, -1);
-  EXPECT_EQ(ctx.max_result_index, -1);
+  EXPECT_EQ(ctx.max_qubit_index(), -1);
+  EXPECT_EQ(ctx.max_result_index(), -1);
 }
 
 // ---- Operand resolution --------------------------------------------------------------
@@ -316,10 +316,10 @@ TEST(ResolveQubitOperand, ByOperandKind) {
       qasm::print_indexed_identifier(*resolved, text);
     } else {
       text = resolved.error().message;
-      EXPECT_EQ(ctx.max_qubit_index, -1) << "a rejected operand raises no index: " << text;
+      EXPECT_EQ(ctx.max_qubit_index(), -1) << "a rejected operand raises no index: " << text;
     }
     EXPECT_EQ(text, c.expected);
-    EXPECT_EQ(ctx.max_result_index, -1);
+    EXPECT_EQ(ctx.max_result_index(), -1);
   }
 }
 
@@ -357,10 +357,10 @@ TEST(ResolveResultOperand, ByOperandKind) {
       qasm::print_indexed_identifier(*resolved, text);
     } else {
       text = resolved.error().message;
-      EXPECT_EQ(ctx.max_result_index, -1) << text;
+      EXPECT_EQ(ctx.max_result_index(), -1) << text;
     }
     EXPECT_EQ(text, c.expected);
-    EXPECT_EQ(ctx.max_qubit_index, -1);
+    EXPECT_EQ(ctx.max_qubit_index(), -1);
   }
 }
 
@@ -370,8 +370,8 @@ TEST(ResolveOperands, HighestIndexOnlyGrows) {
     ASSERT_TRUE(builders::resolve_qubit_operand(ptr(i), "f", ctx));
     ASSERT_TRUE(builders::resolve_result_operand(ptr(i + 1), "f", ctx));
   }
-  EXPECT_EQ(ctx.max_qubit_index, 5);
-  EXPECT_EQ(ctx.max_result_index, 6);
+  EXPECT_EQ(ctx.max_qubit_index(), 5);
+  EXPECT_EQ(ctx.max_result_index(), 6);
 }
 
 TEST(ResolveScalarOperand, ByOperandKind) {

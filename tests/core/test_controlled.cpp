@@ -132,8 +132,8 @@ TEST(GeneralizedControlled, RecordsTheHighestQubit) {
   EXPECT_EQ(run(expected_signature(),
                 call(0, 0, 2, 1, inner("__quantum__qis__x__ctl"), {qubit(6), qubit(2), qubit(3)}), ctx),
             "ccnot q[6], q[2], q[3];\n");
-  EXPECT_EQ(ctx.max_qubit_index, 6);
-  EXPECT_EQ(ctx.max_result_index, -1);
+  EXPECT_EQ(ctx.max_qubit_index(), 6);
+  EXPECT_EQ(ctx.max_result_index(), -1);
 }
 
 TEST(GeneralizedControlled, RejectsAnUnexpectedSignature) {
@@ -308,7 +308,7 @@ TEST(GeneralizedControlled, QubitsAreRecordedEvenWhenTheMappingFails) {
   EXPECT_TRUE(run(expected_signature(),
                   call(0, 0, 1, 1, inner("__quantum__qis__h__ctl"), {qubit(0), qubit(8)}), ctx)
                   .starts_with(kPrefix + ": no Halvek-native gate"));
-  EXPECT_EQ(ctx.max_qubit_index, 8);
+  EXPECT_EQ(ctx.max_qubit_index(), 8);
 }
 
 }  // namespace

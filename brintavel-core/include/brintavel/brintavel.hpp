@@ -113,16 +113,31 @@ struct TranslateOptions {
   bool extended = false;
   // Extended mode only: translate this entry-point function instead of the first one.
   std::optional<std::string_view> entry_point;
+  // Trace every line of the program back to the QIR (Translation::source_map).
+  bool source_map = false;
   // Default mode only: when the module is refused, also try the extended mode and say in the
   // error whether it translates the module (Error::extended_translates). That costs a second
   // translation, on refusals only.
   bool check_extended = false;
 };
 
+// Where one line of the translated program came from in the QIR text.
+struct LineOrigin {
+  // The instruction that made the statement on the line (for an inlined call, the instruction
+  // in the called function); absent for lines no instruction made (declarations, braces).
+  std::optional<SourcePosition> instruction;
+  // For a statement of an inlined call: the call in the translated function.
+  std::optional<SourcePosition> call;
+
+  friend bool operator==(const LineOrigin&, const LineOrigin&) = default;
+};
+
 struct Translation {
   std::string program;                          // OpenQASM 3, then the generated-by comment
   std::string entry_point;                      // the function that was translated
   std::vector<std::string> other_entry_points;  // entry points that were not translated
+  // With TranslateOptions::source_map: one entry per line of `program`, in order.
+  std::vector<LineOrigin> source_map;
 };
 
 // The text shown to users for an error: the message itself, or

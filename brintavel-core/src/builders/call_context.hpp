@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "error.hpp"
+#include "qasm/emitter.hpp"
 #include "qasm/model.hpp"
 #include "support/text.hpp"
 
@@ -16,19 +17,24 @@ namespace brintavel::builders {
 
 class CallContext {
  public:
+  explicit CallContext(bool keep_origins = false) : emitter_(keep_origins) {}
   virtual ~CallContext() = default;
 
-  // The highest qubit and result indices used so far (-1: none).
-  std::int64_t max_qubit_index = -1;
-  std::int64_t max_result_index = -1;
-  bool barrier_on_all_qubits = false;  // a barrier on the whole qubit register was made
+  // Where the statements go (every one through the emitter).
+  qasm::Emitter& emitter() { return emitter_; }
 
+  // The highest qubit and result indices used so far (-1: none).
+  std::int64_t max_qubit_index() const { return max_qubit_index_; }
+  std::int64_t max_result_index() const { return max_result_index_; }
   void note_qubit_index(std::int64_t index) {
-    if (index > max_qubit_index) max_qubit_index = index;
+    if (index > max_qubit_index_) max_qubit_index_ = index;
   }
   void note_result_index(std::int64_t index) {
-    if (index > max_result_index) max_result_index = index;
+    if (index > max_result_index_) max_result_index_ = index;
   }
+  // Whether a barrier on the whole qubit register was made.
+  bool barrier_on_all_qubits() const { return barrier_on_all_qubits_; }
+  void note_barrier_on_all_qubits() { barrier_on_all_qubits_ = true; }
 
   // The constant index of a pointer-valued SSA name (an inttoptr of a constant), if known.
   std::optional<std::int64_t> lookup_pointer_index(std::string_view name) const {
@@ -49,6 +55,10 @@ class CallContext {
   void forget_pointer_indices() { pointer_indices_ = {}; }
 
  private:
+  qasm::Emitter emitter_;
+  std::int64_t max_qubit_index_ = -1;
+  std::int64_t max_result_index_ = -1;
+  bool barrier_on_all_qubits_ = false;
   text::NameMap<std::int64_t> pointer_indices_;
 };
 

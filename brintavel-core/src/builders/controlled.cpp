@@ -122,7 +122,7 @@ Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> 
                            ", which needs its angle; a call with numRotations=0 gives it none"));
   if (adjoint != 0) call.modifiers.push_back(qasm::GateModifier::Inverse);
   call.name = *gate;
-  out.emplace_back(std::move(call));
+  ctx.emitter().print(out, std::move(call));
   return {};
 }
 

@@ -73,7 +73,7 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
       arguments.push_back(std::move(argument));
     }
   }
-  qasm::append_printed_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, operands);
+  ctx.emitter().print_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, operands);
   return {};
 }
 
@@ -85,9 +85,9 @@ Status build_barrier(const Signature& sig, std::span<const ir::Operand> args, Ca
                            " qubit(s) but is called with ", args.size(), " operand(s)"));
   qasm::Barrier barrier;
   if (args.empty()) {
-    ctx.barrier_on_all_qubits = true;
+    ctx.note_barrier_on_all_qubits();
     barrier.operands.push_back(qasm::IndexedIdentifier{std::string(qasm::kQubitRegister), std::nullopt});
-    out.emplace_back(std::move(barrier));
+    ctx.emitter().print(out, std::move(barrier));
     return {};
   }
   std::unordered_set<std::int64_t> seen;
@@ -102,7 +102,7 @@ Status build_barrier(const Signature& sig, std::span<const ir::Operand> args, Ca
     const auto* index = std::get_if<qasm::IntLiteral>(&qubit->index->node);
     if (!index || seen.insert(index->value).second) barrier.operands.push_back(std::move(*qubit));
   }
-  out.emplace_back(std::move(barrier));
+  ctx.emitter().print(out, std::move(barrier));
   return {};
 }
 
@@ -212,17 +212,17 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     ctx.note_result_written(bit);
     qasm::IndexedIdentifier target = register_element(qasm::kResultRegister, bit);
     if (reset) {
-      out.emplace_back(qasm::Measure{qubit, std::move(target)});
-      out.emplace_back(qasm::Reset{std::move(qubit)});
+      ctx.emitter().print(out, qasm::Measure{qubit, std::move(target)});
+      ctx.emitter().print(out, qasm::Reset{std::move(qubit)});
     } else {
-      out.emplace_back(qasm::Measure{std::move(qubit), std::move(target)});
+      ctx.emitter().print(out, qasm::Measure{std::move(qubit), std::move(target)});
     }
     return {};
   }
   if (std::holds_alternative<ResetQubit>(kind)) {
     BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
     BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
-    out.emplace_back(qasm::Reset{std::move(qubit)});
+    ctx.emitter().print(out, qasm::Reset{std::move(qubit)});
     return {};
   }
   // ReadResult: no statement; the call's value is the result bit itself.

@@ -252,14 +252,14 @@ std::uint64_t identifier_nodes(const IndexedIdentifier& id) {
 namespace {
 
 // A gate call or barrier: the statement, its angles and its operands.
+}  // namespace
+
 std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands) {
   std::uint64_t total = 1;
   for (const Expression& a : arguments) total += expression_nodes(a);
   for (const IndexedIdentifier& o : operands) total += identifier_nodes(o);
   return total;
 }
-
-}  // namespace
 
 std::uint64_t own_nodes(const Statement& s) {
   return std::visit(
@@ -286,27 +286,6 @@ std::uint64_t own_nodes(const Statement& s) {
         }
       },
       s.node);
-}
-
-void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
-                         std::span<const Expression> arguments,
-                         std::span<const IndexedIdentifier> operands) {
-  Lines& lines = trailing_lines(list);
-  print_gate_call(inverses, name, arguments, operands, lines.text);
-  lines.statements += 1;
-  lines.nodes += gate_nodes(arguments, operands);
-}
-
-Lines& trailing_lines(StatementList& list) {
-  Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
-  return lines ? *lines : std::get<Lines>(list.emplace_back(Lines{}).node);
-}
-
-void append_printed(StatementList& list, const Statement& statement) {
-  Lines& lines = trailing_lines(list);
-  print_statement(statement, lines.text);
-  lines.statements += 1;
-  lines.nodes += own_nodes(statement);
 }
 
 std::uint64_t count_nodes(const StatementList& list) {

@@ -192,14 +192,26 @@ struct Barrier {
   std::vector<IndexedIdentifier> operands;
 };
 
+// Where a statement came from in the QIR text: the first character of the instruction that
+// made it, and for a statement of an inlined body the call (in the translated function) that
+// was inlined. Null where there is none (declarations, closing braces).
+struct Origin {
+  const char* instruction = nullptr;
+  const char* call = nullptr;
+  friend bool operator==(const Origin&, const Origin&) = default;
+};
+
 // Simple statements already printed: one per line, each ended by a line feed, at
 // indentation level 0 (the printer indents them to the level they stand at). A lowered block
 // keeps its straight-line code this way, which is far smaller than the statement trees.
 // `statements` and `nodes` count what the text holds, as count_nodes would count the trees.
+// `origins` holds one Origin per statement when the emitter keeps them (emitter.hpp), and is
+// empty otherwise.
 struct Lines {
   std::string text;
   std::uint64_t statements = 0;
   std::uint64_t nodes = 0;
+  std::vector<Origin> origins = {};
 };
 
 // If and While own statement lists; their copies and destructors flatten nested bodies
@@ -233,6 +245,7 @@ struct Statement {
   using Node = std::variant<Include, QubitDeclaration, BitDeclaration, IntDeclaration, Assignment,
                             OutputBitDeclaration, GateCall, Measure, Reset, Barrier, If, While, Lines>;
   Node node;
+  Origin origin = {};  // of a statement kept as a tree (Lines keep their own)
 
   template <class Kind>
     requires std::is_constructible_v<Node, Kind&&>
@@ -247,14 +260,8 @@ std::uint64_t count_nodes(const StatementList& list);
 // The same for one statement, without its nested bodies.
 std::uint64_t own_nodes(const Statement& statement);
 
-// The Lines element at the end of the list, made when the list does not end in one.
-Lines& trailing_lines(StatementList& list);
-// Appends a simple statement (not If or While) to the list, printed into its trailing Lines.
-void append_printed(StatementList& list, const Statement& statement);
-// The same for the GateCall with these parts, without making it.
-void append_printed_gate(StatementList& list, std::size_t inverses, std::string_view name,
-                         std::span<const Expression> arguments,
-                         std::span<const IndexedIdentifier> operands);
+// The nodes a GateCall with these parts counts.
+std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands);
 
 struct Program {
   std::string version;

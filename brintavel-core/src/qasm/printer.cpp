@@ -328,11 +328,20 @@ bool print_simple(const Statement& s, std::string& out) {
       s.node);
 }
 
+// One origin per printed line of `lines`: its own when it kept them, none otherwise.
+void append_line_origins(LineOrigins& origins, const Lines& lines) {
+  if (lines.origins.size() == lines.statements) {
+    origins.insert(origins.end(), lines.origins.begin(), lines.origins.end());
+  } else {
+    origins.insert(origins.end(), lines.statements, Origin{});
+  }
+}
+
 // Statement lists are walked with an explicit stack: one frame per open body.
 class StatementPrinter {
  public:
-  explicit StatementPrinter(std::string& out, std::size_t limit = SIZE_MAX)
-      : out_(out), limit_(limit) {}
+  explicit StatementPrinter(std::string& out, std::size_t limit = SIZE_MAX, LineOrigins* origins = nullptr)
+      : out_(out), limit_(limit), origins_(origins) {}
 
   // Whether printing stopped because the text grew beyond the limit.
   bool exceeded() const { return exceeded_; }
@@ -361,8 +370,10 @@ class StatementPrinter {
   bool open(const Statement& s, unsigned level) {
     if (const auto* lines = std::get_if<Lines>(&s.node)) {
       print_lines(lines->text, level);
+      if (origins_) append_line_origins(*origins_, *lines);
       return false;
     }
+    if (origins_) origins_->push_back(s.origin);
     indent(out_, level);
     if (print_simple(s, out_)) return false;
     if (const auto* i = std::get_if<If>(&s.node)) {
@@ -411,6 +422,7 @@ class StatementPrinter {
       frames_.pop_back();
       if (done.closing == Closing::None) continue;
       unsigned level = done.level - 1;
+      if (origins_) origins_->push_back({});
       indent(out_, level);
       out_.push_back('}');
       if (done.closing == Closing::Then && !done.owner->else_body.empty()) {
@@ -424,6 +436,7 @@ class StatementPrinter {
 
   std::string& out_;
   std::size_t limit_;
+  LineOrigins* origins_;
   bool exceeded_ = false;
   std::vector<Frame> frames_;
 };
@@ -438,38 +451,41 @@ void print_program(const Program& program, std::string& out) {
   print_program_within(program, out, SIZE_MAX);
 }
 
-bool print_program_within(const Program& program, std::string& out, std::size_t max_size) {
+bool print_program_within(const Program& program, std::string& out, std::size_t max_size, LineOrigins* origins) {
   if (!program.version.empty()) {
     out.append("OPENQASM ");
     out.append(program.version);
     out.append(";\n");
+    if (origins) origins->push_back({});
   }
-  StatementPrinter printer(out, max_size);
+  StatementPrinter printer(out, max_size, origins);
   printer.print_list(program.body, 0);
   return !printer.exceeded();
 }
 
-bool print_statements_within(const StatementList& list, std::string& out, std::size_t max_size) {
-  StatementPrinter printer(out, max_size);
+bool print_statements_within(const StatementList& list, std::string& out, std::size_t max_size,
+                             LineOrigins* origins) {
+  StatementPrinter printer(out, max_size, origins);
   printer.print_list(list, 0);
   return !printer.exceeded();
 }
 
-bool print_program_within(Program&& program, std::string& out, std::size_t max_size) {
+bool print_program_within(Program&& program, std::string& out, std::size_t max_size, LineOrigins* origins) {
   // The first top-level printed lines, usually most of a straight-line program, become the
   // output buffer itself, with what comes before them moved in front.
   auto first = std::find_if(program.body.begin(), program.body.end(),
                             [](const Statement& s) { return std::holds_alternative<Lines>(s.node); });
   if (first == program.body.end() || !out.empty())
-    return print_program_within(static_cast<const Program&>(program), out, max_size);
-  std::string& text = std::get<Lines>(first->node).text;
+    return print_program_within(static_cast<const Program&>(program), out, max_size, origins);
+  Lines& lines = std::get<Lines>(first->node);
   Program head{program.version, {}};
   head.body.assign(std::make_move_iterator(program.body.begin()), std::make_move_iterator(first));
   std::string front;
-  if (!print_program_within(head, front, max_size)) return false;
-  out = std::move(text);
+  if (!print_program_within(head, front, max_size, origins)) return false;
+  if (origins) append_line_origins(*origins, lines);
+  out = std::move(lines.text);
   out.insert(0, front);
-  StatementPrinter printer(out, max_size);
+  StatementPrinter printer(out, max_size, origins);
   printer.print_list(program.body, 0, static_cast<std::size_t>(first - program.body.begin()) + 1);
   return !printer.exceeded();
 }

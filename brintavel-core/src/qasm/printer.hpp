@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -11,19 +12,27 @@
 
 namespace brintavel::qasm {
 
+// Where each printed line came from: one Origin per line, in order.
+using LineOrigins = std::vector<Origin>;
+
 // Appends the whole program to `out`.
 void print_program(const Program& program, std::string& out);
 
 // The same, but stops once `out` holds more than `max_size` bytes (checked between
 // statements) and then returns false. Nested bodies are indented once per level, so a
-// program's text can grow with the square of its nesting depth.
-bool print_program_within(const Program& program, std::string& out, std::size_t max_size);
+// program's text can grow with the square of its nesting depth. With `origins`, the origin
+// of every line printed is appended there (none for the version line, declarations and
+// closing braces, and for lines printed without their origins kept).
+bool print_program_within(const Program& program, std::string& out, std::size_t max_size,
+                          LineOrigins* origins = nullptr);
 // The same for a program that is not needed afterwards, and an empty `out`: its printed lines
 // may become the output buffer, which spares a copy of most of a large straight-line program.
-bool print_program_within(Program&& program, std::string& out, std::size_t max_size);
+bool print_program_within(Program&& program, std::string& out, std::size_t max_size,
+                          LineOrigins* origins = nullptr);
 
 // Appends top-level statements, stopping as print_program_within does.
-bool print_statements_within(const StatementList& list, std::string& out, std::size_t max_size);
+bool print_statements_within(const StatementList& list, std::string& out, std::size_t max_size,
+                             LineOrigins* origins = nullptr);
 
 // Appends one statement at the given indentation level (two spaces per level).
 void print_statement(const Statement& statement, std::string& out, unsigned level = 0);

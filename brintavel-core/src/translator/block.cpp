@@ -2,16 +2,13 @@
 
 namespace brintavel::translator {
 
-void append_statement(BlockLowering& block, const qasm::Statement& statement) {
-  qasm::append_printed(block.statements, statement);
+void append_statement(qasm::Emitter& emitter, BlockLowering& block, const qasm::Statement& statement) {
+  emitter.print(block.statements, statement);
   ++block.size;
 }
 
-void append_lines(BlockLowering& block, const qasm::Lines& lines) {
-  qasm::Lines& last = qasm::trailing_lines(block.statements);
-  last.text.append(lines.text);
-  last.statements += lines.statements;
-  last.nodes += lines.nodes;
+void append_lines(qasm::Emitter& emitter, BlockLowering& block, const qasm::Lines& lines) {
+  emitter.append(block.statements, lines);
   block.size += lines.statements;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "qasm/emitter.hpp"
 #include "qasm/model.hpp"
 #include "translator/dataflow.hpp"
 
@@ -51,11 +52,12 @@ struct BlockLowering {
   std::vector<Capture> condition_captures = {};  // the bits and variables the condition reads
   std::uint32_t ordinal = 0;                     // the block's number in source order
   std::uint64_t size = 0;                        // statements in the block, lines counted singly
+  qasm::Origin condition_origin = {};            // the branch that tests the condition
 };
 
-// Appends a simple statement to a block (printed: see qasm::Lines).
-void append_statement(BlockLowering& block, const qasm::Statement& statement);
+// Appends a simple statement to a block, printed (see qasm::Emitter).
+void append_statement(qasm::Emitter& emitter, BlockLowering& block, const qasm::Statement& statement);
 // Appends printed statements to a block.
-void append_lines(BlockLowering& block, const qasm::Lines& lines);
+void append_lines(qasm::Emitter& emitter, BlockLowering& block, const qasm::Lines& lines);
 
 }  // namespace brintavel::translator

@@ -40,6 +40,7 @@ Result<bool> BlockLowerer::lower(const ir::CondBr& br, BlockLowering& out) {
   }
   out.successors = {br.true_label, br.false_label};
   out.condition_time = ctx_.now();
+  out.condition_origin = ctx_.emitter().origin();
   BRINTAVEL_CHECK(rules_.end_block(out));
   return true;
 }
@@ -111,6 +112,7 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
     auto& lines = std::get<qasm::Lines>(scratch_.front().node);
     lines.text.clear();
     lines.statements = lines.nodes = 0;
+    lines.origins.clear();
   } else {
     scratch_.clear();
   }
@@ -119,10 +121,10 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
   for (const qasm::Statement& s : scratch_) {
     if (const auto* lines = std::get_if<qasm::Lines>(&s.node)) {
       if (lines->statements == 0) continue;
-      append_lines(out, *lines);
+      append_lines(ctx_.emitter(), out, *lines);
       made += lines->statements;
     } else {
-      append_statement(out, s);
+      append_statement(ctx_.emitter(), out, s);
       ++made;
     }
   }

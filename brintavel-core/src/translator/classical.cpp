@@ -217,36 +217,21 @@ Status lower_inttoptr(const ir::IntToPtr& cast, LoweringContext& ctx) {
   return {};
 }
 
-void lower_alloca(const ir::Alloca& alloca, LoweringContext& ctx) {
-  ctx.pointer_origins[alloca.result] = PointerOrigin{alloca.result, 0};
-}
+void lower_alloca(const ir::Alloca& alloca, LoweringContext& ctx) { ctx.memory().allocate(alloca.result); }
 
-void lower_bitcast(const ir::Bitcast& cast, LoweringContext& ctx) {
-  auto it = ctx.pointer_origins.find(cast.source);
-  PointerOrigin origin = it != ctx.pointer_origins.end() ? it->second : PointerOrigin{cast.source, 0};
-  ctx.pointer_origins[cast.result] = origin;
-}
+void lower_bitcast(const ir::Bitcast& cast, LoweringContext& ctx) { ctx.memory().derive(cast.result, cast.source, 0); }
 
-void lower_gep(const ir::Gep& gep, LoweringContext& ctx) {
-  auto it = ctx.pointer_origins.find(gep.base);
-  PointerOrigin origin = it != ctx.pointer_origins.end() ? it->second : PointerOrigin{gep.base, 0};
-  // Offsets add with two's-complement wrap-around.
-  origin.offset = static_cast<std::int64_t>(static_cast<std::uint64_t>(origin.offset) + gep.index);
-  ctx.pointer_origins[gep.result] = origin;
-}
+void lower_gep(const ir::Gep& gep, LoweringContext& ctx) { ctx.memory().derive(gep.result, gep.base, gep.index); }
 
 void lower_store(const ir::Store& store, LoweringContext& ctx) {
-  auto it = ctx.pointer_origins.find(store.pointer);
-  if (it == ctx.pointer_origins.end()) return;
-  ctx.memory.insert_or_assign(MemoryCell{it->second.base, it->second.offset}, store.value);
+  if (auto cell = ctx.memory().cell_of(store.pointer)) ctx.memory().store(*cell, store.value);
 }
 
 Status lower_load(const ir::Load& load, LoweringContext& ctx) {
-  auto origin = ctx.pointer_origins.find(load.pointer);
-  if (origin == ctx.pointer_origins.end()) return {};
-  auto cell = ctx.memory.find(MemoryCell{origin->second.base, origin->second.offset});
-  if (cell == ctx.memory.end()) return {};
-  const ir::Operand& stored = cell->second;
+  auto cell = ctx.memory().cell_of(load.pointer);
+  const ir::Operand* stored_value = cell ? ctx.memory().stored(*cell) : nullptr;
+  if (!stored_value) return {};
+  const ir::Operand& stored = *stored_value;
   if (const auto* i = std::get_if<ir::ConstInt>(&stored)) {
     if (auto v = i->value.to_int64()) return ctx.bind_value(load.result, IntLiteral{*v});
   } else if (const auto* b = std::get_if<ir::ConstBool>(&stored)) {

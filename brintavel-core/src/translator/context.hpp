@@ -28,6 +28,7 @@
 #include "translator/block.hpp"
 #include "translator/budget.hpp"
 #include "translator/dataflow.hpp"
+#include "translator/stack_memory.hpp"
 
 namespace brintavel::translator {
 
@@ -47,6 +48,7 @@ struct TranslationContext {
   bool results_as_output = false;  // declare the result register as `output bit`
   TranslationStats* stats = nullptr;
   std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
+  bool keep_origins = false;  // every statement remembers the instruction it came from
 };
 
 // Where the lowering catches a value read after what it reads was overwritten: where the value
@@ -54,24 +56,6 @@ struct TranslationContext {
 // over the whole branch graph once every block is lowered, which finds every such use so that
 // they can be remedied.
 enum class StaleValues : std::uint8_t { RefuseAtLookup, CheckOverGraph };
-
-struct PointerOrigin {
-  std::string_view base;
-  std::int64_t offset = 0;
-};
-
-struct MemoryCell {
-  std::string_view base;
-  std::int64_t offset;
-  friend bool operator==(const MemoryCell&, const MemoryCell&) = default;
-};
-
-struct MemoryCellHash {
-  std::size_t operator()(const MemoryCell& cell) const {
-    return std::hash<std::string_view>{}(cell.base) ^
-           (std::hash<std::int64_t>{}(cell.offset) * 0x9E3779B97F4A7C15ULL);
-  }
-};
 
 // The captures of the values looked up since the last use, each once, in the order first
 // seen. A long list is indexed, so that adding stays linear however many a value has.
@@ -120,8 +104,9 @@ class PendingCaptures {
 // Result bits are only followed within a block: across blocks a loop may re-read them.
 class LoweringContext final : public builders::CallContext {
  public:
-  explicit LoweringContext(std::uint64_t node_budget, StaleValues stale = StaleValues::RefuseAtLookup)
-      : stale_(stale), budget_(node_budget) {}
+  explicit LoweringContext(std::uint64_t node_budget, StaleValues stale = StaleValues::RefuseAtLookup,
+                           bool keep_origins = false)
+      : CallContext(keep_origins), stale_(stale), budget_(node_budget) {}
 
   // Binds an SSA name, replacing any earlier binding. The binding reads what the values
   // looked up since the instruction began read (the pending captures), which it takes.
@@ -184,6 +169,7 @@ class LoweringContext final : public builders::CallContext {
   const qasm::Expression* peek_value(std::string_view name) const;
 
   SizeBudget& budget() { return budget_; }
+  StackMemory& memory() { return memory_; }
 
   // Lowering is over: releases the bindings and the records of reads and writes (the
   // budget, the highest indices and the rest stay).
@@ -194,14 +180,11 @@ class LoweringContext final : public builders::CallContext {
     reassigned_ = {};
     result_written_ = {};
     forget_pointer_indices();
-    pointer_origins = {};
-    memory = {};
+    memory_ = {};
     dataflow_ = Dataflow{};
     pending_ = {};
   }
 
-  text::NameMap<PointerOrigin> pointer_origins;
-  std::unordered_map<MemoryCell, ir::Operand, MemoryCellHash> memory;
 
  private:
   StaleValues stale_;
@@ -238,6 +221,7 @@ class LoweringContext final : public builders::CallContext {
   };
   std::unordered_map<std::int64_t, ResultWrite> result_written_;
   SizeBudget budget_;
+  StackMemory memory_;
   Dataflow dataflow_;
   ProgramPoint point_;
   const char* where_ = nullptr;  // the source text of the instruction being lowered

@@ -25,15 +25,15 @@ Result<qasm::Program> declare_program(const TranslationContext& context, std::st
   for (const std::string& path : context.include_paths) program.body.emplace_back(qasm::Include{path});
   // A barrier on all qubits names the register, which a program that uses no qubit otherwise
   // declares with one qubit.
-  if (lowering.barrier_on_all_qubits) lowering.note_qubit_index(0);
-  if (lowering.max_qubit_index >= 0) {
+  if (lowering.barrier_on_all_qubits()) lowering.note_qubit_index(0);
+  if (lowering.max_qubit_index() >= 0) {
     BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
-        lowering.max_qubit_index, "qubit index too large to size the qubit register"));
+        lowering.max_qubit_index(), "qubit index too large to size the qubit register"));
     program.body.emplace_back(qasm::QubitDeclaration{std::string(qasm::kQubitRegister), size});
   }
-  if (lowering.max_result_index >= 0) {
+  if (lowering.max_result_index() >= 0) {
     BRINTAVEL_TRY_ASSIGN(std::uint64_t size, register_size(
-        lowering.max_result_index, "result index too large to size the result register"));
+        lowering.max_result_index(), "result index too large to size the result register"));
     if (context.results_as_output) {
       program.body.emplace_back(qasm::OutputBitDeclaration{std::string(qasm::kResultRegister), size});
     } else {

@@ -103,7 +103,7 @@ class ExtendedFunctionRules final : public FunctionRules {
     ProgramPoint at{out.ordinal, out.size};
     flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, name);
     ctx_.use_pending(Reader{Reader::Kind::SsaValue, name}, at);
-    append_statement(out, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, as_bool(std::move(bit))});
+    append_statement(ctx_.emitter(), out, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, as_bool(std::move(bit))});
     BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", out.label));
     return ctx_.bind_variable(name, variable, ProgramPoint{out.ordinal, out.size});
   }
@@ -113,9 +113,9 @@ class ExtendedFunctionRules final : public FunctionRules {
   // holds no value yet. Producers also keep variables that loops and branches write in
   // allocas; memory written more than once and read is refused.
   Status note_memory_use(std::string_view pointer, bool load) {
-    auto origin = ctx_.pointer_origins.find(pointer);
-    if (origin == ctx_.pointer_origins.end()) return {};
-    MemoryUse& use = memory_uses_[MemoryCell{origin->second.base, origin->second.offset}];
+    std::optional<MemoryCell> cell = ctx_.memory().cell_of(pointer);
+    if (!cell) return {};
+    MemoryUse& use = memory_uses_[*cell];
     if (load) {
       use.read = true;
     } else {
@@ -123,7 +123,7 @@ class ExtendedFunctionRules final : public FunctionRules {
       use.written = true;
     }
     if (use.read && use.written_again)
-      return unsupported(cat("memory at ", q(origin->second.base),
+      return unsupported(cat("memory at ", q(cell->base),
                              " is written more than once and read; following memory whose "
                              "contents change is not supported"));
     return {};

@@ -105,6 +105,7 @@ struct FunctionLowerer::State {
   std::unique_ptr<RegionSplitter> regions;
   std::uint32_t window_start = 0;
   std::string printed;
+  qasm::LineOrigins printed_origins;  // of the lines of `printed`, when origins are kept
   std::vector<bool> cyclic_blocks;
   bool abandoned = false;  // the regions did not hold: the function is lowered again
 };
@@ -172,6 +173,7 @@ void FunctionLowerer::instruction(const ir::Instruction& instruction, const char
       return;
     }
   s.lowering.begin_instruction(s.current.size, where);
+  s.lowering.emitter().from(qasm::Origin{where, nullptr});
   auto ended = s.lowerer.lower_instruction(instruction, s.current);
   if (!ended) {
     // After a region closed, an error may come from the regions; lowered again, the
@@ -237,7 +239,8 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   // cost nothing).
   if (printed.empty()) printed.reserve(source.size() / 3);
   if (!structured ||
-      !qasm::print_statements_within(*structured, printed, Limits::output_bytes_for_input(source.size())))
+      !qasm::print_statements_within(*structured, printed, Limits::output_bytes_for_input(source.size()),
+                                     lowering.emitter().keeps_origins() ? &printed_origins : nullptr))
     return !(abandoned = true);
   labels.erase(labels.begin(), labels.begin() + count);
   block_sources.erase(block_sources.begin(), block_sources.begin() + count);
@@ -284,7 +287,8 @@ Result<qasm::Program> FunctionLowerer::State::assemble_regions() {
                                               successors, no_labels, lowering.budget()));
   lowering.release_lowering_state();
   qasm::StatementList body;
-  body.emplace_back(qasm::Lines{std::move(printed), 1, 0});
+  std::uint64_t lines = lowering.emitter().keeps_origins() ? printed_origins.size() : 1;
+  body.emplace_back(qasm::Lines{std::move(printed), lines, 0, std::move(printed_origins)});
   return declare(std::move(body), zero_results);
 }
 

@@ -178,7 +178,7 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
     flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, point, phi);
     ctx_.add_pending(reads);
     ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
-    append_statement(*at, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
+    append_statement(ctx_.emitter(), *at, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
     return {};
   };
   auto reader_of = [](const Copy& c) {

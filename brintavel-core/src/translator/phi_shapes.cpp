@@ -161,7 +161,7 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables&
   auto assign = [&](BlockLowering& block, const std::string& variable, Expression value) {
     ProgramPoint at{block.ordinal, block.size};
     flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, phi.result);
-    append_statement(block,
+    append_statement(ctx.emitter(), block,
                      qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
     return at;
   };
@@ -183,8 +183,8 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables&
         flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, phi.result,
                         /*conditional=*/true);
         resets->push_back(PendingReset{init_block.ordinal, init_block.statements.size()});
-        init_block.statements.emplace_back(
-            qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, init});
+        ctx.emitter().keep(init_block.statements,
+                           qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, init});
       }
       variables.declarations.push_back(qasm::IntDeclaration{variable, std::move(init)});
     } else {

@@ -426,6 +426,12 @@ class Structurer {
     return qasm::copy_statements(list);
   }
 
+  // Appends the If or While made from block `ln`'s branch, which it comes from.
+  static void emplace(BlockLowering& ln, qasm::Statement statement) {
+    statement.origin = ln.condition_origin;
+    ln.statements.push_back(std::move(statement));
+  }
+
   static Expression negated(Expression c) {
     return qasm::make_binary(BinaryOperator::Eq, std::move(c), qasm::IntLiteral{0});
   }
@@ -438,6 +444,7 @@ class Structurer {
                          std::make_move_iterator(lm.statements.end()));
     lm.statements.clear();
     ln.condition = std::move(lm.condition);
+    ln.condition_origin = lm.condition_origin;
     branch_ids_[n] = branch_ids_[m];
   }
 
@@ -474,8 +481,7 @@ class Structurer {
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "self-loop requires a conditional branch"));
         bool continue_on_true = branch_ids_[n][0] == n;
         BRINTAVEL_TRY_ASSIGN(StatementList body, copy_charged(ln.statements, n));
-        ln.statements.emplace_back(
-            qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
+        emplace(ln, qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
         branch_to(n, exit);
         set_successors(n, {exit});
         break;
@@ -488,7 +494,7 @@ class Structurer {
         StatementList else_body = std::move(block(f).statements);
         BRINTAVEL_TRY_ASSIGN(Expression c, take_condition(n, "conditional branch without a condition"));
         if (!then_body.empty() || !else_body.empty())
-          ln.statements.emplace_back(qasm::If(std::move(then_body), std::move(else_body), std::move(c)));
+          emplace(ln, qasm::If(std::move(then_body), std::move(else_body), std::move(c)));
         branch_to(n, join);
         remove_node(t);
         remove_node(f);
@@ -503,9 +509,9 @@ class Structurer {
         bool arm_on_true = branch_ids_[n][0] == x;
         if (!arm.empty()) {
           if (arm_on_true)
-            ln.statements.emplace_back(qasm::If(std::move(arm), {}, std::move(c)));
+            emplace(ln, qasm::If(std::move(arm), {}, std::move(c)));
           else
-            ln.statements.emplace_back(qasm::If({}, std::move(arm), std::move(c)));
+            emplace(ln, qasm::If({}, std::move(arm), std::move(c)));
         }
         branch_to(n, y);
         remove_node(x);
@@ -520,8 +526,7 @@ class Structurer {
         bool continue_on_true = branch_ids_[n][0] == x;
         body.insert(body.end(), std::make_move_iterator(header.begin()),
                     std::make_move_iterator(header.end()));
-        ln.statements.emplace_back(
-            qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
+        emplace(ln, qasm::While(std::move(body), continue_on_true ? std::move(c) : negated(std::move(c))));
         branch_to(n, y);
         remove_node(x);
         set_successors(n, {y});
