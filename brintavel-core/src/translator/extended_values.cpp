@@ -157,133 +157,177 @@ Status lower_int_op(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts
   return values.bind(op.result, std::move(r));
 }
 
+namespace {
+
+// What a cast needs: where it is made (for the messages), its operand reader and its widths.
+struct CastSite {
+  const ir::Cast& cast;
+  LoweringContext& ctx;
+  ValueFacts& facts;
+  Site site;
+  Values values;
+  std::optional<unsigned> from;
+  std::optional<unsigned> to;
+
+  CastSite(const ir::Cast& c, LoweringContext& context, ValueFacts& value_facts)
+      : cast(c),
+        ctx(context),
+        facts(value_facts),
+        site{c.result, ir::opcode_name(c.kind), c.from_ty},
+        values(context, value_facts),
+        from(int_width(c.from_ty)),
+        to(int_width(c.to_ty)) {}
+
+  Status bind(IntValue v) { return values.bind(cast.result, std::move(v)); }
+};
+
+// trunc, zext or sext of an i1.
+Status resize_bit(CastSite& c) {
+  BRINTAVEL_TRY_ASSIGN(Expression b, c.values.bool_operand(c.cast.value));
+  if (*c.to == 1) return c.ctx.bind_value(c.cast.result, std::move(b));
+  if (c.cast.kind == ir::CastKind::SExt) {
+    if (const auto* l = as_literal(b)) return c.bind(constant_value(l->value ? kAll : 0, *c.to));
+    return c.bind(plain(negative(int_of_i1(std::move(b))), kAll, *c.to));
+  }
+  // An i1 value is used as an integer as it is, as under the base rules; its bit is kept for
+  // the operations that follow.
+  std::vector<Expression> bits;
+  bits.push_back(b);
+  IntValue v = bits_value(std::move(bits), *c.to);
+  if (v.constant) return c.bind(std::move(v));
+  c.facts.set(c.cast.result, facts_of(v));
+  return c.ctx.bind_value(c.cast.result, std::move(b));
+}
+
+// trunc of a wider integer.
+Status truncate(CastSite& c, IntValue x) {
+  unsigned to = *c.to;
+  if (to == 1) {
+    BRINTAVEL_TRY_ASSIGN(Expression b, bit_of(x, 0, c.site));
+    return c.ctx.bind_value(c.cast.result, std::move(b));
+  }
+  if (x.constant) return c.bind(constant_value(static_cast<std::uint64_t>(*x.constant), to));
+  if (x.has_bits) {
+    std::vector<Expression> bits = std::move(x.bits);
+    if (bits.size() > to) bits.erase(bits.begin() + to, bits.end());
+    return c.bind(bits_value(std::move(bits), to));
+  }
+  if (x.non_negative() && span(x.mask) < to) {
+    x.width = to;
+    return c.bind(std::move(x));
+  }
+  if (to > kMaxBit) return c.site.no_form(cat("a truncation to ", c.cast.to_ty, " of a possibly large integer"));
+  // The low bits as an unsigned number u, then u - 2^n when its sign bit is set.
+  IntValue u = plain(modulo_pow2(x, to), low_bits(to), to);
+  Expression sign = int_cast(bin(BinaryOperator::Ge, expr(u), lit(pow2(to - 1))));
+  return c.bind(plain(bin(BinaryOperator::Sub, expr(u), bin(BinaryOperator::Mul, lit(pow2(to)), std::move(sign))),
+                      kAll, to));
+}
+
+// zext or sext of a wider integer.
+Status extend(CastSite& c, IntValue x) {
+  unsigned from = *c.from, to = *c.to;
+  if (c.cast.kind == ir::CastKind::SExt || x.non_negative()) {
+    if (x.has_bits && c.cast.kind == ir::CastKind::SExt && x.bits.size() == from) x = plain(expr(x), x.mask, to);
+    x.width = to;
+    return c.bind(std::move(x));
+  }
+  // zext of a possibly negative value
+  if (x.constant) return c.bind(constant_value(static_cast<std::uint64_t>(*x.constant) & low_bits(from), to));
+  if (x.has_bits) return c.bind(bits_value(std::move(x.bits), to));
+  if (from > kMaxBit) return c.site.no_form("a zero extension of a possibly negative 64-bit integer");
+  return c.bind(plain(modulo_pow2(x, from), low_bits(from), to));
+}
+
+// trunc, zext and sext.
+Status resize_integer(CastSite& c) {
+  if (!c.from || !c.to) return c.site.no_form(cat("a cast from ", c.cast.from_ty, " to ", c.cast.to_ty));
+  if (*c.from == 1) return resize_bit(c);
+  BRINTAVEL_TRY_ASSIGN(IntValue x, c.values.operand(c.cast.value, *c.from));
+  if (c.cast.kind == ir::CastKind::Trunc) return truncate(c, std::move(x));
+  return extend(c, std::move(x));
+}
+
+// sitofp and uitofp.
+Status integer_to_float(CastSite& c) {
+  if (!c.from) return c.site.no_form(cat("a cast from ", c.cast.from_ty));
+  bool is_signed = c.cast.kind == ir::CastKind::SIToFP;
+  Expression value = lit(0);
+  std::optional<double> constant;
+  bool exact_in_float = false;
+  if (*c.from == 1) {
+    BRINTAVEL_TRY_ASSIGN(Expression b, c.values.bool_operand(c.cast.value));
+    if (const auto* l = as_literal(b)) constant = l->value ? (is_signed ? -1.0 : 1.0) : 0.0;
+    value = is_signed ? negative(int_of_i1(std::move(b))) : int_of_i1(std::move(b));
+    exact_in_float = true;
+  } else {
+    BRINTAVEL_TRY_ASSIGN(IntValue x, c.values.operand(c.cast.value, *c.from));
+    if (x.constant) {
+      constant = is_signed ? static_cast<double>(*x.constant)
+                           : static_cast<double>(static_cast<std::uint64_t>(*x.constant) & low_bits(*c.from));
+    } else if (is_signed || x.non_negative()) {
+      value = expr(x);
+    } else if (*c.from <= kMaxBit) {
+      value = unsigned_of(x);
+    } else {
+      return c.site.no_form("an unsigned conversion of a possibly negative 64-bit integer");
+    }
+    exact_in_float = x.non_negative() && span(x.mask) <= 24;
+  }
+  if (constant) {
+    auto r = rounded(*constant, c.cast.to_ty);
+    if (!r) return c.site.no_form(cat("a conversion to ", c.cast.to_ty));
+    return c.ctx.bind_value(c.cast.result, FloatLiteral{*r});
+  }
+  if (!is_double(c.cast.to_ty) && !(c.cast.to_ty == "float" && exact_in_float))
+    return c.site.no_form(cat("a conversion to ", c.cast.to_ty, ", rounded to a precision the dialect does not have"));
+  return c.ctx.bind_value(c.cast.result, float_cast(std::move(value)));
+}
+
+// fptosi and fptoui.
+Status float_to_integer(CastSite& c) {
+  if (!c.to || *c.to == 1) return c.site.no_form(cat("a conversion to ", c.cast.to_ty));
+  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(c.cast.value, c.ctx));
+  if (auto constant = float_constant(v)) {
+    double t = std::trunc(*constant);
+    bool is_signed = c.cast.kind == ir::CastKind::FPToSI;
+    double lo = is_signed ? -std::ldexp(1.0, static_cast<int>(*c.to) - 1) : 0.0;
+    double hi = std::ldexp(1.0, static_cast<int>(*c.to) - (is_signed ? 1 : 0));
+    if (!(t >= lo && t < hi) || t >= std::ldexp(1.0, 63))
+      return c.site.no_form(
+          cat("the conversion of ", qasm::format_float(*constant), " to ", c.cast.to_ty, ", which is out of range"));
+    return c.bind(constant_value(static_cast<std::uint64_t>(static_cast<std::int64_t>(t)), *c.to));
+  }
+  // int(...) truncates toward zero, as fptosi does.
+  return c.bind(plain(int_cast(std::move(v)), kAll, *c.to));
+}
+
+// fpext and fptrunc.
+Status resize_float(CastSite& c) {
+  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(c.cast.value, c.ctx));
+  if (c.cast.kind == ir::CastKind::FPExt) return c.ctx.bind_value(c.cast.result, std::move(v));
+  auto constant = float_constant(v);
+  auto r = constant ? rounded(*constant, c.cast.to_ty) : std::nullopt;
+  if (!r) return c.site.no_form(cat("a rounding to ", c.cast.to_ty));
+  return c.ctx.bind_value(c.cast.result, FloatLiteral{*r});
+}
+
+}  // namespace
+
 Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts) {
-  Site site{cast.result, ir::opcode_name(cast.kind), cast.from_ty};
-  Values values(ctx, facts);
-  auto from = int_width(cast.from_ty);
-  auto to = int_width(cast.to_ty);
+  CastSite c(cast, ctx, facts);
   switch (cast.kind) {
     case ir::CastKind::Trunc:
     case ir::CastKind::ZExt:
-    case ir::CastKind::SExt: {
-      if (!from || !to) return site.no_form(cat("a cast from ", cast.from_ty, " to ", cast.to_ty));
-      if (*from == 1) {
-        BRINTAVEL_TRY_ASSIGN(Expression b, values.bool_operand(cast.value));
-        if (*to == 1) return ctx.bind_value(cast.result, std::move(b));
-        if (cast.kind == ir::CastKind::SExt) {
-          if (const auto* l = as_literal(b)) return values.bind(cast.result, constant_value(l->value ? kAll : 0, *to));
-          return values.bind(cast.result, plain(negative(int_of_i1(std::move(b))), kAll, *to));
-        }
-        // An i1 value is used as an integer as it is, as under the base rules; its bit is
-        // kept for the operations that follow.
-        std::vector<Expression> bits;
-        bits.push_back(b);
-        IntValue v = bits_value(std::move(bits), *to);
-        if (v.constant) return values.bind(cast.result, std::move(v));
-        facts.set(cast.result, facts_of(v));
-        return ctx.bind_value(cast.result, std::move(b));
-      }
-      BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(cast.value, *from));
-      if (cast.kind == ir::CastKind::Trunc) {
-        if (*to == 1) {
-          BRINTAVEL_TRY_ASSIGN(Expression b, bit_of(x, 0, site));
-          return ctx.bind_value(cast.result, std::move(b));
-        }
-        if (x.constant) return values.bind(cast.result, constant_value(static_cast<std::uint64_t>(*x.constant), *to));
-        if (x.has_bits) {
-          std::vector<Expression> bits = std::move(x.bits);
-          if (bits.size() > *to) bits.erase(bits.begin() + *to, bits.end());
-          return values.bind(cast.result, bits_value(std::move(bits), *to));
-        }
-        if (x.non_negative() && span(x.mask) < *to) {
-          x.width = *to;
-          return values.bind(cast.result, std::move(x));
-        }
-        if (*to > kMaxBit) return site.no_form(cat("a truncation to ", cast.to_ty, " of a possibly large integer"));
-        // The low bits as an unsigned number u, then u - 2^n when its sign bit is set.
-        IntValue u = plain(modulo_pow2(x, *to), low_bits(*to), *to);
-        Expression sign = int_cast(bin(BinaryOperator::Ge, expr(u), lit(pow2(*to - 1))));
-        return values.bind(cast.result, plain(bin(BinaryOperator::Sub, expr(u),
-                                                  bin(BinaryOperator::Mul, lit(pow2(*to)), std::move(sign))),
-                                              kAll, *to));
-      }
-      if (cast.kind == ir::CastKind::SExt || x.non_negative()) {
-        if (x.has_bits && cast.kind == ir::CastKind::SExt && x.bits.size() == *from) {
-          x = plain(expr(x), x.mask, *to);
-        }
-        x.width = *to;
-        return values.bind(cast.result, std::move(x));
-      }
-      // zext of a possibly negative value
-      if (x.constant) return values.bind(cast.result, constant_value(static_cast<std::uint64_t>(*x.constant) & low_bits(*from), *to));
-      if (x.has_bits) return values.bind(cast.result, bits_value(std::move(x.bits), *to));
-      if (*from > kMaxBit) return site.no_form("a zero extension of a possibly negative 64-bit integer");
-      return values.bind(cast.result, plain(modulo_pow2(x, *from), low_bits(*from), *to));
-    }
+    case ir::CastKind::SExt: return resize_integer(c);
     case ir::CastKind::SIToFP:
-    case ir::CastKind::UIToFP: {
-      if (!from) return site.no_form(cat("a cast from ", cast.from_ty));
-      bool is_signed = cast.kind == ir::CastKind::SIToFP;
-      Expression value = lit(0);
-      std::optional<double> constant;
-      bool exact_in_float = false;
-      if (*from == 1) {
-        BRINTAVEL_TRY_ASSIGN(Expression b, values.bool_operand(cast.value));
-        if (const auto* l = as_literal(b)) constant = l->value ? (is_signed ? -1.0 : 1.0) : 0.0;
-        value = is_signed ? negative(int_of_i1(std::move(b))) : int_of_i1(std::move(b));
-        exact_in_float = true;
-      } else {
-        BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(cast.value, *from));
-        if (x.constant) {
-          constant = is_signed ? static_cast<double>(*x.constant)
-                               : static_cast<double>(static_cast<std::uint64_t>(*x.constant) & low_bits(*from));
-        } else if (is_signed || x.non_negative()) {
-          value = expr(x);
-        } else if (*from <= kMaxBit) {
-          value = unsigned_of(x);
-        } else {
-          return site.no_form("an unsigned conversion of a possibly negative 64-bit integer");
-        }
-        exact_in_float = x.non_negative() && span(x.mask) <= 24;
-      }
-      if (constant) {
-        auto r = rounded(*constant, cast.to_ty);
-        if (!r) return site.no_form(cat("a conversion to ", cast.to_ty));
-        return ctx.bind_value(cast.result, FloatLiteral{*r});
-      }
-      if (!is_double(cast.to_ty) && !(cast.to_ty == "float" && exact_in_float))
-        return site.no_form(cat("a conversion to ", cast.to_ty, ", rounded to a precision the dialect does not have"));
-      return ctx.bind_value(cast.result, float_cast(std::move(value)));
-    }
+    case ir::CastKind::UIToFP: return integer_to_float(c);
     case ir::CastKind::FPToSI:
-    case ir::CastKind::FPToUI: {
-      if (!to || *to == 1) return site.no_form(cat("a conversion to ", cast.to_ty));
-      BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(cast.value, ctx));
-      if (auto c = float_constant(v)) {
-        double t = std::trunc(*c);
-        bool is_signed = cast.kind == ir::CastKind::FPToSI;
-        double lo = is_signed ? -std::ldexp(1.0, static_cast<int>(*to) - 1) : 0.0;
-        double hi = std::ldexp(1.0, static_cast<int>(*to) - (is_signed ? 1 : 0));
-        if (!(t >= lo && t < hi) || t >= std::ldexp(1.0, 63))
-          return site.no_form(cat("the conversion of ", qasm::format_float(*c), " to ", cast.to_ty, ", which is out of range"));
-        return values.bind(cast.result, constant_value(static_cast<std::uint64_t>(static_cast<std::int64_t>(t)), *to));
-      }
-      // int(...) truncates toward zero, as fptosi does.
-      return values.bind(cast.result, plain(int_cast(std::move(v)), kAll, *to));
-    }
-    case ir::CastKind::FPExt: {
-      BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(cast.value, ctx));
-      return ctx.bind_value(cast.result, std::move(v));
-    }
-    case ir::CastKind::FPTrunc: {
-      BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(cast.value, ctx));
-      auto c = float_constant(v);
-      auto r = c ? rounded(*c, cast.to_ty) : std::nullopt;
-      if (!r) return site.no_form(cat("a rounding to ", cast.to_ty));
-      return ctx.bind_value(cast.result, FloatLiteral{*r});
-    }
+    case ir::CastKind::FPToUI: return float_to_integer(c);
+    case ir::CastKind::FPExt:
+    case ir::CastKind::FPTrunc: return resize_float(c);
   }
-  return site.no_form("an unknown cast");
+  return c.site.no_form("an unknown cast");
 }
 
 Status lower_float_op(const ir::FloatOp& op, LoweringContext& ctx) {

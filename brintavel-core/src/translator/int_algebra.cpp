@@ -170,6 +170,8 @@ IntValue bits_value(std::vector<Expression> bits, unsigned width) {
   return v;
 }
 
+namespace {
+
 // sum of int(bit k) * 2^k, the sign bit of `width` weighing -2^(width-1).
 Expression bits_to_int(const std::vector<Expression>& bits, unsigned width) {
   std::int64_t constant = 0;
@@ -196,6 +198,8 @@ Expression bits_to_int(const std::vector<Expression>& bits, unsigned width) {
   if (constant < 0) return bin(BinaryOperator::Sub, std::move(*sum), lit(-constant));
   return std::move(*sum);
 }
+
+}  // namespace
 
 Expression expr(const IntValue& v) {
   if (v.constant) return lit(*v.constant);
@@ -239,6 +243,8 @@ Result<Expression> bit_of(const IntValue& x, unsigned k, const Site& site) {
   return bin(BinaryOperator::Eq, std::move(low), lit(1));
 }
 
+namespace {
+
 // The bits 0 .. n-1 of x.
 Result<std::vector<Expression>> bits_of(const IntValue& x, unsigned n, const Site& site) {
   std::vector<Expression> bits;
@@ -250,8 +256,12 @@ Result<std::vector<Expression>> bits_of(const IntValue& x, unsigned n, const Sit
   return bits;
 }
 
+}  // namespace
+
+namespace {
 // Whether x's bits can be taken one by one: known bits, or a non-negative value.
 bool bitwise_ok(const IntValue& x) { return x.constant || x.has_bits || x.non_negative(); }
+}  // namespace
 
 // The number of low bits that hold every possibly-one bit of a non-negative value.
 unsigned span(std::uint64_t mask) { return mask == 0 ? 0 : 64 - static_cast<unsigned>(std::countl_zero(mask)); }
@@ -307,6 +317,8 @@ Result<IntValue> shift_right(const IntValue& x, unsigned sh, bool arithmetic, co
   return plain(bin(BinaryOperator::Div, std::move(exact), lit(pow2(sh))), kAll, w);
 }
 
+namespace {
+
 using BitCombine = Expression (*)(Expression, Expression);
 
 // Bit by bit over the bits that may be one in either operand.
@@ -319,6 +331,8 @@ Result<IntValue> bitwise(const IntValue& x, const IntValue& y, BitCombine combin
   return bits_value(std::move(a), x.width);
 }
 
+}  // namespace
+
 // x + y for values without common bits: the same as x | y and x ^ y.
 Result<IntValue> disjoint_sum(const IntValue& x, const IntValue& y, const Site& site) {
   if (bitwise_ok(x) && bitwise_ok(y) && (x.has_bits || y.has_bits) && span(x.mask | y.mask) <= kMaxBit + 1)
@@ -327,6 +341,8 @@ Result<IntValue> disjoint_sum(const IntValue& x, const IntValue& y, const Site& 
 }
 
 Result<IntValue> bit_and(const IntValue& x, const IntValue& y, const Site& site);
+
+namespace {
 
 // x & m for a constant m.
 Result<IntValue> and_constant(const IntValue& x, std::int64_t c, const Site& site) {
@@ -350,6 +366,8 @@ Result<IntValue> and_constant(const IntValue& x, std::int64_t c, const Site& sit
     return plain(modulo_pow2(x, span(m)), x.mask & m, w);
   return bitwise(x, constant_value(m, w), and_bool, site);
 }
+
+}  // namespace
 
 Result<IntValue> bit_and(const IntValue& x, const IntValue& y, const Site& site) {
   if (y.constant) return and_constant(x, *y.constant, site);
@@ -393,11 +411,17 @@ Result<IntValue> bit_xor(const IntValue& x, const IntValue& y, const Site& site)
   return bitwise(x, y, xor_bool, site);
 }
 
+namespace {
+
 // 1 - 2 * int(x < 0): the sign of x as a factor.
 Expression sign_factor(const IntValue& x) {
   return bin(BinaryOperator::Sub, lit(1),
              bin(BinaryOperator::Mul, lit(2), int_cast(bin(BinaryOperator::Lt, expr(x), lit(0)))));
 }
+
+}  // namespace
+
+namespace {
 
 // |x| without a rounding-dependent operator.
 Expression magnitude(const IntValue& x) {
@@ -406,7 +430,11 @@ Expression magnitude(const IntValue& x) {
   return bin(BinaryOperator::Mul, sign_factor(x), expr(x));
 }
 
+}  // namespace
+
+namespace {
 bool is_min(std::int64_t v, unsigned width) { return v == wrap(std::uint64_t{1} << (width - 1), width); }
+}  // namespace
 
 Result<IntValue> divide(ir::IntOpKind op, const IntValue& x, const IntValue& y, const Site& site) {
   unsigned w = x.width;
