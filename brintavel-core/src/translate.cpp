@@ -42,7 +42,8 @@ std::vector<LineOrigin> source_map(std::string_view text, const qasm::LineOrigin
 }
 
 Result<Translation> translate_with(std::string_view text, const TranslateOptions& options,
-                                   const translator::LoweringPlan& plan) {
+                                   const translator::LoweringPlan& plan, std::string* dump = nullptr,
+                                   translator::DumpStage dump_stage = translator::DumpStage::None) {
   BRINTAVEL_CHECK(check_input(text, options));
   std::unique_ptr<translator::Rules> rules =
       options.extended ? translator::extended_rules() : translator::base_rules();
@@ -50,6 +51,8 @@ Result<Translation> translate_with(std::string_view text, const TranslateOptions
   if (options.producer && !options.producer->empty()) context.producer = std::string(*options.producer);
   context.entry_name = options.entry_point;
   context.keep_origins = options.source_map;
+  context.dump = dump;
+  context.dump_stage = dump_stage;
 
   ir::ModuleOutline outline = ir::outline_module(text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
@@ -98,6 +101,11 @@ Result<Translation> translate_whole_module(std::string_view qir_text, const Tran
 Result<Translation> translate_with_regions(std::string_view qir_text, const TranslateOptions& options,
                                            std::uint32_t minimum_region) {
   return translate_and_check(qir_text, options, translator::LoweringPlan{true, minimum_region});
+}
+
+Result<Translation> translate_with_dump(std::string_view qir_text, const TranslateOptions& options,
+                                        translator::DumpStage stage, std::string& dump) {
+  return translate_with(qir_text, options, translator::LoweringPlan{false}, &dump, stage);
 }
 
 Result<std::string> translate_qir(std::string_view qir_text, std::optional<std::string_view> producer) {

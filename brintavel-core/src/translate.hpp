@@ -34,6 +34,7 @@
 #include <string_view>
 
 #include "brintavel/brintavel.hpp"
+#include "translator/dump.hpp"
 
 namespace brintavel {
 
@@ -46,5 +47,10 @@ Result<Translation> translate_whole_module(std::string_view qir_text, const Tran
 // blocks; 1 closes one wherever the function allows. It gives the same result as translate().
 Result<Translation> translate_with_regions(std::string_view qir_text, const TranslateOptions& options,
                                            std::uint32_t minimum_region);
+
+// translate() from the whole module, appending to `dump` the text of an intermediate stage
+// (translator/dump.hpp).
+Result<Translation> translate_with_dump(std::string_view qir_text, const TranslateOptions& options,
+                                        translator::DumpStage stage, std::string& dump);
 
 }  // namespace brintavel

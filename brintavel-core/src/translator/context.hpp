@@ -28,6 +28,7 @@
 #include "translator/block.hpp"
 #include "translator/budget.hpp"
 #include "translator/dataflow.hpp"
+#include "translator/dump.hpp"
 #include "translator/stack_memory.hpp"
 
 namespace brintavel::translator {
@@ -49,6 +50,8 @@ struct TranslationContext {
   TranslationStats* stats = nullptr;
   std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
   bool keep_origins = false;  // every statement remembers the instruction it came from
+  std::string* dump = nullptr;  // receives the text of `dump_stage`, for debugging
+  DumpStage dump_stage = DumpStage::None;
 };
 
 // Where the lowering catches a value read after what it reads was overwritten: where the value

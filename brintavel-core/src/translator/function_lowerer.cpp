@@ -266,6 +266,7 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
                                               successors, labels, lowering.budget()));
   lowering.release_lowering_state();
 
+  if (context.dump_stage == DumpStage::Blocks) dump_blocks(processed.list(), *context.dump);
   std::uint32_t failed_block = 0;
   auto structured = structure_control_flow(processed.take(), labels.front(),
                                                 &lowering.budget(), StructureSearch::Incremental,
@@ -273,6 +274,7 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
   if (!structured)
     return located(std::move(structured).error(),
                    failed_block < block_sources.size() ? block_sources[failed_block] : nullptr);
+  if (context.dump_stage == DumpStage::Structured) dump_structured(*structured, *context.dump);
   return declare(std::move(*structured), zero_results);
 }
 
