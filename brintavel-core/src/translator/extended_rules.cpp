@@ -2,7 +2,6 @@
 // rules refuse (extended_values.cpp for values, phi_copies.cpp for phis); memory written more
 // than once and read is refused; result reads that a later measurement overwrites before a
 // use are copied into variables when the function is lowered again with remedies.
-#include <type_traits>
 #include <unordered_map>
 #include <variant>
 
@@ -31,7 +30,16 @@ class ExtendedFunctionRules final : public FunctionRules {
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
 
   Status lower_classical(const ir::Instruction& instruction, BlockLowering&) override {
-    return std::visit([&](const auto& i) { return lower(i); }, instruction);
+    return std::visit(
+        [&](const auto& i) -> Status {
+          if constexpr (requires { lower_memory(i); }) {
+            return lower_memory(i);
+          } else {
+            // A value that cannot be written fails only where it is used.
+            return lower_extended_value(instruction, ctx_, facts_);
+          }
+        },
+        instruction);
   }
 
   Status end_phis(BlockLowering& block) override { return copies_.open() ? copies_.close(block) : Status{}; }
@@ -44,56 +52,28 @@ class ExtendedFunctionRules final : public FunctionRules {
   Status end_function() override { return copies_.check_complete(); }
 
  private:
-  Status lower(const ir::Alloca& i) {
+  Status lower_memory(const ir::Alloca& i) {
     lower_alloca(i, ctx_);
     return {};
   }
-  Status lower(const ir::Bitcast& i) {
+  Status lower_memory(const ir::Bitcast& i) {
     lower_bitcast(i, ctx_);
     return {};
   }
-  Status lower(const ir::Gep& i) {
+  Status lower_memory(const ir::Gep& i) {
     lower_gep(i, ctx_);
     return {};
   }
-  Status lower(const ir::Store& i) {
+  Status lower_memory(const ir::Store& i) {
     lower_store(i, ctx_);
     return note_memory_use(i.pointer, false);
   }
-  Status lower(const ir::Load& i) {
+  Status lower_memory(const ir::Load& i) {
     BRINTAVEL_CHECK(defer_failure(lower_load(i, ctx_), i.result, ctx_));
     if (ctx_.peek_value(i.result)) BRINTAVEL_CHECK(note_memory_use(i.pointer, true));
     return {};
   }
-  Status lower(const ir::IntToPtr& i) { return lower_inttoptr(i, ctx_); }
-  // A value that cannot be written fails only where it is used.
-  template <class Instruction>
-  Status lower(const Instruction& i) {
-    if constexpr (kIsValue<Instruction>) {
-      return defer_failure(lower_value(i), i.result, ctx_);
-    } else {
-      return internal_error("an instruction that is not classical reached the rules");
-    }
-  }
-  template <class Instruction>
-  static constexpr bool kIsValue =
-      std::is_same_v<Instruction, ir::Icmp> || std::is_same_v<Instruction, ir::Select> ||
-      std::is_same_v<Instruction, ir::Arith> || std::is_same_v<Instruction, ir::IntOp> ||
-      std::is_same_v<Instruction, ir::Cast> || std::is_same_v<Instruction, ir::Logic> ||
-      std::is_same_v<Instruction, ir::Zext> || std::is_same_v<Instruction, ir::FloatOp> ||
-      std::is_same_v<Instruction, ir::FNeg> || std::is_same_v<Instruction, ir::Fcmp>;
-
-  Status lower_value(const ir::Icmp& i) { return lower_icmp_extended(i, ctx_, facts_); }
-  Status lower_value(const ir::Select& i) { return lower_select_extended(i, ctx_, facts_); }
-  Status lower_value(const ir::Arith& i) { return lower_arith_extended(i, ctx_, facts_); }
-  Status lower_value(const ir::IntOp& i) { return lower_int_op(i, ctx_, facts_); }
-  Status lower_value(const ir::Cast& i) { return lower_cast(i, ctx_, facts_); }
-  Status lower_value(const ir::Logic& i) { return lower_logic(i, ctx_); }
-  Status lower_value(const ir::Zext& i) { return lower_zext(i, ctx_); }
-  Status lower_value(const ir::FloatOp& i) { return lower_float_op(i, ctx_); }
-  Status lower_value(const ir::FNeg& i) { return lower_fneg(i, ctx_); }
-  Status lower_value(const ir::Fcmp& i) { return lower_fcmp(i, ctx_); }
-
+  Status lower_memory(const ir::IntToPtr& i) { return lower_inttoptr(i, ctx_); }
   // The result read `name` is overwritten before a use: it is copied into a bool variable
   // where it is read, and the value is that variable.
   Status snapshot_read(std::string_view name, BlockLowering& out) {

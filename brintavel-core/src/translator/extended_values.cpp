@@ -127,9 +127,11 @@ Status defer_failure(Status status, std::string_view result, LoweringContext& ct
   return {};
 }
 
+namespace {
+
 // ---- Instructions --------------------------------------------------------------------
 
-Status lower_int_op(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts) {
+Status lower_value(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts) {
   Site site{op.result, ir::opcode_name(op.op), op.ty};
   auto width = int_width(op.ty);
   if (!width) return site.no_form(cat("integers of type ", op.ty, " are not supported"));
@@ -157,7 +159,6 @@ Status lower_int_op(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts
   return values.bind(op.result, std::move(r));
 }
 
-namespace {
 
 // What a cast needs: where it is made (for the messages), its operand reader and its widths.
 struct CastSite {
@@ -312,9 +313,8 @@ Status resize_float(CastSite& c) {
   return c.ctx.bind_value(c.cast.result, FloatLiteral{*r});
 }
 
-}  // namespace
 
-Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts) {
+Status lower_value(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts) {
   CastSite c(cast, ctx, facts);
   switch (cast.kind) {
     case ir::CastKind::Trunc:
@@ -330,7 +330,7 @@ Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts)
   return c.site.no_form("an unknown cast");
 }
 
-Status lower_float_op(const ir::FloatOp& op, LoweringContext& ctx) {
+Status lower_value(const ir::FloatOp& op, LoweringContext& ctx, ValueFacts&) {
   Site site{op.result, ir::opcode_name(op.op), op.ty};
   BRINTAVEL_TRY_ASSIGN(Expression a, float_operand(op.lhs, ctx));
   BRINTAVEL_TRY_ASSIGN(Expression b, float_operand(op.rhs, ctx));
@@ -358,7 +358,7 @@ Status lower_float_op(const ir::FloatOp& op, LoweringContext& ctx) {
   return ctx.bind_value(op.result, bin(kOps[static_cast<std::size_t>(op.op)], std::move(a), std::move(b)));
 }
 
-Status lower_fneg(const ir::FNeg& op, LoweringContext& ctx) {
+Status lower_value(const ir::FNeg& op, LoweringContext& ctx, ValueFacts&) {
   BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(op.value, ctx));
   return ctx.bind_value(op.result, negative(std::move(v)));
 }
@@ -368,7 +368,7 @@ constexpr std::pair<std::string_view, BinaryOperator> kRelations[] = {
     {"eq", BinaryOperator::Eq}, {"ne", BinaryOperator::Ne}, {"lt", BinaryOperator::Lt},
     {"le", BinaryOperator::Le}, {"gt", BinaryOperator::Gt}, {"ge", BinaryOperator::Ge}};
 
-Status lower_fcmp(const ir::Fcmp& op, LoweringContext& ctx) {
+Status lower_value(const ir::Fcmp& op, LoweringContext& ctx, ValueFacts&) {
   Site site{op.result, "fcmp", op.predicate};
   std::string_view p = op.predicate;
   if (p == "true" || p == "false") return ctx.bind_value(op.result, BoolLiteral{p == "true"});
@@ -404,7 +404,7 @@ Status lower_fcmp(const ir::Fcmp& op, LoweringContext& ctx) {
   return site.no_form(cat("the predicate ", q(p), " is not known"));
 }
 
-Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFacts& facts) {
+Status lower_value(const ir::Icmp& icmp, LoweringContext& ctx, ValueFacts& facts) {
   Site site{icmp.result, "icmp", icmp.predicate};
   std::string_view p = icmp.predicate;
   bool is_unsigned = p.size() == 3 && p[0] == 'u';
@@ -460,7 +460,6 @@ Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFact
   return ctx.bind_value(icmp.result, std::move(value));
 }
 
-namespace {
 
 // What is known of the value of add, sub or mul (its form is the base rule's).
 Result<IntValue> arith_value(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
@@ -511,9 +510,8 @@ Result<IntValue> arith_value(const ir::Arith& arith, LoweringContext& ctx, Value
   return internal_error("an arithmetic operation without a kind");
 }
 
-}  // namespace
 
-Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
+Status lower_value(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
   BRINTAVEL_TRY_ASSIGN(IntValue value, arith_value(arith, ctx, facts));
   BRINTAVEL_CHECK(lower_arith(arith, ctx));
   facts.set(arith.result, facts_of(value));
@@ -521,7 +519,7 @@ Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueF
 }
 
 
-Status lower_select_extended(const ir::Select& select, LoweringContext& ctx, ValueFacts& facts) {
+Status lower_value(const ir::Select& select, LoweringContext& ctx, ValueFacts& facts) {
   if (select.ty == "i1") return lower_select(select, ctx);
   Values values(ctx, facts);
   BRINTAVEL_TRY_ASSIGN(Expression c, values.bool_operand(select.cond));
@@ -556,6 +554,24 @@ Status lower_select_extended(const ir::Select& select, LoweringContext& ctx, Val
     return ctx.bind_value(select.result, std::move(chosen));
   }
   return lower_select(select, ctx);
+}
+
+// The base rules' logic and zext are the extended rules' too.
+Status lower_value(const ir::Logic& logic, LoweringContext& ctx, ValueFacts&) { return lower_logic(logic, ctx); }
+Status lower_value(const ir::Zext& zext, LoweringContext& ctx, ValueFacts&) { return lower_zext(zext, ctx); }
+
+}  // namespace
+
+Status lower_extended_value(const ir::Instruction& instruction, LoweringContext& ctx, ValueFacts& facts) {
+  return std::visit(
+      [&](const auto& i) -> Status {
+        if constexpr (requires { lower_value(i, ctx, facts); }) {
+          return defer_failure(lower_value(i, ctx, facts), i.result, ctx);
+        } else {
+          return internal_error("an instruction that is not a value reached the value rules");
+        }
+      },
+      instruction);
 }
 
 }  // namespace brintavel::translator

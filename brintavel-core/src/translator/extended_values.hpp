@@ -38,16 +38,11 @@ class ValueFacts {
   std::unordered_map<std::string_view, IntFacts> ints_;
 };
 
-Status lower_int_op(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts);
-Status lower_cast(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts);
-Status lower_float_op(const ir::FloatOp& op, LoweringContext& ctx);
-Status lower_fneg(const ir::FNeg& op, LoweringContext& ctx);
-Status lower_fcmp(const ir::Fcmp& op, LoweringContext& ctx);
-// The extended forms of base instructions: exact unsigned and signed-i1 comparisons, and the
-// facts of the integers the base forms make.
-Status lower_icmp_extended(const ir::Icmp& icmp, LoweringContext& ctx, ValueFacts& facts);
-Status lower_arith_extended(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts);
-Status lower_select_extended(const ir::Select& select, LoweringContext& ctx, ValueFacts& facts);
+// Lowers a value instruction (a comparison, logic, arithmetic, a select, a cast or a
+// floating-point operation) and binds its result. A value without an exact
+// form is bound to a marker that fails, with the same message, where it is looked up; only the
+// size limit fails at once.
+Status lower_extended_value(const ir::Instruction& instruction, LoweringContext& ctx, ValueFacts& facts);
 
 // A value instruction failed: unless the failure is the size limit, its result is bound to
 // a marker that fails with the same message where it is looked up.
