@@ -4,6 +4,9 @@
 #include "translator/inline.hpp"
 #include "translator/rules.hpp"
 
+#include <span>
+#include <vector>
+
 namespace brintavel::translator {
 
 using text::cat;
@@ -11,19 +14,30 @@ using text::q;
 
 namespace {
 
-// Hands an inlined body to the lowerer.
-class LowererSink final : public BodySink {
+// Keeps an inlined body as IR.
+class BodyCollector final : public BodySink {
  public:
-  explicit LowererSink(FunctionLowerer& lowerer) : lowerer_(lowerer) {}
-  void begin_block(std::string_view label) override { lowerer_.begin_block(label); }
+  explicit BodyCollector(std::vector<ir::Block>& blocks) : blocks_(blocks) {}
+  void begin_block(std::string_view label) override { blocks_.push_back(ir::Block{label, {}, {}}); }
   void instruction(const ir::Instruction& instruction, const char* where) override {
-    lowerer_.instruction(instruction, where);
+    blocks_.back().instructions.push_back(instruction);
+    blocks_.back().sources.push_back(where);
   }
-  bool failed() const override { return lowerer_.failed(); }
+  bool failed() const override { return false; }
 
  private:
-  FunctionLowerer& lowerer_;
+  std::vector<ir::Block>& blocks_;
 };
+
+// Hands blocks to the lowerer, until it fails.
+void lower_blocks(std::span<const ir::Block> blocks, FunctionLowerer& lowerer) {
+  for (const ir::Block& block : blocks) {
+    lowerer.begin_block(block.label);
+    for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
+      lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
+    if (lowerer.failed()) return;
+  }
+}
 
 }  // namespace
 
@@ -53,22 +67,21 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
   // Rules that remedy stale values lower again when a result read was overwritten before a
   // use, copying those reads into variables where they are made.
   const Rules& rules = context.rules;
-  ir::TextPool inlined_names;  // outlives the lowerers, which keep views of the names
-  bool inlining = rules.inlines_calls() && has_inlinable_calls(module, entry, rules.profile());
+  // The body with its calls inlined, where the rules inline them. An inlining error ends the
+  // body there: the lowering's own errors before that point come first.
+  FunctionBody body;
+  std::span<const ir::Block> blocks = entry.blocks;
+  Status inlined;
+  if (rules.inlines_calls() && has_inlinable_calls(module, entry, rules.profile())) {
+    BodyCollector collector(body.blocks);
+    inlined = inline_calls(module, entry, rules.profile(), body.names, collector);
+    blocks = body.blocks;
+  }
   Remedies remedies;
   for (int round = 0;; ++round) {
     FunctionLowerer lowerer(context, signatures, module.source, rules.remedies_stale_values() ? &remedies : nullptr);
-    if (inlining) {
-      LowererSink sink(lowerer);
-      BRINTAVEL_CHECK(inline_calls(module, entry, rules.profile(), inlined_names, sink));
-    } else {
-      for (const ir::Block& block : entry.blocks) {
-        lowerer.begin_block(block.label);
-        for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
-          lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
-        if (lowerer.failed()) break;
-      }
-    }
+    lower_blocks(blocks, lowerer);
+    if (!inlined && !lowerer.failed()) return std::move(inlined).error();
     Result<qasm::Program> program = lowerer.finish();
     if (program || !rules.remedies_stale_values() || round == 3 || !lowerer.learn(remedies)) return program;
   }

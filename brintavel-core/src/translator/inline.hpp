@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "builders/profile.hpp"
 #include "error.hpp"
@@ -30,6 +31,13 @@ class BodySink {
   virtual void instruction(const ir::Instruction& instruction, const char* where) = 0;
   // Once the sink has failed, nothing more is handed to it.
   virtual bool failed() const = 0;
+};
+
+// The body of the function being translated, with its calls inlined: blocks in source order,
+// and the names inlining made (which the blocks refer to).
+struct FunctionBody {
+  std::vector<ir::Block> blocks;
+  ir::TextPool names;
 };
 
 // Calls nest at most this many levels deep once inlined.
