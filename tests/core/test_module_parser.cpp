@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ir/header_parser.hpp"
 #include "ir/module_parser.hpp"
 
 namespace {
@@ -365,9 +366,9 @@ const Case kAttributes[] = {
 
 TEST(ParseModule, AttributeGroups) { check(kAttributes); }
 
-// ---- parse_header_name ----------------------------------------------------------------------
+// ---- find_function_header -------------------------------------------------------------------
 
-TEST(ParseHeaderName, NameAndRest) {
+TEST(FindFunctionHeader, NameAndRest) {
   struct HeaderCase {
     std::string_view line;
     std::string_view keyword;
@@ -392,7 +393,7 @@ TEST(ParseHeaderName, NameAndRest) {
       {"declare void @f()", "define", std::nullopt},
   };
   for (const HeaderCase& c : kCases) {
-    auto h = parse_header_name(c.line, c.keyword);
+    auto h = find_function_header(c.line, c.keyword);
     ASSERT_EQ(h.has_value(), c.name.has_value()) << c.line;
     if (!h) continue;
     EXPECT_EQ(h->name, *c.name) << c.line;

@@ -10,12 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include "ir/lexer.hpp"
 #include "support/flat_name_map.hpp"
 #include "support/text.hpp"
 
 namespace {
 
 using namespace brintavel::text;
+using brintavel::ir::name_prefix;  // the lexer's
+using brintavel::ir::skip_ascii_space;
 
 // ---- Trimming ---------------------------------------------------------------------------
 

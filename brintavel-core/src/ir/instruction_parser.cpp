@@ -1,10 +1,8 @@
 #include "ir/instruction_parser.hpp"
 
-#include <algorithm>
-#include <charconv>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace brintavel::ir {
 
@@ -22,20 +20,10 @@ struct Parts {
 
 Parts split_instruction(std::string_view text_in) {
   Parts p;
-  p.line = text::trim(text::before_first(text_in, ';'));
-  std::string_view body = p.line;
-  if (std::size_t eq = p.line.find('='); eq != std::string_view::npos) {
-    std::string_view lhs = text::trim(p.line.substr(0, eq));
-    if (lhs.starts_with('%')) {
-      p.result = lhs.substr(1);
-      body = text::trim_start(p.line.substr(eq + 1));
-    }
-  }
-  for (;;) {
-    std::string_view w = first_word(body);
-    if (w != "tail" && w != "musttail" && w != "notail") break;
-    body = after_first_word(body);
-  }
+  p.line = text::trim(without_comment(text_in));
+  Assignment assignment = split_assignment(p.line);
+  p.result = assignment.result;
+  std::string_view body = skip_call_markers(assignment.body);
   p.opcode = first_word(body);
   p.rest = after_first_word(body);
   return p;
@@ -46,45 +34,15 @@ std::string_view text_after_word(std::string_view s, std::string_view word) {
   return s.substr(word.size());
 }
 
-// Position of " to " at bracket depth 0, or npos.
-std::size_t find_to_clause(std::string_view s) {
-  long long depth = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    char c = s[i];
-    if (c == '(' || c == '[' || c == '<' || c == '{') {
-      ++depth;
-    } else if (c == ')' || c == ']' || c == '>' || c == '}') {
-      --depth;
-    } else if (depth == 0 && c == ' ' && s.substr(i, 4) == " to ") {
-      return i;
-    }
-  }
-  return std::string_view::npos;
-}
-
-// From an opening parenthesis at s[open], the position of the one that closes it, or npos.
-std::size_t matching_paren(std::string_view s, std::size_t open) {
-  long long depth = 0;
-  for (std::size_t i = open; i < s.size(); ++i) {
-    if (s[i] == '(') {
-      ++depth;
-    } else if (s[i] == ')') {
-      if (--depth == 0) return i;
-    }
-  }
-  return std::string_view::npos;
-}
-
 Result<Instruction> parse_call(const Parts& p, TextPool& pool) {
   std::string_view rest = p.rest;
   // Return attributes (`call zeroext i1 @f(...)`, as QIR producers write result reads)
   // come before the return type.
-  std::string_view ret = rest;
-  while (is_attribute_word(first_word(ret))) ret = after_first_word(ret);
+  std::string_view ret = skip_words_if(rest, is_attribute_word);
   std::string_view return_type = first_word(ret);
   std::string_view s = text::trim_start(text_after_word(ret, return_type));
   if (s.starts_with('(')) {
-    std::size_t close = matching_paren(s, 0);
+    std::size_t close = matching_bracket(s, 0);
     if (close == std::string_view::npos)
       return parse_error(cat("call function-type prefix has unbalanced parens: ", q(rest)));
     s = s.substr(close + 1);
@@ -95,7 +53,7 @@ Result<Instruction> parse_call(const Parts& p, TextPool& pool) {
   std::size_t open = callee->rest.find('(');
   if (open == std::string_view::npos)
     return parse_error(cat("call missing ( after callee name: ", q(rest)));
-  std::size_t close = matching_paren(callee->rest, open);
+  std::size_t close = matching_bracket(callee->rest, open);
   if (close == std::string_view::npos)
     return parse_error(cat("call has unbalanced parens: ", q(rest)));
   std::string_view arg_text = callee->rest.substr(open + 1, close - open - 1);
@@ -177,12 +135,6 @@ Result<Instruction> parse_logic(const Parts& p, LogicOp op, TextPool& pool) {
   BRINTAVEL_TRY_ASSIGN(auto pair, parse_operand_pair(p, ty, text_after_word(p.rest, ty), pool));
   auto [lhs, rhs] = std::move(pair);
   return Logic{op, std::move(lhs), std::move(rhs), *p.result};
-}
-
-// `s` after its leading words that are among `words` (flags such as nuw or nsw).
-std::string_view skip_words(std::string_view s, std::initializer_list<std::string_view> words) {
-  while (std::find(words.begin(), words.end(), first_word(s)) != words.end()) s = after_first_word(s);
-  return s;
 }
 
 Result<Instruction> parse_arith(const Parts& p, ArithOp op, TextPool& pool) {
@@ -268,7 +220,7 @@ Result<Instruction> parse_inttoptr(const Parts& p, TextPool& pool) {
 // ---- Tolerated forms: the modelled kind when the simple form matches, else Ignored. ----
 
 std::optional<std::vector<std::string_view>> split_quietly(std::string_view s) {
-  auto pieces = split_top_level(text::trim(text::before_first(s, ';')));
+  auto pieces = split_top_level(text::trim(without_comment(s)));
   if (!pieces) return std::nullopt;
   return std::move(*pieces);
 }
@@ -286,10 +238,9 @@ std::optional<Instruction> parse_store(const Parts& p, TextPool& pool) {
   auto pieces = split_quietly(p.rest);
   if (!pieces || pieces->size() < 2) return std::nullopt;
   std::string_view first = (*pieces)[0];
-  std::size_t space = 0;
-  while (space < first.size() && !text::is_ascii_space(first[space])) ++space;
-  if (space == first.size()) return std::nullopt;
-  auto value = parse_typed_operand(first.substr(0, space), text::trim(first.substr(space)), pool);
+  std::string_view ty = ascii_word(first);
+  if (ty.size() == first.size()) return std::nullopt;
+  auto value = parse_typed_operand(ty, text::trim(first.substr(ty.size())), pool);
   if (!value) return std::nullopt;
   auto pointer = first_local_name((*pieces)[1]);
   if (!pointer) return std::nullopt;
@@ -307,20 +258,12 @@ std::optional<std::string_view> cast_source(const Parts& p) {
 
 std::optional<std::uint64_t> parse_gep_index(std::string_view piece) {
   if (!piece.starts_with("i32 ") && !piece.starts_with("i64 ")) return std::nullopt;
-  std::string_view digits = piece.substr(4);
-  if (digits.starts_with('+')) digits.remove_prefix(1);
-  if (digits.empty()) return std::nullopt;
-  for (char c : digits)
-    if (!text::is_ascii_digit(c)) return std::nullopt;
-  std::uint64_t v;
-  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-  if (ec != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
-  return v;
+  return parse_u64(piece.substr(4));
 }
 
 std::optional<Instruction> parse_gep(const Parts& p) {
   if (!p.result) return std::nullopt;
-  std::string_view r = text::trim(text::before_first(p.rest, ';'));
+  std::string_view r = text::trim(without_comment(p.rest));
   if (first_word(r) == "inbounds") r = after_first_word(r);
   auto pieces = split_quietly(r);
   if (!pieces || pieces->size() != 4) return std::nullopt;

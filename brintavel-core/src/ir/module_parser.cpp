@@ -1,14 +1,13 @@
 #include "ir/module_parser.hpp"
 
-#include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "ir/header_parser.hpp"
 #include "ir/instruction_parser.hpp"
-#include "ir/operand_parser.hpp"
+#include "ir/lexer.hpp"
 #include "ir/plain_instruction.hpp"
 
 namespace brintavel::ir {
@@ -18,39 +17,6 @@ using text::q;
 
 namespace {
 
-// Hands out the lines of a text, cut at line feeds only.
-class LineReader {
- public:
-  explicit LineReader(std::string_view text) : text_(text) {}
-
-  bool next(std::string_view& line) {
-    if (pos_ > text_.size()) return false;
-    const char* start = text_.data() + pos_;
-    const void* nl = std::memchr(start, '\n', text_.size() - pos_);
-    std::size_t len = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - start)
-                         : text_.size() - pos_;
-    line = std::string_view(start, len);
-    pos_ += len + 1;
-    return true;
-  }
-
- private:
-  std::string_view text_;
-  std::size_t pos_ = 0;
-};
-
-// Decimal digits at the start of `s` as an unsigned 32-bit number; `used` receives how many
-// digits there were (0: none).
-std::optional<std::uint32_t> read_u32(std::string_view s, std::size_t& used) {
-  used = 0;
-  while (used < s.size() && text::is_ascii_digit(s[used])) ++used;
-  if (used == 0) return std::nullopt;
-  std::uint32_t v;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + used, v);
-  if (ec != std::errc{}) return std::nullopt;
-  return v;
-}
-
 // The attribute references of a define header.
 struct HeaderAttributes {
   std::vector<std::uint32_t> groups;  // attribute-group references, in order
@@ -59,26 +25,17 @@ struct HeaderAttributes {
 
 // Group references (#N) and inline attributes ("...") on a define header, up to its {.
 void scan_header_attributes(std::string_view rest, HeaderAttributes& out) {
-  rest = text::before_first(rest, '{');
-  std::size_t i = 0;
-  while (i < rest.size()) {
-    char c = rest[i];
-    if (c == '#') {
+  Cursor c(before_first(rest, '{'));
+  while (!c.at_end()) {
+    if (c.eat('#')) {
       std::size_t used;
-      auto n = read_u32(rest.substr(i + 1), used);
-      if (used > 0) {
-        if (n) out.groups.push_back(*n);
-        i += 1 + used;
-        continue;
-      }
-      ++i;
-    } else if (c == '"') {
-      std::size_t close = rest.find('"', i + 1);
-      if (close == std::string_view::npos) return;
-      if (rest.substr(i + 1, close - i - 1) == "entry_point") out.inline_entry_point = true;
-      i = close + 1;
+      if (auto n = leading_u32(c.digits(), used)) out.groups.push_back(*n);  // overflow: passed over
+    } else if (c.peek() == '"') {
+      auto quoted = c.quoted();
+      if (!quoted) return;
+      if (*quoted == "entry_point") out.inline_entry_point = true;
     } else {
-      ++i;
+      c.advance();
     }
   }
 }
@@ -88,7 +45,7 @@ std::optional<std::pair<std::uint32_t, std::string_view>> parse_attribute_group(
   s = text::trim_start(s);
   if (!s.starts_with('#')) return std::nullopt;
   std::size_t used;
-  auto n = read_u32(s.substr(1), used);
+  auto n = leading_u32(s.substr(1), used);
   if (!n) return std::nullopt;
   s = text::trim_start(s.substr(1 + used));
   if (!s.starts_with('=')) return std::nullopt;
@@ -111,38 +68,16 @@ bool is_entry_point(const HeaderAttributes& header, const AttributeGroups& group
   return false;
 }
 
-// `head` (a body line without comment, trimmed) names a label: the name, or nothing.
-std::optional<std::string_view> label_of(std::string_view head) {
-  if (head.size() < 2 || head.back() != ':') return std::nullopt;
-  std::string_view name = head.substr(0, head.size() - 1);
-  if (name.size() >= 3 && name.front() == '"' && name.back() == '"')
-    name = name.substr(1, name.size() - 2);
-  for (char c : name)
-    if (!text::is_name_char(c)) return std::nullopt;
-  return name;
-}
-
-// Bracket balance and @ presence of the part of `s` before its first ;.
+// Bracket balance and @ presence of `s` without its comment. Parentheses and square brackets
+// only: braces and angle brackets do not keep an instruction open.
 void account(std::string_view s, long long& balance, bool& has_at) {
-  // Parentheses and square brackets only: braces and angle brackets do not count here.
-  static constexpr auto kDelta = text::bracket_delta_table("([", ")]");
-  s = text::before_first(s, ';');
-  long long sum = 0;
-  for (char c : s) sum += kDelta[static_cast<unsigned char>(c)];
-  balance += sum;
+  s = without_comment(s);
+  balance += bracket_balance(s, kRoundAndSquare);
   if (!has_at && s.find('@') != std::string_view::npos) has_at = true;
 }
 
 bool is_call_text(std::string_view s) {
-  s = text::before_first(s, ';');
-  if (std::size_t eq = s.find('='); eq != std::string_view::npos) {
-    if (text::trim(s.substr(0, eq)).starts_with('%')) s = s.substr(eq + 1);
-  }
-  for (;;) {
-    std::string_view w = first_word(s);
-    if (w != "tail" && w != "musttail" && w != "notail") return w == "call";
-    s = after_first_word(s);
-  }
+  return first_word(skip_call_markers(split_assignment(without_comment(s)).body)) == "call";
 }
 
 // Keeps the bodies in the module.
@@ -201,7 +136,7 @@ class ModuleParser {
 
   Status parse_definition(std::string_view raw) {
     std::string_view header_line = text::trim(raw);
-    auto header = parse_header_name(raw, "define");
+    auto header = find_function_header(raw, "define");
     if (!header)
       return located(parse_error(cat("could not parse define header: ", header_line)), header_line);
     PendingFunction fn;
@@ -249,7 +184,7 @@ class ModuleParser {
         consumer_.instruction(*plain, line.data());
         continue;
       }
-      if (auto label = label_of(text::trim(text::before_first(line, ';')))) {
+      if (auto label = label_definition(text::trim(without_comment(line)))) {
         if (first_block_pending_) {
           open_first_block(*label);
         } else {
@@ -292,7 +227,7 @@ class ModuleParser {
   }
 
   Status parse_declaration(std::string_view raw) {
-    auto header = parse_header_name(raw, "declare");
+    auto header = find_function_header(raw, "declare");
     if (!header) {
       std::string_view line = text::trim(raw);
       return located(parse_error(cat("could not parse declare: ", line)), line);
@@ -343,36 +278,6 @@ class ModuleParser {
 
 }  // namespace
 
-std::optional<HeaderName> parse_header_name(std::string_view line, std::string_view keyword) {
-  std::size_t k = line.find(keyword);
-  if (k == std::string_view::npos) return std::nullopt;
-  std::size_t at = line.find('@', k + keyword.size());
-  if (at == std::string_view::npos) return std::nullopt;
-  std::string_view after = line.substr(at + 1);
-  std::string_view name;
-  std::string_view rest;
-  if (after.starts_with('"')) {
-    std::size_t close = after.find('"', 1);
-    if (close == std::string_view::npos) return std::nullopt;
-    name = after.substr(1, close - 1);
-    rest = after.substr(close + 1);
-  } else {
-    name = text::name_prefix(after);
-    rest = after.substr(name.size());
-  }
-  std::size_t open = rest.find('(');
-  if (open == std::string_view::npos) return std::nullopt;
-  long long depth = 0;
-  for (std::size_t i = open; i < rest.size(); ++i) {
-    if (rest[i] == '(') {
-      ++depth;
-    } else if (rest[i] == ')' && --depth == 0) {
-      return HeaderName{name, rest.substr(i + 1)};
-    }
-  }
-  return std::nullopt;
-}
-
 Result<Module> parse_module(std::string_view text, InstructionSet set) {
   MaterializingConsumer keeper;
   return ModuleParser(text, keeper, &keeper, set).run();
@@ -406,7 +311,7 @@ ModuleOutline outline_module(std::string_view text) {
       outline.header_candidates.push_back(OutlineLine{line, number, column});
       if (line.size() >= 6 && line.starts_with("define")) {
         HeaderAttributes& header = definitions.emplace_back();
-        if (auto name = parse_header_name(raw, "define")) scan_header_attributes(name->rest, header);
+        if (auto found = find_function_header(raw, "define")) scan_header_attributes(found->rest, header);
       }
     } else if (line.starts_with("attributes")) {
       if (auto group = parse_attribute_group(line.substr(10))) groups[group->first] = group->second;

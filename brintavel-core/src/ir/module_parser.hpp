@@ -54,11 +54,4 @@ struct ModuleOutline {
 };
 ModuleOutline outline_module(std::string_view text);
 
-struct HeaderName {
-  std::string_view name;
-  std::string_view rest;  // what follows the parameter list
-};
-// The function name of a `define` or `declare` line and the text after its parameter list.
-std::optional<HeaderName> parse_header_name(std::string_view line, std::string_view keyword);
-
 }  // namespace brintavel::ir

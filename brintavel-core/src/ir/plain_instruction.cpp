@@ -5,7 +5,7 @@
 #include <optional>
 #include <cstdint>
 
-#include "ir/operand_parser.hpp"
+#include "ir/lexer.hpp"
 
 namespace brintavel::ir {
 
@@ -13,68 +13,25 @@ namespace {
 
 // Only printable ASCII other than the characters that need the general parsers' care: the
 // comment start, brackets other than parentheses, and quotes.
-constexpr std::array<std::uint8_t, 256> kNotPlain = [] {
-  std::array<std::uint8_t, 256> t{};
+constexpr CharTable kNotPlain = [] {
+  CharTable t{};
   for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = b < 0x20 || b > 0x7E;
   for (char c : std::string_view(";[]<>{}\"\\")) t[static_cast<unsigned char>(c)] = 1;
   return t;
 }();
 
 // Where a token ends: a space, comma or parenthesis, or a character that is not plain.
-constexpr std::array<std::uint8_t, 256> kTokenEnd = [] {
-  std::array<std::uint8_t, 256> t = kNotPlain;
+constexpr CharTable kTokenEnd = [] {
+  CharTable t = kNotPlain;
   for (char c : std::string_view(" ,()")) t[static_cast<unsigned char>(c)] = 1;
   return t;
 }();
 
-// A cursor over the line that only moves forward. Every character it accepts is plain text
-// (kNotPlain): literals are matched exactly, names are name characters, and tokens stop at
-// the first character that is not plain; so a line read to its end is plain text throughout.
-class Cursor {
- public:
-  explicit Cursor(std::string_view s) : s_(s) {}
-
-  bool at_end() const { return pos_ >= s_.size(); }
-  char peek() const { return pos_ < s_.size() ? s_[pos_] : '\0'; }
-  std::size_t pos() const { return pos_; }
-  std::string_view rest() const { return s_.substr(pos_); }
-
-  bool eat(char c) {
-    if (peek() != c) return false;
-    ++pos_;
-    return true;
-  }
-  bool eat(std::string_view word) {
-    if (s_.substr(pos_, word.size()) != word) return false;
-    pos_ += word.size();
-    return true;
-  }
-  // A non-empty run of name characters.
-  std::string_view name() {
-    std::size_t start = pos_;
-    const auto* p = reinterpret_cast<const unsigned char*>(s_.data());
-    while (pos_ + 4 <= s_.size() && (text::kNameChars[p[pos_]] & text::kNameChars[p[pos_ + 1]] &
-                                     text::kNameChars[p[pos_ + 2]] & text::kNameChars[p[pos_ + 3]]))
-      pos_ += 4;
-    while (pos_ < s_.size() && text::is_name_char(s_[pos_])) ++pos_;
-    return s_.substr(start, pos_ - start);
-  }
-  // The run of characters up to a space, comma, parenthesis or the end.
-  std::string_view token() {
-    std::size_t start = pos_;
-    // Four characters at a time while none of them ends the token.
-    const auto* p = reinterpret_cast<const unsigned char*>(s_.data());
-    while (pos_ + 4 <= s_.size() &&
-           !(kTokenEnd[p[pos_]] | kTokenEnd[p[pos_ + 1]] | kTokenEnd[p[pos_ + 2]] | kTokenEnd[p[pos_ + 3]]))
-      pos_ += 4;
-    while (pos_ < s_.size() && !kTokenEnd[p[pos_]]) ++pos_;
-    return s_.substr(start, pos_ - start);
-  }
-
- private:
-  std::string_view s_;
-  std::size_t pos_ = 0;
-};
+// The run of characters up to a space, comma, parenthesis or the end. The readers below
+// take a line with the lexer's cursor and accept plain text only (kNotPlain): literals are
+// matched exactly, names are name characters, and tokens stop at the first character that is
+// not plain; so a line read to its end is plain text throughout.
+std::string_view token(Cursor& c) { return c.until(kTokenEnd); }
 
 bool plain_text(std::string_view s) {
   std::uint8_t bad = 0;
@@ -116,7 +73,7 @@ struct PlainType {
 };
 
 bool read_type(Cursor& c, PlainType& type) {
-  std::string_view word = c.token();
+  std::string_view word = token(c);
   if (word.empty()) return false;
   type.text = word;
   type.struct_name = std::nullopt;
@@ -168,19 +125,19 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
     }
     // inttoptr (<type> <index> to <type>)
     if (!c.eat("inttoptr (")) return false;
-    std::string_view source_type = c.token();
+    std::string_view source_type = token(c);
     if (source_type.empty() || !c.eat(' ')) return false;
-    std::string_view digits = c.token();
+    std::string_view digits = token(c);
     if (!c.eat(" to ")) return false;
     std::optional<std::int64_t> index = parse_i64(digits);
     if (!index) return false;
     // The target type, up to the closing parenthesis.
-    std::string_view target = c.token();
+    std::string_view target = token(c);
     if (target.empty() || !c.eat(')')) return false;
     out = PtrConst{type.struct_name, *index};
     return true;
   }
-  std::string_view word = c.token();
+  std::string_view word = token(c);
   if (word.empty()) return false;
   if (type.kind == TypeClass::Integer) {
     if (type.text == "i1") {
@@ -215,7 +172,7 @@ bool parse_plain_text_call(std::string_view line, Call& call) {
   }
   if (!c.eat("tail ")) c.eat("notail ");
   if (!c.eat("call ")) return false;
-  std::string_view return_type = c.token();
+  std::string_view return_type = token(c);
   if (return_type.empty() || is_attribute_word(return_type) || !c.eat(' ')) return false;
   if (!c.eat('@')) return false;
   std::string_view callee = c.name();
@@ -236,11 +193,8 @@ bool parse_plain_text_call(std::string_view line, Call& call) {
     }
   }
   // Attribute-group references may follow.
-  while (c.eat(" #")) {
-    std::size_t before = c.pos();
-    while (text::is_ascii_digit(c.peek())) c.eat(c.peek());
-    if (c.pos() == before) return false;
-  }
+  while (c.eat(" #"))
+    if (c.digits().empty()) return false;
   return c.at_end();
 }
 
@@ -262,7 +216,7 @@ bool parse_plain_branch(std::string_view line, Instruction& out) {
     if (name.empty()) return false;
     br.condition = name;
   } else {
-    std::string_view word = c.token();
+    std::string_view word = token(c);
     if (word == "0" || word == "false") {
       br.condition = false;
     } else if (word == "1" || word == "true") {

@@ -71,18 +71,6 @@ std::string_view trim_end(std::string_view s) {
   return s.substr(0, end);
 }
 
-std::string_view skip_ascii_space(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && is_ascii_space(s[i])) ++i;
-  return s.substr(i);
-}
-
-std::string_view name_prefix(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && is_name_char(s[i])) ++i;
-  return s.substr(0, i);
-}
-
 namespace {
 
 // Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when it is malformed.

@@ -52,27 +52,6 @@ std::string_view trim_start(std::string_view s);
 std::string_view trim_end(std::string_view s);
 inline std::string_view trim(std::string_view s) { return trim_end(trim_start(s)); }
 
-// Skips ASCII white space only.
-std::string_view skip_ascii_space(std::string_view s);
-
-// Longest prefix of name characters.
-std::string_view name_prefix(std::string_view s);
-
-// Everything up to the first `c` (the whole text when there is none).
-inline std::string_view before_first(std::string_view s, char c) {
-  return s.substr(0, s.find(c));
-}
-
-// A byte table giving +1 for the bytes of `open` and -1 for those of `close`: bracket
-// depth changes without a branch per character.
-constexpr std::array<signed char, 256> bracket_delta_table(std::string_view open,
-                                                           std::string_view close) {
-  std::array<signed char, 256> t{};
-  for (char c : open) t[static_cast<unsigned char>(c)] = 1;
-  for (char c : close) t[static_cast<unsigned char>(c)] = -1;
-  return t;
-}
-
 // The 1-based line and column (in code points) of the character at `at` in `source`; `at`
 // must point into `source` (its end included).
 SourcePosition locate(std::string_view source, const char* at);

@@ -4,6 +4,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ir/header_parser.hpp"
+#include "ir/lexer.hpp"
 #include "ir/module_parser.hpp"
 #include "ir/operand_parser.hpp"
 #include "translator/context.hpp"
@@ -21,24 +23,6 @@ bool is_terminator(const ir::Instruction& instruction) {
 
 std::string at_name(std::string_view name) { return cat("@", name); }
 
-// The %name of one parameter of a define header (quotes kept, as local values are named), or
-// nothing for an unnamed parameter.
-std::optional<std::string_view> parameter_name(std::string_view piece) {
-  if (piece.size() > 3 && piece.back() == '"') {
-    std::size_t open = piece.rfind("%\"", piece.size() - 2);
-    if (open == std::string_view::npos || open == 0 || !text::is_ascii_space(piece[open - 1]))
-      return std::nullopt;
-    return piece.substr(open + 1);
-  }
-  std::size_t space = piece.size();
-  while (space > 0 && !text::is_ascii_space(piece[space - 1])) --space;
-  if (space == 0) return std::nullopt;  // a type alone
-  std::string_view last = piece.substr(space);
-  if (last.size() < 2 || last.front() != '%' || last.find_first_of("*{}[]()<>,") != std::string_view::npos)
-    return std::nullopt;
-  return last.substr(1);
-}
-
 struct Parameters {
   std::vector<std::string_view> names;
   bool variadic = false;
@@ -47,34 +31,13 @@ struct Parameters {
 
 // The parameter names of a definition from its header line; unnamed parameters are numbered
 // from 0, as LLVM numbers them.
-Result<Parameters> read_parameters(std::string_view header, ir::TextPool& pool) {
-  auto bad = [&] { return parse_error(cat("could not read the parameters of ", text::q(header))); };
-  auto parsed = ir::parse_header_name(header, "define");
-  if (!parsed) return bad();
-  const char* name_end = parsed->name.data() + parsed->name.size();
-  if (name_end < header.data() + header.size() && *name_end == '"') ++name_end;
-  std::string_view after_name(name_end, static_cast<std::size_t>(parsed->rest.data() - name_end));
-  std::size_t open = after_name.find('(');
-  if (open == std::string_view::npos || after_name.size() < open + 2) return bad();
-  std::string_view list = text::trim(after_name.substr(open + 1, after_name.size() - open - 2));
-  Parameters out;
-  std::size_t numbered = 0;
-  if (!list.empty()) {
-    BRINTAVEL_TRY_ASSIGN(std::vector<std::string_view> pieces, ir::split_top_level(list));
-    for (std::string_view piece : pieces) {
-      if (piece == "...") {
-        out.variadic = true;
-        break;
-      }
-      auto name = parameter_name(piece);
-      if (!name) name = pool.keep(cat(numbered));
-      if (text::is_ascii_digit(name->front())) ++numbered;
-      out.names.push_back(*name);
-    }
-  }
+Result<Parameters> read_parameters(std::string_view header_line, ir::TextPool& pool) {
+  auto header = ir::find_function_header(header_line, "define");
+  if (!header) return parse_error(cat("could not read the parameters of ", text::q(header_line)));
+  BRINTAVEL_TRY_ASSIGN(ir::ParameterNames parameters, ir::parameter_names(*header, pool));
   // Numbered values go on from the parameters to an unlabeled first block.
-  out.first_block = pool.keep(cat(numbered));
-  return out;
+  return Parameters{std::move(parameters.names), parameters.is_variadic,
+                    pool.keep(cat(parameters.next_number))};
 }
 
 struct Definition {
@@ -92,9 +55,8 @@ std::unordered_map<std::string_view, Definition> definitions_of(const ir::Module
   if (!with_headers || out.empty()) return out;
   std::unordered_map<std::string_view, bool> seen;
   for (const ir::OutlineLine& line : ir::outline_module(module.source).header_candidates) {
-    if (!line.text.starts_with("define") || line.text.size() < 7 || !text::is_ascii_space(line.text[6]))
-      continue;
-    auto header = ir::parse_header_name(line.text, "define");
+    if (ir::header_keyword(line.text) != "define") continue;
+    auto header = ir::find_function_header(line.text, "define");
     if (!header || !seen.try_emplace(header->name, true).second) continue;
     if (auto it = out.find(header->name); it != out.end()) it->second.header = line.text;
   }
@@ -308,9 +270,7 @@ class Inliner {
     if (!where) return out;
     std::string_view source = module_.source;
     std::size_t start = static_cast<std::size_t>(where - source.data());
-    std::size_t end = source.find('\n', start);
-    std::string_view line = text::trim(text::before_first(
-        source.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start), ';'));
+    std::string_view line = text::trim(ir::without_comment(ir::line_from(source, start)));
     auto unreadable = [&] {
       return unsupported(cat("could not read the value returned in ", at_name(in.function->name), ": ",
                              text::q(line)));
