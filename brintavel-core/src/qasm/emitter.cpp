@@ -1,5 +1,7 @@
 #include "qasm/emitter.hpp"
 
+#include <algorithm>
+
 #include "qasm/printer.hpp"
 
 namespace brintavel::qasm {
@@ -9,7 +11,30 @@ Lines& trailing_lines(StatementList& list) {
   return lines ? *lines : std::get<Lines>(list.emplace_back(Lines{}).node);
 }
 
+namespace {
+
+bool is_tagged(const Expression& e) {
+  if (const auto* id = std::get_if<Identifier>(&e.node)) return id->capture != 0;
+  if (const auto* element = std::get_if<Element>(&e.node)) return element->capture != 0;
+  return false;
+}
+
+// Whether a simple statement reads a tagged node.
+bool reads_tagged(const Statement& statement) {
+  auto tagged = [](const Expression& e) { return find_node(e, is_tagged) != nullptr; };
+  if (const auto* a = std::get_if<Assignment>(&statement.node)) return tagged(a->value);
+  if (const auto* g = std::get_if<GateCall>(&statement.node))
+    return std::any_of(g->arguments.begin(), g->arguments.end(), tagged);
+  return false;
+}
+
+}  // namespace
+
 void Emitter::print(StatementList& list, const Statement& statement) {
+  if (keep_captured_trees_ && reads_tagged(statement)) {
+    keep(list, statement);
+    return;
+  }
   Lines& lines = trailing_lines(list);
   print_statement(statement, lines.text);
   lines.statements += 1;

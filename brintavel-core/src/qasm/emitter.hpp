@@ -21,6 +21,9 @@ class Emitter {
   explicit Emitter(bool keep_origins = false) : keep_origins_(keep_origins) {}
 
   bool keeps_origins() const { return keep_origins_; }
+  // From now on a statement that reads a tagged node (Identifier::capture) is kept as a tree
+  // by print(), so that its reads can be rewritten before it is printed.
+  void keep_captured_trees() { keep_captured_trees_ = true; }
   // The instruction the next statements come from.
   void from(Origin origin) { origin_ = origin; }
   Origin origin() const { return origin_; }
@@ -37,6 +40,7 @@ class Emitter {
 
  private:
   bool keep_origins_;
+  bool keep_captured_trees_ = false;
   Origin origin_;
 };
 

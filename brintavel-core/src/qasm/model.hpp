@@ -37,8 +37,11 @@ int strength(BinaryOperator op);  // higher binds tighter
 
 struct Expression;
 
+// `capture` (0: none) tags a node that reads a result bit or a variable as the lowering
+// captured it, so that a later pass can find every place that reads that value.
 struct Identifier {
   std::string name;
+  std::uint32_t capture = 0;
 };
 struct IntLiteral {
   std::int64_t value;
@@ -56,6 +59,7 @@ struct BoolLiteral {
 struct Element {
   std::string_view register_name;
   std::int64_t index;
+  std::uint32_t capture = 0;  // as Identifier's
 };
 struct Index {
   std::unique_ptr<Expression> base;

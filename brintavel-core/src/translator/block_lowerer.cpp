@@ -52,7 +52,6 @@ Result<bool> BlockLowerer::lower(const ir::Ret&, BlockLowering& out) {
 
 Result<bool> BlockLowerer::lower(const ir::Call& call, BlockLowering& out) {
   BRINTAVEL_CHECK(lower_call(call, out));
-  if (call.result) BRINTAVEL_CHECK(rules_.after_call(*call.result, out));
   return false;
 }
 

@@ -81,9 +81,9 @@ void LoweringContext::bind_unexpressible(std::string_view name, std::string mess
 
 Status LoweringContext::bind_result_read(std::string_view name, std::int64_t bit) {
   Capture read{Resource{Resource::Kind::Bit, bit}, point_};
-  if (stale_ == StaleValues::CheckOverGraph) result_reads_.insert_or_assign(read, name);
   pending_.assign(read);
-  return bind_value(name, qasm::Element{qasm::kResultRegister, bit});
+  std::uint32_t tag = stale_ == StaleValues::CheckOverGraph ? tag_of(read) : 0;
+  return bind_value(name, qasm::Element{qasm::kResultRegister, bit, tag});
 }
 
 Result<qasm::Expression> LoweringContext::use_scalar(std::string_view name) {
@@ -92,16 +92,18 @@ Result<qasm::Expression> LoweringContext::use_scalar(std::string_view name) {
   return value;
 }
 
-std::optional<std::string_view> LoweringContext::result_read_of(const Capture& capture) const {
-  auto it = result_reads_.find(capture);
-  if (it == result_reads_.end()) return std::nullopt;
+std::uint32_t LoweringContext::tag_of(const Capture& capture) {
+  auto [it, inserted] = tags_.try_emplace(capture, static_cast<std::uint32_t>(captures_.size() + 1));
+  if (inserted) captures_.push_back(capture);
   return it->second;
 }
 
 Status LoweringContext::bind_variable(std::string_view name, const std::string& variable,
                                       ProgramPoint at) {
-  pending_.assign(Capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)}, at});
-  return bind_value(name, qasm::Identifier{variable});
+  Capture capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)}, at};
+  pending_.assign(capture);
+  std::uint32_t tag = stale_ == StaleValues::CheckOverGraph ? tag_of(capture) : 0;
+  return bind_value(name, qasm::Identifier{variable, tag});
 }
 
 void LoweringContext::note_variable_reassigned(const std::string& variable, std::string_view by) {

@@ -109,7 +109,11 @@ class LoweringContext final : public builders::CallContext {
  public:
   explicit LoweringContext(std::uint64_t node_budget, StaleValues stale = StaleValues::RefuseAtLookup,
                            bool keep_origins = false)
-      : CallContext(keep_origins), stale_(stale), budget_(node_budget) {}
+      : CallContext(keep_origins), stale_(stale), budget_(node_budget) {
+    // Statements that read captured values stay trees, so that uses found stale can be
+    // rewritten to read a snapshot.
+    if (stale == StaleValues::CheckOverGraph) emitter().keep_captured_trees();
+  }
 
   // Binds an SSA name, replacing any earlier binding. The binding reads what the values
   // looked up since the instruction began read (the pending captures), which it takes.
@@ -139,9 +143,16 @@ class LoweringContext final : public builders::CallContext {
   Status bind_result_read(std::string_view name, std::int64_t bit) override;
   // A gate's classical argument: the value of `name`, used here.
   Result<qasm::Expression> use_scalar(std::string_view name) override;
-  // Under StaleValues::CheckOverGraph: the SSA value of the result read that made `capture`,
-  // if one did.
-  std::optional<std::string_view> result_read_of(const Capture& capture) const;
+  // Under StaleValues::CheckOverGraph the nodes that read result bits and variables are tagged
+  // with their capture (qasm::Identifier::capture): the capture a tag stands for.
+  const Capture& captured(std::uint32_t tag) const { return captures_[tag - 1]; }
+  // The tag of `capture`, made on first use.
+  std::uint32_t tag_of(const Capture& capture);
+  // The tag of `capture`, or 0 when it has none.
+  std::uint32_t existing_tag(const Capture& capture) const {
+    auto it = tags_.find(capture);
+    return it == tags_.end() ? 0 : it->second;
+  }
   // A phi's int variable: binds `name` to it, captured at the start of block `block`.
   Status bind_variable(std::string_view name, const std::string& variable, std::uint32_t block) {
     return bind_variable(name, variable, ProgramPoint{block, 0});
@@ -150,6 +161,7 @@ class LoweringContext final : public builders::CallContext {
   Status bind_variable(std::string_view name, const std::string& variable, ProgramPoint at);
   Dataflow& dataflow() { return dataflow_; }
 
+  StaleValues stale_values() const { return stale_; }
   // The current time on the context's clock.
   std::uint64_t now() const { return clock_; }
   // A new block is being lowered (blocks are numbered from 0 in source order).
@@ -231,7 +243,8 @@ class LoweringContext final : public builders::CallContext {
   std::uint32_t block_count_ = 0;
   PendingCaptures pending_;
   std::unordered_map<std::string_view, std::string> unexpressible_;
-  std::unordered_map<Capture, std::string_view, CaptureHash> result_reads_;
+  std::vector<Capture> captures_;  // by tag - 1
+  std::unordered_map<Capture, std::uint32_t, CaptureHash> tags_;
 };
 
 // The message for a translation whose text would outgrow the output limit.

@@ -331,11 +331,14 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
     }
     if (w >= 0) found.emplace_back(d.use, write_index(list, w));
   }
+  std::sort(found.begin(), found.end());
+  if (stale) {
+    // Every stale use, when the search finished.
+    for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture, by_of(writes_[write])});
+    return status;
+  }
   // A stale use is reported before a search that ran out of budget.
   if (found.empty()) return status;
-  std::sort(found.begin(), found.end());
-  if (stale)
-    for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture, by_of(writes_[write])});
   const Use& first = uses_[found.front().first];
   if (where) *where = first.where;
   return unsupported(describe_stale(first, writes_[found.front().second]));

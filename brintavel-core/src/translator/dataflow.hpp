@@ -75,6 +75,10 @@ class Dataflow {
  public:
   // The number of the int variable `name`, made on first use.
   std::int64_t variable(std::string_view name);
+  // The name of variable number `index`.
+  std::string_view variable_name(std::int64_t index) const {
+    return variable_names_[static_cast<std::size_t>(index)];
+  }
 
   // A measurement into a bit, or an assignment to a variable (by the phi `by`). A
   // conditional write stands until drop_conditional_writes decides on it.
@@ -91,8 +95,8 @@ class Dataflow {
   // path, as the stale-value message; `successors` are the blocks' successors by number and
   // `labels` their labels. The graph searches are charged to `budget`.
   // `where` receives the source text of the stale use. With `stale`, every stale use is
-  // found and its capture appended there, with the phi that wrote over a variable it read
-  // (the message is still the first one's).
+  // found instead, and its capture appended there with the phi that wrote over a variable it
+  // read; the status then only says whether the search finished within the budget.
   struct StaleRead {
     Capture capture;
     std::string_view overwritten_by;  // the phi, for a variable

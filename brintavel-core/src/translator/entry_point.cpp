@@ -64,8 +64,6 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
 
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
                                             const SignatureTable& signatures, const ir::Function& entry) {
-  // Rules that remedy stale values lower again when a result read was overwritten before a
-  // use, copying those reads into variables where they are made.
   const Rules& rules = context.rules;
   // The body with its calls inlined, where the rules inline them. An inlining error ends the
   // body there: the lowering's own errors before that point come first.
@@ -77,14 +75,10 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
     inlined = inline_calls(module, entry, rules.profile(), body.names, collector);
     blocks = body.blocks;
   }
-  Remedies remedies;
-  for (int round = 0;; ++round) {
-    FunctionLowerer lowerer(context, signatures, module.source, rules.remedies_stale_values() ? &remedies : nullptr);
-    lower_blocks(blocks, lowerer);
-    if (!inlined && !lowerer.failed()) return std::move(inlined).error();
-    Result<qasm::Program> program = lowerer.finish();
-    if (program || !rules.remedies_stale_values() || round == 3 || !lowerer.learn(remedies)) return program;
-  }
+  FunctionLowerer lowerer(context, signatures, module.source);
+  lower_blocks(blocks, lowerer);
+  if (!inlined && !lowerer.failed()) return std::move(inlined).error();
+  return lowerer.finish();
 }
 
 }  // namespace brintavel::translator

@@ -1,7 +1,7 @@
 // The extended rules: the base forms where they apply, and exact forms for what the base
 // rules refuse (extended_values.cpp for values, phi_copies.cpp for phis); memory written more
-// than once and read is refused; result reads that a later measurement overwrites before a
-// use are copied into variables when the function is lowered again with remedies.
+// than once and read is refused. A value read after what it read was overwritten is copied,
+// where it was made, into a variable of its own once the function is lowered (snapshots.cpp).
 #include <unordered_map>
 #include <variant>
 
@@ -20,12 +20,10 @@ namespace {
 
 class ExtendedFunctionRules final : public FunctionRules {
  public:
-  ExtendedFunctionRules(FunctionState& state, const Remedies* remedies)
-      : state_(state),
-        ctx_(state.lowering),
+  explicit ExtendedFunctionRules(FunctionState& state)
+      : ctx_(state.lowering),
         copies_(ctx_, state.processed, state.variables, facts_, state.labels, state.block_sources),
-        phis_{ctx_, state.processed, state.variables, state.resets, facts_, copies_, remedies},
-        remedies_(remedies) {}
+        phis_{ctx_, state.processed, state.variables, state.resets, facts_, copies_} {}
 
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
 
@@ -44,10 +42,6 @@ class ExtendedFunctionRules final : public FunctionRules {
 
   Status end_phis(BlockLowering& block) override { return copies_.open() ? copies_.close(block) : Status{}; }
   Status end_block(BlockLowering& block) override { return copies_.end(block); }
-  Status after_call(std::string_view result, BlockLowering& block) override {
-    if (remedies_ && remedies_->snapshot_reads.contains(result)) return snapshot_read(result, block);
-    return {};
-  }
   std::vector<BlockLowering> take_made_blocks() override { return copies_.take_made(); }
   Status end_function() override { return copies_.check_complete(); }
 
@@ -74,20 +68,6 @@ class ExtendedFunctionRules final : public FunctionRules {
     return {};
   }
   Status lower_memory(const ir::IntToPtr& i) { return lower_inttoptr(i, ctx_); }
-  // The result read `name` is overwritten before a use: it is copied into a bool variable
-  // where it is read, and the value is that variable.
-  Status snapshot_read(std::string_view name, BlockLowering& out) {
-    BRINTAVEL_TRY_ASSIGN(qasm::Expression bit, ctx_.lookup_value(name));
-    std::string variable = state_.variables.declare(qasm::ScalarType::Bool);
-    Dataflow& flow = ctx_.dataflow();
-    ProgramPoint at{out.ordinal, out.size};
-    flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, name);
-    ctx_.use_pending(Reader{Reader::Kind::SsaValue, name}, at);
-    append_statement(ctx_.emitter(), out, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, as_bool(std::move(bit))});
-    BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", out.label));
-    return ctx_.bind_variable(name, variable, ProgramPoint{out.ordinal, out.size});
-  }
-
   // A load is given the value stored in memory earlier in source order. That is the value it
   // reads only when the memory is written once: a load before the store reads memory that
   // holds no value yet. Producers also keep variables that loops and branches write in
@@ -115,12 +95,10 @@ class ExtendedFunctionRules final : public FunctionRules {
     bool read = false;
   };
 
-  FunctionState& state_;
   LoweringContext& ctx_;
   ValueFacts facts_;
   PhiCopies copies_;
   ExtendedPhis phis_;
-  const Remedies* remedies_;
   std::unordered_map<MemoryCell, MemoryUse, MemoryCellHash> memory_uses_;
 };
 
@@ -132,9 +110,8 @@ class ExtendedRules final : public Rules {
   const builders::Profile& profile() const override { return profile_; }
   StaleValues stale_values() const override { return StaleValues::CheckOverGraph; }
   bool inlines_calls() const override { return true; }
-  bool remedies_stale_values() const override { return true; }
-  std::unique_ptr<FunctionRules> for_function(FunctionState& state, const Remedies* remedies) const override {
-    return std::make_unique<ExtendedFunctionRules>(state, remedies);
+  std::unique_ptr<FunctionRules> for_function(FunctionState& state) const override {
+    return std::make_unique<ExtendedFunctionRules>(state);
   }
 
  private:

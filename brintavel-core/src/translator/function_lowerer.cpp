@@ -10,6 +10,7 @@
 #include "translator/function_state.hpp"
 #include "translator/regions.hpp"
 #include "translator/rules.hpp"
+#include "translator/snapshots.hpp"
 #include "translator/structure.hpp"
 
 namespace brintavel::translator {
@@ -35,10 +36,9 @@ BlockGraph successors_by_ordinal(const std::vector<BlockLowering>& blocks,
 }  // namespace
 
 struct FunctionLowerer::State {
-  State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in,
-        const Remedies* remedies)
+  State(const TranslationContext& context_in, const SignatureTable& signatures, std::string_view source_in)
       : function(context_in, source_in, context_in.rules.stale_values()),
-        rules(context_in.rules.for_function(function, remedies)),
+        rules(context_in.rules.for_function(function)),
         lowerer(function.lowering, signatures, context_in.rules.profile(), *rules) {}
 
   Error located(Error failure, const char* where) const { return function.located(std::move(failure), where); }
@@ -75,6 +75,13 @@ struct FunctionLowerer::State {
   bool close_region(std::uint32_t end, bool last);
   bool phi_stays_in_window(const ir::Phi& phi) const;
   Result<qasm::Program> assemble();
+  // The first use of a value after what it read was overwritten, as an error at that use.
+  Status report_stale(const BlockGraph& successors) {
+    const char* stale_use = nullptr;
+    Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use);
+    if (!stale) return located(std::move(stale).error(), stale_use);
+    return {};
+  }
   Result<qasm::Program> assemble_regions();
   Result<qasm::Program> declare(qasm::StatementList body, bool zero_results) {
     return declare_program(context, source, lowering, variables, std::move(body), zero_results);
@@ -94,7 +101,6 @@ struct FunctionLowerer::State {
   std::vector<const char*>& block_sources = function.block_sources;
 
   std::deque<std::string> numbered;  // the labels of unlabeled blocks, by position
-  std::vector<Dataflow::StaleRead> stale_reads;  // the uses found stale, when the rules remedy them
   BlockLowering current;
   bool open = false;
   bool ended = false;  // the current block's terminator was lowered
@@ -111,21 +117,8 @@ struct FunctionLowerer::State {
 };
 
 FunctionLowerer::FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
-                                 std::string_view source, const Remedies* remedies)
-    : state_(std::make_unique<State>(context, signatures, source, remedies)) {}
-
-bool FunctionLowerer::learn(Remedies& remedies) const {
-  bool learned = false;
-  for (const Dataflow::StaleRead& stale : state_->stale_reads) {
-    if (stale.capture.resource.kind == Resource::Kind::Bit) {
-      if (auto read = state_->lowering.result_read_of(stale.capture))
-        learned |= remedies.snapshot_reads.insert(*read).second;
-    } else if (!stale.overwritten_by.empty()) {
-      learned |= remedies.own_variable.insert(stale.overwritten_by).second;
-    }
-  }
-  return learned;
-}
+                                 std::string_view source)
+    : state_(std::make_unique<State>(context, signatures, source)) {}
 
 FunctionLowerer::~FunctionLowerer() = default;
 
@@ -256,12 +249,16 @@ Result<qasm::Program> FunctionLowerer::State::assemble() {
   drop_restarts(0, static_cast<std::uint32_t>(successors.size()), cyclic);
   lowering.dataflow().drop_conditional_writes(cyclic);
 
-  // What the substituted values read must still hold on every path to where they are used.
-  const char* stale_use = nullptr;
-  if (Status stale = lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), &stale_use,
-                                                         context.rules.remedies_stale_values() ? &stale_reads : nullptr);
-      !stale)
-    return located(std::move(stale).error(), stale_use);
+  // What the substituted values read must still hold on every path to where they are used:
+  // where it may not, the rules either refuse or give the value a variable of its own.
+  if (lowering.stale_values() == StaleValues::CheckOverGraph) {
+    std::vector<Dataflow::StaleRead> stale;
+    BRINTAVEL_CHECK(lowering.dataflow().find_stale_read(successors, labels, lowering.budget(), nullptr, &stale));
+    BRINTAVEL_TRY_ASSIGN(bool patched, snapshot_stale_values(processed.list(), stale, lowering, variables));
+    if (!patched) BRINTAVEL_CHECK(report_stale(successors));
+  } else {
+    BRINTAVEL_CHECK(report_stale(successors));
+  }
   BRINTAVEL_TRY_ASSIGN(bool zero_results, lowering.dataflow().results_may_be_read_unset(
                                               successors, labels, lowering.budget()));
   lowering.release_lowering_state();

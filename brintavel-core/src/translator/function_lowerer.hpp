@@ -27,10 +27,7 @@ namespace brintavel::translator {
 // again without regions, which gives the result or the error.
 class FunctionLowerer {
  public:
-  // `remedies` (or null) come from an earlier lowering of the function (Rules::
-  // remedies_stale_values).
-  FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures, std::string_view source,
-                  const Remedies* remedies = nullptr);
+  FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures, std::string_view source);
   ~FunctionLowerer();
   FunctionLowerer(const FunctionLowerer&) = delete;
   FunctionLowerer& operator=(const FunctionLowerer&) = delete;
@@ -46,9 +43,6 @@ class FunctionLowerer {
   void split_into_regions(std::uint32_t minimum_region);
   // After finish(): the regions did not hold, and the function must be lowered again.
   bool needs_whole_function() const;
-  // After finish() failed for a stale use: adds the remedies for the stale uses to
-  // `remedies`; whether there were new ones.
-  bool learn(Remedies& remedies) const;
 
  private:
   struct State;

@@ -221,8 +221,8 @@ Status ExtendedPhis::lower(const ir::Phi& phi, BlockLowering& out) {
       facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}});
       return {};
     }
-    // The if-merge variable, unless updating it overwrote a value still used.
-    if (if_merge_applies(phi, processed) && !(remedies && remedies->own_variable.contains(phi.result))) {
+    // The if-merge variable.
+    if (if_merge_applies(phi, processed)) {
       IntFacts merged;
       merged.width = *int_width(phi.ty);
       merged.may_be_one = facts.may_be_one(phi.incomings[0].value, ctx) | facts.may_be_one(phi.incomings[1].value, ctx);

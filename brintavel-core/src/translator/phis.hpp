@@ -116,15 +116,6 @@ class PhiCopies {
   std::deque<std::string> made_labels_;
 };
 
-// What the extended rules do differently when they lower a function again after a value was
-// overwritten before a use: the result reads (by SSA name) to copy into a bool variable where
-// they are made, because a later measurement overwrites the bit; and the phis (by SSA name) to
-// give a variable of their own instead of the if-merge variable they would update.
-struct Remedies {
-  std::unordered_set<std::string_view> snapshot_reads;
-  std::unordered_set<std::string_view> own_variable;
-};
-
 // The extended rules' phi: the base shapes that bind an expression (short-circuit Booleans,
 // 0/1 diamonds) and the if-merge variable where they apply, any other phi a variable of its
 // own (PhiCopies).
@@ -135,7 +126,6 @@ struct ExtendedPhis {
   PendingResets& resets;
   ValueFacts& facts;
   PhiCopies& copies;
-  const Remedies* remedies;  // from an earlier lowering of the function, or null
 
   Status lower(const ir::Phi& phi, BlockLowering& block);
 };

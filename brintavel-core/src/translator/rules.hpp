@@ -12,7 +12,7 @@
 // terminators, and calls through the builders. It asks the rules for the rest:
 //   rules.for_function(state)  the rules' state for one function;
 //   lower_phi / lower_classical  what a phi, a value or a memory instruction means;
-//   end_phis / end_block / after_call / take_made_blocks / end_function  the points where the
+//   end_phis / end_block / take_made_blocks / end_function  the points where the
 //                               rules act on the block or the function as a whole.
 #pragma once
 
@@ -29,7 +29,6 @@
 namespace brintavel::translator {
 
 struct FunctionState;
-struct Remedies;
 
 // The rules' part of one function's lowering. The calls come in source order.
 class FunctionRules {
@@ -46,8 +45,6 @@ class FunctionRules {
   virtual Status end_phis(BlockLowering&) { return {}; }
   // The terminator of `block` was lowered.
   virtual Status end_block(BlockLowering&) { return {}; }
-  // A call that binds `result` appended its statements to `block`.
-  virtual Status after_call(std::string_view /*result*/, BlockLowering&) { return {}; }
   // The blocks the rules made on edges since the last call; they follow the block just ended.
   virtual std::vector<BlockLowering> take_made_blocks() { return {}; }
   // Every block was lowered.
@@ -66,12 +63,8 @@ class Rules {
   virtual StaleValues stale_values() const = 0;
   // Whether calls to functions the module defines (and the profile does not lower) are inlined.
   virtual bool inlines_calls() const = 0;
-  // Whether the rules may lower a function again with remedies for the values found stale.
-  virtual bool remedies_stale_values() const = 0;
-  // The rules' state for lowering one function; `remedies` (or null) come from an earlier
-  // lowering of it.
-  virtual std::unique_ptr<FunctionRules> for_function(FunctionState& state,
-                                                      const Remedies* remedies) const = 0;
+  // The rules' state for lowering one function.
+  virtual std::unique_ptr<FunctionRules> for_function(FunctionState& state) const = 0;
 };
 
 std::unique_ptr<Rules> base_rules();

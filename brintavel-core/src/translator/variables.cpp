@@ -13,6 +13,12 @@ std::string Variables::next_name(qasm::ScalarType type) {
   return cat(kVariablePrefixes[k], counts[k]++);
 }
 
+qasm::ScalarType Variables::type_of(std::string_view name) {
+  for (std::size_t k = 0; k < std::size(kVariablePrefixes); ++k)
+    if (name.starts_with(kVariablePrefixes[k])) return static_cast<qasm::ScalarType>(k);
+  return qasm::ScalarType::Int;
+}
+
 std::string Variables::declare(qasm::ScalarType type) {
   std::string name = next_name(type);
   Expression init = type == qasm::ScalarType::Int    ? Expression(IntLiteral{0})

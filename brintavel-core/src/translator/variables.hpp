@@ -27,6 +27,8 @@ struct Variables {
   std::string next_name(qasm::ScalarType type);
   // Declares a new variable of `type` (starting at 0, false or 0.0); returns its name.
   std::string declare(qasm::ScalarType type);
+  // The type of a variable made here, told by its name.
+  static qasm::ScalarType type_of(std::string_view name);
 };
 
 // An if-merge variable declared with a constant starts from it again in the block that

@@ -1,8 +1,8 @@
 OPENQASM 3.0;
 qubit[3] q;
 bit[2] c;
-bool cbool_0 = false;
 int cint_0 = 0;
+bool cbool_0 = false;
 h q[0];
 c[0] = measure q[0];
 cbool_0 = c[0] == 1;

@@ -9,13 +9,12 @@ c[0] = measure q[0];
 if (c[0]) {
   cint_0 = 1;
 }
+cint_1 = cint_0;
 c[1] = measure q[1];
 if (c[1]) {
-  cint_1 = cint_0 + 5;
-} else {
-  cint_1 = cint_0;
+  cint_0 = cint_1 + 5;
 }
-if (cint_0 == 1) {
+if (cint_1 == 1) {
   x q[2];
 }
 c[2] = measure q[2];
