@@ -34,7 +34,9 @@ class Lowering {
     bind("r1", bit(1));
     bind("lt", qasm::make_binary(BinaryOperator::Lt, id("x"), qasm::IntLiteral{5}));
     bind("ge", qasm::make_binary(BinaryOperator::Ge, id("y"), qasm::IntLiteral{2}));
-    bind("k", id("k"));
+    bind("k", id("k"));  // anything its type holds
+    bind("n", id("n"));  // a counter known to stay small
+    ctx.set_range("n", IntRange{0, 1000});
   }
 
   void bind(std::string_view name, Expression e) {
@@ -140,13 +142,19 @@ TEST(Classical, IcmpPredicates) {
   expect_values({
       {"%v = icmp eq i64 %k, 5", "k == 5"},
       {"%v = icmp ne i64 %k, 5", "k != 5"},
-      {"%v = icmp ult i64 %k, 5", "k < 5"},
+      {"%v = icmp ult i64 %n, 5", "n < 5"},
       {"%v = icmp slt i64 %k, 5", "k < 5"},
-      {"%v = icmp ule i64 %k, 5", "k <= 5"},
+      {"%v = icmp ule i64 %n, 5", "n <= 5"},
       {"%v = icmp sle i64 %k, 5", "k <= 5"},
-      {"%v = icmp ugt i64 %k, 5", "k > 5"},
+      {"%v = icmp ugt i64 %n, 5", "n > 5"},
       {"%v = icmp sgt i64 %k, 5", "k > 5"},
-      {"%v = icmp uge i64 %k, 5", "k >= 5"},
+      {"%v = icmp uge i64 %n, 5", "n >= 5"},
+      // unsigned, a negative value is above every non-negative one
+      {"%v = icmp ult i64 %k, 5", "k >= 0 && k < 5"},
+      {"%v = icmp ule i64 %k, 5", "k >= 0 && k <= 5"},
+      {"%v = icmp ugt i64 %k, 5", "k < 0 || 5 < k"},
+      {"%v = icmp uge i64 %k, 5", "k < 0 || 5 <= k"},
+      {"%v = icmp ult i64 %k, %k", "k >= 0 && k < 0 || k < 0 == k < 0 && k < k"},
       {"%v = icmp sge i64 %k, -5", "k >= -5"},
       // i1 operands are integers here: true is 1, a read result stays c[0]
       {"%v = icmp eq i1 %r0, true", "c[0] == 1"},
@@ -182,22 +190,39 @@ TEST(Classical, IcmpFailures) {
 
 TEST(Classical, Arithmetic) {
   expect_values({
-      {"%v = add i64 %k, 1", "k + 1"},
-      {"%v = sub i64 %k, %k", "k - k"},
-      {"%v = mul nsw nuw i64 3, %k", "3 * k"},
+      {"%v = add i64 %n, 1", "n + 1"},
+      {"%v = sub i64 %n, %n", "n - n"},
+      {"%v = mul nsw nuw i64 3, %k", "3 * k"},  // an nsw result that overflows is poison
+      {"%v = add nsw i64 %k, 1", "k + 1"},
       {"%v = add i32 %r0, %r1", "c[0] + c[1]"},
-      {"%v = add i1 true, false", "1 + 0"},
-      {"%v = add i64 %k, 9223372036854775807", "k + 9223372036854775807"},
-      {"%v = sub i64 -9223372036854775808, %k", "-9223372036854775808 - k"},
+      {"%v = add i64 %n, 9223372036854774807", "n + 9223372036854774807"},
+      // results that may leave the type's range wrap as LLVM's do
+      {"%v = add i8 %n, 120", "(n + 120 + 384) % 256 - 128"},
+      {"%v = sub i16 -32768, %n", "((-32768 - n) + 98304) % 65536 - 32768"},
+      {"%v = mul i32 %n, 4294967", "(n * 4294967 + 6442450944) % 4294967296 - 2147483648"},
+      {"%v = add i8 127, 1", "-128"},
+      {"%v = mul i32 65536, 65536", "0"},
+      // i1 arithmetic is on bits 0 and 1
+      {"%v = add i1 true, true", "0"},
+      {"%v = add i1 true, false", "1"},
+      {"%v = sub i1 %r0, %r1", "((c[0] - c[1]) + 2) % 2"},
+      {"%v = mul i1 %r0, %r1", "c[0] * c[1]"},
   });
   // Bound expressions are substituted whole; the printer adds the parentheses.
   Lowering l;
-  EXPECT_EQ(l.error_of({"%a = add i64 %k, 1", "%b = sub i64 %a, 2", "%v = mul i64 %b, %a"}), "");
-  EXPECT_EQ(l.value("v"), "((k + 1) - 2) * (k + 1)");
+  EXPECT_EQ(l.error_of({"%a = add i64 %n, 1", "%b = sub i64 %a, 2", "%v = mul i64 %b, %a"}), "");
+  EXPECT_EQ(l.value("v"), "((n + 1) - 2) * (n + 1)");
 }
 
 TEST(Classical, ArithmeticFailures) {
   expect_errors({
+      // LLVM's i64 wraps around; the dialect's integers cannot be reduced to 64 bits
+      {"%v = add i64 %k, 1",
+       "SSA value \"v\" (add i64) may overflow 64 bits, where LLVM wraps it around and the dialect's integers do "
+       "not"},
+      {"%v = sub i64 -9223372036854775808, %n",
+       "SSA value \"v\" (sub i64) may overflow 64 bits, where LLVM wraps it around and the dialect's integers do "
+       "not"},
       {"%v = add i64 %k, 9223372036854775808",
        "integer constant 9223372036854775808 does not fit in i64; wider integer constants are not "
        "yet supported"},

@@ -139,11 +139,16 @@ Result<Instruction> parse_logic(const Parts& p, LogicOp op, TextPool& pool) {
 
 Result<Instruction> parse_arith(const Parts& p, ArithOp op, TextPool& pool) {
   if (!p.result) return parse_error(cat(p.opcode, " without SSA result assignment"));
-  std::string_view s = skip_words(p.rest, {"nuw", "nsw"});
+  bool nsw = false;
+  std::string_view s = p.rest;
+  for (std::string_view w = first_word(s); w == "nuw" || w == "nsw"; w = first_word(s)) {
+    nsw = nsw || w == "nsw";
+    s = after_first_word(s);
+  }
   std::string_view ty = first_word(s);
   BRINTAVEL_TRY_ASSIGN(auto pair, parse_operand_pair(p, ty, text_after_word(s, ty), pool));
   auto [lhs, rhs] = std::move(pair);
-  return Arith{op, std::move(lhs), std::move(rhs), *p.result};
+  return Arith{op, std::move(lhs), std::move(rhs), *p.result, ty, nsw};
 }
 
 Result<Instruction> parse_icmp(const Parts& p, TextPool& pool) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -152,6 +153,8 @@ struct Arith {
   Operand lhs;
   Operand rhs;
   std::string_view result;
+  std::string_view ty = {};  // the operands' type
+  bool no_signed_wrap = false;  // `nsw`: a signed overflow makes the result poison
 };
 
 struct PhiIncoming {
@@ -276,6 +279,57 @@ struct Fcmp {
 using Instruction = std::variant<Call, Br, CondBr, Ret, Icmp, Logic, Select, Arith, Phi, Ignored,
                                  Alloca, Bitcast, Gep, Store, Load, Zext, IntToPtr, Unknown,
                                  IntOp, Cast, FloatOp, FNeg, Fcmp>;
+
+// The SSA value an instruction defines, if any.
+inline std::optional<std::string_view> defined_name(const Instruction& instruction) {
+  return std::visit(
+      [](const auto& i) -> std::optional<std::string_view> {
+        if constexpr (requires { i.result; }) {
+          return i.result;
+        } else {
+          return std::nullopt;
+        }
+      },
+      instruction);
+}
+
+// Calls `f` with the name of each SSA value the instruction reads.
+template <class F>
+void for_each_use(const Instruction& instruction, F&& f) {
+  auto operand = [&](const Operand& o) {
+    if (const auto* s = std::get_if<Ssa>(&o)) f(s->name);
+  };
+  std::visit(
+      [&](const auto& i) {
+        using T = std::decay_t<decltype(i)>;
+        if constexpr (std::is_same_v<T, Call>) {
+          for (const Operand& a : i.args) operand(a);
+        } else if constexpr (std::is_same_v<T, CondBr>) {
+          if (const auto* name = std::get_if<std::string_view>(&i.condition)) f(*name);
+        } else if constexpr (std::is_same_v<T, Phi>) {
+          for (const PhiIncoming& in : i.incomings) operand(in.value);
+        } else if constexpr (std::is_same_v<T, Select>) {
+          operand(i.cond);
+          operand(i.then_value);
+          operand(i.else_value);
+        } else if constexpr (std::is_same_v<T, Store>) {
+          operand(i.value);
+          f(i.pointer);
+        } else if constexpr (std::is_same_v<T, Load>) {
+          f(i.pointer);
+        } else if constexpr (std::is_same_v<T, Bitcast> || std::is_same_v<T, Zext>) {
+          f(i.source);
+        } else if constexpr (std::is_same_v<T, Gep>) {
+          f(i.base);
+        } else if constexpr (requires { i.lhs; i.rhs; }) {
+          operand(i.lhs);
+          operand(i.rhs);
+        } else if constexpr (requires { i.value; }) {
+          operand(i.value);
+        }
+      },
+      instruction);
+}
 
 // ---- Module structure ----------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // A signed 128-bit integer in portable C++: the value of an integer literal in the IR, which
 // may be wider than 64 bits. Two's complement in two 64-bit halves; only what literals need
-// (comparison, negation, shifts, decimal reading and writing).
+// (comparison, negation, addition, shifts, decimal reading and writing) and the ranges of
+// 64-bit arithmetic need (exact products of 64-bit values).
 #pragma once
 
 #include <compare>
@@ -55,6 +56,18 @@ class Int128 {
     if (n >= 128) return Int128();
     if (n >= 64) return from_halves(a.lo_ << (n - 64), 0);
     return from_halves((a.hi_ << n) | (a.lo_ >> (64 - n)), a.lo_ << n);
+  }
+
+  // a * b, exactly: two 64-bit factors have a 128-bit product.
+  static constexpr Int128 product(std::int64_t a, std::int64_t b) {
+    bool negative = (a < 0) != (b < 0);
+    std::uint64_t x = a < 0 ? 0 - static_cast<std::uint64_t>(a) : static_cast<std::uint64_t>(a);
+    std::uint64_t y = b < 0 ? 0 - static_cast<std::uint64_t>(b) : static_cast<std::uint64_t>(b);
+    std::uint64_t x0 = x & 0xFFFFFFFFu, x1 = x >> 32, y0 = y & 0xFFFFFFFFu, y1 = y >> 32;
+    std::uint64_t p00 = x0 * y0, p01 = x0 * y1, p10 = x1 * y0, p11 = x1 * y1;
+    std::uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+    Int128 r = from_halves(p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32), (middle << 32) | (p00 & 0xFFFFFFFFu));
+    return negative ? -r : r;
   }
 
   friend constexpr bool operator==(Int128 a, Int128 b) { return a.hi_ == b.hi_ && a.lo_ == b.lo_; }

@@ -67,6 +67,7 @@ class BaseRules final : public Rules {
   const builders::Profile& profile() const override { return profile_; }
   StaleValues stale_values() const override { return StaleValues::RefuseAtLookup; }
   bool inlines_calls() const override { return false; }
+  bool analyzes_body() const override { return false; }
   std::unique_ptr<FunctionRules> for_function(FunctionState& state) const override {
     return std::make_unique<BaseFunctionRules>(state);
   }

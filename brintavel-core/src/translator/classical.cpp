@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "ir/operand_format.hpp"
+#include "translator/int_algebra.hpp"
 #include "translator/variables.hpp"
 
 namespace brintavel::translator {
@@ -99,16 +100,90 @@ Status lower_icmp(const ir::Icmp& icmp, LoweringContext& ctx) {
   BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_int_operand(icmp.rhs, ctx));
   // Signed, an i1 true is -1, below false: with true written as 1, the operands trade places.
   if (icmp.ty == "i1" && icmp.predicate.starts_with('s')) std::swap(lhs, rhs);
+  // Unsigned order is signed order where neither operand may be negative.
+  if (auto width = int_width(icmp.ty); width && *width > 1 && icmp.predicate.starts_with('u')) {
+    bool x_non_negative = ctx.range_of(icmp.lhs, *width).non_negative();
+    bool y_non_negative = ctx.range_of(icmp.rhs, *width).non_negative();
+    if (!x_non_negative || !y_non_negative)
+      return ctx.bind_value(icmp.result,
+                            unsigned_order(*op, std::move(lhs), std::move(rhs), x_non_negative, y_non_negative));
+  }
   return ctx.bind_value(icmp.result, make_binary(*op, std::move(lhs), std::move(rhs)));
+}
+
+Expression unsigned_order(BinaryOperator op, Expression x, Expression y, bool x_non_negative, bool y_non_negative) {
+  if (op == BinaryOperator::Gt || op == BinaryOperator::Ge) {
+    std::swap(x, y);
+    std::swap(x_non_negative, y_non_negative);
+    op = op == BinaryOperator::Gt ? BinaryOperator::Lt : BinaryOperator::Le;
+  }
+  auto ge0 = [](const Expression& v) { return make_binary(BinaryOperator::Ge, v, IntLiteral{0}); };
+  auto lt0 = [](const Expression& v) { return make_binary(BinaryOperator::Lt, v, IntLiteral{0}); };
+  Expression order = make_binary(op, x, y);
+  if (y_non_negative) return make_binary(BinaryOperator::And, ge0(x), std::move(order));
+  if (x_non_negative) return make_binary(BinaryOperator::Or, lt0(y), std::move(order));
+  return make_binary(BinaryOperator::Or, make_binary(BinaryOperator::And, ge0(x), lt0(y)),
+                     make_binary(BinaryOperator::And, make_binary(BinaryOperator::Eq, lt0(x), lt0(y)), std::move(order)));
+}
+
+Result<std::optional<Expression>> wrapped(const Expression& value, const MathRange& math, unsigned width,
+                                          std::string_view result, std::string_view opcode) {
+  if (fits(math, width)) return std::optional<Expression>();
+  if (math.lo == math.hi) return std::optional<Expression>(IntLiteral{wrap(math, width).lo});
+  // ((v + M + H) % M) - H with M = 2^width and H = 2^(width-1) wraps any v >= -(M + H); a
+  // lower v is first brought into (-M, M) by % (either rounding). Every step must stay within
+  // the dialect's 64-bit integers.
+  auto refuse = [&] {
+    return unsupported(cat("SSA value ", q(result), " (", opcode, " i", width, ") may overflow ", width,
+                           " bits, where LLVM wraps it around and the dialect's integers do not"));
+  };
+  if (width > 61 || !fits(math, 64)) return refuse();
+  std::int64_t m = std::int64_t{1} << width, h = m / 2;
+  bool reduce_first = math.lo < Int128(-(m + h));
+  Int128 top = reduce_first ? Int128(m + m + h) : math.hi + Int128(m + h);
+  if (!fits(MathRange{top, top}, 64)) return refuse();
+  Expression v = value;
+  if (reduce_first) v = make_binary(BinaryOperator::Mod, std::move(v), IntLiteral{m});
+  Expression shifted = make_binary(BinaryOperator::Add, std::move(v), IntLiteral{m + h});
+  return std::optional<Expression>(make_binary(
+      BinaryOperator::Sub, make_binary(BinaryOperator::Mod, std::move(shifted), IntLiteral{m}), IntLiteral{h}));
 }
 
 Status lower_arith(const ir::Arith& arith, LoweringContext& ctx) {
   static constexpr std::array<BinaryOperator, 3> kOps = {BinaryOperator::Add, BinaryOperator::Sub,
                                                          BinaryOperator::Mul};
+  static constexpr std::array<std::string_view, 3> kNames = {"add", "sub", "mul"};
   BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_int_operand(arith.lhs, ctx));
   BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_int_operand(arith.rhs, ctx));
-  return ctx.bind_value(arith.result, make_binary(kOps[static_cast<std::size_t>(arith.op)],
-                                                  std::move(lhs), std::move(rhs)));
+  auto k = static_cast<std::size_t>(arith.op);
+  Expression value = make_binary(kOps[k], std::move(lhs), std::move(rhs));
+  // LLVM's integers wrap around at their width, the dialect's do not: where the result may
+  // leave the type's range, it is written reduced (an `nsw` result cannot: that is poison).
+  unsigned width = int_width(arith.ty).value_or(64);
+  if (width == 1) {
+    // An i1 is written 0 or 1 (the bit it is): a sum or difference is taken modulo 2, a
+    // product of bits is one already.
+    if (arith.op == ir::ArithOp::Mul) return ctx.bind_value(arith.result, std::move(value));
+    const auto& operation = std::get<qasm::Binary>(value.node);
+    const auto* x = std::get_if<IntLiteral>(&operation.left->node);
+    const auto* y = std::get_if<IntLiteral>(&operation.right->node);
+    if (x && y) return ctx.bind_value(arith.result, IntLiteral{(x->value ^ y->value) & 1});
+    Expression two = IntLiteral{2};
+    return ctx.bind_value(arith.result,
+                          make_binary(BinaryOperator::Mod, make_binary(BinaryOperator::Add, std::move(value), two), two));
+  }
+  IntRange a = ctx.range_of(arith.lhs, width), b = ctx.range_of(arith.rhs, width);
+  MathRange math = arith.op == ir::ArithOp::Add   ? math_add(a, b)
+                   : arith.op == ir::ArithOp::Sub ? math_sub(a, b)
+                                                  : math_mul(a, b);
+  if (arith.no_signed_wrap) {
+    ctx.set_range(arith.result, clamp(math, width));
+    return ctx.bind_value(arith.result, std::move(value));
+  }
+  BRINTAVEL_TRY_ASSIGN(std::optional<Expression> reduced, wrapped(value, math, width, arith.result, kNames[k]));
+  if (reduced) value = std::move(*reduced);
+  ctx.set_range(arith.result, wrap(math, width));
+  return ctx.bind_value(arith.result, std::move(value));
 }
 
 Status lower_logic(const ir::Logic& logic, LoweringContext& ctx) {
@@ -170,6 +245,8 @@ Status lower_select(const ir::Select& select, LoweringContext& ctx) {
     return ctx.bind_value(select.result, std::move(value));
   }
   if (select.ty == "i32" || select.ty == "i64") {
+    unsigned width = select.ty == "i32" ? 32 : 64;
+    ctx.set_range(select.result, ctx.range_of(select.then_value, width).join(ctx.range_of(select.else_value, width)));
     // c * t + (1 - c) * e
     BRINTAVEL_TRY_ASSIGN(Expression c, lower_bool_operand(select.cond, ctx));
     BRINTAVEL_TRY_ASSIGN(Expression then_value, lower_int_operand(select.then_value, ctx));
@@ -190,6 +267,7 @@ Status lower_select(const ir::Select& select, LoweringContext& ctx) {
 Status lower_zext(const ir::Zext& zext, LoweringContext& ctx) {
   // An i1 expression is used as an integer as it is.
   BRINTAVEL_TRY_ASSIGN(Expression value, ctx.lookup_value(zext.source));
+  ctx.set_range(zext.result, IntRange{0, 1});
   return ctx.bind_value(zext.result, std::move(value));
 }
 
@@ -233,7 +311,10 @@ Status lower_load(const ir::Load& load, LoweringContext& ctx) {
   if (!stored_value) return {};
   const ir::Operand& stored = *stored_value;
   if (const auto* i = std::get_if<ir::ConstInt>(&stored)) {
-    if (auto v = i->value.to_int64()) return ctx.bind_value(load.result, IntLiteral{*v});
+    if (auto v = i->value.to_int64()) {
+      ctx.set_range(load.result, IntRange::constant(*v));
+      return ctx.bind_value(load.result, IntLiteral{*v});
+    }
   } else if (const auto* b = std::get_if<ir::ConstBool>(&stored)) {
     return ctx.bind_value(load.result, qasm::BoolLiteral{b->value});
   } else if (const auto* f = std::get_if<ir::ConstFloat>(&stored)) {

@@ -7,6 +7,7 @@
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
 #include "translator/context.hpp"
+#include "translator/int_range.hpp"
 
 namespace brintavel::translator {
 
@@ -21,6 +22,19 @@ Result<qasm::Expression> lower_bool_operand(const ir::Operand& operand, Lowering
 Result<qasm::Expression> lower_int_operand(const ir::Operand& operand, LoweringContext& ctx);
 
 Status lower_icmp(const ir::Icmp& icmp, LoweringContext& ctx);
+
+// x < y (or <=, >, >=) in unsigned order, for x and y written as the signed values of one
+// width: a negative value (its sign bit set) lies above every non-negative one, and values of
+// one sign keep their order. The forms use comparisons only.
+qasm::Expression unsigned_order(qasm::BinaryOperator op, qasm::Expression x, qasm::Expression y,
+                                bool x_non_negative, bool y_non_negative);
+
+// `value`, the mathematical result of an operation on `width`-bit values whose interval is
+// `math`, reduced to the type's signed range as LLVM wraps it. Nothing when it needs no
+// reduction; an error naming `result` when it cannot be written (64-bit results, whose
+// modulus the dialect's int literals do not reach).
+Result<std::optional<qasm::Expression>> wrapped(const qasm::Expression& value, const MathRange& math, unsigned width,
+                                               std::string_view result, std::string_view opcode);
 Status lower_logic(const ir::Logic& logic, LoweringContext& ctx);
 Status lower_select(const ir::Select& select, LoweringContext& ctx);
 Status lower_arith(const ir::Arith& arith, LoweringContext& ctx);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "qasm/printer.hpp"
+#include "translator/int_algebra.hpp"
 
 namespace brintavel::translator {
 
@@ -72,6 +73,32 @@ void LoweringContext::use_pending(Reader reader, ProgramPoint point) {
   });
   if (!pending_.list().empty()) dataflow_.note_use(pending_.list(), point, reader, where_);
   pending_.clear();
+}
+
+IntRange LoweringContext::range_of(const ir::Operand& operand, unsigned width) const {
+  IntRange full = IntRange::full(width);
+  if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
+    auto v = i->value.to_int64();
+    if (v && full.contains(*v)) return IntRange::constant(*v);
+    return full;
+  }
+  if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntRange::constant(b->value ? 1 : 0);
+  if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
+    std::optional<IntRange> r;
+    if (auto it = ranges_.find(s->name); it != ranges_.end()) r = it->second;
+    if (const IntRange* found = body_ranges_ ? body_ranges_->find(s->name) : nullptr)
+      r = r ? r->meet(*found).value_or(*r) : *found;
+    if (r) return r->meet(full).value_or(full);
+    // What the bound expression shows: a literal, a result bit, a Boolean.
+    if (const qasm::Expression* e = peek_value(s->name)) {
+      if (const auto* i = std::get_if<qasm::IntLiteral>(&e->node); i && full.contains(i->value))
+        return IntRange::constant(i->value);
+      bool bit = std::holds_alternative<qasm::Element>(e->node) || std::holds_alternative<qasm::Index>(e->node) ||
+                 is_bool_typed(*e);
+      if (bit && width > 1) return IntRange{0, 1};
+    }
+  }
+  return full;
 }
 
 void LoweringContext::bind_unexpressible(std::string_view name, std::string message) {

@@ -29,6 +29,8 @@
 #include "translator/budget.hpp"
 #include "translator/dataflow.hpp"
 #include "translator/dump.hpp"
+#include "translator/int_range.hpp"
+#include "translator/range_analysis.hpp"
 #include "translator/stack_memory.hpp"
 
 namespace brintavel::translator {
@@ -124,6 +126,14 @@ class LoweringContext final : public builders::CallContext {
   // (only output recording uses it) so never fails.
   void bind_unexpressible(std::string_view name, std::string message);
 
+  // The range of the integer value `name`, as its lowering found it.
+  void set_range(std::string_view name, IntRange range) { ranges_.insert_or_assign(name, range); }
+  // The range of an integer operand of `width` bits: a constant's value, what was found for an
+  // SSA value (by its lowering, and by the analysis of the body when there is one), or the
+  // type's whole range.
+  IntRange range_of(const ir::Operand& operand, unsigned width) const;
+  void use_body_ranges(const BodyRanges* ranges) { body_ranges_ = ranges; }
+
   // Lowering of an instruction of the current block starts; its statements will be appended
   // from `position` on.
   void begin_instruction(std::uint64_t position, const char* where = nullptr) {
@@ -189,6 +199,7 @@ class LoweringContext final : public builders::CallContext {
   // Lowering is over: releases the bindings and the records of reads and writes (the
   // budget, the highest indices and the rest stay).
   void release_lowering_state() {
+    ranges_ = {};
     values_ = {};
     bindings_ = {};
     binding_captures_ = {};
@@ -243,6 +254,8 @@ class LoweringContext final : public builders::CallContext {
   std::uint32_t block_count_ = 0;
   PendingCaptures pending_;
   std::unordered_map<std::string_view, std::string> unexpressible_;
+  text::NameMap<IntRange> ranges_;
+  const BodyRanges* body_ranges_ = nullptr;
   std::vector<Capture> captures_;  // by tag - 1
   std::unordered_map<Capture, std::uint32_t, CaptureHash> tags_;
 };

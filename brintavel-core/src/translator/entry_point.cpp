@@ -1,6 +1,8 @@
 #include "translator/entry_point.hpp"
 
+#include "translator/body_index.hpp"
 #include "translator/function_lowerer.hpp"
+#include "translator/range_analysis.hpp"
 #include "translator/inline.hpp"
 #include "translator/rules.hpp"
 
@@ -76,6 +78,13 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
     blocks = body.blocks;
   }
   FunctionLowerer lowerer(context, signatures, module.source);
+  std::optional<BodyIndex> index;
+  BodyRanges ranges;
+  if (rules.analyzes_body()) {
+    index.emplace(blocks, &rules.profile());
+    ranges = analyze_ranges(blocks);
+    lowerer.use_body(*index, ranges);
+  }
   lower_blocks(blocks, lowerer);
   if (!inlined && !lowerer.failed()) return std::move(inlined).error();
   return lowerer.finish();

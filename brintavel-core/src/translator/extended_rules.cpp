@@ -21,23 +21,34 @@ namespace {
 class ExtendedFunctionRules final : public FunctionRules {
  public:
   explicit ExtendedFunctionRules(FunctionState& state)
-      : ctx_(state.lowering),
-        copies_(ctx_, state.processed, state.variables, facts_, state.labels, state.block_sources),
+      : state_(state),
+        ctx_(state.lowering),
+        copies_(state, facts_),
         phis_{ctx_, state.processed, state.variables, state.resets, facts_, copies_} {}
 
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
 
-  Status lower_classical(const ir::Instruction& instruction, BlockLowering&) override {
+  Status lower_classical(const ir::Instruction& instruction, BlockLowering& block) override {
     return std::visit(
         [&](const auto& i) -> Status {
           if constexpr (requires { lower_memory(i); }) {
             return lower_memory(i);
           } else {
-            // A value that cannot be written fails only where it is used.
-            return lower_extended_value(instruction, ctx_, facts_);
+            // A value nothing reads is not written; one that cannot be written fails only
+            // where it is used.
+            auto result = ir::defined_name(instruction);
+            if (state_.body && result && !state_.body->is_used(*result)) return Status{};
+            ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
+            return lower_extended_value(instruction, scope);
           }
         },
         instruction);
+  }
+
+  // An i1 computed as a bit (an int 0 or 1) is tested against 1; a result bit stands as it is.
+  qasm::Expression branch_condition(qasm::Expression value) override {
+    bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
+    return bit ? std::move(value) : as_bool(std::move(value));
   }
 
   Status end_phis(BlockLowering& block) override { return copies_.open() ? copies_.close(block) : Status{}; }
@@ -95,6 +106,7 @@ class ExtendedFunctionRules final : public FunctionRules {
     bool read = false;
   };
 
+  FunctionState& state_;
   LoweringContext& ctx_;
   ValueFacts facts_;
   PhiCopies copies_;
@@ -110,6 +122,7 @@ class ExtendedRules final : public Rules {
   const builders::Profile& profile() const override { return profile_; }
   StaleValues stale_values() const override { return StaleValues::CheckOverGraph; }
   bool inlines_calls() const override { return true; }
+  bool analyzes_body() const override { return true; }
   std::unique_ptr<FunctionRules> for_function(FunctionState& state) const override {
     return std::make_unique<ExtendedFunctionRules>(state);
   }

@@ -1,12 +1,13 @@
 #include "translator/extended_values.hpp"
 
-#include <bit>
+#include <algorithm>
 #include <cmath>
-#include <limits>
+#include <map>
 #include <optional>
 
 #include "ir/operand_format.hpp"
 #include "translator/classical.hpp"
+#include "translator/tabulation.hpp"
 
 namespace brintavel::translator {
 
@@ -22,20 +23,52 @@ using namespace ints;
 
 namespace {
 
+// A comparison is a disjunction over at most this many assignments of its inputs.
+constexpr std::size_t kMaxConditionCases = 64;
+
+Expression float_cast(Expression e) { return qasm::make_unary(UnaryOperator::Float64Cast, std::move(e)); }
+
 // What is known of an int expression that the extended rules did not make themselves.
 std::uint64_t mask_of_expression(const Expression& e) {
   if (const auto* i = std::get_if<IntLiteral>(&e.node)) return static_cast<std::uint64_t>(i->value);
-  if (const auto* u = std::get_if<qasm::Unary>(&e.node);
-      u && u->op == UnaryOperator::IntCast &&
-      (is_bool_typed(*u->operand) || qasm::is_indexed(*u->operand)))
-    return 1;
   if (is_bool_typed(e) || qasm::is_indexed(e)) return 1;
   return kAll;
 }
 
+// A statement kept as a tree in the block being lowered, counted and charged.
+Status keep(ValueScope& scope, qasm::Statement statement) {
+  BRINTAVEL_CHECK(scope.ctx.budget().charge(qasm::count_nodes({statement}), "block", scope.block.label));
+  scope.ctx.emitter().keep(scope.block.statements, std::move(statement));
+  ++scope.block.size;
+  return {};
+}
+
+qasm::Statement assign(const std::string& variable, Expression value) {
+  return qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)};
+}
+
+// A new int variable written here, by the statements `write` makes; returns it, read here (its
+// capture joins the pending ones).
+template <class Write>
+Result<Expression> new_variable(ValueScope& scope, std::string_view reader, qasm::ScalarType type, Write&& write) {
+  LoweringContext& ctx = scope.ctx;
+  std::string variable = scope.variables.declare(type);
+  ProgramPoint at{scope.block.ordinal, scope.block.size};
+  ctx.use_pending(Reader{Reader::Kind::SsaValue, reader}, at);
+  Dataflow& flow = ctx.dataflow();
+  flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, at, reader);
+  BRINTAVEL_CHECK(write(variable));
+  Capture capture{Resource{Resource::Kind::Variable, flow.variable(variable)}, ProgramPoint{scope.block.ordinal, scope.block.size}};
+  ctx.add_pending(std::span<const Capture>(&capture, 1));
+  std::uint32_t tag = ctx.stale_values() == StaleValues::CheckOverGraph ? ctx.tag_of(capture) : 0;
+  return Expression(qasm::Identifier{variable, tag});
+}
+
 class Values {
  public:
-  Values(LoweringContext& ctx, ValueFacts& facts) : ctx_(ctx), facts_(facts) {}
+  explicit Values(ValueScope& scope) : scope_(scope), ctx_(scope.ctx), facts_(scope.facts) {}
+
+  IntRange range_of(const ir::Operand& operand, unsigned width) const { return ctx_.range_of(operand, width); }
 
   Result<IntValue> operand(const ir::Operand& operand, unsigned width) {
     if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
@@ -46,24 +79,57 @@ class Values {
     if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return constant_value(b->value ? 1 : 0, width);
     const auto* s = std::get_if<ir::Ssa>(&operand);
     if (!s) return unsupported(cat("could not interpret integer operand ", q(ir::debug_render(operand))));
+    std::vector<Capture> before = ctx_.take_pending();
     BRINTAVEL_TRY_ASSIGN(Expression e, ctx_.lookup_value(s->name));
+    bool boolean = is_bool_typed(e);
+    if (boolean) {
+      // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here,
+      // which reads what the Boolean read.
+      BRINTAVEL_TRY_ASSIGN(e, int_of_condition(std::move(e), s->name, scope_));
+    }
+    std::vector<Capture> read = ctx_.take_pending();
+    ctx_.add_pending(before);
+    ctx_.add_pending(read);
+    if (boolean) return plain(std::move(e), 1, IntRange{0, 1}, width);
+    if (std::holds_alternative<IntLiteral>(e.node)) return plain(std::move(e), 0, IntRange::full(width), width);
+    IntRange range = range_of(operand, width);
     const IntFacts* f = facts_.find(s->name);
-    if (std::holds_alternative<IntLiteral>(e.node)) return plain(std::move(e), 0, width);
+    if (f) range = range.meet(f->range).value_or(range);
     if (f && f->has_bits && f->width == width) {
       IntValue v = bits_value(f->bits, width);
-      if (!v.constant) v.mask &= f->may_be_one;
+      if (!v.constant) {
+        v.mask &= f->may_be_one;
+        v.range = v.range.meet(range).value_or(v.range);
+      }
+      v.arith = std::move(e);  // written as it was bound
       return v;
     }
     std::uint64_t mask = f ? f->may_be_one : mask_of_expression(e);
     if (!f && width < 64 && (mask >> 63)) mask = kAll;
-    return plain(as_int(std::move(e)), mask, width);
+    return plain(std::move(e), mask, range, width);
   }
 
-  // An i1 operand as its expression.
-  Result<Expression> bool_operand(const ir::Operand& operand) {
+  // An i1 operand as a bit (an int expression that is 0 or 1): a Boolean becomes an int
+  // variable set where it is read.
+  Result<Expression> bit_operand(const ir::Operand& operand, std::string_view reader) {
+    if (const auto* i = std::get_if<ir::ConstInt>(&operand)) return lit(i->value != 0 ? 1 : 0);
+    if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return lit(b->value ? 1 : 0);
+    std::vector<Capture> before = ctx_.take_pending();
+    BRINTAVEL_TRY_ASSIGN(Expression e, lower_bool_operand(operand, ctx_));
+    if (const auto* l = std::get_if<BoolLiteral>(&e.node)) e = lit(l->value ? 1 : 0);
+    if (is_bool_typed(e)) {
+      BRINTAVEL_TRY_ASSIGN(e, int_of_condition(std::move(e), reader, scope_));
+    }
+    ctx_.add_pending(before);
+    return e;
+  }
+
+  // An i1 operand as a condition.
+  Result<Expression> condition(const ir::Operand& operand) {
     if (const auto* i = std::get_if<ir::ConstInt>(&operand)) return Expression(BoolLiteral{i->value != 0});
     if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return Expression(BoolLiteral{b->value});
-    return lower_bool_operand(operand, ctx_);
+    BRINTAVEL_TRY_ASSIGN(Expression e, lower_bool_operand(operand, ctx_));
+    return as_bool(std::move(e));
   }
 
   // Binds an integer. What it made is charged to the size budget: bit expressions are
@@ -73,17 +139,290 @@ class Values {
     std::uint64_t nodes = qasm::measure(e).nodes;
     for (const Expression& b : v.bits) nodes += qasm::measure(b).nodes;
     BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
+    ctx_.set_range(name, v.range);
     facts_.set(name, facts_of(v));
     return ctx_.bind_value(name, std::move(e));
   }
 
+  // Binds an i1 value: a bit (0/1 int) or a Boolean.
+  Status bind_i1(std::string_view name, Expression e) {
+    facts_.set(name, IntFacts{1, 1, false, {}, IntRange{0, 1}});
+    return ctx_.bind_value(name, std::move(e));
+  }
+
  private:
+  ValueScope& scope_;
   LoweringContext& ctx_;
   ValueFacts& facts_;
 };
 
+// ---- Tabulated values ------------------------------------------------------------------
 
-// ---- Floating point ------------------------------------------------------------------
+// An integer variable set case by case to the table's values; its range joins them.
+Result<IntValue> int_of_table(ValueScope& scope, const Table& table, std::string_view reader, unsigned width) {
+  std::vector<Capture> before = scope.ctx.take_pending();
+  BRINTAVEL_TRY_ASSIGN(Expression variable,
+                       new_variable(scope, reader, qasm::ScalarType::Int,
+                                    [&](const std::string& v) { return assign_cases(scope, v, table); }));
+  std::vector<Capture> made = scope.ctx.take_pending();
+  scope.ctx.add_pending(before);
+  scope.ctx.add_pending(made);
+  auto [lo, hi] = std::minmax_element(table.results.begin(), table.results.end(),
+                                      [](const Value& a, const Value& b) { return a.as_integer() < b.as_integer(); });
+  return plain(std::move(variable), kAll, IntRange{lo->as_integer(), hi->as_integer()}, width);
+}
+
+// ---- Integer operations ----------------------------------------------------------------
+
+// Binds an integer result; one without a form the dialect writes may still take few values
+// over few measured inputs, and is then written case by case.
+Status bind_or_tabulate(ValueScope& scope, Values& values, std::string_view result, unsigned width,
+                        Result<IntValue> r) {
+  if (r) return values.bind(result, std::move(*r));
+  std::optional<Table> table = table_of(scope, result, kMaxCases);
+  if (!table) return std::move(r).error();
+  scope.ctx.take_pending();  // what the attempt read
+  BRINTAVEL_TRY_ASSIGN(IntValue v, int_of_table(scope, *table, result, width));
+  return values.bind(result, std::move(v));
+}
+
+
+// sdiv or srem of values whose signs are not known: each sign's case in its own branch.
+Result<IntValue> divide_by_cases(ValueScope& scope, ir::IntOpKind op, const IntValue& x, const IntValue& y,
+                                 const Site& site) {
+  unsigned w = x.width;
+  bool remainder = op == ir::IntOpKind::SRem;
+  IntRange full = IntRange::full(w);
+  if (w >= 64 && (x.range.lo == full.lo || y.range.lo == full.lo))
+    return site.no_form("a division of a possibly most negative 64-bit integer");
+  auto quotient = [&](bool x_negative, bool y_negative) {
+    Expression a = x_negative ? negative(expr(x)) : expr(x);
+    Expression b = y_negative ? negative(expr(y)) : expr(y);
+    Expression q = bin(remainder ? BinaryOperator::Mod : BinaryOperator::Div, std::move(a), std::move(b));
+    bool flip = remainder ? x_negative : x_negative != y_negative;
+    return flip ? negative(std::move(q)) : q;
+  };
+  // (x's and y's captures, pending, are read by the branches.)
+  BRINTAVEL_TRY_ASSIGN(Expression variable,
+                       new_variable(scope, site.result, qasm::ScalarType::Int, [&](const std::string& v) -> Status {
+                         auto by_y = [&](bool x_negative) -> qasm::Statement {
+                           if (y.sign_known()) return assign(v, quotient(x_negative, !y.non_negative()));
+                           return qasm::If({assign(v, quotient(x_negative, false))},
+                                           {assign(v, quotient(x_negative, true))},
+                                           bin(BinaryOperator::Ge, expr(y), lit(0)));
+                         };
+                         if (x.sign_known()) return keep(scope, by_y(!x.non_negative()));
+                         return keep(scope, qasm::If({by_y(false)}, {by_y(true)},
+                                                     bin(BinaryOperator::Ge, expr(x), lit(0))));
+                       }));
+  IntRange range = remainder ? remainder_range(x.range, y.range) : divide_range(x.range, y.range);
+  return plain(std::move(variable), kAll, range, w);
+}
+
+// and, or, xor, the shifts and the divisions of integers wider than i1.
+Result<IntValue> int_op(const ir::IntOp& op, unsigned width, Values& values, ValueScope& scope, const Site& site) {
+  BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(op.lhs, width));
+  BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(op.rhs, width));
+  IntValue r;
+  switch (op.op) {
+    case ir::IntOpKind::And: { BRINTAVEL_TRY_ASSIGN(r, bit_and(x, y, site)); break; }
+    case ir::IntOpKind::Or: { BRINTAVEL_TRY_ASSIGN(r, bit_or(x, y, site)); break; }
+    case ir::IntOpKind::Xor: { BRINTAVEL_TRY_ASSIGN(r, bit_xor(x, y, site)); break; }
+    case ir::IntOpKind::Shl: {
+      BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, width, site));
+      BRINTAVEL_TRY_ASSIGN(r, shift_left(x, sh, site));
+      break;
+    }
+    case ir::IntOpKind::LShr:
+    case ir::IntOpKind::AShr: {
+      BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, width, site));
+      BRINTAVEL_TRY_ASSIGN(r, shift_right(x, sh, op.op == ir::IntOpKind::AShr, site));
+      break;
+    }
+    default: {
+      if (y.range.contains(0) && !(y.range.lo == 0 && y.range.hi == 0)) {
+        // Division by a value that may be 0 is undefined there; where it is not, the value
+        // is the quotient of the other values (the dialect's / by 0 would fail).
+        if (auto nonzero = y.range.lo == 0 ? std::optional<IntRange>(IntRange{1, y.range.hi})
+                                           : y.range.hi == 0 ? std::optional<IntRange>(IntRange{y.range.lo, -1})
+                                                             : std::nullopt)
+          y.range = *nonzero;
+      }
+      BRINTAVEL_TRY_ASSIGN(std::optional<IntValue> q, divide(op.op, x, y, site));
+      if (q) {
+        r = std::move(*q);
+      } else {
+        BRINTAVEL_TRY_ASSIGN(r, divide_by_cases(scope, op.op, x, y, site));
+      }
+      break;
+    }
+  }
+  return r;
+}
+
+
+Status lower_value(const ir::IntOp& op, ValueScope& scope) {
+  Site site{op.result, ir::opcode_name(op.op), op.ty};
+  auto width = int_width(op.ty);
+  if (!width) return site.no_form(cat("integers of type ", op.ty, " are not supported"));
+  Values values(scope);
+  if (*width == 1) {
+    // i1 logic beyond and/or/xor (shifts, divisions) on bits.
+    BRINTAVEL_TRY_ASSIGN(Expression a, values.bit_operand(op.lhs, op.result));
+    BRINTAVEL_TRY_ASSIGN(Expression b, values.bit_operand(op.rhs, op.result));
+    switch (op.op) {
+      case ir::IntOpKind::And: return values.bind_i1(op.result, bit_and(std::move(a), std::move(b)));
+      case ir::IntOpKind::Or: return values.bind_i1(op.result, bit_or(std::move(a), std::move(b)));
+      case ir::IntOpKind::Xor: return values.bind_i1(op.result, bit_xor(std::move(a), std::move(b)));
+      default: return site.no_form("a shift or division of a 1-bit integer");
+    }
+  }
+  return bind_or_tabulate(scope, values, op.result, *width, int_op(op, *width, values, scope, site));
+}
+
+Status lower_value(const ir::Arith& arith, ValueScope& scope) {
+  static constexpr std::string_view kNames[] = {"add", "sub", "mul"};
+  auto width = int_width(arith.ty);
+  if (!width) return lower_arith(arith, scope.ctx);
+  Site site{arith.result, kNames[static_cast<std::size_t>(arith.op)], arith.ty};
+  Values values(scope);
+  BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(arith.lhs, *width));
+  BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(arith.rhs, *width));
+  if (arith.no_signed_wrap) {
+    // An overflowing `nsw` result is poison: the result is the mathematical one.
+    MathRange math = arith.op == ir::ArithOp::Add   ? math_add(x.range, y.range)
+                     : arith.op == ir::ArithOp::Sub ? math_sub(x.range, y.range)
+                                                    : math_mul(x.range, y.range);
+    IntRange range = clamp(math, *width);
+    static constexpr BinaryOperator kOps[] = {BinaryOperator::Add, BinaryOperator::Sub, BinaryOperator::Mul};
+    return values.bind(arith.result, plain(bin(kOps[static_cast<std::size_t>(arith.op)], expr(x), expr(y)), kAll,
+                                           range, *width));
+  }
+  Result<IntValue> r = arith.op == ir::ArithOp::Add   ? add(x, y, site)
+                       : arith.op == ir::ArithOp::Sub ? subtract(x, y, site)
+                                                      : multiply(x, y, site);
+  // A result that stays within its type is written as the operation itself.
+  MathRange math = arith.op == ir::ArithOp::Add   ? math_add(x.range, y.range)
+                   : arith.op == ir::ArithOp::Sub ? math_sub(x.range, y.range)
+                                                  : math_mul(x.range, y.range);
+  if (r && fits(math, *width)) {
+    static constexpr BinaryOperator kOps[] = {BinaryOperator::Add, BinaryOperator::Sub, BinaryOperator::Mul};
+    r->arith = bin(kOps[static_cast<std::size_t>(arith.op)], expr(x), expr(y));
+  }
+  return bind_or_tabulate(scope, values, arith.result, *width, std::move(r));
+}
+
+Status lower_value(const ir::Select& select, ValueScope& scope) {
+  if (select.ty == "i1") return lower_select(select, scope.ctx);
+  Values values(scope);
+  auto width = int_width(select.ty);
+  if (width) {
+    BRINTAVEL_TRY_ASSIGN(Expression c, values.bit_operand(select.cond, select.result));
+    BRINTAVEL_TRY_ASSIGN(IntValue t, values.operand(select.then_value, *width));
+    BRINTAVEL_TRY_ASSIGN(IntValue e, values.operand(select.else_value, *width));
+    IntRange range = t.range.join(e.range);
+    if (auto k = known_bit(c)) return values.bind(select.result, *k ? std::move(t) : std::move(e));
+    if (t.constant && e.constant && *t.constant == *e.constant) return values.bind(select.result, std::move(t));
+    // c * t + (1 - c) * e, c a bit.
+    Expression chosen = bin(BinaryOperator::Add, bin(BinaryOperator::Mul, c, expr(t)),
+                            bin(BinaryOperator::Mul, bit_not(c), expr(e)));
+    return values.bind(select.result, plain(std::move(chosen), t.mask | e.mask, range, *width));
+  }
+  if (select.ty == "double" || select.ty == "float") {
+    // The dialect has no per-shot form for a floating-point value of a measured condition: its
+    // uses tabulate it; this form serves only the uses nothing decides the run by.
+    BRINTAVEL_TRY_ASSIGN(Expression c, values.bit_operand(select.cond, select.result));
+    auto operand = [&](const ir::Operand& o) -> Result<Expression> {
+      if (const auto* f = std::get_if<ir::ConstFloat>(&o)) return Expression(FloatLiteral{f->value});
+      if (const auto* s = std::get_if<ir::Ssa>(&o)) return scope.ctx.lookup_value(s->name);
+      return unsupported(cat("could not interpret floating-point operand ", q(ir::debug_render(o))));
+    };
+    BRINTAVEL_TRY_ASSIGN(Expression t, operand(select.then_value));
+    BRINTAVEL_TRY_ASSIGN(Expression e, operand(select.else_value));
+    if (auto k = known_bit(c)) return scope.ctx.bind_value(select.result, *k ? std::move(t) : std::move(e));
+    Expression chosen = bin(BinaryOperator::Add, bin(BinaryOperator::Mul, float_cast(c), std::move(t)),
+                            bin(BinaryOperator::Mul, float_cast(bit_not(c)), std::move(e)));
+    return scope.ctx.bind_value(select.result, std::move(chosen));
+  }
+  return lower_select(select, scope.ctx);
+}
+
+// ---- Comparisons -----------------------------------------------------------------------
+
+// The relations of the comparison predicates, after their u, s or o prefix.
+constexpr std::pair<std::string_view, BinaryOperator> kRelations[] = {
+    {"eq", BinaryOperator::Eq}, {"ne", BinaryOperator::Ne}, {"lt", BinaryOperator::Lt},
+    {"le", BinaryOperator::Le}, {"gt", BinaryOperator::Gt}, {"ge", BinaryOperator::Ge}};
+
+Status lower_value(const ir::Icmp& icmp, ValueScope& scope) {
+  LoweringContext& ctx = scope.ctx;
+  Site site{icmp.result, "icmp", icmp.predicate};
+  std::string_view p = icmp.predicate;
+  bool is_unsigned = p.size() == 3 && p[0] == 'u';
+  bool is_signed = p.size() == 3 && p[0] == 's';
+  std::string_view relation = is_unsigned || is_signed ? p.substr(1) : p;
+  std::optional<BinaryOperator> bop;
+  for (auto [name, o] : kRelations)
+    if (relation == name && (is_unsigned || is_signed) == (o != BinaryOperator::Eq && o != BinaryOperator::Ne)) bop = o;
+  if (!bop) return site.no_form(cat("the predicate ", q(p), " is not known"));
+  auto width = int_width(icmp.ty);
+  // i1 values compare as the base rule compares them (signed, true is -1).
+  if (!width || *width == 1) return lower_icmp(icmp, ctx);
+  Values values(scope);
+  BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(icmp.lhs, *width));
+  BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(icmp.rhs, *width));
+  if (x.constant && y.constant) {
+    auto r = evaluate_icmp(p, Value::integer(*x.constant, *width), Value::integer(*y.constant, *width));
+    return ctx.bind_value(icmp.result, BoolLiteral{r && r->as_integer() != 0});
+  }
+  Expression value = is_unsigned && !(x.non_negative() && y.non_negative())
+                         ? unsigned_order(*bop, expr(x), expr(y), x.non_negative(), y.non_negative())
+                         : qasm::make_binary(*bop, expr(x), expr(y));
+  return ctx.bind_value(icmp.result, std::move(value));
+}
+
+Status lower_value(const ir::Fcmp& op, ValueScope& scope) {
+  LoweringContext& ctx = scope.ctx;
+  Site site{op.result, "fcmp", op.predicate};
+  std::string_view p = op.predicate;
+  if (p == "true" || p == "false") return ctx.bind_value(op.result, BoolLiteral{p == "true"});
+  // No NaN arises from the values the dialect can hold: ord is true and uno false.
+  if (p == "ord" || p == "uno") return ctx.bind_value(op.result, BoolLiteral{p == "ord"});
+  auto known = std::find_if(std::begin(kRelations), std::end(kRelations),
+                            [&](const auto& r) { return p.size() == 3 && (p[0] == 'o' || p[0] == 'u') && p.substr(1) == r.first; });
+  if (known == std::end(kRelations)) return site.no_form(cat("the predicate ", q(p), " is not known"));
+  // The comparison as a condition over the measured values it depends on.
+  auto table = table_of(scope, op.result, kMaxConditionCases);
+  if (!table)
+    return site.no_form("a comparison of floating-point values that depend on more measured values than it can be "
+                        "written for case by case");
+  std::vector<std::size_t> holding;
+  for (std::size_t k = 0; k < table->results.size(); ++k)
+    if (table->results[k].as_integer() != 0) holding.push_back(k);
+  BRINTAVEL_TRY_ASSIGN(Expression condition, one_of(*table, holding, ctx));
+  return ctx.bind_value(op.result, std::move(condition));
+}
+
+// ---- Casts -----------------------------------------------------------------------------
+
+struct CastSite {
+  const ir::Cast& cast;
+  ValueScope& scope;
+  Site site;
+  Values values;
+  std::optional<unsigned> from;
+  std::optional<unsigned> to;
+
+  CastSite(const ir::Cast& c, ValueScope& s)
+      : cast(c),
+        scope(s),
+        site{c.result, ir::opcode_name(c.kind), c.from_ty},
+        values(s),
+        from(int_width(c.from_ty)),
+        to(int_width(c.to_ty)) {}
+
+  Status bind(IntValue v) { return values.bind(cast.result, std::move(v)); }
+};
 
 Result<Expression> float_operand(const ir::Operand& operand, LoweringContext& ctx) {
   if (const auto* f = std::get_if<ir::ConstFloat>(&operand)) return Expression(FloatLiteral{f->value});
@@ -96,8 +435,6 @@ std::optional<double> float_constant(const Expression& e) {
   return std::nullopt;
 }
 
-bool is_double(std::string_view ty) { return ty == "double"; }
-
 // A floating-point constant rounded to the precision of `ty` (float or double).
 std::optional<double> rounded(double v, std::string_view ty) {
   if (ty == "double") return v;
@@ -105,10 +442,181 @@ std::optional<double> rounded(double v, std::string_view ty) {
   return std::nullopt;
 }
 
+// trunc, zext and sext.
+Status resize_integer(CastSite& c) {
+  if (!c.from || !c.to) return c.site.no_form(cat("a cast from ", c.cast.from_ty, " to ", c.cast.to_ty));
+  if (*c.from == 1) {
+    BRINTAVEL_TRY_ASSIGN(Expression b, c.values.bit_operand(c.cast.value, c.cast.result));
+    if (*c.to == 1) return c.values.bind_i1(c.cast.result, std::move(b));
+    if (c.cast.kind == ir::CastKind::SExt) {
+      if (auto k = known_bit(b)) return c.bind(constant_value(*k ? kAll : 0, *c.to));
+      return c.bind(plain(negative(std::move(b)), kAll, {-1, 0}, *c.to));
+    }
+    std::vector<Expression> bits;
+    bits.push_back(std::move(b));
+    return c.bind(bits_value(std::move(bits), *c.to));
+  }
+  BRINTAVEL_TRY_ASSIGN(IntValue x, c.values.operand(c.cast.value, *c.from));
+  if (c.cast.kind == ir::CastKind::Trunc) {
+    if (*c.to == 1) {
+      BRINTAVEL_TRY_ASSIGN(Expression b, bit_of(x, 0, c.site));
+      return c.values.bind_i1(c.cast.result, std::move(b));
+    }
+    BRINTAVEL_TRY_ASSIGN(IntValue t, truncate(x, *c.to, c.site));
+    return c.bind(std::move(t));
+  }
+  BRINTAVEL_TRY_ASSIGN(IntValue e, extend(x, *c.to, c.cast.kind == ir::CastKind::SExt, c.site));
+  return c.bind(std::move(e));
+}
+
+// sitofp and uitofp: the dialect's cast, for uses that tabulate it or report it.
+Status integer_to_float(CastSite& c) {
+  if (!c.from) return c.site.no_form(cat("a cast from ", c.cast.from_ty));
+  bool is_signed = c.cast.kind == ir::CastKind::SIToFP;
+  Expression value = lit(0);
+  std::optional<double> constant;
+  if (*c.from == 1) {
+    BRINTAVEL_TRY_ASSIGN(Expression b, c.values.bit_operand(c.cast.value, c.cast.result));
+    if (auto k = known_bit(b)) constant = *k ? (is_signed ? -1.0 : 1.0) : 0.0;
+    value = is_signed ? negative(std::move(b)) : std::move(b);
+  } else {
+    BRINTAVEL_TRY_ASSIGN(IntValue x, c.values.operand(c.cast.value, *c.from));
+    if (x.constant) {
+      constant = is_signed ? static_cast<double>(*x.constant)
+                           : static_cast<double>(static_cast<std::uint64_t>(*x.constant) & low_bits(*c.from));
+    } else if (is_signed || x.non_negative()) {
+      value = expr(x);
+    } else if (*c.from <= kMaxBit) {
+      value = unsigned_of(x);
+    } else {
+      return c.site.no_form("an unsigned conversion of a possibly negative 64-bit integer");
+    }
+  }
+  if (constant) {
+    auto r = rounded(*constant, c.cast.to_ty);
+    if (!r) return c.site.no_form(cat("a conversion to ", c.cast.to_ty));
+    return c.scope.ctx.bind_value(c.cast.result, FloatLiteral{*r});
+  }
+  return c.scope.ctx.bind_value(c.cast.result, float_cast(std::move(value)));
+}
+
+// fptosi and fptoui: a constant, or the integer case by case over the measured values the
+// floating-point value depends on.
+Status float_to_integer(CastSite& c) {
+  if (!c.to || *c.to == 1) return c.site.no_form(cat("a conversion to ", c.cast.to_ty));
+  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(c.cast.value, c.scope.ctx));
+  if (auto constant = float_constant(v)) {
+    auto r = evaluate_cast(c.cast.kind, Value::real(*constant), c.cast.to_ty);
+    if (!r)
+      return c.site.no_form(
+          cat("the conversion of ", qasm::format_float(*constant), " to ", c.cast.to_ty, ", which is out of range"));
+    return c.bind(constant_value(static_cast<std::uint64_t>(r->as_integer()), *c.to));
+  }
+  c.scope.ctx.take_pending();
+  auto table = table_of(c.scope, c.cast.result, kMaxCases);
+  if (!table)
+    return c.site.no_form("a conversion of a floating-point value that depends on more measured values than it can be "
+                          "written for case by case");
+  BRINTAVEL_TRY_ASSIGN(IntValue value, int_of_table(c.scope, *table, c.cast.result, *c.to));
+  return c.bind(std::move(value));
+}
+
+// fpext and fptrunc.
+Status resize_float(CastSite& c) {
+  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(c.cast.value, c.scope.ctx));
+  if (c.cast.kind == ir::CastKind::FPExt) return c.scope.ctx.bind_value(c.cast.result, std::move(v));
+  auto constant = float_constant(v);
+  auto r = constant ? rounded(*constant, c.cast.to_ty) : std::nullopt;
+  if (!r) return c.site.no_form(cat("a rounding to ", c.cast.to_ty));
+  return c.scope.ctx.bind_value(c.cast.result, FloatLiteral{*r});
+}
+
+Status lower_value(const ir::Cast& cast, ValueScope& scope) {
+  CastSite c(cast, scope);
+  switch (cast.kind) {
+    case ir::CastKind::Trunc:
+    case ir::CastKind::ZExt:
+    case ir::CastKind::SExt: return resize_integer(c);
+    case ir::CastKind::SIToFP:
+    case ir::CastKind::UIToFP: return integer_to_float(c);
+    case ir::CastKind::FPToSI:
+    case ir::CastKind::FPToUI: return float_to_integer(c);
+    case ir::CastKind::FPExt:
+    case ir::CastKind::FPTrunc: return resize_float(c);
+  }
+  return c.site.no_form("an unknown cast");
+}
+
+// ---- Floating point --------------------------------------------------------------------
+
+Status lower_value(const ir::FloatOp& op, ValueScope& scope) {
+  LoweringContext& ctx = scope.ctx;
+  Site site{op.result, ir::opcode_name(op.op), op.ty};
+  BRINTAVEL_TRY_ASSIGN(Expression a, float_operand(op.lhs, ctx));
+  BRINTAVEL_TRY_ASSIGN(Expression b, float_operand(op.rhs, ctx));
+  auto ca = float_constant(a), cb = float_constant(b);
+  if (ca && cb && (op.ty == "double" || op.ty == "float")) {
+    auto r = evaluate_float_op(op.op, Value::real(*ca), Value::real(*cb), op.ty);
+    return ctx.bind_value(op.result, FloatLiteral{r->as_real()});
+  }
+  if (op.ty != "double")
+    return site.no_form(cat("arithmetic on ", op.ty, " rounds to a precision the dialect does not have"));
+  static constexpr BinaryOperator kOps[] = {BinaryOperator::Add, BinaryOperator::Sub, BinaryOperator::Mul,
+                                            BinaryOperator::Div};
+  if (op.op == ir::FloatOpKind::FRem) return site.no_form("the floating-point remainder has no operator");
+  return ctx.bind_value(op.result, bin(kOps[static_cast<std::size_t>(op.op)], std::move(a), std::move(b)));
+}
+
+Status lower_value(const ir::FNeg& op, ValueScope& scope) {
+  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(op.value, scope.ctx));
+  return scope.ctx.bind_value(op.result, negative(std::move(v)));
+}
+
+// The base rules' logic and zext are the extended rules' too.
+// i1 and, or and xor: conditions combined with &&, || and !=. Constants fold.
+Status lower_value(const ir::Logic& logic, ValueScope& scope) {
+  Values values(scope);
+  auto constant = [](const ir::Operand& o) -> std::optional<bool> {
+    if (const auto* i = std::get_if<ir::ConstInt>(&o)) return i->value != 0;
+    if (const auto* b = std::get_if<ir::ConstBool>(&o)) return b->value;
+    return std::nullopt;
+  };
+  std::optional<bool> l = constant(logic.lhs), r = constant(logic.rhs);
+  const ir::Operand& other = l ? logic.rhs : logic.lhs;
+  std::optional<bool> known = l ? l : r;
+  if (logic.op == ir::LogicOp::Xor) {
+    if (l && r) return values.bind_i1(logic.result, BoolLiteral{*l != *r});
+    if (known) {
+      BRINTAVEL_TRY_ASSIGN(Expression x, lower_bool_operand(other, scope.ctx));
+      if (!*known) return values.bind_i1(logic.result, std::move(x));
+      if (!is_bool_typed(x)) return values.bind_i1(logic.result, bin(BinaryOperator::Eq, std::move(x), lit(0)));
+      return values.bind_i1(logic.result, qasm::make_not(std::move(x)));
+    }
+    BRINTAVEL_TRY_ASSIGN(Expression x, lower_bool_operand(logic.lhs, scope.ctx));
+    BRINTAVEL_TRY_ASSIGN(Expression y, lower_bool_operand(logic.rhs, scope.ctx));
+    return values.bind_i1(logic.result, bin(BinaryOperator::Ne, as_bool(std::move(x)), as_bool(std::move(y))));
+  }
+  bool is_and = logic.op == ir::LogicOp::And;
+  if (known) {
+    // x && true is x, x && false is false; x || false is x, x || true is true.
+    if (*known != is_and) return values.bind_i1(logic.result, BoolLiteral{*known});
+    if (l && r) return values.bind_i1(logic.result, BoolLiteral{*l == *r ? *l : !is_and});
+    BRINTAVEL_TRY_ASSIGN(Expression x, lower_bool_operand(other, scope.ctx));
+    return values.bind_i1(logic.result, std::move(x));
+  }
+  BRINTAVEL_TRY_ASSIGN(Expression x, values.condition(logic.lhs));
+  BRINTAVEL_TRY_ASSIGN(Expression y, values.condition(logic.rhs));
+  for (Expression* side : {&x, &y}) {
+    const auto* b = std::get_if<BoolLiteral>(&side->node);
+    if (!b) continue;
+    if (b->value != is_and) return values.bind_i1(logic.result, BoolLiteral{b->value});
+    return values.bind_i1(logic.result, std::move(side == &x ? y : x));
+  }
+  return values.bind_i1(logic.result, bin(is_and ? BinaryOperator::And : BinaryOperator::Or, std::move(x), std::move(y)));
+}
+Status lower_value(const ir::Zext& zext, ValueScope& scope) { return lower_zext(zext, scope.ctx); }
 
 }  // namespace
-
-// ---- Shared helpers ------------------------------------------------------------------
 
 std::uint64_t ValueFacts::may_be_one(const ir::Operand& operand, const LoweringContext& ctx) const {
   if (const auto* i = std::get_if<ir::ConstInt>(&operand)) return i->value.low();
@@ -127,446 +635,51 @@ Status defer_failure(Status status, std::string_view result, LoweringContext& ct
   return {};
 }
 
-namespace {
-
-// ---- Instructions --------------------------------------------------------------------
-
-Status lower_value(const ir::IntOp& op, LoweringContext& ctx, ValueFacts& facts) {
-  Site site{op.result, ir::opcode_name(op.op), op.ty};
-  auto width = int_width(op.ty);
-  if (!width) return site.no_form(cat("integers of type ", op.ty, " are not supported"));
-  Values values(ctx, facts);
-  BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(op.lhs, *width));
-  BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(op.rhs, *width));
-  IntValue r;
-  switch (op.op) {
-    case ir::IntOpKind::And: { BRINTAVEL_TRY_ASSIGN(r, bit_and(x, y, site)); break; }
-    case ir::IntOpKind::Or: { BRINTAVEL_TRY_ASSIGN(r, bit_or(x, y, site)); break; }
-    case ir::IntOpKind::Xor: { BRINTAVEL_TRY_ASSIGN(r, bit_xor(x, y, site)); break; }
-    case ir::IntOpKind::Shl: {
-      BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, *width, site));
-      BRINTAVEL_TRY_ASSIGN(r, shift_left(x, sh, site));
-      break;
-    }
-    case ir::IntOpKind::LShr:
-    case ir::IntOpKind::AShr: {
-      BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, *width, site));
-      BRINTAVEL_TRY_ASSIGN(r, shift_right(x, sh, op.op == ir::IntOpKind::AShr, site));
-      break;
-    }
-    default: { BRINTAVEL_TRY_ASSIGN(r, divide(op.op, x, y, site)); break; }
-  }
-  return values.bind(op.result, std::move(r));
+std::optional<Table> table_of(ValueScope& scope, std::string_view name, std::size_t limit) {
+  if (!scope.body || !scope.ranges) return std::nullopt;
+  return tabulate(*scope.body, *scope.ranges, name, limit);
 }
 
-
-// What a cast needs: where it is made (for the messages), its operand reader and its widths.
-struct CastSite {
-  const ir::Cast& cast;
-  LoweringContext& ctx;
-  ValueFacts& facts;
-  Site site;
-  Values values;
-  std::optional<unsigned> from;
-  std::optional<unsigned> to;
-
-  CastSite(const ir::Cast& c, LoweringContext& context, ValueFacts& value_facts)
-      : cast(c),
-        ctx(context),
-        facts(value_facts),
-        site{c.result, ir::opcode_name(c.kind), c.from_ty},
-        values(context, value_facts),
-        from(int_width(c.from_ty)),
-        to(int_width(c.to_ty)) {}
-
-  Status bind(IntValue v) { return values.bind(cast.result, std::move(v)); }
-};
-
-// trunc, zext or sext of an i1.
-Status resize_bit(CastSite& c) {
-  BRINTAVEL_TRY_ASSIGN(Expression b, c.values.bool_operand(c.cast.value));
-  if (*c.to == 1) return c.ctx.bind_value(c.cast.result, std::move(b));
-  if (c.cast.kind == ir::CastKind::SExt) {
-    if (const auto* l = as_literal(b)) return c.bind(constant_value(l->value ? kAll : 0, *c.to));
-    return c.bind(plain(negative(int_of_i1(std::move(b))), kAll, *c.to));
-  }
-  // An i1 value is used as an integer as it is, as under the base rules; its bit is kept for
-  // the operations that follow.
-  std::vector<Expression> bits;
-  bits.push_back(b);
-  IntValue v = bits_value(std::move(bits), *c.to);
-  if (v.constant) return c.bind(std::move(v));
-  c.facts.set(c.cast.result, facts_of(v));
-  return c.ctx.bind_value(c.cast.result, std::move(b));
-}
-
-// trunc of a wider integer.
-Status truncate(CastSite& c, IntValue x) {
-  unsigned to = *c.to;
-  if (to == 1) {
-    BRINTAVEL_TRY_ASSIGN(Expression b, bit_of(x, 0, c.site));
-    return c.ctx.bind_value(c.cast.result, std::move(b));
-  }
-  if (x.constant) return c.bind(constant_value(static_cast<std::uint64_t>(*x.constant), to));
-  if (x.has_bits) {
-    std::vector<Expression> bits = std::move(x.bits);
-    if (bits.size() > to) bits.erase(bits.begin() + to, bits.end());
-    return c.bind(bits_value(std::move(bits), to));
-  }
-  if (x.non_negative() && span(x.mask) < to) {
-    x.width = to;
-    return c.bind(std::move(x));
-  }
-  if (to > kMaxBit) return c.site.no_form(cat("a truncation to ", c.cast.to_ty, " of a possibly large integer"));
-  // The low bits as an unsigned number u, then u - 2^n when its sign bit is set.
-  IntValue u = plain(modulo_pow2(x, to), low_bits(to), to);
-  Expression sign = int_cast(bin(BinaryOperator::Ge, expr(u), lit(pow2(to - 1))));
-  return c.bind(plain(bin(BinaryOperator::Sub, expr(u), bin(BinaryOperator::Mul, lit(pow2(to)), std::move(sign))),
-                      kAll, to));
-}
-
-// zext or sext of a wider integer.
-Status extend(CastSite& c, IntValue x) {
-  unsigned from = *c.from, to = *c.to;
-  if (c.cast.kind == ir::CastKind::SExt || x.non_negative()) {
-    if (x.has_bits && c.cast.kind == ir::CastKind::SExt && x.bits.size() == from) x = plain(expr(x), x.mask, to);
-    x.width = to;
-    return c.bind(std::move(x));
-  }
-  // zext of a possibly negative value
-  if (x.constant) return c.bind(constant_value(static_cast<std::uint64_t>(*x.constant) & low_bits(from), to));
-  if (x.has_bits) return c.bind(bits_value(std::move(x.bits), to));
-  if (from > kMaxBit) return c.site.no_form("a zero extension of a possibly negative 64-bit integer");
-  return c.bind(plain(modulo_pow2(x, from), low_bits(from), to));
-}
-
-// trunc, zext and sext.
-Status resize_integer(CastSite& c) {
-  if (!c.from || !c.to) return c.site.no_form(cat("a cast from ", c.cast.from_ty, " to ", c.cast.to_ty));
-  if (*c.from == 1) return resize_bit(c);
-  BRINTAVEL_TRY_ASSIGN(IntValue x, c.values.operand(c.cast.value, *c.from));
-  if (c.cast.kind == ir::CastKind::Trunc) return truncate(c, std::move(x));
-  return extend(c, std::move(x));
-}
-
-// sitofp and uitofp.
-Status integer_to_float(CastSite& c) {
-  if (!c.from) return c.site.no_form(cat("a cast from ", c.cast.from_ty));
-  bool is_signed = c.cast.kind == ir::CastKind::SIToFP;
-  Expression value = lit(0);
-  std::optional<double> constant;
-  bool exact_in_float = false;
-  if (*c.from == 1) {
-    BRINTAVEL_TRY_ASSIGN(Expression b, c.values.bool_operand(c.cast.value));
-    if (const auto* l = as_literal(b)) constant = l->value ? (is_signed ? -1.0 : 1.0) : 0.0;
-    value = is_signed ? negative(int_of_i1(std::move(b))) : int_of_i1(std::move(b));
-    exact_in_float = true;
-  } else {
-    BRINTAVEL_TRY_ASSIGN(IntValue x, c.values.operand(c.cast.value, *c.from));
-    if (x.constant) {
-      constant = is_signed ? static_cast<double>(*x.constant)
-                           : static_cast<double>(static_cast<std::uint64_t>(*x.constant) & low_bits(*c.from));
-    } else if (is_signed || x.non_negative()) {
-      value = expr(x);
-    } else if (*c.from <= kMaxBit) {
-      value = unsigned_of(x);
-    } else {
-      return c.site.no_form("an unsigned conversion of a possibly negative 64-bit integer");
-    }
-    exact_in_float = x.non_negative() && span(x.mask) <= 24;
-  }
-  if (constant) {
-    auto r = rounded(*constant, c.cast.to_ty);
-    if (!r) return c.site.no_form(cat("a conversion to ", c.cast.to_ty));
-    return c.ctx.bind_value(c.cast.result, FloatLiteral{*r});
-  }
-  if (!is_double(c.cast.to_ty) && !(c.cast.to_ty == "float" && exact_in_float))
-    return c.site.no_form(cat("a conversion to ", c.cast.to_ty, ", rounded to a precision the dialect does not have"));
-  return c.ctx.bind_value(c.cast.result, float_cast(std::move(value)));
-}
-
-// fptosi and fptoui.
-Status float_to_integer(CastSite& c) {
-  if (!c.to || *c.to == 1) return c.site.no_form(cat("a conversion to ", c.cast.to_ty));
-  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(c.cast.value, c.ctx));
-  if (auto constant = float_constant(v)) {
-    double t = std::trunc(*constant);
-    bool is_signed = c.cast.kind == ir::CastKind::FPToSI;
-    double lo = is_signed ? -std::ldexp(1.0, static_cast<int>(*c.to) - 1) : 0.0;
-    double hi = std::ldexp(1.0, static_cast<int>(*c.to) - (is_signed ? 1 : 0));
-    if (!(t >= lo && t < hi) || t >= std::ldexp(1.0, 63))
-      return c.site.no_form(
-          cat("the conversion of ", qasm::format_float(*constant), " to ", c.cast.to_ty, ", which is out of range"));
-    return c.bind(constant_value(static_cast<std::uint64_t>(static_cast<std::int64_t>(t)), *c.to));
-  }
-  // int(...) truncates toward zero, as fptosi does.
-  return c.bind(plain(int_cast(std::move(v)), kAll, *c.to));
-}
-
-// fpext and fptrunc.
-Status resize_float(CastSite& c) {
-  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(c.cast.value, c.ctx));
-  if (c.cast.kind == ir::CastKind::FPExt) return c.ctx.bind_value(c.cast.result, std::move(v));
-  auto constant = float_constant(v);
-  auto r = constant ? rounded(*constant, c.cast.to_ty) : std::nullopt;
-  if (!r) return c.site.no_form(cat("a rounding to ", c.cast.to_ty));
-  return c.ctx.bind_value(c.cast.result, FloatLiteral{*r});
-}
-
-
-Status lower_value(const ir::Cast& cast, LoweringContext& ctx, ValueFacts& facts) {
-  CastSite c(cast, ctx, facts);
-  switch (cast.kind) {
-    case ir::CastKind::Trunc:
-    case ir::CastKind::ZExt:
-    case ir::CastKind::SExt: return resize_integer(c);
-    case ir::CastKind::SIToFP:
-    case ir::CastKind::UIToFP: return integer_to_float(c);
-    case ir::CastKind::FPToSI:
-    case ir::CastKind::FPToUI: return float_to_integer(c);
-    case ir::CastKind::FPExt:
-    case ir::CastKind::FPTrunc: return resize_float(c);
-  }
-  return c.site.no_form("an unknown cast");
-}
-
-Status lower_value(const ir::FloatOp& op, LoweringContext& ctx, ValueFacts&) {
-  Site site{op.result, ir::opcode_name(op.op), op.ty};
-  BRINTAVEL_TRY_ASSIGN(Expression a, float_operand(op.lhs, ctx));
-  BRINTAVEL_TRY_ASSIGN(Expression b, float_operand(op.rhs, ctx));
-  auto ca = float_constant(a), cb = float_constant(b);
-  if (ca && cb && (op.ty == "double" || op.ty == "float")) {
-    // In single precision the operands and the result are rounded to float.
-    auto fold = [&](auto x, auto y) -> double {
-      switch (op.op) {
-        case ir::FloatOpKind::FAdd: return x + y;
-        case ir::FloatOpKind::FSub: return x - y;
-        case ir::FloatOpKind::FMul: return x * y;
-        case ir::FloatOpKind::FDiv: return x / y;
-        case ir::FloatOpKind::FRem: return std::fmod(x, y);
-      }
-      return 0;
-    };
-    double r = op.ty == "float" ? fold(static_cast<float>(*ca), static_cast<float>(*cb)) : fold(*ca, *cb);
-    return ctx.bind_value(op.result, FloatLiteral{r});
-  }
-  if (!is_double(op.ty))
-    return site.no_form(cat("arithmetic on ", op.ty, " rounds to a precision the dialect does not have"));
-  static constexpr BinaryOperator kOps[] = {BinaryOperator::Add, BinaryOperator::Sub, BinaryOperator::Mul,
-                                            BinaryOperator::Div};
-  if (op.op == ir::FloatOpKind::FRem) return site.no_form("the floating-point remainder has no operator");
-  return ctx.bind_value(op.result, bin(kOps[static_cast<std::size_t>(op.op)], std::move(a), std::move(b)));
-}
-
-Status lower_value(const ir::FNeg& op, LoweringContext& ctx, ValueFacts&) {
-  BRINTAVEL_TRY_ASSIGN(Expression v, float_operand(op.value, ctx));
-  return ctx.bind_value(op.result, negative(std::move(v)));
-}
-
-// The relations of the comparison predicates, after their u, s or o prefix.
-constexpr std::pair<std::string_view, BinaryOperator> kRelations[] = {
-    {"eq", BinaryOperator::Eq}, {"ne", BinaryOperator::Ne}, {"lt", BinaryOperator::Lt},
-    {"le", BinaryOperator::Le}, {"gt", BinaryOperator::Gt}, {"ge", BinaryOperator::Ge}};
-
-Status lower_value(const ir::Fcmp& op, LoweringContext& ctx, ValueFacts&) {
-  Site site{op.result, "fcmp", op.predicate};
-  std::string_view p = op.predicate;
-  if (p == "true" || p == "false") return ctx.bind_value(op.result, BoolLiteral{p == "true"});
-  BRINTAVEL_TRY_ASSIGN(Expression a, float_operand(op.lhs, ctx));
-  BRINTAVEL_TRY_ASSIGN(Expression b, float_operand(op.rhs, ctx));
-  bool ordered = p.starts_with('o');
-  std::string_view relation = p.size() == 3 ? p.substr(1) : std::string_view();
-  if (p == "ord" || p == "uno") relation = p;
-  auto ca = float_constant(a), cb = float_constant(b);
-  if (relation == "ord" || relation == "uno") {
-    // No NaN arises from the values the dialect can hold.
-    bool nan = ca && cb ? (std::isnan(*ca) || std::isnan(*cb)) : false;
-    return ctx.bind_value(op.result, BoolLiteral{relation == "ord" ? !nan : nan});
-  }
-  for (auto [name, bop] : kRelations) {
-    if (relation != name || !(p[0] == 'o' || p[0] == 'u')) continue;
-    if (ca && cb) {
-      double x = *ca, y = *cb;
-      bool unordered = std::isnan(x) || std::isnan(y);
-      bool r = false;
-      switch (bop) {
-        case BinaryOperator::Eq: r = x == y; break;
-        case BinaryOperator::Ne: r = x != y && !unordered; break;
-        case BinaryOperator::Lt: r = x < y; break;
-        case BinaryOperator::Le: r = x <= y; break;
-        case BinaryOperator::Gt: r = x > y; break;
-        default: r = x >= y; break;
-      }
-      return ctx.bind_value(op.result, BoolLiteral{unordered ? !ordered : r});
-    }
-    return ctx.bind_value(op.result, bin(bop, std::move(a), std::move(b)));
-  }
-  return site.no_form(cat("the predicate ", q(p), " is not known"));
-}
-
-Status lower_value(const ir::Icmp& icmp, LoweringContext& ctx, ValueFacts& facts) {
-  Site site{icmp.result, "icmp", icmp.predicate};
-  std::string_view p = icmp.predicate;
-  bool is_unsigned = p.size() == 3 && p[0] == 'u';
-  bool is_signed = p.size() == 3 && p[0] == 's';
-  std::string_view relation = is_unsigned || is_signed ? p.substr(1) : p;
-  std::optional<BinaryOperator> bop;
-  for (auto [name, o] : kRelations)
-    if (relation == name && (is_unsigned || is_signed) == (o != BinaryOperator::Eq && o != BinaryOperator::Ne)) bop = o;
-  if (!bop) return site.no_form(cat("the predicate ", q(p), " is not known"));
-
-  Values values(ctx, facts);
-  // i1 operands (told by their values: a constant true may stand for an integer 1 where a
-  // zext of it was folded): compare as Booleans.
-  auto is_i1 = [&](const ir::Operand& o) {
-    const auto* s = std::get_if<ir::Ssa>(&o);
-    if (!s || facts.find(s->name)) return false;  // integers used as they are have facts
-    const Expression* e = ctx.peek_value(s->name);
-    return e && (is_bool_typed(*e) || qasm::is_indexed(*e));
+Status assign_cases(ValueScope& scope, const std::string& variable, const Table& table) {
+  auto literal = [](const Value& v) -> Expression {
+    if (v.is_integer()) return lit(v.as_integer());
+    return FloatLiteral{v.as_real()};
   };
-  // The base rule orders i1 values by their type (signed, true is -1).
-  if (is_i1(icmp.lhs) || is_i1(icmp.rhs)) return lower_icmp(icmp, ctx);
-  BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(icmp.lhs, 64));
-  BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(icmp.rhs, 64));
-  // The base rule's form where it is exact: it takes unsigned order for signed order.
-  if (!is_unsigned || (x.non_negative() && y.non_negative())) return lower_icmp(icmp, ctx);
-  if (x.constant && y.constant) {
-    // (Only unsigned order comes here.)
-    auto a = static_cast<std::uint64_t>(*x.constant), b = static_cast<std::uint64_t>(*y.constant);
-    bool r = *bop == BinaryOperator::Lt ? a < b
-             : *bop == BinaryOperator::Le ? a <= b
-             : *bop == BinaryOperator::Gt ? a > b
-                                          : a >= b;
-    return ctx.bind_value(icmp.result, BoolLiteral{r});
+  // The assignments by value (in order of first appearance); the most frequent is the default.
+  std::vector<std::pair<Value, std::vector<std::size_t>>> by_value;
+  for (std::size_t k = 0; k < table.results.size(); ++k) {
+    auto it = std::find_if(by_value.begin(), by_value.end(), [&](const auto& e) { return e.first == table.results[k]; });
+    if (it == by_value.end()) it = by_value.insert(by_value.end(), {table.results[k], {}});
+    it->second.push_back(k);
   }
-  // Unsigned order: a negative value (its sign bit set) is above every non-negative one,
-  // and values of one sign keep their order.
-  if (*bop == BinaryOperator::Gt || *bop == BinaryOperator::Ge) {
-    std::swap(x, y);
-    bop = *bop == BinaryOperator::Gt ? BinaryOperator::Lt : BinaryOperator::Le;
+  auto common = std::max_element(by_value.begin(), by_value.end(),
+                                 [](const auto& a, const auto& b) { return a.second.size() < b.second.size(); });
+  BRINTAVEL_CHECK(keep(scope, assign(variable, literal(common->first))));
+  // if (c1) { v = x1; } else if (c2) { v = x2; } ...
+  std::optional<qasm::Statement> chain;
+  for (auto it = by_value.rbegin(); it != by_value.rend(); ++it) {
+    if (it == std::make_reverse_iterator(std::next(common))) continue;
+    BRINTAVEL_TRY_ASSIGN(Expression condition, one_of(table, it->second, scope.ctx));
+    qasm::StatementList otherwise;
+    if (chain) otherwise.push_back(std::move(*chain));
+    chain = qasm::Statement(qasm::If({assign(variable, literal(it->first))}, std::move(otherwise), std::move(condition)));
   }
-  auto ge0 = [](const IntValue& v) { return bin(BinaryOperator::Ge, expr(v), lit(0)); };
-  auto lt0 = [](const IntValue& v) { return bin(BinaryOperator::Lt, expr(v), lit(0)); };
-  Expression order = bin(*bop, expr(x), expr(y));
-  Expression value = lit(0);
-  if (y.non_negative()) {
-    value = bin(BinaryOperator::And, ge0(x), std::move(order));
-  } else if (x.non_negative()) {
-    value = bin(BinaryOperator::Or, lt0(y), std::move(order));
-  } else {
-    value = bin(BinaryOperator::Or, bin(BinaryOperator::And, ge0(x), lt0(y)),
-                bin(BinaryOperator::And, bin(BinaryOperator::Eq, lt0(x), lt0(y)), std::move(order)));
-  }
-  return ctx.bind_value(icmp.result, std::move(value));
-}
-
-
-// What is known of the value of add, sub or mul (its form is the base rule's).
-Result<IntValue> arith_value(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
-  Values values(ctx, facts);
-  BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(arith.lhs, 64));
-  BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(arith.rhs, 64));
-  auto ux = x.constant ? static_cast<std::uint64_t>(*x.constant) : 0;
-  auto uy = y.constant ? static_cast<std::uint64_t>(*y.constant) : 0;
-  bool small = x.non_negative() && y.non_negative() && span(x.mask) < 62 && span(y.mask) < 62;
-  switch (arith.op) {
-    case ir::ArithOp::Add: {
-      if (x.constant && y.constant) return constant_value(ux + uy, 64);
-      if (x.constant && *x.constant == 0) return y;
-      if (y.constant && *y.constant == 0) return x;
-      if ((x.mask & y.mask) == 0) {
-        Site site{arith.result, "add", "i64"};
-        BRINTAVEL_TRY_ASSIGN(IntValue sum, disjoint_sum(x, y, site));
-        return sum;
-      }
-      std::uint64_t mask = small ? smear(x.mask + y.mask) : kAll;
-      return plain(bin(BinaryOperator::Add, expr(x), expr(y)), mask, 64);
-    }
-    case ir::ArithOp::Sub: {
-      if (x.constant && y.constant) return constant_value(ux - uy, 64);
-      if (y.constant && *y.constant == 0) return x;
-      // x - y for y's bits within x's known bits is x with those bits cleared... only when
-      // known; otherwise the sign is unknown.
-      return plain(bin(BinaryOperator::Sub, expr(x), expr(y)), kAll, 64);
-    }
-    case ir::ArithOp::Mul: {
-      if (x.constant && y.constant) return constant_value(ux * uy, 64);
-      // A product by 2^k shifts the bits.
-      for (auto [a, b] : {std::pair{&x, &y}, std::pair{&y, &x}}) {
-        if (b->constant && *b->constant > 0 && std::has_single_bit(static_cast<std::uint64_t>(*b->constant)) &&
-            a->has_bits) {
-          Site site{arith.result, "mul", "i64"};
-          BRINTAVEL_TRY_ASSIGN(IntValue shifted,
-                               shift_left(*a, static_cast<unsigned>(std::countr_zero(static_cast<std::uint64_t>(*b->constant))), site));
-          return shifted;
-        }
-      }
-      // Non-negative factors of a and b bits have a product below 2^(a+b).
-      std::uint64_t mask = kAll;
-      if (small && span(x.mask) + span(y.mask) < 63) mask = low_bits(span(x.mask) + span(y.mask));
-      return plain(bin(BinaryOperator::Mul, expr(x), expr(y)), mask, 64);
-    }
-  }
-  return internal_error("an arithmetic operation without a kind");
-}
-
-
-Status lower_value(const ir::Arith& arith, LoweringContext& ctx, ValueFacts& facts) {
-  BRINTAVEL_TRY_ASSIGN(IntValue value, arith_value(arith, ctx, facts));
-  BRINTAVEL_CHECK(lower_arith(arith, ctx));
-  facts.set(arith.result, facts_of(value));
+  if (chain) BRINTAVEL_CHECK(keep(scope, std::move(*chain)));
   return {};
 }
 
-
-Status lower_value(const ir::Select& select, LoweringContext& ctx, ValueFacts& facts) {
-  if (select.ty == "i1") return lower_select(select, ctx);
-  Values values(ctx, facts);
-  BRINTAVEL_TRY_ASSIGN(Expression c, values.bool_operand(select.cond));
-  auto width = int_width(select.ty);
-  if (width) {
-    BRINTAVEL_TRY_ASSIGN(IntValue t, values.operand(select.then_value, *width));
-    BRINTAVEL_TRY_ASSIGN(IntValue e, values.operand(select.else_value, *width));
-    if (select.ty == "i32" || select.ty == "i64") {
-      // The base rule's form, with what is known of the value.
-      BRINTAVEL_CHECK(lower_select(select, ctx));
-      IntFacts f;
-      f.width = *width;
-      f.may_be_one = t.mask | e.mask;
-      facts.set(select.result, std::move(f));
-      return {};
-    }
-    if (const auto* l = as_literal(c)) return values.bind(select.result, l->value ? std::move(t) : std::move(e));
-    if (t.constant && e.constant && *t.constant == *e.constant) return values.bind(select.result, std::move(t));
-    // int(c) * t + (1 - int(c)) * e
-    Expression chosen = bin(BinaryOperator::Add, bin(BinaryOperator::Mul, int_of_i1(c), expr(t)),
-                            bin(BinaryOperator::Mul, bin(BinaryOperator::Sub, lit(1), int_of_i1(c)), expr(e)));
-    return values.bind(select.result, plain(std::move(chosen), t.mask | e.mask, *width));
-  }
-  if (is_double(select.ty)) {
-    BRINTAVEL_TRY_ASSIGN(Expression t, float_operand(select.then_value, ctx));
-    BRINTAVEL_TRY_ASSIGN(Expression e, float_operand(select.else_value, ctx));
-    if (const auto* l = as_literal(c)) return ctx.bind_value(select.result, l->value ? std::move(t) : std::move(e));
-    // float(c) * t + float(1 - c) * e: exact for the finite values the dialect holds.
-    Expression chosen =
-        bin(BinaryOperator::Add, bin(BinaryOperator::Mul, float_cast(int_of_i1(c)), std::move(t)),
-            bin(BinaryOperator::Mul, float_cast(bin(BinaryOperator::Sub, lit(1), int_of_i1(c))), std::move(e)));
-    return ctx.bind_value(select.result, std::move(chosen));
-  }
-  return lower_select(select, ctx);
+Result<Expression> int_of_condition(Expression condition, std::string_view reader, ValueScope& scope) {
+  if (const auto* b = std::get_if<BoolLiteral>(&condition.node)) return lit(b->value ? 1 : 0);
+  return new_variable(scope, reader, qasm::ScalarType::Int, [&](const std::string& v) {
+    return keep(scope, qasm::If({assign(v, lit(1))}, {assign(v, lit(0))}, std::move(condition)));
+  });
 }
 
-// The base rules' logic and zext are the extended rules' too.
-Status lower_value(const ir::Logic& logic, LoweringContext& ctx, ValueFacts&) { return lower_logic(logic, ctx); }
-Status lower_value(const ir::Zext& zext, LoweringContext& ctx, ValueFacts&) { return lower_zext(zext, ctx); }
-
-}  // namespace
-
-Status lower_extended_value(const ir::Instruction& instruction, LoweringContext& ctx, ValueFacts& facts) {
+Status lower_extended_value(const ir::Instruction& instruction, ValueScope& scope) {
   return std::visit(
       [&](const auto& i) -> Status {
-        if constexpr (requires { lower_value(i, ctx, facts); }) {
-          return defer_failure(lower_value(i, ctx, facts), i.result, ctx);
+        if constexpr (requires { lower_value(i, scope); }) {
+          return defer_failure(lower_value(i, scope), i.result, scope.ctx);
         } else {
           return internal_error("an instruction that is not a value reached the value rules");
         }

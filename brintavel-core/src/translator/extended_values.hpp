@@ -1,14 +1,20 @@
-// The extended rules' lowering of value instructions: integer operations beyond add, sub and
-// mul (through the integer algebra of int_algebra.hpp), casts, floating-point arithmetic and
-// comparisons. zext of an i1, icmp, select and add/sub/mul keep the base rules' forms where
-// those are exact (so that a module whose calls are inlined translates as the default mode
-// translates the same code written out) and record what is known of their values. A value
-// that has no exact form is bound to a marker: it fails, naming the SSA value and its
-// instruction, only where something looks it up.
+// The extended rules' lowering of value instructions: integers of every width, operations
+// beyond add, sub and mul, casts, and floating point, in the forms the service evaluates per
+// shot (int_algebra.hpp says how integers are written).
 //
-// The translation assumes, as the base rules do, that integer arithmetic does not overflow
-// (OpenQASM's int is not a fixed-width wrapping type), and that no NaN arises at run time:
-// the dialect has no NaN, so ordered and unordered floating-point comparisons coincide.
+// A value the dialect's arithmetic cannot write per shot is written with statements where it
+// is made: an i1 comparison used as an integer becomes an int variable set in a branch (`int t
+// = 0; if (cond) { t = 1; }` is the idea), a division of values of unknown signs branches on
+// them, and a value computed from few measured inputs that needs a cast (a floating-point
+// comparison, a conversion to an integer) is tabulated over those inputs (tabulation.hpp) and
+// written case by case. A value that has no exact form is bound to a marker: it fails, naming
+// the SSA value and its instruction, only where something looks it up.
+//
+// Floating-point values are written with the dialect's casts only where nothing decides the
+// service's run by them: a rotation angle that depends on a measurement is written by the
+// rules for gates (dynamic_gates.hpp), and is otherwise reported with a warning. The
+// translation assumes no NaN arises at run time (the dialect has none), so ordered and
+// unordered comparisons coincide.
 #pragma once
 
 #include <cstdint>
@@ -19,8 +25,13 @@
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
+#include "translator/block.hpp"
+#include "translator/body_index.hpp"
 #include "translator/context.hpp"
 #include "translator/int_algebra.hpp"
+#include "translator/range_analysis.hpp"
+#include "translator/tabulation.hpp"
+#include "translator/variables.hpp"
 
 namespace brintavel::translator {
 
@@ -38,14 +49,40 @@ class ValueFacts {
   std::unordered_map<std::string_view, IntFacts> ints_;
 };
 
+// What the lowering of a value may need besides the context: the facts of the values before
+// it, the variables it may make, the block its statements go to, and the body it reads
+// values back from (null where the body is not at hand: then nothing is tabulated).
+struct ValueScope {
+  LoweringContext& ctx;
+  ValueFacts& facts;
+  Variables& variables;
+  BlockLowering& block;
+  const BodyIndex* body = nullptr;
+  const BodyRanges* ranges = nullptr;
+};
+
 // Lowers a value instruction (a comparison, logic, arithmetic, a select, a cast or a
-// floating-point operation) and binds its result. A value without an exact
-// form is bound to a marker that fails, with the same message, where it is looked up; only the
-// size limit fails at once.
-Status lower_extended_value(const ir::Instruction& instruction, LoweringContext& ctx, ValueFacts& facts);
+// floating-point operation) and binds its result. A value without an exact form is bound to a
+// marker that fails, with the same message, where it is looked up; only the size limit fails
+// at once.
+Status lower_extended_value(const ir::Instruction& instruction, ValueScope& scope);
 
 // A value instruction failed: unless the failure is the size limit, its result is bound to
 // a marker that fails with the same message where it is looked up.
 Status defer_failure(Status status, std::string_view result, LoweringContext& ctx);
+
+// Statements in the block being lowered that set a new int variable to 1 where `condition`
+// holds and to 0 elsewhere; the variable, read here. `reader` names the value it is for.
+Result<qasm::Expression> int_of_condition(qasm::Expression condition, std::string_view reader, ValueScope& scope);
+
+// Values of more cases than this are not written case by case.
+inline constexpr std::size_t kMaxCases = 16;
+
+// The table of the SSA value `name` over at most `limit` assignments of its inputs, when the
+// body is at hand.
+std::optional<Table> table_of(ValueScope& scope, std::string_view name, std::size_t limit);
+// Statements in the block being lowered that set `variable` to the table's value for the
+// assignment of its atoms that holds (the atoms are read here; their captures are pending).
+Status assign_cases(ValueScope& scope, const std::string& variable, const Table& table);
 
 }  // namespace brintavel::translator

@@ -122,6 +122,12 @@ FunctionLowerer::FunctionLowerer(const TranslationContext& context, const Signat
 
 FunctionLowerer::~FunctionLowerer() = default;
 
+void FunctionLowerer::use_body(const BodyIndex& body, const BodyRanges& ranges) {
+  state_->function.body = &body;
+  state_->function.ranges = &ranges;
+  state_->lowering.use_body_ranges(&ranges);
+}
+
 bool FunctionLowerer::failed() const { return state_->error.has_value(); }
 
 void FunctionLowerer::split_into_regions(std::uint32_t minimum_region) {

@@ -12,7 +12,9 @@
 #include "qasm/model.hpp"
 #include "signatures.hpp"
 #include "translator/context.hpp"
+#include "translator/body_index.hpp"
 #include "translator/phis.hpp"
+#include "translator/range_analysis.hpp"
 
 namespace brintavel::translator {
 
@@ -32,6 +34,9 @@ class FunctionLowerer {
   FunctionLowerer(const FunctionLowerer&) = delete;
   FunctionLowerer& operator=(const FunctionLowerer&) = delete;
 
+  // Before the first block: the function's body as IR and what its analysis found, which the
+  // rules consult (both must outlive the lowerer).
+  void use_body(const BodyIndex& body, const BodyRanges& ranges);
   // A new block begins; an empty label names it by its position.
   void begin_block(std::string_view label);
   // An instruction of the current block; `where` is its text in the source (or null).

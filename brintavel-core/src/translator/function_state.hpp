@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "support/text.hpp"
+#include "translator/body_index.hpp"
 #include "translator/context.hpp"
+#include "translator/range_analysis.hpp"
 #include "translator/processed_blocks.hpp"
 #include "translator/variables.hpp"
 
@@ -30,6 +32,10 @@ struct FunctionState {
   PendingResets resets;
   std::vector<std::string_view> labels;    // by block number, from the first block not printed
   std::vector<const char*> block_sources;  // where each of those blocks begins in the source
+  // The function's body as IR and its analysis, where the rules analyse it first (null when
+  // the body is lowered as it is read).
+  const BodyIndex* body = nullptr;
+  const BodyRanges* ranges = nullptr;
 };
 
 }  // namespace brintavel::translator

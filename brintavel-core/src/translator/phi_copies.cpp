@@ -110,7 +110,7 @@ Result<Expression> PhiCopies::copy_value(const Copy& copy) {
     BRINTAVEL_TRY_ASSIGN(Expression e, ctx_.lookup_value(s->name));
     switch (copy.type) {
       case qasm::ScalarType::Bool: return as_bool(std::move(e));
-      case qasm::ScalarType::Int: return as_int(std::move(e));
+      case qasm::ScalarType::Int:
       case qasm::ScalarType::Float64: return e;
     }
   }
@@ -134,12 +134,12 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
   if (std::find(pred.successors.begin(), pred.successors.end(), target) == pred.successors.end())
     return unsupported(cat("phi in block ", q(target), " names ", q(pred.label),
                            " as a predecessor, but that block does not branch to it"));
-  struct Value {
+  struct Incoming {
     const Copy* copy;
     Expression value;
     std::vector<Capture> reads;
   };
-  std::vector<Value> values;
+  std::vector<Incoming> values;
   for (const Copy& c : copies) {
     BRINTAVEL_TRY_ASSIGN(Expression e, copy_value(c));
     std::vector<Capture> reads = ctx_.take_pending();
@@ -149,7 +149,7 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
     if (id && id->name == c.variable) continue;
     if (pred.ordinal == 0 && is_initial_value(e)) continue;
     BRINTAVEL_CHECK(qasm::check_finite(e, [&] { return cat("SSA value ", q(c.phi)); }));
-    values.push_back(Value{&c, std::move(e), std::move(reads)});
+    values.push_back(Incoming{&c, std::move(e), std::move(reads)});
   }
   if (values.empty()) return {};
 
@@ -171,14 +171,35 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
   }
 
   Dataflow& flow = ctx_.dataflow();
-  auto assign = [&](const std::string& variable, Expression value, std::vector<Capture> reads,
-                    std::string_view phi, std::string_view reader) -> Status {
+  auto assign = [&](const std::string& variable, qasm::ScalarType type, Expression value,
+                    std::vector<Capture> reads, std::string_view phi, std::string_view reader) -> Status {
     BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", at->label));
     ProgramPoint point{at->ordinal, at->size};
     flow.note_write(Resource{Resource::Kind::Variable, flow.variable(variable)}, point, phi);
     ctx_.add_pending(reads);
+    bool computed = !std::holds_alternative<qasm::FloatLiteral>(value.node) &&
+                    !std::holds_alternative<qasm::Identifier>(value.node);
+    if (type == qasm::ScalarType::Float64 && computed) {
+      // Case by case over the measurements it is computed from.
+      ValueScope scope{ctx_, facts_, variables_, *at, state_.body, state_.ranges};
+      if (std::optional<Table> table = table_of(scope, reader, kMaxCases); table && !table->atoms.empty()) {
+        BRINTAVEL_CHECK(assign_cases(scope, variable, *table));
+        ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
+        return {};
+      }
+    }
     ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
-    append_statement(ctx_.emitter(), *at, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)});
+    auto set = [&](Expression v) {
+      return qasm::Statement(qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(v)});
+    };
+    if (type == qasm::ScalarType::Int && is_bool_typed(value)) {
+      qasm::Statement branch = qasm::If({set(ints::lit(1))}, {set(ints::lit(0))}, std::move(value));
+      BRINTAVEL_CHECK(ctx_.budget().charge(qasm::count_nodes({branch}), "block", at->label));
+      ctx_.emitter().keep(at->statements, std::move(branch));
+      ++at->size;
+      return {};
+    }
+    append_statement(ctx_.emitter(), *at, set(std::move(value)));
     return {};
   };
   auto reader_of = [](const Copy& c) {
@@ -188,17 +209,18 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
 
   // A value that reads another variable of this edge is taken into a temporary first.
   std::vector<std::string_view> assigned;
-  for (const Value& v : values) assigned.emplace_back(v.copy->variable);
-  for (Value& v : values) {
+  for (const Incoming& v : values) assigned.emplace_back(v.copy->variable);
+  for (Incoming& v : values) {
     if (!reads_other(v.value, assigned, v.copy->variable)) continue;
     std::string temporary = variables_.declare(v.copy->type);
-    BRINTAVEL_CHECK(assign(temporary, std::move(v.value), std::move(v.reads), v.copy->phi, reader_of(*v.copy)));
+    BRINTAVEL_CHECK(assign(temporary, v.copy->type, std::move(v.value), std::move(v.reads), v.copy->phi,
+                           reader_of(*v.copy)));
     v.reads = {Capture{Resource{Resource::Kind::Variable, flow.variable(temporary)},
                        ProgramPoint{at->ordinal, at->size}}};
     v.value = qasm::Identifier{temporary};
   }
-  for (Value& v : values)
-    BRINTAVEL_CHECK(assign(v.copy->variable, std::move(v.value), std::move(v.reads), v.copy->phi,
+  for (Incoming& v : values)
+    BRINTAVEL_CHECK(assign(v.copy->variable, v.copy->type, std::move(v.value), std::move(v.reads), v.copy->phi,
                            reader_of(*v.copy)));
   return {};
 }
@@ -218,7 +240,7 @@ Status ExtendedPhis::lower(const ir::Phi& phi, BlockLowering& out) {
   if (!loop_carried && phi.ty != "i1" && int_width(phi.ty) && phi.incomings.size() == 2 && !processed.empty()) {
     BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed, ctx));
     if (diamond) {
-      facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}});
+      facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}, IntRange{0, 1}});
       return {};
     }
     // The if-merge variable.

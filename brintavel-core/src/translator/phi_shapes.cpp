@@ -118,6 +118,7 @@ Result<bool> lower_zero_one_diamond(const ir::Phi& phi, ProcessedBlocks& process
   BRINTAVEL_TRY_ASSIGN(Expression condition, copy_condition(*head, ctx));
   if (v == Truth::False)
     condition = make_binary(BinaryOperator::Sub, IntLiteral{1}, std::move(condition));
+  ctx.set_range(phi.result, IntRange{0, 1});
   BRINTAVEL_CHECK(ctx.bind_value(phi.result, std::move(condition)));
   return true;
 }
@@ -207,6 +208,8 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables&
   } else {
     use(update_reads, update_in, ProgramPoint{update_block.ordinal, kBlockEnd});
   }
+  unsigned width = phi.ty == "i32" ? 32 : 64;
+  ctx.set_range(phi.result, ctx.range_of(init_in.value, width).join(ctx.range_of(update_in.value, width)));
   return ctx.bind_variable(phi.result, variable, ctx.here().block);
 }
 

@@ -11,7 +11,10 @@
 // phis of one block are assigned as a parallel copy: an assignment whose value reads the
 // variable of another phi assigned on the same edge reads it through a temporary taken first.
 // Assignments for a predecessor that comes later in source order (a loop latch, or the block
-// itself) wait until that block's terminator is lowered.
+// itself) wait until that block's terminator is lowered. An integer phi given a Boolean is set
+// to 1 or 0 in a branch, and a double phi given a value computed from measurements is set case
+// by case over them (tabulation.hpp): the service evaluates a cast in such an assignment once
+// for all shots.
 #pragma once
 
 #include <deque>
@@ -26,6 +29,7 @@
 #include "qasm/model.hpp"
 #include "translator/context.hpp"
 #include "translator/extended_values.hpp"
+#include "translator/function_state.hpp"
 #include "translator/processed_blocks.hpp"
 #include "translator/variables.hpp"
 
@@ -54,16 +58,15 @@ bool if_merge_applies(const ir::Phi& phi, ProcessedBlocks& processed);
 
 class PhiCopies {
  public:
-  // `labels` and `sources` are the driver's lists by block number; made blocks join them.
-  PhiCopies(LoweringContext& ctx, ProcessedBlocks& processed, Variables& variables,
-               ValueFacts& facts, std::vector<std::string_view>& labels,
-               std::vector<const char*>& sources)
-      : ctx_(ctx),
-        processed_(processed),
-        variables_(variables),
+  // Blocks made on edges join the state's lists of labels and sources by block number.
+  PhiCopies(FunctionState& state, ValueFacts& facts)
+      : state_(state),
+        ctx_(state.lowering),
+        processed_(state.processed),
+        variables_(state.variables),
         facts_(facts),
-        labels_(labels),
-        sources_(sources) {}
+        labels_(state.labels),
+        sources_(state.block_sources) {}
 
   // A phi of `block`, the block being lowered, that no base shape takes.
   Status add(const ir::Phi& phi, BlockLowering& block);
@@ -102,7 +105,10 @@ class PhiCopies {
   // Assigns the copies of one edge from `pred` into `target`.
   Status emit(BlockLowering& pred, std::string_view target, const std::vector<Copy>& copies);
   Result<qasm::Expression> copy_value(const Copy& copy);
+  // The statement that sets `copy`'s variable to `value` at the end of `at`.
+  Result<qasm::Statement> assignment(const Copy& copy, qasm::Expression value, BlockLowering& at);
 
+  FunctionState& state_;
   LoweringContext& ctx_;
   ProcessedBlocks& processed_;
   Variables& variables_;

@@ -41,6 +41,8 @@ class FunctionRules {
   // load) or a fact about pointers (alloca, bitcast, getelementptr, store, inttoptr). It adds
   // no statement.
   virtual Status lower_classical(const ir::Instruction& instruction, BlockLowering& block) = 0;
+  // The condition a branch on the i1 value `value` tests (the base rules test it as bound).
+  virtual qasm::Expression branch_condition(qasm::Expression value) { return value; }
   // The phis of `block` are complete: its first other instruction comes.
   virtual Status end_phis(BlockLowering&) { return {}; }
   // The terminator of `block` was lowered.
@@ -63,6 +65,8 @@ class Rules {
   virtual StaleValues stale_values() const = 0;
   // Whether calls to functions the module defines (and the profile does not lower) are inlined.
   virtual bool inlines_calls() const = 0;
+  // Whether the rules analyse a function's body before they lower it (they then need it whole).
+  virtual bool analyzes_body() const = 0;
   // The rules' state for lowering one function.
   virtual std::unique_ptr<FunctionRules> for_function(FunctionState& state) const = 0;
 };

@@ -18,14 +18,14 @@ cfloat_0 = 0.25;
 ry(cfloat_0) q[3];
 c[3] = measure q[3];
 reset q[3];
-while (c[3] == 0 && (cint_1 + 1 >= 0 && cint_1 + 1 < 4)) {
+while (c[3] == 0 && cint_1 + 1 < 4) {
   cint_1 = cint_1 + 1;
   cfloat_0 = cfloat_0 * 2.0;
   ry(cfloat_0) q[3];
   c[3] = measure q[3];
   reset q[3];
 }
-if (cint_1 + 1 < 0 || 3 <= cint_1 + 1) {
+if (cint_1 + 1 >= 3) {
   x q[4];
 }
 c[4] = measure q[4];

@@ -5,7 +5,7 @@ h q[0];
 h q[1];
 c[0] = measure q[0];
 c[1] = measure q[1];
-if (int(c[1]) * 2 + c[0] == 3) {
+if (c[1] * 2 + c[0] == 3) {
   x q[2];
 }
 c[2] = measure q[2];

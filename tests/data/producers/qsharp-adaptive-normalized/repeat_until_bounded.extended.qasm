@@ -14,7 +14,7 @@ if (c[0] == 0) {
 } else {
   cbool_0 = c[0] == 1;
 }
-if (cbool_0 == 0) {
+if (!cbool_0) {
   ry(1.0) q[0];
   c[2] = measure q[0];
   reset q[0];

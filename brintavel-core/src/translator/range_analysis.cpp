@@ -1,0 +1,282 @@
+#include "translator/range_analysis.hpp"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+#include "translator/int_algebra.hpp"
+
+namespace brintavel::translator {
+
+namespace {
+
+// Passes over the body before every value still changing is taken as unbounded.
+constexpr int kMaxPasses = 12;
+
+// The smallest all-ones number at least v (v >= 0).
+std::int64_t ones_above(std::int64_t v) {
+  std::uint64_t u = static_cast<std::uint64_t>(v);
+  u |= u >> 1;
+  u |= u >> 2;
+  u |= u >> 4;
+  u |= u >> 8;
+  u |= u >> 16;
+  u |= u >> 32;
+  return static_cast<std::int64_t>(u);
+}
+
+class RangeAnalysis {
+ public:
+  explicit RangeAnalysis(std::span<const ir::Block> blocks) : blocks_(blocks) {
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+      std::string_view label = blocks[b].label.empty() ? std::string_view("0") : blocks[b].label;
+      block_of_.try_emplace(label, b);
+      for (const ir::Instruction& i : blocks[b].instructions) {
+        if (const auto* icmp = std::get_if<ir::Icmp>(&i)) compares_.try_emplace(icmp->result, icmp);
+        std::visit([&](const auto& x) { track(x); }, i);
+      }
+    }
+  }
+
+  BodyRanges run() {
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+      changed_ = false;
+      for (std::size_t b = 0; b < blocks_.size(); ++b) {
+        block_ = b;
+        for (const ir::Instruction& i : blocks_[b].instructions) std::visit([&](const auto& x) { transfer(x); }, i);
+      }
+      if (!changed_) return std::move(ranges_);
+    }
+    // What still changes is unbounded; one more pass spreads that.
+    for (auto& [name, state] : phis_)
+      if (!state.settled) ranges_.set(name, IntRange::full(state.width));
+    settle_all_ = true;
+    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+      block_ = b;
+      for (const ir::Instruction& i : blocks_[b].instructions) std::visit([&](const auto& x) { transfer(x); }, i);
+    }
+    return std::move(ranges_);
+  }
+
+ private:
+  struct PhiState {
+    unsigned width = 64;
+    int changes = 0;
+    IntRange previous{};
+    bool widened = false;
+    bool settled = false;
+    IntRange growth{};  // the widening's step per trip
+  };
+
+  // The names whose ranges the analysis finds (the others have their type's whole range).
+  template <class Instruction>
+  void track(const Instruction& i) {
+    if constexpr (std::is_same_v<Instruction, ir::Arith> || std::is_same_v<Instruction, ir::IntOp> ||
+                  std::is_same_v<Instruction, ir::Cast> || std::is_same_v<Instruction, ir::Zext> ||
+                  std::is_same_v<Instruction, ir::Select> || std::is_same_v<Instruction, ir::Phi>)
+      tracked_.try_emplace(i.result, true);
+  }
+
+  // An operand's range; nothing while a value the analysis finds has no range yet.
+  std::optional<IntRange> operand(const ir::Operand& o, unsigned width) const {
+    IntRange full = IntRange::full(width);
+    if (const auto* i = std::get_if<ir::ConstInt>(&o)) {
+      auto v = i->value.to_int64();
+      if (!v) return full;
+      return IntRange::constant(wrap(math_of(IntRange::constant(*v)), width).lo);
+    }
+    if (const auto* b = std::get_if<ir::ConstBool>(&o)) return IntRange::constant(b->value ? 1 : 0);
+    if (const auto* s = std::get_if<ir::Ssa>(&o)) {
+      if (const IntRange* r = ranges_.find(s->name)) return *r;
+      if (tracked_.contains(s->name)) return std::nullopt;
+    }
+    return full;
+  }
+
+  void set(std::string_view name, IntRange r) {
+    const IntRange* old = ranges_.find(name);
+    if (old && *old == r) return;
+    ranges_.set(name, r);
+    changed_ = true;
+  }
+
+  void transfer(const ir::Arith& a) {
+    auto width = int_width(a.ty);
+    if (!width || *width < 2) return;
+    auto xo = operand(a.lhs, *width), yo = operand(a.rhs, *width);
+    if (!xo || !yo) return;
+    IntRange x = *xo, y = *yo;
+    MathRange m = a.op == ir::ArithOp::Add ? math_add(x, y) : a.op == ir::ArithOp::Sub ? math_sub(x, y) : math_mul(x, y);
+    set(a.result, a.no_signed_wrap ? clamp(m, *width) : wrap(m, *width));
+  }
+
+  void transfer(const ir::IntOp& op) {
+    auto width = int_width(op.ty);
+    if (!width || *width < 2) return;
+    auto xo = operand(op.lhs, *width), yo = operand(op.rhs, *width);
+    if (!xo || !yo) return;
+    IntRange x = *xo, y = *yo;
+    IntRange full = IntRange::full(*width);
+    IntRange r = full;
+    switch (op.op) {
+      case ir::IntOpKind::And:
+        if (x.non_negative() && y.non_negative()) r = {0, std::min(x.hi, y.hi)};
+        else if (x.non_negative()) r = {0, x.hi};
+        else if (y.non_negative()) r = {0, y.hi};
+        break;
+      case ir::IntOpKind::Or:
+      case ir::IntOpKind::Xor:
+        if (x.non_negative() && y.non_negative()) r = {0, ones_above(std::max(x.hi, y.hi))};
+        break;
+      case ir::IntOpKind::Shl:
+        if (y.is_constant() && y.lo >= 0 && y.lo < static_cast<std::int64_t>(*width))
+          r = wrap(math_shl(x, static_cast<unsigned>(y.lo)), *width);
+        break;
+      case ir::IntOpKind::LShr:
+        if (y.is_constant() && y.lo > 0 && y.lo < static_cast<std::int64_t>(*width)) {
+          auto k = static_cast<unsigned>(y.lo);
+          if (x.non_negative()) r = {x.lo >> k, x.hi >> k};
+          else r = {0, static_cast<std::int64_t>((*width >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << *width) - 1) >> k)};
+        } else if (y.is_constant() && y.lo == 0) {
+          r = x;
+        }
+        break;
+      case ir::IntOpKind::AShr:
+        if (y.is_constant() && y.lo >= 0 && y.lo < static_cast<std::int64_t>(*width))
+          r = shift_right_range(x, static_cast<unsigned>(y.lo));
+        break;
+      case ir::IntOpKind::SDiv:
+        if (!y.contains(0) && !(x.contains(full.lo) && y.contains(-1))) r = divide_range(x, y);
+        break;
+      case ir::IntOpKind::SRem:
+        if (!y.contains(0)) r = remainder_range(x, y);
+        break;
+      case ir::IntOpKind::UDiv:
+      case ir::IntOpKind::URem:
+        if (x.non_negative() && y.non_negative() && !y.contains(0))
+          r = op.op == ir::IntOpKind::UDiv ? divide_range(x, y) : remainder_range(x, y);
+        break;
+    }
+    set(op.result, r);
+  }
+
+  void transfer(const ir::Cast& c) {
+    auto from = int_width(c.from_ty), to = int_width(c.to_ty);
+    if (!to || *to < 2) return;
+    IntRange full = IntRange::full(*to);
+    IntRange r = full;
+    if (from && *from == 1) {
+      r = c.kind == ir::CastKind::SExt ? IntRange{-1, 0} : IntRange{0, 1};
+    } else if (from) {
+      auto xo = operand(c.value, *from);
+      if (!xo) return;
+      IntRange x = *xo;
+      if (c.kind == ir::CastKind::Trunc) {
+        r = wrap(math_of(x), *to);
+      } else if (c.kind == ir::CastKind::SExt || x.non_negative()) {
+        r = x;
+      } else if (c.kind == ir::CastKind::ZExt) {
+        if (auto u = unsigned_view(x, *from); u && u->second <= static_cast<std::uint64_t>(full.hi))
+          r = {static_cast<std::int64_t>(u->first), static_cast<std::int64_t>(u->second)};
+        else if (*from < 64)
+          r = {0, static_cast<std::int64_t>((std::uint64_t{1} << *from) - 1)};
+      }
+    }
+    set(c.result, r);
+  }
+
+  void transfer(const ir::Zext& z) { set(z.result, IntRange{0, 1}); }
+
+  void transfer(const ir::Select& s) {
+    auto width = int_width(s.ty);
+    if (!width || *width < 2) return;
+    auto t = operand(s.then_value, *width), e = operand(s.else_value, *width);
+    if (t && e) set(s.result, t->join(*e));
+  }
+
+  // The range of `value` where control passes from block `from` to block `to`: narrowed by
+  // the comparison `from`'s branch tests, when it compares that value with a constant.
+  std::optional<IntRange> on_edge(const ir::Operand& value, unsigned width, std::string_view from,
+                                  std::string_view to) const {
+    auto ro = operand(value, width);
+    if (!ro) return ro;
+    IntRange r = *ro;
+    const auto* name = std::get_if<ir::Ssa>(&value);
+    auto b = block_of_.find(from);
+    if (!name || b == block_of_.end() || blocks_[b->second].instructions.empty()) return r;
+    const auto* br = std::get_if<ir::CondBr>(&blocks_[b->second].instructions.back());
+    if (!br || br->true_label == br->false_label) return r;
+    const auto* condition = std::get_if<std::string_view>(&br->condition);
+    if (!condition) return r;
+    auto c = compares_.find(*condition);
+    if (c == compares_.end()) return r;
+    const ir::Icmp& icmp = *c->second;
+    bool holds = br->true_label == to;
+    if (!holds && br->false_label != to) return r;
+    const auto* lhs = std::get_if<ir::Ssa>(&icmp.lhs);
+    const auto* constant = std::get_if<ir::ConstInt>(&icmp.rhs);
+    if (!lhs || lhs->name != name->name || !constant || !constant->value.to_int64()) return r;
+    auto narrowed = implied_range(icmp.predicate, holds, r, *constant->value.to_int64(), width);
+    return narrowed ? *narrowed : r;  // (an edge that cannot be taken adds nothing sound to say)
+  }
+
+  void transfer(const ir::Phi& phi) {
+    auto width = int_width(phi.ty);
+    if (!width || *width < 2) return;
+    PhiState& state = phis_[phi.result];
+    state.width = *width;
+    if (state.settled && !settle_all_) return;
+    std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
+    std::optional<IntRange> joined;
+    for (const ir::PhiIncoming& in : phi.incomings) {
+      auto r = on_edge(in.value, *width, in.predecessor, here);
+      if (r) joined = joined ? joined->join(*r) : *r;
+    }
+    if (!joined) return;
+    IntRange r = *joined;
+    const IntRange* old = ranges_.find(phi.result);
+    if (!old || *old == r || settle_all_) {
+      set(phi.result, r);
+      return;
+    }
+    IntRange current = *old;
+    IntRange grown = current.join(r);
+    if (state.widened) {
+      // Widened: it may still grow by at most its step per trip beyond where it is.
+      MathRange limit{Int128(current.lo) + Int128(state.growth.lo), Int128(current.hi) + Int128(state.growth.hi)};
+      bool linear = Int128(grown.lo) >= limit.lo && Int128(grown.hi) <= limit.hi;
+      state.settled = true;
+      set(phi.result, linear ? current : IntRange::full(*width));
+      return;
+    }
+    if (++state.changes >= 3) {
+      // Growing trip after trip: what kMaxLoopTrips trips at this step reach.
+      state.growth = {grown.lo - current.lo, grown.hi - current.hi};
+      MathRange reach{Int128(current.lo) + Int128::product(state.growth.lo, kMaxLoopTrips),
+                      Int128(current.hi) + Int128::product(state.growth.hi, kMaxLoopTrips)};
+      state.widened = true;
+      set(phi.result, clamp(reach, *width));
+      return;
+    }
+    set(phi.result, grown);
+  }
+
+  template <class Other>
+  void transfer(const Other&) {}
+
+  std::span<const ir::Block> blocks_;
+  text::NameMap<std::size_t> block_of_;
+  text::NameMap<const ir::Icmp*> compares_;
+  text::NameMap<bool> tracked_;
+  std::unordered_map<std::string_view, PhiState> phis_;
+  BodyRanges ranges_;
+  std::size_t block_ = 0;
+  bool changed_ = false;
+  bool settle_all_ = false;
+};
+
+}  // namespace
+
+BodyRanges analyze_ranges(std::span<const ir::Block> blocks) { return RangeAnalysis(blocks).run(); }
+
+}  // namespace brintavel::translator
