@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "brintavel/brintavel.hpp"
 #include "without_gil.hpp"
@@ -217,6 +218,49 @@ PyObject* controlled_gates(PyObject*, PyObject*) {
   });
 }
 
+PyObject* text_list(const std::vector<std::string>& texts) {
+  return list_of(texts, [](const std::string& t) { return text_object(t); });
+}
+
+// [(name, controlled, controls, targets, angle_names, phase, steps)] of the rewrites of gates
+// outside the native set, each step (gate, angles, qubits); angles in words (θ/2, -π/4).
+PyObject* gate_rewrites(PyObject*, PyObject*) {
+  return list_of(brintavel::builders::gate_rewrites(), [](const brintavel::builders::GateRewrite& r) {
+    std::vector<std::string> names(r.angle_names.begin(), r.angle_names.end());
+    PyObject* steps = list_of(r.steps, [&r](const brintavel::builders::RewriteStep& step) -> PyObject* {
+      const auto* gate = brintavel::builders::find_native_gate(step.gate);
+      if (gate == nullptr) {
+        PyErr_Format(PyExc_SystemError, "rewrite step with unknown gate %s", std::string(step.gate).c_str());
+        return nullptr;
+      }
+      std::vector<std::string> angles;
+      for (int a = 0; a < gate->angles; ++a)
+        angles.push_back(brintavel::builders::angle_text(step.angles[static_cast<std::size_t>(a)], r.angle_names));
+      std::vector<int> qubits(step.qubits.begin(), step.qubits.begin() + gate->qubits);
+      PyObject* angle_list = text_list(angles);
+      PyObject* qubit_list =
+          list_of(qubits, [](int qubit) { return PyLong_FromLong(qubit); });
+      if (angle_list == nullptr || qubit_list == nullptr) {
+        Py_XDECREF(angle_list);
+        Py_XDECREF(qubit_list);
+        return nullptr;
+      }
+      return Py_BuildValue("(s#NN)", step.gate.data(), length(step.gate), angle_list, qubit_list);
+    });
+    PyObject* name_list = text_list(names);
+    PyObject* phase = text_object(brintavel::builders::angle_text(r.phase, r.angle_names));
+    if (steps == nullptr || name_list == nullptr || phase == nullptr) {
+      Py_XDECREF(steps);
+      Py_XDECREF(name_list);
+      Py_XDECREF(phase);
+      return static_cast<PyObject*>(nullptr);
+    }
+    return Py_BuildValue("(s#OLLNNN)", r.name.data(), length(r.name), r.controlled ? Py_True : Py_False,
+                         static_cast<long long>(r.controls), static_cast<long long>(r.targets), name_list,
+                         phase, steps);
+  });
+}
+
 PyMethodDef methods[] = {
     {"translate", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(translate)),
      METH_VARARGS | METH_KEYWORDS,
@@ -231,6 +275,10 @@ PyMethodDef methods[] = {
      "[(qir_function, gate, adjoint)] of the QIR functions that lower to one native gate."},
     {"controlled_gates", controlled_gates, METH_NOARGS,
      "[(op, controls, targets, gate)] of the controlled operations with a native gate."},
+    {"gate_rewrites", gate_rewrites, METH_NOARGS,
+     "[(name, controlled, controls, targets, angle_names, phase, steps)] of the exact rewrites of\n"
+     "gates outside the native set (extended mode): gate = e^{i phase} * the steps' product, each\n"
+     "step (gate, angles, qubits) with its angles in terms of the gate's own."},
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -144,6 +144,77 @@ TEST(GateBuilder, RaisedIndexIsKeptWhenALaterOperandFails) {
   EXPECT_EQ(ctx.max_qubit_index(), 4);
 }
 
+// ---- Rewrites (extended mode) --------------------------------------------------------
+
+builders::Rewrite rewrite_of(std::string_view function) {
+  const builders::GateRewrite* r = builders::find_function_rewrite(function);
+  EXPECT_NE(r, nullptr) << function;
+  return builders::Rewrite{r};
+}
+
+TEST(RewriteBuilder, PrintsTheNativeGatesOnTheCallsQubits) {
+  struct Case {
+    std::string_view function;
+    std::vector<std::string_view> params;
+    std::vector<ir::Operand> args;
+    std::string_view expected;
+  };
+  const Case cases[] = {
+      {"__quantum__qis__u3__body", {"double", "double", "double", "ptr"},
+       {real(0.4), real(0.5), real(0.6), ptr(1)}, "rz(0.6) q[1];\nry(0.4) q[1];\nrz(0.5) q[1];\n"},
+      {"__quantum__qis__r1__body", {"double", "Qubit"}, {real(-0.25), qubit(2)}, "rz(-0.25) q[2];\n"},
+      {"__quantum__qis__sx__body", {"ptr"}, {ptr(0)}, "rx(pi / 2) q[0];\n"},
+      {"__quantum__qis__zzmax__body", {"ptr", "ptr"}, {ptr(2), ptr(0)}, "zz(pi / 2) q[2], q[0];\n"},
+      {"__quantum__qis__zzphase__body", {"double", "ptr", "ptr"}, {real(0), ptr(0), ptr(1)},
+       "zz(0.0) q[0], q[1];\n"},
+      {"__quantum__qis__rxxyyzz__body", {"double", "double", "double", "ptr", "ptr"},
+       {real(0.1), real(0.2), real(-0.3), ptr(1), ptr(0)},
+       "xx(0.1) q[1], q[0];\nyy(0.2) q[1], q[0];\nzz(-0.3) q[1], q[0];\n"},
+  };
+  for (const Case& c : cases) {
+    Signature sig{c.function, "void", c.params, false};
+    EXPECT_EQ(run(rewrite_of(c.function), sig, c.args), c.expected) << c.function;
+  }
+}
+
+TEST(RewriteBuilder, WritesAnglesBoundToSsaValuesAsExpressions) {
+  LoweringContext ctx = fresh_context();
+  ASSERT_TRUE(ctx.bind_value("phi", qasm::make_binary(qasm::BinaryOperator::Add, qasm::Identifier{"a"},
+                                                      qasm::IntLiteral{1})));
+  Signature sig{"__quantum__qis__u3__body", "void", {"double", "double", "double", "ptr"}, false};
+  EXPECT_EQ(run(rewrite_of(sig.name), sig, {real(0.5), ir::Ssa{"phi"}, real(-1), ptr(0)}, ctx),
+            "rz(-1.0) q[0];\nry(0.5) q[0];\nrz(a + 1) q[0];\n");
+}
+
+TEST(RewriteBuilder, Refusals) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    std::string_view function;
+    std::vector<std::string_view> params;
+    std::vector<ir::Operand> args;
+    std::string_view expected;
+  };
+  const Case cases[] = {
+      {"__quantum__qis__u3__body", {"double", "ptr"}, {real(0.4), ptr(1)},
+       "gate intrinsic \"__quantum__qis__u3__body\" has unexpected signature [\"double\", \"Qubit\"]; "
+       "expected (\"double\", \"double\", \"double\", \"Qubit\")"},
+      {"__quantum__qis__zzmax__body", {"ptr", "i64"}, {ptr(0), ir::ConstInt{1}},
+       "gate intrinsic \"__quantum__qis__zzmax__body\" has unexpected signature [\"Qubit\", \"i64\"]; "
+       "expected (\"Qubit\", \"Qubit\")"},
+      {"__quantum__qis__rxxyyzz__body", {"double", "double", "double", "ptr", "ptr"},
+       {real(0), real(0), real(0), ptr(3), ptr(3)},
+       "\"__quantum__qis__rxxyyzz__body\" acts on qubit 3 more than once; the qubits of a gate must "
+       "be distinct"},
+      {"__quantum__qis__r1__body", {"double", "ptr"}, {real(inf), ptr(0)},
+       "the angle of \"__quantum__qis__r1__body\" is the non-finite number inf, which OpenQASM 3 "
+       "cannot write"},
+  };
+  for (const Case& c : cases) {
+    Signature sig{c.function, "void", c.params, false};
+    EXPECT_EQ(run(rewrite_of(c.function), sig, c.args), c.expected) << c.function;
+  }
+}
+
 // ---- Measurement, reset, read result -------------------------------------------------
 
 TEST(MeasurementBuilders, EmitMeasureAndReset) {

@@ -1,5 +1,6 @@
 // The generalized controlled-gate builder: the variadic controlled-invocation intrinsic
 // becomes one native controlled gate, or is rejected with the first failed check.
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -40,10 +41,11 @@ std::vector<ir::Operand> call(text::Int128 rotations, text::Int128 adjoint, text
   return args;
 }
 
-// The printed statement, or the error message.
-std::string run(const Signature& sig, const std::vector<ir::Operand>& args, LoweringContext& ctx) {
+// The printed statements, or the error message.
+std::string run(const Signature& sig, const std::vector<ir::Operand>& args, LoweringContext& ctx,
+                builders::GeneralizedControlled kind = {}) {
   qasm::StatementList out;
-  Status status = builders::run_builder(builders::GeneralizedControlled{}, sig, args, "r", ctx, out);
+  Status status = builders::run_builder(kind, sig, args, "r", ctx, out);
   if (!status) {
     EXPECT_EQ(status.error().kind, ErrorKind::UnsupportedConstruct);
     EXPECT_TRUE(out.empty());
@@ -62,6 +64,26 @@ std::string run(const Signature& sig, const std::vector<ir::Operand>& args) {
 }
 
 std::string run(const std::vector<ir::Operand>& args) { return run(expected_signature(), args); }
+
+// The same with the rewrites of the extended mode.
+std::string run_extended(const std::vector<ir::Operand>& args, LoweringContext& ctx) {
+  return run(expected_signature(), args, ctx, builders::GeneralizedControlled{true});
+}
+std::string run_extended(const std::vector<ir::Operand>& args) {
+  LoweringContext ctx(1'000'000);
+  return run_extended(args, ctx);
+}
+
+// The operands of a call with angles: the counts, the inner function, the angles, the qubits.
+std::vector<ir::Operand> rotation_call(std::int64_t adjoint, std::int64_t controls, std::string_view op,
+                                       std::vector<ir::Operand> angles, std::vector<std::int64_t> qubits) {
+  std::int64_t targets = static_cast<std::int64_t>(qubits.size()) - controls;
+  std::vector<ir::Operand> args = {i64(static_cast<std::int64_t>(angles.size())), i64(adjoint), i64(controls),
+                                   i64(targets), inner(op)};
+  args.insert(args.end(), angles.begin(), angles.end());
+  for (std::int64_t index : qubits) args.push_back(qubit(index));
+  return args;
+}
 
 TEST(ControlledGateFor, OnlyTheNativeControlledGates) {
   struct Case {
@@ -309,6 +331,115 @@ TEST(GeneralizedControlled, QubitsAreRecordedEvenWhenTheMappingFails) {
                   call(0, 0, 1, 1, inner("__quantum__qis__h__ctl"), {qubit(0), qubit(8)}), ctx)
                   .starts_with(kPrefix + ": no Halvek-native gate"));
   EXPECT_EQ(ctx.max_qubit_index(), 8);
+}
+
+// ---- Rewrites (extended mode) --------------------------------------------------------
+
+TEST(GeneralizedControlledRewrites, PrintTheNativeGates) {
+  const ir::Operand half = ir::ConstFloat{0.5};
+  struct Case {
+    const char* what;
+    std::vector<ir::Operand> args;
+    std::string_view expected;
+  };
+  const Case cases[] = {
+      // The angle comes after the inner function, before the qubits.
+      {"controlled rz", rotation_call(0, 1, "__quantum__qis__rz__ctl", {half}, {0, 1}),
+       "rz(0.25) q[1];\ncnot q[0], q[1];\nrz(-0.25) q[1];\ncnot q[0], q[1];\n"},
+      {"controlled rx", rotation_call(0, 1, "__quantum__qis__rx__ctl", {half}, {3, 2}),
+       "rx(0.25) q[2];\ncz q[3], q[2];\nrx(-0.25) q[2];\ncz q[3], q[2];\n"},
+      // The adjoint: the gates reversed, each inverted.
+      {"adjoint controlled rx", rotation_call(1, 1, "__quantum__qis__rx__ctl", {half}, {0, 1}),
+       "cz q[0], q[1];\nrx(0.25) q[1];\ncz q[0], q[1];\nrx(-0.25) q[1];\n"},
+      {"controlled r1", rotation_call(0, 1, "__quantum__qis__r1__ctl", {half}, {1, 3}),
+       "cphaseshift(0.5) q[1], q[3];\n"},
+      {"adjoint controlled s", rotation_call(1, 1, "__quantum__qis__s__ctl", {}, {0, 1}),
+       "cphaseshift(-pi / 2) q[0], q[1];\n"},
+      {"controlled h", rotation_call(0, 1, "__quantum__qis__h__ctl", {}, {2, 3}),
+       "ry(-pi / 4) q[3];\ncz q[2], q[3];\nry(pi / 4) q[3];\n"},
+      {"two-controlled z", rotation_call(0, 2, "__quantum__qis__z__ctl", {}, {0, 1, 2}),
+       "h q[2];\nccnot q[0], q[1], q[2];\nh q[2];\n"},
+      {"two-controlled y", rotation_call(0, 2, "__quantum__qis__y__ctl", {}, {4, 0, 1}),
+       "rz(-pi / 2) q[1];\nccnot q[4], q[0], q[1];\nrz(pi / 2) q[1];\n"},
+      {"two-controlled phase",
+       rotation_call(0, 2, "__quantum__qis__phaseshift__ctl", {ir::ConstFloat{-1.0}}, {0, 1, 2}),
+       "cphaseshift(-0.5) q[0], q[2];\ncphaseshift(-0.5) q[1], q[2];\ncnot q[0], q[1];\n"
+       "cphaseshift(0.5) q[1], q[2];\ncnot q[0], q[1];\n"},
+      {"controlled u3",
+       rotation_call(0, 1, "__quantum__qis__u3__ctl", {ir::ConstFloat{0.4}, half, ir::ConstFloat{0.6}}, {1, 0}),
+       "cphaseshift(0.6) q[1], q[0];\nry(0.2) q[0];\ncnot q[1], q[0];\nry(-0.2) q[0];\ncnot q[1], q[0];\n"
+       "cphaseshift(0.5) q[1], q[0];\n"},
+      // A native controlled gate takes its angle from the call.
+      {"controlled phaseshift", rotation_call(0, 1, "__quantum__qis__phaseshift__ctl", {half}, {0, 1}),
+       "cphaseshift(0.5) q[0], q[1];\n"},
+      {"adjoint controlled phaseshift", rotation_call(1, 1, "__quantum__qis__phaseshift__ctl", {half}, {0, 1}),
+       "inv @ cphaseshift(0.5) q[0], q[1];\n"},
+      // A call that the native gates serve is unchanged.
+      {"two-controlled x", rotation_call(0, 2, "__quantum__qis__x__ctl", {}, {0, 1, 2}),
+       "ccnot q[0], q[1], q[2];\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(run_extended(c.args), c.expected) << c.what;
+}
+
+TEST(GeneralizedControlledRewrites, MultiControlledXHasTheGrayCodeGates) {
+  // 3 controls: h, 7 controlled phases of +-pi/4 and 6 CNOTs, h (the gates' product is checked
+  // in tests/python/test_gate_rewrites.py).
+  std::string text = run_extended(rotation_call(0, 3, "__quantum__qis__x__ctl", {}, {0, 1, 2, 3}));
+  EXPECT_TRUE(text.starts_with("h q[3];\ncphaseshift(pi / 4) q[0], q[3];\n")) << text;
+  EXPECT_TRUE(text.ends_with("cnot q[1], q[2];\nh q[3];\n")) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 15);
+}
+
+TEST(GeneralizedControlledRewrites, AnglesBoundToSsaValuesAreHalvedAsExpressions) {
+  LoweringContext ctx(1'000'000);
+  ASSERT_TRUE(ctx.bind_value("theta", qasm::Identifier{"a"}));
+  EXPECT_EQ(run_extended(rotation_call(0, 1, "__quantum__qis__ry__ctl", {ir::Ssa{"theta"}}, {0, 1}), ctx),
+            "ry(a / 2) q[1];\ncnot q[0], q[1];\nry(-a / 2) q[1];\ncnot q[0], q[1];\n");
+}
+
+TEST(GeneralizedControlledRewrites, Refusals) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const ir::Operand half = ir::ConstFloat{0.5};
+  auto beyond = [](std::string_view op, int controls) {
+    return kPrefix + ": controlled ``" + std::string(op) + "`` with numControls=" + std::to_string(controls) +
+           " is beyond the rewrites, which write a multi-controlled gate without ancillas for at "
+           "most 6 controls (its gates double with each control); decompose it upstream";
+  };
+  struct Case {
+    const char* what;
+    std::vector<ir::Operand> args;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"seven controls", rotation_call(0, 7, "__quantum__qis__x__ctl", {}, {0, 1, 2, 3, 4, 5, 6, 7}),
+       beyond("x", 7)},
+      {"seven-controlled swap",
+       rotation_call(0, 7, "__quantum__qis__swap__ctl", {}, {0, 1, 2, 3, 4, 5, 6, 7, 8}), beyond("swap", 7)},
+      {"no rewrite", rotation_call(0, 0, "__quantum__qis__h__ctl", {}, {0}),
+       kPrefix + ": no Halvek-native gate for controlled ``h`` with numControls=0, numTargets=1. "
+                 "Extend the decomposition pipeline upstream, or add a gate mapping here."},
+      {"unknown gate", rotation_call(0, 1, "__quantum__qis__sx__ctl", {}, {0, 1}),
+       kPrefix + ": no Halvek-native gate for controlled ``sx`` with numControls=1, numTargets=1. "
+                 "Extend the decomposition pipeline upstream, or add a gate mapping here."},
+      {"rotation without its angle", rotation_call(0, 1, "__quantum__qis__rx__ctl", {}, {0, 1}),
+       kPrefix + ": controlled ``rx`` takes 1 angle(s); the call passes numRotations=0"},
+      {"angle for a native gate without one", rotation_call(0, 1, "__quantum__qis__x__ctl", {half}, {0, 1}),
+       kPrefix + ": controlled ``x`` maps to the native gate cnot, which takes 0 angle(s); the call "
+                 "passes numRotations=1"},
+      {"four angles", call(4, 0, 1, 1, inner("__quantum__qis__u3__ctl"), {}),
+       kPrefix + " with numRotations=4: a controlled gate takes from 0 to 3 angles"},
+      {"negative angles", call(-1, 0, 1, 1, inner("__quantum__qis__rx__ctl"), {}),
+       kPrefix + " with numRotations=-1: a controlled gate takes from 0 to 3 angles"},
+      {"angle missing", call(1, 0, 1, 1, inner("__quantum__qis__rx__ctl"), {qubit(0), qubit(1)}),
+       kPrefix + ": expected 1 angle(s) and 2 qubit operand(s) after the fixed prefix (numRotations=1, "
+                 "numControls=1, numTargets=1); got 2 trailing operand(s)"},
+      {"non-finite angle",
+       rotation_call(0, 1, "__quantum__qis__rz__ctl", {ir::ConstFloat{inf}}, {0, 1}),
+       "the angle of controlled ``rz`` is the non-finite number inf, which OpenQASM 3 cannot write"},
+      {"repeated qubit", rotation_call(0, 2, "__quantum__qis__z__ctl", {}, {0, 2, 2}),
+       "controlled ``z`` acts on qubit 2 more than once; the qubits of a gate must be distinct"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(run_extended(c.args), c.expected) << c.what;
 }
 
 }  // namespace

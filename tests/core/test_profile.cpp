@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "builders/gate_table.hpp"
 #include "builders/profile.hpp"
 
 namespace {
@@ -154,6 +155,24 @@ TEST(Profile, AddingAnExistingNameReplacesItsKindInPlace) {
   EXPECT_EQ(profile.entries()[0].first, "a");
   EXPECT_EQ(describe_kind(profile.entries()[0].second), "Gate(inv h)");
   EXPECT_EQ(describe_kind(*profile.find_exact("a")), "Gate(inv h)");
+}
+
+TEST(ExtendedProfile, AddsTheRewrittenFunctionsAndTheControlledRewrites) {
+  Profile base = build_base_profile();
+  Profile extended = build_extended_profile();
+  for (const GateRewrite& r : gate_rewrites()) {
+    if (r.controlled) continue;
+    EXPECT_EQ(lookup_builder(base, r.name), nullptr) << r.name;
+    const BuilderKind* kind = lookup_builder(extended, r.name);
+    ASSERT_NE(kind, nullptr) << r.name;
+    ASSERT_TRUE(std::holds_alternative<Rewrite>(*kind)) << r.name;
+    EXPECT_EQ(std::get<Rewrite>(*kind).rewrite, &r);
+  }
+  constexpr std::string_view kInvoke = "generalizedInvokeWithRotationsControlsTargets";
+  EXPECT_FALSE(std::get<GeneralizedControlled>(*lookup_builder(base, kInvoke)).rewrites);
+  EXPECT_TRUE(std::get<GeneralizedControlled>(*lookup_builder(extended, kInvoke)).rewrites);
+  // The native gates keep their builders.
+  EXPECT_EQ(describe_kind(*lookup_builder(extended, "__quantum__qis__rzz__body")), "Gate(zz)");
 }
 
 }  // namespace

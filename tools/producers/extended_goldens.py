@@ -8,7 +8,9 @@ Beside it this writes:
   itself from the qirrunner QIR simulator, in the form of the producer corpus's references
   (tools/producers/generate.py). qirrunner lacks the barrier intrinsics with operands; a barrier
   does not change the state, so it simulates the program with its barriers removed
-  ("simulated_module": "twin").
+  ("simulated_module": "twin"). A reference that lists "edits" was made from a twin written
+  by the producer corpus's tools, and is kept. A program whose leading comments say
+  `; no reference: why` (it calls gates that qirrunner lacks) gets none.
 
 A program is taken as deterministic when all its shots record the same bits.
 
@@ -58,6 +60,19 @@ def write_reference(stem: Path, qir: str) -> None:
     stem.with_name(stem.name + ".reference.json").write_text(json.dumps(reference, indent=2) + "\n")
 
 
+def without_reference(qir: str) -> bool:
+    for line in qir.splitlines():
+        if not line.startswith(";"):
+            return False
+        if line.startswith("; no reference:"):
+            return True
+    return False
+
+
+def made_from_a_corpus_twin(reference: Path) -> bool:
+    return reference.exists() and bool(json.loads(reference.read_text()).get("edits"))
+
+
 def main(argv: list[str] | None = None) -> int:
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--translations-only", action="store_true")
@@ -67,8 +82,10 @@ def main(argv: list[str] | None = None) -> int:
         qir = path.read_text()
         translated = write_outcome(stem.with_suffix(".qasm"), stem.with_suffix(".err"), qir, True)
         reference = stem.with_name(stem.name + ".reference.json")
-        if not translated:
+        if not translated or without_reference(qir):
             reference.unlink(missing_ok=True)
+        elif made_from_a_corpus_twin(reference):
+            pass
         elif not args.translations_only or not reference.exists():
             write_reference(stem, qir)
         print(f"{stem.name}: {'translated' if translated else 'refused'}")

@@ -1,11 +1,14 @@
 // The generalized controlled-gate builder: the variadic intrinsic through which QIR
-// producers express a controlled operation with any number of controls.
+// producers express a controlled operation with any number of controls. It becomes one native
+// controlled gate, or in the extended mode the rewrite of the gate (gate_table.hpp), with the
+// call's angles (numRotations of them, between the inner function and the qubits).
 #include <array>
 #include <limits>
 
 #include "builders/gate_table.hpp"
 #include "builders/quantum.hpp"
 #include "ir/operand_format.hpp"
+#include "qasm/finite.hpp"
 
 namespace brintavel::builders {
 
@@ -21,6 +24,32 @@ bool has_expected_signature(const Signature& sig) {
   for (std::size_t i = 0; i < 4; ++i)
     if (sig.params[i] != "i64") return false;
   return sig.params[4] == "ptr" || sig.params[4] == "i8";
+}
+
+constexpr auto kMaxRotations = static_cast<std::int64_t>(kMaxRewriteAngles);
+
+Error no_gate(std::string_view op, std::int64_t controls, std::int64_t targets) {
+  return unsupported(cat(kCallee, ": no Halvek-native gate for controlled ``", op,
+                         "`` with numControls=", controls, ", numTargets=", targets,
+                         ". Extend the decomposition pipeline upstream, or add a gate mapping here."));
+}
+
+// A controlled operation without a native gate, as its rewrite.
+Status build_rewritten(std::string_view op, std::int64_t controls, std::int64_t targets,
+                       std::span<const qasm::Expression> angles,
+                       std::span<const qasm::IndexedIdentifier> qubits, bool adjoint,
+                       CallContext& ctx, qasm::StatementList& out) {
+  const GateRewrite* rewrite = find_controlled_rewrite(op, controls, targets);
+  if (!rewrite && controls > kMaxRewriteControls && has_controlled_rewrites(op, targets))
+    return unsupported(cat(kCallee, ": controlled ``", op, "`` with numControls=", controls,
+                           " is beyond the rewrites, which write a multi-controlled gate without "
+                           "ancillas for at most ", kMaxRewriteControls,
+                           " controls (its gates double with each control); decompose it upstream"));
+  if (!rewrite) return no_gate(op, controls, targets);
+  if (rewrite->angle_names.size() != angles.size())
+    return unsupported(cat(kCallee, ": controlled ``", op, "`` takes ", rewrite->angle_names.size(),
+                           " angle(s); the call passes numRotations=", angles.size()));
+  return emit_rewrite(*rewrite, angles, qubits, adjoint, cat("controlled ``", op, "``"), ctx, out);
 }
 
 Result<std::int64_t> count_operand(const ir::Operand& operand, std::string_view name) {
@@ -42,8 +71,9 @@ std::optional<std::string_view> controlled_gate_for(std::string_view op, std::in
   return std::nullopt;
 }
 
-Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> args,
-                             CallContext& ctx, qasm::StatementList& out) {
+Status build_controlled_gate(const GeneralizedControlled& kind, const Signature& sig,
+                             std::span<const ir::Operand> args, CallContext& ctx,
+                             qasm::StatementList& out) {
   if (!has_expected_signature(sig)) {
     std::string message = cat("generalized-controlled intrinsic ", q(sig.name),
                               " has unexpected signature ");
@@ -64,10 +94,13 @@ Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> 
   BRINTAVEL_TRY_ASSIGN(std::int64_t adjoint, count_operand(args[1], "adjoint"));
   BRINTAVEL_TRY_ASSIGN(std::int64_t controls, count_operand(args[2], "numControls"));
   BRINTAVEL_TRY_ASSIGN(std::int64_t targets, count_operand(args[3], "numTargets"));
-  if (rotations != 0)
+  if (rotations != 0 && !kind.rewrites)
     return unsupported(cat(kCallee, " with numRotations=", rotations,
                            " is not yet supported; only non-parametric controlled gates "
                            "(numRotations == 0) are handled"));
+  if (rotations < 0 || rotations > kMaxRotations)
+    return unsupported(cat(kCallee, " with numRotations=", rotations,
+                           ": a controlled gate takes from 0 to ", kMaxRotations, " angles"));
   if (controls < 0 || targets < 0)
     return unsupported(cat(kCallee, " had negative numControls=", controls, " or numTargets=", targets));
 
@@ -92,17 +125,32 @@ Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> 
   std::string_view op =
       inner.substr(kPrefix.size(), inner.size() - kPrefix.size() - kSuffix.size());
 
-  // Both counts are non-negative here, so their sum cannot overflow an unsigned 64-bit value.
-  std::uint64_t expected = static_cast<std::uint64_t>(controls) + static_cast<std::uint64_t>(targets);
+  // The counts are non-negative and numRotations is small here, so their sum cannot overflow
+  // an unsigned 64-bit value.
+  std::uint64_t qubit_count = static_cast<std::uint64_t>(controls) + static_cast<std::uint64_t>(targets);
   std::size_t trailing = args.size() - 5;
-  if (trailing != expected)
-    return unsupported(cat(kCallee, ": expected ", expected,
-                           " qubit operand(s) after the fixed prefix (numControls=", controls,
-                           " + numTargets=", targets, "); got ", trailing, " trailing operand(s)"));
+  if (trailing != qubit_count + static_cast<std::uint64_t>(rotations)) {
+    if (rotations == 0)
+      return unsupported(cat(kCallee, ": expected ", qubit_count,
+                             " qubit operand(s) after the fixed prefix (numControls=", controls,
+                             " + numTargets=", targets, "); got ", trailing, " trailing operand(s)"));
+    return unsupported(cat(kCallee, ": expected ", rotations, " angle(s) and ", qubit_count,
+                           " qubit operand(s) after the fixed prefix (numRotations=", rotations,
+                           ", numControls=", controls, ", numTargets=", targets, "); got ", trailing,
+                           " trailing operand(s)"));
+  }
 
+  // The angles come first, then the controls and the targets.
+  std::size_t first_qubit = 5 + static_cast<std::size_t>(rotations);
+  std::vector<qasm::Expression> angles;
+  for (const ir::Operand& operand : args.subspan(5, static_cast<std::size_t>(rotations))) {
+    BRINTAVEL_TRY_ASSIGN(auto angle, resolve_scalar_operand(operand, kCallee, ctx));
+    BRINTAVEL_CHECK(qasm::check_finite(angle, [&] { return cat("the angle of controlled ``", op, "``"); }));
+    angles.push_back(std::move(angle));
+  }
   qasm::GateCall call;
   call.operands.reserve(trailing);
-  for (const ir::Operand& operand : args.subspan(5)) {
+  for (const ir::Operand& operand : args.subspan(first_qubit)) {
     // A null i8* in the qubit list stands for qubit 0.
     ir::Operand qubit = std::holds_alternative<ir::I8Null>(operand)
                             ? ir::Operand(ir::PtrConst{std::nullopt, 0})
@@ -112,16 +160,21 @@ Status build_controlled_gate(const Signature& sig, std::span<const ir::Operand> 
   }
 
   auto gate = controlled_gate_for(op, controls, targets);
-  if (!gate)
-    return unsupported(cat(kCallee, ": no Halvek-native gate for controlled ``", op,
-                           "`` with numControls=", controls, ", numTargets=", targets,
-                           ". Extend the decomposition pipeline upstream, or add a gate mapping here."));
-  // The call carries no rotation, so the native gate must not need an angle.
-  if (const NativeGate* native = find_native_gate(*gate); native && native->angles > 0)
+  if (!gate && kind.rewrites)
+    return build_rewritten(op, controls, targets, angles, call.operands, adjoint != 0, ctx, out);
+  if (!gate) return no_gate(op, controls, targets);
+  // The native gate takes its angles from the call's rotations.
+  const NativeGate* native = find_native_gate(*gate);
+  int wanted = native ? native->angles : 0;
+  if (wanted > 0 && rotations == 0)
     return unsupported(cat(kCallee, ": controlled ``", op, "`` maps to the native gate ", *gate,
                            ", which needs its angle; a call with numRotations=0 gives it none"));
+  if (wanted != rotations)
+    return unsupported(cat(kCallee, ": controlled ``", op, "`` maps to the native gate ", *gate,
+                           ", which takes ", wanted, " angle(s); the call passes numRotations=", rotations));
   if (adjoint != 0) call.modifiers.push_back(qasm::GateModifier::Inverse);
   call.name = *gate;
+  call.arguments = std::move(angles);
   ctx.emitter().print(out, std::move(call));
   return {};
 }

@@ -47,6 +47,9 @@ Profile build_extended_profile() {
   p.name_ = "extended_profile";
   p.add("__quantum__qis__barrier__body", Barrier{});
   p.numbered_barriers_ = true;
+  p.add("generalizedInvokeWithRotationsControlsTargets", GeneralizedControlled{true});
+  for (const GateRewrite& r : gate_rewrites())
+    if (!r.controlled) p.add(r.name, Rewrite{&r});
   return p;
 }
 

@@ -22,11 +22,19 @@ struct MeasureAndReset {};    // the measurement, then reset q[i];
 struct ResetQubit {};         // reset q[i];
 struct ReadResult {};         // no statement; binds the call's result to c[j]
 struct NoOp {};               // accepted and dropped
-struct GeneralizedControlled {};  // the variadic controlled-invocation intrinsic
+// The variadic controlled-invocation intrinsic; with `rewrites`, controlled operations without
+// a native gate become their rewrites (gate_table.hpp), and controlled rotations take angles.
+struct GeneralizedControlled {
+  bool rewrites = false;
+};
 struct Barrier {};            // barrier on the call's qubits, or on all qubits when it has none
+struct GateRewrite;
+struct Rewrite {              // the native gates of a gate outside the native set
+  const GateRewrite* rewrite;
+};
 
 using BuilderKind = std::variant<Gate, Measurement, MeasureAndReset, ResetQubit, ReadResult, NoOp,
-                                 GeneralizedControlled, Barrier>;
+                                 GeneralizedControlled, Barrier, Rewrite>;
 
 // Kinds that need no specialized operand handling: their callees may not be variadic and
 // their operand count is always checked.
@@ -56,7 +64,8 @@ class Profile {
 // recording and runtime calls that are dropped, and the controlled-invocation intrinsic.
 Profile build_base_profile();
 
-// The profile of the extended rules: the base profile and the barrier intrinsics.
+// The profile of the extended rules: the base profile, the barrier intrinsics, and the gates
+// outside the native set that have a rewrite, as QIR functions and as controlled operations.
 Profile build_extended_profile();
 
 // N for a numbered barrier intrinsic __quantum__qis__barrierN__body (N >= 1), else nothing.

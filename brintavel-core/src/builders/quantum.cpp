@@ -23,7 +23,9 @@ constexpr std::string_view kResult = "Result";
 std::string_view working_type(const BuilderKind& kind, const Signature& sig, std::size_t pos) {
   std::string_view declared = sig.params[pos];
   if (declared != "ptr") return declared;
-  if (std::holds_alternative<Gate>(kind) || std::holds_alternative<ResetQubit>(kind)) return kQubit;
+  if (std::holds_alternative<Gate>(kind) || std::holds_alternative<ResetQubit>(kind) ||
+      std::holds_alternative<Rewrite>(kind))
+    return kQubit;
   if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
     if (pos == 0) return kQubit;
     if (pos == 1) return kResult;
@@ -75,6 +77,31 @@ Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& si
   }
   ctx.emitter().print_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, operands);
   return {};
+}
+
+// The rewrite of a gate outside the native set: its angles, then its qubits.
+Status build_rewrite(const Rewrite& rewrite, const BuilderKind& kind, const Signature& sig,
+                     std::span<const ir::Operand> args, CallContext& ctx, qasm::StatementList& out) {
+  const GateRewrite& r = *rewrite.rewrite;
+  std::vector<std::string_view> expected(r.angle_names.size(), "double");
+  expected.resize(r.angle_names.size() + static_cast<std::size_t>(r.targets), kQubit);
+  BRINTAVEL_CHECK(check_fixed_signature(kind, sig, expected, "gate"));
+  if (sig.is_variadic || args.size() != expected.size())
+    return unsupported(cat("gate intrinsic ", q(sig.name), " takes ", expected.size(),
+                           " operand(s); the call passes ", args.size()));
+  std::vector<qasm::Expression> angles;
+  std::vector<qasm::IndexedIdentifier> qubits;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (i < r.angle_names.size()) {
+      BRINTAVEL_TRY_ASSIGN(auto angle, resolve_scalar_operand(args[i], sig.name, ctx));
+      BRINTAVEL_CHECK(qasm::check_finite(angle, [&] { return cat("the angle of ", q(sig.name)); }));
+      angles.push_back(std::move(angle));
+    } else {
+      BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[i], sig.name, ctx));
+      qubits.push_back(std::move(qubit));
+    }
+  }
+  return emit_rewrite(r, angles, qubits, false, text::quoted(sig.name), ctx, out);
 }
 
 // barrier q[i], q[j], ... on the call's qubits (each once), or barrier q on all of them.
@@ -199,9 +226,11 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
 
   if (std::holds_alternative<NoOp>(kind)) return {};
   if (const auto* gate = std::get_if<Gate>(&kind)) return build_gate(*gate, kind, sig, args, ctx, out);
-  if (std::holds_alternative<GeneralizedControlled>(kind))
-    return build_controlled_gate(sig, args, ctx, out);
+  if (const auto* controlled = std::get_if<GeneralizedControlled>(&kind))
+    return build_controlled_gate(*controlled, sig, args, ctx, out);
   if (std::holds_alternative<Barrier>(kind)) return build_barrier(sig, args, ctx, out);
+  if (const auto* rewrite = std::get_if<Rewrite>(&kind))
+    return build_rewrite(*rewrite, kind, sig, args, ctx, out);
 
   if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
     bool reset = std::holds_alternative<MeasureAndReset>(kind);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "builders/call_context.hpp"
+#include "builders/gate_table.hpp"
 #include "builders/profile.hpp"
 #include "error.hpp"
 #include "ir/model.hpp"
@@ -41,8 +42,16 @@ std::optional<std::string_view> controlled_gate_for(std::string_view op, std::in
                                                     std::int64_t targets);
 
 // The generalized controlled-gate builder (controlled.cpp).
-Status build_controlled_gate(const Signature& signature, std::span<const ir::Operand> args,
-                             CallContext& context, qasm::StatementList& out);
+Status build_controlled_gate(const GeneralizedControlled& kind, const Signature& signature,
+                             std::span<const ir::Operand> args, CallContext& context,
+                             qasm::StatementList& out);
+
+// The native gates of `rewrite` on `qubits` (controls first), with their angles written from
+// the gate's `angles`; reversed and each inverted for the adjoint. `what` names the gate in
+// messages. Emits nothing when it fails (rewrite.cpp).
+Status emit_rewrite(const GateRewrite& rewrite, std::span<const qasm::Expression> angles,
+                    std::span<const qasm::IndexedIdentifier> qubits, bool adjoint,
+                    std::string_view what, CallContext& context, qasm::StatementList& out);
 
 // A register element name[index].
 qasm::IndexedIdentifier register_element(std::string_view name, std::int64_t index);
