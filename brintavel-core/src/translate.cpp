@@ -53,13 +53,23 @@ Result<Translation> translate_with(std::string_view text, const TranslateOptions
   context.keep_origins = options.source_map;
   context.dump = dump;
   context.dump_stage = dump_stage;
+  std::vector<translator::SourceWarning> warnings;
+  context.warnings = &warnings;
 
   ir::ModuleOutline outline = ir::outline_module(text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
   BRINTAVEL_TRY_ASSIGN(translator::LoweredModule lowered,
                        translator::parse_and_lower(text, outline, signatures, context, plan));
 
-  Translation translation{{}, std::move(lowered.entry_point), std::move(lowered.other_entry_points), {}};
+  Translation translation{{}, std::move(lowered.entry_point), std::move(lowered.other_entry_points), {}, {}};
+  if (!warnings.empty()) {
+    text::SourcePositions positions(text);
+    for (translator::SourceWarning& w : warnings) {
+      std::optional<SourcePosition> at;
+      if (positions.contains(w.where)) at = positions.of(w.where);
+      translation.warnings.push_back(Warning{std::move(w.message), at});
+    }
+  }
   const std::uint64_t max_output = translator::Limits::output_bytes_for_input(text.size());
   qasm::LineOrigins origins;
   if (!qasm::print_program_within(std::move(lowered.program), translation.program, max_output,

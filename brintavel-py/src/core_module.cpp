@@ -161,15 +161,33 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
     }
     PyList_SET_ITEM(others, static_cast<Py_ssize_t>(i), name);
   }
+  // (message, line, column) for each warning; line and column are None without a position.
+  PyObject* warnings = PyList_New(static_cast<Py_ssize_t>(t.warnings.size()));
+  if (warnings == nullptr) {
+    Py_DECREF(others);
+    return nullptr;
+  }
+  for (std::size_t i = 0; i < t.warnings.size(); ++i) {
+    const brintavel::Warning& w = t.warnings[i];
+    PyObject* item = w.position ? Py_BuildValue("(NII)", text_object(w.message), w.position->line, w.position->column)
+                                : Py_BuildValue("(NOO)", text_object(w.message), Py_None, Py_None);
+    if (item == nullptr) {
+      Py_DECREF(others);
+      Py_DECREF(warnings);
+      return nullptr;
+    }
+    PyList_SET_ITEM(warnings, static_cast<Py_ssize_t>(i), item);
+  }
   PyObject* program = PyUnicode_FromStringAndSize(t.program.data(), static_cast<Py_ssize_t>(t.program.size()));
   PyObject* entry_name = text_object(t.entry_point);
   if (program == nullptr || entry_name == nullptr) {
     Py_XDECREF(program);
     Py_XDECREF(entry_name);
     Py_DECREF(others);
+    Py_DECREF(warnings);
     return nullptr;
   }
-  return Py_BuildValue("(NNN)", program, entry_name, others);
+  return Py_BuildValue("(NNNN)", program, entry_name, others, warnings);
 }
 
 PyObject* gate_definitions(PyObject*, PyObject*) {

@@ -2,12 +2,28 @@
 
 from __future__ import annotations
 
+import warnings as _warnings
 from dataclasses import dataclass
 
 from _brintavel_native import BrintavelError
 from brintavel import _core
 from brintavel._diagnostics import excerpt
 from brintavel._input import QirProgram, qir_input
+
+
+class BrintavelWarning(UserWarning):
+    """The category of the warnings :func:`translate` issues: the translation is made, and
+    something in it may not do on the service what the QIR does."""
+
+
+@dataclass(frozen=True, slots=True)
+class TranslationWarning:
+    """Something the translation could not make exact on the service."""
+
+    message: str
+    line: int | None
+    """The 1-based input line of the instruction it is about (None: the whole module)."""
+    column: int | None
 
 
 @dataclass(frozen=True, slots=True)
@@ -20,6 +36,8 @@ class Translation:
     """The name of the entry-point function that was translated (without the ``@``)."""
     other_entry_points: tuple[str, ...]
     """The module's other entry-point functions, which were not translated."""
+    warnings: tuple[TranslationWarning, ...] = ()
+    """What the extended mode could not make exact on the service, in input order."""
 
 
 def translate(
@@ -41,9 +59,14 @@ def translate(
     "parse", "unsupported", "control-flow" or "internal", and ``line`` and ``column`` give the
     input position it concerns (1-based; None for errors about the whole module). A note
     shows that input line with a caret, and another one says when ``extended=True`` would
-    translate the module. Raises TypeError for an input of another type.
+    translate the module. Raises TypeError for an input of another type. Each of the
+    translation's warnings (``Translation.warnings``) is issued as a ``BrintavelWarning``.
     """
-    return translate_module(program, producer=producer, extended=extended, entry=entry).program
+    translation = translate_module(program, producer=producer, extended=extended, entry=entry)
+    for warning in translation.warnings:
+        where = f"line {warning.line}, column {warning.column}: " if warning.line is not None else ""
+        _warnings.warn(where + warning.message, BrintavelWarning, stacklevel=2)
+    return translation.program
 
 
 def translate_module(
@@ -85,10 +108,12 @@ def translate_text(
     """The translation of QIR text (str or UTF-8 bytes), with the core's errors unchanged. A
     refusal of the default mode says in its ``extended_translates`` attribute whether the
     extended mode translates the module."""
-    program, entry_point, others = _core.translate(
+    program, entry_point, others, warnings = _core.translate(
         text, producer=producer, extended=extended, entry=entry, check_extended=not extended
     )
-    return Translation(program, entry_point, tuple(others))
+    return Translation(
+        program, entry_point, tuple(others), tuple(TranslationWarning(*w) for w in warnings)
+    )
 
 
 def _add_note(error: BaseException, note: str) -> None:

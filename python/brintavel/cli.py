@@ -208,12 +208,18 @@ def _translate(source: _Source, args: argparse.Namespace) -> Translation:
             f"{source.name}: warning: the module has {count} entry points; translated "
             f"'{translation.entry_point}', skipped {skipped} (--extended --entry NAME picks another)"
         )
+    for warning in translation.warnings:
+        where = source.name
+        if warning.line is not None:
+            where = f"{source.name}{' (as text)' if source.bitcode else ''}:{warning.line}:{warning.column}"
+        _say(f"{where}: warning: {warning.message}")
     if args.with_gate_definitions:
         first, newline, rest = translation.program.partition("\n")
         return Translation(
             first + newline + gate_definitions() + rest,
             translation.entry_point,
             translation.other_entry_points,
+            translation.warnings,
         )
     return translation
 

@@ -141,3 +141,39 @@ TEST(Extended, RefusalsSayWhetherTheExtendedModeTranslates) {
 }
 
 }  // namespace
+
+namespace {
+
+// The translation of a row whose body rotates q[6] by %a (and branches on %c = n == 0).
+Result<Translation> rotated(const std::string& body) {
+  TranslateOptions options;
+  options.extended = true;
+  std::string rotation = "  call void @__quantum__qis__rz__body(double %a, %Qubit* inttoptr (i64 6 to %Qubit*))\n";
+  std::string end = kEnd;
+  end.insert(end.find("declare"), "declare void @__quantum__qis__rz__body(double, %Qubit*)\n");
+  return translate(kPrelude + body + rotation + "  %c = icmp eq i64 %n, 0\n" + end, options);
+}
+
+}  // namespace
+
+// An angle computed from measurements is written case by case; one of too many cases is kept
+// as it is, with a warning at its call.
+TEST(Extended, AnglesComputedFromMeasurements) {
+  auto sum = rotated(wide("  %x = sitofp i64 %m to double\n  %a = fmul double %x, 0.5\n"));
+  ASSERT_TRUE(sum) << describe(sum.error());
+  EXPECT_TRUE(sum->warnings.empty());
+  // 0.5 m is a sum of one term per measured bit: a rotation for each.
+  EXPECT_NE(sum->program.find("if (c[0] == 1) {\n  rz(0.5) q[6];\n}\n"), std::string::npos) << sum->program;
+  EXPECT_NE(sum->program.find("if (c[4] == 1) {\n  rz(8.0) q[6];\n}\n"), std::string::npos) << sum->program;
+
+  auto square = rotated(wide("  %x = sitofp i64 %m to double\n  %y = fmul double %x, %x\n  %a = fmul double %y, 0.5\n"));
+  ASSERT_TRUE(square) << describe(square.error());
+  EXPECT_NE(square->program.find("rz(float[64]("), std::string::npos) << square->program;
+  ASSERT_EQ(square->warnings.size(), 1u);
+  EXPECT_EQ(square->warnings[0].message,
+            "the angle \"a\" of \"__quantum__qis__rz__body\" is computed at run time from values that take too many "
+            "cases to write each; the service evaluates it once for all shots");
+  ASSERT_TRUE(square->warnings[0].position);
+  EXPECT_EQ(square->warnings[0].position->column, 3u);
+
+}

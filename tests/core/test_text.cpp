@@ -225,7 +225,9 @@ TEST(FlatNameMap, AgreesWithUnorderedMap) {
         const int* value = flat.find(name);
         auto it = reference.find(name);
         ASSERT_EQ(value != nullptr, it != reference.end());
-        if (value) ASSERT_EQ(*value, it->second);
+        if (value) {
+          ASSERT_EQ(*value, it->second);
+        }
       }
     }
     ASSERT_EQ(flat.size(), reference.size());

@@ -7,6 +7,7 @@ import sys
 
 import pytest
 
+import brintavel
 import brintavel.cli
 from brintavel import BrintavelError, Translation, gate_definitions
 from brintavel.cli import main
@@ -218,3 +219,39 @@ def test_write_errors_are_one_line(tmp_path, bell, redirect, complaint):
     command = f"'{sys.executable}' -m brintavel '{tmp_path}/bell.ll' {redirect}"
     run = subprocess.run(["sh", "-c", command], capture_output=True, timeout=60)
     assert (run.returncode, run.stderr.decode()) == (1, f"brintavel: {complaint}\n")
+
+
+# ---- warnings ---------------------------------------------------------------------------------------
+
+def _squared_angle_program() -> str:
+    """An rz whose angle, m * m / 2 for m packed from five measured bits, takes 32 values."""
+    lines = ["%Qubit = type opaque", "%Result = type opaque", "define void @main() #0 {", "entry:"]
+    for k in range(5):
+        q = f"inttoptr (i64 {k} to %Qubit*)"
+        r = f"inttoptr (i64 {k} to %Result*)"
+        lines += [f"  call void @__quantum__qis__mz__body(%Qubit* {q}, %Result* {r})",
+                  f"  %r{k} = call i1 @__quantum__qis__read_result__body(%Result* {r})",
+                  f"  %z{k} = zext i1 %r{k} to i64", f"  %w{k} = shl i64 %z{k}, {k}"]
+    lines += ["  %s1 = or i64 %w0, %w1", "  %s2 = or i64 %s1, %w2", "  %s3 = or i64 %s2, %w3",
+              "  %m = or i64 %s3, %w4", "  %x = sitofp i64 %m to double", "  %y = fmul double %x, %x",
+              "  %a = fmul double %y, 0.5",
+              "  call void @__quantum__qis__rz__body(double %a, %Qubit* inttoptr (i64 5 to %Qubit*))",
+              "  ret void", "}",
+              "declare void @__quantum__qis__rz__body(double, %Qubit*)",
+              "declare void @__quantum__qis__mz__body(%Qubit*, %Result*)",
+              "declare i1 @__quantum__qis__read_result__body(%Result*)",
+              'attributes #0 = { "entry_point" "qir_profiles"="adaptive_profile" }']
+    return "\n".join(lines) + "\n"
+
+
+def test_warnings_follow_the_error_format(tmp_path, capsys):
+    path = tmp_path / "angle.ll"
+    path.write_text(_squared_angle_program())
+    assert main(["--extended", str(path)]) == 0
+    out, err = capsys.readouterr()
+    assert "rz(float[64](" in out
+    assert err == (f"{path}:32:3: warning: the angle \"a\" of \"__quantum__qis__rz__body\" is computed at run "
+                   "time from values that take too many cases to write each; the service evaluates it once "
+                   "for all shots\n")
+    with pytest.warns(brintavel.BrintavelWarning, match=r"^line 32, column 3: the angle \"a\""):
+        brintavel.translate(path.read_text(), extended=True)

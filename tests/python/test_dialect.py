@@ -71,7 +71,7 @@ CASES = [
 
 @pytest.mark.parametrize("body, rules", CASES)
 def test_dialect_rule(body, rules):
-    assert [finding.rule for finding in check_dialect(HEADER + body)] == rules
+    assert [finding.rule for finding in check_dialect(HEADER + body, service_safe=False)] == rules
 
 
 MEASURED = "c[0] = measure q[0];\nc[1] = measure q[1];\n"
@@ -103,9 +103,9 @@ def test_service_safe_rule(body, rules):
     assert [finding.rule for finding in findings] == rules
 
 
-def test_service_safe_rules_are_opt_in_and_chosen_by_name():
+def test_service_safe_rules_are_chosen_by_name():
     text = HEADER + MEASURED + "n = int(c[0]);\nrx(n * 0.5) q[0];\n"
-    assert check_dialect(text) == []
+    assert check_dialect(text, service_safe=False) == []
     assert [f.rule for f in check_dialect(text, service_safe=True)] == ["cast-in-assignment", "measured-angle"]
     assert [f.rule for f in check_dialect(text, service_safe={"measured-angle"})] == ["measured-angle"]
     assert set(SERVICE_SAFE_RULES) == {rule for _, rules in SERVICE_SAFE_CASES for rule in rules}

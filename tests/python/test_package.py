@@ -20,7 +20,9 @@ def test_surface():
     assert brintavel.__all__ == [
         "__version__",
         "BrintavelError",
+        "BrintavelWarning",
         "Translation",
+        "TranslationWarning",
         "gate_definitions",
         "translate",
         "translate_module",

@@ -132,12 +132,23 @@ struct LineOrigin {
   friend bool operator==(const LineOrigin&, const LineOrigin&) = default;
 };
 
+// Something the translation could not make exact on the service, at the instruction it is
+// about (absent: the module as a whole).
+struct Warning {
+  std::string message;
+  std::optional<SourcePosition> position;
+
+  friend bool operator==(const Warning&, const Warning&) = default;
+};
+
 struct Translation {
   std::string program;                          // OpenQASM 3, then the generated-by comment
   std::string entry_point;                      // the function that was translated
   std::vector<std::string> other_entry_points;  // entry points that were not translated
   // With TranslateOptions::source_map: one entry per line of `program`, in order.
   std::vector<LineOrigin> source_map;
+  // In source order of what they are about; the default mode makes none.
+  std::vector<Warning> warnings;
 };
 
 // The text shown to users for an error: the message itself, or

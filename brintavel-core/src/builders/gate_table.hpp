@@ -27,6 +27,10 @@ struct NativeGate {
   // terms of U and the gates of stdgates.inc. Empty for a gate of stdgates.inc itself.
   std::string_view parameters;
   std::string_view body;
+
+  // Whether the angle adds: gate(a) gate(b) = gate(a + b). So it is for the one-angle gates
+  // inverted by negating it, the rotations exp(-i a P / 2) and cphaseshift's diag(1, 1, 1, e^{ia}).
+  bool angle_adds() const { return angles == 1 && inverse == Inverse::NegatedAngle; }
 };
 
 // A QIR function that lowers to one native gate (with `inv @` when adjoint).

@@ -107,6 +107,8 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
   if ((default_dispatch || !sig->is_variadic) && call.args.size() != sig->params.size())
     return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ", call.args.size(),
                            " operand(s) but signature expects ", sig->params.size()));
+  BRINTAVEL_TRY_ASSIGN(std::vector<CallCase> cases, rules_.call_cases(call, *sig, *kind, out));
+  if (!cases.empty()) return lower_cases(call, *sig, *kind, cases, out);
   // The builder appends to a scratch list, whose printed lines keep their storage.
   if (scratch_.size() == 1 && std::holds_alternative<qasm::Lines>(scratch_.front().node)) {
     auto& lines = std::get<qasm::Lines>(scratch_.front().node);
@@ -129,6 +131,32 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
     }
   }
   return ctx_.budget().charge(made, "block", out.label);
+}
+
+// Each case's statements, under its condition when it has one.
+Status BlockLowerer::lower_cases(const ir::Call& call, const Signature& sig, const builders::BuilderKind& kind,
+                                 std::vector<CallCase>& cases, BlockLowering& out) {
+  for (CallCase& c : cases) {
+    qasm::StatementList made;
+    BRINTAVEL_CHECK(builders::run_builder(kind, sig, c.args, call.result, ctx_, made));
+    if (c.condition) {
+      qasm::Statement branch = qasm::If(std::move(made), {}, std::move(*c.condition));
+      BRINTAVEL_CHECK(ctx_.budget().charge(qasm::count_nodes({branch}), "block", out.label));
+      ctx_.emitter().keep(out.statements, std::move(branch));
+      ++out.size;
+      continue;
+    }
+    for (const qasm::Statement& s : made) {
+      if (const auto* lines = std::get_if<qasm::Lines>(&s.node)) {
+        append_lines(ctx_.emitter(), out, *lines);
+        BRINTAVEL_CHECK(ctx_.budget().charge(lines->statements, "block", out.label));
+      } else {
+        append_statement(ctx_.emitter(), out, s);
+        BRINTAVEL_CHECK(ctx_.budget().charge(1, "block", out.label));
+      }
+    }
+  }
+  return {};
 }
 
 }  // namespace brintavel::translator

@@ -46,6 +46,8 @@ class BlockLowerer {
   };
   Callee find_callee(std::string_view name);
   Status lower_call(const ir::Call& call, BlockLowering& out);
+  Status lower_cases(const ir::Call& call, const Signature& sig, const builders::BuilderKind& kind,
+                     std::vector<CallCase>& cases, BlockLowering& out);
 
   LoweringContext& ctx_;
   const SignatureTable& signatures_;

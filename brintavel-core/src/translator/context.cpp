@@ -43,6 +43,11 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
 }
 
 Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
+  if (index_names_.contains(name)) return unsupported(unexpressible_.at(name));
+  return lookup_index(name);
+}
+
+Result<qasm::Expression> LoweringContext::lookup_index(std::string_view name) {
   const std::uint32_t* index = values_.find(name);
   if (!index) {
     if (auto bad = unexpressible_.find(name); bad != unexpressible_.end())
@@ -103,7 +108,16 @@ IntRange LoweringContext::range_of(const ir::Operand& operand, unsigned width) c
 
 void LoweringContext::bind_unexpressible(std::string_view name, std::string message) {
   values_.erase(name);
+  index_names_.erase(name);
   unexpressible_.insert_or_assign(name, std::move(message));
+}
+
+Status LoweringContext::bind_index_variable(std::string_view name, const std::string& variable, ProgramPoint at,
+                                            std::string message) {
+  BRINTAVEL_CHECK(bind_variable(name, variable, at));
+  index_names_.insert(name);
+  unexpressible_.insert_or_assign(name, std::move(message));
+  return {};
 }
 
 Status LoweringContext::bind_result_read(std::string_view name, std::int64_t bit) {
@@ -183,7 +197,7 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
 }
 
 const qasm::Expression* LoweringContext::peek_value(std::string_view name) const {
-  const std::uint32_t* index = values_.find(name);
+  const std::uint32_t* index = index_names_.contains(name) ? nullptr : values_.find(name);
   return index ? &bindings_[*index].value : nullptr;
 }
 

@@ -43,6 +43,13 @@ struct TranslationStats {
 
 class Rules;
 
+// A warning of the lowering: the translation is made, and may not do on the service what the
+// QIR does. `where` points at the instruction in the source (null: none).
+struct SourceWarning {
+  std::string message;
+  const char* where = nullptr;
+};
+
 // What the pipeline hands the translator besides the module.
 struct TranslationContext {
   const Rules& rules;                      // how instructions become OpenQASM, chosen once
@@ -50,6 +57,7 @@ struct TranslationContext {
   std::optional<std::string> producer;
   bool results_as_output = false;  // declare the result register as `output bit`
   TranslationStats* stats = nullptr;
+  std::vector<SourceWarning>* warnings = nullptr;  // receives the lowering's warnings
   std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
   bool keep_origins = false;  // every statement remembers the instruction it came from
   std::string* dump = nullptr;  // receives the text of `dump_stage`, for debugging
@@ -125,6 +133,13 @@ class LoweringContext final : public builders::CallContext {
   // `name` has no exact form; a lookup of it fails with `message`. A value nothing prints
   // (only output recording uses it) so never fails.
   void bind_unexpressible(std::string_view name, std::string message);
+  // `name`, which has no exact form (a lookup fails with `message`), is known by a number that
+  // `variable` holds from `at` on: which of a phi's few constants it is (tabulation.hpp).
+  // lookup_index() reads it.
+  Status bind_index_variable(std::string_view name, const std::string& variable, ProgramPoint at,
+                             std::string message);
+  Result<qasm::Expression> lookup_index(std::string_view name);
+  bool has_index(std::string_view name) const { return index_names_.contains(name); }
 
   // The range of the integer value `name`, as its lowering found it.
   void set_range(std::string_view name, IntRange range) { ranges_.insert_or_assign(name, range); }
@@ -193,6 +208,12 @@ class LoweringContext final : public builders::CallContext {
   // Whether `name` is bound, and to what (no copy).
   const qasm::Expression* peek_value(std::string_view name) const;
 
+  // A warning about the instruction being lowered, to `sink` (set once) when there is one.
+  void use_warning_sink(std::vector<SourceWarning>* sink) { warnings_ = sink; }
+  void warn(std::string message) {
+    if (warnings_) warnings_->push_back(SourceWarning{std::move(message), where_});
+  }
+
   SizeBudget& budget() { return budget_; }
   StackMemory& memory() { return memory_; }
 
@@ -201,6 +222,7 @@ class LoweringContext final : public builders::CallContext {
   void release_lowering_state() {
     ranges_ = {};
     values_ = {};
+    index_names_ = {};
     bindings_ = {};
     binding_captures_ = {};
     reassigned_ = {};
@@ -251,9 +273,11 @@ class LoweringContext final : public builders::CallContext {
   Dataflow dataflow_;
   ProgramPoint point_;
   const char* where_ = nullptr;  // the source text of the instruction being lowered
+  std::vector<SourceWarning>* warnings_ = nullptr;
   std::uint32_t block_count_ = 0;
   PendingCaptures pending_;
   std::unordered_map<std::string_view, std::string> unexpressible_;
+  std::unordered_set<std::string_view> index_names_;  // bound by bind_index_variable
   text::NameMap<IntRange> ranges_;
   const BodyRanges* body_ranges_ = nullptr;
   std::vector<Capture> captures_;  // by tag - 1

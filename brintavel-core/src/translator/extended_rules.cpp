@@ -1,11 +1,13 @@
 // The extended rules: the base forms where they apply, and exact forms for what the base
-// rules refuse (extended_values.cpp for values, phi_copies.cpp for phis); memory written more
+// rules refuse (extended_values.cpp for values, phi_copies.cpp for phis, dynamic_gates.cpp for
+// angles computed from measurements); memory written more
 // than once and read is refused. A value read after what it read was overwritten is copied,
 // where it was made, into a variable of its own once the function is lowered (snapshots.cpp).
 #include <unordered_map>
 #include <variant>
 
 #include "translator/classical.hpp"
+#include "translator/dynamic_gates.hpp"
 #include "translator/extended_values.hpp"
 #include "translator/function_state.hpp"
 #include "translator/phis.hpp"
@@ -27,6 +29,12 @@ class ExtendedFunctionRules final : public FunctionRules {
         phis_{ctx_, state.processed, state.variables, state.resets, facts_, copies_} {}
 
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
+
+  Result<std::vector<CallCase>> call_cases(const ir::Call& call, const Signature& signature,
+                                           const builders::BuilderKind& kind, BlockLowering& block) override {
+    ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
+    return dynamic_gate_cases(call, signature, kind, scope);
+  }
 
   Status lower_classical(const ir::Instruction& instruction, BlockLowering& block) override {
     return std::visit(

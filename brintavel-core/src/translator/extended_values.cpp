@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <limits>
 #include <optional>
 
 #include "ir/operand_format.hpp"
@@ -23,8 +23,6 @@ using namespace ints;
 
 namespace {
 
-// A comparison is a disjunction over at most this many assignments of its inputs.
-constexpr std::size_t kMaxConditionCases = 64;
 
 Expression float_cast(Expression e) { return qasm::make_unary(UnaryOperator::Float64Cast, std::move(e)); }
 
@@ -280,6 +278,44 @@ Status lower_value(const ir::IntOp& op, ValueScope& scope) {
   return bind_or_tabulate(scope, values, op.result, *width, int_op(op, *width, values, scope, site));
 }
 
+// An i64 sum or difference that may overflow: the dialect's 64-bit int cannot hold the
+// mathematical result, so each direction of overflow is a branch of its own that computes the
+// wrapped result from parts that stay within 64 bits. With M = 2^63 - 1:
+//   x + y - 2^64 = (x - M - 1) + (y - M - 1)     where x + y > M (x, y > 0)
+//   x + y + 2^64 = (x + M + 1) + (y + M + 1)     where x + y < -M - 1 (x, y < 0)
+//   x - y - 2^64 = (x - M - 1) - (y + M + 1)     where x - y > M (x > 0 > y)
+//   x - y + 2^64 = (x + M + 1) - (y - M - 1)     where x - y < -M - 1 (x < 0 < y)
+// The tests, x > M - y and the like, are written where they cannot overflow themselves.
+Result<IntValue> wrap64_by_cases(ValueScope& scope, bool sum, const IntValue& x, const IntValue& y, const Site& site) {
+  constexpr std::int64_t M = std::numeric_limits<std::int64_t>::max();
+  auto minus = [](Expression a, std::int64_t b) { return bin(BinaryOperator::Sub, std::move(a), lit(b)); };
+  auto plus = [](Expression a, std::int64_t b) { return bin(BinaryOperator::Add, std::move(a), lit(b)); };
+  auto below = [&](Expression v) { return minus(minus(std::move(v), M), 1); };  // v - 2^63
+  auto above = [&](Expression v) { return plus(plus(std::move(v), M), 1); };    // v + 2^63
+  BinaryOperator op = sum ? BinaryOperator::Add : BinaryOperator::Sub;
+  MathRange math = sum ? math_add(x.range, y.range) : math_sub(x.range, y.range);
+  // Up needs y above 0 for a sum (below 0 for a difference); down the other way.
+  bool can_up = math.hi > Int128(M) && (sum ? y.range.hi > 0 : y.range.lo < 0);
+  bool can_down = math.lo < Int128(-M) - Int128(1) && (sum ? y.range.lo < 0 : y.range.hi > 0);
+  Expression X = expr(x), Y = expr(y);
+  auto direction = [&](bool up, const std::string& v) -> qasm::Statement {
+    Expression limit = bin(sum ? BinaryOperator::Sub : BinaryOperator::Add, lit(up ? M : -M - 1), Y);
+    Expression wrapped = up ? bin(op, below(X), sum ? below(Y) : above(Y)) : bin(op, above(X), sum ? above(Y) : below(Y));
+    return qasm::If({assign(v, std::move(wrapped))}, {assign(v, bin(op, X, Y))},
+                    bin(up ? BinaryOperator::Gt : BinaryOperator::Lt, X, std::move(limit)));
+  };
+  BRINTAVEL_TRY_ASSIGN(Expression variable,
+                       new_variable(scope, site.result, qasm::ScalarType::Int, [&](const std::string& v) -> Status {
+                         if (can_up && can_down) {
+                           Expression up_side = bin(sum ? BinaryOperator::Gt : BinaryOperator::Lt, Y, lit(0));
+                           return keep(scope, qasm::If({direction(true, v)}, {direction(false, v)}, std::move(up_side)));
+                         }
+                         if (can_up || can_down) return keep(scope, direction(can_up, v));
+                         return keep(scope, assign(v, bin(op, X, Y)));
+                       }));
+  return plain(std::move(variable), kAll, wrap(math, 64), 64);
+}
+
 Status lower_value(const ir::Arith& arith, ValueScope& scope) {
   static constexpr std::string_view kNames[] = {"add", "sub", "mul"};
   auto width = int_width(arith.ty);
@@ -309,6 +345,8 @@ Status lower_value(const ir::Arith& arith, ValueScope& scope) {
     static constexpr BinaryOperator kOps[] = {BinaryOperator::Add, BinaryOperator::Sub, BinaryOperator::Mul};
     r->arith = bin(kOps[static_cast<std::size_t>(arith.op)], expr(x), expr(y));
   }
+  if (!r && *width == 64 && arith.op != ir::ArithOp::Mul)
+    r = wrap64_by_cases(scope, arith.op == ir::ArithOp::Add, x, y, site);
   return bind_or_tabulate(scope, values, arith.result, *width, std::move(r));
 }
 

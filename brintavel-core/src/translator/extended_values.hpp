@@ -77,6 +77,8 @@ Result<qasm::Expression> int_of_condition(qasm::Expression condition, std::strin
 
 // Values of more cases than this are not written case by case.
 inline constexpr std::size_t kMaxCases = 16;
+// A condition is a disjunction over at most this many assignments of its inputs.
+inline constexpr std::size_t kMaxConditionCases = 64;
 
 // The table of the SSA value `name` over at most `limit` assignments of its inputs, when the
 // body is at hand.

@@ -19,7 +19,9 @@ struct FunctionState {
   FunctionState(const TranslationContext& context_in, std::string_view source_in, StaleValues stale)
       : context(context_in),
         source(source_in),
-        lowering(Limits::nodes_for_input(source_in.size()), stale, context_in.keep_origins) {}
+        lowering(Limits::nodes_for_input(source_in.size()), stale, context_in.keep_origins) {
+    lowering.use_warning_sink(context_in.warnings);
+  }
 
   // An error with the position of `where` (a pointer into the source), unless it has one.
   Error located(Error failure, const char* where) const { return text::located(std::move(failure), source, where); }

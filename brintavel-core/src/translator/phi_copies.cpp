@@ -5,6 +5,7 @@
 
 #include "ir/operand_format.hpp"
 #include "translator/classical.hpp"
+#include "translator/tabulation.hpp"
 
 namespace brintavel::translator {
 
@@ -44,6 +45,26 @@ Status PhiCopies::add(const ir::Phi& phi, BlockLowering& block) {
   if (!type)
     return unsupported(cat("phi ", phi.ty, " is not supported (SSA ", q(phi.result),
                            "); only integer, i1, float and double phis are lowered"));
+  if (*type == qasm::ScalarType::Float64 && state_.body && counts_trips(*state_.body, phi.result)) {
+    // Read only through its counter, case by case.
+    ctx_.bind_unexpressible(phi.result, cat("SSA value ", q(phi.result), " (phi ", phi.ty,
+                                            ") has no exact form in the OpenQASM dialect: it changes on each "
+                                            "trip of its loop, and only a rotation angle or a comparison "
+                                            "written case by case reads it"));
+    return {};
+  }
+  if (auto constants = phi_constants(phi)) {
+    // The number of the constant it holds.
+    const std::vector<double>& kept = constants_.emplace_back(std::move(*constants));
+    std::string variable = variables_.declare(qasm::ScalarType::Int);
+    BRINTAVEL_CHECK(ctx_.bind_index_variable(
+        phi.result, variable, ProgramPoint{block.ordinal, 0},
+        cat("SSA value ", q(phi.result), " (phi ", phi.ty, ") has no exact form in the OpenQASM dialect: it is "
+            "one of ", kept.size(), " constants chosen at run time, which only a rotation angle or a comparison "
+            "written case by case reads")));
+    open_.push_back(OpenPhi{phi.result, phi.incomings, std::move(variable), qasm::ScalarType::Int, &kept});
+    return {};
+  }
   std::string variable = variables_.declare(*type);
   if (*type == qasm::ScalarType::Int) {
     IntFacts facts;
@@ -67,7 +88,7 @@ Status PhiCopies::close(BlockLowering& block) {
       // A predecessor that branches here twice is named twice, with one value.
       bool known = std::any_of(edge->second.begin(), edge->second.end(),
                                [&](const Copy& c) { return c.variable == p.variable; });
-      if (!known) edge->second.push_back(Copy{p.variable, p.type, in.value, p.result});
+      if (!known) edge->second.push_back(Copy{p.variable, p.type, in.value, p.result, p.constants});
     }
   }
   open_.clear();
@@ -113,6 +134,10 @@ Result<Expression> PhiCopies::copy_value(const Copy& copy) {
       case qasm::ScalarType::Int:
       case qasm::ScalarType::Float64: return e;
     }
+  }
+  if (const auto* f = std::get_if<ir::ConstFloat>(&v); f && copy.constants) {
+    auto k = std::find(copy.constants->begin(), copy.constants->end(), f->value) - copy.constants->begin();
+    return Expression(qasm::IntLiteral{k});
   }
   if (const auto* f = std::get_if<ir::ConstFloat>(&v)) {
     if (copy.type != qasm::ScalarType::Float64) return bad();

@@ -14,7 +14,8 @@
 // itself) wait until that block's terminator is lowered. An integer phi given a Boolean is set
 // to 1 or 0 in a branch, and a double phi given a value computed from measurements is set case
 // by case over them (tabulation.hpp): the service evaluates a cast in such an assignment once
-// for all shots.
+// for all shots. A double phi of a few constants is kept as the number of the constant, in an
+// int variable: what reads it is written case by case over that number (tabulation.hpp).
 #pragma once
 
 #include <deque>
@@ -89,6 +90,7 @@ class PhiCopies {
     qasm::ScalarType type;
     ir::Operand value;
     std::string_view phi;  // the phi's result name
+    const std::vector<double>* constants = nullptr;  // a phi of constants: the variable holds their number
   };
   struct Group {
     std::string_view target;  // the phis' block
@@ -100,6 +102,7 @@ class PhiCopies {
     std::vector<ir::PhiIncoming> incomings;
     std::string variable;
     qasm::ScalarType type;
+    const std::vector<double>* constants = nullptr;
   };
 
   // Assigns the copies of one edge from `pred` into `target`.
@@ -120,6 +123,7 @@ class PhiCopies {
   std::vector<std::string_view> waiting_order_;                       // the labels, as first waited for
   std::vector<BlockLowering> made_;
   std::deque<std::string> made_labels_;
+  std::deque<std::vector<double>> constants_;  // of the phis of constants
 };
 
 // The extended rules' phi: the base shapes that bind an expression (short-circuit Booleans,

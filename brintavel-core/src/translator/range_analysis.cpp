@@ -12,6 +12,9 @@ namespace {
 
 // Passes over the body before every value still changing is taken as unbounded.
 constexpr int kMaxPasses = 12;
+// The conditions followed back from a branch condition.
+constexpr int kMaxImplied = 16;
+constexpr int kNarrowingPasses = 2;
 
 // The smallest all-ones number at least v (v >= 0).
 std::int64_t ones_above(std::int64_t v) {
@@ -33,29 +36,62 @@ class RangeAnalysis {
       block_of_.try_emplace(label, b);
       for (const ir::Instruction& i : blocks[b].instructions) {
         if (const auto* icmp = std::get_if<ir::Icmp>(&i)) compares_.try_emplace(icmp->result, icmp);
+        if (const auto* logic = std::get_if<ir::Logic>(&i)) logic_.try_emplace(logic->result, logic);
         std::visit([&](const auto& x) { track(x); }, i);
       }
     }
+    // Each block's predecessor when it has exactly one (a block that branches to it twice
+    // counts twice), else empty.
+    std::vector<int> count(blocks.size(), 0);
+    single_predecessor_.assign(blocks.size(), {});
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+      if (blocks[b].instructions.empty()) continue;
+      std::string_view label = blocks[b].label.empty() ? std::string_view("0") : blocks[b].label;
+      auto reach = [&](std::string_view target) {
+        auto t = block_of_.find(target);
+        if (t == block_of_.end()) return;
+        if (++count[t->second] == 1) single_predecessor_[t->second] = label;
+        else single_predecessor_[t->second] = {};
+      };
+      const ir::Instruction& last = blocks[b].instructions.back();
+      if (const auto* br = std::get_if<ir::Br>(&last)) reach(br->target);
+      if (const auto* br = std::get_if<ir::CondBr>(&last)) {
+        reach(br->true_label);
+        reach(br->false_label);
+      }
+    }
+    // The entry block is entered from outside too.
+    if (!blocks.empty()) single_predecessor_[0] = {};
   }
 
   BodyRanges run() {
-    for (int pass = 0; pass < kMaxPasses; ++pass) {
+    bool converged = false;
+    for (int pass = 0; pass < kMaxPasses && !converged; ++pass) {
       changed_ = false;
-      for (std::size_t b = 0; b < blocks_.size(); ++b) {
-        block_ = b;
-        for (const ir::Instruction& i : blocks_[b].instructions) std::visit([&](const auto& x) { transfer(x); }, i);
-      }
-      if (!changed_) return std::move(ranges_);
+      pass_over_blocks();
+      converged = !changed_;
     }
-    // What still changes is unbounded; one more pass spreads that.
-    for (auto& [name, state] : phis_)
-      if (!state.settled) ranges_.set(name, IntRange::full(state.width));
+    if (!converged) {
+      // What still changes is unbounded; one more pass spreads that.
+      for (auto& [name, state] : phis_)
+        if (!state.settled) ranges_.set(name, IntRange::full(state.width));
+      settle_all_ = true;
+      pass_over_blocks();
+    }
+    // The ranges hold now, widened; passes that recompute each phi from its edges without
+    // widening narrow them again where a loop's exit test bounds it (the descending
+    // iterations of abstract interpretation).
     settle_all_ = true;
+    narrowing_ = true;
+    for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
+    return std::move(ranges_);
+  }
+
+  void pass_over_blocks() {
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
       block_ = b;
       for (const ir::Instruction& i : blocks_[b].instructions) std::visit([&](const auto& x) { transfer(x); }, i);
     }
-    return std::move(ranges_);
   }
 
  private:
@@ -77,8 +113,19 @@ class RangeAnalysis {
       tracked_.try_emplace(i.result, true);
   }
 
-  // An operand's range; nothing while a value the analysis finds has no range yet.
+  // An operand's range in the block being analysed: narrowed by the branch into it when the
+  // block has one predecessor (the block is then where that branch's test holds, as LLVM's
+  // LazyValueInfo finds for a value at a block); nothing while it has no range yet.
   std::optional<IntRange> operand(const ir::Operand& o, unsigned width) const {
+    std::string_view from = single_predecessor_[block_];
+    if (from.empty()) return stored(o, width);
+    std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
+    return on_edge(o, width, from, here);
+  }
+
+  // An operand's range as found for it; nothing while a value the analysis finds has no range
+  // yet.
+  std::optional<IntRange> stored(const ir::Operand& o, unsigned width) const {
     IntRange full = IntRange::full(width);
     if (const auto* i = std::get_if<ir::ConstInt>(&o)) {
       auto v = i->value.to_int64();
@@ -195,10 +242,13 @@ class RangeAnalysis {
   }
 
   // The range of `value` where control passes from block `from` to block `to`: narrowed by
-  // the comparison `from`'s branch tests, when it compares that value with a constant.
+  // the comparisons of it with a constant that `from`'s branch condition implies there (the
+  // condition itself, the operands of an `and` that holds or an `or` that does not, the
+  // operand of an xor with true).
+  // `never` is set when the edge cannot be taken (no value in the range passes the test).
   std::optional<IntRange> on_edge(const ir::Operand& value, unsigned width, std::string_view from,
-                                  std::string_view to) const {
-    auto ro = operand(value, width);
+                                  std::string_view to, bool* never = nullptr) const {
+    auto ro = stored(value, width);
     if (!ro) return ro;
     IntRange r = *ro;
     const auto* name = std::get_if<ir::Ssa>(&value);
@@ -208,16 +258,41 @@ class RangeAnalysis {
     if (!br || br->true_label == br->false_label) return r;
     const auto* condition = std::get_if<std::string_view>(&br->condition);
     if (!condition) return r;
-    auto c = compares_.find(*condition);
-    if (c == compares_.end()) return r;
-    const ir::Icmp& icmp = *c->second;
     bool holds = br->true_label == to;
     if (!holds && br->false_label != to) return r;
-    const auto* lhs = std::get_if<ir::Ssa>(&icmp.lhs);
-    const auto* constant = std::get_if<ir::ConstInt>(&icmp.rhs);
-    if (!lhs || lhs->name != name->name || !constant || !constant->value.to_int64()) return r;
-    auto narrowed = implied_range(icmp.predicate, holds, r, *constant->value.to_int64(), width);
-    return narrowed ? *narrowed : r;  // (an edge that cannot be taken adds nothing sound to say)
+    // The implied conditions, walked with an explicit stack to a bounded depth.
+    std::vector<std::pair<std::string_view, bool>> stack{{*condition, holds}};
+    for (int steps = 0; !stack.empty() && steps < kMaxImplied; ++steps) {
+      auto [c, h] = stack.back();
+      stack.pop_back();
+      if (auto l = logic_.find(c); l != logic_.end()) {
+        const ir::Logic& logic = *l->second;
+        const auto* x = std::get_if<ir::Ssa>(&logic.lhs);
+        const auto* y = std::get_if<ir::Ssa>(&logic.rhs);
+        if ((logic.op == ir::LogicOp::And && h) || (logic.op == ir::LogicOp::Or && !h)) {
+          if (x) stack.push_back({x->name, h});
+          if (y) stack.push_back({y->name, h});
+        } else if (logic.op == ir::LogicOp::Xor) {
+          auto is_true = [](const ir::Operand& o) {
+            const auto* boolean = std::get_if<ir::ConstBool>(&o);
+            const auto* integer = std::get_if<ir::ConstInt>(&o);
+            return (boolean && boolean->value) || (integer && integer->value == 1);
+          };
+          if (x && is_true(logic.rhs)) stack.push_back({x->name, !h});
+          if (y && is_true(logic.lhs)) stack.push_back({y->name, !h});
+        }
+        continue;
+      }
+      auto found = compares_.find(c);
+      if (found == compares_.end()) continue;
+      const ir::Icmp& icmp = *found->second;
+      const auto* lhs = std::get_if<ir::Ssa>(&icmp.lhs);
+      const auto* constant = std::get_if<ir::ConstInt>(&icmp.rhs);
+      if (!lhs || lhs->name != name->name || !constant || !constant->value.to_int64()) continue;
+      if (auto narrowed = implied_range(icmp.predicate, h, r, *constant->value.to_int64(), width)) r = *narrowed;
+      else if (never) *never = true;
+    }
+    return r;
   }
 
   void transfer(const ir::Phi& phi) {
@@ -229,12 +304,18 @@ class RangeAnalysis {
     std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
     std::optional<IntRange> joined;
     for (const ir::PhiIncoming& in : phi.incomings) {
-      auto r = on_edge(in.value, *width, in.predecessor, here);
+      bool never = false;
+      auto r = on_edge(in.value, *width, in.predecessor, here, &never);
+      if (never) continue;  // a value that never comes adds nothing
       if (r) joined = joined ? joined->join(*r) : *r;
     }
     if (!joined) return;
     IntRange r = *joined;
     const IntRange* old = ranges_.find(phi.result);
+    if (narrowing_) {
+      set(phi.result, old ? r.meet(*old).value_or(r) : r);
+      return;
+    }
     if (!old || *old == r || settle_all_) {
       set(phi.result, r);
       return;
@@ -267,12 +348,15 @@ class RangeAnalysis {
   std::span<const ir::Block> blocks_;
   text::NameMap<std::size_t> block_of_;
   text::NameMap<const ir::Icmp*> compares_;
+  text::NameMap<const ir::Logic*> logic_;
+  std::vector<std::string_view> single_predecessor_;  // by block
   text::NameMap<bool> tracked_;
   std::unordered_map<std::string_view, PhiState> phis_;
   BodyRanges ranges_;
   std::size_t block_ = 0;
   bool changed_ = false;
   bool settle_all_ = false;
+  bool narrowing_ = false;
 };
 
 }  // namespace

@@ -17,12 +17,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "builders/profile.hpp"
 #include "error.hpp"
 #include "ir/instruction_parser.hpp"
 #include "ir/model.hpp"
+#include "signatures.hpp"
 #include "translator/block.hpp"
 #include "translator/context.hpp"
 
@@ -31,9 +33,22 @@ namespace brintavel::translator {
 struct FunctionState;
 
 // The rules' part of one function's lowering. The calls come in source order.
+// One way a call is lowered: its builder run with `args`, under `condition` when there is one.
+struct CallCase {
+  std::optional<qasm::Expression> condition;
+  std::vector<ir::Operand> args;
+};
+
 class FunctionRules {
  public:
   virtual ~FunctionRules() = default;
+
+  // The cases of a call whose classical arguments the rules write case by case (a rotation
+  // whose angle is computed from measurements); none: the call is lowered as it is.
+  virtual Result<std::vector<CallCase>> call_cases(const ir::Call&, const Signature&, const builders::BuilderKind&,
+                                                   BlockLowering&) {
+    return std::vector<CallCase>{};
+  }
 
   // A phi of `block`, the block being lowered.
   virtual Status lower_phi(const ir::Phi& phi, BlockLowering& block) = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "qasm/registers.hpp"
 
@@ -103,32 +104,45 @@ Result<bool> snapshot_stale_values(std::vector<BlockLowering>& blocks, std::span
     qasm::Statement statement;
   };
   std::vector<Insertion> insertions;
+  std::unordered_set<std::string> bit_snapshots;
   for (const Dataflow::StaleRead& read : stale) {
     std::uint32_t tag = ctx.existing_tag(read.capture);
     if (tag == 0) return false;
     if (snapshots.contains(tag)) continue;
     const Resource& r = read.capture.resource;
-    qasm::Expression value = qasm::Identifier{""};
     std::string variable;
+    auto set = [&](qasm::Expression value) -> qasm::Statement {
+      return qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)};
+    };
+    qasm::Statement snapshot = qasm::Barrier{};
     if (r.kind == Resource::Kind::Bit) {
-      variable = variables.declare(qasm::ScalarType::Bool);
-      value = qasm::make_binary(qasm::BinaryOperator::Eq, qasm::Element{qasm::kResultRegister, r.index},
-                                qasm::IntLiteral{1});
+      // A bit is an int 0 or 1 where it is read; it is copied in a branch, which the service
+      // decides per shot.
+      variable = variables.declare(qasm::ScalarType::Int);
+      qasm::Expression one = qasm::make_binary(qasm::BinaryOperator::Eq, qasm::Element{qasm::kResultRegister, r.index},
+                                               qasm::IntLiteral{1});
+      snapshot = qasm::If({set(qasm::IntLiteral{1})}, {set(qasm::IntLiteral{0})}, std::move(one));
+      bit_snapshots.insert(variable);
     } else {
       std::string_view name = ctx.dataflow().variable_name(r.index);
       variable = variables.declare(Variables::type_of(name));
-      value = qasm::Identifier{std::string(name)};
+      snapshot = set(qasm::Identifier{std::string(name)});
     }
     BRINTAVEL_CHECK(ctx.budget().charge(1, "SSA value", variable));
     if (read.capture.at.block >= blocks.size()) return internal_error("a stale capture in no block");
-    insertions.push_back({read.capture.at, qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, std::move(value)}});
+    insertions.push_back({read.capture.at, std::move(snapshot)});
     snapshots.emplace(tag, std::move(variable));
   }
   if (snapshots.empty()) return true;
   TagRewriter rewriter(snapshots);
   for (BlockLowering& block : blocks) {
     rewriter.rewrite(block.statements);
-    if (block.condition) rewriter.rewrite(*block.condition);
+    if (!block.condition) continue;
+    rewriter.rewrite(*block.condition);
+    // A branch on a bit alone now tests its int copy.
+    const auto* id = std::get_if<qasm::Identifier>(&block.condition->node);
+    if (id && bit_snapshots.contains(id->name))
+      block.condition = qasm::make_binary(qasm::BinaryOperator::Eq, std::move(*block.condition), qasm::IntLiteral{1});
   }
   // Later positions first, so that earlier ones keep their place.
   std::stable_sort(insertions.begin(), insertions.end(), [](const Insertion& a, const Insertion& b) {

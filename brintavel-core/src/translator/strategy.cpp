@@ -86,6 +86,8 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
     if (lowerer->needs_whole_function()) program.reset();
   }
   streaming.release();
+  // A lowering begun again warns again.
+  if (!program && context.warnings) context.warnings->clear();
   if (program) {
     BRINTAVEL_TRY_ASSIGN(lowered.program, std::move(*program));
   } else if (!streamed) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <unordered_map>
 
+#include "ir/operand_format.hpp"
 #include "translator/classical.hpp"
 #include "translator/context.hpp"
 #include "translator/int_algebra.hpp"
@@ -49,17 +51,98 @@ std::optional<unsigned> defined_width(const ir::Instruction& i) {
       i);
 }
 
+// The instructions of a recurrence's step.
+constexpr std::size_t kMaxRecurrenceSteps = 64;
+
+// A phi of a loop header that moves in step with a counter of the same header: it starts at
+// a constant on the edges into the loop and becomes `next` (computed from it) on the others,
+// where the counter starts at a constant and grows by one. So phi = next^(counter - start)
+// applied to its start (what LLVM's scalar evolution calls a recurrence, here of any step).
+struct Recurrence {
+  ir::Operand start;
+  std::string_view next;
+  std::string_view counter;
+  std::int64_t counter_start;
+};
+
+// Whether `name` is computed from `source` and constants alone.
+bool computed_from(const BodyIndex& body, std::string_view name, std::string_view source) {
+  std::vector<std::string_view> stack{name};
+  std::unordered_map<std::string_view, bool> seen;
+  while (!stack.empty()) {
+    std::string_view n = stack.back();
+    stack.pop_back();
+    if (n == source || !seen.try_emplace(n, true).second) continue;
+    if (seen.size() > kMaxRecurrenceSteps) return false;
+    const BodyIndex::Definition* d = body.find(n);
+    if (!d || !is_evaluable(*d->instruction)) return false;
+    ir::for_each_use(*d->instruction, [&](std::string_view operand) { stack.push_back(operand); });
+  }
+  return true;
+}
+
+// Whether `counter`, a phi of the same block as `phi`, counts the trips of the recurrence.
+std::optional<Recurrence> counted_by(const BodyIndex& body, const ir::Phi& phi, const ir::Phi& counter) {
+  if (&counter == &phi || counter.incomings.size() != phi.incomings.size() || !integer_width(counter.ty))
+    return std::nullopt;
+  auto names = [](const ir::Operand& o, std::string_view n) {
+    const auto* s = std::get_if<ir::Ssa>(&o);
+    return s && s->name == n;
+  };
+  auto one = [](const ir::Operand& o) {
+    const auto* c = std::get_if<ir::ConstInt>(&o);
+    return c && c->value == 1;
+  };
+  std::optional<Recurrence> found;
+  std::optional<std::string_view> next;
+  for (std::size_t k = 0; k < phi.incomings.size(); ++k) {
+    const ir::PhiIncoming& mine = phi.incomings[k];
+    const ir::PhiIncoming& theirs = counter.incomings[k];
+    if (mine.predecessor != theirs.predecessor) return std::nullopt;
+    if (const auto* step = std::get_if<ir::Ssa>(&mine.value)) {
+      // A trip: the counter grows by one.
+      const auto* counted = std::get_if<ir::Ssa>(&theirs.value);
+      const BodyIndex::Definition* d = counted ? body.find(counted->name) : nullptr;
+      const auto* add = d ? std::get_if<ir::Arith>(d->instruction) : nullptr;
+      bool grows = add && add->op == ir::ArithOp::Add &&
+                   ((names(add->lhs, counter.result) && one(add->rhs)) ||
+                    (names(add->rhs, counter.result) && one(add->lhs)));
+      if (!grows || (next && *next != step->name)) return std::nullopt;
+      next = step->name;
+      continue;
+    }
+    // An entry: both start at constants, the same on every entry.
+    const auto* c = std::get_if<ir::ConstInt>(&theirs.value);
+    std::optional<std::int64_t> start = c ? c->value.to_int64() : std::nullopt;
+    if (!start) return std::nullopt;
+    if (found && (found->counter_start != *start || ir::debug_render(found->start) != ir::debug_render(mine.value)))
+      return std::nullopt;
+    found = Recurrence{mine.value, {}, counter.result, *start};
+  }
+  if (!found || !next || !computed_from(body, *next, phi.result)) return std::nullopt;
+  found->next = *next;
+  return found;
+}
+
+std::optional<Recurrence> recurrence_of(const BodyIndex& body, const ir::Phi& phi, std::uint32_t block) {
+  for (const ir::Instruction& i : body.blocks()[block].instructions)
+    if (const auto* counter = std::get_if<ir::Phi>(&i))
+      if (auto r = counted_by(body, phi, *counter)) return r;
+  return std::nullopt;
+}
+
 class Tabulator {
  public:
   Tabulator(const BodyIndex& body, const BodyRanges& ranges, std::size_t limit)
       : body_(body), ranges_(ranges), limit_(limit) {}
 
-  // The atoms of `root`, cutting at integers of few values when `cut`; nothing when it
-  // depends on something else.
-  std::optional<std::vector<Atom>> atoms_of(std::string_view root, bool cut) {
+  // The atoms of `roots`, cutting at integers of few values when `cut`; nothing when they
+  // depend on something else.
+  std::optional<std::vector<Atom>> atoms_of(std::span<const std::string_view> roots, bool cut) {
     std::vector<Atom> atoms;
     std::unordered_map<std::string_view, bool> seen;
-    std::vector<std::pair<std::string_view, int>> stack{{root, 0}};
+    std::vector<std::pair<std::string_view, int>> stack;
+    for (std::string_view root : roots) stack.push_back({root, 0});
     while (!stack.empty()) {
       auto [name, depth] = stack.back();
       stack.pop_back();
@@ -68,8 +151,21 @@ class Tabulator {
       const BodyIndex::Definition* d = body_.find(name);
       if (!d) return std::nullopt;
       const ir::Instruction& i = *d->instruction;
+      if (const auto* phi = std::get_if<ir::Phi>(&i)) {
+        if (auto constants = phi_constants(*phi)) {
+          Atom atom{name, {}, 64, std::move(*constants)};
+          for (std::size_t k = 0; k < atom.constants.size(); ++k) atom.values.push_back(static_cast<std::int64_t>(k));
+          atoms.push_back(std::move(atom));
+          continue;
+        }
+        if (auto r = recurrence_of(body_, *phi, d->block)) {
+          stack.push_back({r->counter, depth + 1});
+          recurrences_.insert_or_assign(name, *r);
+          continue;
+        }
+      }
       std::optional<unsigned> width = defined_width(i);
-      if (is_evaluable(i) && !(cut && name != root && small_integer(name, width))) {
+      if (is_evaluable(i) && !(cut && depth > 0 && small_integer(name, width))) {
         ir::for_each_use(i, [&](std::string_view operand) { stack.push_back({operand, depth + 1}); });
         continue;
       }
@@ -89,11 +185,12 @@ class Tabulator {
     return atoms;
   }
 
-  std::optional<Table> run(std::string_view root) {
+  // A table per root, over the same atoms.
+  std::optional<std::vector<Table>> run(std::span<const std::string_view> roots) {
     std::optional<std::vector<Atom>> best;
     std::size_t best_size = 0;
     for (bool cut : {false, true}) {
-      auto atoms = atoms_of(root, cut);
+      auto atoms = atoms_of(roots, cut);
       if (!atoms) continue;
       std::size_t size = assignments(*atoms);
       if (size != 0 && (!best || size < best_size)) {
@@ -102,18 +199,24 @@ class Tabulator {
       }
     }
     if (!best) return std::nullopt;
-    Table table{std::move(*best), {}};
-    table.results.reserve(best_size);
+    std::vector<Table> tables(roots.size(), Table{*best, {}});
+    for (Table& t : tables) t.results.reserve(best_size);
     for (std::size_t k = 0; k < best_size; ++k) {
       values_.clear();
-      for (std::size_t a = 0; a < table.atoms.size(); ++a)
-        values_.insert_or_assign(table.atoms[a].name,
-                                 Value::integer(table.value_of(k, a), table.atoms[a].width));
-      auto v = evaluate_name(root, 0);
-      if (!v) return std::nullopt;
-      table.results.push_back(*v);
+      journal_.clear();
+      for (std::size_t a = 0; a < best->size(); ++a) {
+        const Atom& atom = (*best)[a];
+        std::int64_t v = tables[0].value_of(k, a);
+        values_.insert_or_assign(atom.name, atom.constants.empty() ? Value::integer(v, atom.width)
+                                                                   : Value::real(atom.constants[static_cast<std::size_t>(v)]));
+      }
+      for (std::size_t r = 0; r < roots.size(); ++r) {
+        auto v = evaluate_name(roots[r], 0);
+        if (!v) return std::nullopt;
+        tables[r].results.push_back(*v);
+      }
     }
-    return table;
+    return tables;
   }
 
  private:
@@ -138,19 +241,47 @@ class Tabulator {
     if (depth > kMaxDepth) return std::nullopt;
     const BodyIndex::Definition* d = body_.find(name);
     if (!d) return std::nullopt;
+    if (auto r = recurrences_.find(name); r != recurrences_.end()) return evaluate_recurrence(name, r->second, depth);
     auto operand = [&](const ir::Operand& o, std::string_view ty) -> std::optional<Value> {
       if (const auto* s = std::get_if<ir::Ssa>(&o)) return evaluate_name(s->name, depth + 1);
       return constant_value(o, ty);
     };
     std::optional<Value> v = evaluate(*d->instruction, operand);
-    if (v) values_.insert_or_assign(name, *v);
+    if (v) remember(name, *v);
     return v;
+  }
+
+  // The recurrence's value at its counter's value: `next` evaluated that many times, each
+  // time from the value before (the values computed on the way are forgotten after each).
+  std::optional<Value> evaluate_recurrence(std::string_view name, const Recurrence& r, int depth) {
+    auto counter = evaluate_name(r.counter, depth + 1);
+    const auto* phi = std::get_if<ir::Phi>(body_.find(name)->instruction);
+    auto v = constant_value(r.start, phi->ty);
+    if (!counter || !counter->is_integer() || !v) return std::nullopt;
+    std::int64_t steps = counter->as_integer() - r.counter_start;
+    if (steps < 0 || static_cast<std::uint64_t>(steps) > limit_) return std::nullopt;
+    for (std::int64_t k = 0; k < steps && v; ++k) {
+      std::size_t mark = journal_.size();
+      values_.insert_or_assign(name, *v);
+      v = evaluate_name(r.next, depth + 1);
+      for (std::size_t j = mark; j < journal_.size(); ++j) values_.erase(journal_[j]);
+      journal_.resize(mark);
+    }
+    if (v) remember(name, *v);
+    return v;
+  }
+
+  void remember(std::string_view name, const Value& v) {
+    values_.insert_or_assign(name, v);
+    journal_.push_back(name);
   }
 
   const BodyIndex& body_;
   const BodyRanges& ranges_;
   std::size_t limit_;
   std::unordered_map<std::string_view, Value> values_;
+  std::vector<std::string_view> journal_;  // the names remembered, in order
+  std::unordered_map<std::string_view, Recurrence> recurrences_;
 };
 
 double as_double(const Value& v) { return v.is_integer() ? static_cast<double>(v.as_integer()) : v.as_real(); }
@@ -164,7 +295,15 @@ std::int64_t Table::value_of(std::size_t assignment, std::size_t atom) const {
 
 std::optional<Table> tabulate(const BodyIndex& body, const BodyRanges& ranges, std::string_view name,
                               std::size_t limit) {
-  return Tabulator(body, ranges, limit).run(name);
+  auto tables = Tabulator(body, ranges, limit).run(std::span<const std::string_view>(&name, 1));
+  if (!tables) return std::nullopt;
+  return std::move(tables->front());
+}
+
+std::optional<std::vector<Table>> tabulate_together(const BodyIndex& body, const BodyRanges& ranges,
+                                                    std::span<const std::string_view> names, std::size_t limit) {
+  if (names.empty()) return std::nullopt;
+  return Tabulator(body, ranges, limit).run(names);
 }
 
 std::optional<Separable> separate(const Table& table) {
@@ -193,8 +332,35 @@ std::optional<Separable> separate(const Table& table) {
   return s;
 }
 
+bool counts_trips(const BodyIndex& body, std::string_view phi_name) {
+  const BodyIndex::Definition* d = body.find(phi_name);
+  const auto* phi = d ? std::get_if<ir::Phi>(d->instruction) : nullptr;
+  return phi && recurrence_of(body, *phi, d->block).has_value();
+}
+
+std::optional<std::vector<double>> phi_constants(const ir::Phi& phi) {
+  if ((phi.ty != "double" && phi.ty != "float") || phi.incomings.size() < 2) return std::nullopt;
+  std::vector<double> constants;
+  for (const ir::PhiIncoming& in : phi.incomings) {
+    const auto* f = std::get_if<ir::ConstFloat>(&in.value);
+    if (!f || !std::isfinite(f->value)) return std::nullopt;
+    if (std::find(constants.begin(), constants.end(), f->value) == constants.end()) constants.push_back(f->value);
+  }
+  if (constants.size() > kMaxPhiConstants) return std::nullopt;
+  return constants;
+}
+
+namespace {
+
+// The atom's value as the dialect reads it: an SSA value's binding, or a phi's number.
+Result<Expression> read_atom(const Atom& atom, LoweringContext& ctx) {
+  return atom.constants.empty() ? ctx.lookup_value(atom.name) : ctx.lookup_index(atom.name);
+}
+
+}  // namespace
+
 Result<Expression> atom_is(const Atom& atom, std::int64_t value, LoweringContext& ctx) {
-  BRINTAVEL_TRY_ASSIGN(Expression e, ctx.lookup_value(atom.name));
+  BRINTAVEL_TRY_ASSIGN(Expression e, read_atom(atom, ctx));
   if (atom.width == 1 && is_boolean_valued(e)) return value != 0 ? std::move(e) : qasm::make_not(std::move(e));
   if (atom.width == 1 && value != 0) return as_condition(std::move(e));
   return qasm::make_binary(BinaryOperator::Eq, std::move(e), qasm::IntLiteral{value});
@@ -219,7 +385,7 @@ Result<Expression> one_of(const Table& table, const std::vector<std::size_t>& as
         BRINTAVEL_TRY_ASSIGN(Expression e, atom_is(atom, lo, ctx));
         either(std::move(e));
       } else {
-        BRINTAVEL_TRY_ASSIGN(Expression a, ctx.lookup_value(atom.name));
+        BRINTAVEL_TRY_ASSIGN(Expression a, read_atom(atom, ctx));
         Expression low = qasm::make_binary(BinaryOperator::Ge, a, qasm::IntLiteral{lo});
         Expression high = qasm::make_binary(BinaryOperator::Le, std::move(a), qasm::IntLiteral{hi});
         if (lo == atom.values.front()) either(std::move(high));

@@ -13,9 +13,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "ir/model.hpp"
 #include "qasm/model.hpp"
 #include "translator/body_index.hpp"
 #include "translator/evaluate.hpp"
@@ -26,11 +28,22 @@ namespace brintavel::translator {
 class LoweringContext;
 
 // An input of a table: an SSA value that the dialect reads per shot and that takes few values.
+// A phi of a few constant doubles is one too: the number of the constant it holds is read per
+// shot (LoweringContext::lookup_index), and stands for that constant.
 struct Atom {
   std::string_view name;
   std::vector<std::int64_t> values;  // what it can take, ascending (i1: 0 and 1)
   unsigned width = 1;
+  std::vector<double> constants = {};  // for a phi of constants: what value k stands for
 };
+
+// The distinct constants of a double phi of at least two incomings that are all constants, in
+// the order first named, when there are at most kMaxPhiConstants; nothing otherwise.
+inline constexpr std::size_t kMaxPhiConstants = 16;
+std::optional<std::vector<double>> phi_constants(const ir::Phi& phi);
+// Whether the phi `phi_name` moves in step with a counter of its loop (its value is then a
+// function of the counter, tabulated through it).
+bool counts_trips(const BodyIndex& body, std::string_view phi_name);
 
 // A value for every assignment of values to the atoms; assignment k gives atom i its value
 // number (k / (product of the earlier atoms' counts)) % (its count).
@@ -47,6 +60,9 @@ struct Table {
 // are computed from, when that gives fewer assignments.
 std::optional<Table> tabulate(const BodyIndex& body, const BodyRanges& ranges, std::string_view name,
                               std::size_t limit);
+// The tables of several SSA values over the same atoms and assignments.
+std::optional<std::vector<Table>> tabulate_together(const BodyIndex& body, const BodyRanges& ranges,
+                                                    std::span<const std::string_view> names, std::size_t limit);
 
 // A table that is a constant plus one term per atom (each a function of that atom alone),
 // within 1e-12 of the values' size for doubles: value = constant + sum over atoms of term(atom).

@@ -75,10 +75,12 @@ ccnot q[0], q[1], q[5];
 ry(-0.6) q[5];
 ccnot q[0], q[1], q[5];
 c[0] = measure q[0];
-rx((float[64](int(c[0])) * 1.5) / 2) q[2];
-cz q[1], q[2];
-rx(-(float[64](int(c[0])) * 1.5) / 2) q[2];
-cz q[1], q[2];
+if (c[0] == 1) {
+  rx(0.75) q[2];
+  cz q[1], q[2];
+  rx(-0.75) q[2];
+  cz q[1], q[2];
+}
 c[1] = measure q[1];
 c[2] = measure q[2];
 c[3] = measure q[3];

@@ -3,7 +3,6 @@ qubit[5] q;
 bit[5] c;
 int cint_0 = 0;
 int cint_1 = 0;
-float[64] cfloat_0 = 0.0;
 h q[0];
 h q[1];
 c[0] = measure q[0];
@@ -14,14 +13,34 @@ while (cint_0 < c[0] + c[1]) {
 }
 c[2] = measure q[2];
 cint_1 = 0;
-cfloat_0 = 0.25;
-ry(cfloat_0) q[3];
+if (cint_1 == 0) {
+  ry(0.25) q[3];
+}
+if (cint_1 == 1) {
+  ry(0.5) q[3];
+}
+if (cint_1 == 2) {
+  ry(1.0) q[3];
+}
+if (cint_1 == 3) {
+  ry(2.0) q[3];
+}
 c[3] = measure q[3];
 reset q[3];
 while (c[3] == 0 && cint_1 + 1 < 4) {
   cint_1 = cint_1 + 1;
-  cfloat_0 = cfloat_0 * 2.0;
-  ry(cfloat_0) q[3];
+  if (cint_1 == 0) {
+    ry(0.25) q[3];
+  }
+  if (cint_1 == 1) {
+    ry(0.5) q[3];
+  }
+  if (cint_1 == 2) {
+    ry(1.0) q[3];
+  }
+  if (cint_1 == 3) {
+    ry(2.0) q[3];
+  }
   c[3] = measure q[3];
   reset q[3];
 }

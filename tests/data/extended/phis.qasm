@@ -3,12 +3,12 @@ qubit[5] q;
 bit[5] c;
 int cint_0 = 0;
 bool cbool_0 = false;
-float[64] cfloat_0 = 0.0;
 int cint_1 = 0;
 int cint_2 = 0;
 int cint_3 = 0;
 int cint_4 = 0;
 int cint_5 = 0;
+int cint_6 = 0;
 h q[0];
 h q[1];
 c[0] = measure q[0];
@@ -17,39 +17,47 @@ if (c[0]) {
   if (c[1]) {
     cint_0 = 3;
     cbool_0 = true;
-    cfloat_0 = 0.5;
+    cint_1 = 0;
   } else {
     cint_0 = 5;
     cbool_0 = false;
-    cfloat_0 = 1.5;
+    cint_1 = 1;
   }
 } else {
   cint_0 = 7;
   cbool_0 = c[1] == 1;
-  cfloat_0 = 2.5;
+  cint_1 = 2;
 }
-ry(cfloat_0) q[2];
+if (cint_1 == 0) {
+  ry(0.5) q[2];
+}
+if (cint_1 == 1) {
+  ry(1.5) q[2];
+}
+if (cint_1 == 2) {
+  ry(2.5) q[2];
+}
 if (cbool_0) {
   cint_0 = cint_0 * 2;
 }
 if (cint_0 >= 6) {
   x q[3];
-  cint_1 = 1;
-  cint_2 = 2;
-  cint_3 = 0;
+  cint_2 = 1;
+  cint_3 = 2;
+  cint_4 = 0;
 } else {
-  cint_1 = 1;
-  cint_2 = 2;
-  cint_3 = 0;
+  cint_2 = 1;
+  cint_3 = 2;
+  cint_4 = 0;
 }
-while (cint_3 + 1 < cint_0) {
-  cint_4 = cint_2;
-  cint_5 = cint_1;
-  cint_1 = cint_4;
+while (cint_4 + 1 < cint_0) {
+  cint_5 = cint_3;
+  cint_6 = cint_2;
   cint_2 = cint_5;
-  cint_3 = cint_3 + 1;
+  cint_3 = cint_6;
+  cint_4 = cint_4 + 1;
 }
-if (cint_1 == 2) {
+if (cint_2 == 2) {
   x q[4];
 }
 c[2] = measure q[2];

@@ -2,10 +2,14 @@ OPENQASM 3.0;
 qubit[3] q;
 bit[2] c;
 int cint_0 = 0;
-bool cbool_0 = false;
+int cint_1 = 0;
 h q[0];
 c[0] = measure q[0];
-cbool_0 = c[0] == 1;
+if (c[0] == 1) {
+  cint_1 = 1;
+} else {
+  cint_1 = 0;
+}
 h q[1];
 c[0] = measure q[1];
 while (cint_0 + 1 < 2) {
@@ -13,7 +17,7 @@ while (cint_0 + 1 < 2) {
   h q[1];
   c[0] = measure q[1];
 }
-if (cbool_0) {
+if (cint_1 == 1) {
   x q[2];
 }
 c[1] = measure q[2];

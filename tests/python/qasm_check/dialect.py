@@ -13,8 +13,9 @@ names its rule and line:
   if/else, what both arms set; after a while loop, what was set before it (the body may run
   zero times); inside the body, what was set before the loop and earlier in the body.
 
-The service-safe rules (SERVICE_SAFE_RULES), opt-in with `check_dialect(qasm, service_safe=True)`
-or a collection of their names: the service evaluates only simple forms per shot, so
+The service-safe rules (SERVICE_SAFE_RULES), applied unless `check_dialect(qasm,
+service_safe=False)` (or a collection of their names picks some): the service evaluates only
+simple forms per shot, so
 - "cast-in-condition": no cast (`int(...)`, `float[64](...)`, any `type(...)`) in the condition
   of an if or a while;
 - "cast-in-assignment": no cast in the value of an assignment or of a declaration's initialiser
@@ -46,10 +47,6 @@ NATIVE = {name: (angles, qubits) for name, angles, qubits in _core.native_gates(
 
 
 SERVICE_SAFE_RULES = ("cast-in-condition", "cast-in-assignment", "measured-angle", "bool-arithmetic")
-# Whether check_dialect applies the service-safe rules when not told: set True to turn them on
-# for every caller, the golden outputs' test included.
-SERVICE_SAFE_BY_DEFAULT = False
-
 
 @dataclass(frozen=True)
 class Finding:
@@ -61,18 +58,16 @@ class Finding:
         return f"line {self.line}: {self.rule}: {self.message}"
 
 
-def check_dialect(qasm: str, service_safe: bool | Iterable[str] | None = None) -> list[Finding]:
+def check_dialect(qasm: str, service_safe: bool | Iterable[str] = True) -> list[Finding]:
     """The findings for `qasm`, in line order (empty when it keeps to the dialect).
-    `service_safe`: True for every service-safe rule too, or the names of those to apply
-    (default: SERVICE_SAFE_BY_DEFAULT)."""
+    `service_safe`: True for every service-safe rule too (the default), False for none, or the
+    names of those to apply."""
     tree = openqasm3.parse(qasm)
     syntax = _Syntax()
     syntax.visit(tree)
     flow = _Flow()
     flow.block(tree.statements, set())
     findings = syntax.findings + flow.findings
-    if service_safe is None:
-        service_safe = SERVICE_SAFE_BY_DEFAULT
     rules = set(SERVICE_SAFE_RULES) if service_safe is True else set(service_safe or ())
     if rules - set(SERVICE_SAFE_RULES):
         raise ValueError(f"unknown service-safe rules {sorted(rules - set(SERVICE_SAFE_RULES))}")

@@ -12,7 +12,15 @@ c[1] = measure q[1];
 if (c[1]) {
   cint_0 = cint_0 + 1;
 }
-rx(0.5 * float[64](cint_0) + 0.25) q[2];
+if (cint_0 == 0) {
+  rx(0.25) q[2];
+}
+if (cint_0 == 1) {
+  rx(0.75) q[2];
+}
+if (cint_0 == 2) {
+  rx(1.25) q[2];
+}
 c[2] = measure q[0];
 c[3] = measure q[1];
 c[4] = measure q[2];
