@@ -156,6 +156,12 @@ Status lower_arith(const ir::Arith& arith, LoweringContext& ctx) {
   BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_int_operand(arith.lhs, ctx));
   BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_int_operand(arith.rhs, ctx));
   auto k = static_cast<std::size_t>(arith.op);
+  // A comparison used as an integer is bound as the comparison: the dialect has no arithmetic
+  // between two Booleans (a Boolean and an int it accepts).
+  if (is_boolean_valued(lhs) && is_boolean_valued(rhs))
+    return unsupported(cat("SSA value ", q(arith.result), " (", kNames[k], " ", arith.ty,
+                           ") is arithmetic on two comparisons, which the dialect does not define between "
+                           "Booleans"));
   Expression value = make_binary(kOps[k], std::move(lhs), std::move(rhs));
   // LLVM's integers wrap around at their width, the dialect's do not: where the result may
   // leave the type's range, it is written reduced (an `nsw` result cannot: that is poison).

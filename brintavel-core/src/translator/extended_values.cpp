@@ -290,8 +290,25 @@ Result<IntValue> wrap64_by_cases(ValueScope& scope, bool sum, const IntValue& x,
   constexpr std::int64_t M = std::numeric_limits<std::int64_t>::max();
   auto minus = [](Expression a, std::int64_t b) { return bin(BinaryOperator::Sub, std::move(a), lit(b)); };
   auto plus = [](Expression a, std::int64_t b) { return bin(BinaryOperator::Add, std::move(a), lit(b)); };
-  auto below = [&](Expression v) { return minus(minus(std::move(v), M), 1); };  // v - 2^63
-  auto above = [&](Expression v) { return plus(plus(std::move(v), M), 1); };    // v + 2^63
+  // v - 2^63 and v + 2^63, folded for a literal v where they are in range.
+  auto literal = [](const Expression& v) -> std::optional<Int128> {
+    const auto* i = std::get_if<IntLiteral>(&v.node);
+    return i ? std::optional<Int128>(Int128(i->value)) : std::nullopt;
+  };
+  auto folded = [&](Int128 v) -> std::optional<Expression> {
+    if (auto n = v.to_int64()) return lit(*n);
+    return std::nullopt;
+  };
+  auto below = [&](Expression v) -> Expression {
+    if (auto k = literal(v))
+      if (auto f = folded(*k - Int128(M) - Int128(1))) return std::move(*f);
+    return minus(minus(std::move(v), M), 1);
+  };
+  auto above = [&](Expression v) -> Expression {
+    if (auto k = literal(v))
+      if (auto f = folded(*k + Int128(M) + Int128(1))) return std::move(*f);
+    return plus(plus(std::move(v), M), 1);
+  };
   BinaryOperator op = sum ? BinaryOperator::Add : BinaryOperator::Sub;
   MathRange math = sum ? math_add(x.range, y.range) : math_sub(x.range, y.range);
   // Up needs y above 0 for a sum (below 0 for a difference); down the other way.
@@ -299,7 +316,10 @@ Result<IntValue> wrap64_by_cases(ValueScope& scope, bool sum, const IntValue& x,
   bool can_down = math.lo < Int128(-M) - Int128(1) && (sum ? y.range.lo < 0 : y.range.hi > 0);
   Expression X = expr(x), Y = expr(y);
   auto direction = [&](bool up, const std::string& v) -> qasm::Statement {
-    Expression limit = bin(sum ? BinaryOperator::Sub : BinaryOperator::Add, lit(up ? M : -M - 1), Y);
+    std::int64_t end = up ? M : -M - 1;
+    Expression limit = bin(sum ? BinaryOperator::Sub : BinaryOperator::Add, lit(end), Y);
+    if (auto k = literal(Y))
+      if (auto f = folded(sum ? Int128(end) - *k : Int128(end) + *k)) limit = std::move(*f);
     Expression wrapped = up ? bin(op, below(X), sum ? below(Y) : above(Y)) : bin(op, above(X), sum ? above(Y) : below(Y));
     return qasm::If({assign(v, std::move(wrapped))}, {assign(v, bin(op, X, Y))},
                     bin(up ? BinaryOperator::Gt : BinaryOperator::Lt, X, std::move(limit)));
