@@ -89,13 +89,14 @@ std::vector<Case> cases() {
        module_with("entry:\n  %v = call i1 @f()\n  br i1 %v, label %a, label %a\na:\n  ret void\n",
                    "define internal i1 @f() {\n  ret void\n}\n"),
        "the value of the call to @f is used, but the function returns none", 3},
-      {"memory read, then written again",
-       module_with("entry:\n  %cell = alloca i64\n  store i64 1, ptr %cell\n  %v = load i64, ptr %cell\n"
+      {"memory read, then written again (through an alias, so not made SSA values)",
+       module_with("entry:\n  %cell = alloca i64\n  %alias = bitcast ptr %cell to ptr\n  store i64 1, ptr %alias\n"
+                   "  %v = load i64, ptr %cell\n"
                    "  store i64 2, ptr %cell\n  call void @__quantum__qis__barrier__body()\n  ret void\n",
                    "declare void @__quantum__qis__barrier__body()\n"),
        "memory at \"cell\" is written more than once and read; following memory whose contents change "
        "is not supported",
-       6},
+       7},
       {"barrier width that does not match the operands",
        module_with("entry:\n  call void @__quantum__qis__barrier2__body(ptr null)\n  ret void\n",
                    "declare void @__quantum__qis__barrier2__body(ptr)\n"),

@@ -8,6 +8,7 @@
 #include "ir/header_parser.hpp"
 #include "ir/instruction_parser.hpp"
 #include "ir/lexer.hpp"
+#include "ir/operand_parser.hpp"
 #include "ir/plain_instruction.hpp"
 
 namespace brintavel::ir {
@@ -103,6 +104,43 @@ struct PendingFunction {
   std::vector<Block> blocks;
 };
 
+// @name = [linkage] constant [N x T] [T v0, T v1, ...] of integers or pointers; nothing for any
+// other global.
+std::optional<ConstantArray> parse_constant_array(std::string_view line, TextPool& pool) {
+  std::size_t equals = line.find('=');
+  std::size_t constant = line.find(" constant [");
+  if (equals == std::string_view::npos || constant == std::string_view::npos || constant < equals) return std::nullopt;
+  ConstantArray array{text::trim(line.substr(1, equals - 1)), {}};
+  std::string_view rest = line.substr(constant + 10);  // from the array type
+  std::size_t type_end = rest.find(']');
+  if (type_end == std::string_view::npos) return std::nullopt;
+  std::string_view type = rest.substr(1, type_end - 1);
+  std::size_t times = type.find(" x ");
+  if (times == std::string_view::npos) return std::nullopt;
+  std::string_view element_type = text::trim(type.substr(times + 3));
+  std::string_view values = text::trim(rest.substr(type_end + 1));
+  std::size_t close = values.rfind(']');
+  if (!values.starts_with('[') || close == std::string_view::npos) return std::nullopt;
+  values = values.substr(1, close - 1);
+  // Elements are separated by commas outside parentheses.
+  int depth = 0;
+  std::size_t start = 0;
+  for (std::size_t k = 0; k <= values.size(); ++k) {
+    char ch = k < values.size() ? values[k] : ',';
+    if (ch == '(') ++depth;
+    if (ch == ')') --depth;
+    if (ch != ',' || depth != 0) continue;
+    std::string_view element = text::trim(values.substr(start, k - start));
+    start = k + 1;
+    if (element.empty() && array.elements.empty() && k == values.size()) break;  // [0 x T] []
+    if (!element.starts_with(element_type)) return std::nullopt;
+    auto value = parse_typed_operand(element_type, text::trim(element.substr(element_type.size())), pool);
+    if (!value) return std::nullopt;
+    array.elements.push_back(std::move(*value));
+  }
+  return array;
+}
+
 class ModuleParser {
  public:
   ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper,
@@ -122,6 +160,8 @@ class ModuleParser {
         BRINTAVEL_CHECK(parse_declaration(raw));
       } else if (line.starts_with("attributes")) {
         if (auto group = parse_attribute_group(line.substr(10))) groups_[group->first] = group->second;
+      } else if (line.front() == '@' && set_ == InstructionSet::Extended) {
+        if (auto array = parse_constant_array(line, module_.pool)) module_.arrays.push_back(std::move(*array));
       }
     }
     finish();

@@ -107,8 +107,8 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
   if ((default_dispatch || !sig->is_variadic) && call.args.size() != sig->params.size())
     return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ", call.args.size(),
                            " operand(s) but signature expects ", sig->params.size()));
-  BRINTAVEL_TRY_ASSIGN(std::vector<CallCase> cases, rules_.call_cases(call, *sig, *kind, out));
-  if (!cases.empty()) return lower_cases(call, *sig, *kind, cases, out);
+  BRINTAVEL_TRY_ASSIGN(std::optional<std::vector<CallCase>> cases, rules_.call_cases(call, *sig, *kind, out));
+  if (cases) return lower_cases(call, *sig, *kind, *cases, out);
   // The builder appends to a scratch list, whose printed lines keep their storage.
   if (scratch_.size() == 1 && std::holds_alternative<qasm::Lines>(scratch_.front().node)) {
     auto& lines = std::get<qasm::Lines>(scratch_.front().node);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "builders/profile.hpp"
@@ -16,8 +17,11 @@ namespace brintavel::translator {
 
 class BodyIndex {
  public:
-  // The arguments of calls that `profile` drops (output recording) are not counted as read.
-  explicit BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile = nullptr);
+  // The arguments of calls that `profile` drops (output recording) and the indices of array
+  // elements' addresses are not counted as read;
+  // `arrays` are the module's constant arrays, which loads may index.
+  explicit BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile = nullptr,
+                     std::span<const ir::ConstantArray> arrays = {});
 
   struct Definition {
     const ir::Instruction* instruction;
@@ -35,6 +39,14 @@ class BodyIndex {
     return it->second;
   }
   std::span<const ir::Block> blocks() const { return blocks_; }
+  // The module's constant array @name, or null.
+  const ir::ConstantArray* array(std::string_view name) const {
+    auto it = arrays_.find(name);
+    return it == arrays_.end() ? nullptr : it->second;
+  }
+  // The element a load of `pointer` reads when `pointer` is the address of a constant array's
+  // element whose indices are `outer` and `inner`; null when there is no such element.
+  const ir::Operand* element(const ir::ElementAddress& address, std::int64_t outer, std::int64_t inner) const;
   // Whether an instruction of the body reads `name`.
   bool is_used(std::string_view name) const { return used_.contains(name); }
 
@@ -43,6 +55,7 @@ class BodyIndex {
   text::NameMap<Definition> definitions_;
   text::NameMap<std::uint32_t> blocks_by_label_;
   std::unordered_set<std::string_view> used_;
+  std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
 };
 
 }  // namespace brintavel::translator

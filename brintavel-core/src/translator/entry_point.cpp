@@ -4,6 +4,7 @@
 #include "translator/function_lowerer.hpp"
 #include "translator/range_analysis.hpp"
 #include "translator/inline.hpp"
+#include "translator/promote_memory.hpp"
 #include "translator/rules.hpp"
 
 #include <span>
@@ -81,7 +82,11 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
   std::optional<BodyIndex> index;
   BodyRanges ranges;
   if (rules.analyzes_body()) {
-    index.emplace(blocks, &rules.profile());
+    // Variables kept in stack memory become SSA values first.
+    if (blocks.data() != body.blocks.data()) body.blocks.assign(blocks.begin(), blocks.end());
+    promote_memory(body.blocks, body.names);
+    blocks = body.blocks;
+    index.emplace(blocks, &rules.profile(), module.arrays);
     ranges = analyze_ranges(blocks);
     lowerer.use_body(*index, ranges);
   }

@@ -30,8 +30,9 @@ class ExtendedFunctionRules final : public FunctionRules {
 
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
 
-  Result<std::vector<CallCase>> call_cases(const ir::Call& call, const Signature& signature,
-                                           const builders::BuilderKind& kind, BlockLowering& block) override {
+  Result<std::optional<std::vector<CallCase>>> call_cases(const ir::Call& call, const Signature& signature,
+                                                          const builders::BuilderKind& kind,
+                                                          BlockLowering& block) override {
     ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
     return dynamic_gate_cases(call, signature, kind, scope);
   }
@@ -81,7 +82,22 @@ class ExtendedFunctionRules final : public FunctionRules {
     lower_store(i, ctx_);
     return note_memory_use(i.pointer, false);
   }
+  // The address of a constant array's element: a load of it at constant indices is that
+  // element; at indices known only at run time, what reads it is written case by case.
+  Status lower_memory(const ir::ElementAddress&) { return {}; }
   Status lower_memory(const ir::Load& i) {
+    const BodyIndex::Definition* d = state_.body ? state_.body->find(i.pointer) : nullptr;
+    if (const auto* address = d ? std::get_if<ir::ElementAddress>(d->instruction) : nullptr) {
+      const auto* outer = std::get_if<ir::ConstInt>(&address->outer);
+      const auto* inner = std::get_if<ir::ConstInt>(&address->inner);
+      auto a = outer ? outer->value.to_int64() : std::nullopt, b = inner ? inner->value.to_int64() : std::nullopt;
+      const ir::Operand* element = a && b ? state_.body->element(*address, *a, *b) : nullptr;
+      if (const auto* p = element ? std::get_if<ir::PtrConst>(element) : nullptr)
+        ctx_.record_pointer_index(i.result, p->index);
+      else if (const auto* c = element ? std::get_if<ir::ConstInt>(element) : nullptr; c && c->value.to_int64())
+        return ctx_.bind_value(i.result, qasm::IntLiteral{*c->value.to_int64()});
+      return {};
+    }
     BRINTAVEL_CHECK(defer_failure(lower_load(i, ctx_), i.result, ctx_));
     if (ctx_.peek_value(i.result)) BRINTAVEL_CHECK(note_memory_use(i.pointer, true));
     return {};

@@ -212,6 +212,15 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
         ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
         return {};
       }
+      // The service fails on a cast in an assignment that depends on a measurement.
+      bool cast = qasm::find_node(value, [](const Expression& x) {
+                    const auto* u = std::get_if<qasm::Unary>(&x.node);
+                    return u && (u->op == qasm::UnaryOperator::IntCast || u->op == qasm::UnaryOperator::Float64Cast);
+                  }) != nullptr;
+      if (cast)
+        return unsupported(cat("SSA value ", q(phi), " (phi double) has no exact form in the OpenQASM dialect: its "
+                               "value ", q(reader), " is computed at run time from values that take too many cases "
+                               "to write each, and the service cannot assign it"));
     }
     ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
     auto set = [&](Expression v) {

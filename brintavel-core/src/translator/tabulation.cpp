@@ -165,7 +165,7 @@ class Tabulator {
         }
       }
       std::optional<unsigned> width = defined_width(i);
-      if (is_evaluable(i) && !(cut && depth > 0 && small_integer(name, width))) {
+      if ((is_evaluable(i) || reads_array(i)) && !(cut && depth > 0 && small_integer(name, width))) {
         ir::for_each_use(i, [&](std::string_view operand) { stack.push_back({operand, depth + 1}); });
         continue;
       }
@@ -236,12 +236,47 @@ class Tabulator {
     return n;
   }
 
+  // An element address of a constant array of the module, or a load of one.
+  bool reads_array(const ir::Instruction& i) const {
+    if (const auto* address = std::get_if<ir::ElementAddress>(&i)) return body_.array(address->global) != nullptr;
+    const auto* load = std::get_if<ir::Load>(&i);
+    const BodyIndex::Definition* d = load ? body_.find(load->pointer) : nullptr;
+    return d && reads_array(*d->instruction);
+  }
+
+  // A pointer is its index (what `inttoptr (i64 k ...)` says), null 0.
+  static std::optional<Value> element_value(const ir::Operand& element) {
+    if (const auto* p = std::get_if<ir::PtrConst>(&element)) return Value::integer(p->index, 64);
+    if (const auto* c = std::get_if<ir::ConstInt>(&element)) {
+      if (auto v = c->value.to_int64()) return Value::integer(*v, 64);
+    }
+    return std::nullopt;
+  }
+
   std::optional<Value> evaluate_name(std::string_view name, int depth) {
     if (auto it = values_.find(name); it != values_.end()) return it->second;
     if (depth > kMaxDepth) return std::nullopt;
     const BodyIndex::Definition* d = body_.find(name);
     if (!d) return std::nullopt;
     if (auto r = recurrences_.find(name); r != recurrences_.end()) return evaluate_recurrence(name, r->second, depth);
+    if (const auto* load = std::get_if<ir::Load>(d->instruction)) {
+      // The element the address names: the address's indices are evaluated, not it.
+      const BodyIndex::Definition* at = body_.find(load->pointer);
+      const auto* address = at ? std::get_if<ir::ElementAddress>(at->instruction) : nullptr;
+      if (!address) return std::nullopt;
+      auto index = [&](const ir::Operand& o) -> std::optional<Value> {
+        if (const auto* s = std::get_if<ir::Ssa>(&o)) return evaluate_name(s->name, depth + 1);
+        return constant_value(o, "i64");
+      };
+      auto outer = index(address->outer), inner = index(address->inner);
+      if (!outer || !inner || !outer->is_integer() || !inner->is_integer()) return std::nullopt;
+      const ir::Operand* element = body_.element(*address, outer->as_integer(), inner->as_integer());
+      // An index beyond the array is undefined: no run that reaches the load has it (a loop's
+      // counter after its last trip). It is marked NaN, which the cases leave out.
+      auto v = element ? element_value(*element) : Value::real(std::nan(""));
+      if (v) remember(name, *v);
+      return v;
+    }
     auto operand = [&](const ir::Operand& o, std::string_view ty) -> std::optional<Value> {
       if (const auto* s = std::get_if<ir::Ssa>(&o)) return evaluate_name(s->name, depth + 1);
       return constant_value(o, ty);
@@ -297,6 +332,9 @@ std::optional<Table> tabulate(const BodyIndex& body, const BodyRanges& ranges, s
                               std::size_t limit) {
   auto tables = Tabulator(body, ranges, limit).run(std::span<const std::string_view>(&name, 1));
   if (!tables) return std::nullopt;
+  // A value is written for every case: one without a finite value has no form.
+  for (const Value& v : tables->front().results)
+    if (!v.is_integer() && !std::isfinite(v.as_real())) return std::nullopt;
   return std::move(tables->front());
 }
 

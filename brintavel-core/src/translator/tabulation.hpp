@@ -60,7 +60,9 @@ struct Table {
 // are computed from, when that gives fewer assignments.
 std::optional<Table> tabulate(const BodyIndex& body, const BodyRanges& ranges, std::string_view name,
                               std::size_t limit);
-// The tables of several SSA values over the same atoms and assignments.
+// The tables of several SSA values over the same atoms and assignments, where an assignment
+// that gives no value (an array indexed beyond its end, which no run reaching the use has) or
+// no finite one gives NaN.
 std::optional<std::vector<Table>> tabulate_together(const BodyIndex& body, const BodyRanges& ranges,
                                                     std::span<const std::string_view> names, std::size_t limit);
 
