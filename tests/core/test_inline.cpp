@@ -49,7 +49,7 @@ std::vector<Case> cases() {
                    "define internal i64 @count(i1 %bit, ptr %q) {\n"
                    "  %w = zext i1 %bit to i64\n  %p = bitcast ptr %q to ptr\n"
                    "  call void @__quantum__qis__x__body(ptr %p)\n  ret i64 %w\n}\n"),
-       "x q[0];\nif (true) {\n"},
+       "x q[0];\nif (1 == 1) {\n"},
       {"a defined function that a builder lowers stays a call",
        module_with("entry:\n  call void @__quantum__qis__h__body(ptr null)\n"
                    "  call void @__quantum__qis__barrier__body()\n  ret void\n",

@@ -1,5 +1,6 @@
 #include "ir/module_parser.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -141,6 +142,32 @@ std::optional<ConstantArray> parse_constant_array(std::string_view line, TextPoo
   return array;
 }
 
+// LLVM numbers a function's unnamed values in order, its parameters first: an unlabeled entry
+// block is %N after N numbered parameters. Empty when N is 0 (the block is %0).
+std::string_view implicit_entry_label(std::string_view parameters, TextPool& pool) {
+  std::size_t numbered = 0;
+  int depth = 0;
+  std::size_t start = 0;
+  for (std::size_t k = 0; k <= parameters.size(); ++k) {
+    char ch = k < parameters.size() ? parameters[k] : ',';
+    if (ch == '(' || ch == '{' || ch == '[' || ch == '<') ++depth;
+    if (ch == ')' || ch == '}' || ch == ']' || ch == '>') --depth;
+    if (ch != ',' || depth != 0) continue;
+    std::string_view parameter = text::trim(parameters.substr(start, k - start));
+    start = k + 1;
+    if (parameter.empty() || parameter == "...") continue;
+    // The name is the last word, when there are several and it is a %local (not a %Type*).
+    std::size_t space = parameter.find_last_of(" \t");
+    std::string_view last = space == std::string_view::npos ? std::string_view() : parameter.substr(space + 1);
+    bool named = last.starts_with('%') && !last.ends_with('*');
+    std::string_view name = named ? last.substr(1) : std::string_view();
+    bool number = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!named || number) ++numbered;
+  }
+  if (numbered == 0) return {};
+  return pool.keep(std::to_string(numbered));
+}
+
 class ModuleParser {
  public:
   ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper,
@@ -191,6 +218,7 @@ class ModuleParser {
         if (text::trim_start(line).starts_with('{')) break;
       }
     }
+    entry_label_ = implicit_entry_label(header->parameters, module_.pool);
     consumer_.begin_body(definitions_++, fn.name);
     Status body = parse_body(header_line);
     consumer_.end_body();
@@ -205,7 +233,7 @@ class ModuleParser {
   void open_first_block(std::string_view label) {
     if (!first_block_pending_) return;
     first_block_pending_ = false;
-    consumer_.begin_block(label);
+    consumer_.begin_block(label.empty() ? entry_label_ : label);
   }
 
   Status parse_body(std::string_view header_line) {
@@ -313,6 +341,7 @@ class ModuleParser {
   AttributeGroups groups_;
   std::size_t definitions_ = 0;
   bool first_block_pending_ = false;
+  std::string_view entry_label_;  // the implicit name of an unlabeled entry block
   PlainInstructionReader plain_;
 };
 

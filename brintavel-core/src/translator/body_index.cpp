@@ -24,6 +24,21 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
       if (!dropped(instruction)) ir::for_each_use(instruction, [&](std::string_view name) { used_.insert(name); });
     }
   }
+  predecessors_.assign(blocks.size(), {});
+  for (std::uint32_t b = 0; b < blocks.size(); ++b) {
+    if (blocks[b].instructions.empty()) continue;
+    auto edge = [&](std::string_view target) {
+      auto t = block_of(target);
+      if (!t) return;
+      auto& list = predecessors_[*t];
+      if (list.empty() || list.back() != b) list.push_back(b);
+    };
+    if (const auto* br = std::get_if<ir::Br>(&blocks[b].instructions.back())) edge(br->target);
+    if (const auto* br = std::get_if<ir::CondBr>(&blocks[b].instructions.back())) {
+      edge(br->true_label);
+      edge(br->false_label);
+    }
+  }
 }
 
 using text::Int128;

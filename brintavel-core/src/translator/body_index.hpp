@@ -8,6 +8,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "builders/profile.hpp"
 #include "ir/model.hpp"
@@ -47,6 +48,8 @@ class BodyIndex {
   // The element a load of `pointer` reads when `pointer` is the address of a constant array's
   // element whose indices are `outer` and `inner`; null when there is no such element.
   const ir::Operand* element(const ir::ElementAddress& address, std::int64_t outer, std::int64_t inner) const;
+  // The blocks that branch to block `block`, by number, each once.
+  std::span<const std::uint32_t> predecessors(std::uint32_t block) const { return predecessors_[block]; }
   // Whether an instruction of the body reads `name`.
   bool is_used(std::string_view name) const { return used_.contains(name); }
 
@@ -56,6 +59,7 @@ class BodyIndex {
   text::NameMap<std::uint32_t> blocks_by_label_;
   std::unordered_set<std::string_view> used_;
   std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
+  std::vector<std::vector<std::uint32_t>> predecessors_;
 };
 
 }  // namespace brintavel::translator

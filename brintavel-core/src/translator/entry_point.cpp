@@ -5,6 +5,7 @@
 #include "translator/range_analysis.hpp"
 #include "translator/inline.hpp"
 #include "translator/promote_memory.hpp"
+#include "translator/simplify_cfg.hpp"
 #include "translator/rules.hpp"
 
 #include <span>
@@ -85,6 +86,7 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
     // Variables kept in stack memory become SSA values first.
     if (blocks.data() != body.blocks.data()) body.blocks.assign(blocks.begin(), blocks.end());
     promote_memory(body.blocks, body.names);
+    // simplify_cfg(body.blocks, body.names);
     blocks = body.blocks;
     index.emplace(blocks, &rules.profile(), module.arrays);
     ranges = analyze_ranges(blocks);

@@ -45,9 +45,22 @@ class ValueFacts {
   // The bits that an integer operand may have set (all when nothing is known).
   std::uint64_t may_be_one(const ir::Operand& operand, const LoweringContext& ctx) const;
 
+  // The int variable that holds the value `name` in block `block`, when one was made there.
+  const qasm::Expression* materialized(std::string_view name, std::uint32_t block) const {
+    auto it = materialized_.find(name);
+    return it != materialized_.end() && it->second.first == block ? &it->second.second : nullptr;
+  }
+  void note_materialized(std::string_view name, std::uint32_t block, qasm::Expression variable) {
+    materialized_.insert_or_assign(name, std::pair{block, std::move(variable)});
+  }
+
  private:
   std::unordered_map<std::string_view, IntFacts> ints_;
+  std::unordered_map<std::string_view, std::pair<std::uint32_t, qasm::Expression>> materialized_;
 };
+
+// An integer operand of more nodes than this is held in a variable before the algebra copies it.
+inline constexpr std::uint64_t kMaxCopiedNodes = 24;
 
 // What the lowering of a value may need besides the context: the facts of the values before
 // it, the variables it may make, the block its statements go to, and the body it reads
