@@ -371,10 +371,18 @@ struct ConstantArray {
   std::vector<Operand> elements;
 };
 
+// A module-level string constant: @name = ... constant [N x i8] c"text\00" (the text without
+// its terminating NUL, escapes kept as written).
+struct ConstantString {
+  std::string_view name;  // without the @
+  std::string_view text;
+};
+
 struct Module {
   std::string_view source;  // the whole input text (borrowed)
   std::vector<Function> functions;
   std::vector<ConstantArray> arrays;
+  std::vector<ConstantString> strings;
   TextPool pool;            // texts that are not views of `source`
 };
 

@@ -168,6 +168,21 @@ std::string_view implicit_entry_label(std::string_view parameters, TextPool& poo
   return pool.keep(std::to_string(numbered));
 }
 
+// @name = [linkage] constant [N x i8] c"text\00"; nothing for any other global.
+std::optional<ConstantString> parse_constant_string(std::string_view line) {
+  std::size_t equals = line.find('=');
+  std::size_t open = line.find(" c\"");
+  if (equals == std::string_view::npos || open == std::string_view::npos || open < equals ||
+      line.find(" constant ") == std::string_view::npos)
+    return std::nullopt;
+  std::string_view text = line.substr(open + 3);
+  std::size_t close = text.find('"');
+  if (close == std::string_view::npos) return std::nullopt;
+  text = text.substr(0, close);
+  if (text.ends_with("\\00")) text.remove_suffix(3);
+  return ConstantString{text::trim(line.substr(1, equals - 1)), text};
+}
+
 class ModuleParser {
  public:
   ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper,
@@ -189,6 +204,7 @@ class ModuleParser {
         if (auto group = parse_attribute_group(line.substr(10))) groups_[group->first] = group->second;
       } else if (line.front() == '@' && set_ == InstructionSet::Extended) {
         if (auto array = parse_constant_array(line, module_.pool)) module_.arrays.push_back(std::move(*array));
+        else if (auto string = parse_constant_string(line)) module_.strings.push_back(*string);
       }
     }
     finish();

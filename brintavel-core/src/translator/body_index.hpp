@@ -22,7 +22,7 @@ class BodyIndex {
   // elements' addresses are not counted as read;
   // `arrays` are the module's constant arrays, which loads may index.
   explicit BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile = nullptr,
-                     std::span<const ir::ConstantArray> arrays = {});
+                     std::span<const ir::ConstantArray> arrays = {}, std::span<const ir::ConstantString> strings = {});
 
   struct Definition {
     const ir::Instruction* instruction;
@@ -40,6 +40,12 @@ class BodyIndex {
     return it->second;
   }
   std::span<const ir::Block> blocks() const { return blocks_; }
+  // The text of the module's string constant @name (escapes as written), or nothing.
+  std::optional<std::string_view> string_constant(std::string_view name) const {
+    auto it = strings_.find(name);
+    if (it == strings_.end()) return std::nullopt;
+    return it->second;
+  }
   // The module's constant array @name, or null.
   const ir::ConstantArray* array(std::string_view name) const {
     auto it = arrays_.find(name);
@@ -60,6 +66,7 @@ class BodyIndex {
   std::unordered_set<std::string_view> used_;
   std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
   std::vector<std::vector<std::uint32_t>> predecessors_;
+  std::unordered_map<std::string_view, std::string_view> strings_;
 };
 
 }  // namespace brintavel::translator

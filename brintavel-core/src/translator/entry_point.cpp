@@ -88,7 +88,7 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
     promote_memory(body.blocks, body.names);
     // simplify_cfg(body.blocks, body.names);
     blocks = body.blocks;
-    index.emplace(blocks, &rules.profile(), module.arrays);
+    index.emplace(blocks, &rules.profile(), module.arrays, module.strings);
     ranges = analyze_ranges(blocks);
     lowerer.use_body(*index, ranges);
   }

@@ -11,6 +11,7 @@
 #include "translator/extended_values.hpp"
 #include "translator/function_state.hpp"
 #include "translator/phis.hpp"
+#include "translator/register_runtime.hpp"
 #include "translator/rules.hpp"
 
 namespace brintavel::translator {
@@ -31,10 +32,11 @@ class ExtendedFunctionRules final : public FunctionRules {
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
 
   Result<std::optional<std::vector<CallCase>>> call_cases(const ir::Call& call, const Signature& signature,
-                                                          const builders::BuilderKind& kind,
+                                                          const builders::BuilderKind* kind,
                                                           BlockLowering& block) override {
     ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
-    return dynamic_gate_cases(call, signature, kind, scope);
+    if (!kind) return registers_.lower(call, scope);
+    return dynamic_gate_cases(call, signature, *kind, scope);
   }
 
   Status lower_classical(const ir::Instruction& instruction, BlockLowering& block) override {
@@ -133,6 +135,7 @@ class ExtendedFunctionRules final : public FunctionRules {
   FunctionState& state_;
   LoweringContext& ctx_;
   ValueFacts facts_;
+  ClassicalRegisters registers_;
   PhiCopies copies_;
   ExtendedPhis phis_;
   std::unordered_map<MemoryCell, MemoryUse, MemoryCellHash> memory_uses_;

@@ -736,6 +736,16 @@ Status assign_cases(ValueScope& scope, const std::string& variable, const Table&
   return {};
 }
 
+Result<IntValue> int_operand(ValueScope& scope, const ir::Operand& operand, unsigned width) {
+  Values values(scope);
+  return values.operand(operand, width);
+}
+
+Status bind_int(ValueScope& scope, std::string_view name, IntValue value) {
+  Values values(scope);
+  return values.bind(name, std::move(value));
+}
+
 Result<Expression> int_of_condition(Expression condition, std::string_view reader, ValueScope& scope) {
   if (const auto* b = std::get_if<BoolLiteral>(&condition.node)) return lit(b->value ? 1 : 0);
   return new_variable(scope, reader, qasm::ScalarType::Int, [&](const std::string& v) {

@@ -84,6 +84,11 @@ Status lower_extended_value(const ir::Instruction& instruction, ValueScope& scop
 // a marker that fails with the same message where it is looked up.
 Status defer_failure(Status status, std::string_view result, LoweringContext& ctx);
 
+// An integer operand of `width` bits, with what is known of it (a Boolean read as its 0/1 value).
+Result<ints::IntValue> int_operand(ValueScope& scope, const ir::Operand& operand, unsigned width);
+// Binds the integer SSA value `name`, with its facts (bits, range).
+Status bind_int(ValueScope& scope, std::string_view name, ints::IntValue value);
+
 // Statements in the block being lowered that set a new int variable to 1 where `condition`
 // holds and to 0 elsewhere; the variable, read here. `reader` names the value it is for.
 Result<qasm::Expression> int_of_condition(qasm::Expression condition, std::string_view reader, ValueScope& scope);

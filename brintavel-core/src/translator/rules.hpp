@@ -45,9 +45,10 @@ class FunctionRules {
 
   // The cases of a call whose arguments the rules write case by case (a rotation whose angle is
   // computed from measurements, a qubit chosen at run time); nothing: the call is lowered as it
-  // is; no case: the rules lowered it (a result read bound to its value).
+  // is, by its builder `kind` (null: none); no case: the rules lowered it (a result read bound
+  // to its value, a call of a runtime the rules know).
   virtual Result<std::optional<std::vector<CallCase>>> call_cases(const ir::Call&, const Signature&,
-                                                                  const builders::BuilderKind&, BlockLowering&) {
+                                                                  const builders::BuilderKind*, BlockLowering&) {
     return std::optional<std::vector<CallCase>>{};
   }
 
