@@ -142,6 +142,7 @@ Status BlockLowerer::lower_cases(const ir::Call& call, const Signature& sig, con
   for (CallCase& c : cases) {
     qasm::StatementList made;
     BRINTAVEL_CHECK(builders::run_builder(kind, sig, c.args, call.result, ctx_, made));
+    if (c.condition && made.empty()) continue;
     if (c.condition) {
       qasm::Statement branch = qasm::If(std::move(made), {}, std::move(*c.condition));
       BRINTAVEL_CHECK(ctx_.budget().charge(qasm::count_nodes({branch}), "block", out.label));

@@ -110,6 +110,8 @@ Result<std::optional<std::vector<CallCase>>> dynamic_gate_cases(const ir::Call& 
                                                                 ValueScope& scope) {
   using Out = std::optional<std::vector<CallCase>>;
   LoweringContext& ctx = scope.ctx;
+  // A call that makes nothing (output recording) reads nothing.
+  if (std::holds_alternative<builders::NoOp>(kind)) return Out{};
   // The arguments computed at run time: doubles bound to more than a literal, and pointers
   // that are not constants.
   std::vector<Argument> arguments;
@@ -122,7 +124,9 @@ Result<std::optional<std::vector<CallCase>>> dynamic_gate_cases(const ir::Call& 
     const Expression* value = ctx.peek_value(s->name);
     if (ty == "double" || (ty.empty() && value)) {
       bool read_by_cases = ctx.has_index(s->name) || (scope.body && counts_trips(*scope.body, s->name));
-      if (!read_by_cases && (!value || is_literal(*value))) continue;
+      // (A value without an exact form may still be tabulated.)
+      bool defined = scope.body && scope.body->find(s->name);
+      if (!read_by_cases && ((value && is_literal(*value)) || (!value && !defined))) continue;
       arguments.push_back(Argument{i, s->name, false});
     } else if ((ty.empty() || is_pointer_type(ty)) && !value && !ctx.lookup_pointer_index(s->name) && scope.body &&
                scope.body->find(s->name)) {

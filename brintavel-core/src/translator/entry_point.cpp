@@ -86,7 +86,12 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
     // Variables kept in stack memory become SSA values first.
     if (blocks.data() != body.blocks.data()) body.blocks.assign(blocks.begin(), blocks.end());
     promote_memory(body.blocks, body.names);
-    // simplify_cfg(body.blocks, body.names);
+    for (const char* where : simplify_cfg(body.blocks, body.names))
+      if (context.warnings)
+        context.warnings->push_back(SourceWarning{
+            "the program aborts here on some runs; OpenQASM cannot end a run early, so the translation goes on "
+            "as if it did not",
+            where});
     blocks = body.blocks;
     index.emplace(blocks, &rules.profile(), module.arrays, module.strings);
     ranges = analyze_ranges(blocks);

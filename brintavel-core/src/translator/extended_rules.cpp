@@ -8,6 +8,7 @@
 
 #include "translator/classical.hpp"
 #include "translator/dynamic_gates.hpp"
+#include "translator/evaluate.hpp"
 #include "translator/extended_values.hpp"
 #include "translator/function_state.hpp"
 #include "translator/phis.hpp"
@@ -35,6 +36,18 @@ class ExtendedFunctionRules final : public FunctionRules {
                                                           const builders::BuilderKind* kind,
                                                           BlockLowering& block) override {
     ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
+    if (!kind && call.result && call.args.size() == 1 && math_function(call.callee, 1.0)) {
+      // A math function: a constant where its argument is one, otherwise read only by what is
+      // written case by case.
+      if (const auto* f = std::get_if<ir::ConstFloat>(&call.args[0])) {
+        BRINTAVEL_CHECK(ctx_.bind_value(*call.result, qasm::FloatLiteral{*math_function(call.callee, f->value)}));
+      } else {
+        ctx_.bind_unexpressible(*call.result, cat("SSA value ", q(*call.result), " (call ", call.callee,
+                                                  ") has no exact form in the OpenQASM dialect: the function has "
+                                                  "no operator, and only values written case by case read it"));
+      }
+      return std::optional<std::vector<CallCase>>(std::vector<CallCase>{});
+    }
     if (!kind) return registers_.lower(call, scope);
     return dynamic_gate_cases(call, signature, *kind, scope);
   }

@@ -125,7 +125,122 @@ class RangeAnalysis {
     settle_all_ = true;
     narrowing_ = true;
     for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
+    // A value that grows by a bounded step per trip of a loop whose counter is bounded (a
+    // count of measured ones) is bounded by the number of trips: what LLVM's scalar evolution
+    // finds for add recurrences, here for steps known only as ranges.
+    if (bound_by_trips())
+      for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
     return std::move(ranges_);
+  }
+
+  // Whether `from` -> `header` is a back edge (the header dominates `from`).
+  bool back_edge(std::size_t from, std::size_t header) const {
+    return dominators_ && dominators_->reachable(static_cast<std::uint32_t>(from)) &&
+           dominators_->reachable(static_cast<std::uint32_t>(header)) &&
+           dominators_->dominates(static_cast<std::uint32_t>(header), static_cast<std::uint32_t>(from));
+  }
+
+  // The range of v - p, where v is computed from the phi p by additions of bounded values and
+  // merges of such; nothing otherwise.
+  std::optional<IntRange> step_from(const ir::Operand& v, std::string_view p, unsigned width, int depth) const {
+    const auto* s = std::get_if<ir::Ssa>(&v);
+    if (!s || depth > 8) return std::nullopt;
+    if (s->name == p) return IntRange{0, 0};
+    auto d = defined_in_.find(s->name);
+    if (d == defined_in_.end()) return std::nullopt;
+    for (const ir::Instruction& i : blocks_[d->second].instructions) {
+      if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
+      if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op != ir::ArithOp::Mul) {
+        for (bool left : {true, false}) {
+          const ir::Operand& carried = left ? a->lhs : a->rhs;
+          const ir::Operand& added = left ? a->rhs : a->lhs;
+          if (a->op == ir::ArithOp::Sub && !left) continue;
+          auto base = step_from(carried, p, width, depth + 1);
+          auto r = stored(added, width);
+          if (!base || !r) continue;
+          MathRange m = a->op == ir::ArithOp::Add ? math_add(*base, *r) : math_sub(*base, *r);
+          if (!fits(m, 64)) return std::nullopt;
+          return IntRange{*m.lo.to_int64(), *m.hi.to_int64()};
+        }
+        return std::nullopt;
+      }
+      if (const auto* phi = std::get_if<ir::Phi>(&i)) {
+        std::optional<IntRange> joined;
+        for (const ir::PhiIncoming& in : phi->incomings) {
+          auto step = step_from(in.value, p, width, depth + 1);
+          if (!step) return std::nullopt;
+          joined = joined ? joined->join(*step) : *step;
+        }
+        return joined;
+      }
+      return std::nullopt;
+    }
+    return std::nullopt;
+  }
+
+  bool bound_by_trips() {
+    if (!dominators_) return false;
+    bool changed = false;
+    for (std::size_t h = 0; h < blocks_.size(); ++h) {
+      std::vector<const ir::Phi*> phis;
+      for (const ir::Instruction& i : blocks_[h].instructions)
+        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && int_width(phi->ty)) phis.push_back(phi);
+      if (phis.size() < 2) continue;
+      // The most trips: the span of a counter that starts at a constant and grows by one.
+      std::optional<std::int64_t> trips;
+      for (const ir::Phi* c : phis) {
+        auto width = int_width(c->ty);
+        std::optional<std::int64_t> start;
+        bool counts = true;
+        for (const ir::PhiIncoming& in : c->incomings) {
+          auto from = block_of_.find(in.predecessor);
+          if (from == block_of_.end()) { counts = false; break; }
+          if (back_edge(from->second, h)) {
+            auto step = step_from(in.value, c->result, *width, 0);
+            counts = counts && step && step->lo == 1 && step->hi == 1;
+          } else {
+            const auto* k = std::get_if<ir::ConstInt>(&in.value);
+            auto v = k ? k->value.to_int64() : std::nullopt;
+            counts = counts && v && (!start || *start == *v);
+            if (v) start = v;
+          }
+        }
+        const IntRange* r = ranges_.find(c->result);
+        if (!counts || !start || !r || r->hi < *start || r->hi - *start > (std::int64_t{1} << 32)) continue;
+        std::int64_t t = r->hi - *start;
+        trips = trips ? std::min(*trips, t) : t;
+      }
+      if (!trips) continue;
+      for (const ir::Phi* p : phis) {
+        auto width = int_width(p->ty);
+        std::optional<IntRange> entry, step;
+        bool ok = true;
+        for (const ir::PhiIncoming& in : p->incomings) {
+          auto from = block_of_.find(in.predecessor);
+          if (from == block_of_.end()) { ok = false; break; }
+          if (back_edge(from->second, h)) {
+            auto d = step_from(in.value, p->result, *width, 0);
+            if (!d) { ok = false; break; }
+            step = step ? step->join(*d) : *d;
+          } else {
+            auto e = stored(in.value, *width);
+            if (!e) { ok = false; break; }
+            entry = entry ? entry->join(*e) : *e;
+          }
+        }
+        if (!ok || !entry || !step) continue;
+        Int128 lo = Int128(entry->lo) + (step->lo < 0 ? Int128::product(step->lo, *trips) : Int128(0));
+        Int128 hi = Int128(entry->hi) + (step->hi > 0 ? Int128::product(step->hi, *trips) : Int128(0));
+        IntRange bound = clamp(MathRange{lo, hi}, *width);
+        const IntRange* old = ranges_.find(p->result);
+        if (!old) continue;
+        if (auto met = old->meet(bound); met && !(*met == *old)) {
+          ranges_.set(p->result, *met);
+          changed = true;
+        }
+      }
+    }
+    return changed;
   }
 
   void pass_over_blocks() {

@@ -1,6 +1,7 @@
 #include "translator/simplify_cfg.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <variant>
@@ -11,11 +12,13 @@ namespace {
 
 std::string_view label_of(const ir::Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
 
-bool unify_returns(std::vector<ir::Block>& blocks, ir::TextPool& names) {
+// Returns the labels of the blocks that returned.
+std::vector<std::string_view> unify_returns(std::vector<ir::Block>& blocks, ir::TextPool& names) {
+  std::vector<std::string_view> returned;
   std::size_t returns = 0;
   for (const ir::Block& b : blocks)
     if (!b.instructions.empty() && std::holds_alternative<ir::Ret>(b.instructions.back())) ++returns;
-  if (returns < 2) return false;
+  if (returns < 2) return returned;
   // A label no block has.
   std::string label = "return";
   auto taken = [&](const std::string& l) {
@@ -27,20 +30,22 @@ bool unify_returns(std::vector<ir::Block>& blocks, ir::TextPool& names) {
   for (ir::Block& b : blocks) {
     if (b.instructions.empty() || !std::holds_alternative<ir::Ret>(b.instructions.back())) continue;
     b.instructions.back() = ir::Br{exit};
+    returned.push_back(label_of(b));
     if (!where && !b.sources.empty()) where = b.sources.back();
   }
   ir::Block last{exit, {ir::Ret{}}, {}};
   if (where) last.sources.push_back(where);
   blocks.push_back(std::move(last));
-  return true;
+  return returned;
 }
 
 
-// Removes the unread phis of blocks that hold nothing else but their branch (what a return
-// block's value leaves behind once the return is a branch).
-void remove_unread_phis(std::vector<ir::Block>& blocks) {
-  auto only_phis = [](const ir::Block& b) {
-    return !b.instructions.empty() && std::holds_alternative<ir::Br>(b.instructions.back()) &&
+// Removes the unread phis of the blocks that returned and hold nothing else but their branch
+// now (what a return value leaves behind once the return is a branch).
+void remove_unread_phis(std::vector<ir::Block>& blocks, const std::vector<std::string_view>& returned) {
+  auto only_phis = [&](const ir::Block& b) {
+    return std::find(returned.begin(), returned.end(), label_of(b)) != returned.end() &&
+           !b.instructions.empty() && std::holds_alternative<ir::Br>(b.instructions.back()) &&
            std::all_of(b.instructions.begin(), b.instructions.end() - 1,
                        [](const ir::Instruction& i) { return std::holds_alternative<ir::Phi>(i); });
   };
@@ -119,13 +124,120 @@ void skip_forwarding_blocks(std::vector<ir::Block>& blocks) {
                blocks.end());
 }
 
+// When an instruction reads a value that a later block defines (a loop's latch written before
+// its header), the blocks are put in reverse postorder, where every block comes after the
+// blocks that dominate it; the entry stays first, and blocks no path reaches go last.
+void order_by_dominance(std::vector<ir::Block>& blocks) {
+  std::unordered_map<std::string_view, std::size_t> defined_in, number;
+  for (std::size_t b = 0; b < blocks.size(); ++b) {
+    number.try_emplace(label_of(blocks[b]), b);
+    for (const ir::Instruction& i : blocks[b].instructions)
+      if (auto name = ir::defined_name(i)) defined_in.try_emplace(*name, b);
+  }
+  bool read_before_defined = false;
+  for (std::size_t b = 0; b < blocks.size() && !read_before_defined; ++b)
+    for (const ir::Instruction& i : blocks[b].instructions) {
+      if (std::holds_alternative<ir::Phi>(i)) continue;
+      ir::for_each_use(i, [&](std::string_view n) {
+        auto d = defined_in.find(n);
+        if (d != defined_in.end() && d->second > b) read_before_defined = true;
+      });
+    }
+  if (!read_before_defined) return;
+  // Postorder by an explicit-stack depth-first walk from the entry, successors in order.
+  auto successors = [&](std::size_t b) {
+    std::vector<std::size_t> out;
+    if (blocks[b].instructions.empty()) return out;
+    const ir::Instruction& last = blocks[b].instructions.back();
+    auto add = [&](std::string_view l) {
+      if (auto it = number.find(l); it != number.end()) out.push_back(it->second);
+    };
+    if (const auto* br = std::get_if<ir::Br>(&last)) add(br->target);
+    if (const auto* br = std::get_if<ir::CondBr>(&last)) {
+      add(br->true_label);
+      add(br->false_label);
+    }
+    return out;
+  };
+  std::vector<std::size_t> postorder;
+  std::vector<bool> seen(blocks.size(), false);
+  std::vector<std::pair<std::size_t, std::vector<std::size_t>>> stack;
+  stack.push_back({0, successors(0)});
+  seen[0] = true;
+  while (!stack.empty()) {
+    auto& [b, next] = stack.back();
+    if (!next.empty()) {
+      std::size_t s = next.front();
+      next.erase(next.begin());
+      if (!seen[s]) {
+        seen[s] = true;
+        stack.push_back({s, successors(s)});
+      }
+      continue;
+    }
+    postorder.push_back(b);
+    stack.pop_back();
+  }
+  std::vector<ir::Block> ordered;
+  ordered.reserve(blocks.size());
+  for (auto it = postorder.rbegin(); it != postorder.rend(); ++it) ordered.push_back(std::move(blocks[*it]));
+  for (std::size_t b = 0; b < blocks.size(); ++b)
+    if (!seen[b]) ordered.push_back(std::move(blocks[b]));
+  blocks = std::move(ordered);
+}
+
+// Where a block only aborts: its abort call's source, else nothing.
+std::optional<const char*> aborts(const ir::Block& b) {
+  if (b.instructions.size() != 2) return std::nullopt;
+  const auto* call = std::get_if<ir::Call>(&b.instructions[0]);
+  const auto* end = std::get_if<ir::Unknown>(&b.instructions[1]);
+  if (!call || call->callee != "abort" || !end || end->opcode != "unreachable") return std::nullopt;
+  return b.sources.empty() ? nullptr : b.sources.front();
+}
+
+std::vector<const char*> skip_aborts(std::vector<ir::Block>& blocks) {
+  std::unordered_map<std::string_view, const char*> aborting;
+  for (const ir::Block& b : blocks)
+    if (auto where = aborts(b)) aborting.emplace(label_of(b), *where);
+  std::vector<const char*> skipped;
+  if (aborting.empty()) return skipped;
+  std::unordered_map<std::string_view, bool> still_entered;
+  for (ir::Block& b : blocks) {
+    if (b.instructions.empty()) continue;
+    ir::Instruction& last = b.instructions.back();
+    if (auto* br = std::get_if<ir::CondBr>(&last)) {
+      bool t = aborting.contains(br->true_label), f = aborting.contains(br->false_label);
+      if (t != f) {
+        std::string_view aborted = t ? br->true_label : br->false_label;
+        std::string_view other = t ? br->false_label : br->true_label;
+        skipped.push_back(aborting.at(aborted));
+        last = ir::Br{other};
+        continue;
+      }
+      if (t) still_entered[br->true_label] = true;
+    } else if (const auto* jump = std::get_if<ir::Br>(&last); jump && aborting.contains(jump->target)) {
+      still_entered[jump->target] = true;
+    }
+  }
+  // The aborting blocks nothing enters any more go.
+  blocks.erase(std::remove_if(blocks.begin() + 1, blocks.end(),
+                              [&](const ir::Block& b) {
+                                return aborting.contains(label_of(b)) && !still_entered.contains(label_of(b));
+                              }),
+               blocks.end());
+  return skipped;
+}
+
 }  // namespace
 
-void simplify_cfg(std::vector<ir::Block>& blocks, ir::TextPool& names) {
-  if (blocks.empty()) return;
-  unify_returns(blocks, names);
-  remove_unread_phis(blocks);
+std::vector<const char*> simplify_cfg(std::vector<ir::Block>& blocks, ir::TextPool& names) {
+  if (blocks.empty()) return {};
+  std::vector<const char*> skipped = skip_aborts(blocks);
+  std::vector<std::string_view> returned = unify_returns(blocks, names);
+  if (!returned.empty()) remove_unread_phis(blocks, returned);
   skip_forwarding_blocks(blocks);
+  order_by_dominance(blocks);
+  return skipped;
 }
 
 }  // namespace brintavel::translator

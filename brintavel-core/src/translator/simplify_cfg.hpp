@@ -14,7 +14,8 @@
 
 namespace brintavel::translator {
 
-// Applies the clean-ups above; names of new blocks are kept in `names`.
-void simplify_cfg(std::vector<ir::Block>& blocks, ir::TextPool& names);
+// Applies the clean-ups above; names of new blocks are kept in `names`. Returns where the
+// aborts that no longer happen were (pointers into the source, or null).
+std::vector<const char*> simplify_cfg(std::vector<ir::Block>& blocks, ir::TextPool& names);
 
 }  // namespace brintavel::translator

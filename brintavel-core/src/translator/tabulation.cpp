@@ -21,6 +21,7 @@ using qasm::Expression;
 constexpr int kMaxDepth = 200;
 
 bool is_evaluable(const ir::Instruction& i) {
+  if (const auto* call = std::get_if<ir::Call>(&i)) return call->args.size() == 1 && math_function(call->callee, 1.0);
   return std::holds_alternative<ir::Arith>(i) || std::holds_alternative<ir::IntOp>(i) ||
          std::holds_alternative<ir::Cast>(i) || std::holds_alternative<ir::FloatOp>(i) ||
          std::holds_alternative<ir::FNeg>(i) || std::holds_alternative<ir::Icmp>(i) ||
