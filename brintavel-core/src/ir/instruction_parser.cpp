@@ -329,8 +329,87 @@ std::optional<Instruction> parse_element_address(const Parts& p, TextPool& pool)
   return ElementAddress{global, *length, std::move(indices[0]), std::move(indices[1]), *p.result};
 }
 
+// The struct type at the start of `s` ({ ... }, or <{ ... }> for a packed one) and what
+// follows it; nothing when `s` does not start with one.
+std::optional<std::pair<std::string_view, std::string_view>> struct_type(std::string_view s) {
+  s = text::trim(s);
+  if (!s.starts_with('{') && !s.starts_with("<{")) return std::nullopt;
+  int depth = 0;
+  for (std::size_t k = 0; k < s.size(); ++k) {
+    if (s[k] == '{') ++depth;
+    if (s[k] == '}' && --depth == 0) {
+      std::size_t end = k + 1 + (k + 1 < s.size() && s[k + 1] == '>');
+      return std::pair{s.substr(0, end), text::trim(s.substr(end))};
+    }
+  }
+  return std::nullopt;
+}
+
+// An aggregate operand: a local, or poison/undef (an Ssa without a name).
+std::optional<Operand> aggregate_operand(std::string_view s) {
+  s = text::trim(s);
+  if (s == "poison" || s == "undef" || s == "zeroinitializer") return Operand(Ssa{});
+  if (auto name = first_local_name(s)) return Operand(Ssa{*name});
+  return std::nullopt;
+}
+
+// insertvalue / extractvalue of a struct, and a select between structs.
+std::optional<Result<Instruction>> parse_aggregate(const Parts& p, TextPool& pool) {
+  using Parsed = std::optional<Result<Instruction>>;
+  if (!p.result) return std::nullopt;
+  if (p.opcode == "select") {
+    auto pieces = split_quietly(text_after_word(p.rest, first_word(p.rest)));
+    if (!pieces || pieces->size() != 3 || first_word(p.rest) != "i1") return std::nullopt;
+    auto then_type = struct_type((*pieces)[1]), else_type = struct_type((*pieces)[2]);
+    if (!then_type || !else_type) return std::nullopt;
+    auto cond = parse_typed_operand("i1", (*pieces)[0], pool);
+    auto a = aggregate_operand(then_type->second), b = aggregate_operand(else_type->second);
+    if (!cond || !a || !b) return std::nullopt;
+    return Parsed(Select{std::move(*cond), std::move(*a), std::move(*b), then_type->first, *p.result});
+  }
+  auto type = struct_type(p.rest);
+  if (!type) return std::nullopt;
+  auto pieces = split_quietly(type->second);
+  if (!pieces) return std::nullopt;
+  auto index = [](std::string_view s) -> std::optional<std::uint32_t> {
+    auto v = parse_u64(text::trim(s));
+    if (!v || *v > 64) return std::nullopt;
+    return static_cast<std::uint32_t>(*v);
+  };
+  if (p.opcode == "extractvalue" && pieces->size() == 2) {
+    auto aggregate = aggregate_operand((*pieces)[0]);
+    auto k = index((*pieces)[1]);
+    // The field's type: the k-th of the struct's.
+    auto fields = split_quietly(type->first.substr(type->first.find('{') + 1,
+                                                   type->first.rfind('}') - type->first.find('{') - 1));
+    if (!aggregate || !k || !fields || *k >= fields->size()) return std::nullopt;
+    return Parsed(ExtractValue{std::move(*aggregate), *k, text::trim((*fields)[*k]), *p.result});
+  }
+  if (p.opcode == "insertvalue" && pieces->size() == 3) {
+    auto aggregate = aggregate_operand((*pieces)[0]);
+    std::string_view value_ty = first_word((*pieces)[1]);
+    auto value = parse_typed_operand(value_ty, after_first_word((*pieces)[1]), pool);
+    auto k = index((*pieces)[2]);
+    if (!aggregate || !value || !k) return std::nullopt;
+    return Parsed(InsertValue{std::move(*aggregate), std::move(*value), *k, *p.result});
+  }
+  return std::nullopt;
+}
+
 std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool) {
   using Parsed = std::optional<Result<Instruction>>;
+
+  if (p.opcode == "freeze") {
+    if (!p.result) return Parsed(parse_error("freeze without SSA result assignment"));
+    std::string_view ty = first_word(p.rest);
+    auto value = parse_typed_operand(ty, text::trim(text_after_word(p.rest, ty)), pool);
+    if (!value) return Parsed(std::move(value).error());
+    return Parsed(Freeze{std::move(*value), *p.result});
+  }
+  if (p.opcode == "insertvalue" || p.opcode == "extractvalue" || p.opcode == "select") {
+    if (auto aggregate = parse_aggregate(p, pool)) return aggregate;
+    if (p.opcode != "select") return std::nullopt;
+  }
 
   if (p.opcode == "getelementptr") {
     if (auto address = parse_element_address(p, pool)) return Parsed(std::move(*address));

@@ -289,9 +289,39 @@ struct ElementAddress {
   std::string_view result;
 };
 
+// %r = insertvalue {T0, T1, ...} aggregate, Tk value, k: the aggregate with field k replaced
+// (an aggregate that is poison or undef is an Ssa without a name).
+struct InsertValue {
+  Operand aggregate;
+  Operand value;
+  std::uint32_t index;
+  std::string_view result;
+};
+
+// Whether an aggregate operand is poison or undef.
+inline bool is_undefined(const Operand& aggregate) {
+  const auto* s = std::get_if<Ssa>(&aggregate);
+  return s && s->name.empty();
+}
+
+// %r = extractvalue {T0, T1, ...} aggregate, k: field k, of type Tk.
+struct ExtractValue {
+  Operand aggregate;
+  std::uint32_t index;
+  std::string_view field_ty;
+  std::string_view result;
+};
+
+// %r = freeze T v: v itself where v is not poison (which no program the rules take makes).
+struct Freeze {
+  Operand value;
+  std::string_view result;
+};
+
 using Instruction = std::variant<Call, Br, CondBr, Ret, Icmp, Logic, Select, Arith, Phi, Ignored,
                                  Alloca, Bitcast, Gep, Store, Load, Zext, IntToPtr, Unknown,
-                                 IntOp, Cast, FloatOp, FNeg, Fcmp, ElementAddress>;
+                                 IntOp, Cast, FloatOp, FNeg, Fcmp, ElementAddress, InsertValue, ExtractValue,
+                                 Freeze>;
 
 // The SSA value an instruction defines, if any.
 inline std::optional<std::string_view> defined_name(const Instruction& instruction) {
@@ -337,6 +367,11 @@ void for_each_use(const Instruction& instruction, F&& f) {
         } else if constexpr (std::is_same_v<T, ElementAddress>) {
           operand(i.outer);
           operand(i.inner);
+        } else if constexpr (std::is_same_v<T, InsertValue>) {
+          operand(i.aggregate);
+          operand(i.value);
+        } else if constexpr (std::is_same_v<T, ExtractValue>) {
+          operand(i.aggregate);
         } else if constexpr (requires { i.lhs; i.rhs; }) {
           operand(i.lhs);
           operand(i.rhs);

@@ -6,6 +6,7 @@
 #include "translator/inline.hpp"
 #include "translator/promote_memory.hpp"
 #include "translator/simplify_cfg.hpp"
+#include "translator/split_aggregates.hpp"
 #include "translator/rules.hpp"
 
 #include <span>
@@ -85,6 +86,7 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
   if (rules.analyzes_body()) {
     // Variables kept in stack memory become SSA values first.
     if (blocks.data() != body.blocks.data()) body.blocks.assign(blocks.begin(), blocks.end());
+    split_aggregates(body.blocks, body.names);
     promote_memory(body.blocks, body.names);
     for (const char* where : simplify_cfg(body.blocks, body.names))
       if (context.warnings)

@@ -97,6 +97,14 @@ class ExtendedFunctionRules final : public FunctionRules {
     lower_store(i, ctx_);
     return note_memory_use(i.pointer, false);
   }
+  // Aggregates left after they were split into fields (split_aggregates.hpp).
+  Status lower_memory(const ir::InsertValue& i) { return aggregate(i.result); }
+  Status lower_memory(const ir::ExtractValue& i) { return aggregate(i.result); }
+  Status aggregate(std::string_view result) {
+    ctx_.bind_unexpressible(result, cat("SSA value ", q(result), " is an aggregate (a struct) read otherwise than "
+                                        "field by field; aggregates are not supported"));
+    return {};
+  }
   // The address of a constant array's element: a load of it at constant indices is that
   // element; at indices known only at run time, what reads it is written case by case.
   Status lower_memory(const ir::ElementAddress&) { return {}; }

@@ -9,6 +9,7 @@
 #include "ir/module_parser.hpp"
 #include "ir/operand_parser.hpp"
 #include "translator/context.hpp"
+#include "translator/evaluate.hpp"
 
 namespace brintavel::translator {
 
@@ -229,8 +230,15 @@ class Inliner {
             BRINTAVEL_TRY_ASSIGN(r.pointer, local_name(in, r.pointer));
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::IntToPtr> || std::is_same_v<T, ir::Cast> ||
-                               std::is_same_v<T, ir::FNeg>) {
+                               std::is_same_v<T, ir::FNeg> || std::is_same_v<T, ir::Freeze>) {
             r.value = value(in, r.value);
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::InsertValue>) {
+            if (!ir::is_undefined(r.aggregate)) r.aggregate = value(in, r.aggregate);
+            r.value = value(in, r.value);
+            r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::ExtractValue>) {
+            if (!ir::is_undefined(r.aggregate)) r.aggregate = value(in, r.aggregate);
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::ElementAddress>) {
             r.outer = value(in, r.outer);
@@ -341,6 +349,90 @@ class Inliner {
     return {};
   }
 
+  // The value `callee` returns for constant `arguments` when it only computes (no call, no
+  // memory), run as LLVM would within a step budget; nothing otherwise.
+  std::optional<ir::Operand> evaluate_call(const ir::Function& callee, const Parameters& parameters,
+                                           const std::vector<ir::Operand>& arguments) {
+    constexpr std::size_t kMaxSteps = 10000;
+    if (callee.blocks.empty() || parameters.names.size() != arguments.size()) return std::nullopt;
+    for (const ir::Operand& a : arguments)
+      if (std::holds_alternative<ir::Ssa>(a)) return std::nullopt;
+    std::unordered_map<std::string_view, ir::Operand> bound;
+    for (std::size_t i = 0; i < arguments.size(); ++i) bound.insert_or_assign(parameters.names[i], arguments[i]);
+    std::unordered_map<std::string_view, Value> values;
+    auto operand = [&](const ir::Operand& o, std::string_view ty) -> std::optional<Value> {
+      if (const auto* s = std::get_if<ir::Ssa>(&o)) {
+        if (auto v = values.find(s->name); v != values.end()) return v->second;
+        if (auto b = bound.find(s->name); b != bound.end()) return constant_value(b->second, ty);
+        return std::nullopt;
+      }
+      return constant_value(o, ty);
+    };
+    std::unordered_map<std::string_view, const ir::Block*> blocks;
+    for (const ir::Block& b : callee.blocks)
+      blocks.emplace(b.label.empty() ? parameters.first_block : b.label, &b);
+    const ir::Block* block = &callee.blocks.front();
+    std::string_view from;
+    for (std::size_t steps = 0; steps < kMaxSteps;) {
+      const ir::Block* next = nullptr;
+      std::string_view here = block->label.empty() ? parameters.first_block : block->label;
+      // The phis take their values together, from the edge taken.
+      std::vector<std::pair<std::string_view, Value>> phis;
+      for (std::size_t k = 0; k < block->instructions.size(); ++k, ++steps) {
+        const ir::Instruction& i = block->instructions[k];
+        if (const auto* phi = std::get_if<ir::Phi>(&i)) {
+          auto in = std::find_if(phi->incomings.begin(), phi->incomings.end(),
+                                 [&](const ir::PhiIncoming& p) { return p.predecessor == from; });
+          auto v = in == phi->incomings.end() ? std::nullopt : operand(in->value, phi->ty);
+          if (!v) return std::nullopt;
+          phis.emplace_back(phi->result, *v);
+          continue;
+        }
+        for (auto& [name, v] : phis) values.insert_or_assign(name, v);
+        phis.clear();
+        if (const auto* br = std::get_if<ir::Br>(&i)) {
+          auto it = blocks.find(br->target);
+          if (it == blocks.end()) return std::nullopt;
+          next = it->second;
+          break;
+        }
+        if (const auto* cbr = std::get_if<ir::CondBr>(&i)) {
+          std::optional<bool> taken;
+          if (const bool* b = std::get_if<bool>(&cbr->condition)) taken = *b;
+          else if (auto v = operand(ir::Ssa{std::get<std::string_view>(cbr->condition)}, "i1"); v && v->is_integer())
+            taken = (v->as_integer() & 1) != 0;
+          if (!taken) return std::nullopt;
+          auto it = blocks.find(*taken ? cbr->true_label : cbr->false_label);
+          if (it == blocks.end()) return std::nullopt;
+          next = it->second;
+          break;
+        }
+        if (std::holds_alternative<ir::Ret>(i)) {
+          const char* where = k < block->sources.size() ? block->sources[k] : nullptr;
+          if (!where) return std::nullopt;
+          std::size_t start = static_cast<std::size_t>(where - module_.source.data());
+          std::string_view line = text::trim(ir::without_comment(ir::line_from(module_.source, start)));
+          auto pieces = ir::split_top_level(text::trim(line.substr(3)));
+          if (!pieces || pieces->empty()) return std::nullopt;
+          std::string_view ty = ir::first_word(pieces->front());
+          auto returned = ir::parse_operand(pieces->front(), pool_);
+          auto v = returned ? operand(*returned, ty) : std::nullopt;
+          if (!v) return std::nullopt;
+          if (v->is_integer()) return ir::Operand(ir::ConstInt{Int128(v->as_integer())});
+          return ir::Operand(ir::ConstFloat{v->as_real()});
+        }
+        auto name = ir::defined_name(i);
+        auto v = name ? evaluate(i, operand) : std::nullopt;
+        if (!v) return std::nullopt;
+        values.insert_or_assign(*name, *v);
+      }
+      if (!next) return std::nullopt;
+      from = here;
+      block = next;
+    }
+    return std::nullopt;
+  }
+
   // Emits the body of the callee of `call` (made in `caller`), then opens `continuation`.
   Status inline_call(Instance& caller, const ir::Call& call, const char* where,
                      std::string_view continuation) {
@@ -373,9 +465,19 @@ class Inliner {
                                      " argument(s) but its definition takes ", parameters.names.size())),
                      where);
 
+    std::vector<ir::Operand> arguments;
+    for (const ir::Operand& a : call.args) arguments.push_back(value(caller, a));
+    if (call.result) {
+      // A classical function of constants (a power by squaring, say) is its value.
+      if (auto constant = evaluate_call(*callee, parameters, arguments)) {
+        values_.insert_or_assign(rename(caller, *call.result), std::move(*constant));
+        // The block goes on where the callee's body would have ended.
+        BRINTAVEL_CHECK(emit(ir::Br{continuation}, where, true));
+        return begin_block(continuation, where, true);
+      }
+    }
     Instance in{callee, ++calls_};
-    for (std::size_t i = 0; i < call.args.size(); ++i)
-      in.arguments.insert_or_assign(parameters.names[i], value(caller, call.args[i]));
+    for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.insert_or_assign(parameters.names[i], arguments[i]);
     in.continuation = continuation;
     const ir::Block& first = callee->blocks.front();
     BRINTAVEL_CHECK(emit(ir::Br{rename(in, source_label(in, first))}, where, true));

@@ -112,6 +112,11 @@ void rewrite_uses(ir::Instruction& instruction, Replace&& replace) {
         } else if constexpr (std::is_same_v<T, ir::ElementAddress>) {
           operand(i.outer);
           operand(i.inner);
+        } else if constexpr (std::is_same_v<T, ir::InsertValue>) {
+          operand(i.aggregate);
+          operand(i.value);
+        } else if constexpr (std::is_same_v<T, ir::ExtractValue>) {
+          operand(i.aggregate);
         } else if constexpr (requires { i.lhs; i.rhs; }) {
           operand(i.lhs);
           operand(i.rhs);
@@ -375,6 +380,16 @@ class Promotion {
 bool promote_memory(std::vector<ir::Block>& blocks, ir::TextPool& names) {
   if (blocks.empty()) return false;
   return Promotion(blocks, names).run();
+}
+
+void replace_uses(std::vector<ir::Block>& blocks, const std::unordered_map<std::string_view, ir::Operand>& replacements) {
+  if (replacements.empty()) return;
+  auto replace = [&](std::string_view name) -> const ir::Operand* {
+    auto it = replacements.find(name);
+    return it == replacements.end() ? nullptr : &it->second;
+  };
+  for (ir::Block& block : blocks)
+    for (ir::Instruction& i : block.instructions) rewrite_uses(i, replace);
 }
 
 }  // namespace brintavel::translator

@@ -12,6 +12,8 @@
 // it is, for the memory rules.
 #pragma once
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "ir/model.hpp"
@@ -22,5 +24,9 @@ namespace brintavel::translator {
 // `names`. Returns whether anything changed. A graph without a dominator tree (beyond the
 // work cap) is left as it is.
 bool promote_memory(std::vector<ir::Block>& blocks, ir::TextPool& names);
+
+// Replaces every read of an SSA value that `replacements` maps by what it maps it to (a field
+// that holds a name takes only another name).
+void replace_uses(std::vector<ir::Block>& blocks, const std::unordered_map<std::string_view, ir::Operand>& replacements);
 
 }  // namespace brintavel::translator

@@ -1,6 +1,7 @@
 #include "translator/range_analysis.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -21,6 +22,7 @@ constexpr int kLinearChanges = 6;
 // The conditions followed back from a branch condition.
 constexpr int kMaxImplied = 16;
 constexpr int kNarrowingPasses = 2;
+constexpr int kTripRounds = 3;
 // The single predecessors followed up from a block for the tests that hold in it.
 constexpr int kMaxDominatingTests = 64;
 // The flags (i1 phis of constants) followed back through the edges that set them.
@@ -128,7 +130,8 @@ class RangeAnalysis {
     // A value that grows by a bounded step per trip of a loop whose counter is bounded (a
     // count of measured ones) is bounded by the number of trips: what LLVM's scalar evolution
     // finds for add recurrences, here for steps known only as ranges.
-    if (bound_by_trips())
+    // A bound found may bound the step of another value: a few rounds.
+    for (int round = 0; round < kTripRounds && bound_by_trips(); ++round)
       for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
     return std::move(ranges_);
   }
@@ -178,6 +181,67 @@ class RangeAnalysis {
     return std::nullopt;
   }
 
+  // The last value of a counter that starts at `start` and grows by one, when its loop's only
+  // back edge leaves on an equality test of it (or of its next value) with a constant: LLVM's
+  // scalar evolution finds such exact trip counts for `icmp eq` exits.
+  std::optional<std::int64_t> last_before_exit(const ir::Phi& c, std::size_t h, std::int64_t start) const {
+    const ir::PhiIncoming* back = nullptr;
+    for (const ir::PhiIncoming& in : c.incomings) {
+      auto from = block_of_.find(in.predecessor);
+      if (from == block_of_.end()) return std::nullopt;
+      if (!back_edge(from->second, h)) continue;
+      if (back) return std::nullopt;
+      back = &in;
+    }
+    if (!back) return std::nullopt;
+    const auto& instructions = blocks_[block_of_.find(back->predecessor)->second].instructions;
+    const auto* br = std::get_if<ir::CondBr>(&instructions.back());
+    const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
+    if (!condition) return std::nullopt;
+    auto found = compares_.find(*condition);
+    if (found == compares_.end()) return std::nullopt;
+    const ir::Icmp& icmp = *found->second;
+    const auto* tested = std::get_if<ir::Ssa>(&icmp.lhs);
+    const auto* limit = std::get_if<ir::ConstInt>(&icmp.rhs);
+    auto n = limit ? limit->value.to_int64() : std::nullopt;
+    if (!tested || !n) return std::nullopt;
+    std::string_view header = blocks_[h].label.empty() ? std::string_view("0") : blocks_[h].label;
+    bool stays = (icmp.predicate == "eq" && br->false_label == header && br->true_label != header) ||
+                 (icmp.predicate == "ne" && br->true_label == header && br->false_label != header);
+    if (!stays) return std::nullopt;
+    const auto* next = std::get_if<ir::Ssa>(&back->value);
+    if (next && tested->name == next->name && start < *n) return *n - 1;
+    if (tested->name == c.result && start <= *n) return *n;
+    return std::nullopt;
+  }
+
+  // The factor k when v is p * k or p << s (k = 2^s) for a constant k >= 1; nothing otherwise.
+  std::optional<std::int64_t> scale_from(const ir::Operand& v, std::string_view p) const {
+    const auto* s = std::get_if<ir::Ssa>(&v);
+    if (!s) return std::nullopt;
+    auto d = defined_in_.find(s->name);
+    if (d == defined_in_.end()) return std::nullopt;
+    auto is_p = [&](const ir::Operand& o) {
+      const auto* x = std::get_if<ir::Ssa>(&o);
+      return x && x->name == p;
+    };
+    auto constant = [](const ir::Operand& o) -> std::optional<std::int64_t> {
+      const auto* k = std::get_if<ir::ConstInt>(&o);
+      return k ? k->value.to_int64() : std::nullopt;
+    };
+    for (const ir::Instruction& i : blocks_[d->second].instructions) {
+      if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
+      std::optional<std::int64_t> k;
+      if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op == ir::ArithOp::Mul)
+        k = is_p(a->lhs) ? constant(a->rhs) : is_p(a->rhs) ? constant(a->lhs) : std::nullopt;
+      if (const auto* o = std::get_if<ir::IntOp>(&i); o && o->op == ir::IntOpKind::Shl && is_p(o->lhs))
+        if (auto shift = constant(o->rhs); shift && *shift >= 0 && *shift < 62) k = std::int64_t{1} << *shift;
+      if (k && *k >= 1) return k;
+      return std::nullopt;
+    }
+    return std::nullopt;
+  }
+
   bool bound_by_trips() {
     if (!dominators_) return false;
     bool changed = false;
@@ -205,28 +269,51 @@ class RangeAnalysis {
             if (v) start = v;
           }
         }
+        if (!counts || !start) continue;
         const IntRange* r = ranges_.find(c->result);
-        if (!counts || !start || !r || r->hi < *start || r->hi - *start > (std::int64_t{1} << 32)) continue;
-        std::int64_t t = r->hi - *start;
+        std::int64_t last = r ? r->hi : std::numeric_limits<std::int64_t>::max();
+        if (auto tested = last_before_exit(*c, h, *start)) last = std::min(last, *tested);
+        if (last < *start || last - *start > (std::int64_t{1} << 32)) continue;
+        std::int64_t t = last - *start;
         trips = trips ? std::min(*trips, t) : t;
       }
       if (!trips) continue;
       for (const ir::Phi* p : phis) {
         auto width = int_width(p->ty);
         std::optional<IntRange> entry, step;
+        std::optional<std::int64_t> factor;  // a value scaled by this on every trip
         bool ok = true;
         for (const ir::PhiIncoming& in : p->incomings) {
           auto from = block_of_.find(in.predecessor);
           if (from == block_of_.end()) { ok = false; break; }
           if (back_edge(from->second, h)) {
             auto d = step_from(in.value, p->result, *width, 0);
-            if (!d) { ok = false; break; }
+            if (!d && !factor && !step) {
+              factor = scale_from(in.value, p->result);
+              if (factor) continue;
+            }
+            if (!d || factor) { ok = false; break; }
             step = step ? step->join(*d) : *d;
           } else {
             auto e = stored(in.value, *width);
             if (!e) { ok = false; break; }
             entry = entry ? entry->join(*e) : *e;
           }
+        }
+        if (ok && entry && factor && entry->non_negative()) {
+          // Scaled on every trip: at most entry * factor^trips.
+          Int128 hi = entry->hi;
+          for (std::int64_t t = 0; t < *trips && hi <= Int128(std::numeric_limits<std::int64_t>::max()); ++t)
+            hi = Int128::product(*hi.to_int64(), *factor);
+          step.reset();
+          IntRange bound = clamp(MathRange{Int128(entry->lo), hi}, *width);
+          const IntRange* old = ranges_.find(p->result);
+          if (old)
+            if (auto met = old->meet(bound); met && !(*met == *old)) {
+              ranges_.set(p->result, *met);
+              changed = true;
+            }
+          continue;
         }
         if (!ok || !entry || !step) continue;
         Int128 lo = Int128(entry->lo) + (step->lo < 0 ? Int128::product(step->lo, *trips) : Int128(0));
@@ -243,9 +330,40 @@ class RangeAnalysis {
     return changed;
   }
 
+  // Whether a run can take the edge from -> to: not when from cannot run, nor when from's
+  // branch tests a compare that the ranges decide the other way.
+  bool edge_possible(std::size_t from, std::size_t to) const {
+    if (!executable_[from]) return false;
+    const auto& instructions = blocks_[from].instructions;
+    const auto* br = instructions.empty() ? nullptr : std::get_if<ir::CondBr>(&instructions.back());
+    const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
+    if (!condition) return true;
+    auto found = compares_.find(*condition);
+    if (found == compares_.end()) return true;
+    const ir::Icmp& icmp = *found->second;
+    auto width = int_width(icmp.ty);
+    if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
+    auto label = [&](std::size_t b) { return blocks_[b].label.empty() ? std::string_view("0") : blocks_[b].label; };
+    bool never = false;
+    on_edge(icmp.lhs, *width, label(from), label(to), &never);
+    return !never;
+  }
+
+  // The blocks a run can reach, found optimistically as the passes go (as SCCP finds its
+  // executable edges): a block is executable once an edge into it is possible. Phis ignore
+  // edges from blocks that are not.
   void pass_over_blocks() {
+    if (executable_.size() != blocks_.size()) executable_.assign(blocks_.size(), 0);
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
       block_ = b;
+      if (!executable_[b]) {
+        if (b == 0) executable_[b] = 1;
+        for (std::size_t p : predecessors_[b])
+          if (!executable_[b] && edge_possible(p, b)) {
+            executable_[b] = 1;
+            changed_ = true;
+          }
+      }
       for (const ir::Instruction& i : blocks_[b].instructions) std::visit([&](const auto& x) { transfer(x); }, i);
     }
   }
@@ -529,6 +647,8 @@ class RangeAnalysis {
     std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
     std::optional<IntRange> joined;
     for (const ir::PhiIncoming& in : phi.incomings) {
+      auto from = block_of_.find(in.predecessor);
+      if (from != block_of_.end() && !executable_[from->second]) continue;  // never taken yet
       bool never = false;
       auto r = on_edge(in.value, *width, in.predecessor, here, &never);
       if (never) continue;  // a value that never comes adds nothing
@@ -558,9 +678,11 @@ class RangeAnalysis {
     ++state.changes;
     if (state.changes >= kThresholdChanges && state.changes < kLinearChanges) {
       // Growing: first to the next all-ones bound on each side (widening with thresholds),
-      // which a value built by or, xor or masks stays within.
-      auto above = [](std::int64_t v) { return v >= 0 ? ones_above(v) : -ones_above(-(v + 1)) - 1; };
-      IntRange thresholds{grown.lo < current.lo ? above(grown.lo) : grown.lo,
+      // which a value built by or, xor or masks stays within; a falling lower bound that is
+      // not negative stops at 0 first (a count down).
+      auto below = [](std::int64_t v) { return v >= 0 ? 0 : -ones_above(-(v + 1)) - 1; };
+      auto above = [](std::int64_t v) { return v >= 0 ? ones_above(v) : -1; };
+      IntRange thresholds{grown.lo < current.lo ? below(grown.lo) : grown.lo,
                           grown.hi > current.hi ? above(grown.hi) : grown.hi};
       set(phi.result, thresholds.meet(IntRange::full(*width)).value_or(IntRange::full(*width)));
       return;
@@ -596,6 +718,7 @@ class RangeAnalysis {
   text::NameMap<bool> tracked_;
   std::unordered_map<std::string_view, PhiState> phis_;
   BodyRanges ranges_;
+  std::vector<char> executable_;  // by block
   std::size_t block_ = 0;
   bool changed_ = false;
   bool settle_all_ = false;

@@ -1,5 +1,7 @@
 #include "translator/simplify_cfg.hpp"
 
+#include "translator/promote_memory.hpp"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -228,10 +230,31 @@ std::vector<const char*> skip_aborts(std::vector<ir::Block>& blocks) {
   return skipped;
 }
 
+// A freeze is its operand.
+void forward_freezes(std::vector<ir::Block>& blocks) {
+  std::unordered_map<std::string_view, ir::Operand> frozen;
+  for (ir::Block& b : blocks) {
+    std::vector<ir::Instruction> kept;
+    std::vector<const char*> sources;
+    for (std::size_t k = 0; k < b.instructions.size(); ++k) {
+      if (const auto* f = std::get_if<ir::Freeze>(&b.instructions[k])) {
+        frozen.insert_or_assign(f->result, f->value);
+        continue;
+      }
+      kept.push_back(std::move(b.instructions[k]));
+      if (k < b.sources.size()) sources.push_back(b.sources[k]);
+    }
+    b.instructions = std::move(kept);
+    if (!b.sources.empty()) b.sources = std::move(sources);
+  }
+  replace_uses(blocks, frozen);
+}
+
 }  // namespace
 
 std::vector<const char*> simplify_cfg(std::vector<ir::Block>& blocks, ir::TextPool& names) {
   if (blocks.empty()) return {};
+  forward_freezes(blocks);
   std::vector<const char*> skipped = skip_aborts(blocks);
   std::vector<std::string_view> returned = unify_returns(blocks, names);
   if (!returned.empty()) remove_unread_phis(blocks, returned);

@@ -102,6 +102,7 @@ Result<bool> snapshot_stale_values(std::vector<BlockLowering>& blocks, std::span
   struct Insertion {
     ProgramPoint at;
     qasm::Statement statement;
+    std::size_t order = 0;  // equal points keep this order
   };
   std::vector<Insertion> insertions;
   std::unordered_set<std::string> bit_snapshots;
@@ -130,7 +131,7 @@ Result<bool> snapshot_stale_values(std::vector<BlockLowering>& blocks, std::span
     }
     BRINTAVEL_CHECK(ctx.budget().charge(1, "SSA value", variable));
     if (read.capture.at.block >= blocks.size()) return internal_error("a stale capture in no block");
-    insertions.push_back({read.capture.at, std::move(snapshot)});
+    insertions.push_back({read.capture.at, std::move(snapshot), insertions.size()});
     snapshots.emplace(tag, std::move(variable));
   }
   if (snapshots.empty()) return true;
@@ -144,9 +145,12 @@ Result<bool> snapshot_stale_values(std::vector<BlockLowering>& blocks, std::span
     if (id && bit_snapshots.contains(id->name))
       block.condition = qasm::make_binary(qasm::BinaryOperator::Eq, std::move(*block.condition), qasm::IntLiteral{1});
   }
-  // Later positions first, so that earlier ones keep their place.
-  std::stable_sort(insertions.begin(), insertions.end(), [](const Insertion& a, const Insertion& b) {
-    return a.at.block != b.at.block ? a.at.block < b.at.block : a.at.position > b.at.position;
+  // Later positions first, so that earlier ones keep their place; equal points in the order
+  // found (not std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23).
+  std::sort(insertions.begin(), insertions.end(), [](const Insertion& a, const Insertion& b) {
+    if (a.at.block != b.at.block) return a.at.block < b.at.block;
+    if (a.at.position != b.at.position) return a.at.position > b.at.position;
+    return a.order < b.order;
   });
   for (Insertion& i : insertions) insert_at(blocks[i.at.block], i.at.position, std::move(i.statement));
   return true;
