@@ -245,7 +245,8 @@ class Evaluator {
     return !avoided;
   }
 
-  // The table of the SSA value `name`, read at the end of the function.
+  // The table of the SSA value `name`, read at the end of the function (nothing: reason() says
+  // why).
   Maybe value(std::string_view name) {
     run(Node{name, kNoBlock});
     return values_[name];
@@ -489,46 +490,65 @@ class Evaluator {
     values_[n.name] = compute_value(n.name);
   }
 
+  // The value of `name`, or nothing with the reason kept in reasons_.
   Maybe compute_value(std::string_view name) {
+    auto fail = [&](std::string why) -> Maybe {
+      reasons_.insert_or_assign(name, std::move(why));
+      return std::nullopt;
+    };
+    // An operand's reason, when it has one.
+    auto inherit = [&](std::string_view from, std::string otherwise) -> Maybe {
+      auto it = reasons_.find(from);
+      return fail(it != reasons_.end() ? it->second : std::move(otherwise));
+    };
+    std::string shown = cat(text::q(cat("%", name)));
     const BodyIndex::Definition* d = index_.find(name);
-    if (!d) return std::nullopt;
+    if (!d) return fail(cat(shown, " is not computed in the function"));
     const ir::Instruction& instruction = *d->instruction;
     if (const auto* call = std::get_if<ir::Call>(&instruction)) {
       const builders::BuilderKind* kind = builders::lookup_builder(profile_, call->callee);
-      if (!kind || !std::holds_alternative<builders::ReadResult>(*kind) || call->args.empty()) return std::nullopt;
+      if (!kind || !std::holds_alternative<builders::ReadResult>(*kind) || call->args.empty())
+        return fail(cat(shown, " is the value of a call to ", text::q(call->callee)));
       std::optional<std::int64_t> j = result_index(call->args[0]);
-      if (!j) return std::nullopt;
+      if (!j) return fail(cat(shown, " reads a result that is not a constant"));
       if (!measured(*j)) return Fn::constant(Value::integer(0, 1));
-      if (written_after(d->block, position_of(d), *j)) return std::nullopt;
+      if (written_after(d->block, position_of(d), *j))
+        return fail(cat(shown, " reads result ", *j, ", which may be measured into again after it"));
       return Fn{{*j}, {Value::integer(0, 1), Value::integer(1, 1)}};
     }
+    std::string undecided = cat(shown, " depends on more than ", kMaxRecordBits,
+                                " results, or on branches that the final register does not decide");
     if (const auto* phi = std::get_if<ir::Phi>(&instruction)) {
-      if (cyclic_[d->block]) return std::nullopt;
+      if (cyclic_[d->block]) return fail(cat(shown, " is carried around a loop"));
       std::vector<Incoming> incomings;
       std::string_view label = blocks_[d->block].label.empty() ? std::string_view("0") : blocks_[d->block].label;
       for (const ir::PhiIncoming& in : phi->incomings) {
         auto p = index_.block_of(in.predecessor);
-        if (!p) return std::nullopt;
+        if (!p) return fail(undecided);
         incomings.push_back(Incoming{edge(*p, label), operand(in.value, phi->ty)});
+        if (const auto* v = std::get_if<ir::Ssa>(&in.value); v && !incomings.back().value)
+          return inherit(v->name, undecided);
       }
-      return select_incoming(incomings);
+      Maybe selected = select_incoming(incomings);
+      return selected ? selected : fail(undecided);
     }
     // Arithmetic, comparisons, casts, selects: evaluated per assignment of their operands.
     std::vector<std::pair<std::string_view, const Fn*>> operands;
-    bool known = true;
+    std::optional<std::string_view> unknown;
     ir::for_each_use(instruction, [&](std::string_view used) {
       const Maybe* v = done_value(used);
       if (!v || !*v) {
-        known = false;
+        if (!unknown) unknown = used;
         return;
       }
       operands.emplace_back(used, &**v);
     });
-    if (!known) return std::nullopt;
+    if (unknown) return inherit(*unknown, cat(shown, " is read from memory"));
     std::vector<const Fn*> inputs;
     for (const auto& o : operands) inputs.push_back(o.second);
-    return combine(inputs, [&](const std::vector<Value>& a) {
-      return evaluate(instruction, [&](const ir::Operand& op, std::string_view ty) -> std::optional<Value> {
+    bool evaluable = true;
+    Maybe result = combine(inputs, [&](const std::vector<Value>& a) {
+      std::optional<Value> v = evaluate(instruction, [&](const ir::Operand& op, std::string_view ty) -> std::optional<Value> {
         if (const auto* s = std::get_if<ir::Ssa>(&op)) {
           for (std::size_t i = 0; i < operands.size(); ++i)
             if (operands[i].first == s->name) return a[i];
@@ -536,9 +556,22 @@ class Evaluator {
         }
         return constant_value(op, ty);
       });
+      evaluable = evaluable && v.has_value();
+      return v;
     });
+    if (result) return result;
+    return fail(evaluable ? undecided : cat(shown, " has no defined value for some values of its operands"));
   }
 
+
+ public:
+  // Why the value of `name` is not determined.
+  std::string reason(std::string_view name) const {
+    auto it = reasons_.find(name);
+    return it != reasons_.end() ? it->second : "it is not a function of the final result bits";
+  }
+
+ private:
   Maybe operand(const ir::Operand& op, std::string_view ty) {
     if (const auto* s = std::get_if<ir::Ssa>(&op)) {
       const Maybe* v = done_value(s->name);
@@ -567,6 +600,7 @@ class Evaluator {
   std::uint64_t entries_ = 0;
   std::unordered_map<std::string_view, State> value_state_;
   std::unordered_map<std::string_view, Maybe> values_;
+  std::unordered_map<std::string_view, std::string> reasons_;  // of values not determined
   std::unordered_map<std::uint32_t, State> exec_state_;
   std::unordered_map<std::uint32_t, Maybe> execs_;
 };
@@ -656,9 +690,8 @@ ProgramRecords gather_records(std::span<const ir::Block> blocks, std::string_vie
         }
       } else {
         std::optional<Fn> fn;
-        std::string what = "its value";
         if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
-          what = cat("its value ", text::q(cat("%", s->name)));
+          named += cat(" of ", text::q(cat("%", s->name)));
           fn = evaluator.value(s->name);
         } else if (auto v = constant_value(operand, value_type(*kind))) {
           fn = Fn::constant(*v);
@@ -666,9 +699,8 @@ ProgramRecords gather_records(std::span<const ir::Block> blocks, std::string_vie
         if (fn) {
           set_value(record, *fn);
         } else {
-          undetermined(cat(what, " is not a function of the final result bits (it is carried around a loop, "
-                                 "read from memory or a call, or read from a result that may be measured into "
-                                 "again)"));
+          const auto* s = std::get_if<ir::Ssa>(&operand);
+          undetermined(s ? evaluator.reason(s->name) : std::string("its value is not a constant"));
         }
       }
       if (record.determined && !evaluator.always(block)) {
