@@ -20,7 +20,7 @@ from pathlib import Path
 
 import pytest
 
-from brintavel import format_shot, shaped, translate, translate_module
+from brintavel import BrintavelError, format_shot, shaped, translate, translate_module
 from brintavel._records import format_double, output_map
 from brintavel._source_map import annotate, source_map
 from qasm_check import g_test_homogeneity, simulate_counts
@@ -187,6 +187,25 @@ def test_extended_register_covers_recorded_results_only_when_asked():
     assert not check_dialect(covered)
     assert translate_module(text, records=True).program == translate(text)
     assert translate_module(text, extended=True, source_map=True).program == plain
+
+
+def test_maps_leave_the_text_unchanged():
+    # Every golden input: the default mode's text with both maps, and the extended mode's with the
+    # source map, and with the records where every recorded result is measured.
+    checked = 0
+    for path in sorted(DATA.rglob("*.ll")):
+        text = path.read_text()
+        for extended in (False, True):
+            try:
+                plain = translate(text, extended=extended)
+            except BrintavelError:
+                continue
+            mapped = translate_module(text, extended=extended, records=True, source_map=True)
+            assert len(mapped.source_map) == plain.count("\n"), path
+            if not extended or not any(r.kind == "RESULT" and not r.bits for r in mapped.records):
+                assert mapped.program == plain, path
+            checked += 1
+    assert checked >= 200
 
 
 # ---- shaping one shot -------------------------------------------------------------------------
