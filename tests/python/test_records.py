@@ -24,12 +24,9 @@ from brintavel import BrintavelError, format_shot, shaped, translate, translate_
 from brintavel._records import format_double, output_map
 from brintavel._source_map import annotate, source_map
 from qasm_check import g_test_homogeneity, simulate_counts
-from qasm_check.corpus import ALPHA, DATA, SEED_OFFSET, CorpusProgram, producer_programs
+from qasm_check.corpus import ALPHA, DATA, REGISTER, SEED_OFFSET, CorpusProgram, producer_programs
 from qasm_check.dialect import check_dialect
 from test_extended import extended_programs
-
-REGISTER = re.compile(r"^bit\[(\d+)\] c\b", re.M)
-
 
 def recorded(program: CorpusProgram) -> bool:
     return bool(program.reference.get("records")) and any(program.reference["records"])
