@@ -144,11 +144,22 @@ Result<bool> snapshot_stale_values(std::vector<BlockLowering>& blocks, std::span
     if (id && bit_snapshots.contains(id->name))
       block.condition = qasm::make_binary(qasm::BinaryOperator::Eq, std::move(*block.condition), qasm::IntLiteral{1});
   }
-  // Later positions first, so that earlier ones keep their place.
-  std::stable_sort(insertions.begin(), insertions.end(), [](const Insertion& a, const Insertion& b) {
-    return a.at.block != b.at.block ? a.at.block < b.at.block : a.at.position > b.at.position;
+  // Later positions first, so that earlier ones keep their place; at one position, in the order
+  // made (the index is the last key: libstdc++ 12 implements std::stable_sort with a function
+  // deprecated in C++23).
+  std::vector<std::size_t> order(insertions.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+    const ProgramPoint& a = insertions[x].at;
+    const ProgramPoint& b = insertions[y].at;
+    if (a.block != b.block) return a.block < b.block;
+    if (a.position != b.position) return a.position > b.position;
+    return x < y;
   });
-  for (Insertion& i : insertions) insert_at(blocks[i.at.block], i.at.position, std::move(i.statement));
+  for (std::size_t k : order) {
+    Insertion& i = insertions[k];
+    insert_at(blocks[i.at.block], i.at.position, std::move(i.statement));
+  }
   return true;
 }
 
