@@ -260,7 +260,7 @@ class Evaluator {
  private:
   static constexpr std::uint32_t kNoBlock = UINT32_MAX;
   static constexpr std::size_t kMaxWalks = 32;
-  static constexpr std::uint64_t kMaxEntries = std::uint64_t{1} << 22;
+  static constexpr std::uint64_t kMaxEntries = std::uint64_t{1} << 20;  // table entries made in all
 
   // A value by name, or the execution of a block.
   struct Node {
@@ -439,6 +439,18 @@ class Evaluator {
     });
   }
 
+  // Why the edges out of block `p` are not decided.
+  std::string edge_reason(std::uint32_t p) const {
+    if (!done_exec(p)) {
+      auto it = exec_reasons_.find(p);
+      return it != exec_reasons_.end() ? it->second : "whether its block runs is not decided";
+    }
+    if (auto c = condition_name(p))
+      if (auto it = reasons_.find(*c); it != reasons_.end()) return it->second;
+    return cat("the branch ending block ", text::q(blocks_[p].label.empty() ? std::string_view("0") : blocks_[p].label),
+               " depends on more than ", kMaxRecordBits, " results");
+  }
+
   // Where a phi or exec reads its incoming edges: the one edge taken gives the value.
   struct Incoming {
     Maybe taken;
@@ -471,6 +483,7 @@ class Evaluator {
         bool known = true;
         for (std::uint32_t p : predecessors_[n.block]) {
           edges.push_back(edge(p, label));
+          if (known && !edges.back()) exec_reasons_.emplace(n.block, edge_reason(p));
           known = known && edges.back().has_value();
         }
         if (predecessors_[n.block].empty()) {
@@ -484,6 +497,7 @@ class Evaluator {
           });
         }
       }
+      if (!result && cyclic_[n.block]) exec_reasons_.emplace(n.block, "it runs inside a loop");
       execs_[n.block] = result;
       return;
     }
@@ -528,6 +542,8 @@ class Evaluator {
         incomings.push_back(Incoming{edge(*p, label), operand(in.value, phi->ty)});
         if (const auto* v = std::get_if<ir::Ssa>(&in.value); v && !incomings.back().value)
           return inherit(v->name, undecided);
+        if (!incomings.back().taken) return fail(cat(shown, " is a phi whose incoming edge from ", text::q(in.predecessor),
+                                                    " is not decided: ", edge_reason(*p)));
       }
       Maybe selected = select_incoming(incomings);
       return selected ? selected : fail(undecided);
@@ -603,6 +619,7 @@ class Evaluator {
   std::unordered_map<std::string_view, std::string> reasons_;  // of values not determined
   std::unordered_map<std::uint32_t, State> exec_state_;
   std::unordered_map<std::uint32_t, Maybe> execs_;
+  std::unordered_map<std::uint32_t, std::string> exec_reasons_;  // of blocks whose runs are not decided
 };
 
 std::string_view value_type(Kind kind) {
