@@ -152,4 +152,37 @@ TEST(Records, TablesHaveALimit) {
   EXPECT_EQ(t->warnings[0].position, (SourcePosition{57, 3}));
 }
 
+TEST(Records, ManyBranchesKeepEarlyReadsDetermined) {
+  // 200 blocks each measure a result, read it and count the ones in a phi: the count after five
+  // blocks is a table over five results, however many blocks read results after it (a walk per
+  // read would run out of its budget), and every result is recorded as its bit.
+  std::string body = "entry:\n  br label %b0\nb0:\n";
+  const int n = 200;
+  for (int i = 0; i < n; ++i) {
+    std::string k = std::to_string(i), c = i == 0 ? "0" : "%c" + k;
+    if (i > 0)
+      body += "b" + k + ":\n  %c" + k + " = phi i64 [ " + (i == 1 ? std::string("0") : "%c" + std::to_string(i - 1)) +
+              ", %m" + std::to_string(i - 1) + " ], [ %d" + std::to_string(i - 1) + ", %t" + std::to_string(i - 1) + " ]\n";
+    body += "  call void @__quantum__qis__mz__body(ptr inttoptr (i64 " + k + " to ptr), ptr inttoptr (i64 " + k + " to ptr))\n";
+    body += "  %r" + k + " = call i1 @__quantum__qis__read_result__body(ptr inttoptr (i64 " + k + " to ptr))\n";
+    body += "  br i1 %r" + k + ", label %t" + k + ", label %m" + k + "\n";
+    body += "t" + k + ":\n  %d" + k + " = add i64 " + c + ", 1\n  br label %b" + std::to_string(i + 1) + "\n";
+    body += "m" + k + ":\n  br label %b" + std::to_string(i + 1) + "\n";
+  }
+  body += "b" + std::to_string(n) + ":\n";
+  for (int i = 0; i < n; ++i)
+    body += "  call void @__quantum__rt__result_record_output(ptr inttoptr (i64 " + std::to_string(i) + " to ptr), ptr null)\n";
+  body += "  call void @__quantum__rt__int_record_output(i64 %c5, ptr null)\n  ret void\n";
+  TranslateOptions options;
+  options.records = options.extended = true;
+  auto t = translate("define void @main() #0 {\n" + body + "}\n" + kDeclarations, options);
+  ASSERT_TRUE(t) << t.error().message;
+  ASSERT_EQ(t->records.size(), static_cast<std::size_t>(n + 1));
+  for (int i = 0; i < n; ++i) EXPECT_EQ(t->records[i].bits, (std::vector<std::int64_t>{i})) << i;
+  const OutputRecord& count = t->records.back();
+  EXPECT_TRUE(count.determined);
+  EXPECT_EQ(count.bits, (std::vector<std::int64_t>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(count.values.at(31), 5);
+}
+
 }  // namespace

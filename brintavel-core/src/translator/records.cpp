@@ -148,6 +148,51 @@ void simplify(Fn& fn) {
 
 using Maybe = std::optional<Fn>;
 
+// The strongly connected components of the graph, numbered in topological order (an edge goes
+// to a component of an equal or higher number), by block: Tarjan's algorithm, which completes
+// the components in reverse topological order, walked with an explicit stack.
+std::vector<std::uint32_t> topological_components(const std::vector<std::vector<std::uint32_t>>& successors) {
+  constexpr std::uint32_t kUnvisited = UINT32_MAX;
+  std::size_t n = successors.size();
+  std::vector<std::uint32_t> index(n, kUnvisited), low(n, 0), component(n, kUnvisited);
+  std::vector<std::uint32_t> open;  // Tarjan's stack
+  std::vector<std::pair<std::uint32_t, std::size_t>> walk;  // (block, next successor)
+  std::uint32_t next_index = 0, completed = 0;
+  for (std::uint32_t root = 0; root < n; ++root) {
+    if (index[root] != kUnvisited) continue;
+    walk.push_back({root, 0});
+    index[root] = low[root] = next_index++;
+    open.push_back(root);
+    while (!walk.empty()) {
+      auto& [v, i] = walk.back();
+      if (i < successors[v].size()) {
+        std::uint32_t w = successors[v][i++];
+        if (index[w] == kUnvisited) {
+          index[w] = low[w] = next_index++;
+          open.push_back(w);
+          walk.push_back({w, 0});
+        } else if (component[w] == kUnvisited) {
+          low[v] = std::min(low[v], index[w]);
+        }
+        continue;
+      }
+      std::uint32_t done = v;
+      walk.pop_back();
+      if (!walk.empty()) low[walk.back().first] = std::min(low[walk.back().first], low[done]);
+      if (low[done] != index[done]) continue;
+      std::uint32_t x;
+      do {
+        x = open.back();
+        open.pop_back();
+        component[x] = completed;
+      } while (x != done);
+      ++completed;
+    }
+  }
+  for (std::uint32_t& c : component) c = completed - 1 - c;
+  return component;
+}
+
 class Evaluator {
  public:
   Evaluator(std::span<const ir::Block> blocks, const builders::Profile& profile)
@@ -173,6 +218,7 @@ class Evaluator {
       }
     }
     cyclic_ = blocks_on_cycles(graph);
+    topo_ = topological_components(successors_);
     // The measurements into each result, by block.
     writes_.resize(n);
     for (std::size_t b = 0; b < n; ++b) {
@@ -188,6 +234,8 @@ class Evaluator {
         if (auto j = result_index(call->args[1])) {
           writes_[b].push_back({k, *j});
           measured_.insert(*j);
+          auto [it, fresh] = last_writer_.try_emplace(*j, topo_[b]);
+          if (!fresh && it->second < topo_[b]) it->second = topo_[b];
         }
       }
     }
@@ -211,12 +259,28 @@ class Evaluator {
   bool measured(std::int64_t j) const { return measured_.contains(j); }
   bool cyclic(std::uint32_t block) const { return cyclic_[block]; }
 
-  // Whether a measurement into result j may follow instruction `k` of block `b`.
+  // Whether a measurement into result j may follow instruction `k` of block `b`. Blocks are
+  // numbered by strongly connected component in topological order, so that only measurements
+  // into j in the component of `b` or later ones are looked for, by a walk from `b` (within a
+  // budget of the graph's size times kWalkFactor in all; past it, a measurement may follow).
   bool written_after(std::uint32_t b, std::size_t k, std::int64_t j) {
     for (const auto& [at, result] : writes_[b])
       if (at > k && result == j) return true;
-    const std::unordered_set<std::int64_t>* later = writes_reachable_from(b);
-    return !later || later->contains(j);
+    auto last = last_writer_.find(j);
+    if (last == last_writer_.end() || last->second < topo_[b]) return false;
+    if (last->second == topo_[b] && !cyclic_[b]) return false;  // b alone, written before k
+    std::vector<std::uint32_t> stack(successors_[b].begin(), successors_[b].end());
+    std::unordered_set<std::uint32_t> seen(stack.begin(), stack.end());
+    while (!stack.empty()) {
+      std::uint32_t x = stack.back();
+      stack.pop_back();
+      if (++walked_ > kWalkFactor * (blocks_.size() + 1)) return true;
+      for (const auto& w : writes_[x])
+        if (w.second == j) return true;
+      for (std::uint32_t s : successors_[x])
+        if (topo_[s] <= last->second && seen.insert(s).second) stack.push_back(s);
+    }
+    return false;
   }
 
   // Whether block `b` runs exactly once on every run: it is on no cycle and every path from
@@ -245,6 +309,15 @@ class Evaluator {
     return !avoided;
   }
 
+  // Whether block `b` runs exactly once on every run: always(), or, past its walks, when its
+  // execution is the constant 1 over the read results.
+  bool runs_once(std::uint32_t b) {
+    if (cyclic_[b]) return false;
+    if (always(b)) return true;
+    Maybe e = exec(b);
+    return e && e->is_constant(1);
+  }
+
   // The table of the SSA value `name`, read at the end of the function (nothing: reason() says
   // why).
   Maybe value(std::string_view name) {
@@ -260,7 +333,10 @@ class Evaluator {
  private:
   static constexpr std::uint32_t kNoBlock = UINT32_MAX;
   static constexpr std::size_t kMaxWalks = 32;
-  static constexpr std::uint64_t kMaxEntries = std::uint64_t{1} << 20;  // table entries made in all
+  static constexpr std::uint64_t kWalkFactor = 16;
+  // The table entries made in all: 2^20, and 32 per block (each block's few small tables).
+  static constexpr std::uint64_t kMaxEntries = std::uint64_t{1} << 20;
+  static constexpr std::uint64_t kEntriesPerBlock = 32;
 
   // A value by name, or the execution of a block.
   struct Node {
@@ -268,27 +344,6 @@ class Evaluator {
     std::uint32_t block;
   };
   enum class State : std::uint8_t { Open, Done };
-
-  const std::unordered_set<std::int64_t>* writes_reachable_from(std::uint32_t b) {
-    if (auto it = reachable_writes_.find(b); it != reachable_writes_.end()) return &it->second;
-    if (walks_ >= kMaxWalks) return nullptr;
-    ++walks_;
-    std::unordered_set<std::int64_t> found;
-    std::vector<bool> seen(blocks_.size(), false);
-    std::vector<std::uint32_t> stack(successors_[b].begin(), successors_[b].end());
-    for (std::uint32_t s : stack) seen[s] = true;
-    while (!stack.empty()) {
-      std::uint32_t x = stack.back();
-      stack.pop_back();
-      for (const auto& w : writes_[x]) found.insert(w.second);
-      for (std::uint32_t s : successors_[x])
-        if (!seen[s]) {
-          seen[s] = true;
-          stack.push_back(s);
-        }
-    }
-    return &reachable_writes_.emplace(b, std::move(found)).first->second;
-  }
 
   std::optional<State> state(const Node& n) const {
     if (n.block == kNoBlock) {
@@ -392,7 +447,7 @@ class Evaluator {
     bits.erase(std::unique(bits.begin(), bits.end()), bits.end());
     if (bits.size() > kMaxRecordBits) return std::nullopt;
     std::size_t size = std::size_t{1} << bits.size();
-    if (entries_ + size * (inputs.size() + 1) > kMaxEntries) return std::nullopt;
+    if (entries_ + size * (inputs.size() + 1) > kMaxEntries + kEntriesPerBlock * blocks_.size()) return std::nullopt;
     entries_ += size * (inputs.size() + 1);
     std::vector<std::vector<std::size_t>> positions(inputs.size());
     for (std::size_t i = 0; i < inputs.size(); ++i)
@@ -610,7 +665,9 @@ class Evaluator {
   std::vector<bool> cyclic_;
   std::vector<std::vector<std::pair<std::size_t, std::int64_t>>> writes_;  // (position, result)
   std::unordered_set<std::int64_t> measured_;
-  std::unordered_map<std::uint32_t, std::unordered_set<std::int64_t>> reachable_writes_;
+  std::vector<std::uint32_t> topo_;  // by block: its component's number in topological order
+  std::unordered_map<std::int64_t, std::uint32_t> last_writer_;  // by result: the latest component writing it
+  std::uint64_t walked_ = 0;
   std::unordered_map<std::uint32_t, bool> always_;
   std::size_t walks_ = 0;
   std::uint64_t entries_ = 0;
@@ -720,7 +777,7 @@ ProgramRecords gather_records(std::span<const ir::Block> blocks, std::string_vie
           undetermined(s ? evaluator.reason(s->name) : std::string("its value is not a constant"));
         }
       }
-      if (record.determined && !evaluator.always(block)) {
+      if (record.determined && !evaluator.runs_once(block)) {
         undetermined(evaluator.cyclic(block) ? "it is made once per trip of a loop"
                                              : "it is made on some shots only");
       }
