@@ -99,7 +99,7 @@ TEST(Extended, ValuesAndTheirExactForms) {
        "c[1] == 1 && c[0] == 0"},
       {"  %x = sitofp i64 %n to double\n  %o = fcmp ord double %x, 1.0\n  %u = fcmp uno double %x, 1.0\n"
        "  %c = or i1 %o, %u\n",
-       "true"},
+       "true == 1 || false == 1"},
       {"  %x = sitofp i64 %n to double\n  %y = frem double %x, 2.0\n  %c = fcmp oeq double %y, 1.0\n",
        "c[1] == 0 && c[0] == 1 || c[1] == 1 && c[0] == 1"},
       {"  %x = sitofp i64 %n to double\n  %y = fptrunc double %x to float\n  %c = fcmp oeq float %y, 1.0\n",

@@ -236,7 +236,7 @@ std::optional<Instruction> parse_load(const Parts& p) {
   if (!pieces || pieces->size() < 2) return std::nullopt;
   auto pointer = first_local_name((*pieces)[1]);
   if (!pointer) return std::nullopt;
-  return Load{*pointer, *p.result};
+  return Load{*pointer, *p.result, text::trim((*pieces)[0])};
 }
 
 std::optional<Instruction> parse_store(const Parts& p, TextPool& pool) {
@@ -249,7 +249,7 @@ std::optional<Instruction> parse_store(const Parts& p, TextPool& pool) {
   if (!value) return std::nullopt;
   auto pointer = first_local_name((*pieces)[1]);
   if (!pointer) return std::nullopt;
-  return Store{std::move(*value), *pointer};
+  return Store{std::move(*value), *pointer, ty};
 }
 
 // zext and bitcast: the name of the local value before the ` to ` clause.
@@ -304,8 +304,38 @@ Result<Instruction> parse_typed_binary(const Parts& p, Kind kind, TextPool& pool
   return Op{kind, ty, std::move(pair.lhs), std::move(pair.rhs), *p.result};
 }
 
+// getelementptr [inbounds] [nuw] [N x T], ptr @g, i64 a, i64 b; nothing for other forms.
+std::optional<Instruction> parse_element_address(const Parts& p, TextPool& pool) {
+  if (!p.result) return std::nullopt;
+  std::string_view r = skip_words(text::trim(without_comment(p.rest)), {"inbounds", "nuw", "nusw"});
+  auto pieces = split_quietly(r);
+  if (!pieces || pieces->size() != 4) return std::nullopt;
+  std::string_view array = text::trim((*pieces)[0]);
+  std::size_t times = array.find(" x ");
+  if (!array.starts_with('[') || times == std::string_view::npos) return std::nullopt;
+  auto length = parse_u64(text::trim(array.substr(1, times - 1)));
+  std::string_view base = text::trim((*pieces)[1]);
+  std::size_t at = base.find('@');
+  if (!length || at == std::string_view::npos) return std::nullopt;
+  std::string_view global = text::trim(base.substr(at + 1));
+  Operand indices[2];
+  for (int k = 0; k < 2; ++k) {
+    std::string_view piece = text::trim((*pieces)[2 + k]);
+    std::string_view ty = first_word(piece);
+    auto value = parse_typed_operand(ty, text::trim(text_after_word(piece, ty)), pool);
+    if (!value) return std::nullopt;
+    indices[k] = std::move(*value);
+  }
+  return ElementAddress{global, *length, std::move(indices[0]), std::move(indices[1]), *p.result};
+}
+
 std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool) {
   using Parsed = std::optional<Result<Instruction>>;
+
+  if (p.opcode == "getelementptr") {
+    if (auto address = parse_element_address(p, pool)) return Parsed(std::move(*address));
+    return std::nullopt;
+  }
 
   for (std::size_t k = 0; k < std::size(kIntOpNames); ++k) {
     if (p.opcode != kIntOpNames[k]) continue;
@@ -395,7 +425,10 @@ Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool, 
     return Ignored{op};
   }
   if (op == "alloca") {
-    if (p.result) return Alloca{*p.result};
+    if (p.result) {
+      auto pieces = split_quietly(p.rest);
+      return Alloca{*p.result, pieces && !pieces->empty() ? text::trim((*pieces)[0]) : std::string_view{}};
+    }
     return Ignored{op};
   }
   if (op == "getelementptr") return or_ignored(parse_gep(p), op);

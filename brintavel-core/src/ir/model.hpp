@@ -175,6 +175,7 @@ struct Ignored {
 
 struct Alloca {
   std::string_view result;
+  std::string_view ty = {};  // the allocated type, as written
 };
 
 struct Bitcast {
@@ -191,11 +192,13 @@ struct Gep {
 struct Store {
   Operand value;
   std::string_view pointer;
+  std::string_view ty = {};  // the stored value's type
 };
 
 struct Load {
   std::string_view pointer;
   std::string_view result;
+  std::string_view ty = {};  // the loaded type
 };
 
 struct Zext {
@@ -276,9 +279,19 @@ struct Fcmp {
   std::string_view result;
 };
 
+// %r = getelementptr [N x T], ptr @global, i64 a, i64 b: the address of element a * N + b of a
+// module-level array (what the qdk's Adaptive profile indexes its qubits by).
+struct ElementAddress {
+  std::string_view global;  // without the @
+  std::uint64_t length;     // N
+  Operand outer;            // a
+  Operand inner;            // b
+  std::string_view result;
+};
+
 using Instruction = std::variant<Call, Br, CondBr, Ret, Icmp, Logic, Select, Arith, Phi, Ignored,
                                  Alloca, Bitcast, Gep, Store, Load, Zext, IntToPtr, Unknown,
-                                 IntOp, Cast, FloatOp, FNeg, Fcmp>;
+                                 IntOp, Cast, FloatOp, FNeg, Fcmp, ElementAddress>;
 
 // The SSA value an instruction defines, if any.
 inline std::optional<std::string_view> defined_name(const Instruction& instruction) {
@@ -321,6 +334,9 @@ void for_each_use(const Instruction& instruction, F&& f) {
           f(i.source);
         } else if constexpr (std::is_same_v<T, Gep>) {
           f(i.base);
+        } else if constexpr (std::is_same_v<T, ElementAddress>) {
+          operand(i.outer);
+          operand(i.inner);
         } else if constexpr (requires { i.lhs; i.rhs; }) {
           operand(i.lhs);
           operand(i.rhs);
@@ -352,9 +368,24 @@ struct Function {
   bool is_entry_point = false;
 };
 
+// A module-level constant array of integers or pointers: @name = ... constant [N x T] [...].
+struct ConstantArray {
+  std::string_view name;  // without the @
+  std::vector<Operand> elements;
+};
+
+// A module-level string constant: @name = ... constant [N x i8] c"text\00" (the text without
+// its terminating NUL, escapes kept as written).
+struct ConstantString {
+  std::string_view name;  // without the @
+  std::string_view text;
+};
+
 struct Module {
   std::string_view source;  // the whole input text (borrowed)
   std::vector<Function> functions;
+  std::vector<ConstantArray> arrays;
+  std::vector<ConstantString> strings;
   TextPool pool;            // texts that are not views of `source`
 };
 

@@ -1,5 +1,6 @@
 #include "ir/module_parser.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -8,6 +9,7 @@
 #include "ir/header_parser.hpp"
 #include "ir/instruction_parser.hpp"
 #include "ir/lexer.hpp"
+#include "ir/operand_parser.hpp"
 #include "ir/plain_instruction.hpp"
 
 namespace brintavel::ir {
@@ -103,6 +105,84 @@ struct PendingFunction {
   std::vector<Block> blocks;
 };
 
+// @name = [linkage] constant [N x T] [T v0, T v1, ...] of integers or pointers; nothing for any
+// other global.
+std::optional<ConstantArray> parse_constant_array(std::string_view line, TextPool& pool) {
+  std::size_t equals = line.find('=');
+  std::size_t constant = line.find(" constant [");
+  if (equals == std::string_view::npos || constant == std::string_view::npos || constant < equals) return std::nullopt;
+  ConstantArray array{text::trim(line.substr(1, equals - 1)), {}};
+  std::string_view rest = line.substr(constant + 10);  // from the array type
+  std::size_t type_end = rest.find(']');
+  if (type_end == std::string_view::npos) return std::nullopt;
+  std::string_view type = rest.substr(1, type_end - 1);
+  std::size_t times = type.find(" x ");
+  if (times == std::string_view::npos) return std::nullopt;
+  std::string_view element_type = text::trim(type.substr(times + 3));
+  std::string_view values = text::trim(rest.substr(type_end + 1));
+  std::size_t close = values.rfind(']');
+  if (!values.starts_with('[') || close == std::string_view::npos) return std::nullopt;
+  values = values.substr(1, close - 1);
+  // Elements are separated by commas outside parentheses.
+  int depth = 0;
+  std::size_t start = 0;
+  for (std::size_t k = 0; k <= values.size(); ++k) {
+    char ch = k < values.size() ? values[k] : ',';
+    if (ch == '(') ++depth;
+    if (ch == ')') --depth;
+    if (ch != ',' || depth != 0) continue;
+    std::string_view element = text::trim(values.substr(start, k - start));
+    start = k + 1;
+    if (element.empty() && array.elements.empty() && k == values.size()) break;  // [0 x T] []
+    if (!element.starts_with(element_type)) return std::nullopt;
+    auto value = parse_typed_operand(element_type, text::trim(element.substr(element_type.size())), pool);
+    if (!value) return std::nullopt;
+    array.elements.push_back(std::move(*value));
+  }
+  return array;
+}
+
+// LLVM numbers a function's unnamed values in order, its parameters first: an unlabeled entry
+// block is %N after N numbered parameters. Empty when N is 0 (the block is %0).
+std::string_view implicit_entry_label(std::string_view parameters, TextPool& pool) {
+  std::size_t numbered = 0;
+  int depth = 0;
+  std::size_t start = 0;
+  for (std::size_t k = 0; k <= parameters.size(); ++k) {
+    char ch = k < parameters.size() ? parameters[k] : ',';
+    if (ch == '(' || ch == '{' || ch == '[' || ch == '<') ++depth;
+    if (ch == ')' || ch == '}' || ch == ']' || ch == '>') --depth;
+    if (ch != ',' || depth != 0) continue;
+    std::string_view parameter = text::trim(parameters.substr(start, k - start));
+    start = k + 1;
+    if (parameter.empty() || parameter == "...") continue;
+    // The name is the last word, when there are several and it is a %local (not a %Type*).
+    std::size_t space = parameter.find_last_of(" \t");
+    std::string_view last = space == std::string_view::npos ? std::string_view() : parameter.substr(space + 1);
+    bool named = last.starts_with('%') && !last.ends_with('*');
+    std::string_view name = named ? last.substr(1) : std::string_view();
+    bool number = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!named || number) ++numbered;
+  }
+  if (numbered == 0) return {};
+  return pool.keep(std::to_string(numbered));
+}
+
+// @name = [linkage] constant [N x i8] c"text\00"; nothing for any other global.
+std::optional<ConstantString> parse_constant_string(std::string_view line) {
+  std::size_t equals = line.find('=');
+  std::size_t open = line.find(" c\"");
+  if (equals == std::string_view::npos || open == std::string_view::npos || open < equals ||
+      line.find(" constant ") == std::string_view::npos)
+    return std::nullopt;
+  std::string_view text = line.substr(open + 3);
+  std::size_t close = text.find('"');
+  if (close == std::string_view::npos) return std::nullopt;
+  text = text.substr(0, close);
+  if (text.ends_with("\\00")) text.remove_suffix(3);
+  return ConstantString{text::trim(line.substr(1, equals - 1)), text};
+}
+
 class ModuleParser {
  public:
   ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper,
@@ -122,6 +202,9 @@ class ModuleParser {
         BRINTAVEL_CHECK(parse_declaration(raw));
       } else if (line.starts_with("attributes")) {
         if (auto group = parse_attribute_group(line.substr(10))) groups_[group->first] = group->second;
+      } else if (line.front() == '@' && set_ == InstructionSet::Extended) {
+        if (auto array = parse_constant_array(line, module_.pool)) module_.arrays.push_back(std::move(*array));
+        else if (auto string = parse_constant_string(line)) module_.strings.push_back(*string);
       }
     }
     finish();
@@ -151,6 +234,7 @@ class ModuleParser {
         if (text::trim_start(line).starts_with('{')) break;
       }
     }
+    entry_label_ = implicit_entry_label(header->parameters, module_.pool);
     consumer_.begin_body(definitions_++, fn.name);
     Status body = parse_body(header_line);
     consumer_.end_body();
@@ -165,7 +249,7 @@ class ModuleParser {
   void open_first_block(std::string_view label) {
     if (!first_block_pending_) return;
     first_block_pending_ = false;
-    consumer_.begin_block(label);
+    consumer_.begin_block(label.empty() ? entry_label_ : label);
   }
 
   Status parse_body(std::string_view header_line) {
@@ -273,6 +357,7 @@ class ModuleParser {
   AttributeGroups groups_;
   std::size_t definitions_ = 0;
   bool first_block_pending_ = false;
+  std::string_view entry_label_;  // the implicit name of an unlabeled entry block
   PlainInstructionReader plain_;
 };
 

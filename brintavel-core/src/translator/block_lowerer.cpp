@@ -90,6 +90,9 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
   auto [name, sig, kind] = find_callee(call.callee);
   if (!sig) return unsupported(cat("no signature for callee ", q(call.callee), " in QIR source"));
   if (!kind) {
+    // A call the rules lower themselves (a runtime they know).
+    BRINTAVEL_TRY_ASSIGN(std::optional<std::vector<CallCase>> handled, rules_.call_cases(call, *sig, nullptr, out));
+    if (handled) return {};
     if (sig->is_variadic)
       return unsupported(cat("variadic QIR function '", call.callee,
                              "' is not supported; only 'generalizedInvokeWithRotationsControlsTargets' "
@@ -107,8 +110,8 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
   if ((default_dispatch || !sig->is_variadic) && call.args.size() != sig->params.size())
     return unsupported(cat("arity mismatch calling ", q(call.callee), ": IR supplied ", call.args.size(),
                            " operand(s) but signature expects ", sig->params.size()));
-  BRINTAVEL_TRY_ASSIGN(std::vector<CallCase> cases, rules_.call_cases(call, *sig, *kind, out));
-  if (!cases.empty()) return lower_cases(call, *sig, *kind, cases, out);
+  BRINTAVEL_TRY_ASSIGN(std::optional<std::vector<CallCase>> cases, rules_.call_cases(call, *sig, kind, out));
+  if (cases) return lower_cases(call, *sig, *kind, *cases, out);
   // The builder appends to a scratch list, whose printed lines keep their storage.
   if (scratch_.size() == 1 && std::holds_alternative<qasm::Lines>(scratch_.front().node)) {
     auto& lines = std::get<qasm::Lines>(scratch_.front().node);
@@ -139,6 +142,7 @@ Status BlockLowerer::lower_cases(const ir::Call& call, const Signature& sig, con
   for (CallCase& c : cases) {
     qasm::StatementList made;
     BRINTAVEL_CHECK(builders::run_builder(kind, sig, c.args, call.result, ctx_, made));
+    if (c.condition && made.empty()) continue;
     if (c.condition) {
       qasm::Statement branch = qasm::If(std::move(made), {}, std::move(*c.condition));
       BRINTAVEL_CHECK(ctx_.budget().charge(qasm::count_nodes({branch}), "block", out.label));

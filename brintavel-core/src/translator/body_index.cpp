@@ -1,9 +1,17 @@
 #include "translator/body_index.hpp"
 
+#include "support/int128.hpp"
+
 namespace brintavel::translator {
 
-BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile) : blocks_(blocks) {
+BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile,
+                     std::span<const ir::ConstantArray> arrays, std::span<const ir::ConstantString> strings)
+    : blocks_(blocks) {
+  for (const ir::ConstantArray& a : arrays) arrays_.try_emplace(a.name, &a);
+  for (const ir::ConstantString& s : strings) strings_.try_emplace(s.name, s.text);
   auto dropped = [&](const ir::Instruction& instruction) {
+    // An array element's address is computed as the cases of what uses it are written.
+    if (std::holds_alternative<ir::ElementAddress>(instruction)) return true;
     const auto* call = std::get_if<ir::Call>(&instruction);
     if (!call || !profile) return false;
     const builders::BuilderKind* kind = builders::lookup_builder(*profile, call->callee);
@@ -17,6 +25,32 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
       if (!dropped(instruction)) ir::for_each_use(instruction, [&](std::string_view name) { used_.insert(name); });
     }
   }
+  predecessors_.assign(blocks.size(), {});
+  for (std::uint32_t b = 0; b < blocks.size(); ++b) {
+    if (blocks[b].instructions.empty()) continue;
+    auto edge = [&](std::string_view target) {
+      auto t = block_of(target);
+      if (!t) return;
+      auto& list = predecessors_[*t];
+      if (list.empty() || list.back() != b) list.push_back(b);
+    };
+    if (const auto* br = std::get_if<ir::Br>(&blocks[b].instructions.back())) edge(br->target);
+    if (const auto* br = std::get_if<ir::CondBr>(&blocks[b].instructions.back())) {
+      edge(br->true_label);
+      edge(br->false_label);
+    }
+  }
+}
+
+using text::Int128;
+
+const ir::Operand* BodyIndex::element(const ir::ElementAddress& address, std::int64_t outer, std::int64_t inner) const {
+  const ir::ConstantArray* a = array(address.global);
+  if (!a) return nullptr;
+  // The element a * N + b of the array (getelementptr [N x T] of a pointer to it).
+  Int128 k = Int128::product(outer, static_cast<std::int64_t>(address.length)) + Int128(inner);
+  if (k < Int128(0) || !(k < Int128(static_cast<std::int64_t>(a->elements.size())))) return nullptr;
+  return &a->elements[static_cast<std::size_t>(*k.to_int64())];
 }
 
 }  // namespace brintavel::translator

@@ -6,7 +6,9 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "builders/profile.hpp"
 #include "ir/model.hpp"
@@ -16,8 +18,11 @@ namespace brintavel::translator {
 
 class BodyIndex {
  public:
-  // The arguments of calls that `profile` drops (output recording) are not counted as read.
-  explicit BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile = nullptr);
+  // The arguments of calls that `profile` drops (output recording) and the indices of array
+  // elements' addresses are not counted as read;
+  // `arrays` are the module's constant arrays, which loads may index.
+  explicit BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile = nullptr,
+                     std::span<const ir::ConstantArray> arrays = {}, std::span<const ir::ConstantString> strings = {});
 
   struct Definition {
     const ir::Instruction* instruction;
@@ -35,6 +40,22 @@ class BodyIndex {
     return it->second;
   }
   std::span<const ir::Block> blocks() const { return blocks_; }
+  // The text of the module's string constant @name (escapes as written), or nothing.
+  std::optional<std::string_view> string_constant(std::string_view name) const {
+    auto it = strings_.find(name);
+    if (it == strings_.end()) return std::nullopt;
+    return it->second;
+  }
+  // The module's constant array @name, or null.
+  const ir::ConstantArray* array(std::string_view name) const {
+    auto it = arrays_.find(name);
+    return it == arrays_.end() ? nullptr : it->second;
+  }
+  // The element a load of `pointer` reads when `pointer` is the address of a constant array's
+  // element whose indices are `outer` and `inner`; null when there is no such element.
+  const ir::Operand* element(const ir::ElementAddress& address, std::int64_t outer, std::int64_t inner) const;
+  // The blocks that branch to block `block`, by number, each once.
+  std::span<const std::uint32_t> predecessors(std::uint32_t block) const { return predecessors_[block]; }
   // Whether an instruction of the body reads `name`.
   bool is_used(std::string_view name) const { return used_.contains(name); }
 
@@ -43,6 +64,9 @@ class BodyIndex {
   text::NameMap<Definition> definitions_;
   text::NameMap<std::uint32_t> blocks_by_label_;
   std::unordered_set<std::string_view> used_;
+  std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
+  std::vector<std::vector<std::uint32_t>> predecessors_;
+  std::unordered_map<std::string_view, std::string_view> strings_;
 };
 
 }  // namespace brintavel::translator

@@ -34,7 +34,6 @@ Result<Expression> lower_condition(const ir::Operand& operand, LoweringContext& 
   return as_condition(std::move(value));
 }
 
-Expression eq_zero(Expression e) { return make_binary(BinaryOperator::Eq, std::move(e), IntLiteral{0}); }
 
 }  // namespace
 
@@ -53,6 +52,11 @@ bool is_boolean_valued(const Expression& e) {
     default:
       return false;
   }
+}
+
+Expression complement(Expression e) {
+  if (std::holds_alternative<qasm::Identifier>(e.node) && is_boolean_valued(e)) return qasm::make_not(std::move(e));
+  return make_binary(BinaryOperator::Eq, std::move(e), IntLiteral{0});
 }
 
 Expression as_condition(Expression e) {
@@ -206,10 +210,10 @@ Status lower_logic(const ir::Logic& logic, LoweringContext& ctx) {
   Expression value = IntLiteral{0};
   if (l == Truth::Other && r != Truth::Other) {
     BRINTAVEL_TRY_ASSIGN(value, lower_bool_operand(logic.lhs, ctx));
-    if (r == Truth::True) value = eq_zero(std::move(value));
+    if (r == Truth::True) value = complement(std::move(value));
   } else if (l != Truth::Other && r == Truth::Other) {
     BRINTAVEL_TRY_ASSIGN(value, lower_bool_operand(logic.rhs, ctx));
-    if (l == Truth::True) value = eq_zero(std::move(value));
+    if (l == Truth::True) value = complement(std::move(value));
   } else {
     BRINTAVEL_TRY_ASSIGN(Expression lhs, lower_condition(logic.lhs, ctx));
     BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_condition(logic.rhs, ctx));

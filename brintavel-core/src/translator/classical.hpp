@@ -14,6 +14,8 @@ namespace brintavel::translator {
 // Comparisons and Boolean operators are Boolean-valued; everything else (c[0], identifiers,
 // literals, arithmetic, negation) is not.
 bool is_boolean_valued(const qasm::Expression& e);
+// The complement of an i1 value: `v == 0`, or `!v` for a bool variable of the extended rules.
+qasm::Expression complement(qasm::Expression e);
 
 // `e` when Boolean-valued, otherwise `e == 1`.
 qasm::Expression as_condition(qasm::Expression e);

@@ -127,6 +127,14 @@ Status LoweringContext::bind_result_read(std::string_view name, std::int64_t bit
   return bind_value(name, qasm::Element{qasm::kResultRegister, bit, tag});
 }
 
+qasm::Expression LoweringContext::read_result_bit(std::int64_t bit) {
+  Capture read{Resource{Resource::Kind::Bit, bit}, point_};
+  add_pending(std::span<const Capture>(&read, 1));
+  note_result_index(bit);
+  std::uint32_t tag = stale_ == StaleValues::CheckOverGraph ? tag_of(read) : 0;
+  return qasm::Element{qasm::kResultRegister, bit, tag};
+}
+
 Result<qasm::Expression> LoweringContext::use_scalar(std::string_view name) {
   BRINTAVEL_TRY_ASSIGN(qasm::Expression value, lookup_value(name));
   use_pending(Reader{Reader::Kind::SsaValue, name}, here());

@@ -168,6 +168,9 @@ class LoweringContext final : public builders::CallContext {
   void use_pending(Reader reader, ProgramPoint at);
   // A result read: binds `name` to the bit c[bit], captured here.
   Status bind_result_read(std::string_view name, std::int64_t bit) override;
+  // The bit c[bit] read here, for an expression made of several (its capture joins the
+  // pending ones).
+  qasm::Expression read_result_bit(std::int64_t bit);
   // A gate's classical argument: the value of `name`, used here.
   Result<qasm::Expression> use_scalar(std::string_view name) override;
   // Under StaleValues::CheckOverGraph the nodes that read result bits and variables are tagged

@@ -43,6 +43,7 @@ Result<qasm::Program> declare_program(const TranslationContext& context, std::st
       program.body.emplace_back(qasm::BitDeclaration{std::string(qasm::kResultRegister), size, zero_results});
     }
   }
+  for (qasm::BitDeclaration& r : variables.registers) program.body.emplace_back(std::move(r));
   for (qasm::IntDeclaration& d : variables.declarations) program.body.emplace_back(std::move(d));
   program.body.insert(program.body.end(), std::make_move_iterator(body.begin()),
                       std::make_move_iterator(body.end()));

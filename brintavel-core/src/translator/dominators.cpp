@@ -63,6 +63,9 @@ Dominators::Dominators(const BlockGraph& successors, const Predecessors& predece
     }
   }
 
+  idom_.assign(n, kNone);
+  for (std::size_t k = 0; k + 1 < count; ++k) idom_[postorder[k]] = postorder[idom[k]];
+
   // Preorder numbers and subtree sizes of the tree: children lists in one array, then a walk.
   std::vector<std::uint32_t> first_child(count + 1, 0), children(count);
   for (std::size_t k = 0; k + 1 < count; ++k) ++first_child[idom[k] + 1];

@@ -32,12 +32,16 @@ class Dominators {
   // The block's number in a preorder of the dominator tree: a block's dominators come
   // before it, and the blocks it dominates follow it without a gap.
   std::uint32_t preorder(std::uint32_t block) const { return pre_[block]; }
+  // The block's immediate dominator; kNone for block 0 and for blocks not reachable.
+  std::uint32_t immediate_dominator(std::uint32_t block) const { return idom_[block]; }
+  static constexpr std::uint32_t kNoBlock = UINT32_MAX;
 
  private:
   static constexpr std::uint32_t kNone = UINT32_MAX;
   std::vector<std::uint32_t> order_;  // by block: its number in postorder, kNone when unreachable
   std::vector<std::uint32_t> pre_;    // by block: its preorder number in the dominator tree
   std::vector<std::uint32_t> size_;   // by block: the number of blocks it dominates
+  std::vector<std::uint32_t> idom_;   // by block: its immediate dominator, or kNone
 };
 
 }  // namespace brintavel::translator

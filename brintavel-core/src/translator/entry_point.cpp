@@ -4,7 +4,9 @@
 #include "translator/function_lowerer.hpp"
 #include "translator/range_analysis.hpp"
 #include "translator/inline.hpp"
+#include "translator/promote_memory.hpp"
 #include "translator/records.hpp"
+#include "translator/simplify_cfg.hpp"
 #include "translator/rules.hpp"
 
 #include <span>
@@ -84,7 +86,17 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
   std::optional<BodyIndex> index;
   BodyRanges ranges;
   if (rules.analyzes_body()) {
-    index.emplace(blocks, &rules.profile());
+    // Variables kept in stack memory become SSA values first.
+    if (blocks.data() != body.blocks.data()) body.blocks.assign(blocks.begin(), blocks.end());
+    promote_memory(body.blocks, body.names);
+    for (const char* where : simplify_cfg(body.blocks, body.names))
+      if (context.warnings)
+        context.warnings->push_back(SourceWarning{
+            "the program aborts here on some runs; OpenQASM cannot end a run early, so the translation goes on "
+            "as if it did not",
+            where});
+    blocks = body.blocks;
+    index.emplace(blocks, &rules.profile(), module.arrays, module.strings);
     ranges = analyze_ranges(blocks);
     lowerer.use_body(*index, ranges);
   }

@@ -217,4 +217,10 @@ std::optional<Value> evaluate_fcmp(std::string_view p, const Value& a, const Val
   return std::nullopt;
 }
 
+std::optional<double> math_function(std::string_view callee, double x) {
+  if (callee == "Sqrt" || callee == "llvm.sqrt.f64") return std::sqrt(x);
+  if (callee == "llvm.fabs.f64") return std::fabs(x);
+  return std::nullopt;
+}
+
 }  // namespace brintavel::translator

@@ -47,6 +47,9 @@ std::optional<Value> evaluate_int_op(ir::IntOpKind op, const Value& a, const Val
 std::optional<Value> evaluate_cast(ir::CastKind kind, const Value& a, std::string_view to_ty);
 std::optional<Value> evaluate_float_op(ir::FloatOpKind op, const Value& a, const Value& b, std::string_view ty);
 std::optional<Value> evaluate_icmp(std::string_view predicate, const Value& a, const Value& b);
+// A math library function of one double that producers call (the qdk's Sqrt), at `x`; nothing
+// for another callee.
+std::optional<double> math_function(std::string_view callee, double x);
 std::optional<Value> evaluate_fcmp(std::string_view predicate, const Value& a, const Value& b);
 
 template <class OperandValue>
@@ -96,6 +99,13 @@ std::optional<Value> evaluate(const ir::Instruction& instruction, OperandValue&&
           auto a = operand(ir::Operand(ir::Ssa{i.source}), "i1");
           if (!a || !a->is_integer()) return std::nullopt;
           return Value::integer(a->as_integer() & 1, 64);
+        } else if constexpr (std::is_same_v<T, ir::Call>) {
+          if (i.args.size() != 1) return std::nullopt;
+          auto a = operand(i.args[0], "double");
+          if (!a) return std::nullopt;
+          auto r = math_function(i.callee, a->is_integer() ? static_cast<double>(a->as_integer()) : a->as_real());
+          if (!r) return std::nullopt;
+          return Value::real(*r);
         } else {
           return std::nullopt;
         }

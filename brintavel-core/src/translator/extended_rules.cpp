@@ -8,9 +8,11 @@
 
 #include "translator/classical.hpp"
 #include "translator/dynamic_gates.hpp"
+#include "translator/evaluate.hpp"
 #include "translator/extended_values.hpp"
 #include "translator/function_state.hpp"
 #include "translator/phis.hpp"
+#include "translator/register_runtime.hpp"
 #include "translator/rules.hpp"
 
 namespace brintavel::translator {
@@ -30,10 +32,24 @@ class ExtendedFunctionRules final : public FunctionRules {
 
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
 
-  Result<std::vector<CallCase>> call_cases(const ir::Call& call, const Signature& signature,
-                                           const builders::BuilderKind& kind, BlockLowering& block) override {
+  Result<std::optional<std::vector<CallCase>>> call_cases(const ir::Call& call, const Signature& signature,
+                                                          const builders::BuilderKind* kind,
+                                                          BlockLowering& block) override {
     ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
-    return dynamic_gate_cases(call, signature, kind, scope);
+    if (!kind && call.result && call.args.size() == 1 && math_function(call.callee, 1.0)) {
+      // A math function: a constant where its argument is one, otherwise read only by what is
+      // written case by case.
+      if (const auto* f = std::get_if<ir::ConstFloat>(&call.args[0])) {
+        BRINTAVEL_CHECK(ctx_.bind_value(*call.result, qasm::FloatLiteral{*math_function(call.callee, f->value)}));
+      } else {
+        ctx_.bind_unexpressible(*call.result, cat("SSA value ", q(*call.result), " (call ", call.callee,
+                                                  ") has no exact form in the OpenQASM dialect: the function has "
+                                                  "no operator, and only values written case by case read it"));
+      }
+      return std::optional<std::vector<CallCase>>(std::vector<CallCase>{});
+    }
+    if (!kind) return registers_.lower(call, scope);
+    return dynamic_gate_cases(call, signature, *kind, scope);
   }
 
   Status lower_classical(const ir::Instruction& instruction, BlockLowering& block) override {
@@ -81,7 +97,22 @@ class ExtendedFunctionRules final : public FunctionRules {
     lower_store(i, ctx_);
     return note_memory_use(i.pointer, false);
   }
+  // The address of a constant array's element: a load of it at constant indices is that
+  // element; at indices known only at run time, what reads it is written case by case.
+  Status lower_memory(const ir::ElementAddress&) { return {}; }
   Status lower_memory(const ir::Load& i) {
+    const BodyIndex::Definition* d = state_.body ? state_.body->find(i.pointer) : nullptr;
+    if (const auto* address = d ? std::get_if<ir::ElementAddress>(d->instruction) : nullptr) {
+      const auto* outer = std::get_if<ir::ConstInt>(&address->outer);
+      const auto* inner = std::get_if<ir::ConstInt>(&address->inner);
+      auto a = outer ? outer->value.to_int64() : std::nullopt, b = inner ? inner->value.to_int64() : std::nullopt;
+      const ir::Operand* element = a && b ? state_.body->element(*address, *a, *b) : nullptr;
+      if (const auto* p = element ? std::get_if<ir::PtrConst>(element) : nullptr)
+        ctx_.record_pointer_index(i.result, p->index);
+      else if (const auto* c = element ? std::get_if<ir::ConstInt>(element) : nullptr; c && c->value.to_int64())
+        return ctx_.bind_value(i.result, qasm::IntLiteral{*c->value.to_int64()});
+      return {};
+    }
     BRINTAVEL_CHECK(defer_failure(lower_load(i, ctx_), i.result, ctx_));
     if (ctx_.peek_value(i.result)) BRINTAVEL_CHECK(note_memory_use(i.pointer, true));
     return {};
@@ -117,6 +148,7 @@ class ExtendedFunctionRules final : public FunctionRules {
   FunctionState& state_;
   LoweringContext& ctx_;
   ValueFacts facts_;
+  ClassicalRegisters registers_;
   PhiCopies copies_;
   ExtendedPhis phis_;
   std::unordered_map<MemoryCell, MemoryUse, MemoryCellHash> memory_uses_;

@@ -81,9 +81,15 @@ class Values {
     BRINTAVEL_TRY_ASSIGN(Expression e, ctx_.lookup_value(s->name));
     bool boolean = is_bool_typed(e);
     if (boolean) {
-      // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here,
-      // which reads what the Boolean read.
-      BRINTAVEL_TRY_ASSIGN(e, int_of_condition(std::move(e), s->name, scope_));
+      // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here
+      // (once per block), which reads what the Boolean read.
+      if (const Expression* made = facts_.materialized(s->name, scope_.block.ordinal)) {
+        ctx_.take_pending();
+        e = *made;
+      } else {
+        BRINTAVEL_TRY_ASSIGN(e, int_of_condition(std::move(e), s->name, scope_));
+        if (std::holds_alternative<qasm::Identifier>(e.node)) facts_.note_materialized(s->name, scope_.block.ordinal, e);
+      }
     }
     std::vector<Capture> read = ctx_.take_pending();
     ctx_.add_pending(before);
@@ -104,7 +110,27 @@ class Values {
     }
     std::uint64_t mask = f ? f->may_be_one : mask_of_expression(e);
     if (!f && width < 64 && (mask >> 63)) mask = kAll;
+    if (qasm::measure(e).nodes > kMaxCopiedNodes) {
+      // The integer algebra may copy an operand several times (a bit of it is written with
+      // it twice): a large one is taken into an int variable first, once per block.
+      BRINTAVEL_TRY_ASSIGN(e, materialized(s->name, std::move(e)));
+    }
     return plain(std::move(e), mask, range, width);
+  }
+
+  // `e`, the value of `name`, in an int variable set here (or earlier in this block).
+  Result<Expression> materialized(std::string_view name, Expression e) {
+    if (const Expression* made = facts_.materialized(name, scope_.block.ordinal)) {
+      ctx_.take_pending();
+      return *made;
+    }
+    std::vector<Capture> read = ctx_.take_pending();
+    ctx_.add_pending(read);
+    BRINTAVEL_TRY_ASSIGN(Expression variable,
+                         new_variable(scope_, name, qasm::ScalarType::Int,
+                                      [&](const std::string& v) { return keep(scope_, assign(v, std::move(e))); }));
+    facts_.note_materialized(name, scope_.block.ordinal, variable);
+    return variable;
   }
 
   // An i1 operand as a bit (an int expression that is 0 or 1): a Boolean becomes an int
@@ -336,10 +362,20 @@ Result<IntValue> wrap64_by_cases(ValueScope& scope, bool sum, const IntValue& x,
   return plain(std::move(variable), kAll, wrap(math, 64), 64);
 }
 
+// The base rule's form of an instruction, where it has one: a program the base rules translate
+// comes out the same in both modes. False (with nothing bound or pending) where the base rule
+// refuses it.
+bool base_form(Status base, LoweringContext& ctx) {
+  if (base) return true;
+  ctx.take_pending();
+  return false;
+}
+
 Status lower_value(const ir::Arith& arith, ValueScope& scope) {
   static constexpr std::string_view kNames[] = {"add", "sub", "mul"};
   auto width = int_width(arith.ty);
   if (!width) return lower_arith(arith, scope.ctx);
+  if (base_form(lower_arith(arith, scope.ctx), scope.ctx)) return {};
   Site site{arith.result, kNames[static_cast<std::size_t>(arith.op)], arith.ty};
   Values values(scope);
   BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(arith.lhs, *width));
@@ -372,6 +408,7 @@ Status lower_value(const ir::Arith& arith, ValueScope& scope) {
 
 Status lower_value(const ir::Select& select, ValueScope& scope) {
   if (select.ty == "i1") return lower_select(select, scope.ctx);
+  if (base_form(lower_select(select, scope.ctx), scope.ctx)) return {};
   Values values(scope);
   auto width = int_width(select.ty);
   if (width) {
@@ -426,13 +463,11 @@ Status lower_value(const ir::Icmp& icmp, ValueScope& scope) {
   auto width = int_width(icmp.ty);
   // i1 values compare as the base rule compares them (signed, true is -1).
   if (!width || *width == 1) return lower_icmp(icmp, ctx);
+  if (base_form(lower_icmp(icmp, ctx), ctx)) return {};
   Values values(scope);
   BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(icmp.lhs, *width));
   BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(icmp.rhs, *width));
-  if (x.constant && y.constant) {
-    auto r = evaluate_icmp(p, Value::integer(*x.constant, *width), Value::integer(*y.constant, *width));
-    return ctx.bind_value(icmp.result, BoolLiteral{r && r->as_integer() != 0});
-  }
+  // (Constants compare as written, as the base rule writes them.)
   Expression value = is_unsigned && !(x.non_negative() && y.non_negative())
                          ? unsigned_order(*bop, expr(x), expr(y), x.non_negative(), y.non_negative())
                          : qasm::make_binary(*bop, expr(x), expr(y));
@@ -591,6 +626,20 @@ Status resize_float(CastSite& c) {
 
 Status lower_value(const ir::Cast& cast, ValueScope& scope) {
   CastSite c(cast, scope);
+  const auto* source = std::get_if<ir::Ssa>(&cast.value);
+  if (cast.kind == ir::CastKind::ZExt && cast.from_ty == "i1" && source) {
+    // As the base rule: the i1 value is used as an integer as it is (a Boolean becomes an int
+    // where the integer algebra needs one).
+    BRINTAVEL_TRY_ASSIGN(Expression value, scope.ctx.lookup_value(source->name));
+    if (auto to = int_width(cast.to_ty)) {
+      bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
+      IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}};
+      if (bit) facts.bits.push_back(value);
+      scope.facts.set(cast.result, std::move(facts));
+      scope.ctx.set_range(cast.result, IntRange{0, 1});
+    }
+    return scope.ctx.bind_value(cast.result, std::move(value));
+  }
   switch (cast.kind) {
     case ir::CastKind::Trunc:
     case ir::CastKind::ZExt:
@@ -631,47 +680,8 @@ Status lower_value(const ir::FNeg& op, ValueScope& scope) {
 }
 
 // The base rules' logic and zext are the extended rules' too.
-// i1 and, or and xor: conditions combined with &&, || and !=. Constants fold.
-Status lower_value(const ir::Logic& logic, ValueScope& scope) {
-  Values values(scope);
-  auto constant = [](const ir::Operand& o) -> std::optional<bool> {
-    if (const auto* i = std::get_if<ir::ConstInt>(&o)) return i->value != 0;
-    if (const auto* b = std::get_if<ir::ConstBool>(&o)) return b->value;
-    return std::nullopt;
-  };
-  std::optional<bool> l = constant(logic.lhs), r = constant(logic.rhs);
-  const ir::Operand& other = l ? logic.rhs : logic.lhs;
-  std::optional<bool> known = l ? l : r;
-  if (logic.op == ir::LogicOp::Xor) {
-    if (l && r) return values.bind_i1(logic.result, BoolLiteral{*l != *r});
-    if (known) {
-      BRINTAVEL_TRY_ASSIGN(Expression x, lower_bool_operand(other, scope.ctx));
-      if (!*known) return values.bind_i1(logic.result, std::move(x));
-      if (!is_bool_typed(x)) return values.bind_i1(logic.result, bin(BinaryOperator::Eq, std::move(x), lit(0)));
-      return values.bind_i1(logic.result, qasm::make_not(std::move(x)));
-    }
-    BRINTAVEL_TRY_ASSIGN(Expression x, lower_bool_operand(logic.lhs, scope.ctx));
-    BRINTAVEL_TRY_ASSIGN(Expression y, lower_bool_operand(logic.rhs, scope.ctx));
-    return values.bind_i1(logic.result, bin(BinaryOperator::Ne, as_bool(std::move(x)), as_bool(std::move(y))));
-  }
-  bool is_and = logic.op == ir::LogicOp::And;
-  if (known) {
-    // x && true is x, x && false is false; x || false is x, x || true is true.
-    if (*known != is_and) return values.bind_i1(logic.result, BoolLiteral{*known});
-    if (l && r) return values.bind_i1(logic.result, BoolLiteral{*l == *r ? *l : !is_and});
-    BRINTAVEL_TRY_ASSIGN(Expression x, lower_bool_operand(other, scope.ctx));
-    return values.bind_i1(logic.result, std::move(x));
-  }
-  BRINTAVEL_TRY_ASSIGN(Expression x, values.condition(logic.lhs));
-  BRINTAVEL_TRY_ASSIGN(Expression y, values.condition(logic.rhs));
-  for (Expression* side : {&x, &y}) {
-    const auto* b = std::get_if<BoolLiteral>(&side->node);
-    if (!b) continue;
-    if (b->value != is_and) return values.bind_i1(logic.result, BoolLiteral{b->value});
-    return values.bind_i1(logic.result, std::move(side == &x ? y : x));
-  }
-  return values.bind_i1(logic.result, bin(is_and ? BinaryOperator::And : BinaryOperator::Or, std::move(x), std::move(y)));
-}
+// i1 and, or and xor as the base rule writes them.
+Status lower_value(const ir::Logic& logic, ValueScope& scope) { return lower_logic(logic, scope.ctx); }
 Status lower_value(const ir::Zext& zext, ValueScope& scope) { return lower_zext(zext, scope.ctx); }
 
 }  // namespace
@@ -724,6 +734,16 @@ Status assign_cases(ValueScope& scope, const std::string& variable, const Table&
   }
   if (chain) BRINTAVEL_CHECK(keep(scope, std::move(*chain)));
   return {};
+}
+
+Result<IntValue> int_operand(ValueScope& scope, const ir::Operand& operand, unsigned width) {
+  Values values(scope);
+  return values.operand(operand, width);
+}
+
+Status bind_int(ValueScope& scope, std::string_view name, IntValue value) {
+  Values values(scope);
+  return values.bind(name, std::move(value));
 }
 
 Result<Expression> int_of_condition(Expression condition, std::string_view reader, ValueScope& scope) {

@@ -45,9 +45,22 @@ class ValueFacts {
   // The bits that an integer operand may have set (all when nothing is known).
   std::uint64_t may_be_one(const ir::Operand& operand, const LoweringContext& ctx) const;
 
+  // The int variable that holds the value `name` in block `block`, when one was made there.
+  const qasm::Expression* materialized(std::string_view name, std::uint32_t block) const {
+    auto it = materialized_.find(name);
+    return it != materialized_.end() && it->second.first == block ? &it->second.second : nullptr;
+  }
+  void note_materialized(std::string_view name, std::uint32_t block, qasm::Expression variable) {
+    materialized_.insert_or_assign(name, std::pair{block, std::move(variable)});
+  }
+
  private:
   std::unordered_map<std::string_view, IntFacts> ints_;
+  std::unordered_map<std::string_view, std::pair<std::uint32_t, qasm::Expression>> materialized_;
 };
+
+// An integer operand of more nodes than this is held in a variable before the algebra copies it.
+inline constexpr std::uint64_t kMaxCopiedNodes = 24;
 
 // What the lowering of a value may need besides the context: the facts of the values before
 // it, the variables it may make, the block its statements go to, and the body it reads
@@ -70,6 +83,11 @@ Status lower_extended_value(const ir::Instruction& instruction, ValueScope& scop
 // A value instruction failed: unless the failure is the size limit, its result is bound to
 // a marker that fails with the same message where it is looked up.
 Status defer_failure(Status status, std::string_view result, LoweringContext& ctx);
+
+// An integer operand of `width` bits, with what is known of it (a Boolean read as its 0/1 value).
+Result<ints::IntValue> int_operand(ValueScope& scope, const ir::Operand& operand, unsigned width);
+// Binds the integer SSA value `name`, with its facts (bits, range).
+Status bind_int(ValueScope& scope, std::string_view name, ints::IntValue value);
 
 // Statements in the block being lowered that set a new int variable to 1 where `condition`
 // holds and to 0 elsewhere; the variable, read here. `reader` names the value it is for.

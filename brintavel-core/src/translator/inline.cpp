@@ -233,6 +233,10 @@ class Inliner {
                                std::is_same_v<T, ir::FNeg>) {
             r.value = value(in, r.value);
             r.result = rename(in, r.result);
+          } else if constexpr (std::is_same_v<T, ir::ElementAddress>) {
+            r.outer = value(in, r.outer);
+            r.inner = value(in, r.inner);
+            r.result = rename(in, r.result);
           } else {
             static_assert(std::is_same_v<T, ir::Ret> || std::is_same_v<T, ir::Ignored> ||
                               std::is_same_v<T, ir::Unknown>,

@@ -316,6 +316,19 @@ Result<IntValue> shift_left(const IntValue& x, unsigned sh, const Site& site) {
   if (sh > kMaxBit) return site.no_form(cat("a shift left by ", sh, " bits"));
   MathRange math = math_shl(x.range, sh);
   if (!fits(math, 64)) {
+    if (w == 64 && sh >= 2) {
+      // x << sh = (x mod 2^(63-sh)) * 2^sh - 2^63 * bit (63-sh) of x: the bits that stay, and the
+      // one that becomes the sign (every part within 64 bits, the sign's weight taken as
+      // -(2^63 - 1) - 1).
+      IntValue low = plain(modulo_pow2(x, 63 - sh), low_bits(63 - sh), {0, pow2(63 - sh) - 1}, 64);
+      BRINTAVEL_TRY_ASSIGN(Expression sign, bit_of(x, 63 - sh, site));
+      Expression shifted = bin(BinaryOperator::Mul, expr(low), lit(pow2(sh)));
+      Expression value = bin(BinaryOperator::Sub,
+                             bin(BinaryOperator::Sub, std::move(shifted),
+                                 bin(BinaryOperator::Mul, sign, lit(std::numeric_limits<std::int64_t>::max()))),
+                             sign);
+      return plain(std::move(value), kAll, IntRange::full(64), 64);
+    }
     // Reduce x to the bits that stay first: (x mod 2^(w-sh)) * 2^sh has the same low bits.
     if (w - sh > kMaxBit) return site.no_form(cat("a shift left by ", sh, " bits of a possibly large integer"));
     IntValue low = plain(modulo_pow2(x, w - sh), low_bits(w - sh), {0, pow2(w - sh) - 1}, w);
@@ -399,6 +412,26 @@ Result<IntValue> bit_and(const IntValue& x, const IntValue& y, const Site& site)
   return bitwise(x, y, span(both), bit_and, site);
 }
 
+namespace {
+
+// x | y or x ^ y where y is a small non-negative value and x any: the bits of x above y's stay
+// as they are, x - (x mod 2^k), and the low k bits combine.
+std::optional<Result<IntValue>> with_small(const IntValue& x, const IntValue& y, BitCombine combine, const Site& site) {
+  for (auto [any, small] : {std::pair{&x, &y}, std::pair{&y, &x}}) {
+    if (!small->non_negative() || small->constant || span(small->mask) > kMaxBit) continue;
+    unsigned k = std::max(1u, span(small->mask));
+    IntValue low = plain(modulo_pow2(*any, k), low_bits(k), {0, pow2(k) - 1}, any->width);
+    Result<IntValue> combined = bitwise(low, *small, k, combine, site);
+    if (!combined) return combined;
+    Expression high = bin(BinaryOperator::Sub, expr(*any), expr(low));
+    return Result<IntValue>(plain(bin(BinaryOperator::Add, std::move(high), expr(*combined)), kAll,
+                                  IntRange::full(any->width), any->width));
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 Result<IntValue> bit_or(const IntValue& x, const IntValue& y, const Site& site) {
   if (x.constant && y.constant)
     return constant_value(static_cast<std::uint64_t>(*x.constant | *y.constant), x.width);
@@ -412,7 +445,10 @@ Result<IntValue> bit_or(const IntValue& x, const IntValue& y, const Site& site) 
   }
   if (c && other->non_negative() && span(other->mask) <= kMaxBit + 1)
     return with_constant(*other, *c->constant, bit_or, site);
-  if (!bitwise_ok(x) || !bitwise_ok(y)) return site.no_form("a bitwise or of integers that may be negative");
+  if (!bitwise_ok(x) || !bitwise_ok(y)) {
+    if (auto r = with_small(x, y, bit_or, site)) return std::move(*r);
+    return site.no_form("a bitwise or of integers that may be negative");
+  }
   return bitwise(x, y, span(x.mask | y.mask), bit_or, site);
 }
 
@@ -436,7 +472,10 @@ Result<IntValue> bit_xor(const IntValue& x, const IntValue& y, const Site& site)
       r = {-inner.range.hi - 1, -inner.range.lo - 1};
     return plain(bin(BinaryOperator::Sub, negative(expr(inner)), lit(1)), kAll, r, x.width);
   }
-  if (!bitwise_ok(x) || !bitwise_ok(y)) return site.no_form("a bitwise xor of integers that may be negative");
+  if (!bitwise_ok(x) || !bitwise_ok(y)) {
+    if (auto r = with_small(x, y, bit_xor, site)) return std::move(*r);
+    return site.no_form("a bitwise xor of integers that may be negative");
+  }
   return bitwise(x, y, span(x.mask | y.mask), bit_xor, site);
 }
 

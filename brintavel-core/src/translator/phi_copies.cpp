@@ -41,7 +41,24 @@ bool is_initial_value(const Expression& e) {
 }  // namespace
 
 Status PhiCopies::add(const ir::Phi& phi, BlockLowering& block) {
+  if (pointer_phi_indices(phi)) {
+    // The index of the qubit or result it holds.
+    std::string variable = variables_.declare(qasm::ScalarType::Int);
+    BRINTAVEL_CHECK(ctx_.bind_index_variable(
+        phi.result, variable, ProgramPoint{block.ordinal, 0},
+        cat("SSA value ", q(phi.result), " (phi ", phi.ty, ") is a qubit or result chosen at run time, which only "
+            "a call written case by case reads")));
+    open_.push_back(OpenPhi{phi.result, phi.incomings, std::move(variable), qasm::ScalarType::Int, nullptr, true});
+    return {};
+  }
   auto type = variable_type(phi.ty);
+  if (!type && (phi.ty == "ptr" || phi.ty.ends_with('*'))) {
+    // Read only by calls written case by case, through what it is computed from.
+    ctx_.bind_unexpressible(phi.result, cat("SSA value ", q(phi.result), " (phi ", phi.ty,
+                                            ") is a qubit or result chosen at run time, which only a call "
+                                            "written case by case reads"));
+    return {};
+  }
   if (!type)
     return unsupported(cat("phi ", phi.ty, " is not supported (SSA ", q(phi.result),
                            "); only integer, i1, float and double phis are lowered"));
@@ -88,7 +105,7 @@ Status PhiCopies::close(BlockLowering& block) {
       // A predecessor that branches here twice is named twice, with one value.
       bool known = std::any_of(edge->second.begin(), edge->second.end(),
                                [&](const Copy& c) { return c.variable == p.variable; });
-      if (!known) edge->second.push_back(Copy{p.variable, p.type, in.value, p.result, p.constants});
+      if (!known) edge->second.push_back(Copy{p.variable, p.type, in.value, p.result, p.constants, p.pointer});
     }
   }
   open_.clear();
@@ -135,6 +152,7 @@ Result<Expression> PhiCopies::copy_value(const Copy& copy) {
       case qasm::ScalarType::Float64: return e;
     }
   }
+  if (const auto* p = std::get_if<ir::PtrConst>(&v); p && copy.pointer) return Expression(qasm::IntLiteral{p->index});
   if (const auto* f = std::get_if<ir::ConstFloat>(&v); f && copy.constants) {
     auto k = std::find(copy.constants->begin(), copy.constants->end(), f->value) - copy.constants->begin();
     return Expression(qasm::IntLiteral{k});
@@ -212,6 +230,15 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
         ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
         return {};
       }
+      // The service fails on a cast in an assignment that depends on a measurement.
+      bool cast = qasm::find_node(value, [](const Expression& x) {
+                    const auto* u = std::get_if<qasm::Unary>(&x.node);
+                    return u && (u->op == qasm::UnaryOperator::IntCast || u->op == qasm::UnaryOperator::Float64Cast);
+                  }) != nullptr;
+      if (cast)
+        return unsupported(cat("SSA value ", q(phi), " (phi double) has no exact form in the OpenQASM dialect: its "
+                               "value ", q(reader), " is computed at run time from values that take too many cases "
+                               "to write each, and the service cannot assign it"));
     }
     ctx_.use_pending(Reader{Reader::Kind::SsaValue, reader}, point);
     auto set = [&](Expression v) {
@@ -250,6 +277,19 @@ Status PhiCopies::emit(BlockLowering& pred, std::string_view target, const std::
   return {};
 }
 
+// The one value a phi takes besides itself, when it is a constant.
+const ir::Operand* single_constant(const ir::Phi& phi) {
+  const ir::Operand* only = nullptr;
+  for (const ir::PhiIncoming& in : phi.incomings) {
+    const auto* s = std::get_if<ir::Ssa>(&in.value);
+    if (s && s->name == phi.result) continue;
+    if (s) return nullptr;
+    if (only && ir::debug_render(*only) != ir::debug_render(in.value)) return nullptr;
+    only = &in.value;
+  }
+  return only;
+}
+
 Status ExtendedPhis::lower(const ir::Phi& phi, BlockLowering& out) {
   const auto* single = phi.incomings.size() == 1 ? std::get_if<ir::Ssa>(&phi.incomings[0].value) : nullptr;
   if (single && ctx.peek_value(single->name)) {
@@ -276,6 +316,19 @@ Status ExtendedPhis::lower(const ir::Phi& phi, BlockLowering& out) {
       BRINTAVEL_CHECK(lower_phi(phi, out.label, processed, variables, ctx, &resets));
       facts.set(phi.result, std::move(merged));
       return {};
+    }
+  }
+  if (const ir::Operand* only = single_constant(phi)) {
+    // A phi of one constant (and of itself) is that constant.
+    if (const auto* p = std::get_if<ir::PtrConst>(only)) {
+      ctx.record_pointer_index(phi.result, p->index);
+      return {};
+    }
+    if (const auto* f = std::get_if<ir::ConstFloat>(only)) return ctx.bind_value(phi.result, qasm::FloatLiteral{f->value});
+    if (const auto* b = std::get_if<ir::ConstBool>(only)) return ctx.bind_value(phi.result, qasm::BoolLiteral{b->value});
+    if (const auto* i = std::get_if<ir::ConstInt>(only); i && i->value.to_int64()) {
+      if (auto width = int_width(phi.ty)) ctx.set_range(phi.result, IntRange::constant(*i->value.to_int64()));
+      return ctx.bind_value(phi.result, qasm::IntLiteral{*i->value.to_int64()});
     }
   }
   return copies.add(phi, out);

@@ -79,7 +79,7 @@ Status lower_short_circuit(const ir::Phi& phi, std::string_view block_label,
   bool into_true = pred->successors[0] == block_label;
   bool into_false = pred->successors[1] == block_label;
   if ((into_true && !into_false && !k) || (into_false && !into_true && k))
-    condition = make_binary(BinaryOperator::Eq, std::move(condition), IntLiteral{0});
+    condition = complement(std::move(condition));
   else
     condition = as_condition(std::move(condition));
 

@@ -91,6 +91,7 @@ class PhiCopies {
     ir::Operand value;
     std::string_view phi;  // the phi's result name
     const std::vector<double>* constants = nullptr;  // a phi of constants: the variable holds their number
+    bool pointer = false;  // a phi of constant pointers: the variable holds the index
   };
   struct Group {
     std::string_view target;  // the phis' block
@@ -103,6 +104,7 @@ class PhiCopies {
     std::string variable;
     qasm::ScalarType type;
     const std::vector<double>* constants = nullptr;
+    bool pointer = false;
   };
 
   // Assigns the copies of one edge from `pred` into `target`.

@@ -1,9 +1,12 @@
 #include "translator/range_analysis.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "translator/block_graph.hpp"
+#include "translator/dominators.hpp"
 #include "translator/int_algebra.hpp"
 
 namespace brintavel::translator {
@@ -11,10 +14,17 @@ namespace brintavel::translator {
 namespace {
 
 // Passes over the body before every value still changing is taken as unbounded.
-constexpr int kMaxPasses = 12;
+constexpr int kMaxPasses = 16;
+// A phi that changed this often is widened to thresholds, then this often, linearly.
+constexpr int kThresholdChanges = 3;
+constexpr int kLinearChanges = 6;
 // The conditions followed back from a branch condition.
 constexpr int kMaxImplied = 16;
 constexpr int kNarrowingPasses = 2;
+// The single predecessors followed up from a block for the tests that hold in it.
+constexpr int kMaxDominatingTests = 64;
+// The flags (i1 phis of constants) followed back through the edges that set them.
+constexpr int kMaxFlagDepth = 4;
 
 // The smallest all-ones number at least v (v >= 0).
 std::int64_t ones_above(std::int64_t v) {
@@ -37,9 +47,40 @@ class RangeAnalysis {
       for (const ir::Instruction& i : blocks[b].instructions) {
         if (const auto* icmp = std::get_if<ir::Icmp>(&i)) compares_.try_emplace(icmp->result, icmp);
         if (const auto* logic = std::get_if<ir::Logic>(&i)) logic_.try_emplace(logic->result, logic);
+        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && phi->ty == "i1") {
+          bool constants = std::all_of(phi->incomings.begin(), phi->incomings.end(),
+                                       [](const ir::PhiIncoming& in) { return truth_of(in.value).has_value(); });
+          if (constants) flags_.try_emplace(phi->result, Flag{phi, b});
+        }
         std::visit([&](const auto& x) { track(x); }, i);
       }
     }
+    // Each block's predecessors, each once.
+    predecessors_.assign(blocks.size(), {});
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+      if (blocks[b].instructions.empty()) continue;
+      auto reach = [&](std::string_view target) {
+        auto t = block_of_.find(target);
+        if (t == block_of_.end()) return;
+        auto& list = predecessors_[t->second];
+        if (std::find(list.begin(), list.end(), b) == list.end()) list.push_back(b);
+      };
+      const ir::Instruction& last = blocks[b].instructions.back();
+      if (const auto* br = std::get_if<ir::Br>(&last)) reach(br->target);
+      if (const auto* br = std::get_if<ir::CondBr>(&last)) {
+        reach(br->true_label);
+        reach(br->false_label);
+      }
+      for (const ir::Instruction& i : blocks[b].instructions)
+        if (auto defined = ir::defined_name(i)) defined_in_.try_emplace(*defined, b);
+    }
+    // The dominator tree, for the tests that dominate a block.
+    BlockGraph graph(blocks.size());
+    for (std::size_t t = 0; t < blocks.size(); ++t)
+      for (std::size_t p : predecessors_[t]) graph[p].push_back(static_cast<std::uint32_t>(t));
+    Predecessors preds(graph);
+    dominators_.emplace(graph, preds);
+    if (!dominators_->has_tree()) dominators_.reset();
     // Each block's predecessor when it has exactly one (a block that branches to it twice
     // counts twice), else empty.
     std::vector<int> count(blocks.size(), 0);
@@ -84,7 +125,122 @@ class RangeAnalysis {
     settle_all_ = true;
     narrowing_ = true;
     for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
+    // A value that grows by a bounded step per trip of a loop whose counter is bounded (a
+    // count of measured ones) is bounded by the number of trips: what LLVM's scalar evolution
+    // finds for add recurrences, here for steps known only as ranges.
+    if (bound_by_trips())
+      for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
     return std::move(ranges_);
+  }
+
+  // Whether `from` -> `header` is a back edge (the header dominates `from`).
+  bool back_edge(std::size_t from, std::size_t header) const {
+    return dominators_ && dominators_->reachable(static_cast<std::uint32_t>(from)) &&
+           dominators_->reachable(static_cast<std::uint32_t>(header)) &&
+           dominators_->dominates(static_cast<std::uint32_t>(header), static_cast<std::uint32_t>(from));
+  }
+
+  // The range of v - p, where v is computed from the phi p by additions of bounded values and
+  // merges of such; nothing otherwise.
+  std::optional<IntRange> step_from(const ir::Operand& v, std::string_view p, unsigned width, int depth) const {
+    const auto* s = std::get_if<ir::Ssa>(&v);
+    if (!s || depth > 8) return std::nullopt;
+    if (s->name == p) return IntRange{0, 0};
+    auto d = defined_in_.find(s->name);
+    if (d == defined_in_.end()) return std::nullopt;
+    for (const ir::Instruction& i : blocks_[d->second].instructions) {
+      if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
+      if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op != ir::ArithOp::Mul) {
+        for (bool left : {true, false}) {
+          const ir::Operand& carried = left ? a->lhs : a->rhs;
+          const ir::Operand& added = left ? a->rhs : a->lhs;
+          if (a->op == ir::ArithOp::Sub && !left) continue;
+          auto base = step_from(carried, p, width, depth + 1);
+          auto r = stored(added, width);
+          if (!base || !r) continue;
+          MathRange m = a->op == ir::ArithOp::Add ? math_add(*base, *r) : math_sub(*base, *r);
+          if (!fits(m, 64)) return std::nullopt;
+          return IntRange{*m.lo.to_int64(), *m.hi.to_int64()};
+        }
+        return std::nullopt;
+      }
+      if (const auto* phi = std::get_if<ir::Phi>(&i)) {
+        std::optional<IntRange> joined;
+        for (const ir::PhiIncoming& in : phi->incomings) {
+          auto step = step_from(in.value, p, width, depth + 1);
+          if (!step) return std::nullopt;
+          joined = joined ? joined->join(*step) : *step;
+        }
+        return joined;
+      }
+      return std::nullopt;
+    }
+    return std::nullopt;
+  }
+
+  bool bound_by_trips() {
+    if (!dominators_) return false;
+    bool changed = false;
+    for (std::size_t h = 0; h < blocks_.size(); ++h) {
+      std::vector<const ir::Phi*> phis;
+      for (const ir::Instruction& i : blocks_[h].instructions)
+        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && int_width(phi->ty)) phis.push_back(phi);
+      if (phis.size() < 2) continue;
+      // The most trips: the span of a counter that starts at a constant and grows by one.
+      std::optional<std::int64_t> trips;
+      for (const ir::Phi* c : phis) {
+        auto width = int_width(c->ty);
+        std::optional<std::int64_t> start;
+        bool counts = true;
+        for (const ir::PhiIncoming& in : c->incomings) {
+          auto from = block_of_.find(in.predecessor);
+          if (from == block_of_.end()) { counts = false; break; }
+          if (back_edge(from->second, h)) {
+            auto step = step_from(in.value, c->result, *width, 0);
+            counts = counts && step && step->lo == 1 && step->hi == 1;
+          } else {
+            const auto* k = std::get_if<ir::ConstInt>(&in.value);
+            auto v = k ? k->value.to_int64() : std::nullopt;
+            counts = counts && v && (!start || *start == *v);
+            if (v) start = v;
+          }
+        }
+        const IntRange* r = ranges_.find(c->result);
+        if (!counts || !start || !r || r->hi < *start || r->hi - *start > (std::int64_t{1} << 32)) continue;
+        std::int64_t t = r->hi - *start;
+        trips = trips ? std::min(*trips, t) : t;
+      }
+      if (!trips) continue;
+      for (const ir::Phi* p : phis) {
+        auto width = int_width(p->ty);
+        std::optional<IntRange> entry, step;
+        bool ok = true;
+        for (const ir::PhiIncoming& in : p->incomings) {
+          auto from = block_of_.find(in.predecessor);
+          if (from == block_of_.end()) { ok = false; break; }
+          if (back_edge(from->second, h)) {
+            auto d = step_from(in.value, p->result, *width, 0);
+            if (!d) { ok = false; break; }
+            step = step ? step->join(*d) : *d;
+          } else {
+            auto e = stored(in.value, *width);
+            if (!e) { ok = false; break; }
+            entry = entry ? entry->join(*e) : *e;
+          }
+        }
+        if (!ok || !entry || !step) continue;
+        Int128 lo = Int128(entry->lo) + (step->lo < 0 ? Int128::product(step->lo, *trips) : Int128(0));
+        Int128 hi = Int128(entry->hi) + (step->hi > 0 ? Int128::product(step->hi, *trips) : Int128(0));
+        IntRange bound = clamp(MathRange{lo, hi}, *width);
+        const IntRange* old = ranges_.find(p->result);
+        if (!old) continue;
+        if (auto met = old->meet(bound); met && !(*met == *old)) {
+          ranges_.set(p->result, *met);
+          changed = true;
+        }
+      }
+    }
+    return changed;
   }
 
   void pass_over_blocks() {
@@ -113,14 +269,54 @@ class RangeAnalysis {
       tracked_.try_emplace(i.result, true);
   }
 
+  static std::optional<bool> truth_of(const ir::Operand& o) {
+    if (const auto* b = std::get_if<ir::ConstBool>(&o)) return b->value;
+    if (const auto* i = std::get_if<ir::ConstInt>(&o)) {
+      if (i->value == 0) return false;
+      if (i->value == 1) return true;
+    }
+    return std::nullopt;
+  }
+
   // An operand's range in the block being analysed: narrowed by the branch into it when the
   // block has one predecessor (the block is then where that branch's test holds, as LLVM's
   // LazyValueInfo finds for a value at a block); nothing while it has no range yet.
   std::optional<IntRange> operand(const ir::Operand& o, unsigned width) const {
-    std::string_view from = single_predecessor_[block_];
-    if (from.empty()) return stored(o, width);
-    std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
-    return on_edge(o, width, from, here);
+    if (!std::holds_alternative<ir::Ssa>(o)) return stored(o, width);
+    auto r = range_at(o, width, block_);
+    if (!r) return std::nullopt;
+    return *r;
+  }
+
+  // The range of the SSA value `o` where block `block` begins, narrowed by the tests that
+  // dominate the block (as LLVM's LazyValueInfo finds it): up the dominator tree from the
+  // block to where the value is defined, each edge from a single predecessor narrowing it by
+  // that predecessor's test. Nothing inside: no range yet; nothing outside: no run reaches the
+  // block.
+  std::optional<std::optional<IntRange>> range_at(const ir::Operand& o, unsigned width, std::size_t block) const {
+    std::optional<IntRange> r = stored(o, width);
+    if (!r) return std::optional<IntRange>{};
+    auto d = defined_in_.find(std::get<ir::Ssa>(o).name);
+    std::size_t home = d == defined_in_.end() ? 0 : d->second;
+    for (int steps = 0; steps < kMaxDominatingTests && block != home && block != 0; ++steps) {
+      std::string_view from = single_predecessor_[block];
+      std::size_t up;
+      if (!from.empty()) {
+        std::string_view here = blocks_[block].label.empty() ? std::string_view("0") : blocks_[block].label;
+        bool never = false;
+        auto narrowed = on_edge(o, width, from, here, &never);
+        if (never) return std::nullopt;
+        if (narrowed) r = r->meet(*narrowed).value_or(*r);
+        up = block_of_.find(from)->second;
+      } else {
+        if (!dominators_ || !dominators_->reachable(static_cast<std::uint32_t>(block))) break;
+        std::uint32_t idom = dominators_->immediate_dominator(static_cast<std::uint32_t>(block));
+        if (idom == Dominators::kNoBlock) break;
+        up = idom;
+      }
+      block = up;
+    }
+    return r;
   }
 
   // An operand's range as found for it; nothing while a value the analysis finds has no range
@@ -176,8 +372,11 @@ class RangeAnalysis {
         if (x.non_negative() && y.non_negative()) r = {0, ones_above(std::max(x.hi, y.hi))};
         break;
       case ir::IntOpKind::Shl:
-        if (y.is_constant() && y.lo >= 0 && y.lo < static_cast<std::int64_t>(*width))
+        if (y.lo >= 0 && y.hi < static_cast<std::int64_t>(*width)) {
+          // Each amount's range joined (a shift beyond the width is poison).
           r = wrap(math_shl(x, static_cast<unsigned>(y.lo)), *width);
+          for (std::int64_t k = y.lo + 1; k <= y.hi; ++k) r = r.join(wrap(math_shl(x, static_cast<unsigned>(k)), *width));
+        }
         break;
       case ir::IntOpKind::LShr:
         if (y.is_constant() && y.lo > 0 && y.lo < static_cast<std::int64_t>(*width)) {
@@ -189,8 +388,10 @@ class RangeAnalysis {
         }
         break;
       case ir::IntOpKind::AShr:
-        if (y.is_constant() && y.lo >= 0 && y.lo < static_cast<std::int64_t>(*width))
-          r = shift_right_range(x, static_cast<unsigned>(y.lo));
+        if (y.lo >= 0 && y.hi < static_cast<std::int64_t>(*width)) {
+          // Shifting right keeps the sign and moves toward it: between the extremes' shifts.
+          r = shift_right_range(x, static_cast<unsigned>(y.lo)).join(shift_right_range(x, static_cast<unsigned>(y.hi)));
+        }
         break;
       case ir::IntOpKind::SDiv:
         if (!y.contains(0) && !(x.contains(full.lo) && y.contains(-1))) r = divide_range(x, y);
@@ -247,7 +448,7 @@ class RangeAnalysis {
   // operand of an xor with true).
   // `never` is set when the edge cannot be taken (no value in the range passes the test).
   std::optional<IntRange> on_edge(const ir::Operand& value, unsigned width, std::string_view from,
-                                  std::string_view to, bool* never = nullptr) const {
+                                  std::string_view to, bool* never = nullptr, int depth = 0) const {
     auto ro = stored(value, width);
     if (!ro) return ro;
     IntRange r = *ro;
@@ -281,6 +482,30 @@ class RangeAnalysis {
           if (x && is_true(logic.rhs)) stack.push_back({x->name, !h});
           if (y && is_true(logic.lhs)) stack.push_back({y->name, !h});
         }
+        continue;
+      }
+      if (auto p = flags_.find(c); p != flags_.end() && p->second.block == b->second && depth < kMaxFlagDepth) {
+        // A flag that a phi of the branching block sets on its way in (true along some edges,
+        // false along others): it holds only where one of its true edges was taken.
+        std::optional<IntRange> joined;
+        bool possible = false, unknown = false;
+        for (const ir::PhiIncoming& in : p->second.phi->incomings) {
+          auto constant = truth_of(in.value);
+          if (!constant || *constant != h) continue;
+          bool edge_never = false;
+          auto e = on_edge(value, width, in.predecessor, from, &edge_never, depth + 1);
+          if (edge_never) continue;
+          possible = true;
+          if (e) joined = joined ? joined->join(*e) : *e;
+          else unknown = true;
+        }
+        if (!possible) {
+          if (never) *never = true;
+          continue;
+        }
+        if (unknown || !joined) continue;
+        if (auto met = r.meet(*joined)) r = *met;
+        else if (never) *never = true;
         continue;
       }
       auto found = compares_.find(c);
@@ -330,8 +555,18 @@ class RangeAnalysis {
       set(phi.result, linear ? current : IntRange::full(*width));
       return;
     }
-    if (++state.changes >= 3) {
-      // Growing trip after trip: what kMaxLoopTrips trips at this step reach.
+    ++state.changes;
+    if (state.changes >= kThresholdChanges && state.changes < kLinearChanges) {
+      // Growing: first to the next all-ones bound on each side (widening with thresholds),
+      // which a value built by or, xor or masks stays within.
+      auto above = [](std::int64_t v) { return v >= 0 ? ones_above(v) : -ones_above(-(v + 1)) - 1; };
+      IntRange thresholds{grown.lo < current.lo ? above(grown.lo) : grown.lo,
+                          grown.hi > current.hi ? above(grown.hi) : grown.hi};
+      set(phi.result, thresholds.meet(IntRange::full(*width)).value_or(IntRange::full(*width)));
+      return;
+    }
+    if (state.changes >= kLinearChanges) {
+      // Still growing trip after trip: what kMaxLoopTrips trips at this step reach.
       state.growth = {grown.lo - current.lo, grown.hi - current.hi};
       MathRange reach{Int128(current.lo) + Int128::product(state.growth.lo, kMaxLoopTrips),
                       Int128(current.hi) + Int128::product(state.growth.hi, kMaxLoopTrips)};
@@ -349,7 +584,15 @@ class RangeAnalysis {
   text::NameMap<std::size_t> block_of_;
   text::NameMap<const ir::Icmp*> compares_;
   text::NameMap<const ir::Logic*> logic_;
+  struct Flag {
+    const ir::Phi* phi;
+    std::size_t block;
+  };
+  text::NameMap<Flag> flags_;  // i1 phis of constants
   std::vector<std::string_view> single_predecessor_;  // by block
+  std::vector<std::vector<std::size_t>> predecessors_;  // by block
+  text::NameMap<std::size_t> defined_in_;            // the block of each SSA value
+  std::optional<Dominators> dominators_;
   text::NameMap<bool> tracked_;
   std::unordered_map<std::string_view, PhiState> phis_;
   BodyRanges ranges_;

@@ -43,11 +43,13 @@ class FunctionRules {
  public:
   virtual ~FunctionRules() = default;
 
-  // The cases of a call whose classical arguments the rules write case by case (a rotation
-  // whose angle is computed from measurements); none: the call is lowered as it is.
-  virtual Result<std::vector<CallCase>> call_cases(const ir::Call&, const Signature&, const builders::BuilderKind&,
-                                                   BlockLowering&) {
-    return std::vector<CallCase>{};
+  // The cases of a call whose arguments the rules write case by case (a rotation whose angle is
+  // computed from measurements, a qubit chosen at run time); nothing: the call is lowered as it
+  // is, by its builder `kind` (null: none); no case: the rules lowered it (a result read bound
+  // to its value, a call of a runtime the rules know).
+  virtual Result<std::optional<std::vector<CallCase>>> call_cases(const ir::Call&, const Signature&,
+                                                                  const builders::BuilderKind*, BlockLowering&) {
+    return std::optional<std::vector<CallCase>>{};
   }
 
   // A phi of `block`, the block being lowered.

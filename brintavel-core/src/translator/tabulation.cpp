@@ -21,6 +21,7 @@ using qasm::Expression;
 constexpr int kMaxDepth = 200;
 
 bool is_evaluable(const ir::Instruction& i) {
+  if (const auto* call = std::get_if<ir::Call>(&i)) return call->args.size() == 1 && math_function(call->callee, 1.0);
   return std::holds_alternative<ir::Arith>(i) || std::holds_alternative<ir::IntOp>(i) ||
          std::holds_alternative<ir::Cast>(i) || std::holds_alternative<ir::FloatOp>(i) ||
          std::holds_alternative<ir::FNeg>(i) || std::holds_alternative<ir::Icmp>(i) ||
@@ -152,8 +153,12 @@ class Tabulator {
       if (!d) return std::nullopt;
       const ir::Instruction& i = *d->instruction;
       if (const auto* phi = std::get_if<ir::Phi>(&i)) {
+        if (auto indices = pointer_phi_indices(*phi)) {
+          atoms.push_back(Atom{name, std::move(*indices), 64, {}, true});
+          continue;
+        }
         if (auto constants = phi_constants(*phi)) {
-          Atom atom{name, {}, 64, std::move(*constants)};
+          Atom atom{name, {}, 64, std::move(*constants), true};
           for (std::size_t k = 0; k < atom.constants.size(); ++k) atom.values.push_back(static_cast<std::int64_t>(k));
           atoms.push_back(std::move(atom));
           continue;
@@ -163,9 +168,16 @@ class Tabulator {
           recurrences_.insert_or_assign(name, *r);
           continue;
         }
+        if (auto choice = choice_of(*phi, d->block)) {
+          stack.push_back({choice->condition, depth + 1});
+          for (const ir::Operand* v : {&choice->if_true, &choice->if_false})
+            if (const auto* s = std::get_if<ir::Ssa>(v)) stack.push_back({s->name, depth + 1});
+          choices_.insert_or_assign(name, *choice);
+          continue;
+        }
       }
       std::optional<unsigned> width = defined_width(i);
-      if (is_evaluable(i) && !(cut && depth > 0 && small_integer(name, width))) {
+      if ((is_evaluable(i) || reads_array(i)) && !(cut && depth > 0 && small_integer(name, width))) {
         ir::for_each_use(i, [&](std::string_view operand) { stack.push_back({operand, depth + 1}); });
         continue;
       }
@@ -236,12 +248,94 @@ class Tabulator {
     return n;
   }
 
+  // An element address of a constant array of the module, or a load of one.
+  bool reads_array(const ir::Instruction& i) const {
+    if (const auto* address = std::get_if<ir::ElementAddress>(&i)) return body_.array(address->global) != nullptr;
+    const auto* load = std::get_if<ir::Load>(&i);
+    const BodyIndex::Definition* d = load ? body_.find(load->pointer) : nullptr;
+    return d && reads_array(*d->instruction);
+  }
+
+  // A pointer is its index (what `inttoptr (i64 k ...)` says), null 0.
+  static std::optional<Value> element_value(const ir::Operand& element) {
+    if (const auto* p = std::get_if<ir::PtrConst>(&element)) return Value::integer(p->index, 64);
+    if (const auto* c = std::get_if<ir::ConstInt>(&element)) {
+      if (auto v = c->value.to_int64()) return Value::integer(*v, 64);
+    }
+    return std::nullopt;
+  }
+
+  // A phi that merges the two sides of one branch (a diamond or a triangle, as LLVM's
+  // FoldTwoEntryPHINode folds into a select): its value is that of the side the branch took.
+  struct Choice {
+    std::string_view condition;
+    ir::Operand if_true;
+    ir::Operand if_false;
+  };
+
+  std::optional<Choice> choice_of(const ir::Phi& phi, std::uint32_t block) const {
+    if (phi.incomings.size() != 2) return std::nullopt;
+    // The side of each incoming: its predecessor is the branching block itself, or a block
+    // that only the branching block enters and that branches here.
+    auto side = [&](std::string_view predecessor) -> std::optional<std::pair<std::uint32_t, std::uint32_t>> {
+      auto p = body_.block_of(predecessor);
+      if (!p) return std::nullopt;
+      auto preds = body_.predecessors(*p);
+      const auto& insts = body_.blocks()[*p].instructions;
+      if (!insts.empty() && std::holds_alternative<ir::CondBr>(insts.back())) return std::pair{*p, block};
+      if (preds.size() != 1) return std::nullopt;
+      return std::pair{preds[0], *p};
+    };
+    auto a = side(phi.incomings[0].predecessor), b = side(phi.incomings[1].predecessor);
+    if (!a || !b || a->first != b->first) return std::nullopt;
+    const auto& insts = body_.blocks()[a->first].instructions;
+    const auto* br = insts.empty() ? nullptr : std::get_if<ir::CondBr>(&insts.back());
+    const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
+    if (!condition) return std::nullopt;
+    auto t = body_.block_of(br->true_label), f = body_.block_of(br->false_label);
+    if (!t || !f || *t == *f) return std::nullopt;
+    // Incoming k came through the edge into a->second / b->second.
+    if (a->second == *t && b->second == *f) return Choice{*condition, phi.incomings[0].value, phi.incomings[1].value};
+    if (a->second == *f && b->second == *t) return Choice{*condition, phi.incomings[1].value, phi.incomings[0].value};
+    return std::nullopt;
+  }
+
   std::optional<Value> evaluate_name(std::string_view name, int depth) {
     if (auto it = values_.find(name); it != values_.end()) return it->second;
     if (depth > kMaxDepth) return std::nullopt;
     const BodyIndex::Definition* d = body_.find(name);
     if (!d) return std::nullopt;
     if (auto r = recurrences_.find(name); r != recurrences_.end()) return evaluate_recurrence(name, r->second, depth);
+    if (auto c = choices_.find(name); c != choices_.end()) {
+      auto condition = evaluate_name(c->second.condition, depth + 1);
+      if (!condition || !condition->is_integer()) return std::nullopt;
+      const ir::Operand& chosen = (condition->as_integer() & 1) ? c->second.if_true : c->second.if_false;
+      const auto* phi = std::get_if<ir::Phi>(d->instruction);
+      std::optional<Value> v;
+      if (const auto* s = std::get_if<ir::Ssa>(&chosen)) v = evaluate_name(s->name, depth + 1);
+      else if (const auto* p = std::get_if<ir::PtrConst>(&chosen)) v = Value::integer(p->index, 64);
+      else v = constant_value(chosen, phi->ty);
+      if (v) remember(name, *v);
+      return v;
+    }
+    if (const auto* load = std::get_if<ir::Load>(d->instruction)) {
+      // The element the address names: the address's indices are evaluated, not it.
+      const BodyIndex::Definition* at = body_.find(load->pointer);
+      const auto* address = at ? std::get_if<ir::ElementAddress>(at->instruction) : nullptr;
+      if (!address) return std::nullopt;
+      auto index = [&](const ir::Operand& o) -> std::optional<Value> {
+        if (const auto* s = std::get_if<ir::Ssa>(&o)) return evaluate_name(s->name, depth + 1);
+        return constant_value(o, "i64");
+      };
+      auto outer = index(address->outer), inner = index(address->inner);
+      if (!outer || !inner || !outer->is_integer() || !inner->is_integer()) return std::nullopt;
+      const ir::Operand* element = body_.element(*address, outer->as_integer(), inner->as_integer());
+      // An index beyond the array is undefined: no run that reaches the load has it (a loop's
+      // counter after its last trip). It is marked NaN, which the cases leave out.
+      auto v = element ? element_value(*element) : Value::real(std::nan(""));
+      if (v) remember(name, *v);
+      return v;
+    }
     auto operand = [&](const ir::Operand& o, std::string_view ty) -> std::optional<Value> {
       if (const auto* s = std::get_if<ir::Ssa>(&o)) return evaluate_name(s->name, depth + 1);
       return constant_value(o, ty);
@@ -282,6 +376,7 @@ class Tabulator {
   std::unordered_map<std::string_view, Value> values_;
   std::vector<std::string_view> journal_;  // the names remembered, in order
   std::unordered_map<std::string_view, Recurrence> recurrences_;
+  std::unordered_map<std::string_view, Choice> choices_;
 };
 
 double as_double(const Value& v) { return v.is_integer() ? static_cast<double>(v.as_integer()) : v.as_real(); }
@@ -297,6 +392,9 @@ std::optional<Table> tabulate(const BodyIndex& body, const BodyRanges& ranges, s
                               std::size_t limit) {
   auto tables = Tabulator(body, ranges, limit).run(std::span<const std::string_view>(&name, 1));
   if (!tables) return std::nullopt;
+  // A value is written for every case: one without a finite value has no form.
+  for (const Value& v : tables->front().results)
+    if (!v.is_integer() && !std::isfinite(v.as_real())) return std::nullopt;
   return std::move(tables->front());
 }
 
@@ -338,6 +436,20 @@ bool counts_trips(const BodyIndex& body, std::string_view phi_name) {
   return phi && recurrence_of(body, *phi, d->block).has_value();
 }
 
+std::optional<std::vector<std::int64_t>> pointer_phi_indices(const ir::Phi& phi) {
+  if (phi.ty != "ptr" && !phi.ty.ends_with('*')) return std::nullopt;
+  std::vector<std::int64_t> indices;
+  for (const ir::PhiIncoming& in : phi.incomings) {
+    if (const auto* s = std::get_if<ir::Ssa>(&in.value); s && s->name == phi.result) continue;
+    const auto* p = std::get_if<ir::PtrConst>(&in.value);
+    if (!p) return std::nullopt;
+    if (std::find(indices.begin(), indices.end(), p->index) == indices.end()) indices.push_back(p->index);
+  }
+  if (indices.empty() || indices.size() > kMaxPhiConstants) return std::nullopt;
+  std::sort(indices.begin(), indices.end());
+  return indices;
+}
+
 std::optional<std::vector<double>> phi_constants(const ir::Phi& phi) {
   if ((phi.ty != "double" && phi.ty != "float") || phi.incomings.size() < 2) return std::nullopt;
   std::vector<double> constants;
@@ -354,7 +466,7 @@ namespace {
 
 // The atom's value as the dialect reads it: an SSA value's binding, or a phi's number.
 Result<Expression> read_atom(const Atom& atom, LoweringContext& ctx) {
-  return atom.constants.empty() ? ctx.lookup_value(atom.name) : ctx.lookup_index(atom.name);
+  return atom.indexed ? ctx.lookup_index(atom.name) : ctx.lookup_value(atom.name);
 }
 
 }  // namespace

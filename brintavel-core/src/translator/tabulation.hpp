@@ -29,18 +29,24 @@ class LoweringContext;
 
 // An input of a table: an SSA value that the dialect reads per shot and that takes few values.
 // A phi of a few constant doubles is one too: the number of the constant it holds is read per
-// shot (LoweringContext::lookup_index), and stands for that constant.
+// shot (LoweringContext::lookup_index), and stands for that constant; and so is a phi of a few
+// constant pointers, read as the index it holds.
 struct Atom {
   std::string_view name;
   std::vector<std::int64_t> values;  // what it can take, ascending (i1: 0 and 1)
   unsigned width = 1;
-  std::vector<double> constants = {};  // for a phi of constants: what value k stands for
+  std::vector<double> constants = {};  // for a phi of doubles: what value k stands for
+  bool indexed = false;  // a phi of constants: read through LoweringContext::lookup_index
 };
 
 // The distinct constants of a double phi of at least two incomings that are all constants, in
 // the order first named, when there are at most kMaxPhiConstants; nothing otherwise.
 inline constexpr std::size_t kMaxPhiConstants = 16;
 std::optional<std::vector<double>> phi_constants(const ir::Phi& phi);
+// The distinct qubit or result indices of a pointer phi whose incomings are constant pointers
+// (or the phi itself), ascending, when there are at most kMaxPhiConstants; nothing otherwise.
+// Such a phi is kept as the index it holds, in an int variable.
+std::optional<std::vector<std::int64_t>> pointer_phi_indices(const ir::Phi& phi);
 // Whether the phi `phi_name` moves in step with a counter of its loop (its value is then a
 // function of the counter, tabulated through it).
 bool counts_trips(const BodyIndex& body, std::string_view phi_name);
@@ -60,7 +66,9 @@ struct Table {
 // are computed from, when that gives fewer assignments.
 std::optional<Table> tabulate(const BodyIndex& body, const BodyRanges& ranges, std::string_view name,
                               std::size_t limit);
-// The tables of several SSA values over the same atoms and assignments.
+// The tables of several SSA values over the same atoms and assignments, where an assignment
+// that gives no value (an array indexed beyond its end, which no run reaching the use has) or
+// no finite one gives NaN.
 std::optional<std::vector<Table>> tabulate_together(const BodyIndex& body, const BodyRanges& ranges,
                                                     std::span<const std::string_view> names, std::size_t limit);
 

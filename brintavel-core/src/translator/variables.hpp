@@ -20,6 +20,7 @@ inline constexpr std::string_view kBoolVariablePrefix = kVariablePrefixes[1];
 // extended mode also cbool_N and cfloat_N, numbered per type.
 struct Variables {
   std::vector<qasm::IntDeclaration> declarations;
+  std::vector<qasm::BitDeclaration> registers;  // bit registers besides c (zeroed)
   std::unordered_set<std::string> names;
   std::array<std::uint32_t, 3> counts{};  // names made, by qasm::ScalarType
 

@@ -1,7 +1,6 @@
 OPENQASM 3.0;
 qubit[5] q;
 bit[5] c = "00000";
-int cint_0 = 0;
 h q[0];
 cnot q[0], q[1];
 c[0] = measure q[0];
@@ -15,12 +14,7 @@ barrier q[3], q[2];
 if (c[0]) {
   c[1] = measure q[1];
 }
-if (!(c[0] == 1 && c[1] == 1)) {
-  cint_0 = 1;
-} else {
-  cint_0 = 0;
-}
-if (cint_0 == 1) {
+if ((c[0] == 1 && c[1] == 1) == 0 == 1) {
   x q[4];
 }
 c[2] = measure q[2];

@@ -1,4 +1,4 @@
-; Written by the QDK 1.33.1 (TargetProfile.Adaptive) from tools/producers/qsharp/repeat_until_bounded.qs: the loop keeps its variables in allocas, which it writes more than once.
+; Written by the QDK 1.33.1 (TargetProfile.Adaptive) from tools/producers/qsharp/repeat_until_bounded.qs: the loop keeps its variables in allocas, which it writes more than once; they become SSA values.
 @0 = internal constant [4 x i8] c"0_a\00"
 @1 = internal constant [6 x i8] c"1_a0r\00"
 

@@ -1,0 +1,243 @@
+#include "translator/simplify_cfg.hpp"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <variant>
+
+namespace brintavel::translator {
+
+namespace {
+
+std::string_view label_of(const ir::Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
+
+// Returns the labels of the blocks that returned.
+std::vector<std::string_view> unify_returns(std::vector<ir::Block>& blocks, ir::TextPool& names) {
+  std::vector<std::string_view> returned;
+  std::size_t returns = 0;
+  for (const ir::Block& b : blocks)
+    if (!b.instructions.empty() && std::holds_alternative<ir::Ret>(b.instructions.back())) ++returns;
+  if (returns < 2) return returned;
+  // A label no block has.
+  std::string label = "return";
+  auto taken = [&](const std::string& l) {
+    return std::any_of(blocks.begin(), blocks.end(), [&](const ir::Block& b) { return b.label == l; });
+  };
+  while (taken(label)) label += ".0";
+  std::string_view exit = names.keep(std::move(label));
+  const char* where = nullptr;
+  for (ir::Block& b : blocks) {
+    if (b.instructions.empty() || !std::holds_alternative<ir::Ret>(b.instructions.back())) continue;
+    b.instructions.back() = ir::Br{exit};
+    returned.push_back(label_of(b));
+    if (!where && !b.sources.empty()) where = b.sources.back();
+  }
+  ir::Block last{exit, {ir::Ret{}}, {}};
+  if (where) last.sources.push_back(where);
+  blocks.push_back(std::move(last));
+  return returned;
+}
+
+
+// Removes the unread phis of the blocks that returned and hold nothing else but their branch
+// now (what a return value leaves behind once the return is a branch).
+void remove_unread_phis(std::vector<ir::Block>& blocks, const std::vector<std::string_view>& returned) {
+  auto only_phis = [&](const ir::Block& b) {
+    return std::find(returned.begin(), returned.end(), label_of(b)) != returned.end() &&
+           !b.instructions.empty() && std::holds_alternative<ir::Br>(b.instructions.back()) &&
+           std::all_of(b.instructions.begin(), b.instructions.end() - 1,
+                       [](const ir::Instruction& i) { return std::holds_alternative<ir::Phi>(i); });
+  };
+  for (bool removed = true; removed;) {
+    removed = false;
+    std::unordered_map<std::string_view, std::size_t> reads;
+    for (const ir::Block& b : blocks)
+      for (const ir::Instruction& i : b.instructions) {
+        const auto* phi = std::get_if<ir::Phi>(&i);
+        ir::for_each_use(i, [&](std::string_view n) {
+          if (!phi || n != phi->result) ++reads[n];  // a phi reading itself does not keep it
+        });
+      }
+    for (ir::Block& b : blocks) {
+      if (!only_phis(b)) continue;
+      std::vector<ir::Instruction> kept;
+      std::vector<const char*> sources;
+      for (std::size_t k = 0; k < b.instructions.size(); ++k) {
+        const auto* phi = std::get_if<ir::Phi>(&b.instructions[k]);
+        if (phi && !reads.contains(phi->result)) {
+          removed = true;
+          continue;
+        }
+        kept.push_back(std::move(b.instructions[k]));
+        if (k < b.sources.size()) sources.push_back(b.sources[k]);
+      }
+      b.instructions = std::move(kept);
+      if (!b.sources.empty()) b.sources = std::move(sources);
+    }
+  }
+}
+
+// Branches to a block that only branches on (and that no phi names) go where it goes.
+void skip_forwarding_blocks(std::vector<ir::Block>& blocks) {
+  std::unordered_map<std::string_view, std::size_t> number;
+  for (std::size_t b = 0; b < blocks.size(); ++b) number.try_emplace(label_of(blocks[b]), b);
+  auto has_phis = [&](std::string_view label) {
+    auto it = number.find(label);
+    if (it == number.end()) return true;
+    const auto& insts = blocks[it->second].instructions;
+    return !insts.empty() && std::holds_alternative<ir::Phi>(insts.front());
+  };
+  // Where a label leads once the forwarding blocks are skipped (a cycle of them is left).
+  std::unordered_map<std::string_view, std::string_view> forward;
+  for (std::size_t b = 1; b < blocks.size(); ++b) {
+    const auto& insts = blocks[b].instructions;
+    if (insts.size() != 1) continue;
+    const auto* br = std::get_if<ir::Br>(&insts.front());
+    if (br && br->target != label_of(blocks[b]) && !has_phis(br->target)) forward.emplace(label_of(blocks[b]), br->target);
+  }
+  if (forward.empty()) return;
+  auto resolve = [&](std::string_view label) {
+    for (std::size_t steps = 0; steps <= forward.size(); ++steps) {
+      auto it = forward.find(label);
+      if (it == forward.end()) break;
+      label = it->second;
+    }
+    return label;
+  };
+  // A block whose phis name a forwarding block as a predecessor keeps it.
+  for (const ir::Block& b : blocks)
+    for (const ir::Instruction& i : b.instructions)
+      if (const auto* phi = std::get_if<ir::Phi>(&i))
+        for (const ir::PhiIncoming& in : phi->incomings) forward.erase(in.predecessor);
+  for (ir::Block& b : blocks) {
+    if (b.instructions.empty()) continue;
+    ir::Instruction& last = b.instructions.back();
+    if (auto* br = std::get_if<ir::Br>(&last)) br->target = resolve(br->target);
+    if (auto* br = std::get_if<ir::CondBr>(&last)) {
+      br->true_label = resolve(br->true_label);
+      br->false_label = resolve(br->false_label);
+    }
+  }
+  blocks.erase(std::remove_if(blocks.begin() + 1, blocks.end(),
+                              [&](const ir::Block& b) { return forward.contains(label_of(b)); }),
+               blocks.end());
+}
+
+// When an instruction reads a value that a later block defines (a loop's latch written before
+// its header), the blocks are put in reverse postorder, where every block comes after the
+// blocks that dominate it; the entry stays first, and blocks no path reaches go last.
+void order_by_dominance(std::vector<ir::Block>& blocks) {
+  std::unordered_map<std::string_view, std::size_t> defined_in, number;
+  for (std::size_t b = 0; b < blocks.size(); ++b) {
+    number.try_emplace(label_of(blocks[b]), b);
+    for (const ir::Instruction& i : blocks[b].instructions)
+      if (auto name = ir::defined_name(i)) defined_in.try_emplace(*name, b);
+  }
+  bool read_before_defined = false;
+  for (std::size_t b = 0; b < blocks.size() && !read_before_defined; ++b)
+    for (const ir::Instruction& i : blocks[b].instructions) {
+      if (std::holds_alternative<ir::Phi>(i)) continue;
+      ir::for_each_use(i, [&](std::string_view n) {
+        auto d = defined_in.find(n);
+        if (d != defined_in.end() && d->second > b) read_before_defined = true;
+      });
+    }
+  if (!read_before_defined) return;
+  // Postorder by an explicit-stack depth-first walk from the entry, successors in order.
+  auto successors = [&](std::size_t b) {
+    std::vector<std::size_t> out;
+    if (blocks[b].instructions.empty()) return out;
+    const ir::Instruction& last = blocks[b].instructions.back();
+    auto add = [&](std::string_view l) {
+      if (auto it = number.find(l); it != number.end()) out.push_back(it->second);
+    };
+    if (const auto* br = std::get_if<ir::Br>(&last)) add(br->target);
+    if (const auto* br = std::get_if<ir::CondBr>(&last)) {
+      add(br->true_label);
+      add(br->false_label);
+    }
+    return out;
+  };
+  std::vector<std::size_t> postorder;
+  std::vector<bool> seen(blocks.size(), false);
+  std::vector<std::pair<std::size_t, std::vector<std::size_t>>> stack;
+  stack.push_back({0, successors(0)});
+  seen[0] = true;
+  while (!stack.empty()) {
+    auto& [b, next] = stack.back();
+    if (!next.empty()) {
+      std::size_t s = next.front();
+      next.erase(next.begin());
+      if (!seen[s]) {
+        seen[s] = true;
+        stack.push_back({s, successors(s)});
+      }
+      continue;
+    }
+    postorder.push_back(b);
+    stack.pop_back();
+  }
+  std::vector<ir::Block> ordered;
+  ordered.reserve(blocks.size());
+  for (auto it = postorder.rbegin(); it != postorder.rend(); ++it) ordered.push_back(std::move(blocks[*it]));
+  for (std::size_t b = 0; b < blocks.size(); ++b)
+    if (!seen[b]) ordered.push_back(std::move(blocks[b]));
+  blocks = std::move(ordered);
+}
+
+// Where a block only aborts: its abort call's source, else nothing.
+std::optional<const char*> aborts(const ir::Block& b) {
+  if (b.instructions.size() != 2) return std::nullopt;
+  const auto* call = std::get_if<ir::Call>(&b.instructions[0]);
+  const auto* end = std::get_if<ir::Unknown>(&b.instructions[1]);
+  if (!call || call->callee != "abort" || !end || end->opcode != "unreachable") return std::nullopt;
+  return b.sources.empty() ? nullptr : b.sources.front();
+}
+
+std::vector<const char*> skip_aborts(std::vector<ir::Block>& blocks) {
+  std::unordered_map<std::string_view, const char*> aborting;
+  for (const ir::Block& b : blocks)
+    if (auto where = aborts(b)) aborting.emplace(label_of(b), *where);
+  std::vector<const char*> skipped;
+  if (aborting.empty()) return skipped;
+  std::unordered_map<std::string_view, bool> still_entered;
+  for (ir::Block& b : blocks) {
+    if (b.instructions.empty()) continue;
+    ir::Instruction& last = b.instructions.back();
+    if (auto* br = std::get_if<ir::CondBr>(&last)) {
+      bool t = aborting.contains(br->true_label), f = aborting.contains(br->false_label);
+      if (t != f) {
+        std::string_view aborted = t ? br->true_label : br->false_label;
+        std::string_view other = t ? br->false_label : br->true_label;
+        skipped.push_back(aborting.at(aborted));
+        last = ir::Br{other};
+        continue;
+      }
+      if (t) still_entered[br->true_label] = true;
+    } else if (const auto* jump = std::get_if<ir::Br>(&last); jump && aborting.contains(jump->target)) {
+      still_entered[jump->target] = true;
+    }
+  }
+  // The aborting blocks nothing enters any more go.
+  blocks.erase(std::remove_if(blocks.begin() + 1, blocks.end(),
+                              [&](const ir::Block& b) {
+                                return aborting.contains(label_of(b)) && !still_entered.contains(label_of(b));
+                              }),
+               blocks.end());
+  return skipped;
+}
+
+}  // namespace
+
+std::vector<const char*> simplify_cfg(std::vector<ir::Block>& blocks, ir::TextPool& names) {
+  if (blocks.empty()) return {};
+  std::vector<const char*> skipped = skip_aborts(blocks);
+  std::vector<std::string_view> returned = unify_returns(blocks, names);
+  if (!returned.empty()) remove_unread_phis(blocks, returned);
+  skip_forwarding_blocks(blocks);
+  order_by_dominance(blocks);
+  return skipped;
+}
+
+}  // namespace brintavel::translator

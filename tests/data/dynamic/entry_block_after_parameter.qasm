@@ -1,0 +1,14 @@
+OPENQASM 3.0;
+qubit[2] q;
+bit[2] c;
+int cint_0 = 0;
+h q[0];
+c[0] = measure q[0];
+if (c[0]) {
+  cint_0 = 1;
+}
+if (cint_0 == 1) {
+  x q[1];
+}
+c[1] = measure q[1];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"adaptive_profile"}
