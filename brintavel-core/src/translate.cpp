@@ -8,6 +8,7 @@
 #include "signatures.hpp"
 #include "support/source_positions.hpp"
 #include "translate.hpp"
+#include "translator/records.hpp"
 #include "translator/rules.hpp"
 #include "translator/strategy.hpp"
 
@@ -55,15 +56,21 @@ Result<Translation> translate_with(std::string_view text, const TranslateOptions
   context.dump_stage = dump_stage;
   std::vector<translator::SourceWarning> warnings;
   context.warnings = &warnings;
+  std::vector<translator::RecordFinding> records;
+  if (options.records) context.records = &records;
 
   ir::ModuleOutline outline = ir::outline_module(text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
   BRINTAVEL_TRY_ASSIGN(translator::LoweredModule lowered,
                        translator::parse_and_lower(text, outline, signatures, context, plan));
 
-  Translation translation{{}, std::move(lowered.entry_point), std::move(lowered.other_entry_points), {}, {}};
-  if (!warnings.empty()) {
+  Translation translation{{}, std::move(lowered.entry_point), std::move(lowered.other_entry_points), {}, {}, {}};
+  if (!warnings.empty() || !records.empty()) {
     text::SourcePositions positions(text);
+    for (translator::RecordFinding& r : records) {
+      if (positions.contains(r.where)) r.record.position = positions.of(r.where);
+      translation.records.push_back(std::move(r.record));
+    }
     for (translator::SourceWarning& w : warnings) {
       std::optional<SourcePosition> at;
       if (positions.contains(w.where)) at = positions.of(w.where);

@@ -23,6 +23,8 @@
 //                                nested if/else and while from the        translator/structure.cpp
 //                                branch graph (by regions: regions.cpp)
 //                                registers and variables declared         translator/declarations.cpp
+//                                the output records, when asked: each     translator/records.cpp
+//                                record call tied to the final register
 //   6. print                     the program as OpenQASM 3 text           qasm/printer.cpp
 //   7. sign                      the generated-by comment                 qasm/printer.cpp
 //

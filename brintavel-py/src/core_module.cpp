@@ -107,15 +107,79 @@ void raise_error(PyObject* module, const brintavel::Error& error) {
   Py_DECREF(exception);
 }
 
+// A list with one tuple per entry of `rows`, made by `row`.
+template <class Rows, class Row>
+PyObject* list_of(const Rows& rows, Row row) {
+  PyObject* list = PyList_New(static_cast<Py_ssize_t>(rows.size()));
+  if (list == nullptr) return nullptr;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    PyObject* item = row(rows[i]);
+    if (item == nullptr) {
+      Py_DECREF(list);
+      return nullptr;
+    }
+    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), item);
+  }
+  return list;
+}
+
+const char* record_kind_name(brintavel::OutputRecord::Kind kind) {
+  using Kind = brintavel::OutputRecord::Kind;
+  switch (kind) {
+    case Kind::Result: return "RESULT";
+    case Kind::Bool: return "BOOL";
+    case Kind::Int: return "INT";
+    case Kind::Double: return "DOUBLE";
+    case Kind::Tuple: return "TUPLE";
+    case Kind::Array: return "ARRAY";
+  }
+  return "RESULT";
+}
+
+// (line, column) of a position, or None.
+PyObject* position_object(const std::optional<brintavel::SourcePosition>& p) {
+  if (!p) return Py_NewRef(Py_None);
+  return Py_BuildValue("(II)", p->line, p->column);
+}
+
+// (kind, label, count, determined, bits, values, line, column) of a record; values are ints, or
+// floats for a DOUBLE record.
+PyObject* record_object(const brintavel::OutputRecord& r) {
+  PyObject* label = r.label ? text_object(*r.label) : Py_NewRef(Py_None);
+  PyObject* bits = PyList_New(static_cast<Py_ssize_t>(r.bits.size()));
+  bool real = r.kind == brintavel::OutputRecord::Kind::Double;
+  std::size_t n = real ? r.reals.size() : r.values.size();
+  PyObject* values = PyList_New(static_cast<Py_ssize_t>(n));
+  if (label == nullptr || bits == nullptr || values == nullptr) {
+    Py_XDECREF(label);
+    Py_XDECREF(bits);
+    Py_XDECREF(values);
+    return nullptr;
+  }
+  for (std::size_t i = 0; i < r.bits.size(); ++i)
+    PyList_SET_ITEM(bits, static_cast<Py_ssize_t>(i), PyLong_FromLongLong(r.bits[i]));
+  for (std::size_t i = 0; i < n; ++i)
+    PyList_SET_ITEM(values, static_cast<Py_ssize_t>(i),
+                    real ? PyFloat_FromDouble(r.reals[i]) : PyLong_FromLongLong(r.values[i]));
+  PyObject* line = r.position ? PyLong_FromUnsignedLong(r.position->line) : Py_NewRef(Py_None);
+  PyObject* column = r.position ? PyLong_FromUnsignedLong(r.position->column) : Py_NewRef(Py_None);
+  return Py_BuildValue("(sNLONNNN)", record_kind_name(r.kind), label, static_cast<long long>(r.count),
+                       r.determined ? Py_True : Py_False, bits, values, line, column);
+}
+
 PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
-  static const char* keywords[] = {"qir_text", "producer", "extended", "entry", "check_extended", nullptr};
+  static const char* keywords[] = {"qir_text", "producer", "extended", "entry", "check_extended",
+                                   "records", "source_map", nullptr};
   PyObject* text = nullptr;
   PyObject* producer = Py_None;
   int extended = 0;
   PyObject* entry = Py_None;
   int check_extended = 0;
-  if (!PyArg_ParseTupleAndKeywords(args, kwargs, "O|$OpOp:translate", const_cast<char**>(keywords),
-                                   &text, &producer, &extended, &entry, &check_extended))
+  int records = 0;
+  int source_map = 0;
+  if (!PyArg_ParseTupleAndKeywords(args, kwargs, "O|$OpOppp:translate", const_cast<char**>(keywords),
+                                   &text, &producer, &extended, &entry, &check_extended, &records,
+                                   &source_map))
     return nullptr;
   // bytes are read as they are: the core checks that they are UTF-8.
   Py_ssize_t size = 0;
@@ -139,6 +203,8 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
   if (PyErr_Occurred()) return nullptr;
   options.extended = extended != 0;
   options.check_extended = check_extended != 0;
+  options.records = records != 0;
+  options.source_map = source_map != 0;
 
   std::optional<brintavel::Result<brintavel::Translation>> result;
   brintavel_py::Escaped escaped = brintavel_py::run_without_gil([&] {
@@ -180,35 +246,26 @@ PyObject* translate(PyObject* module, PyObject* args, PyObject* kwargs) {
   }
   PyObject* program = PyUnicode_FromStringAndSize(t.program.data(), static_cast<Py_ssize_t>(t.program.size()));
   PyObject* entry_name = text_object(t.entry_point);
-  if (program == nullptr || entry_name == nullptr) {
+  PyObject* record_list = list_of(t.records, record_object);
+  // ((line, column) | None, (line, column) | None) per printed line: the instruction, the call.
+  PyObject* origins = list_of(t.source_map, [](const brintavel::LineOrigin& o) {
+    return Py_BuildValue("(NN)", position_object(o.instruction), position_object(o.call));
+  });
+  if (program == nullptr || entry_name == nullptr || record_list == nullptr || origins == nullptr) {
     Py_XDECREF(program);
     Py_XDECREF(entry_name);
+    Py_XDECREF(record_list);
+    Py_XDECREF(origins);
     Py_DECREF(others);
     Py_DECREF(warnings);
     return nullptr;
   }
-  return Py_BuildValue("(NNNN)", program, entry_name, others, warnings);
+  return Py_BuildValue("(NNNNNN)", program, entry_name, others, warnings, record_list, origins);
 }
 
 PyObject* gate_definitions(PyObject*, PyObject*) {
   std::string text = brintavel::gate_definitions();
   return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
-}
-
-// A list with one tuple per entry of `rows`, made by `row`.
-template <class Rows, class Row>
-PyObject* list_of(const Rows& rows, Row row) {
-  PyObject* list = PyList_New(static_cast<Py_ssize_t>(rows.size()));
-  if (list == nullptr) return nullptr;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    PyObject* item = row(rows[i]);
-    if (item == nullptr) {
-      Py_DECREF(list);
-      return nullptr;
-    }
-    PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), item);
-  }
-  return list;
 }
 
 Py_ssize_t length(std::string_view s) { return static_cast<Py_ssize_t>(s.size()); }
@@ -282,8 +339,11 @@ PyObject* gate_rewrites(PyObject*, PyObject*) {
 PyMethodDef methods[] = {
     {"translate", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(translate)),
      METH_VARARGS | METH_KEYWORDS,
-     "translate(qir_text, *, producer=None, extended=False, entry=None, check_extended=False)\n--\n\n"
-     "Translate QIR text (str, or UTF-8 bytes); returns (program, entry_point, other_entry_points).\n"
+     "translate(qir_text, *, producer=None, extended=False, entry=None, check_extended=False,\n"
+     "          records=False, source_map=False)\n--\n\n"
+     "Translate QIR text (str, or UTF-8 bytes); returns (program, entry_point, other_entry_points,\n"
+     "warnings, records, source_map): records (kind, label, count, determined, bits, values, line,\n"
+     "column) when asked, and per printed line (instruction, call) positions when asked.\n"
      "With check_extended, a refusal of the default mode says in the error's extended_translates\n"
      "whether the extended mode translates the module."},
     {"gate_definitions", gate_definitions, METH_NOARGS,

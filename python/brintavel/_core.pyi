@@ -10,7 +10,16 @@ def translate(
     extended: bool = False,
     entry: str | None = None,
     check_extended: bool = False,
-) -> tuple[str, str, list[str], list[tuple[str, int | None, int | None]]]: ...
+    records: bool = False,
+    source_map: bool = False,
+) -> tuple[
+    str,
+    str,
+    list[str],
+    list[tuple[str, int | None, int | None]],
+    list[tuple[str, str | None, int, bool, list[int], list[int] | list[float], int | None, int | None]],
+    list[tuple[tuple[int, int] | None, tuple[int, int] | None]],
+]: ...
 def gate_definitions() -> str: ...
 def native_gates() -> list[tuple[str, int, int]]: ...
 def qir_gates() -> list[tuple[str, str, bool]]: ...

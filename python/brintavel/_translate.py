@@ -9,6 +9,8 @@ from _brintavel_native import BrintavelError
 from brintavel import _core
 from brintavel._diagnostics import excerpt
 from brintavel._input import QirProgram, qir_input
+from brintavel._records import OutputRecord
+from brintavel._source_map import LineOrigin
 
 
 class BrintavelWarning(UserWarning):
@@ -37,7 +39,13 @@ class Translation:
     other_entry_points: tuple[str, ...]
     """The module's other entry-point functions, which were not translated."""
     warnings: tuple[TranslationWarning, ...] = ()
-    """What the extended mode could not make exact on the service, in input order."""
+    """What the extended mode could not make exact on the service, and the output records the
+    final register does not determine."""
+    records: tuple[OutputRecord, ...] | None = None
+    """With ``records=True``: the program's output records, in the order it makes them, each
+    tied to the final value of the result register `c` (see :func:`format_shot`)."""
+    source_map: tuple[LineOrigin, ...] | None = None
+    """With ``source_map=True``: where each line of `program` came from in the QIR."""
 
 
 def translate(
@@ -75,11 +83,18 @@ def translate_module(
     producer: str | None = None,
     extended: bool = False,
     entry: str | None = None,
+    records: bool = False,
+    source_map: bool = False,
 ) -> Translation:
-    """:func:`translate`, also returning which entry point was translated and which were not."""
+    """:func:`translate`, also returning which entry point was translated and which were not,
+    and the warnings. `records` adds the program's output records (``Translation.records``; in
+    extended mode the register `c` then also covers every recorded result), and `source_map`
+    the QIR origin of every printed line (``Translation.source_map``)."""
     text, from_bitcode = qir_input(program)
     try:
-        return translate_text(text, producer=producer, extended=extended, entry=entry)
+        return translate_text(
+            text, producer=producer, extended=extended, entry=entry, records=records, source_map=source_map
+        )
     except BrintavelError as error:
         if error.line is not None and error.column is not None:
             shown = excerpt(text, error.line, error.column)
@@ -104,15 +119,33 @@ def translate_text(
     producer: str | None = None,
     extended: bool = False,
     entry: str | None = None,
+    records: bool = False,
+    source_map: bool = False,
 ) -> Translation:
     """The translation of QIR text (str or UTF-8 bytes), with the core's errors unchanged. A
     refusal of the default mode says in its ``extended_translates`` attribute whether the
     extended mode translates the module."""
-    program, entry_point, others, warnings = _core.translate(
-        text, producer=producer, extended=extended, entry=entry, check_extended=not extended
+    program, entry_point, others, warnings, found, origins = _core.translate(
+        text,
+        producer=producer,
+        extended=extended,
+        entry=entry,
+        check_extended=not extended,
+        records=records,
+        source_map=source_map,
     )
     return Translation(
-        program, entry_point, tuple(others), tuple(TranslationWarning(*w) for w in warnings)
+        program,
+        entry_point,
+        tuple(others),
+        tuple(TranslationWarning(*w) for w in warnings),
+        tuple(
+            OutputRecord(kind, label, count, determined, tuple(bits), tuple(values), line, column)
+            for kind, label, count, determined, bits, values, line, column in found
+        )
+        if records
+        else None,
+        tuple(LineOrigin(i, c) for i, c in origins) if source_map else None,
     )
 
 

@@ -3,6 +3,8 @@
 from __future__ import annotations
 
 import argparse
+import dataclasses
+import json
 import os
 import sys
 from collections.abc import Sequence
@@ -12,6 +14,8 @@ from pathlib import Path
 from brintavel import BrintavelError, __version__
 from brintavel._diagnostics import excerpt
 from brintavel._input import bitcode_to_text, is_bitcode
+from brintavel._records import output_map
+from brintavel._source_map import LineOrigin, annotate, source_map
 from brintavel._translate import Translation, gate_definitions, translate_text
 
 _EPILOG = """\
@@ -26,6 +30,10 @@ report on standard error. An output file is only created once its translation su
 
 Errors are reported as FILE:LINE:COL: error: MESSAGE, followed by the input line and a caret
 (for bitcode, the line of its text form).
+
+--output-map writes the program's output records, each tied to the final value of the result
+register c, and --source-map the QIR line and column of every line of the program, as JSON (the
+schemas are in the README); both need a single input.
 
 exit status:
   0  every program was written
@@ -86,6 +94,22 @@ def _parser() -> argparse.ArgumentParser:
         action="store_true",
         help="print OpenQASM 3 definitions of the native gates in terms of U and "
         "stdgates.inc, and exit",
+    )
+    parser.add_argument(
+        "--output-map",
+        metavar="FILE.json",
+        help="write the program's output records (what it records, from the final value of "
+        "the result register c) to FILE.json; in extended mode c then covers every recorded result",
+    )
+    parser.add_argument(
+        "--source-map",
+        metavar="FILE.json",
+        help="write the QIR line and column each line of the program came from to FILE.json",
+    )
+    parser.add_argument(
+        "--annotate",
+        action="store_true",
+        help="end each statement with a // LINE:COLUMN comment naming the QIR instruction it came from",
     )
     parser.add_argument("--version", action="version", version=f"%(prog)s {__version__}")
     return parser
@@ -199,7 +223,12 @@ def _report_error(source: _Source | None, name: str, error: BrintavelError, exte
 
 def _translate(source: _Source, args: argparse.Namespace) -> Translation:
     translation = translate_text(
-        source.text, producer=args.producer, extended=args.extended, entry=args.entry
+        source.text,
+        producer=args.producer,
+        extended=args.extended,
+        entry=args.entry,
+        records=args.output_map is not None,
+        source_map=args.source_map is not None or args.annotate,
     )
     if translation.other_entry_points and args.entry is None:
         skipped = ", ".join(f"'{name}'" for name in translation.other_entry_points)
@@ -213,15 +242,27 @@ def _translate(source: _Source, args: argparse.Namespace) -> Translation:
         if warning.line is not None:
             where = f"{source.name}{' (as text)' if source.bitcode else ''}:{warning.line}:{warning.column}"
         _say(f"{where}: warning: {warning.message}")
+    if args.annotate:
+        translation = dataclasses.replace(translation, program=annotate(translation))
     if args.with_gate_definitions:
         first, newline, rest = translation.program.partition("\n")
-        return Translation(
-            first + newline + gate_definitions() + rest,
-            translation.entry_point,
-            translation.other_entry_points,
-            translation.warnings,
+        definitions = gate_definitions()
+        origins = translation.source_map
+        if origins is not None:  # the definitions' lines come from no instruction
+            origins = origins[:1] + (LineOrigin(None),) * definitions.count("\n") + origins[1:]
+        translation = dataclasses.replace(
+            translation, program=first + newline + definitions + rest, source_map=origins
         )
     return translation
+
+
+def _write_maps(translation: Translation, args: argparse.Namespace) -> None:
+    for path, data in (
+        (args.output_map, output_map if translation.records is not None else None),
+        (args.source_map, source_map if translation.source_map is not None else None),
+    ):
+        if path is not None and data is not None:
+            _write_file(path, json.dumps(data(translation), indent=1, ensure_ascii=False) + "\n")
 
 
 def _run_one(path: str, args: argparse.Namespace, output: Path | str | None) -> bool:
@@ -232,6 +273,7 @@ def _run_one(path: str, args: argparse.Namespace, output: Path | str | None) -> 
     try:
         source = _read(path)
         translation = _translate(source, args)
+        _write_maps(translation, args)
         if output is None or output == _STDIO:
             _write_stdout(translation.program)
         else:
@@ -313,6 +355,8 @@ def main(argv: Sequence[str] | None = None) -> int:
             parser.error("standard input ('-') must be the only input")
         if many and args.output == _STDIO:
             parser.error("with several inputs, -o names a directory")
+        if many and (args.output_map is not None or args.source_map is not None):
+            parser.error("--output-map and --source-map need a single input")
     except SystemExit as stop:  # --help, --version and usage errors
         return int(stop.code or 0)
 

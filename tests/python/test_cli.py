@@ -11,6 +11,7 @@ import brintavel
 import brintavel.cli
 from brintavel import BrintavelError, Translation, gate_definitions
 from brintavel.cli import main
+from qasm_check.corpus import DATA
 
 # Must reach the translator unchanged: CRLF line ends and non-ASCII text.
 RAW_INPUT = "; Zoë's module\r\ndefine void @main() {\r\n".encode()
@@ -19,7 +20,7 @@ RAW_INPUT = "; Zoë's module\r\ndefine void @main() {\r\n".encode()
 @pytest.fixture
 def echo_translate(monkeypatch):
     """Replaces the translator: the "program" is the JSON of the arguments it was given."""
-    def translate_text(qir_text, *, producer=None, extended=False, entry=None):
+    def translate_text(qir_text, *, producer=None, extended=False, entry=None, **maps):
         return Translation(json.dumps([qir_text, producer]) + "\n", "main", ())
 
     monkeypatch.setattr(brintavel.cli, "translate_text", translate_text)
@@ -73,6 +74,8 @@ def test_failures_exit_1_with_one_line(tmp_path, capsys, no_entry, bell, argv, c
         ["--gate-definitions", "a.ll"],
         ["a.ll", "-"],
         ["a.ll", "b.ll", "-o", "-"],
+        ["a.ll", "b.ll", "--output-map", "m.json"],
+        ["a.ll", "b.ll", "--source-map", "m.json"],
     ],
 )
 def test_usage_errors(argv, capsys):
@@ -97,7 +100,7 @@ def test_python_dash_m(bell):
 def _failing_translate(line, column, extended_translates=False):
     """A stand-in translator that fails at (line, column), saying whether extended mode
     translates the module."""
-    def translate_text(qir_text, *, producer=None, extended=False, entry=None):
+    def translate_text(qir_text, *, producer=None, extended=False, entry=None, **maps):
         error = BrintavelError("no such thing")
         error.kind, error.line, error.column = "unsupported", line, column
         error.extended_translates = extended_translates
@@ -203,6 +206,25 @@ def test_gate_definitions(tmp_path, capsys, bell):
     (tmp_path / "bell.ll").write_text(bell[0])
     assert main(["--with-gate-definitions", str(tmp_path / "bell.ll")]) == 0
     assert capsys.readouterr().out == bell[1].replace("\n", "\n" + gate_definitions(), 1)
+
+
+def test_maps_and_annotations(tmp_path, capsys):
+    # The written program's lines, gate definitions included, are the source map's.
+    qir = DATA / "extended" / "records_labels.ll"
+    argv = ["--extended", "--with-gate-definitions", "--annotate", str(qir)]
+    maps = ["--output-map", str(tmp_path / "out.json"), "--source-map", str(tmp_path / "src.json")]
+    assert main([*argv, *maps]) == 0
+    program = capsys.readouterr().out
+    lines = json.loads((tmp_path / "src.json").read_text())["lines"]
+    assert len(lines) == program.count("\n")
+    for entry, text in zip(lines, program.split("\n")):
+        at = entry["instruction"]
+        assert (at is not None) == text.endswith(f"// {at['line']}:{at['column']}" if at else "//")
+    assert "ry(1.0) q[0]; // 11:3\n" in program
+    records = json.loads((tmp_path / "out.json").read_text())["records"]
+    assert [r["label"] for r in records] == ["0_t", "1_t0r", "2_t1b", "3_t\t2d", None]
+    assert main([str(qir).replace("extended/records_labels", "producers/qsharp-base/bell")]) == 0
+    assert "//" not in capsys.readouterr().out.split("// generated-by")[0]
 
 
 # ---- writing ------------------------------------------------------------------------------------

@@ -21,9 +21,13 @@ def test_surface():
         "__version__",
         "BrintavelError",
         "BrintavelWarning",
+        "LineOrigin",
+        "OutputRecord",
         "Translation",
         "TranslationWarning",
+        "format_shot",
         "gate_definitions",
+        "shaped",
         "translate",
         "translate_module",
     ]
@@ -155,7 +159,7 @@ def test_notes_show_the_line_and_the_extended_hint(monkeypatch):
         extended_translates = False
 
         @staticmethod
-        def translate(text, *, producer=None, extended=False, entry=None, check_extended=False):
+        def translate(text, *, producer=None, extended=False, entry=None, check_extended=False, **maps):
             error.extended_translates = check_extended and Core.extended_translates
             raise error
 

@@ -104,6 +104,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!same(base, brintavel::translate_with_regions(text, options, 1))) __builtin_trap();
   // Cheap sanity checks on every success.
   if (base && !ends_with_generated_by(base->program)) __builtin_trap();
+  // Asking for the output records and the source map leaves the default mode's text as it is.
+  options.records = options.source_map = true;
+  auto mapped = brintavel::translate(text, options);
+  if (base.has_value() != mapped.has_value() || (base && mapped->program != base->program)) __builtin_trap();
+  options.records = options.source_map = false;
   options.extended = true;
   auto extended = brintavel::translate(text, options);
   if (extended && !ends_with_generated_by(extended->program)) __builtin_trap();

@@ -15,8 +15,10 @@ Beside it this writes:
 A program is taken as deterministic when all its shots record the same bits.
 
 Needs: pip install qirrunner, and the brintavel package itself (pip install .).
-Usage: python tools/producers/extended_goldens.py [--translations-only]
+Usage: python tools/producers/extended_goldens.py [--translations-only | --add-records]
   --translations-only    rewrite only NAME.qasm / NAME.err, keeping the references
+  --add-records          rerun each reference's simulation and add its "records" (the output
+                         records of the shots, as generate.py writes them)
 """
 
 from __future__ import annotations
@@ -34,7 +36,7 @@ DATA = ROOT / "tests" / "data" / "extended"
 SHOTS = 2000
 
 sys.path.insert(0, str(HERE))
-from generate import recorded_results, run_reference, seed_for, write_outcome  # noqa: E402
+from generate import add_records, recorded_results, run_reference_records, seed_for, write_outcome  # noqa: E402
 
 
 BARRIER = re.compile(r"^\s*(?:call|declare) void @__quantum__qis__barrier\d*__body\(.*\n", re.M)
@@ -44,7 +46,7 @@ def write_reference(stem: Path, qir: str) -> None:
     name = f"extended/{stem.name}"
     twin = BARRIER.sub("", qir)
     seed = seed_for(name)
-    counts, ignored = run_reference(twin, SHOTS, seed)
+    counts, ignored, records = run_reference_records(twin, SHOTS, seed)
     reference = {
         "program": name,
         "simulator": "qirrunner",
@@ -56,6 +58,7 @@ def write_reference(stem: Path, qir: str) -> None:
         "uncompared_outputs": ignored,
         "deterministic": len(counts) == 1,
         "counts": counts,
+        "records": records,
     }
     stem.with_name(stem.name + ".reference.json").write_text(json.dumps(reference, indent=2) + "\n")
 
@@ -76,7 +79,15 @@ def made_from_a_corpus_twin(reference: Path) -> bool:
 def main(argv: list[str] | None = None) -> int:
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--translations-only", action="store_true")
+    parser.add_argument("--add-records", action="store_true")
     args = parser.parse_args(argv)
+    if args.add_records:
+        for path in sorted(DATA.glob("*.ll")):
+            reference = path.with_name(path.stem + ".reference.json")
+            if reference.exists() and not made_from_a_corpus_twin(reference):
+                add_records(reference, BARRIER.sub("", path.read_text()))
+                print(f"{path.stem}: records added")
+        return 0
     for path in sorted(DATA.glob("*.ll")):
         stem = path.with_suffix("")
         qir = path.read_text()

@@ -24,8 +24,10 @@ calls intrinsics the simulator lacks, the twin module its builder makes for the 
 a fixed number of shots with a seed derived from the program's name. The counts are keyed by
 the recorded result bits in recording order; "outputs" lists the result index of each recorded
 bit, so a simulation of the translated program can read the same bits from c[index]. Recorded
-integers, Booleans and doubles have no counterpart in the OpenQASM program and are left out
-(their kinds are listed in "uncompared_outputs").
+integers, Booleans and doubles are left out of the counts (their kinds are listed in
+"uncompared_outputs"); "records" counts each shot's output records whole, as the simulator
+prints them (its OUTPUT lines, tab-separated, labels kept, joined with newlines), which the
+record map of a translation reproduces from the register c.
 
 Needs: pip install qsharp pyqir qirrunner, and the brintavel package itself (pip install .).
 Usage: python tools/producers/generate.py [--only NAME ...] [--translations-only]
@@ -33,6 +35,8 @@ Usage: python tools/producers/generate.py [--only NAME ...] [--translations-only
                          or base name matches
   --translations-only    keep every NAME.ll and reference, rewrite only NAME.qasm / NAME.err
                          (needs no producer: use it after a deliberate translator change)
+  --add-records          keep every NAME.ll, rerun each reference's simulation and add its
+                         "records" (needs pyqir for the twins of pyqir programs)
 """
 
 from __future__ import annotations
@@ -63,7 +67,7 @@ os.environ.setdefault("QSHARP_PYTHON_TELEMETRY", "none")
 from brintavel import BrintavelError, translate  # noqa: E402
 
 sys.path.insert(0, str(ROOT / "tests" / "python"))
-from qasm_check.reference import recorded_results, run_reference  # noqa: E402
+from qasm_check.reference import recorded_results, run_reference, run_reference_records  # noqa: E402
 
 
 @dataclass
@@ -228,7 +232,7 @@ def generate(program: CorpusProgram) -> bool:
     shots = DETERMINISTIC_SHOTS if program.deterministic else SHOTS
     seed = seed_for(program.name)
     reference_qir = program.make_reference_qir() if program.make_reference_qir else qir
-    counts, ignored = run_reference(reference_qir, shots, seed)
+    counts, ignored, records = run_reference_records(reference_qir, shots, seed)
     outputs = recorded_results(qir)
     if any(len(key) != len(outputs) for key in counts):
         raise RuntimeError(f"{program.name}: recorded bits do not match the record calls {outputs}")
@@ -248,19 +252,43 @@ def generate(program: CorpusProgram) -> bool:
         "uncompared_outputs": ignored,
         "deterministic": program.deterministic,
         "counts": counts,
+        "records": records,
     }
     stem.with_name(stem.name + ".reference.json").write_text(json.dumps(reference, indent=2) + "\n")
     return True
+
+
+def add_records(path: Path, reference_qir: str) -> None:
+    """Adds "records" to the reference at `path` by running the simulation it records again
+    (same module, shots and seed), checking that the counts come out the same."""
+    reference = json.loads(path.read_text())
+    counts, _, records = run_reference_records(reference_qir, reference["shots"], reference["seed"])
+    if counts != reference["counts"]:
+        raise RuntimeError(f"{path}: the simulation no longer gives the recorded counts")
+    reference["records"] = records
+    path.write_text(json.dumps(reference, indent=2) + "\n")
 
 
 def main(argv: list[str] | None = None) -> int:
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--only", nargs="+", metavar="NAME")
     parser.add_argument("--translations-only", action="store_true")
+    parser.add_argument("--add-records", action="store_true")
     args = parser.parse_args(argv)
 
     def selected(name: str) -> bool:
         return not args.only or any(o in (name, name.split("/")[-1]) for o in args.only)
+
+    if args.add_records:
+        twins = {p.name: p.make_reference_qir for p in pyqir_programs() if p.make_reference_qir}
+        for path in sorted(DATA.rglob("*.ll")):
+            name = str(path.relative_to(DATA).with_suffix(""))
+            if selected(name):
+                make_twin = twins.get(name)
+                add_records(path.with_name(path.stem + ".reference.json"),
+                            make_twin() if make_twin else path.read_text())
+                print("records added", name)
+        return 0
 
     if args.translations_only:
         for path in sorted(DATA.rglob("*.ll")):

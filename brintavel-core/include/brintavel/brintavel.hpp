@@ -115,6 +115,10 @@ struct TranslateOptions {
   std::optional<std::string_view> entry_point;
   // Trace every line of the program back to the QIR (Translation::source_map).
   bool source_map = false;
+  // Gather the program's output records (Translation::records). In extended mode the result
+  // register then also covers every recorded result, one that nothing is measured into reading
+  // Zero from it; the default mode's text is unchanged.
+  bool records = false;
   // Default mode only: when the module is refused, also try the extended mode and say in the
   // error whether it translates the module (Error::extended_translates). That costs a second
   // translation, on refusals only.
@@ -141,14 +145,39 @@ struct Warning {
   friend bool operator==(const Warning&, const Warning&) = default;
 };
 
+// One record of the program's output (its __quantum__rt__*_record_output calls), in the order
+// the program makes them, with what the translated program's result register `c` holds of it
+// after the program's last statement.
+struct OutputRecord {
+  enum class Kind : std::uint8_t { Result, Bool, Int, Double, Tuple, Array };
+  Kind kind = Kind::Result;
+  std::optional<std::string> label;  // absent: recorded without a label
+  std::int64_t count = 0;            // Tuple, Array: how many records it holds
+  // Whether the final register determines the record; when it does not, a warning says why, and
+  // `bits`, `values` and `reals` are empty.
+  bool determined = true;
+  // The recorded value as a function of elements of c: entry k of `values` (for a Double, of
+  // `reals`) is its value when c[bits[i]] is bit i of k. A constant has no bits and one entry;
+  // a Result or Bool is 0 or 1. Tuple and Array records have no value.
+  std::vector<std::int64_t> bits;
+  std::vector<std::int64_t> values;
+  std::vector<double> reals;
+  std::optional<SourcePosition> position;  // the record call
+
+  friend bool operator==(const OutputRecord&, const OutputRecord&) = default;
+};
+
 struct Translation {
   std::string program;                          // OpenQASM 3, then the generated-by comment
   std::string entry_point;                      // the function that was translated
   std::vector<std::string> other_entry_points;  // entry points that were not translated
   // With TranslateOptions::source_map: one entry per line of `program`, in order.
   std::vector<LineOrigin> source_map;
-  // In source order of what they are about; the default mode makes none.
+  // In source order of what they are about; the default mode makes none, but for the output
+  // records that the final register does not determine.
   std::vector<Warning> warnings;
+  // With TranslateOptions::records: the program's output records, in the order it makes them.
+  std::vector<OutputRecord> records;
 };
 
 // The text shown to users for an error: the message itself, or

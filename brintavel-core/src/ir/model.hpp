@@ -390,6 +390,9 @@ struct Block {
   // Where each instruction's text starts in the source (for error positions); may be empty
   // for a block built by hand.
   std::vector<const char*> sources = {};
+  // For each instruction of an inlined body, the call it was inlined for (null elsewhere); may
+  // be empty when there is none.
+  std::vector<const char*> call_sites = {};
 };
 
 struct Function {

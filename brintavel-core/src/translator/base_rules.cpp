@@ -68,6 +68,7 @@ class BaseRules final : public Rules {
   StaleValues stale_values() const override { return StaleValues::RefuseAtLookup; }
   bool inlines_calls() const override { return false; }
   bool analyzes_body() const override { return false; }
+  bool covers_recorded_results() const override { return false; }
   std::unique_ptr<FunctionRules> for_function(FunctionState& state) const override {
     return std::make_unique<BaseFunctionRules>(state);
   }

@@ -42,6 +42,7 @@ struct TranslationStats {
 };
 
 class Rules;
+struct RecordFinding;
 
 // A warning of the lowering: the translation is made, and may not do on the service what the
 // QIR does. `where` points at the instruction in the source (null: none).
@@ -60,6 +61,7 @@ struct TranslationContext {
   std::vector<SourceWarning>* warnings = nullptr;  // receives the lowering's warnings
   std::optional<std::string_view> entry_name = std::nullopt;  // translate this entry point, not the first
   bool keep_origins = false;  // every statement remembers the instruction it came from
+  std::vector<RecordFinding>* records = nullptr;  // receives the output records (records.hpp), when asked
   std::string* dump = nullptr;  // receives the text of `dump_stage`, for debugging
   DumpStage dump_stage = DumpStage::None;
 };

@@ -5,6 +5,7 @@
 #include "translator/range_analysis.hpp"
 #include "translator/inline.hpp"
 #include "translator/promote_memory.hpp"
+#include "translator/records.hpp"
 #include "translator/simplify_cfg.hpp"
 #include "translator/split_aggregates.hpp"
 #include "translator/rules.hpp"
@@ -24,9 +25,10 @@ class BodyCollector final : public BodySink {
  public:
   explicit BodyCollector(std::vector<ir::Block>& blocks) : blocks_(blocks) {}
   void begin_block(std::string_view label) override { blocks_.push_back(ir::Block{label, {}, {}}); }
-  void instruction(const ir::Instruction& instruction, const char* where) override {
+  void instruction(const ir::Instruction& instruction, const char* where, const char* call) override {
     blocks_.back().instructions.push_back(instruction);
     blocks_.back().sources.push_back(where);
+    blocks_.back().call_sites.push_back(call);
   }
   bool failed() const override { return false; }
 
@@ -39,7 +41,8 @@ void lower_blocks(std::span<const ir::Block> blocks, FunctionLowerer& lowerer) {
   for (const ir::Block& block : blocks) {
     lowerer.begin_block(block.label);
     for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
-      lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr);
+      lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr,
+                          i < block.call_sites.size() ? block.call_sites[i] : nullptr);
     if (lowerer.failed()) return;
   }
 }
@@ -101,6 +104,14 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
   }
   lower_blocks(blocks, lowerer);
   if (!inlined && !lowerer.failed()) return std::move(inlined).error();
+  if (context.records && !lowerer.failed()) {
+    ProgramRecords found = gather_records(blocks, module.source, rules.profile());
+    if (rules.covers_recorded_results()) lowerer.cover_results(found.unmeasured);
+    *context.records = std::move(found.records);
+    if (context.warnings)
+      context.warnings->insert(context.warnings->end(), std::make_move_iterator(found.warnings.begin()),
+                               std::make_move_iterator(found.warnings.end()));
+  }
   return lowerer.finish();
 }
 

@@ -171,6 +171,7 @@ class ExtendedRules final : public Rules {
   StaleValues stale_values() const override { return StaleValues::CheckOverGraph; }
   bool inlines_calls() const override { return true; }
   bool analyzes_body() const override { return true; }
+  bool covers_recorded_results() const override { return true; }
   std::unique_ptr<FunctionRules> for_function(FunctionState& state) const override {
     return std::make_unique<ExtendedFunctionRules>(state);
   }

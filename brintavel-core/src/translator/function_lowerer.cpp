@@ -84,7 +84,7 @@ struct FunctionLowerer::State {
   }
   Result<qasm::Program> assemble_regions();
   Result<qasm::Program> declare(qasm::StatementList body, bool zero_results) {
-    return declare_program(context, source, lowering, variables, std::move(body), zero_results);
+    return declare_program(context, source, lowering, variables, std::move(body), zero_results || zero_covered);
   }
 
   FunctionState function;
@@ -114,6 +114,7 @@ struct FunctionLowerer::State {
   qasm::LineOrigins printed_origins;  // of the lines of `printed`, when origins are kept
   std::vector<bool> cyclic_blocks;
   bool abandoned = false;  // the regions did not hold: the function is lowered again
+  bool zero_covered = false;  // the register covers results nothing is measured into
 };
 
 FunctionLowerer::FunctionLowerer(const TranslationContext& context, const SignatureTable& signatures,
@@ -135,6 +136,11 @@ void FunctionLowerer::split_into_regions(std::uint32_t minimum_region) {
 }
 
 bool FunctionLowerer::needs_whole_function() const { return state_->abandoned; }
+
+void FunctionLowerer::cover_results(std::span<const std::int64_t> results) {
+  for (std::int64_t j : results) state_->lowering.note_result_index(j);
+  if (!results.empty()) state_->zero_covered = true;
+}
 
 void FunctionLowerer::begin_block(std::string_view label) {
   State& s = *state_;
@@ -162,7 +168,7 @@ void FunctionLowerer::begin_block(std::string_view label) {
   s.ended = false;
 }
 
-void FunctionLowerer::instruction(const ir::Instruction& instruction, const char* where) {
+void FunctionLowerer::instruction(const ir::Instruction& instruction, const char* where, const char* call) {
   State& s = *state_;
   if (s.error || s.ended || s.abandoned) return;  // nothing after a block's terminator is looked at
   if (!s.block_sources.back()) s.block_sources.back() = where;
@@ -172,7 +178,7 @@ void FunctionLowerer::instruction(const ir::Instruction& instruction, const char
       return;
     }
   s.lowering.begin_instruction(s.current.size, where);
-  s.lowering.emitter().from(qasm::Origin{where, nullptr});
+  s.lowering.emitter().from(qasm::Origin{where, call});
   auto ended = s.lowerer.lower_instruction(instruction, s.current);
   if (!ended) {
     // After a region closed, an error may come from the regions; lowered again, the

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "error.hpp"
@@ -40,7 +41,8 @@ class FunctionLowerer {
   // A new block begins; an empty label names it by its position.
   void begin_block(std::string_view label);
   // An instruction of the current block; `where` is its text in the source (or null).
-  void instruction(const ir::Instruction& instruction, const char* where);
+  // `call`: for an instruction of an inlined body, the call it was inlined for (or null).
+  void instruction(const ir::Instruction& instruction, const char* where, const char* call = nullptr);
   bool failed() const;
   Result<qasm::Program> finish();
   // Before the first block: structure and print the function region by region, closing
@@ -48,6 +50,9 @@ class FunctionLowerer {
   void split_into_regions(std::uint32_t minimum_region);
   // After finish(): the regions did not hold, and the function must be lowered again.
   bool needs_whole_function() const;
+  // Before finish(): the result register also holds these results, which nothing is measured
+  // into, and is declared zeroed.
+  void cover_results(std::span<const std::int64_t> results);
 
  private:
   struct State;

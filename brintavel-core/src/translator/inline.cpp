@@ -102,6 +102,7 @@ class Inliner {
     // The label of the last part of each block that inlined calls split.
     std::unordered_map<std::string_view, std::string_view> last_parts = {};
     std::string_view continuation = {};  // where the returns branch to
+    const char* call_site = nullptr;  // the outermost call, in the translated function (null for it)
     std::vector<Return> returns = {};
   };
 
@@ -266,7 +267,7 @@ class Inliner {
 
   Status emit(const ir::Instruction& instruction, const char* where, bool inlined) {
     if (inlined) BRINTAVEL_CHECK(charge(where));
-    sink_.instruction(instruction, where);
+    sink_.instruction(instruction, where, call_site_);
     return {};
   }
 
@@ -301,6 +302,13 @@ class Inliner {
   }
 
   Status emit_body(Instance& in) {
+    // The instructions of the body name the outermost call it was inlined for.
+    struct CallSite {
+      const char*& current;
+      const char* saved;
+      ~CallSite() { current = saved; }
+    } call_site{call_site_, call_site_};
+    call_site_ = in.call_site;
     const std::vector<ir::Block>& blocks = in.function->blocks;
     // The parts of each block are known before the body is emitted: a phi may name a block
     // that comes later.
@@ -479,6 +487,7 @@ class Inliner {
     Instance in{callee, ++calls_};
     for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.insert_or_assign(parameters.names[i], arguments[i]);
     in.continuation = continuation;
+    in.call_site = caller.call_site ? caller.call_site : where;
     const ir::Block& first = callee->blocks.front();
     BRINTAVEL_CHECK(emit(ir::Br{rename(in, source_label(in, first))}, where, true));
     stack_.push_back(callee);
@@ -515,6 +524,7 @@ class Inliner {
   std::unordered_map<std::string_view, ir::Operand> values_;
   std::vector<const ir::Function*> stack_;  // the functions being emitted, outermost first
   std::size_t calls_ = 0;
+  const char* call_site_ = nullptr;  // of the body being emitted
   std::uint64_t emitted_ = 0;
   std::uint64_t limit_;
 };

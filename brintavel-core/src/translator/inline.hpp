@@ -27,8 +27,9 @@ class BodySink {
  public:
   virtual ~BodySink() = default;
   virtual void begin_block(std::string_view label) = 0;
-  // `where` is the instruction's text in the module source (or null).
-  virtual void instruction(const ir::Instruction& instruction, const char* where) = 0;
+  // `where` is the instruction's text in the module source (or null); `call`, for an instruction
+  // of an inlined body, the call it was inlined for in the function being translated.
+  virtual void instruction(const ir::Instruction& instruction, const char* where, const char* call) = 0;
   // Once the sink has failed, nothing more is handed to it.
   virtual bool failed() const = 0;
 };

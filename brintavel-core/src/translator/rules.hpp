@@ -84,6 +84,9 @@ class Rules {
   virtual bool inlines_calls() const = 0;
   // Whether the rules analyse a function's body before they lower it (they then need it whole).
   virtual bool analyzes_body() const = 0;
+  // Whether, when the output records are asked for, the result register covers every result the
+  // program records (one nothing is measured into then reads Zero from it).
+  virtual bool covers_recorded_results() const = 0;
   // The rules' state for lowering one function.
   virtual std::unique_ptr<FunctionRules> for_function(FunctionState& state) const = 0;
 };

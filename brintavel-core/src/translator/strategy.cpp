@@ -62,7 +62,8 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
                                       const Result<SignatureTable>& signatures, const TranslationContext& context,
                                       const LoweringPlan& plan) {
   const Rules& rules = context.rules;
-  bool streamed = plan.stream && !rules.inlines_calls() && !context.entry_name;
+  // The output records are read from the whole body.
+  bool streamed = plan.stream && !rules.inlines_calls() && !context.entry_name && !context.records;
   StreamingLowering streaming(context, signatures ? &*signatures : nullptr, text,
                               streamed ? outline.first_entry_point : std::nullopt, plan.minimum_region);
   BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(text, streaming, rules.instructions())
