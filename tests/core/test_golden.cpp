@@ -1,12 +1,12 @@
 // End-to-end golden files: every tests/data/**/NAME.ll translates to NAME.qasm exactly (but
 // for the version in the generated-by comment, which is this build's), or fails with the
-// message in NAME.err; under tests/data/extended/, in extended mode.
+// message in NAME.err; under tests/data/extended/ (and its producer folders), in extended mode.
 //
 // Elsewhere the extended mode is checked against the default mode: it gives the identical text
 // for every program the default mode translates, and NAME.extended.qasm or NAME.extended.err
 // where there is one for a program the default mode refuses. And the streaming pipeline gives
 // what the whole-module one gives, output or message, also when it closes regions as often
-// as it can.
+// as it can, and when it keeps the program whole for the source map.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -51,13 +51,19 @@ std::vector<fs::path> golden_inputs() {
 }
 
 std::string test_name(const testing::TestParamInfo<fs::path>& info) {
-  std::string name = fs::relative(info.param, BRINTAVEL_TEST_DATA_DIR).replace_extension().string();
-  for (char& c : name)
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  // Folders are separated by two underscores: extended/guppy/x is not extended/guppy_x.
+  fs::path relative = fs::relative(info.param, BRINTAVEL_TEST_DATA_DIR).replace_extension();
+  std::string name;
+  for (const fs::path& part : relative) {
+    if (!name.empty()) name += "__";
+    for (char c : part.string()) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  }
   return name;
 }
 
-bool is_extended_golden(const fs::path& input) { return input.parent_path().filename() == "extended"; }
+bool is_extended_golden(const fs::path& input) {
+  return *fs::relative(input, BRINTAVEL_TEST_DATA_DIR).begin() == "extended";
+}
 
 brintavel::Result<std::string> translate(const fs::path& input, bool extended) {
   brintavel::TranslateOptions options;
@@ -104,6 +110,10 @@ TEST_P(Golden, TranslatesExactly) {
         << "streaming and whole-module pipelines differ" << (extended ? " in extended mode" : "");
     EXPECT_EQ(streamed, outcome(brintavel::translate_with_regions(text, options, 1)))
         << "closing regions wherever possible changed the result" << (extended ? " in extended mode" : "");
+    // Asking for the source map keeps the program whole until it is printed.
+    options.source_map = true;
+    EXPECT_EQ(streamed, outcome(brintavel::translate(text, options)))
+        << "asking for the source map changed the result" << (extended ? " in extended mode" : "");
   }
   if (is_extended_golden(input)) {
     expect_golden(translate(input, true), stem);

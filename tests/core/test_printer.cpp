@@ -472,10 +472,10 @@ constexpr const char* kWorkedExample =
 TEST(PrintProgram, WorkedExample) { EXPECT_EQ(program_text(worked_example()), kWorkedExample); }
 
 TEST(PrintProgram, HeaderAndEmptyBodies) {
-  EXPECT_EQ(program_text(Program{"3.0", {}}), "OPENQASM 3.0;\n");
-  EXPECT_EQ(program_text(Program{"", {}}), "");
-  EXPECT_EQ(program_text(Program{"", list(QubitDeclaration{"q", 1})}), "qubit[1] q;\n");
-  EXPECT_EQ(program_text(Program{"3", list(Include{"stdgates.inc"})}),
+  EXPECT_EQ(program_text(Program{"3.0", {}, {}}), "OPENQASM 3.0;\n");
+  EXPECT_EQ(program_text(Program{"", {}, {}}), "");
+  EXPECT_EQ(program_text(Program{"", list(QubitDeclaration{"q", 1}), {}}), "qubit[1] q;\n");
+  EXPECT_EQ(program_text(Program{"3", list(Include{"stdgates.inc"}), {}}),
             "OPENQASM 3;\ninclude \"stdgates.inc\";\n");
 }
 

@@ -34,7 +34,7 @@ std::string text(const Expression& e) {
 
 std::string text(const StatementList& list) {
   std::string out;
-  print_program(Program{"", copy_statements(list)}, out);
+  print_program(Program{"", copy_statements(list), {}}, out);
   return out;
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <span>
@@ -270,6 +271,7 @@ std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const 
 struct Program {
   std::string version;
   StatementList body;
+  std::deque<std::string> names;  // names that Elements of the body point into, beyond literals
 };
 
 }  // namespace brintavel::qasm

@@ -478,7 +478,7 @@ bool print_program_within(Program&& program, std::string& out, std::size_t max_s
   if (first == program.body.end() || !out.empty())
     return print_program_within(static_cast<const Program&>(program), out, max_size, origins);
   Lines& lines = std::get<Lines>(first->node);
-  Program head{program.version, {}};
+  Program head{program.version, {}, {}};  // (program keeps the names)
   head.body.assign(std::make_move_iterator(program.body.begin()), std::make_move_iterator(first));
   std::string front;
   if (!print_program_within(head, front, max_size, origins)) return false;

@@ -239,7 +239,13 @@ class LoweringContext final : public builders::CallContext {
   }
 
 
+  // Keeps a name that expressions point into (a register of an Element) for as long as the
+  // program they end in; the program takes them with take_names().
+  std::string_view keep_name(std::string name) { return kept_names_.emplace_back(std::move(name)); }
+  std::deque<std::string> take_names() { return std::move(kept_names_); }
+
  private:
+  std::deque<std::string> kept_names_;
   StaleValues stale_;
   struct Binding {
     qasm::Expression value;

@@ -20,7 +20,7 @@ Result<qasm::Program> declare_program(const TranslationContext& context, std::st
                                       LoweringContext& lowering, Variables& variables, qasm::StatementList body,
                                       bool zero_results) {
   if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
-  qasm::Program program{"3.0", {}};
+  qasm::Program program{"3.0", {}, {}};
   program.body.reserve(context.include_paths.size() + 2 + variables.declarations.size() + body.size());
   for (const std::string& path : context.include_paths) program.body.emplace_back(qasm::Include{path});
   // A barrier on all qubits names the register, which a program that uses no qubit otherwise

@@ -47,9 +47,11 @@ Dominators::Dominators(const BlockGraph& successors, const Predecessors& predece
           chosen = other;
           continue;
         }
-        while (chosen != other) {
-          while (chosen < other) chosen = idom[chosen], ++work;
-          while (other < chosen) other = idom[other], ++work;
+        // (The budget holds inside a walk too: a block with many predecessors could
+        // otherwise walk the tree once per predecessor.)
+        while (chosen != other && work <= cap) {
+          while (chosen < other && work <= cap) chosen = idom[chosen], ++work;
+          while (other < chosen && work <= cap) other = idom[other], ++work;
         }
       }
       if (++work > cap) {

@@ -115,7 +115,16 @@ class Values {
       // it twice): a large one is taken into an int variable first, once per block.
       BRINTAVEL_TRY_ASSIGN(e, materialized(s->name, std::move(e)));
     }
-    return plain(std::move(e), mask, range, width);
+    if (!f)
+      if (auto bits = bits_of_shape(e); bits && bits->size() <= std::min<std::size_t>(width - 1, kMaxBit + 1)) {
+        // A bit, or a bit times 2^k, as the base rules write `sub 1, %b` and `mul %b, 2`.
+        IntValue v = bits_value(std::move(*bits), width);
+        if (!v.constant) v.arith = std::move(e);
+        return v;
+      }
+    IntValue v = plain(std::move(e), mask, range, width);
+    if (f && f->width == width && !v.has_bits && !v.constant) v.known_low = f->known_low;
+    return v;
   }
 
   // `e`, the value of `name`, in an int variable set here (or earlier in this block).
@@ -162,6 +171,7 @@ class Values {
     Expression e = expr(v);
     std::uint64_t nodes = qasm::measure(e).nodes;
     for (const Expression& b : v.bits) nodes += qasm::measure(b).nodes;
+    for (const Expression& b : v.known_low) nodes += qasm::measure(b).nodes;
     BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
     ctx_.set_range(name, v.range);
     facts_.set(name, facts_of(v));
@@ -170,7 +180,7 @@ class Values {
 
   // Binds an i1 value: a bit (0/1 int) or a Boolean.
   Status bind_i1(std::string_view name, Expression e) {
-    facts_.set(name, IntFacts{1, 1, false, {}, IntRange{0, 1}});
+    facts_.set(name, IntFacts{1, 1, false, {}, IntRange{0, 1}, {}});
     return ctx_.bind_value(name, std::move(e));
   }
 
@@ -633,7 +643,7 @@ Status lower_value(const ir::Cast& cast, ValueScope& scope) {
     BRINTAVEL_TRY_ASSIGN(Expression value, scope.ctx.lookup_value(source->name));
     if (auto to = int_width(cast.to_ty)) {
       bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
-      IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}};
+      IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}, {}};
       if (bit) facts.bits.push_back(value);
       scope.facts.set(cast.result, std::move(facts));
       scope.ctx.set_range(cast.result, IntRange{0, 1});

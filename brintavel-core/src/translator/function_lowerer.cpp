@@ -84,7 +84,10 @@ struct FunctionLowerer::State {
   }
   Result<qasm::Program> assemble_regions();
   Result<qasm::Program> declare(qasm::StatementList body, bool zero_results) {
-    return declare_program(context, source, lowering, variables, std::move(body), zero_results || zero_covered);
+    BRINTAVEL_TRY_ASSIGN(qasm::Program program, declare_program(context, source, lowering, variables, std::move(body),
+                                                                zero_results || zero_covered));
+    program.names = lowering.take_names();
+    return program;
   }
 
   FunctionState function;

@@ -50,24 +50,93 @@ std::optional<bool> known_bit(const Expression& e) {
   return std::nullopt;
 }
 
+namespace {
+
+// 1 - x: the x, or null.
+const Expression* complemented(const Expression& e) {
+  const auto* b = std::get_if<qasm::Binary>(&e.node);
+  if (!b || b->op != BinaryOperator::Sub) return nullptr;
+  const auto* one = std::get_if<IntLiteral>(&b->left->node);
+  return one && one->value == 1 ? b->right.get() : nullptr;
+}
+
+// A bit that is a result bit or a variable, or 1 minus one of them: the two compare in
+// constant time, which decides x & x, x & !x and their kin (as known bits do in LLVM).
+struct BitLiteral {
+  const Expression* atom;
+  bool negated;
+};
+std::optional<BitLiteral> bit_literal(const Expression& e) {
+  bool negated = false;
+  const Expression* atom = &e;
+  if (const Expression* x = complemented(e)) {
+    negated = true;
+    atom = x;
+  }
+  if (!std::holds_alternative<qasm::Element>(atom->node) && !std::holds_alternative<qasm::Identifier>(atom->node))
+    return std::nullopt;
+  return BitLiteral{atom, negated};
+}
+bool same_atom(const Expression& a, const Expression& b) {
+  if (const auto* x = std::get_if<qasm::Element>(&a.node)) {
+    const auto* y = std::get_if<qasm::Element>(&b.node);
+    return y && x->register_name == y->register_name && x->index == y->index && x->capture == y->capture;
+  }
+  const auto* x = std::get_if<qasm::Identifier>(&a.node);
+  const auto* y = std::get_if<qasm::Identifier>(&b.node);
+  return x && y && x->name == y->name && x->capture == y->capture;
+}
+// For literals of one atom: whether the two bits are equal; nothing otherwise.
+std::optional<bool> equal_bits(const Expression& a, const Expression& b) {
+  auto x = bit_literal(a);
+  auto y = bit_literal(b);
+  if (!x || !y || !same_atom(*x->atom, *y->atom)) return std::nullopt;
+  return x->negated == y->negated;
+}
+
+}  // namespace
+
+bool is_bit_shaped(const Expression& e) {
+  if (known_bit(e) || std::holds_alternative<qasm::Element>(e.node)) return true;
+  if (const auto* i = std::get_if<qasm::Index>(&e.node)) return std::holds_alternative<IntLiteral>(i->index->node);
+  if (const Expression* x = complemented(e)) return is_bit_shaped(*x);
+  return false;
+}
+
+std::optional<std::vector<Expression>> bits_of_shape(const Expression& e) {
+  if (is_bit_shaped(e)) return std::vector<Expression>{e};
+  const auto* b = std::get_if<qasm::Binary>(&e.node);
+  if (!b || b->op != BinaryOperator::Mul) return std::nullopt;
+  const auto* k = std::get_if<IntLiteral>(&b->right->node);
+  if (!k || k->value <= 0 || !std::has_single_bit(static_cast<std::uint64_t>(k->value)) || !is_bit_shaped(*b->left))
+    return std::nullopt;
+  std::vector<Expression> bits(static_cast<std::size_t>(std::countr_zero(static_cast<std::uint64_t>(k->value))), lit(0));
+  bits.push_back(*b->left);
+  return bits;
+}
+
 Expression bit_not(Expression a) {
   if (auto k = known_bit(a)) return lit(*k ? 0 : 1);
+  if (const Expression* x = complemented(a)) return Expression(*x);
   return bin(BinaryOperator::Sub, lit(1), std::move(a));
 }
 Expression bit_and(Expression a, Expression b) {
   if (auto k = known_bit(a)) return *k ? std::move(b) : lit(0);
   if (auto k = known_bit(b)) return *k ? std::move(a) : lit(0);
+  if (auto same = equal_bits(a, b)) return *same ? std::move(a) : lit(0);
   return bin(BinaryOperator::Mul, std::move(a), std::move(b));
 }
 Expression bit_or(Expression a, Expression b) {
   if (auto k = known_bit(a)) return *k ? lit(1) : std::move(b);
   if (auto k = known_bit(b)) return *k ? lit(1) : std::move(a);
+  if (auto same = equal_bits(a, b)) return *same ? std::move(a) : lit(1);
   Expression product = bin(BinaryOperator::Mul, a, b);
   return bin(BinaryOperator::Sub, bin(BinaryOperator::Add, std::move(a), std::move(b)), std::move(product));
 }
 Expression bit_xor(Expression a, Expression b) {
   if (auto k = known_bit(a)) return *k ? bit_not(std::move(b)) : std::move(b);
   if (auto k = known_bit(b)) return *k ? bit_not(std::move(a)) : std::move(a);
+  if (auto same = equal_bits(a, b)) return lit(*same ? 0 : 1);
   return bin(BinaryOperator::Mod, bin(BinaryOperator::Add, std::move(a), std::move(b)), lit(2));
 }
 
@@ -106,6 +175,11 @@ IntValue plain(Expression e, std::uint64_t mask, IntRange range, unsigned width)
   v.mask = mask & mask_of_range(range);
   v.range = range;
   if (auto from_mask = range_of_mask(v.mask, width).meet(range)) v.range = *from_mask;
+  if (v.range.lo == 0 && v.range.hi == 1) {
+    // 0 or 1: its own bit 0.
+    v.has_bits = true;
+    v.bits.push_back(e);
+  }
   v.arith = std::move(e);
   return v;
 }
@@ -190,6 +264,7 @@ IntFacts facts_of(const IntValue& v) {
   f.has_bits = v.has_bits;
   if (v.has_bits) f.bits = v.bits;
   f.range = v.range;
+  if (!v.has_bits) f.known_low = v.known_low;
   return f;
 }
 
@@ -209,6 +284,7 @@ Result<Expression> bit_of(const IntValue& x, unsigned k, const Site& site) {
   if (x.constant) return lit(static_cast<std::int64_t>((static_cast<std::uint64_t>(*x.constant) >> k) & 1));
   if (!((x.mask >> k) & 1)) return lit(0);
   if (x.has_bits) return k < x.bits.size() ? x.bits[k] : lit(0);
+  if (k < x.known_low.size()) return x.known_low[k];
   if (k > kMaxBit) return site.no_form(cat("bit ", k, " of a possibly negative integer"));
   if (x.non_negative()) {
     Expression low = expr(x);
@@ -366,6 +442,13 @@ Result<IntValue> shift_right(const IntValue& x, unsigned sh, bool arithmetic, co
 
 namespace {
 
+// Records on `sum` that its low n bits are those of `low` (a value of n bits at most).
+void keep_low_bits(IntValue& sum, const IntValue& low, unsigned n) {
+  if (sum.has_bits || sum.constant || !low.has_bits) return;
+  sum.known_low = low.bits;
+  sum.known_low.resize(n, lit(0));
+}
+
 // x & m for a constant m.
 Result<IntValue> and_constant(const IntValue& x, std::int64_t c, const Site& site) {
   unsigned w = x.width;
@@ -397,7 +480,9 @@ Result<IntValue> with_constant(const IntValue& x, std::int64_t c, BitCombine com
   std::uint64_t low = low_bits(n);
   BRINTAVEL_TRY_ASSIGN(IntValue small, bitwise(x, constant_value(m & low, x.width), n, combine, site));
   IntValue high = constant_value(m & ~low, x.width);
-  return add(high, small, site);
+  BRINTAVEL_TRY_ASSIGN(IntValue sum, add(high, small, site));
+  keep_low_bits(sum, small, n);
+  return sum;
 }
 
 }  // namespace
@@ -424,8 +509,10 @@ std::optional<Result<IntValue>> with_small(const IntValue& x, const IntValue& y,
     Result<IntValue> combined = bitwise(low, *small, k, combine, site);
     if (!combined) return combined;
     Expression high = bin(BinaryOperator::Sub, expr(*any), expr(low));
-    return Result<IntValue>(plain(bin(BinaryOperator::Add, std::move(high), expr(*combined)), kAll,
-                                  IntRange::full(any->width), any->width));
+    IntValue sum = plain(bin(BinaryOperator::Add, std::move(high), expr(*combined)), kAll,
+                         IntRange::full(any->width), any->width);
+    keep_low_bits(sum, *combined, k);
+    return Result<IntValue>(std::move(sum));
   }
   return std::nullopt;
 }

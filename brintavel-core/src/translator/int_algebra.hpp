@@ -35,6 +35,7 @@ struct IntFacts {
   bool has_bits = false;                          // `bits` holds the value's bit pattern
   std::vector<qasm::Expression> bits;             // int 0/1 expressions, least significant first
   IntRange range = IntRange::full(64);
+  std::vector<qasm::Expression> known_low;  // without `bits`: the lowest bits, when known
 };
 
 // Boolean-typed: comparisons, && || !, true/false and the bool variables. (A bit c[k] is not.)
@@ -69,6 +70,12 @@ unsigned span(std::uint64_t mask);
 // The value of a literal bit (0 or 1), or nothing.
 std::optional<bool> known_bit(const Expression& e);
 
+// A result bit, a literal 0 or 1, or 1 minus such a bit (nested): an expression that is 0 or 1
+// by its shape alone.
+bool is_bit_shaped(const Expression& e);
+// The bits of a value written as such a bit or a product of one by 2^k; nothing otherwise.
+std::optional<std::vector<Expression>> bits_of_shape(const Expression& e);
+
 // Bits (int 0/1 expressions); known operands fold.
 Expression bit_not(Expression a);
 Expression bit_and(Expression a, Expression b);
@@ -82,6 +89,7 @@ struct IntValue {
   std::optional<std::int64_t> constant;  // signed value of the type
   bool has_bits = false;
   std::vector<Expression> bits;  // the bit pattern (int 0/1 expressions), when has_bits
+  std::vector<Expression> known_low;  // without the pattern: its lowest bits, when known
   std::uint64_t mask = kAll;     // bits of the 64-bit sign extension that may be one
   IntRange range = IntRange::full(64);  // of the signed value
   // How the value is written (an SSA operand: as it was bound); without it, a constant is

@@ -305,7 +305,7 @@ Status ExtendedPhis::lower(const ir::Phi& phi, BlockLowering& out) {
   if (!loop_carried && phi.ty != "i1" && int_width(phi.ty) && phi.incomings.size() == 2 && !processed.empty()) {
     BRINTAVEL_TRY_ASSIGN(bool diamond, lower_zero_one_diamond(phi, processed, ctx));
     if (diamond) {
-      facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}, IntRange{0, 1}});
+      facts.set(phi.result, IntFacts{*int_width(phi.ty), 1, false, {}, IntRange{0, 1}, {}});
       return {};
     }
     // The if-merge variable.

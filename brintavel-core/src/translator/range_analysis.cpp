@@ -65,7 +65,7 @@ class RangeAnalysis {
         auto t = block_of_.find(target);
         if (t == block_of_.end()) return;
         auto& list = predecessors_[t->second];
-        if (std::find(list.begin(), list.end(), b) == list.end()) list.push_back(b);
+        if (list.empty() || list.back() != b) list.push_back(b);  // (b only grows)
       };
       const ir::Instruction& last = blocks[b].instructions.back();
       if (const auto* br = std::get_if<ir::Br>(&last)) reach(br->target);
@@ -270,9 +270,14 @@ class RangeAnalysis {
           }
         }
         if (!counts || !start) continue;
+        // Its range bounds it only where it does not wrap: from its start to below the
+        // width's largest value.
         const IntRange* r = ranges_.find(c->result);
-        std::int64_t last = r ? r->hi : std::numeric_limits<std::int64_t>::max();
-        if (auto tested = last_before_exit(*c, h, *start)) last = std::min(last, *tested);
+        if (r && (r->lo < *start || r->hi == IntRange::full(*width).hi)) r = nullptr;
+        auto tested = last_before_exit(*c, h, *start);
+        if (!r && !tested) continue;
+        std::int64_t last = r ? r->hi : *tested;
+        if (r && tested) last = std::min(last, *tested);
         if (last < *start || last - *start > (std::int64_t{1} << 32)) continue;
         std::int64_t t = last - *start;
         trips = trips ? std::min(*trips, t) : t;
@@ -306,7 +311,9 @@ class RangeAnalysis {
           for (std::int64_t t = 0; t < *trips && hi <= Int128(std::numeric_limits<std::int64_t>::max()); ++t)
             hi = Int128::product(*hi.to_int64(), *factor);
           step.reset();
-          IntRange bound = clamp(MathRange{Int128(entry->lo), hi}, *width);
+          MathRange reach{Int128(entry->lo), hi};
+          if (!fits(reach, *width)) continue;  // it may wrap: no bound
+          IntRange bound = clamp(reach, *width);
           const IntRange* old = ranges_.find(p->result);
           if (old)
             if (auto met = old->meet(bound); met && !(*met == *old)) {
@@ -318,6 +325,8 @@ class RangeAnalysis {
         if (!ok || !entry || !step) continue;
         Int128 lo = Int128(entry->lo) + (step->lo < 0 ? Int128::product(step->lo, *trips) : Int128(0));
         Int128 hi = Int128(entry->hi) + (step->hi > 0 ? Int128::product(step->hi, *trips) : Int128(0));
+        // A value that may leave its width on the last trip wraps there: no bound.
+        if (!fits(MathRange{lo, hi}, *width)) continue;
         IntRange bound = clamp(MathRange{lo, hi}, *width);
         const IntRange* old = ranges_.find(p->result);
         if (!old) continue;

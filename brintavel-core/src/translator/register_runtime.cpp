@@ -77,7 +77,7 @@ Result<std::optional<std::vector<CallCase>>> ClassicalRegisters::lower(const ir:
       auto n = size ? size->value.to_int64() : std::nullopt;
       if (!call.result || !n || *n < 1 || *n > 64)
         return unsupported(cat("create_creg needs a constant size from 1 to 64 and a result"));
-      std::string_view name = names_.emplace_back(name_for(*call.result, scope));
+      std::string_view name = scope.ctx.keep_name(name_for(*call.result, scope));
       registers_.insert_or_assign(*call.result, Register{name, static_cast<std::uint64_t>(*n)});
       scope.variables.registers.push_back(qasm::BitDeclaration{std::string(name), static_cast<std::uint64_t>(*n), true});
       return Out(std::vector<CallCase>{});
@@ -195,7 +195,7 @@ std::string ClassicalRegisters::name_for(std::string_view ssa, ValueScope& scope
 
 Resource ClassicalRegisters::resource(const Register& r, std::uint64_t k, LoweringContext& ctx) {
   // Followed as a variable named as its element is written.
-  std::string_view bit = names_.emplace_back(cat(r.name, "[", k, "]"));
+  std::string_view bit = ctx.keep_name(cat(r.name, "[", k, "]"));
   return Resource{Resource::Kind::Variable, ctx.dataflow().variable(bit)};
 }
 

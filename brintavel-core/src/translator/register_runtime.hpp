@@ -16,7 +16,6 @@
 // (the current shot, random numbers) have no meaning in OpenQASM and are refused by name.
 #pragma once
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +37,7 @@ class ClassicalRegisters {
 
  private:
   struct Register {
-    std::string_view name;  // kept in names_
+    std::string_view name;  // kept by the lowering context, for as long as the program
     std::uint64_t size;
   };
 
@@ -51,7 +50,6 @@ class ClassicalRegisters {
   Status set_bit(const Register& r, std::uint64_t k, qasm::Expression one_when, ValueScope& scope);
 
   std::unordered_map<std::string_view, Register> registers_;  // by the SSA name create_creg binds
-  std::deque<std::string> names_;                              // register names and bit names
   bool names_found_ = false;
   std::unordered_map<std::string_view, std::string_view> labels_;  // register SSA name -> record label
 };

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 #include <variant>
 
 namespace brintavel::translator {
@@ -99,12 +100,18 @@ void skip_forwarding_blocks(std::vector<ir::Block>& blocks) {
     if (br && br->target != label_of(blocks[b]) && !has_phis(br->target)) forward.emplace(label_of(blocks[b]), br->target);
   }
   if (forward.empty()) return;
+  // Each chain is walked once: every label on it is pointed at its end (path compression).
+  std::vector<std::string_view> chain;
   auto resolve = [&](std::string_view label) {
+    chain.clear();
     for (std::size_t steps = 0; steps <= forward.size(); ++steps) {
       auto it = forward.find(label);
       if (it == forward.end()) break;
+      chain.push_back(label);
       label = it->second;
     }
+    if (!forward.contains(label))  // (else a cycle, left as it is)
+      for (std::string_view on : chain) forward[on] = label;
     return label;
   };
   // A block whose phis name a forwarding block as a predecessor keeps it.
