@@ -34,12 +34,49 @@ def extended_golden(stem: Path, suffix: str) -> Path:
 
 
 def extended_programs() -> list[CorpusProgram]:
+    """The goldens of the extended mode's constructs (tests/data/extended/NAME.ll) and the
+    producers' corpora (tests/data/extended/PRODUCER/NAME.ll) that translate and have a
+    reference."""
     programs = []
-    for path in sorted(EXTENDED.glob("*.ll")):
+    for path in sorted(EXTENDED.rglob("*.ll")):
         reference = path.with_name(path.stem + ".reference.json")
-        if reference.exists():
-            programs.append(CorpusProgram(f"extended/{path.stem}", path, json.loads(reference.read_text())))
+        if reference.exists() and path.with_suffix(".qasm").exists():
+            name = f"extended/{path.relative_to(EXTENDED).with_suffix('')}"
+            programs.append(CorpusProgram(name, path, json.loads(reference.read_text())))
     return programs
+
+
+def producer_corpus() -> list[Path]:
+    """The QIR of the producers' corpora (extended_corpus.py), one folder per producer and profile."""
+    return sorted(EXTENDED.glob("*/*.ll"))
+
+
+# Producers' programs that the extended mode refuses, with the reason (a part of the message):
+# each has no exact form in the service's OpenQASM or is not valid QIR.
+CORPUS_REFUSALS = {
+    # Branches that cross out of a loop into a shared tail: no if/else/while nesting writes the
+    # graph without copying blocks.
+    "cudaq-adaptive/repetition_code": "could not reduce CFG to a single block",
+    "guppy/repeat_until_success": "could not reduce CFG to a single block",
+    # The producer's own faults: a parameter written without its name's type, a gate called
+    # without a declaration.
+    "qoqo/interactions": "could not resolve pointer operand",
+    "qoqo/teleport": "no signature for callee",
+}
+
+# Translations that hold only under the simulator, with what the service does differently.
+SERVICE_LIMITS = {
+    # An angle computed from a count of measured ones divided by 2^k over four rounds: more
+    # cases than are written one by one; the translation warns that the service evaluates it once.
+    "extended/guppy/phase_estimation": "measured-angle",
+}
+
+
+def path_dependent(program: CorpusProgram) -> bool:
+    """Whether the number of results a shot records depends on its path (records inside
+    branches): the bit strings of the reference then do not line up, and the records are
+    compared one by one in test_records.py."""
+    return len({len(key) for key in program.reference["counts"]}) > 1
 
 
 def without_reference(path: Path) -> bool:
@@ -65,6 +102,21 @@ MEANT = extended_programs() + [
 ]
 
 
+def test_corpus_layout_and_refusals():
+    refused = {}
+    for path in producer_corpus():
+        stem = path.with_suffix("")
+        translated, failed = stem.with_suffix(".qasm").exists(), stem.with_suffix(".err").exists()
+        assert translated != failed, path
+        assert stem.with_name(stem.name + ".reference.json").exists(), path
+        if failed:
+            refused[str(path.relative_to(EXTENDED).with_suffix(""))] = stem.with_suffix(".err").read_text()
+    assert set(refused) == set(CORPUS_REFUSALS)
+    for name, message in refused.items():
+        assert CORPUS_REFUSALS[name] in message, (name, message)
+    assert len(refused) <= 0.05 * len(producer_corpus())
+
+
 def test_golden_layout():
     for path in sorted(EXTENDED.glob("*.ll")):
         stem = path.with_suffix("")
@@ -83,7 +135,12 @@ def test_extended_translation_means_what_the_qir_means(program):
     output = translate(program.qir_path.read_text(), extended=True)
     assert syntax_error(output) is None
     findings = check_dialect(output)
-    assert not findings, "\n".join(map(str, findings))
+    if program.name in SERVICE_LIMITS:
+        assert {f.rule for f in findings} == {SERVICE_LIMITS[program.name]}
+    else:
+        assert not findings, "\n".join(map(str, findings))
+    if path_dependent(program):
+        pytest.skip("the results a shot records depend on its path: compared record by record")
     result = meaning_check(program, output)
     assert result.passed, result.detail
 
@@ -136,7 +193,7 @@ def through_internal_functions(qir: str) -> str:
 def default_translations() -> dict[str, tuple[str, str]]:
     """The golden inputs and generated programs that the default mode translates and that call
     quantum intrinsics, with their translations."""
-    texts = {str(p.relative_to(DATA)): p.read_text() for p in sorted(DATA.rglob("*.ll")) if p.parent != EXTENDED}
+    texts = {str(p.relative_to(DATA)): p.read_text() for p in sorted(DATA.rglob("*.ll")) if EXTENDED not in p.parents}
     texts.update(GENERATED)
     translations = {}
     for name, text in texts.items():

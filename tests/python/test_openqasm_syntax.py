@@ -27,7 +27,7 @@ def test_golden_output_parses(path):
 
 @pytest.mark.parametrize("path", TRANSLATABLE_INPUTS, ids=data_path)
 def test_translation_parses(path):
-    error = syntax_error(translate(path.read_text(), extended=path.parent.name == "extended"))
+    error = syntax_error(translate(path.read_text(), extended="extended" in path.relative_to(DATA).parts))
     assert error is None, error
 
 

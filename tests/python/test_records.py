@@ -116,12 +116,18 @@ def test_a_wrong_record_map_fails_the_check(name, record, values):
 
 
 def test_most_records_are_determined():
-    undetermined = []
+    # pytket's register runtime keeps its registers beside c, so the integers it reads from them
+    # are not determined by c (and say so); of the other records, a few in loops or in branches.
+    undetermined, total = [], 0
     for program in PROGRAMS:
-        records = translate_module(program.qir_path.read_text(), extended=mode_of(program), records=True).records
-        undetermined += [f"{program.name}:{r.line}" for r in records if not r.determined]
+        translation = translate_module(program.qir_path.read_text(), extended=mode_of(program), records=True)
+        total += len(translation.records)
+        own_registers = sum("get_int_from_creg" in w.message for w in translation.warnings)
+        left = [f"{program.name}:{r.line}" for r in translation.records if not r.determined]
+        assert len(left) >= own_registers
+        undetermined += left[own_registers:] if own_registers else left
     assert len(PROGRAMS) >= 40
-    assert len(undetermined) <= 8, undetermined
+    assert len(undetermined) <= 0.04 * total, undetermined
 
 
 # ---- goldens: NAME.records.json and NAME.sourcemap.json beside NAME.ll -------------------------

@@ -100,6 +100,11 @@ def main(argv: list[str] | None = None) -> int:
         elif not args.translations_only or not reference.exists():
             write_reference(stem, qir)
         print(f"{stem.name}: {'translated' if translated else 'refused'}")
+    # The producers' corpora (extended_corpus.py writes their QIR and references).
+    for path in sorted(DATA.glob("*/*.ll")):
+        stem = path.with_suffix("")
+        translated = write_outcome(stem.with_suffix(".qasm"), stem.with_suffix(".err"), path.read_text(), True)
+        print(f"{path.parent.name}/{stem.name}: {'translated' if translated else 'refused'}")
     return 0
 
 

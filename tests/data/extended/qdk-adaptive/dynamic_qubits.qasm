@@ -1,0 +1,27 @@
+OPENQASM 3.0;
+qubit[2] q;
+bit[8] c;
+h q[0];
+cnot q[0], q[1];
+c[0] = measure q[0];
+reset q[0];
+c[1] = measure q[1];
+reset q[1];
+h q[0];
+cnot q[0], q[1];
+c[2] = measure q[0];
+reset q[0];
+c[3] = measure q[1];
+reset q[1];
+h q[0];
+cnot q[0], q[1];
+c[4] = measure q[0];
+reset q[0];
+c[5] = measure q[1];
+reset q[1];
+rx(2.0) q[0];
+c[6] = measure q[0];
+reset q[0];
+c[7] = measure q[1];
+reset q[1];
+// generated-by: {"name":"brintavel","version":"0.2.0","profile":"adaptive_profile"}
