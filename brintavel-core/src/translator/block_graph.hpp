@@ -1,10 +1,13 @@
 // The branch graph of a function's blocks, by block number (source order), and the graph
-// facts several stages need: predecessors and the blocks that lie on cycles.
+// facts several stages need: predecessors, the blocks that lie on cycles, and the strongly
+// connected components.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace brintavel::translator {
@@ -47,5 +50,52 @@ class Predecessors {
 // Whether each block lies on a cycle of the graph: in a strongly connected component of
 // several blocks, or with an edge to itself (Tarjan's algorithm, walked with an explicit stack).
 std::vector<bool> blocks_on_cycles(const BlockGraph& successors);
+
+// The strongly connected components of the graph, numbered in topological order (an edge goes
+// to a component of an equal or higher number), by block: Tarjan's algorithm, which completes
+// the components in reverse topological order, walked with an explicit stack. `Graph` is a
+// BlockGraph or a vector of successor lists.
+template <class Graph>
+std::vector<std::uint32_t> topological_components(const Graph& successors) {
+  constexpr std::uint32_t kUnvisited = UINT32_MAX;
+  std::size_t n = successors.size();
+  std::vector<std::uint32_t> index(n, kUnvisited), low(n, 0), component(n, kUnvisited);
+  std::vector<std::uint32_t> open;  // Tarjan's stack
+  std::vector<std::pair<std::uint32_t, std::size_t>> walk;  // (block, next successor)
+  std::uint32_t next_index = 0, completed = 0;
+  for (std::uint32_t root = 0; root < static_cast<std::uint32_t>(n); ++root) {
+    if (index[root] != kUnvisited) continue;
+    walk.push_back({root, 0});
+    index[root] = low[root] = next_index++;
+    open.push_back(root);
+    while (!walk.empty()) {
+      auto& [v, i] = walk.back();
+      if (i < successors[v].size()) {
+        std::uint32_t w = successors[v].begin()[i++];
+        if (index[w] == kUnvisited) {
+          index[w] = low[w] = next_index++;
+          open.push_back(w);
+          walk.push_back({w, 0});
+        } else if (component[w] == kUnvisited) {
+          low[v] = std::min(low[v], index[w]);
+        }
+        continue;
+      }
+      std::uint32_t done = v;
+      walk.pop_back();
+      if (!walk.empty()) low[walk.back().first] = std::min(low[walk.back().first], low[done]);
+      if (low[done] != index[done]) continue;
+      std::uint32_t x;
+      do {
+        x = open.back();
+        open.pop_back();
+        component[x] = completed;
+      } while (x != done);
+      ++completed;
+    }
+  }
+  for (std::uint32_t& c : component) c = completed - 1 - c;
+  return component;
+}
 
 }  // namespace brintavel::translator

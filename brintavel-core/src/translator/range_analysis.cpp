@@ -82,6 +82,8 @@ class RangeAnalysis {
       for (std::size_t p : predecessors_[t]) graph[p].push_back(static_cast<std::uint32_t>(t));
     Predecessors preds(graph);
     dominators_.emplace(graph, preds);
+    component_ = topological_components(graph);
+    on_cycle_ = blocks_on_cycles(graph);
     if (!dominators_->has_tree()) dominators_.reset();
     // Each block's predecessor when it has exactly one (a block that branches to it twice
     // counts twice), else empty.
@@ -343,6 +345,10 @@ class RangeAnalysis {
   // branch tests a compare that the ranges decide the other way.
   bool edge_possible(std::size_t from, std::size_t to) const {
     if (!executable_[from]) return false;
+    // An edge out of a loop is taken as possible at once: its test reads values the loop is
+    // still widening, and blocks after one loop and another would otherwise become executable
+    // one loop per few passes.
+    if (on_cycle_[from] && component_[from] != component_[to]) return true;
     const auto& instructions = blocks_[from].instructions;
     const auto* br = instructions.empty() ? nullptr : std::get_if<ir::CondBr>(&instructions.back());
     const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
@@ -359,8 +365,8 @@ class RangeAnalysis {
   }
 
   // The blocks a run can reach, found optimistically as the passes go (as SCCP finds its
-  // executable edges): a block is executable once an edge into it is possible. Phis ignore
-  // edges from blocks that are not.
+  // executable edges): a block is executable once an edge into it is possible (an edge out of
+  // a loop, at once). Phis ignore edges from blocks that are not.
   void pass_over_blocks() {
     if (executable_.size() != blocks_.size()) executable_.assign(blocks_.size(), 0);
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
@@ -728,6 +734,8 @@ class RangeAnalysis {
   std::unordered_map<std::string_view, PhiState> phis_;
   BodyRanges ranges_;
   std::vector<char> executable_;  // by block
+  std::vector<std::uint32_t> component_;  // by block: its strongly connected component
+  std::vector<bool> on_cycle_;            // by block
   std::size_t block_ = 0;
   bool changed_ = false;
   bool settle_all_ = false;

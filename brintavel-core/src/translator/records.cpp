@@ -148,51 +148,6 @@ void simplify(Fn& fn) {
 
 using Maybe = std::optional<Fn>;
 
-// The strongly connected components of the graph, numbered in topological order (an edge goes
-// to a component of an equal or higher number), by block: Tarjan's algorithm, which completes
-// the components in reverse topological order, walked with an explicit stack.
-std::vector<std::uint32_t> topological_components(const std::vector<std::vector<std::uint32_t>>& successors) {
-  constexpr std::uint32_t kUnvisited = UINT32_MAX;
-  std::size_t n = successors.size();
-  std::vector<std::uint32_t> index(n, kUnvisited), low(n, 0), component(n, kUnvisited);
-  std::vector<std::uint32_t> open;  // Tarjan's stack
-  std::vector<std::pair<std::uint32_t, std::size_t>> walk;  // (block, next successor)
-  std::uint32_t next_index = 0, completed = 0;
-  for (std::uint32_t root = 0; root < n; ++root) {
-    if (index[root] != kUnvisited) continue;
-    walk.push_back({root, 0});
-    index[root] = low[root] = next_index++;
-    open.push_back(root);
-    while (!walk.empty()) {
-      auto& [v, i] = walk.back();
-      if (i < successors[v].size()) {
-        std::uint32_t w = successors[v][i++];
-        if (index[w] == kUnvisited) {
-          index[w] = low[w] = next_index++;
-          open.push_back(w);
-          walk.push_back({w, 0});
-        } else if (component[w] == kUnvisited) {
-          low[v] = std::min(low[v], index[w]);
-        }
-        continue;
-      }
-      std::uint32_t done = v;
-      walk.pop_back();
-      if (!walk.empty()) low[walk.back().first] = std::min(low[walk.back().first], low[done]);
-      if (low[done] != index[done]) continue;
-      std::uint32_t x;
-      do {
-        x = open.back();
-        open.pop_back();
-        component[x] = completed;
-      } while (x != done);
-      ++completed;
-    }
-  }
-  for (std::uint32_t& c : component) c = completed - 1 - c;
-  return component;
-}
-
 class Evaluator {
  public:
   Evaluator(std::span<const ir::Block> blocks, const builders::Profile& profile)
