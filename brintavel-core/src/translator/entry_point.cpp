@@ -70,6 +70,21 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
   return translate_entry_point(context, module, signatures, *entry);
 }
 
+namespace {
+
+// Whether an instruction of the body computes an integer the range analysis could bound.
+bool has_integer_values(std::span<const ir::Block> blocks) {
+  for (const ir::Block& b : blocks)
+    for (const ir::Instruction& i : b.instructions)
+      if (!std::holds_alternative<ir::Call>(i) && !std::holds_alternative<ir::Br>(i) &&
+          !std::holds_alternative<ir::CondBr>(i) && !std::holds_alternative<ir::Ret>(i) &&
+          !std::holds_alternative<ir::Ignored>(i))
+        return true;
+  return false;
+}
+
+}  // namespace
+
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
                                             const SignatureTable& signatures, const ir::Function& entry) {
   const Rules& rules = context.rules;
@@ -99,7 +114,8 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
             where});
     blocks = body.blocks;
     index.emplace(blocks, &rules.profile(), module.arrays, module.strings);
-    ranges = analyze_ranges(blocks);
+    // (A body of calls and branches alone has no integer to bound.)
+    if (has_integer_values(blocks)) ranges = analyze_ranges(blocks);
     lowerer.use_body(*index, ranges);
   }
   lower_blocks(blocks, lowerer);
