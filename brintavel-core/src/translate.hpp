@@ -18,6 +18,11 @@
 //                                rules: values and phis                   translator/classical.cpp,
 //                                                                        extended_values.cpp, phis.hpp
 //                                calls to functions of the module         translator/inline.cpp
+//                                for the extended rules, the whole body   translator/entry_point.cpp
+//                                first: aggregates split into fields,     split_aggregates.cpp
+//                                stack memory made SSA values,            promote_memory.cpp
+//                                the branch graph cleaned up,             simplify_cfg.cpp
+//                                the integers' ranges found               range_analysis.cpp
 //                                values read after being overwritten,     translator/dataflow.cpp
 //                                results read before being measured
 //                                nested if/else and while from the        translator/structure.cpp

@@ -395,6 +395,27 @@ struct Block {
   std::vector<const char*> call_sites = {};
 };
 
+// Removes the instructions of `block` for which `drop` holds (called once for each, in order),
+// keeping `sources` and `call_sites` in step with them.
+template <class Drop>
+void erase_instructions_if(Block& block, Drop&& drop) {
+  std::size_t n = block.instructions.size(), kept = 0;
+  for (std::vector<const char*>* list : {&block.sources, &block.call_sites})
+    if (!list->empty()) list->resize(n, nullptr);
+  for (std::size_t k = 0; k < n; ++k) {
+    if (drop(block.instructions[k])) continue;
+    if (kept != k) {
+      block.instructions[kept] = std::move(block.instructions[k]);
+      if (!block.sources.empty()) block.sources[kept] = block.sources[k];
+      if (!block.call_sites.empty()) block.call_sites[kept] = block.call_sites[k];
+    }
+    ++kept;
+  }
+  block.instructions.erase(block.instructions.begin() + static_cast<std::ptrdiff_t>(kept), block.instructions.end());
+  for (std::vector<const char*>* list : {&block.sources, &block.call_sites})
+    if (!list->empty()) list->resize(kept);
+}
+
 struct Function {
   std::string_view name;
   std::vector<Block> blocks;  // empty for a declaration; a definition has at least one

@@ -1,6 +1,7 @@
 #include "translator/promote_memory.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -288,27 +289,24 @@ class Promotion {
           replaced_.try_emplace(l->result, zero_of(variables_.at(l->pointer).ty));
     for (std::uint32_t b = 0; b < blocks_.size(); ++b) {
       ir::Block& block = blocks_[b];
-      std::vector<ir::Instruction> kept;
-      std::vector<const char*> sources;
-      kept.reserve(block.instructions.size() + phis_[b].size());
-      for (PlacedPhi& phi : phis_[b]) {
-        // A block no path reaches has no incomings: it keeps none.
-        if (phi.incomings.empty()) continue;
-        kept.push_back(ir::Phi{variables_.at(phi.variable).ty, std::move(phi.incomings), phi.result});
-        sources.push_back(block.sources.empty() ? nullptr : block.sources.front());
-      }
-      for (std::size_t k = 0; k < block.instructions.size(); ++k) {
-        ir::Instruction& i = block.instructions[k];
-        bool promoted = false;
-        if (const auto* a = std::get_if<ir::Alloca>(&i)) promoted = variables_.contains(a->result);
-        if (const auto* s = std::get_if<ir::Store>(&i)) promoted = variables_.contains(s->pointer);
-        if (const auto* l = std::get_if<ir::Load>(&i)) promoted = variables_.contains(l->pointer);
-        if (promoted) continue;
-        kept.push_back(std::move(i));
-        sources.push_back(k < block.sources.size() ? block.sources[k] : nullptr);
-      }
-      block.instructions = std::move(kept);
-      if (!block.sources.empty()) block.sources = std::move(sources);
+      const char* first = block.sources.empty() ? nullptr : block.sources.front();
+      ir::erase_instructions_if(block, [&](const ir::Instruction& i) {
+        if (const auto* a = std::get_if<ir::Alloca>(&i)) return variables_.contains(a->result);
+        if (const auto* s = std::get_if<ir::Store>(&i)) return variables_.contains(s->pointer);
+        if (const auto* l = std::get_if<ir::Load>(&i)) return variables_.contains(l->pointer);
+        return false;
+      });
+      // The phis go first, at the block's first position (a block no path reaches has no
+      // incomings: it keeps none).
+      std::vector<ir::Instruction> phis;
+      for (PlacedPhi& phi : phis_[b])
+        if (!phi.incomings.empty())
+          phis.push_back(ir::Phi{variables_.at(phi.variable).ty, std::move(phi.incomings), phi.result});
+      if (phis.empty()) continue;
+      block.instructions.insert(block.instructions.begin(), std::make_move_iterator(phis.begin()),
+                                std::make_move_iterator(phis.end()));
+      if (!block.sources.empty()) block.sources.insert(block.sources.begin(), phis.size(), first);
+      if (!block.call_sites.empty()) block.call_sites.insert(block.call_sites.begin(), phis.size(), nullptr);
     }
     auto replace = [&](std::string_view name) -> const ir::Operand* {
       auto it = replaced_.find(name);
@@ -346,18 +344,11 @@ class Promotion {
           work.push_back(s->name);
     }
     if (gone.empty()) return;
-    for (ir::Block& block : blocks_) {
-      std::vector<ir::Instruction> kept;
-      std::vector<const char*> sources;
-      for (std::size_t k = 0; k < block.instructions.size(); ++k) {
-        const auto* phi = std::get_if<ir::Phi>(&block.instructions[k]);
-        if (phi && gone.contains(phi->result)) continue;
-        kept.push_back(std::move(block.instructions[k]));
-        if (k < block.sources.size()) sources.push_back(block.sources[k]);
-      }
-      block.instructions = std::move(kept);
-      if (!block.sources.empty()) block.sources = std::move(sources);
-    }
+    for (ir::Block& block : blocks_)
+      ir::erase_instructions_if(block, [&](const ir::Instruction& i) {
+        const auto* phi = std::get_if<ir::Phi>(&i);
+        return phi && gone.contains(phi->result);
+      });
   }
 
   struct PlacedPhi {

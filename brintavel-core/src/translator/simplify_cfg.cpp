@@ -64,19 +64,12 @@ void remove_unread_phis(std::vector<ir::Block>& blocks, const std::vector<std::s
       }
     for (ir::Block& b : blocks) {
       if (!only_phis(b)) continue;
-      std::vector<ir::Instruction> kept;
-      std::vector<const char*> sources;
-      for (std::size_t k = 0; k < b.instructions.size(); ++k) {
-        const auto* phi = std::get_if<ir::Phi>(&b.instructions[k]);
-        if (phi && !reads.contains(phi->result)) {
-          removed = true;
-          continue;
-        }
-        kept.push_back(std::move(b.instructions[k]));
-        if (k < b.sources.size()) sources.push_back(b.sources[k]);
-      }
-      b.instructions = std::move(kept);
-      if (!b.sources.empty()) b.sources = std::move(sources);
+      ir::erase_instructions_if(b, [&](const ir::Instruction& i) {
+        const auto* phi = std::get_if<ir::Phi>(&i);
+        bool unread = phi && !reads.contains(phi->result);
+        removed = removed || unread;
+        return unread;
+      });
     }
   }
 }
@@ -240,20 +233,12 @@ std::vector<const char*> skip_aborts(std::vector<ir::Block>& blocks) {
 // A freeze is its operand.
 void forward_freezes(std::vector<ir::Block>& blocks) {
   std::unordered_map<std::string_view, ir::Operand> frozen;
-  for (ir::Block& b : blocks) {
-    std::vector<ir::Instruction> kept;
-    std::vector<const char*> sources;
-    for (std::size_t k = 0; k < b.instructions.size(); ++k) {
-      if (const auto* f = std::get_if<ir::Freeze>(&b.instructions[k])) {
-        frozen.insert_or_assign(f->result, f->value);
-        continue;
-      }
-      kept.push_back(std::move(b.instructions[k]));
-      if (k < b.sources.size()) sources.push_back(b.sources[k]);
-    }
-    b.instructions = std::move(kept);
-    if (!b.sources.empty()) b.sources = std::move(sources);
-  }
+  for (ir::Block& b : blocks)
+    ir::erase_instructions_if(b, [&](const ir::Instruction& i) {
+      const auto* f = std::get_if<ir::Freeze>(&i);
+      if (f) frozen.insert_or_assign(f->result, f->value);
+      return f != nullptr;
+    });
   replace_uses(blocks, frozen);
 }
 

@@ -25,25 +25,24 @@ class Splitter {
     std::unordered_map<std::string_view, ir::Operand> replaced;
     for (ir::Block& block : blocks_) {
       std::vector<ir::Instruction> out;
-      std::vector<const char*> sources;
+      std::vector<const char*> sources, calls;  // in step with `out`
       for (std::size_t k = 0; k < block.instructions.size(); ++k) {
         const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
-        if (const auto* e = std::get_if<ir::ExtractValue>(&block.instructions[k])) {
-          std::vector<ir::Instruction> made;
-          if (auto field = field_of(e->aggregate, e->index, e->field_ty, made, 0)) {
-            for (ir::Instruction& m : made) {
-              out.push_back(std::move(m));
-              sources.push_back(where);
-            }
-            replaced.insert_or_assign(e->result, std::move(*field));
-            continue;
-          }
+        const char* call = k < block.call_sites.size() ? block.call_sites[k] : nullptr;
+        std::vector<ir::Instruction> made;
+        const auto* e = std::get_if<ir::ExtractValue>(&block.instructions[k]);
+        auto field = e ? field_of(e->aggregate, e->index, e->field_ty, made, 0) : std::nullopt;
+        if (field) replaced.insert_or_assign(e->result, std::move(*field));
+        else made.push_back(std::move(block.instructions[k]));
+        for (ir::Instruction& m : made) {
+          out.push_back(std::move(m));
+          sources.push_back(where);
+          calls.push_back(call);
         }
-        out.push_back(std::move(block.instructions[k]));
-        sources.push_back(where);
       }
       block.instructions = std::move(out);
       if (!block.sources.empty()) block.sources = std::move(sources);
+      if (!block.call_sites.empty()) block.call_sites = std::move(calls);
     }
     if (replaced.empty()) return;
     // Replacements may name each other: each is followed to its end first.
@@ -94,22 +93,14 @@ class Splitter {
       for (const ir::Block& b : blocks_)
         for (const ir::Instruction& i : b.instructions) ir::for_each_use(i, [&](std::string_view n) { read[n] = true; });
       for (ir::Block& b : blocks_) {
-        std::vector<ir::Instruction> kept;
-        std::vector<const char*> sources;
-        for (std::size_t k = 0; k < b.instructions.size(); ++k) {
-          const ir::Instruction& i = b.instructions[k];
+        ir::erase_instructions_if(b, [&](const ir::Instruction& i) {
           const auto* select = std::get_if<ir::Select>(&i);
           bool aggregate = std::holds_alternative<ir::InsertValue>(i) || (select && select->ty.starts_with('{'));
           auto name = ir::defined_name(i);
-          if (aggregate && name && !read.contains(*name)) {
-            removed = true;
-            continue;
-          }
-          kept.push_back(std::move(b.instructions[k]));
-          if (k < b.sources.size()) sources.push_back(b.sources[k]);
-        }
-        b.instructions = std::move(kept);
-        if (!b.sources.empty()) b.sources = std::move(sources);
+          bool unread = aggregate && name && !read.contains(*name);
+          removed = removed || unread;
+          return unread;
+        });
       }
     }
   }
