@@ -301,6 +301,44 @@ class Inliner {
     return out;
   }
 
+  // Whether a call of `callee` goes on in the caller's block: a body of one block that ends in
+  // a return and inlines no call itself (the most common wrapper, `@H(ptr)` around one gate)
+  // needs no block of its own, nor a block after it.
+  bool spliced(std::string_view callee) const {
+    auto d = definitions_.find(callee);
+    if (d == definitions_.end() || !d->second.function || d->second.function->blocks.size() != 1) return false;
+    const std::vector<ir::Instruction>& body = d->second.function->blocks.front().instructions;
+    if (body.empty() || !std::holds_alternative<ir::Ret>(body.back())) return false;
+    return std::none_of(body.begin(), body.end(), [&](const ir::Instruction& i) {
+      const auto* call = std::get_if<ir::Call>(&i);
+      return call && inlinable(definitions_, profile_, call->callee);
+    });
+  }
+
+  // The one block of a spliced callee, in the caller's block; its returned operand, if any.
+  Result<std::optional<Return>> emit_spliced(Instance& in) {
+    struct CallSite {
+      const char*& current;
+      const char* saved;
+      ~CallSite() { current = saved; }
+    } call_site{call_site_, call_site_};
+    call_site_ = in.call_site;
+    const ir::Block& block = in.function->blocks.front();
+    for (std::size_t k = 0; k < block.instructions.size(); ++k) {
+      if (sink_.failed()) return std::optional<Return>();
+      const ir::Instruction& instruction = block.instructions[k];
+      const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
+      if (std::holds_alternative<ir::Ret>(instruction)) {
+        BRINTAVEL_TRY_ASSIGN(Return r, read_return(in, where));
+        return std::optional<Return>(std::move(r));
+      }
+      auto rewritten = rewrite(in, instruction);
+      if (!rewritten) return located(std::move(rewritten).error(), where);
+      if (*rewritten) BRINTAVEL_CHECK(emit(**rewritten, where, true));
+    }
+    return std::optional<Return>();
+  }
+
   Status emit_body(Instance& in) {
     // The instructions of the body name the outermost call it was inlined for.
     struct CallSite {
@@ -317,7 +355,7 @@ class Inliner {
       for (const ir::Instruction& instruction : block.instructions) {
         if (is_terminator(instruction)) break;
         if (const auto* call = std::get_if<ir::Call>(&instruction))
-          calls += inlinable(definitions_, profile_, call->callee);
+          calls += inlinable(definitions_, profile_, call->callee) && !spliced(call->callee);
       }
       if (calls == 0) continue;
       std::string_view source = source_label(in, block);
@@ -337,8 +375,9 @@ class Inliner {
         const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
         if (const auto* call = std::get_if<ir::Call>(&instruction);
             call && inlinable(definitions_, profile_, call->callee)) {
-          current = part_label(in, source, ++parts);
-          BRINTAVEL_CHECK(inline_call(in, *call, where, current));
+          bool own_block = !spliced(call->callee);
+          if (own_block) current = part_label(in, source, ++parts);
+          BRINTAVEL_CHECK(inline_call(in, *call, where, own_block ? current : std::string_view()));
           continue;
         }
         if (inlined && std::holds_alternative<ir::Ret>(instruction)) {
@@ -441,7 +480,8 @@ class Inliner {
     return std::nullopt;
   }
 
-  // Emits the body of the callee of `call` (made in `caller`), then opens `continuation`.
+  // Emits the body of the callee of `call` (made in `caller`), then opens `continuation`; a
+  // spliced callee (empty `continuation`) goes on in the caller's block.
   Status inline_call(Instance& caller, const ir::Call& call, const char* where,
                      std::string_view continuation) {
     Definition& definition = definitions_.at(call.callee);
@@ -479,6 +519,7 @@ class Inliner {
       // A classical function of constants (a power by squaring, say) is its value.
       if (auto constant = evaluate_call(*callee, parameters, arguments)) {
         values_.insert_or_assign(rename(caller, *call.result), std::move(*constant));
+        if (continuation.empty()) return {};
         // The block goes on where the callee's body would have ended.
         BRINTAVEL_CHECK(emit(ir::Br{continuation}, where, true));
         return begin_block(continuation, where, true);
@@ -488,6 +529,19 @@ class Inliner {
     for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.insert_or_assign(parameters.names[i], arguments[i]);
     in.continuation = continuation;
     in.call_site = caller.call_site ? caller.call_site : where;
+    if (continuation.empty()) {
+      stack_.push_back(callee);
+      auto returned = emit_spliced(in);
+      stack_.pop_back();
+      if (!returned) return std::move(returned).error();
+      if (!call.result || sink_.failed()) return {};
+      if (!*returned || !(*returned)->value)
+        return located(unsupported(cat("the value of the call to ", at_name(callee->name),
+                                       " is used, but the function returns none")),
+                       where);
+      values_.insert_or_assign(rename(caller, *call.result), std::move(*(*returned)->value));
+      return {};
+    }
     const ir::Block& first = callee->blocks.front();
     BRINTAVEL_CHECK(emit(ir::Br{rename(in, source_label(in, first))}, where, true));
     stack_.push_back(callee);

@@ -9,7 +9,6 @@ x q[0];
 x q[2];
 x q[3];
 x q[4];
-cint_0 = 0;
 if (cint_0 <= 2) {
   cbool_0 = true;
 } else {

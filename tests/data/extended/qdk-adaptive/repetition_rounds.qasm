@@ -9,8 +9,6 @@ int cint_3 = 0;
 x q[0];
 cnot q[0], q[1];
 cnot q[0], q[2];
-cint_0 = 0;
-cint_1 = 0;
 if (cint_1 <= 2) {
   cbool_0 = true;
 } else {
