@@ -336,34 +336,33 @@ inline std::optional<std::string_view> defined_name(const Instruction& instructi
       instruction);
 }
 
-// Calls `f` with the name of each SSA value the instruction reads.
-template <class F>
-void for_each_use(const Instruction& instruction, F&& f) {
-  auto operand = [&](const Operand& o) {
-    if (const auto* s = std::get_if<Ssa>(&o)) f(s->name);
-  };
+// Visits what an instruction reads, const or not as `instruction` is: `operand` gets each
+// operand, `name` each SSA name held outside an operand (a pointer, a cast's source), and
+// `condition` a conditional branch's condition (a name or a constant).
+template <class I, class OnOperand, class OnName, class OnCondition>
+void visit_reads(I& instruction, OnOperand&& operand, OnName&& name, OnCondition&& condition) {
   std::visit(
-      [&](const auto& i) {
+      [&](auto& i) {
         using T = std::decay_t<decltype(i)>;
         if constexpr (std::is_same_v<T, Call>) {
-          for (const Operand& a : i.args) operand(a);
+          for (auto& a : i.args) operand(a);
         } else if constexpr (std::is_same_v<T, CondBr>) {
-          if (const auto* name = std::get_if<std::string_view>(&i.condition)) f(*name);
+          condition(i.condition);
         } else if constexpr (std::is_same_v<T, Phi>) {
-          for (const PhiIncoming& in : i.incomings) operand(in.value);
+          for (auto& in : i.incomings) operand(in.value);
         } else if constexpr (std::is_same_v<T, Select>) {
           operand(i.cond);
           operand(i.then_value);
           operand(i.else_value);
         } else if constexpr (std::is_same_v<T, Store>) {
           operand(i.value);
-          f(i.pointer);
+          name(i.pointer);
         } else if constexpr (std::is_same_v<T, Load>) {
-          f(i.pointer);
+          name(i.pointer);
         } else if constexpr (std::is_same_v<T, Bitcast> || std::is_same_v<T, Zext>) {
-          f(i.source);
+          name(i.source);
         } else if constexpr (std::is_same_v<T, Gep>) {
-          f(i.base);
+          name(i.base);
         } else if constexpr (std::is_same_v<T, ElementAddress>) {
           operand(i.outer);
           operand(i.inner);
@@ -380,6 +379,20 @@ void for_each_use(const Instruction& instruction, F&& f) {
         }
       },
       instruction);
+}
+
+// Calls `f` with the name of each SSA value the instruction reads.
+template <class F>
+void for_each_use(const Instruction& instruction, F&& f) {
+  visit_reads(
+      instruction,
+      [&](const Operand& o) {
+        if (const auto* s = std::get_if<Ssa>(&o)) f(s->name);
+      },
+      [&](std::string_view n) { f(n); },
+      [&](const std::variant<std::string_view, bool>& c) {
+        if (const auto* n = std::get_if<std::string_view>(&c)) f(*n);
+      });
 }
 
 // ---- Module structure ----------------------------------------------------------------

@@ -17,49 +17,14 @@ Predecessors::Predecessors(const BlockGraph& successors) : start_(successors.siz
 }
 
 std::vector<bool> blocks_on_cycles(const BlockGraph& succs) {
-  std::size_t n = succs.size();
-  constexpr std::size_t kUnvisited = SIZE_MAX;
-  std::vector<std::size_t> order(n, kUnvisited), low(n, 0);
-  std::vector<bool> on_stack(n, false), cyclic(n, false);
-  std::vector<std::size_t> stack;
-  std::vector<std::pair<std::size_t, std::size_t>> walk;  // (node, next successor)
-  std::size_t counter = 0;
-  for (std::size_t root = 0; root < n; ++root) {
-    if (order[root] != kUnvisited) continue;
-    walk.push_back({root, 0});
-    order[root] = low[root] = counter++;
-    stack.push_back(root);
-    on_stack[root] = true;
-    while (!walk.empty()) {
-      auto& [v, next] = walk.back();
-      if (next < succs[v].size()) {
-        std::size_t w = succs[v].begin()[next++];
-        if (order[w] == kUnvisited) {
-          order[w] = low[w] = counter++;
-          stack.push_back(w);
-          on_stack[w] = true;
-          walk.push_back({w, 0});
-        } else if (on_stack[w]) {
-          low[v] = std::min(low[v], order[w]);
-        }
-        continue;
-      }
-      std::size_t done = v;
-      walk.pop_back();
-      if (!walk.empty()) low[walk.back().first] = std::min(low[walk.back().first], low[done]);
-      if (low[done] != order[done]) continue;
-      // `done` roots a component: it is a cycle when it has several blocks or a self-loop.
-      std::size_t first = stack.size();
-      do --first; while (stack[first] != done);
-      bool cycle = stack.size() - first > 1 ||
-                   std::find(succs[done].begin(), succs[done].end(), done) != succs[done].end();
-      for (std::size_t k = first; k < stack.size(); ++k) {
-        on_stack[stack[k]] = false;
-        if (cycle) cyclic[stack[k]] = true;
-      }
-      stack.resize(first);
-    }
-  }
+  // A block is on a cycle when its component has several blocks or it branches to itself.
+  std::vector<std::uint32_t> component = topological_components(succs);
+  std::vector<std::uint32_t> size(succs.size(), 0);
+  for (std::uint32_t c : component) ++size[c];
+  std::vector<bool> cyclic(succs.size(), false);
+  for (std::size_t b = 0; b < succs.size(); ++b)
+    cyclic[b] = size[component[b]] > 1 ||
+                std::find(succs[b].begin(), succs[b].end(), static_cast<std::uint32_t>(b)) != succs[b].end();
   return cyclic;
 }
 

@@ -48,7 +48,7 @@ class Predecessors {
 };
 
 // Whether each block lies on a cycle of the graph: in a strongly connected component of
-// several blocks, or with an edge to itself (Tarjan's algorithm, walked with an explicit stack).
+// several blocks, or with an edge to itself (from topological_components below).
 std::vector<bool> blocks_on_cycles(const BlockGraph& successors);
 
 // The strongly connected components of the graph, numbered in topological order (an edge goes

@@ -315,14 +315,21 @@ class Inliner {
     });
   }
 
+  // Names the call an inlined body's instructions come from while the body is emitted.
+  struct CallSite {
+    CallSite(const char*& current, const char* now) : current_(current), saved_(current) { current = now; }
+    ~CallSite() { current_ = saved_; }
+    CallSite(const CallSite&) = delete;
+    CallSite& operator=(const CallSite&) = delete;
+
+   private:
+    const char*& current_;
+    const char* saved_;
+  };
+
   // The one block of a spliced callee, in the caller's block; its returned operand, if any.
   Result<std::optional<Return>> emit_spliced(Instance& in) {
-    struct CallSite {
-      const char*& current;
-      const char* saved;
-      ~CallSite() { current = saved; }
-    } call_site{call_site_, call_site_};
-    call_site_ = in.call_site;
+    CallSite call_site(call_site_, in.call_site);
     const ir::Block& block = in.function->blocks.front();
     for (std::size_t k = 0; k < block.instructions.size(); ++k) {
       if (sink_.failed()) return std::optional<Return>();
@@ -341,12 +348,7 @@ class Inliner {
 
   Status emit_body(Instance& in) {
     // The instructions of the body name the outermost call it was inlined for.
-    struct CallSite {
-      const char*& current;
-      const char* saved;
-      ~CallSite() { current = saved; }
-    } call_site{call_site_, call_site_};
-    call_site_ = in.call_site;
+    CallSite call_site(call_site_, in.call_site);
     const std::vector<ir::Block>& blocks = in.function->blocks;
     // The parts of each block are known before the body is emitted: a phi may name a block
     // that comes later.

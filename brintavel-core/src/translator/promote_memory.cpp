@@ -75,57 +75,24 @@ class Uses {
 // Replaces the SSA operands of `instruction` that `replace` maps.
 template <class Replace>
 void rewrite_uses(ir::Instruction& instruction, Replace&& replace) {
-  auto operand = [&](ir::Operand& o) {
-    if (const auto* s = std::get_if<ir::Ssa>(&o))
-      if (const ir::Operand* r = replace(s->name)) o = *r;
-  };
-  // A field that holds a name can take only another name.
-  auto name = [&](std::string_view& n) {
-    if (const ir::Operand* r = replace(n))
-      if (const auto* s = std::get_if<ir::Ssa>(r)) n = s->name;
-  };
-  std::visit(
-      [&](auto& i) {
-        using T = std::decay_t<decltype(i)>;
-        if constexpr (std::is_same_v<T, ir::Call>) {
-          for (ir::Operand& a : i.args) operand(a);
-        } else if constexpr (std::is_same_v<T, ir::CondBr>) {
-          if (auto* n = std::get_if<std::string_view>(&i.condition)) {
-            const ir::Operand* r = replace(*n);
-            if (const auto* s = r ? std::get_if<ir::Ssa>(r) : nullptr) *n = s->name;
-            else if (const auto* b = r ? std::get_if<ir::ConstBool>(r) : nullptr) i.condition = b->value;
-          }
-        } else if constexpr (std::is_same_v<T, ir::Phi>) {
-          for (ir::PhiIncoming& in : i.incomings) operand(in.value);
-        } else if constexpr (std::is_same_v<T, ir::Select>) {
-          operand(i.cond);
-          operand(i.then_value);
-          operand(i.else_value);
-        } else if constexpr (std::is_same_v<T, ir::Store>) {
-          operand(i.value);
-          name(i.pointer);
-        } else if constexpr (std::is_same_v<T, ir::Load>) {
-          name(i.pointer);
-        } else if constexpr (std::is_same_v<T, ir::Bitcast> || std::is_same_v<T, ir::Zext>) {
-          name(i.source);
-        } else if constexpr (std::is_same_v<T, ir::Gep>) {
-          name(i.base);
-        } else if constexpr (std::is_same_v<T, ir::ElementAddress>) {
-          operand(i.outer);
-          operand(i.inner);
-        } else if constexpr (std::is_same_v<T, ir::InsertValue>) {
-          operand(i.aggregate);
-          operand(i.value);
-        } else if constexpr (std::is_same_v<T, ir::ExtractValue>) {
-          operand(i.aggregate);
-        } else if constexpr (requires { i.lhs; i.rhs; }) {
-          operand(i.lhs);
-          operand(i.rhs);
-        } else if constexpr (requires { i.value; }) {
-          operand(i.value);
-        }
+  ir::visit_reads(
+      instruction,
+      [&](ir::Operand& o) {
+        if (const auto* s = std::get_if<ir::Ssa>(&o))
+          if (const ir::Operand* r = replace(s->name)) o = *r;
       },
-      instruction);
+      // A field that holds a name can take only another name.
+      [&](std::string_view& n) {
+        if (const ir::Operand* r = replace(n))
+          if (const auto* s = std::get_if<ir::Ssa>(r)) n = s->name;
+      },
+      // A condition takes a name or a constant.
+      [&](std::variant<std::string_view, bool>& c) {
+        const auto* n = std::get_if<std::string_view>(&c);
+        const ir::Operand* r = n ? replace(*n) : nullptr;
+        if (const auto* s = r ? std::get_if<ir::Ssa>(r) : nullptr) c = s->name;
+        else if (const auto* b = r ? std::get_if<ir::ConstBool>(r) : nullptr) c = b->value;
+      });
 }
 
 class Promotion {
