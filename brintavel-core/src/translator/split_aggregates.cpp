@@ -1,5 +1,6 @@
 #include "translator/split_aggregates.hpp"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <variant>
@@ -15,17 +16,29 @@ constexpr int kMaxDepth = 16;
 
 class Splitter {
  public:
-  Splitter(std::vector<ir::Block>& blocks, ir::TextPool& names) : blocks_(blocks), names_(names) {
-    for (std::size_t b = 0; b < blocks.size(); ++b)
-      for (const ir::Instruction& i : blocks[b].instructions)
-        if (auto n = ir::defined_name(i)) definitions_.emplace(*n, &i);
-  }
+  Splitter(std::vector<ir::Block>& blocks, ir::TextPool& names) : blocks_(blocks), names_(names) {}
 
   void run() {
+    auto reads_a_field = [](const ir::Block& b) {
+      return std::any_of(b.instructions.begin(), b.instructions.end(),
+                         [](const ir::Instruction& i) { return std::holds_alternative<ir::ExtractValue>(i); });
+    };
+    if (std::none_of(blocks_.begin(), blocks_.end(), reads_a_field)) return;
+    for (const ir::Block& b : blocks_)
+      for (const ir::Instruction& i : b.instructions)
+        if (auto n = ir::defined_name(i)) definitions_.emplace(*n, &i);
+    // The definitions stay where they are until every block is rewritten: the new bodies
+    // are put in place at the end.
+    struct Rewritten {
+      ir::Block* block;
+      std::vector<ir::Instruction> instructions;
+      std::vector<const char*> sources, calls;  // in step with `instructions`
+    };
+    std::vector<Rewritten> rewritten;
     std::unordered_map<std::string_view, ir::Operand> replaced;
     for (ir::Block& block : blocks_) {
-      std::vector<ir::Instruction> out;
-      std::vector<const char*> sources, calls;  // in step with `out`
+      if (!reads_a_field(block)) continue;
+      Rewritten& r = rewritten.emplace_back(Rewritten{&block, {}, {}, {}});
       for (std::size_t k = 0; k < block.instructions.size(); ++k) {
         const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
         const char* call = k < block.call_sites.size() ? block.call_sites[k] : nullptr;
@@ -33,17 +46,20 @@ class Splitter {
         const auto* e = std::get_if<ir::ExtractValue>(&block.instructions[k]);
         auto field = e ? field_of(e->aggregate, e->index, e->field_ty, made, 0) : std::nullopt;
         if (field) replaced.insert_or_assign(e->result, std::move(*field));
-        else made.push_back(std::move(block.instructions[k]));
+        else made.push_back(block.instructions[k]);
         for (ir::Instruction& m : made) {
-          out.push_back(std::move(m));
-          sources.push_back(where);
-          calls.push_back(call);
+          r.instructions.push_back(std::move(m));
+          r.sources.push_back(where);
+          r.calls.push_back(call);
         }
       }
-      block.instructions = std::move(out);
-      if (!block.sources.empty()) block.sources = std::move(sources);
-      if (!block.call_sites.empty()) block.call_sites = std::move(calls);
     }
+    for (Rewritten& r : rewritten) {
+      r.block->instructions = std::move(r.instructions);
+      if (!r.block->sources.empty()) r.block->sources = std::move(r.sources);
+      if (!r.block->call_sites.empty()) r.block->call_sites = std::move(r.calls);
+    }
+    definitions_.clear();
     if (replaced.empty()) return;
     // Replacements may name each other: each is followed to its end first.
     for (auto& [name, value] : replaced)
