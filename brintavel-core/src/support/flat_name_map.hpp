@@ -53,6 +53,23 @@ class FlatNameMap {
     return {&slots_[i].value, true};
   }
 
+  // Sets the value of `key`, new or not.
+  Value& insert_or_assign(std::string_view key, Value value) {
+    auto [slot, inserted] = try_emplace(key, value);
+    if (!inserted) *slot = std::move(value);
+    return *slot;
+  }
+
+  // The value of `key`, value-initialised when the key is new.
+  Value& operator[](std::string_view key) { return *try_emplace(key, Value{}).first; }
+
+  // Calls f(key, value) for each entry, in no particular order.
+  template <class F>
+  void for_each(F&& f) {
+    for (Slot& s : slots_)
+      if (s.hash != 0) f(s.key, s.value);
+  }
+
   bool erase(std::string_view key) { return erase(key, hash_of(key)); }
   bool erase(std::string_view key, std::uint64_t h) {
     if (size_ == 0) return false;

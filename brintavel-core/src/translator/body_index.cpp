@@ -22,7 +22,7 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
     blocks_by_label_.try_emplace(blocks[b].label.empty() ? std::string_view("0") : blocks[b].label, number);
     for (const ir::Instruction& instruction : blocks[b].instructions) {
       if (auto name = ir::defined_name(instruction)) definitions_.try_emplace(*name, Definition{&instruction, number});
-      if (!dropped(instruction)) ir::for_each_use(instruction, [&](std::string_view name) { used_.insert(name); });
+      if (!dropped(instruction)) ir::for_each_use(instruction, [&](std::string_view name) { used_.try_emplace(name, true); });
     }
   }
   predecessors_.assign(blocks.size(), {});

@@ -7,11 +7,11 @@
 #include <span>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "builders/profile.hpp"
 #include "ir/model.hpp"
+#include "support/flat_name_map.hpp"
 #include "support/text.hpp"
 
 namespace brintavel::translator {
@@ -29,15 +29,12 @@ class BodyIndex {
     std::uint32_t block;
   };
   // The definition of `name`, or null (a parameter, or a name the body does not define).
-  const Definition* find(std::string_view name) const {
-    auto it = definitions_.find(name);
-    return it == definitions_.end() ? nullptr : &it->second;
-  }
+  const Definition* find(std::string_view name) const { return definitions_.find(name); }
   // The number of the block labelled `label` (an unlabeled first block is "0").
   std::optional<std::uint32_t> block_of(std::string_view label) const {
-    auto it = blocks_by_label_.find(label);
-    if (it == blocks_by_label_.end()) return std::nullopt;
-    return it->second;
+    const std::uint32_t* it = blocks_by_label_.find(label);
+    if (!it) return std::nullopt;
+    return *it;
   }
   std::span<const ir::Block> blocks() const { return blocks_; }
   // The text of the module's string constant @name (escapes as written), or nothing.
@@ -61,9 +58,9 @@ class BodyIndex {
 
  private:
   std::span<const ir::Block> blocks_;
-  text::NameMap<Definition> definitions_;
-  text::NameMap<std::uint32_t> blocks_by_label_;
-  std::unordered_set<std::string_view> used_;
+  text::FlatNameMap<Definition> definitions_;
+  text::FlatNameMap<std::uint32_t> blocks_by_label_;
+  text::FlatNameMap<bool> used_;  // the names an instruction reads
   std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
   std::vector<std::vector<std::uint32_t>> predecessors_;
   std::unordered_map<std::string_view, std::string_view> strings_;

@@ -90,7 +90,7 @@ IntRange LoweringContext::range_of(const ir::Operand& operand, unsigned width) c
   if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntRange::constant(b->value ? 1 : 0);
   if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
     std::optional<IntRange> r;
-    if (auto it = ranges_.find(s->name); it != ranges_.end()) r = it->second;
+    if (const IntRange* own = ranges_.find(s->name)) r = *own;
     if (const IntRange* found = body_ranges_ ? body_ranges_->find(s->name) : nullptr)
       r = r ? r->meet(*found).value_or(*r) : *found;
     if (r) return r->meet(full).value_or(full);

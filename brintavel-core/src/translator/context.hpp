@@ -289,7 +289,7 @@ class LoweringContext final : public builders::CallContext {
   PendingCaptures pending_;
   std::unordered_map<std::string_view, std::string> unexpressible_;
   std::unordered_set<std::string_view> index_names_;  // bound by bind_index_variable
-  text::NameMap<IntRange> ranges_;
+  text::FlatNameMap<IntRange> ranges_;
   const BodyRanges* body_ranges_ = nullptr;
   std::vector<Capture> captures_;  // by tag - 1
   std::unordered_map<Capture, std::uint32_t, CaptureHash> tags_;

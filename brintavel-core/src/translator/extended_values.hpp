@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "error.hpp"
+#include "support/flat_name_map.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
 #include "translator/block.hpp"
@@ -39,24 +40,27 @@ class ValueFacts {
  public:
   void set(std::string_view name, IntFacts facts) { ints_.insert_or_assign(name, std::move(facts)); }
   const IntFacts* find(std::string_view name) const {
-    auto it = ints_.find(name);
-    return it == ints_.end() ? nullptr : &it->second;
+    return ints_.find(name);
   }
   // The bits that an integer operand may have set (all when nothing is known).
   std::uint64_t may_be_one(const ir::Operand& operand, const LoweringContext& ctx) const;
 
   // The int variable that holds the value `name` in block `block`, when one was made there.
   const qasm::Expression* materialized(std::string_view name, std::uint32_t block) const {
-    auto it = materialized_.find(name);
-    return it != materialized_.end() && it->second.first == block ? &it->second.second : nullptr;
+    const Materialized* made = materialized_.find(name);
+    return made && made->block == block ? &made->variable : nullptr;
   }
   void note_materialized(std::string_view name, std::uint32_t block, qasm::Expression variable) {
-    materialized_.insert_or_assign(name, std::pair{block, std::move(variable)});
+    materialized_.insert_or_assign(name, Materialized{block, std::move(variable)});
   }
 
  private:
-  std::unordered_map<std::string_view, IntFacts> ints_;
-  std::unordered_map<std::string_view, std::pair<std::uint32_t, qasm::Expression>> materialized_;
+  text::FlatNameMap<IntFacts> ints_;
+  struct Materialized {
+    std::uint32_t block = 0;
+    qasm::Expression variable = qasm::IntLiteral{0};
+  };
+  text::FlatNameMap<Materialized> materialized_;
 };
 
 // An integer operand of more nodes than this is held in a variable before the algebra copies it.

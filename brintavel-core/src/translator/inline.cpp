@@ -45,6 +45,10 @@ struct Definition {
   const ir::Function* function = nullptr;
   std::string_view header;  // its define line
   std::optional<Parameters> parameters = std::nullopt;  // read on first use
+  // Found on first use: whether a call to it is inlined (a native gate's name is not), and
+  // whether it goes on in the caller's block.
+  std::optional<bool> inlined = std::nullopt;
+  std::optional<bool> spliced = std::nullopt;
 };
 
 // The definitions of a module by name (the first of a name), with their header lines.
@@ -301,18 +305,30 @@ class Inliner {
     return out;
   }
 
+  // The definition a call of `callee` inlines, or null.
+  Definition* inlined_callee(std::string_view callee) {
+    auto d = definitions_.find(callee);
+    if (d == definitions_.end()) return nullptr;
+    Definition& definition = d->second;
+    if (!definition.inlined) definition.inlined = !builders::lookup_builder(profile_, callee);
+    return *definition.inlined ? &definition : nullptr;
+  }
+
   // Whether a call of `callee` goes on in the caller's block: a body of one block that ends in
   // a return and inlines no call itself (the most common wrapper, `@H(ptr)` around one gate)
   // needs no block of its own, nor a block after it.
-  bool spliced(std::string_view callee) const {
-    auto d = definitions_.find(callee);
-    if (d == definitions_.end() || !d->second.function || d->second.function->blocks.size() != 1) return false;
-    const std::vector<ir::Instruction>& body = d->second.function->blocks.front().instructions;
+  bool spliced(Definition& definition) {
+    if (definition.spliced) return *definition.spliced;
+    definition.spliced = false;
+    const ir::Function* function = definition.function;
+    if (!function || function->blocks.size() != 1) return false;
+    const std::vector<ir::Instruction>& body = function->blocks.front().instructions;
     if (body.empty() || !std::holds_alternative<ir::Ret>(body.back())) return false;
-    return std::none_of(body.begin(), body.end(), [&](const ir::Instruction& i) {
+    definition.spliced = std::none_of(body.begin(), body.end(), [&](const ir::Instruction& i) {
       const auto* call = std::get_if<ir::Call>(&i);
-      return call && inlinable(definitions_, profile_, call->callee);
+      return call && inlined_callee(call->callee);
     });
+    return *definition.spliced;
   }
 
   // Names the call an inlined body's instructions come from while the body is emitted.
@@ -357,7 +373,7 @@ class Inliner {
       for (const ir::Instruction& instruction : block.instructions) {
         if (is_terminator(instruction)) break;
         if (const auto* call = std::get_if<ir::Call>(&instruction))
-          calls += inlinable(definitions_, profile_, call->callee) && !spliced(call->callee);
+          if (Definition* callee = inlined_callee(call->callee)) calls += !spliced(*callee);
       }
       if (calls == 0) continue;
       std::string_view source = source_label(in, block);
@@ -375,11 +391,11 @@ class Inliner {
         if (sink_.failed()) return {};
         const ir::Instruction& instruction = block.instructions[k];
         const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
-        if (const auto* call = std::get_if<ir::Call>(&instruction);
-            call && inlinable(definitions_, profile_, call->callee)) {
-          bool own_block = !spliced(call->callee);
+        const auto* call = std::get_if<ir::Call>(&instruction);
+        if (Definition* callee = call ? inlined_callee(call->callee) : nullptr) {
+          bool own_block = !spliced(*callee);
           if (own_block) current = part_label(in, source, ++parts);
-          BRINTAVEL_CHECK(inline_call(in, *call, where, own_block ? current : std::string_view()));
+          BRINTAVEL_CHECK(inline_call(in, *call, *callee, where, own_block ? current : std::string_view()));
           continue;
         }
         if (inlined && std::holds_alternative<ir::Ret>(instruction)) {
@@ -484,9 +500,8 @@ class Inliner {
 
   // Emits the body of the callee of `call` (made in `caller`), then opens `continuation`; a
   // spliced callee (empty `continuation`) goes on in the caller's block.
-  Status inline_call(Instance& caller, const ir::Call& call, const char* where,
+  Status inline_call(Instance& caller, const ir::Call& call, Definition& definition, const char* where,
                      std::string_view continuation) {
-    Definition& definition = definitions_.at(call.callee);
     const ir::Function* callee = definition.function;
     for (const ir::Function* open : stack_) {
       if (open != callee) continue;

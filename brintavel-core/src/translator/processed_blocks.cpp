@@ -41,14 +41,14 @@ std::vector<BlockLowering> ProcessedBlocks::take_front(std::size_t count) {
 
 BlockLowering* ProcessedBlocks::first_labelled(std::string_view label) {
   index_new_blocks();
-  auto it = first_by_label_.find(label);
-  return it == first_by_label_.end() ? nullptr : &blocks_[it->second];
+  const std::size_t* it = first_by_label_.find(label);
+  return it ? &blocks_[*it] : nullptr;
 }
 
 const BlockLowering* ProcessedBlocks::last_conditional_labelled(std::string_view label) const {
   index_new_blocks();
-  auto it = last_conditional_by_label_.find(label);
-  return it == last_conditional_by_label_.end() ? nullptr : &blocks_[it->second];
+  const std::size_t* it = last_conditional_by_label_.find(label);
+  return it ? &blocks_[*it] : nullptr;
 }
 
 const BlockLowering* ProcessedBlocks::first_branching_to(std::string_view a, std::string_view b) const {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/flat_name_map.hpp"
 #include "support/text.hpp"
 #include "translator/block.hpp"
 
@@ -45,8 +46,8 @@ class ProcessedBlocks {
   };
   std::vector<BlockLowering> blocks_;
   mutable std::size_t indexed_ = 0;  // blocks_[0, indexed_) are in the indexes
-  mutable text::NameMap<std::size_t> first_by_label_;
-  mutable text::NameMap<std::size_t> last_conditional_by_label_;
+  mutable text::FlatNameMap<std::size_t> first_by_label_;
+  mutable text::FlatNameMap<std::size_t> last_conditional_by_label_;
   mutable std::unordered_map<std::pair<std::string_view, std::string_view>, std::size_t, PairHash>
       first_by_targets_;
 };

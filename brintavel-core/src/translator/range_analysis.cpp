@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
+#include "support/flat_name_map.hpp"
 #include "translator/block_graph.hpp"
 #include "translator/dominators.hpp"
 #include "translator/int_algebra.hpp"
@@ -62,9 +62,9 @@ class RangeAnalysis {
     for (std::size_t b = 0; b < blocks.size(); ++b) {
       if (blocks[b].instructions.empty()) continue;
       auto reach = [&](std::string_view target) {
-        auto t = block_of_.find(target);
-        if (t == block_of_.end()) return;
-        auto& list = predecessors_[t->second];
+        const std::size_t* t = block_of_.find(target);
+        if (!t) return;
+        auto& list = predecessors_[*t];
         if (list.empty() || list.back() != b) list.push_back(b);  // (b only grows)
       };
       const ir::Instruction& last = blocks[b].instructions.back();
@@ -76,6 +76,8 @@ class RangeAnalysis {
       for (const ir::Instruction& i : blocks[b].instructions)
         if (auto defined = ir::defined_name(i)) defined_in_.try_emplace(*defined, b);
     }
+    for (std::size_t b = 0; b < blocks.size(); ++b)
+      for (std::size_t p : predecessors_[b]) forward_only_ = forward_only_ && p < b;
     // The dominator tree, for the tests that dominate a block.
     BlockGraph graph(blocks.size());
     for (std::size_t t = 0; t < blocks.size(); ++t)
@@ -93,10 +95,10 @@ class RangeAnalysis {
       if (blocks[b].instructions.empty()) continue;
       std::string_view label = blocks[b].label.empty() ? std::string_view("0") : blocks[b].label;
       auto reach = [&](std::string_view target) {
-        auto t = block_of_.find(target);
-        if (t == block_of_.end()) return;
-        if (++count[t->second] == 1) single_predecessor_[t->second] = label;
-        else single_predecessor_[t->second] = {};
+        const std::size_t* t = block_of_.find(target);
+        if (!t) return;
+        if (++count[*t] == 1) single_predecessor_[*t] = label;
+        else single_predecessor_[*t] = {};
       };
       const ir::Instruction& last = blocks[b].instructions.back();
       if (const auto* br = std::get_if<ir::Br>(&last)) reach(br->target);
@@ -116,10 +118,15 @@ class RangeAnalysis {
       pass_over_blocks();
       converged = !changed_;
     }
+    // Blocks in an order where every edge goes forward: the first pass saw each value's
+    // operands final and the second changed nothing, so nothing was widened and there is no
+    // loop to bound; the ranges are final.
+    if (converged && forward_only_) return std::move(ranges_);
     if (!converged) {
       // What still changes is unbounded; one more pass spreads that.
-      for (auto& [name, state] : phis_)
+      phis_.for_each([&](std::string_view name, const PhiState& state) {
         if (!state.settled) ranges_.set(name, IntRange::full(state.width));
+      });
       settle_all_ = true;
       pass_over_blocks();
     }
@@ -151,9 +158,9 @@ class RangeAnalysis {
     const auto* s = std::get_if<ir::Ssa>(&v);
     if (!s || depth > 8) return std::nullopt;
     if (s->name == p) return IntRange{0, 0};
-    auto d = defined_in_.find(s->name);
-    if (d == defined_in_.end()) return std::nullopt;
-    for (const ir::Instruction& i : blocks_[d->second].instructions) {
+    const std::size_t* d = defined_in_.find(s->name);
+    if (!d) return std::nullopt;
+    for (const ir::Instruction& i : blocks_[*d].instructions) {
       if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
       if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op != ir::ArithOp::Mul) {
         for (bool left : {true, false}) {
@@ -189,20 +196,20 @@ class RangeAnalysis {
   std::optional<std::int64_t> last_before_exit(const ir::Phi& c, std::size_t h, std::int64_t start) const {
     const ir::PhiIncoming* back = nullptr;
     for (const ir::PhiIncoming& in : c.incomings) {
-      auto from = block_of_.find(in.predecessor);
-      if (from == block_of_.end()) return std::nullopt;
-      if (!back_edge(from->second, h)) continue;
+      const std::size_t* from = block_of_.find(in.predecessor);
+      if (!from) return std::nullopt;
+      if (!back_edge(*from, h)) continue;
       if (back) return std::nullopt;
       back = &in;
     }
     if (!back) return std::nullopt;
-    const auto& instructions = blocks_[block_of_.find(back->predecessor)->second].instructions;
+    const auto& instructions = blocks_[*block_of_.find(back->predecessor)].instructions;
     const auto* br = std::get_if<ir::CondBr>(&instructions.back());
     const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
     if (!condition) return std::nullopt;
-    auto found = compares_.find(*condition);
-    if (found == compares_.end()) return std::nullopt;
-    const ir::Icmp& icmp = *found->second;
+    const ir::Icmp* const* found = compares_.find(*condition);
+    if (!found) return std::nullopt;
+    const ir::Icmp& icmp = **found;
     const auto* tested = std::get_if<ir::Ssa>(&icmp.lhs);
     const auto* limit = std::get_if<ir::ConstInt>(&icmp.rhs);
     auto n = limit ? limit->value.to_int64() : std::nullopt;
@@ -221,8 +228,8 @@ class RangeAnalysis {
   std::optional<std::int64_t> scale_from(const ir::Operand& v, std::string_view p) const {
     const auto* s = std::get_if<ir::Ssa>(&v);
     if (!s) return std::nullopt;
-    auto d = defined_in_.find(s->name);
-    if (d == defined_in_.end()) return std::nullopt;
+    const std::size_t* d = defined_in_.find(s->name);
+    if (!d) return std::nullopt;
     auto is_p = [&](const ir::Operand& o) {
       const auto* x = std::get_if<ir::Ssa>(&o);
       return x && x->name == p;
@@ -231,7 +238,7 @@ class RangeAnalysis {
       const auto* k = std::get_if<ir::ConstInt>(&o);
       return k ? k->value.to_int64() : std::nullopt;
     };
-    for (const ir::Instruction& i : blocks_[d->second].instructions) {
+    for (const ir::Instruction& i : blocks_[*d].instructions) {
       if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
       std::optional<std::int64_t> k;
       if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op == ir::ArithOp::Mul)
@@ -259,9 +266,9 @@ class RangeAnalysis {
         std::optional<std::int64_t> start;
         bool counts = true;
         for (const ir::PhiIncoming& in : c->incomings) {
-          auto from = block_of_.find(in.predecessor);
-          if (from == block_of_.end()) { counts = false; break; }
-          if (back_edge(from->second, h)) {
+          const std::size_t* from = block_of_.find(in.predecessor);
+          if (!from) { counts = false; break; }
+          if (back_edge(*from, h)) {
             auto step = step_from(in.value, c->result, *width, 0);
             counts = counts && step && step->lo == 1 && step->hi == 1;
           } else {
@@ -291,9 +298,9 @@ class RangeAnalysis {
         std::optional<std::int64_t> factor;  // a value scaled by this on every trip
         bool ok = true;
         for (const ir::PhiIncoming& in : p->incomings) {
-          auto from = block_of_.find(in.predecessor);
-          if (from == block_of_.end()) { ok = false; break; }
-          if (back_edge(from->second, h)) {
+          const std::size_t* from = block_of_.find(in.predecessor);
+          if (!from) { ok = false; break; }
+          if (back_edge(*from, h)) {
             auto d = step_from(in.value, p->result, *width, 0);
             if (!d && !factor && !step) {
               factor = scale_from(in.value, p->result);
@@ -353,9 +360,9 @@ class RangeAnalysis {
     const auto* br = instructions.empty() ? nullptr : std::get_if<ir::CondBr>(&instructions.back());
     const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
     if (!condition) return true;
-    auto found = compares_.find(*condition);
-    if (found == compares_.end()) return true;
-    const ir::Icmp& icmp = *found->second;
+    const ir::Icmp* const* found = compares_.find(*condition);
+    if (!found) return true;
+    const ir::Icmp& icmp = **found;
     auto width = int_width(icmp.ty);
     if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
     auto label = [&](std::size_t b) { return blocks_[b].label.empty() ? std::string_view("0") : blocks_[b].label; };
@@ -429,8 +436,8 @@ class RangeAnalysis {
   std::optional<std::optional<IntRange>> range_at(const ir::Operand& o, unsigned width, std::size_t block) const {
     std::optional<IntRange> r = stored(o, width);
     if (!r) return std::optional<IntRange>{};
-    auto d = defined_in_.find(std::get<ir::Ssa>(o).name);
-    std::size_t home = d == defined_in_.end() ? 0 : d->second;
+    const std::size_t* d = defined_in_.find(std::get<ir::Ssa>(o).name);
+    std::size_t home = d ? *d : 0;
     for (int steps = 0; steps < kMaxDominatingTests && block != home && block != 0; ++steps) {
       std::string_view from = single_predecessor_[block];
       std::size_t up;
@@ -440,7 +447,7 @@ class RangeAnalysis {
         auto narrowed = on_edge(o, width, from, here, &never);
         if (never) return std::nullopt;
         if (narrowed) r = r->meet(*narrowed).value_or(*r);
-        up = block_of_.find(from)->second;
+        up = *block_of_.find(from);
       } else {
         if (!dominators_ || !dominators_->reachable(static_cast<std::uint32_t>(block))) break;
         std::uint32_t idom = dominators_->immediate_dominator(static_cast<std::uint32_t>(block));
@@ -586,9 +593,9 @@ class RangeAnalysis {
     if (!ro) return ro;
     IntRange r = *ro;
     const auto* name = std::get_if<ir::Ssa>(&value);
-    auto b = block_of_.find(from);
-    if (!name || b == block_of_.end() || blocks_[b->second].instructions.empty()) return r;
-    const auto* br = std::get_if<ir::CondBr>(&blocks_[b->second].instructions.back());
+    const std::size_t* b = block_of_.find(from);
+    if (!name || !b || blocks_[*b].instructions.empty()) return r;
+    const auto* br = std::get_if<ir::CondBr>(&blocks_[*b].instructions.back());
     if (!br || br->true_label == br->false_label) return r;
     const auto* condition = std::get_if<std::string_view>(&br->condition);
     if (!condition) return r;
@@ -599,8 +606,8 @@ class RangeAnalysis {
     for (int steps = 0; !stack.empty() && steps < kMaxImplied; ++steps) {
       auto [c, h] = stack.back();
       stack.pop_back();
-      if (auto l = logic_.find(c); l != logic_.end()) {
-        const ir::Logic& logic = *l->second;
+      if (const ir::Logic* const* l = logic_.find(c)) {
+        const ir::Logic& logic = **l;
         const auto* x = std::get_if<ir::Ssa>(&logic.lhs);
         const auto* y = std::get_if<ir::Ssa>(&logic.rhs);
         if ((logic.op == ir::LogicOp::And && h) || (logic.op == ir::LogicOp::Or && !h)) {
@@ -617,12 +624,12 @@ class RangeAnalysis {
         }
         continue;
       }
-      if (auto p = flags_.find(c); p != flags_.end() && p->second.block == b->second && depth < kMaxFlagDepth) {
+      if (const Flag* p = flags_.find(c); p && p->block == *b && depth < kMaxFlagDepth) {
         // A flag that a phi of the branching block sets on its way in (true along some edges,
         // false along others): it holds only where one of its true edges was taken.
         std::optional<IntRange> joined;
         bool possible = false, unknown = false;
-        for (const ir::PhiIncoming& in : p->second.phi->incomings) {
+        for (const ir::PhiIncoming& in : p->phi->incomings) {
           auto constant = truth_of(in.value);
           if (!constant || *constant != h) continue;
           bool edge_never = false;
@@ -641,9 +648,9 @@ class RangeAnalysis {
         else if (never) *never = true;
         continue;
       }
-      auto found = compares_.find(c);
-      if (found == compares_.end()) continue;
-      const ir::Icmp& icmp = *found->second;
+      const ir::Icmp* const* found = compares_.find(c);
+      if (!found) continue;
+      const ir::Icmp& icmp = **found;
       const auto* lhs = std::get_if<ir::Ssa>(&icmp.lhs);
       const auto* constant = std::get_if<ir::ConstInt>(&icmp.rhs);
       if (!lhs || lhs->name != name->name || !constant || !constant->value.to_int64()) continue;
@@ -662,8 +669,8 @@ class RangeAnalysis {
     std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
     std::optional<IntRange> joined;
     for (const ir::PhiIncoming& in : phi.incomings) {
-      auto from = block_of_.find(in.predecessor);
-      if (from != block_of_.end() && !executable_[from->second]) continue;  // never taken yet
+      const std::size_t* from = block_of_.find(in.predecessor);
+      if (from && !executable_[*from]) continue;  // never taken yet
       bool never = false;
       auto r = on_edge(in.value, *width, in.predecessor, here, &never);
       if (never) continue;  // a value that never comes adds nothing
@@ -718,20 +725,20 @@ class RangeAnalysis {
   void transfer(const Other&) {}
 
   std::span<const ir::Block> blocks_;
-  text::NameMap<std::size_t> block_of_;
-  text::NameMap<const ir::Icmp*> compares_;
-  text::NameMap<const ir::Logic*> logic_;
+  text::FlatNameMap<std::size_t> block_of_;
+  text::FlatNameMap<const ir::Icmp*> compares_;
+  text::FlatNameMap<const ir::Logic*> logic_;
   struct Flag {
     const ir::Phi* phi;
     std::size_t block;
   };
-  text::NameMap<Flag> flags_;  // i1 phis of constants
+  text::FlatNameMap<Flag> flags_;  // i1 phis of constants
   std::vector<std::string_view> single_predecessor_;  // by block
   std::vector<std::vector<std::size_t>> predecessors_;  // by block
-  text::NameMap<std::size_t> defined_in_;            // the block of each SSA value
+  text::FlatNameMap<std::size_t> defined_in_;           // the block of each SSA value
   std::optional<Dominators> dominators_;
-  text::NameMap<bool> tracked_;
-  std::unordered_map<std::string_view, PhiState> phis_;
+  text::FlatNameMap<bool> tracked_;
+  text::FlatNameMap<PhiState> phis_;
   BodyRanges ranges_;
   std::vector<char> executable_;  // by block
   std::vector<std::uint32_t> component_;  // by block: its strongly connected component
@@ -740,6 +747,7 @@ class RangeAnalysis {
   bool changed_ = false;
   bool settle_all_ = false;
   bool narrowing_ = false;
+  bool forward_only_ = true;  // every edge goes to a later block
 };
 
 }  // namespace

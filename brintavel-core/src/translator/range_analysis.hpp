@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "ir/model.hpp"
-#include "support/text.hpp"
+#include "support/flat_name_map.hpp"
 #include "translator/int_range.hpp"
 
 namespace brintavel::translator {
@@ -24,14 +24,11 @@ inline constexpr std::int64_t kMaxLoopTrips = std::int64_t{1} << 32;
 class BodyRanges {
  public:
   // The range found for the integer value `name`, or null.
-  const IntRange* find(std::string_view name) const {
-    auto it = ranges_.find(name);
-    return it == ranges_.end() ? nullptr : &it->second;
-  }
+  const IntRange* find(std::string_view name) const { return ranges_.find(name); }
   void set(std::string_view name, IntRange range) { ranges_.insert_or_assign(name, range); }
 
  private:
-  text::NameMap<IntRange> ranges_;
+  text::FlatNameMap<IntRange> ranges_;
 };
 
 // The ranges of the integer values defined in `blocks` (a function's blocks in source order).
