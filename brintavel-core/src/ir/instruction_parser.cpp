@@ -434,6 +434,8 @@ std::optional<Result<Instruction>> parse_extended(const Parts& p, TextPool& pool
     auto value = parse_operand(r.substr(0, to), pool);
     if (!value) return std::nullopt;
     std::string_view to_ty = text::trim(r.substr(to + 4));
+    // A zext from what is not an integer type of 1 to 64 bits keeps its base form too.
+    if (kind == CastKind::ZExt && !integer_width(first_word(r))) return std::nullopt;
     return Parsed(Cast{kind, first_word(r), std::move(*value), first_word(to_ty), *p.result});
   }
   for (std::size_t k = 0; k < std::size(kFloatOpNames); ++k) {

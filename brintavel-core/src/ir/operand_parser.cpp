@@ -153,4 +153,15 @@ Result<Operand> parse_typed_operand(std::string_view ty, std::string_view value,
                           [ty, value] { return cat(ty, " ", value); });
 }
 
+std::optional<unsigned> integer_width(std::string_view ty) {
+  if (ty.size() < 2 || ty[0] != 'i') return std::nullopt;
+  unsigned w = 0;
+  for (char c : ty.substr(1)) {
+    if (!text::is_ascii_digit(c) || w > 64) return std::nullopt;
+    w = w * 10 + static_cast<unsigned>(c - '0');
+  }
+  if (w < 1 || w > 64) return std::nullopt;
+  return w;
+}
+
 }  // namespace brintavel::ir

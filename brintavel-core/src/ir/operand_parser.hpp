@@ -1,6 +1,7 @@
 // The parser of one typed operand: its type word and the value that follows.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "error.hpp"
@@ -15,5 +16,8 @@ Result<Operand> parse_operand(std::string_view text, TextPool& pool);
 // parse_operand of the type word `ty`, one space and the trimmed value text `value`,
 // without building that text in the common case.
 Result<Operand> parse_typed_operand(std::string_view ty, std::string_view value, TextPool& pool);
+
+// The width of the integer type `ty` (i1 to i64), or nothing.
+std::optional<unsigned> integer_width(std::string_view ty);
 
 }  // namespace brintavel::ir

@@ -31,17 +31,6 @@ Value Value::integer(std::int64_t x, unsigned width) {
   return Value{wrap_to(static_cast<std::uint64_t>(x), width == 1 ? 1 : width), width};
 }
 
-std::optional<unsigned> integer_width(std::string_view ty) {
-  if (ty.size() < 2 || ty[0] != 'i') return std::nullopt;
-  unsigned w = 0;
-  for (char c : ty.substr(1)) {
-    if (!text::is_ascii_digit(c) || w > 64) return std::nullopt;
-    w = w * 10 + static_cast<unsigned>(c - '0');
-  }
-  if (w < 1 || w > 64) return std::nullopt;
-  return w;
-}
-
 std::int64_t wrap_to(std::uint64_t v, unsigned width) {
   if (width >= 64) return static_cast<std::int64_t>(v);
   if (width == 1) return static_cast<std::int64_t>(v & 1);  // i1 values are 0 and 1

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "ir/model.hpp"
+#include "ir/operand_parser.hpp"
 
 namespace brintavel::translator {
 
@@ -27,8 +28,7 @@ struct Value {
   friend bool operator==(const Value&, const Value&) = default;
 };
 
-// The width of the integer type `ty` (i1 to i64), or nothing.
-std::optional<unsigned> integer_width(std::string_view ty);
+using ir::integer_width;
 // The low `width` bits of v, read as a signed number.
 std::int64_t wrap_to(std::uint64_t v, unsigned width);
 
