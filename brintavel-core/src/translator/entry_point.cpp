@@ -55,6 +55,10 @@ const ir::Function* find_entry_point(const ir::Module& module, std::optional<std
   return nullptr;
 }
 
+ir::Function* find_entry_point(ir::Module& module, std::optional<std::string_view> name) {
+  return const_cast<ir::Function*>(find_entry_point(static_cast<const ir::Module&>(module), name));
+}
+
 Error no_entry_point(std::optional<std::string_view> name) {
   if (name) return unsupported(cat("no entry-point function named ", q(*name), " in this module"));
   return unsupported(
@@ -83,10 +87,11 @@ bool has_integer_values(std::span<const ir::Block> blocks) {
   return false;
 }
 
-}  // namespace
-
-Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
-                                            const SignatureTable& signatures, const ir::Function& entry) {
+// The lowering of `entry`; the rules that rewrite the body take `own_blocks` (the entry's own
+// blocks, when the caller gives them up) instead of copying them.
+Result<qasm::Program> lower_entry_point(const TranslationContext& context, const ir::Module& module,
+                                        const SignatureTable& signatures, const ir::Function& entry,
+                                        std::vector<ir::Block>* own_blocks) {
   const Rules& rules = context.rules;
   // The body with its calls inlined, where the rules inline them. An inlining error ends the
   // body there: the lowering's own errors before that point come first.
@@ -97,13 +102,18 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
     BodyCollector collector(body.blocks);
     inlined = inline_calls(module, entry, rules.profile(), body.names, collector);
     blocks = body.blocks;
+    // The body inlined is all that is read from here on.
+    if (own_blocks) std::vector<ir::Block>().swap(*own_blocks);
   }
   FunctionLowerer lowerer(context, signatures, module.source);
   std::optional<BodyIndex> index;
   BodyRanges ranges;
   if (rules.analyzes_body()) {
     // Variables kept in stack memory become SSA values first.
-    if (blocks.data() != body.blocks.data()) body.blocks.assign(blocks.begin(), blocks.end());
+    if (blocks.data() != body.blocks.data()) {
+      if (own_blocks) body.blocks = std::move(*own_blocks);
+      else body.blocks.assign(blocks.begin(), blocks.end());
+    }
     split_aggregates(body.blocks, body.names);
     promote_memory(body.blocks, body.names);
     for (const char* where : simplify_cfg(body.blocks, body.names))
@@ -129,6 +139,18 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
                                std::make_move_iterator(found.warnings.end()));
   }
   return lowerer.finish();
+}
+
+}  // namespace
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
+                                            const SignatureTable& signatures, const ir::Function& entry) {
+  return lower_entry_point(context, module, signatures, entry, nullptr);
+}
+
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
+                                            const SignatureTable& signatures, ir::Function&& entry) {
+  return lower_entry_point(context, module, signatures, entry, &entry.blocks);
 }
 
 }  // namespace brintavel::translator

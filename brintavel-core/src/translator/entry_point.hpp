@@ -16,6 +16,7 @@ namespace brintavel::translator {
 // The entry point to translate: the first definition marked as one, or the entry-point
 // definition named `name` when one is given. Nothing when there is none.
 const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name);
+ir::Function* find_entry_point(ir::Module& module, std::optional<std::string_view> name);
 // The error when find_entry_point finds nothing.
 Error no_entry_point(std::optional<std::string_view> name);
 
@@ -23,6 +24,10 @@ Error no_entry_point(std::optional<std::string_view> name);
 // control flow and declares the registers and variables used.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
                                             const SignatureTable& signatures, const ir::Function& entry);
+// The same, taking the entry's blocks where the rules rewrite the body instead of copying them
+// (`entry` is left without its blocks).
+Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
+                                            const SignatureTable& signatures, ir::Function&& entry);
 // The same after building the signature table and picking the entry point.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module);
 

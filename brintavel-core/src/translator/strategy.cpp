@@ -69,7 +69,7 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
   BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(text, streaming, rules.instructions())
                                                    : ir::parse_module(text, rules.instructions()));
   if (!signatures) return signatures.error();
-  const ir::Function* entry = find_entry_point(module, context.entry_name);
+  ir::Function* entry = find_entry_point(module, context.entry_name);
   if (!entry) return no_entry_point(context.entry_name);
 
   LoweredModule lowered;
@@ -92,7 +92,8 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
   if (program) {
     BRINTAVEL_TRY_ASSIGN(lowered.program, std::move(*program));
   } else if (!streamed) {
-    BRINTAVEL_TRY_ASSIGN(lowered.program, translate_entry_point(context, module, *signatures, *entry));
+    // (The module is not read after this: the entry point gives up its blocks.)
+    BRINTAVEL_TRY_ASSIGN(lowered.program, translate_entry_point(context, module, *signatures, std::move(*entry)));
   } else {
     BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(text, rules.instructions()));
     const ir::Function* same = find_entry_point(whole, context.entry_name);
