@@ -71,7 +71,7 @@ struct NameHash {
       h ^= h >> 32;
     }
     std::uint64_t tail = 0;
-    std::memcpy(&tail, s.data() + i, s.size() - i);
+    if (i < s.size()) std::memcpy(&tail, s.data() + i, s.size() - i);  // (an empty view may hold null)
     h = (h ^ tail) * 0xC4CEB9FE1A85EC53ull;
     return static_cast<std::size_t>(h ^ (h >> 29));
   }
