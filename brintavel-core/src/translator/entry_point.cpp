@@ -25,8 +25,8 @@ class BodyCollector final : public BodySink {
  public:
   explicit BodyCollector(std::vector<ir::Block>& blocks) : blocks_(blocks) {}
   void begin_block(std::string_view label) override { blocks_.push_back(ir::Block{label, {}, {}}); }
-  void instruction(const ir::Instruction& instruction, const char* where, const char* call) override {
-    blocks_.back().instructions.push_back(instruction);
+  void instruction(ir::Instruction instruction, const char* where, const char* call) override {
+    blocks_.back().instructions.push_back(std::move(instruction));
     blocks_.back().sources.push_back(where);
     blocks_.back().call_sites.push_back(call);
   }

@@ -8,6 +8,7 @@
 #include "ir/lexer.hpp"
 #include "ir/module_parser.hpp"
 #include "ir/operand_parser.hpp"
+#include "support/flat_name_map.hpp"
 #include "translator/context.hpp"
 #include "translator/evaluate.hpp"
 
@@ -97,14 +98,46 @@ class Inliner {
     std::string_view block;  // the label of the block that returns
   };
 
+  // The arguments of one call by parameter name: a short list searched in order, indexed
+  // when it grows long.
+  class Arguments {
+   public:
+    void set(std::string_view name, ir::Operand value) {
+      if (ir::Operand* old = find(name)) {
+        *old = std::move(value);
+        return;
+      }
+      list_.emplace_back(name, std::move(value));
+      if (list_.size() > kShort) {
+        if (index_.empty())
+          for (std::size_t i = 0; i + 1 < list_.size(); ++i) index_.try_emplace(list_[i].first, i);
+        index_.try_emplace(name, list_.size() - 1);
+      }
+    }
+    ir::Operand* find(std::string_view name) {
+      if (list_.size() > kShort) {
+        const std::size_t* i = index_.find(name);
+        return i ? &list_[*i].second : nullptr;
+      }
+      for (auto& [parameter, value] : list_)
+        if (parameter == name) return &value;
+      return nullptr;
+    }
+
+   private:
+    static constexpr std::size_t kShort = 8;
+    std::vector<std::pair<std::string_view, ir::Operand>> list_;
+    text::FlatNameMap<std::size_t> index_;
+  };
+
   // One body being emitted: the translated function, or a callee at one call.
   struct Instance {
     const ir::Function* function;
     std::size_t number;  // 0 for the translated function, N for the N-th inlined call
-    std::unordered_map<std::string_view, ir::Operand> arguments = {};  // by parameter name
-    std::unordered_map<std::string_view, std::string_view> names = {};  // renamed names
+    Arguments arguments = {};
+    text::FlatNameMap<std::string_view> names = {};  // renamed names
     // The label of the last part of each block that inlined calls split.
-    std::unordered_map<std::string_view, std::string_view> last_parts = {};
+    text::FlatNameMap<std::string_view> last_parts = {};
     std::string_view continuation = {};  // where the returns branch to
     const char* call_site = nullptr;  // the outermost call, in the translated function (null for it)
     std::vector<Return> returns = {};
@@ -116,9 +149,9 @@ class Inliner {
 
   std::string_view rename(Instance& in, std::string_view name) {
     if (in.number == 0) return name;
-    auto [it, inserted] = in.names.try_emplace(name);
-    if (inserted) it->second = pool_.keep(cat(name, "#", in.number));
-    return it->second;
+    auto [renamed, inserted] = in.names.try_emplace(name, {});
+    if (inserted) *renamed = pool_.keep(cat(name, "#", in.number));
+    return *renamed;
   }
 
   // The label a block has in its function: its own, or for an unlabeled first block the
@@ -144,16 +177,16 @@ class Inliner {
   // The label a predecessor named in a phi has now: the last part of the block.
   std::string_view predecessor(Instance& in, std::string_view label) {
     std::string_view renamed = rename(in, label);
-    auto it = in.last_parts.find(renamed);
-    return it == in.last_parts.end() ? renamed : it->second;
+    const std::string_view* last = in.last_parts.find(renamed);
+    return last ? *last : renamed;
   }
 
   // ---- values ----
 
   ir::Operand local(Instance& in, std::string_view name) {
-    if (auto a = in.arguments.find(name); a != in.arguments.end()) return a->second;
+    if (const ir::Operand* a = in.arguments.find(name)) return *a;
     std::string_view renamed = rename(in, name);
-    if (auto v = values_.find(renamed); v != values_.end()) return v->second;
+    if (const ir::Operand* v = values_.find(renamed)) return *v;
     return ir::Ssa{renamed};
   }
 
@@ -269,9 +302,9 @@ class Inliner {
                    where);
   }
 
-  Status emit(const ir::Instruction& instruction, const char* where, bool inlined) {
+  Status emit(ir::Instruction instruction, const char* where, bool inlined) {
     if (inlined) BRINTAVEL_CHECK(charge(where));
-    sink_.instruction(instruction, where, call_site_);
+    sink_.instruction(std::move(instruction), where, call_site_);
     return {};
   }
 
@@ -357,7 +390,7 @@ class Inliner {
       }
       auto rewritten = rewrite(in, instruction);
       if (!rewritten) return located(std::move(rewritten).error(), where);
-      if (*rewritten) BRINTAVEL_CHECK(emit(**rewritten, where, true));
+      if (*rewritten) BRINTAVEL_CHECK(emit(std::move(**rewritten), where, true));
     }
     return std::optional<Return>();
   }
@@ -377,7 +410,7 @@ class Inliner {
       }
       if (calls == 0) continue;
       std::string_view source = source_label(in, block);
-      in.last_parts.emplace(rename(in, source), part_label(in, source, calls));
+      in.last_parts.try_emplace(rename(in, source), part_label(in, source, calls));
     }
     bool inlined = in.number != 0;
     for (const ir::Block& block : blocks) {
@@ -407,7 +440,7 @@ class Inliner {
         }
         auto rewritten = rewrite(in, instruction);
         if (!rewritten) return located(std::move(rewritten).error(), where);
-        if (*rewritten) BRINTAVEL_CHECK(emit(**rewritten, where, inlined));
+        if (*rewritten) BRINTAVEL_CHECK(emit(std::move(**rewritten), where, inlined));
         if (is_terminator(instruction)) break;
       }
     }
@@ -543,7 +576,7 @@ class Inliner {
       }
     }
     Instance in{callee, ++calls_};
-    for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.insert_or_assign(parameters.names[i], arguments[i]);
+    for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.set(parameters.names[i], arguments[i]);
     in.continuation = continuation;
     in.call_site = caller.call_site ? caller.call_site : where;
     if (continuation.empty()) {
@@ -592,7 +625,7 @@ class Inliner {
   std::unordered_map<std::string_view, Definition> definitions_;
   // Values that inlining replaced by another operand: the values of calls with one return,
   // and casts of constants.
-  std::unordered_map<std::string_view, ir::Operand> values_;
+  text::FlatNameMap<ir::Operand> values_;
   std::vector<const ir::Function*> stack_;  // the functions being emitted, outermost first
   std::size_t calls_ = 0;
   const char* call_site_ = nullptr;  // of the body being emitted
