@@ -125,7 +125,7 @@ Result<qasm::Program> lower_entry_point(const TranslationContext& context, const
     blocks = body.blocks;
     index.emplace(blocks, &rules.profile(), module.arrays, module.strings);
     // (A body of calls and branches alone has no integer to bound.)
-    if (has_integer_values(blocks)) ranges = analyze_ranges(blocks);
+    if (has_integer_values(blocks)) ranges = analyze_ranges(*index);
     lowerer.use_body(*index, ranges);
   }
   lower_blocks(blocks, lowerer);

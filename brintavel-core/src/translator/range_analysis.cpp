@@ -7,6 +7,7 @@
 
 #include "support/flat_name_map.hpp"
 #include "translator/block_graph.hpp"
+#include "translator/body_index.hpp"
 #include "translator/dominators.hpp"
 #include "translator/int_algebra.hpp"
 
@@ -42,46 +43,14 @@ std::int64_t ones_above(std::int64_t v) {
 
 class RangeAnalysis {
  public:
-  explicit RangeAnalysis(std::span<const ir::Block> blocks) : blocks_(blocks) {
-    for (std::size_t b = 0; b < blocks.size(); ++b) {
-      std::string_view label = blocks[b].label.empty() ? std::string_view("0") : blocks[b].label;
-      block_of_.try_emplace(label, b);
-      for (const ir::Instruction& i : blocks[b].instructions) {
-        if (const auto* icmp = std::get_if<ir::Icmp>(&i)) compares_.try_emplace(icmp->result, icmp);
-        if (const auto* logic = std::get_if<ir::Logic>(&i)) logic_.try_emplace(logic->result, logic);
-        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && phi->ty == "i1") {
-          bool constants = std::all_of(phi->incomings.begin(), phi->incomings.end(),
-                                       [](const ir::PhiIncoming& in) { return truth_of(in.value).has_value(); });
-          if (constants) flags_.try_emplace(phi->result, Flag{phi, b});
-        }
-        std::visit([&](const auto& x) { track(x); }, i);
-      }
-    }
-    // Each block's predecessors, each once.
-    predecessors_.assign(blocks.size(), {});
-    for (std::size_t b = 0; b < blocks.size(); ++b) {
-      if (blocks[b].instructions.empty()) continue;
-      auto reach = [&](std::string_view target) {
-        const std::size_t* t = block_of_.find(target);
-        if (!t) return;
-        auto& list = predecessors_[*t];
-        if (list.empty() || list.back() != b) list.push_back(b);  // (b only grows)
-      };
-      const ir::Instruction& last = blocks[b].instructions.back();
-      if (const auto* br = std::get_if<ir::Br>(&last)) reach(br->target);
-      if (const auto* br = std::get_if<ir::CondBr>(&last)) {
-        reach(br->true_label);
-        reach(br->false_label);
-      }
-      for (const ir::Instruction& i : blocks[b].instructions)
-        if (auto defined = ir::defined_name(i)) defined_in_.try_emplace(*defined, b);
-    }
+  explicit RangeAnalysis(const BodyIndex& index) : index_(index), blocks_(index.blocks()) {
+    std::span<const ir::Block> blocks = blocks_;
     for (std::size_t b = 0; b < blocks.size(); ++b)
-      for (std::size_t p : predecessors_[b]) forward_only_ = forward_only_ && p < b;
+      for (std::size_t p : predecessors(b)) forward_only_ = forward_only_ && p < b;
     // The dominator tree, for the tests that dominate a block.
     BlockGraph graph(blocks.size());
     for (std::size_t t = 0; t < blocks.size(); ++t)
-      for (std::size_t p : predecessors_[t]) graph[p].push_back(static_cast<std::uint32_t>(t));
+      for (std::size_t p : predecessors(t)) graph[p].push_back(static_cast<std::uint32_t>(t));
     Predecessors preds(graph);
     dominators_.emplace(graph, preds);
     component_ = topological_components(graph);
@@ -95,7 +64,7 @@ class RangeAnalysis {
       if (blocks[b].instructions.empty()) continue;
       std::string_view label = blocks[b].label.empty() ? std::string_view("0") : blocks[b].label;
       auto reach = [&](std::string_view target) {
-        const std::size_t* t = block_of_.find(target);
+        auto t = block_of(target);
         if (!t) return;
         if (++count[*t] == 1) single_predecessor_[*t] = label;
         else single_predecessor_[*t] = {};
@@ -158,9 +127,9 @@ class RangeAnalysis {
     const auto* s = std::get_if<ir::Ssa>(&v);
     if (!s || depth > 8) return std::nullopt;
     if (s->name == p) return IntRange{0, 0};
-    const std::size_t* d = defined_in_.find(s->name);
+    const BodyIndex::Definition* d = index_.find(s->name);
     if (!d) return std::nullopt;
-    for (const ir::Instruction& i : blocks_[*d].instructions) {
+    for (const ir::Instruction& i : blocks_[d->block].instructions) {
       if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
       if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op != ir::ArithOp::Mul) {
         for (bool left : {true, false}) {
@@ -196,20 +165,20 @@ class RangeAnalysis {
   std::optional<std::int64_t> last_before_exit(const ir::Phi& c, std::size_t h, std::int64_t start) const {
     const ir::PhiIncoming* back = nullptr;
     for (const ir::PhiIncoming& in : c.incomings) {
-      const std::size_t* from = block_of_.find(in.predecessor);
+      auto from = block_of(in.predecessor);
       if (!from) return std::nullopt;
       if (!back_edge(*from, h)) continue;
       if (back) return std::nullopt;
       back = &in;
     }
     if (!back) return std::nullopt;
-    const auto& instructions = blocks_[*block_of_.find(back->predecessor)].instructions;
+    const auto& instructions = blocks_[*block_of(back->predecessor)].instructions;
     const auto* br = std::get_if<ir::CondBr>(&instructions.back());
     const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
     if (!condition) return std::nullopt;
-    const ir::Icmp* const* found = compares_.find(*condition);
+    const ir::Icmp* found = defined_as<ir::Icmp>(*condition);
     if (!found) return std::nullopt;
-    const ir::Icmp& icmp = **found;
+    const ir::Icmp& icmp = *found;
     const auto* tested = std::get_if<ir::Ssa>(&icmp.lhs);
     const auto* limit = std::get_if<ir::ConstInt>(&icmp.rhs);
     auto n = limit ? limit->value.to_int64() : std::nullopt;
@@ -228,7 +197,7 @@ class RangeAnalysis {
   std::optional<std::int64_t> scale_from(const ir::Operand& v, std::string_view p) const {
     const auto* s = std::get_if<ir::Ssa>(&v);
     if (!s) return std::nullopt;
-    const std::size_t* d = defined_in_.find(s->name);
+    const BodyIndex::Definition* d = index_.find(s->name);
     if (!d) return std::nullopt;
     auto is_p = [&](const ir::Operand& o) {
       const auto* x = std::get_if<ir::Ssa>(&o);
@@ -238,7 +207,7 @@ class RangeAnalysis {
       const auto* k = std::get_if<ir::ConstInt>(&o);
       return k ? k->value.to_int64() : std::nullopt;
     };
-    for (const ir::Instruction& i : blocks_[*d].instructions) {
+    for (const ir::Instruction& i : blocks_[d->block].instructions) {
       if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
       std::optional<std::int64_t> k;
       if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op == ir::ArithOp::Mul)
@@ -266,7 +235,7 @@ class RangeAnalysis {
         std::optional<std::int64_t> start;
         bool counts = true;
         for (const ir::PhiIncoming& in : c->incomings) {
-          const std::size_t* from = block_of_.find(in.predecessor);
+          auto from = block_of(in.predecessor);
           if (!from) { counts = false; break; }
           if (back_edge(*from, h)) {
             auto step = step_from(in.value, c->result, *width, 0);
@@ -298,7 +267,7 @@ class RangeAnalysis {
         std::optional<std::int64_t> factor;  // a value scaled by this on every trip
         bool ok = true;
         for (const ir::PhiIncoming& in : p->incomings) {
-          const std::size_t* from = block_of_.find(in.predecessor);
+          auto from = block_of(in.predecessor);
           if (!from) { ok = false; break; }
           if (back_edge(*from, h)) {
             auto d = step_from(in.value, p->result, *width, 0);
@@ -360,9 +329,9 @@ class RangeAnalysis {
     const auto* br = instructions.empty() ? nullptr : std::get_if<ir::CondBr>(&instructions.back());
     const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
     if (!condition) return true;
-    const ir::Icmp* const* found = compares_.find(*condition);
+    const ir::Icmp* found = defined_as<ir::Icmp>(*condition);
     if (!found) return true;
-    const ir::Icmp& icmp = **found;
+    const ir::Icmp& icmp = *found;
     auto width = int_width(icmp.ty);
     if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
     auto label = [&](std::size_t b) { return blocks_[b].label.empty() ? std::string_view("0") : blocks_[b].label; };
@@ -380,7 +349,7 @@ class RangeAnalysis {
       block_ = b;
       if (!executable_[b]) {
         if (b == 0) executable_[b] = 1;
-        for (std::size_t p : predecessors_[b])
+        for (std::size_t p : predecessors(b))
           if (!executable_[b] && edge_possible(p, b)) {
             executable_[b] = 1;
             changed_ = true;
@@ -400,13 +369,43 @@ class RangeAnalysis {
     IntRange growth{};  // the widening's step per trip
   };
 
-  // The names whose ranges the analysis finds (the others have their type's whole range).
-  template <class Instruction>
-  void track(const Instruction& i) {
-    if constexpr (std::is_same_v<Instruction, ir::Arith> || std::is_same_v<Instruction, ir::IntOp> ||
-                  std::is_same_v<Instruction, ir::Cast> || std::is_same_v<Instruction, ir::Zext> ||
-                  std::is_same_v<Instruction, ir::Select> || std::is_same_v<Instruction, ir::Phi>)
-      tracked_.try_emplace(i.result, true);
+  // The block labelled `label`, or nothing.
+  std::optional<std::size_t> block_of(std::string_view label) const {
+    auto b = index_.block_of(label);
+    return b ? std::optional<std::size_t>(*b) : std::nullopt;
+  }
+  std::span<const std::uint32_t> predecessors(std::size_t block) const {
+    return index_.predecessors(static_cast<std::uint32_t>(block));
+  }
+  // The instruction that defines `name` when it is a T, or null.
+  template <class T>
+  const T* defined_as(std::string_view name) const {
+    const BodyIndex::Definition* d = index_.find(name);
+    return d ? std::get_if<T>(d->instruction) : nullptr;
+  }
+  // Whether `name` is a value whose range the analysis finds (the others have their type's
+  // whole range).
+  bool tracked(std::string_view name) const {
+    const BodyIndex::Definition* d = index_.find(name);
+    if (!d) return false;
+    const ir::Instruction& i = *d->instruction;
+    return std::holds_alternative<ir::Arith>(i) || std::holds_alternative<ir::IntOp>(i) ||
+           std::holds_alternative<ir::Cast>(i) || std::holds_alternative<ir::Zext>(i) ||
+           std::holds_alternative<ir::Select>(i) || std::holds_alternative<ir::Phi>(i);
+  }
+  // The flag `name`: an i1 phi of constants, with its block; nothing otherwise.
+  struct Flag {
+    const ir::Phi* phi;
+    std::size_t block;
+  };
+  std::optional<Flag> flag(std::string_view name) const {
+    const BodyIndex::Definition* d = index_.find(name);
+    const auto* phi = d ? std::get_if<ir::Phi>(d->instruction) : nullptr;
+    if (!phi || phi->ty != "i1") return std::nullopt;
+    bool constants = std::all_of(phi->incomings.begin(), phi->incomings.end(),
+                                 [](const ir::PhiIncoming& in) { return truth_of(in.value).has_value(); });
+    if (!constants) return std::nullopt;
+    return Flag{phi, d->block};
   }
 
   static std::optional<bool> truth_of(const ir::Operand& o) {
@@ -436,8 +435,8 @@ class RangeAnalysis {
   std::optional<std::optional<IntRange>> range_at(const ir::Operand& o, unsigned width, std::size_t block) const {
     std::optional<IntRange> r = stored(o, width);
     if (!r) return std::optional<IntRange>{};
-    const std::size_t* d = defined_in_.find(std::get<ir::Ssa>(o).name);
-    std::size_t home = d ? *d : 0;
+    const BodyIndex::Definition* d = index_.find(std::get<ir::Ssa>(o).name);
+    std::size_t home = d ? d->block : 0;
     for (int steps = 0; steps < kMaxDominatingTests && block != home && block != 0; ++steps) {
       std::string_view from = single_predecessor_[block];
       std::size_t up;
@@ -447,7 +446,7 @@ class RangeAnalysis {
         auto narrowed = on_edge(o, width, from, here, &never);
         if (never) return std::nullopt;
         if (narrowed) r = r->meet(*narrowed).value_or(*r);
-        up = *block_of_.find(from);
+        up = *block_of(from);
       } else {
         if (!dominators_ || !dominators_->reachable(static_cast<std::uint32_t>(block))) break;
         std::uint32_t idom = dominators_->immediate_dominator(static_cast<std::uint32_t>(block));
@@ -471,7 +470,7 @@ class RangeAnalysis {
     if (const auto* b = std::get_if<ir::ConstBool>(&o)) return IntRange::constant(b->value ? 1 : 0);
     if (const auto* s = std::get_if<ir::Ssa>(&o)) {
       if (const IntRange* r = ranges_.find(s->name)) return *r;
-      if (tracked_.contains(s->name)) return std::nullopt;
+      if (tracked(s->name)) return std::nullopt;
     }
     return full;
   }
@@ -593,7 +592,7 @@ class RangeAnalysis {
     if (!ro) return ro;
     IntRange r = *ro;
     const auto* name = std::get_if<ir::Ssa>(&value);
-    const std::size_t* b = block_of_.find(from);
+    auto b = block_of(from);
     if (!name || !b || blocks_[*b].instructions.empty()) return r;
     const auto* br = std::get_if<ir::CondBr>(&blocks_[*b].instructions.back());
     if (!br || br->true_label == br->false_label) return r;
@@ -606,8 +605,8 @@ class RangeAnalysis {
     for (int steps = 0; !stack.empty() && steps < kMaxImplied; ++steps) {
       auto [c, h] = stack.back();
       stack.pop_back();
-      if (const ir::Logic* const* l = logic_.find(c)) {
-        const ir::Logic& logic = **l;
+      if (const ir::Logic* l = defined_as<ir::Logic>(c)) {
+        const ir::Logic& logic = *l;
         const auto* x = std::get_if<ir::Ssa>(&logic.lhs);
         const auto* y = std::get_if<ir::Ssa>(&logic.rhs);
         if ((logic.op == ir::LogicOp::And && h) || (logic.op == ir::LogicOp::Or && !h)) {
@@ -624,7 +623,7 @@ class RangeAnalysis {
         }
         continue;
       }
-      if (const Flag* p = flags_.find(c); p && p->block == *b && depth < kMaxFlagDepth) {
+      if (auto p = flag(c); p && p->block == *b && depth < kMaxFlagDepth) {
         // A flag that a phi of the branching block sets on its way in (true along some edges,
         // false along others): it holds only where one of its true edges was taken.
         std::optional<IntRange> joined;
@@ -648,9 +647,9 @@ class RangeAnalysis {
         else if (never) *never = true;
         continue;
       }
-      const ir::Icmp* const* found = compares_.find(c);
+      const ir::Icmp* found = defined_as<ir::Icmp>(c);
       if (!found) continue;
-      const ir::Icmp& icmp = **found;
+      const ir::Icmp& icmp = *found;
       const auto* lhs = std::get_if<ir::Ssa>(&icmp.lhs);
       const auto* constant = std::get_if<ir::ConstInt>(&icmp.rhs);
       if (!lhs || lhs->name != name->name || !constant || !constant->value.to_int64()) continue;
@@ -669,7 +668,7 @@ class RangeAnalysis {
     std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
     std::optional<IntRange> joined;
     for (const ir::PhiIncoming& in : phi.incomings) {
-      const std::size_t* from = block_of_.find(in.predecessor);
+      auto from = block_of(in.predecessor);
       if (from && !executable_[*from]) continue;  // never taken yet
       bool never = false;
       auto r = on_edge(in.value, *width, in.predecessor, here, &never);
@@ -724,20 +723,10 @@ class RangeAnalysis {
   template <class Other>
   void transfer(const Other&) {}
 
+  const BodyIndex& index_;
   std::span<const ir::Block> blocks_;
-  text::FlatNameMap<std::size_t> block_of_;
-  text::FlatNameMap<const ir::Icmp*> compares_;
-  text::FlatNameMap<const ir::Logic*> logic_;
-  struct Flag {
-    const ir::Phi* phi;
-    std::size_t block;
-  };
-  text::FlatNameMap<Flag> flags_;  // i1 phis of constants
   std::vector<std::string_view> single_predecessor_;  // by block
-  std::vector<std::vector<std::size_t>> predecessors_;  // by block
-  text::FlatNameMap<std::size_t> defined_in_;           // the block of each SSA value
   std::optional<Dominators> dominators_;
-  text::FlatNameMap<bool> tracked_;
   text::FlatNameMap<PhiState> phis_;
   BodyRanges ranges_;
   std::vector<char> executable_;  // by block
@@ -752,6 +741,6 @@ class RangeAnalysis {
 
 }  // namespace
 
-BodyRanges analyze_ranges(std::span<const ir::Block> blocks) { return RangeAnalysis(blocks).run(); }
+BodyRanges analyze_ranges(const BodyIndex& index) { return RangeAnalysis(index).run(); }
 
 }  // namespace brintavel::translator

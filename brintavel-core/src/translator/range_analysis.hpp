@@ -31,7 +31,10 @@ class BodyRanges {
   text::FlatNameMap<IntRange> ranges_;
 };
 
-// The ranges of the integer values defined in `blocks` (a function's blocks in source order).
-BodyRanges analyze_ranges(std::span<const ir::Block> blocks);
+class BodyIndex;
+
+// The ranges of the integer values defined in the indexed body (a function's blocks in source
+// order).
+BodyRanges analyze_ranges(const BodyIndex& index);
 
 }  // namespace brintavel::translator
