@@ -21,7 +21,8 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
     auto number = static_cast<std::uint32_t>(b);
     blocks_by_label_.try_emplace(blocks[b].label.empty() ? std::string_view("0") : blocks[b].label, number);
     for (const ir::Instruction& instruction : blocks[b].instructions) {
-      if (auto name = ir::defined_name(instruction)) definitions_.try_emplace(*name, Definition{&instruction, number});
+      if (auto name = ir::defined_name(instruction))
+        definitions_.try_emplace(*name, Definition{&instruction, number, static_cast<std::uint32_t>(definitions_.size())});
       if (!dropped(instruction)) ir::for_each_use(instruction, [&](std::string_view name) { used_.try_emplace(name, true); });
     }
   }

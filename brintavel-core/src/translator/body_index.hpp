@@ -27,7 +27,9 @@ class BodyIndex {
   struct Definition {
     const ir::Instruction* instruction;
     std::uint32_t block;
+    std::uint32_t number;  // 0, 1, ... in the order of the body: an index for per-value tables
   };
+  std::size_t definition_count() const { return definitions_.size(); }
   // The definition of `name`, or null (a parameter, or a name the body does not define).
   const Definition* find(std::string_view name) const { return definitions_.find(name); }
   // The number of the block labelled `label` (an unlabeled first block is "0").

@@ -43,7 +43,7 @@ std::int64_t ones_above(std::int64_t v) {
 
 class RangeAnalysis {
  public:
-  explicit RangeAnalysis(const BodyIndex& index) : index_(index), blocks_(index.blocks()) {
+  explicit RangeAnalysis(const BodyIndex& index) : index_(index), blocks_(index.blocks()), ranges_(index) {
     std::span<const ir::Block> blocks = blocks_;
     for (std::size_t b = 0; b < blocks.size(); ++b)
       for (std::size_t p : predecessors(b)) forward_only_ = forward_only_ && p < b;
@@ -59,15 +59,13 @@ class RangeAnalysis {
     // Each block's predecessor when it has exactly one (a block that branches to it twice
     // counts twice), else empty.
     std::vector<int> count(blocks.size(), 0);
-    single_predecessor_.assign(blocks.size(), {});
+    single_predecessor_.assign(blocks.size(), kNoBlock);
     for (std::size_t b = 0; b < blocks.size(); ++b) {
       if (blocks[b].instructions.empty()) continue;
-      std::string_view label = blocks[b].label.empty() ? std::string_view("0") : blocks[b].label;
       auto reach = [&](std::string_view target) {
         auto t = block_of(target);
         if (!t) return;
-        if (++count[*t] == 1) single_predecessor_[*t] = label;
-        else single_predecessor_[*t] = {};
+        single_predecessor_[*t] = ++count[*t] == 1 ? static_cast<std::uint32_t>(b) : kNoBlock;
       };
       const ir::Instruction& last = blocks[b].instructions.back();
       if (const auto* br = std::get_if<ir::Br>(&last)) reach(br->target);
@@ -77,7 +75,7 @@ class RangeAnalysis {
       }
     }
     // The entry block is entered from outside too.
-    if (!blocks.empty()) single_predecessor_[0] = {};
+    if (!blocks.empty()) single_predecessor_[0] = kNoBlock;
   }
 
   BodyRanges run() {
@@ -94,7 +92,7 @@ class RangeAnalysis {
     if (!converged) {
       // What still changes is unbounded; one more pass spreads that.
       phis_.for_each([&](std::string_view name, const PhiState& state) {
-        if (!state.settled) ranges_.set(name, IntRange::full(state.width));
+        if (!state.settled) store(name, IntRange::full(state.width));
       });
       settle_all_ = true;
       pass_over_blocks();
@@ -295,7 +293,7 @@ class RangeAnalysis {
           const IntRange* old = ranges_.find(p->result);
           if (old)
             if (auto met = old->meet(bound); met && !(*met == *old)) {
-              ranges_.set(p->result, *met);
+              store(p->result, *met);
               changed = true;
             }
           continue;
@@ -309,7 +307,7 @@ class RangeAnalysis {
         const IntRange* old = ranges_.find(p->result);
         if (!old) continue;
         if (auto met = old->meet(bound); met && !(*met == *old)) {
-          ranges_.set(p->result, *met);
+          store(p->result, *met);
           changed = true;
         }
       }
@@ -336,7 +334,7 @@ class RangeAnalysis {
     if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
     auto label = [&](std::size_t b) { return blocks_[b].label.empty() ? std::string_view("0") : blocks_[b].label; };
     bool never = false;
-    on_edge(icmp.lhs, *width, label(from), label(to), &never);
+    on_edge(icmp.lhs, *width, from, label(to), &never);
     return !never;
   }
 
@@ -369,6 +367,9 @@ class RangeAnalysis {
     IntRange growth{};  // the widening's step per trip
   };
 
+  std::string_view label_of(std::size_t block) const {
+    return blocks_[block].label.empty() ? std::string_view("0") : blocks_[block].label;
+  }
   // The block labelled `label`, or nothing.
   std::optional<std::size_t> block_of(std::string_view label) const {
     auto b = index_.block_of(label);
@@ -385,13 +386,15 @@ class RangeAnalysis {
   }
   // Whether `name` is a value whose range the analysis finds (the others have their type's
   // whole range).
-  bool tracked(std::string_view name) const {
-    const BodyIndex::Definition* d = index_.find(name);
-    if (!d) return false;
-    const ir::Instruction& i = *d->instruction;
+  bool tracked(const BodyIndex::Definition& d) const {
+    const ir::Instruction& i = *d.instruction;
     return std::holds_alternative<ir::Arith>(i) || std::holds_alternative<ir::IntOp>(i) ||
            std::holds_alternative<ir::Cast>(i) || std::holds_alternative<ir::Zext>(i) ||
            std::holds_alternative<ir::Select>(i) || std::holds_alternative<ir::Phi>(i);
+  }
+  // The range of a definition, found now (a value whose range is not tracked has none).
+  void store(std::string_view name, IntRange r) {
+    if (const BodyIndex::Definition* d = index_.find(name)) ranges_.set(*d, r);
   }
   // The flag `name`: an i1 phi of constants, with its block; nothing otherwise.
   struct Flag {
@@ -438,15 +441,14 @@ class RangeAnalysis {
     const BodyIndex::Definition* d = index_.find(std::get<ir::Ssa>(o).name);
     std::size_t home = d ? d->block : 0;
     for (int steps = 0; steps < kMaxDominatingTests && block != home && block != 0; ++steps) {
-      std::string_view from = single_predecessor_[block];
+      std::uint32_t from = single_predecessor_[block];
       std::size_t up;
-      if (!from.empty()) {
-        std::string_view here = blocks_[block].label.empty() ? std::string_view("0") : blocks_[block].label;
+      if (from != kNoBlock) {
         bool never = false;
-        auto narrowed = on_edge(o, width, from, here, &never);
+        auto narrowed = on_edge(o, width, from, label_of(block), &never);
         if (never) return std::nullopt;
         if (narrowed) r = r->meet(*narrowed).value_or(*r);
-        up = *block_of(from);
+        up = from;
       } else {
         if (!dominators_ || !dominators_->reachable(static_cast<std::uint32_t>(block))) break;
         std::uint32_t idom = dominators_->immediate_dominator(static_cast<std::uint32_t>(block));
@@ -468,17 +470,20 @@ class RangeAnalysis {
       return IntRange::constant(wrap(math_of(IntRange::constant(*v)), width).lo);
     }
     if (const auto* b = std::get_if<ir::ConstBool>(&o)) return IntRange::constant(b->value ? 1 : 0);
-    if (const auto* s = std::get_if<ir::Ssa>(&o)) {
-      if (const IntRange* r = ranges_.find(s->name)) return *r;
-      if (tracked(s->name)) return std::nullopt;
-    }
+    if (const auto* s = std::get_if<ir::Ssa>(&o))
+      if (const BodyIndex::Definition* d = index_.find(s->name)) {
+        if (const IntRange* r = ranges_.find(*d)) return *r;
+        if (tracked(*d)) return std::nullopt;
+      }
     return full;
   }
 
   void set(std::string_view name, IntRange r) {
-    const IntRange* old = ranges_.find(name);
+    const BodyIndex::Definition* d = index_.find(name);
+    if (!d) return;
+    const IntRange* old = ranges_.find(*d);
     if (old && *old == r) return;
-    ranges_.set(name, r);
+    ranges_.set(*d, r);
     changed_ = true;
   }
 
@@ -586,13 +591,13 @@ class RangeAnalysis {
   // condition itself, the operands of an `and` that holds or an `or` that does not, the
   // operand of an xor with true).
   // `never` is set when the edge cannot be taken (no value in the range passes the test).
-  std::optional<IntRange> on_edge(const ir::Operand& value, unsigned width, std::string_view from,
+  std::optional<IntRange> on_edge(const ir::Operand& value, unsigned width, std::optional<std::size_t> from,
                                   std::string_view to, bool* never = nullptr, int depth = 0) const {
     auto ro = stored(value, width);
     if (!ro) return ro;
     IntRange r = *ro;
     const auto* name = std::get_if<ir::Ssa>(&value);
-    auto b = block_of(from);
+    auto b = from;
     if (!name || !b || blocks_[*b].instructions.empty()) return r;
     const auto* br = std::get_if<ir::CondBr>(&blocks_[*b].instructions.back());
     if (!br || br->true_label == br->false_label) return r;
@@ -632,7 +637,7 @@ class RangeAnalysis {
           auto constant = truth_of(in.value);
           if (!constant || *constant != h) continue;
           bool edge_never = false;
-          auto e = on_edge(value, width, in.predecessor, from, &edge_never, depth + 1);
+          auto e = on_edge(value, width, block_of(in.predecessor), label_of(*b), &edge_never, depth + 1);
           if (edge_never) continue;
           possible = true;
           if (e) joined = joined ? joined->join(*e) : *e;
@@ -671,7 +676,7 @@ class RangeAnalysis {
       auto from = block_of(in.predecessor);
       if (from && !executable_[*from]) continue;  // never taken yet
       bool never = false;
-      auto r = on_edge(in.value, *width, in.predecessor, here, &never);
+      auto r = on_edge(in.value, *width, from, here, &never);
       if (never) continue;  // a value that never comes adds nothing
       if (r) joined = joined ? joined->join(*r) : *r;
     }
@@ -725,7 +730,8 @@ class RangeAnalysis {
 
   const BodyIndex& index_;
   std::span<const ir::Block> blocks_;
-  std::vector<std::string_view> single_predecessor_;  // by block
+  static constexpr std::uint32_t kNoBlock = ~std::uint32_t{0};
+  std::vector<std::uint32_t> single_predecessor_;  // by block: its one predecessor, or kNoBlock
   std::optional<Dominators> dominators_;
   text::FlatNameMap<PhiState> phis_;
   BodyRanges ranges_;

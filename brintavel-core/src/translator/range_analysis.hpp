@@ -12,26 +12,39 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "ir/model.hpp"
-#include "support/flat_name_map.hpp"
+#include "translator/body_index.hpp"
 #include "translator/int_range.hpp"
 
 namespace brintavel::translator {
 
 inline constexpr std::int64_t kMaxLoopTrips = std::int64_t{1} << 32;
 
+// The ranges by the body index's definition numbers.
 class BodyRanges {
  public:
+  BodyRanges() = default;
+  explicit BodyRanges(const BodyIndex& index)
+      : index_(&index), ranges_(index.definition_count()), known_(index.definition_count(), 0) {}
   // The range found for the integer value `name`, or null.
-  const IntRange* find(std::string_view name) const { return ranges_.find(name); }
-  void set(std::string_view name, IntRange range) { ranges_.insert_or_assign(name, range); }
+  const IntRange* find(std::string_view name) const {
+    const BodyIndex::Definition* d = index_ ? index_->find(name) : nullptr;
+    return d ? find(*d) : nullptr;
+  }
+  // The same for a definition of the index.
+  const IntRange* find(const BodyIndex::Definition& d) const { return known_[d.number] ? &ranges_[d.number] : nullptr; }
+  void set(const BodyIndex::Definition& d, IntRange range) {
+    ranges_[d.number] = range;
+    known_[d.number] = 1;
+  }
 
  private:
-  text::FlatNameMap<IntRange> ranges_;
+  const BodyIndex* index_ = nullptr;
+  std::vector<IntRange> ranges_;
+  std::vector<char> known_;
 };
-
-class BodyIndex;
 
 // The ranges of the integer values defined in the indexed body (a function's blocks in source
 // order).
