@@ -79,37 +79,71 @@ class RangeAnalysis {
   }
 
   BodyRanges run() {
+    executable_.assign(blocks_.size(), 0);
+    std::vector<std::uint32_t> all(blocks_.size());
+    for (std::uint32_t b = 0; b < all.size(); ++b) all[b] = b;
+    if (forward_only_) {
+      solve(all);
+      return std::move(ranges_);
+    }
+    // Otherwise each strongly connected component in turn, in topological order (the
+    // recursive iteration strategy of abstract interpretation, after Bourdoncle): its inputs
+    // from the components before it are final by the time it is solved, and a block on no
+    // cycle is passed over once.
+    std::vector<std::vector<std::uint32_t>> members;
+    for (std::uint32_t b = 0; b < blocks_.size(); ++b) {
+      if (component_[b] >= members.size()) members.resize(component_[b] + 1);
+      members[component_[b]].push_back(b);
+    }
+    for (const std::vector<std::uint32_t>& component : members) {
+      if (component.empty()) continue;
+      settle_all_ = narrowing_ = false;
+      if (component.size() == 1 && !on_cycle_[component.front()]) pass_over_blocks(component);
+      else solve(component);
+    }
+    // A pass over the whole body checks that nothing grows any more: something would only where
+    // a value is read before the component that defines it is solved, which SSA form rules
+    // out; then the passes over the whole body go on from there.
+    settle_all_ = narrowing_ = changed_ = false;
+    pass_over_blocks(all);
+    if (changed_) solve(all);
+    return std::move(ranges_);
+  }
+
+  // The ranges of the values of `blocks` (in source order), found by passes over them.
+  void solve(std::span<const std::uint32_t> blocks) {
     bool converged = false;
     for (int pass = 0; pass < kMaxPasses && !converged; ++pass) {
       changed_ = false;
-      pass_over_blocks();
+      pass_over_blocks(blocks);
       converged = !changed_;
     }
     // Blocks in an order where every edge goes forward: the first pass saw each value's
     // operands final and the second changed nothing, so nothing was widened and there is no
     // loop to bound; the ranges are final.
-    if (converged && forward_only_) return std::move(ranges_);
+    if (converged && forward_only_) return;
     if (!converged) {
       // What still changes is unbounded; one more pass spreads that.
-      phis_.for_each([&](std::string_view name, const PhiState& state) {
-        if (!state.settled) store(name, IntRange::full(state.width));
-      });
+      for (std::uint32_t b : blocks)
+        for (const ir::Instruction& i : blocks_[b].instructions)
+          if (const auto* phi = std::get_if<ir::Phi>(&i))
+            if (const PhiState* state = phis_.find(phi->result); state && !state->settled)
+              store(phi->result, IntRange::full(state->width));
       settle_all_ = true;
-      pass_over_blocks();
+      pass_over_blocks(blocks);
     }
     // The ranges hold now, widened; passes that recompute each phi from its edges without
     // widening narrow them again where a loop's exit test bounds it (the descending
     // iterations of abstract interpretation).
     settle_all_ = true;
     narrowing_ = true;
-    for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
+    for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks(blocks);
     // A value that grows by a bounded step per trip of a loop whose counter is bounded (a
     // count of measured ones) is bounded by the number of trips: what LLVM's scalar evolution
     // finds for add recurrences, here for steps known only as ranges.
     // A bound found may bound the step of another value: a few rounds.
-    for (int round = 0; round < kTripRounds && bound_by_trips(); ++round)
-      for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks();
-    return std::move(ranges_);
+    for (int round = 0; round < kTripRounds && bound_by_trips(blocks); ++round)
+      for (int pass = 0; pass < kNarrowingPasses; ++pass) pass_over_blocks(blocks);
   }
 
   // Whether `from` -> `header` is a back edge (the header dominates `from`).
@@ -218,10 +252,10 @@ class RangeAnalysis {
     return std::nullopt;
   }
 
-  bool bound_by_trips() {
+  bool bound_by_trips(std::span<const std::uint32_t> blocks) {
     if (!dominators_) return false;
     bool changed = false;
-    for (std::size_t h = 0; h < blocks_.size(); ++h) {
+    for (std::size_t h : blocks) {
       std::vector<const ir::Phi*> phis;
       for (const ir::Instruction& i : blocks_[h].instructions)
         if (const auto* phi = std::get_if<ir::Phi>(&i); phi && int_width(phi->ty)) phis.push_back(phi);
@@ -341,9 +375,8 @@ class RangeAnalysis {
   // The blocks a run can reach, found optimistically as the passes go (as SCCP finds its
   // executable edges): a block is executable once an edge into it is possible (an edge out of
   // a loop, at once). Phis ignore edges from blocks that are not.
-  void pass_over_blocks() {
-    if (executable_.size() != blocks_.size()) executable_.assign(blocks_.size(), 0);
-    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+  void pass_over_blocks(std::span<const std::uint32_t> blocks) {
+    for (std::size_t b : blocks) {
       block_ = b;
       if (!executable_[b]) {
         if (b == 0) executable_[b] = 1;
