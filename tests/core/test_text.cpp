@@ -210,7 +210,7 @@ TEST(FlatNameMap, AgreesWithUnorderedMap) {
   std::unordered_map<std::string_view, int> reference;
   for (int step = 0; step < 200000; ++step) {
     std::string_view name = names[random() % names.size()];
-    switch (random() % 3) {
+    switch (random() % 5) {
       case 0: {
         auto [value, inserted] = flat.try_emplace(name, step);
         auto [it, expected] = reference.try_emplace(name, step);
@@ -220,6 +220,13 @@ TEST(FlatNameMap, AgreesWithUnorderedMap) {
       }
       case 1:
         ASSERT_EQ(flat.erase(name), reference.erase(name) == 1);
+        break;
+      case 2:
+        ASSERT_EQ(flat.insert_or_assign(name, -step), -step);
+        reference.insert_or_assign(name, -step);
+        break;
+      case 3:
+        ASSERT_EQ(flat[name] += 1, reference[name] += 1);
         break;
       default: {
         const int* value = flat.find(name);
@@ -232,6 +239,10 @@ TEST(FlatNameMap, AgreesWithUnorderedMap) {
     }
     ASSERT_EQ(flat.size(), reference.size());
   }
+  // A walk meets every entry once.
+  std::unordered_map<std::string_view, int> walked;
+  flat.for_each([&](std::string_view name, int value) { ASSERT_TRUE(walked.try_emplace(name, value).second); });
+  ASSERT_EQ(walked, reference);
 }
 
 }  // namespace
