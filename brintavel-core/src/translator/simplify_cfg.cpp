@@ -1,5 +1,6 @@
 #include "translator/simplify_cfg.hpp"
 
+#include "support/flat_name_map.hpp"
 #include "translator/promote_memory.hpp"
 
 #include <algorithm>
@@ -76,21 +77,21 @@ void remove_unread_phis(std::vector<ir::Block>& blocks, const std::vector<std::s
 
 // Branches to a block that only branches on (and that no phi names) go where it goes.
 void skip_forwarding_blocks(std::vector<ir::Block>& blocks) {
-  std::unordered_map<std::string_view, std::size_t> number;
+  text::FlatNameMap<std::size_t> number;
   for (std::size_t b = 0; b < blocks.size(); ++b) number.try_emplace(label_of(blocks[b]), b);
   auto has_phis = [&](std::string_view label) {
-    auto it = number.find(label);
-    if (it == number.end()) return true;
-    const auto& insts = blocks[it->second].instructions;
+    const std::size_t* it = number.find(label);
+    if (!it) return true;
+    const auto& insts = blocks[*it].instructions;
     return !insts.empty() && std::holds_alternative<ir::Phi>(insts.front());
   };
   // Where a label leads once the forwarding blocks are skipped (a cycle of them is left).
-  std::unordered_map<std::string_view, std::string_view> forward;
+  text::FlatNameMap<std::string_view> forward;
   for (std::size_t b = 1; b < blocks.size(); ++b) {
     const auto& insts = blocks[b].instructions;
     if (insts.size() != 1) continue;
     const auto* br = std::get_if<ir::Br>(&insts.front());
-    if (br && br->target != label_of(blocks[b]) && !has_phis(br->target)) forward.emplace(label_of(blocks[b]), br->target);
+    if (br && br->target != label_of(blocks[b]) && !has_phis(br->target)) forward.try_emplace(label_of(blocks[b]), br->target);
   }
   if (forward.empty()) return;
   // Each chain is walked once: every label on it is pointed at its end (path compression).
@@ -98,10 +99,10 @@ void skip_forwarding_blocks(std::vector<ir::Block>& blocks) {
   auto resolve = [&](std::string_view label) {
     chain.clear();
     for (std::size_t steps = 0; steps <= forward.size(); ++steps) {
-      auto it = forward.find(label);
-      if (it == forward.end()) break;
+      const std::string_view* next = forward.find(label);
+      if (!next) break;
       chain.push_back(label);
-      label = it->second;
+      label = *next;
     }
     if (!forward.contains(label))  // (else a cycle, left as it is)
       for (std::string_view on : chain) forward[on] = label;
@@ -130,22 +131,22 @@ void skip_forwarding_blocks(std::vector<ir::Block>& blocks) {
 // its header), the blocks are put in reverse postorder, where every block comes after the
 // blocks that dominate it; the entry stays first, and blocks no path reaches go last.
 void order_by_dominance(std::vector<ir::Block>& blocks) {
-  std::unordered_map<std::string_view, std::size_t> defined_in, number;
-  for (std::size_t b = 0; b < blocks.size(); ++b) {
-    number.try_emplace(label_of(blocks[b]), b);
+  text::FlatNameMap<std::size_t> defined_in;
+  for (std::size_t b = 0; b < blocks.size(); ++b)
     for (const ir::Instruction& i : blocks[b].instructions)
       if (auto name = ir::defined_name(i)) defined_in.try_emplace(*name, b);
-  }
   bool read_before_defined = false;
   for (std::size_t b = 0; b < blocks.size() && !read_before_defined; ++b)
     for (const ir::Instruction& i : blocks[b].instructions) {
       if (std::holds_alternative<ir::Phi>(i)) continue;
       ir::for_each_use(i, [&](std::string_view n) {
-        auto d = defined_in.find(n);
-        if (d != defined_in.end() && d->second > b) read_before_defined = true;
+        const std::size_t* d = defined_in.find(n);
+        if (d && *d > b) read_before_defined = true;
       });
     }
   if (!read_before_defined) return;
+  std::unordered_map<std::string_view, std::size_t> number;
+  for (std::size_t b = 0; b < blocks.size(); ++b) number.try_emplace(label_of(blocks[b]), b);
   // Postorder by an explicit-stack depth-first walk from the entry, successors in order.
   auto successors = [&](std::size_t b) {
     std::vector<std::size_t> out;
