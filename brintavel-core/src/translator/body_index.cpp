@@ -20,12 +20,18 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
   for (std::size_t b = 0; b < blocks.size(); ++b) {
     auto number = static_cast<std::uint32_t>(b);
     blocks_by_label_.try_emplace(blocks[b].label.empty() ? std::string_view("0") : blocks[b].label, number);
-    for (const ir::Instruction& instruction : blocks[b].instructions) {
+    for (const ir::Instruction& instruction : blocks[b].instructions)
       if (auto name = ir::defined_name(instruction))
         definitions_.try_emplace(*name, Definition{&instruction, number, static_cast<std::uint32_t>(definitions_.size())});
-      if (!dropped(instruction)) ir::for_each_use(instruction, [&](std::string_view name) { used_.try_emplace(name, true); });
-    }
   }
+  used_definitions_.assign(definitions_.size(), 0);
+  for (const ir::Block& block : blocks)
+    for (const ir::Instruction& instruction : block.instructions)
+      if (!dropped(instruction))
+        ir::for_each_use(instruction, [&](std::string_view name) {
+          if (const Definition* d = definitions_.find(name)) used_definitions_[d->number] = 1;
+          else used_others_.try_emplace(name, true);
+        });
   predecessors_.assign(blocks.size(), {});
   for (std::uint32_t b = 0; b < blocks.size(); ++b) {
     if (blocks[b].instructions.empty()) continue;

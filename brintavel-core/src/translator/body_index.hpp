@@ -56,13 +56,18 @@ class BodyIndex {
   // The blocks that branch to block `block`, by number, each once.
   std::span<const std::uint32_t> predecessors(std::uint32_t block) const { return predecessors_[block]; }
   // Whether an instruction of the body reads `name`.
-  bool is_used(std::string_view name) const { return used_.contains(name); }
+  bool is_used(std::string_view name) const {
+    if (const Definition* d = find(name)) return used_definitions_[d->number] != 0;
+    return used_others_.contains(name);
+  }
 
  private:
   std::span<const ir::Block> blocks_;
   text::FlatNameMap<Definition> definitions_;
   text::FlatNameMap<std::uint32_t> blocks_by_label_;
-  text::FlatNameMap<bool> used_;  // the names an instruction reads
+  // Whether an instruction reads each definition, by number, and the other names read.
+  std::vector<char> used_definitions_;
+  text::FlatNameMap<bool> used_others_;
   std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
   std::vector<std::vector<std::uint32_t>> predecessors_;
   std::unordered_map<std::string_view, std::string_view> strings_;
