@@ -748,7 +748,8 @@ class RangeAnalysis {
     }
     if (state.changes >= kLinearChanges) {
       // Still growing trip after trip: what kMaxLoopTrips trips at this step reach.
-      state.growth = {grown.lo - current.lo, grown.hi - current.hi};
+      // (A step beyond 64 bits is as good as unbounded: it saturates.)
+      state.growth = clamp(MathRange{Int128(grown.lo) - Int128(current.lo), Int128(grown.hi) - Int128(current.hi)}, 64);
       MathRange reach{Int128(current.lo) + Int128::product(state.growth.lo, kMaxLoopTrips),
                       Int128(current.hi) + Int128::product(state.growth.hi, kMaxLoopTrips)};
       state.widened = true;

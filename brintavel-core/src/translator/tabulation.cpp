@@ -248,12 +248,19 @@ class Tabulator {
     return n;
   }
 
-  // An element address of a constant array of the module, or a load of one.
+  // An element address of a constant array of the module, or a load of one (through a few
+  // loads at most: a load may name itself).
   bool reads_array(const ir::Instruction& i) const {
-    if (const auto* address = std::get_if<ir::ElementAddress>(&i)) return body_.array(address->global) != nullptr;
-    const auto* load = std::get_if<ir::Load>(&i);
-    const BodyIndex::Definition* d = load ? body_.find(load->pointer) : nullptr;
-    return d && reads_array(*d->instruction);
+    constexpr int kMaxLoads = 16;
+    const ir::Instruction* at = &i;
+    for (int loads = 0; loads <= kMaxLoads; ++loads) {
+      if (const auto* address = std::get_if<ir::ElementAddress>(at)) return body_.array(address->global) != nullptr;
+      const auto* load = std::get_if<ir::Load>(at);
+      const BodyIndex::Definition* d = load ? body_.find(load->pointer) : nullptr;
+      if (!d) return false;
+      at = d->instruction;
+    }
+    return false;
   }
 
   // A pointer is its index (what `inttoptr (i64 k ...)` says), null 0.
