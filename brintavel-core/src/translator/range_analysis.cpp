@@ -161,32 +161,29 @@ class RangeAnalysis {
     if (s->name == p) return IntRange{0, 0};
     const BodyIndex::Definition* d = index_.find(s->name);
     if (!d) return std::nullopt;
-    for (const ir::Instruction& i : blocks_[d->block].instructions) {
-      if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
-      if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op != ir::ArithOp::Mul) {
-        for (bool left : {true, false}) {
-          const ir::Operand& carried = left ? a->lhs : a->rhs;
-          const ir::Operand& added = left ? a->rhs : a->lhs;
-          if (a->op == ir::ArithOp::Sub && !left) continue;
-          auto base = step_from(carried, p, width, depth + 1);
-          auto r = stored(added, width);
-          if (!base || !r) continue;
-          MathRange m = a->op == ir::ArithOp::Add ? math_add(*base, *r) : math_sub(*base, *r);
-          if (!fits(m, 64)) return std::nullopt;
-          return IntRange{*m.lo.to_int64(), *m.hi.to_int64()};
-        }
-        return std::nullopt;
-      }
-      if (const auto* phi = std::get_if<ir::Phi>(&i)) {
-        std::optional<IntRange> joined;
-        for (const ir::PhiIncoming& in : phi->incomings) {
-          auto step = step_from(in.value, p, width, depth + 1);
-          if (!step) return std::nullopt;
-          joined = joined ? joined->join(*step) : *step;
-        }
-        return joined;
+    const ir::Instruction& i = *d->instruction;
+    if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op != ir::ArithOp::Mul) {
+      for (bool left : {true, false}) {
+        const ir::Operand& carried = left ? a->lhs : a->rhs;
+        const ir::Operand& added = left ? a->rhs : a->lhs;
+        if (a->op == ir::ArithOp::Sub && !left) continue;
+        auto base = step_from(carried, p, width, depth + 1);
+        auto r = stored(added, width);
+        if (!base || !r) continue;
+        MathRange m = a->op == ir::ArithOp::Add ? math_add(*base, *r) : math_sub(*base, *r);
+        if (!fits(m, 64)) return std::nullopt;
+        return IntRange{*m.lo.to_int64(), *m.hi.to_int64()};
       }
       return std::nullopt;
+    }
+    if (const auto* phi = std::get_if<ir::Phi>(&i)) {
+      std::optional<IntRange> joined;
+      for (const ir::PhiIncoming& in : phi->incomings) {
+        auto step = step_from(in.value, p, width, depth + 1);
+        if (!step) return std::nullopt;
+        joined = joined ? joined->join(*step) : *step;
+      }
+      return joined;
     }
     return std::nullopt;
   }
@@ -239,16 +236,13 @@ class RangeAnalysis {
       const auto* k = std::get_if<ir::ConstInt>(&o);
       return k ? k->value.to_int64() : std::nullopt;
     };
-    for (const ir::Instruction& i : blocks_[d->block].instructions) {
-      if (ir::defined_name(i) != std::optional<std::string_view>(s->name)) continue;
-      std::optional<std::int64_t> k;
-      if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op == ir::ArithOp::Mul)
-        k = is_p(a->lhs) ? constant(a->rhs) : is_p(a->rhs) ? constant(a->lhs) : std::nullopt;
-      if (const auto* o = std::get_if<ir::IntOp>(&i); o && o->op == ir::IntOpKind::Shl && is_p(o->lhs))
-        if (auto shift = constant(o->rhs); shift && *shift >= 0 && *shift < 62) k = std::int64_t{1} << *shift;
-      if (k && *k >= 1) return k;
-      return std::nullopt;
-    }
+    const ir::Instruction& i = *d->instruction;
+    std::optional<std::int64_t> k;
+    if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op == ir::ArithOp::Mul)
+      k = is_p(a->lhs) ? constant(a->rhs) : is_p(a->rhs) ? constant(a->lhs) : std::nullopt;
+    if (const auto* o = std::get_if<ir::IntOp>(&i); o && o->op == ir::IntOpKind::Shl && is_p(o->lhs))
+      if (auto shift = constant(o->rhs); shift && *shift >= 0 && *shift < 62) k = std::int64_t{1} << *shift;
+    if (k && *k >= 1) return k;
     return std::nullopt;
   }
 
