@@ -22,7 +22,9 @@
 //                                first: aggregates split into fields,     split_aggregates.cpp
 //                                stack memory made SSA values,            promote_memory.cpp
 //                                the branch graph cleaned up,             simplify_cfg.cpp
-//                                the integers' ranges found               range_analysis.cpp
+//                                then segment by segment where it falls   segments.cpp
+//                                apart: the values indexed,               body_index.cpp
+//                                the integers' ranges found, and lowered  range_analysis.cpp
 //                                values read after being overwritten,     translator/dataflow.cpp
 //                                results read before being measured
 //                                nested if/else and while from the        translator/structure.cpp

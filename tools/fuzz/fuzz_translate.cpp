@@ -4,7 +4,8 @@
 //   - an extended-mode translation that differs from the default mode's where the default
 //     mode translates, and
 //   - a streaming translation that differs from the whole-module pipeline's or from one that
-//     closes regions wherever it can (output, or the message and position), and
+//     closes regions wherever it can (output, or the message and position), and an extended
+//     one that differs from one analysed in segments wherever the body falls apart, and
 //   - a line that the front end's fast path reads differently from the general parser.
 #include <bit>
 #include <cstddef>
@@ -113,6 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto extended = brintavel::translate(text, options);
   if (extended && !ends_with_generated_by(extended->program)) __builtin_trap();
   if (base && (!extended || extended->program != base->program)) __builtin_trap();
+  if (!same(extended, brintavel::translate_with_regions(text, options, 1))) __builtin_trap();
   check_fast_path(text);
   return 0;
 }

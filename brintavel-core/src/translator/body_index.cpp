@@ -4,11 +4,14 @@
 
 namespace brintavel::translator {
 
-BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile,
-                     std::span<const ir::ConstantArray> arrays, std::span<const ir::ConstantString> strings)
-    : blocks_(blocks) {
+ModuleConstants::ModuleConstants(std::span<const ir::ConstantArray> arrays, std::span<const ir::ConstantString> strings) {
   for (const ir::ConstantArray& a : arrays) arrays_.try_emplace(a.name, &a);
   for (const ir::ConstantString& s : strings) strings_.try_emplace(s.name, s.text);
+}
+
+BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile,
+                     const ModuleConstants* constants)
+    : blocks_(blocks), constants_(constants) {
   auto dropped = [&](const ir::Instruction& instruction) {
     // An array element's address is computed as the cases of what uses it are written.
     if (std::holds_alternative<ir::ElementAddress>(instruction)) return true;

@@ -16,13 +16,34 @@
 
 namespace brintavel::translator {
 
+// The module's constant arrays (which loads may index) and strings, by name: built once for
+// the indices of all the segments of a body.
+class ModuleConstants {
+ public:
+  ModuleConstants(std::span<const ir::ConstantArray> arrays, std::span<const ir::ConstantString> strings);
+  // The text of the module's string constant @name (escapes as written), or nothing.
+  std::optional<std::string_view> string_constant(std::string_view name) const {
+    auto it = strings_.find(name);
+    if (it == strings_.end()) return std::nullopt;
+    return it->second;
+  }
+  // The module's constant array @name, or null.
+  const ir::ConstantArray* array(std::string_view name) const {
+    auto it = arrays_.find(name);
+    return it == arrays_.end() ? nullptr : it->second;
+  }
+
+ private:
+  std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
+  std::unordered_map<std::string_view, std::string_view> strings_;
+};
+
 class BodyIndex {
  public:
   // The arguments of calls that `profile` drops (output recording) and the indices of array
-  // elements' addresses are not counted as read;
-  // `arrays` are the module's constant arrays, which loads may index.
+  // elements' addresses are not counted as read; `constants` are the module's (none: null).
   explicit BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile = nullptr,
-                     std::span<const ir::ConstantArray> arrays = {}, std::span<const ir::ConstantString> strings = {});
+                     const ModuleConstants* constants = nullptr);
 
   struct Definition {
     const ir::Instruction* instruction;
@@ -41,15 +62,10 @@ class BodyIndex {
   std::span<const ir::Block> blocks() const { return blocks_; }
   // The text of the module's string constant @name (escapes as written), or nothing.
   std::optional<std::string_view> string_constant(std::string_view name) const {
-    auto it = strings_.find(name);
-    if (it == strings_.end()) return std::nullopt;
-    return it->second;
+    return constants_ ? constants_->string_constant(name) : std::nullopt;
   }
   // The module's constant array @name, or null.
-  const ir::ConstantArray* array(std::string_view name) const {
-    auto it = arrays_.find(name);
-    return it == arrays_.end() ? nullptr : it->second;
-  }
+  const ir::ConstantArray* array(std::string_view name) const { return constants_ ? constants_->array(name) : nullptr; }
   // The element a load of `pointer` reads when `pointer` is the address of a constant array's
   // element whose indices are `outer` and `inner`; null when there is no such element.
   const ir::Operand* element(const ir::ElementAddress& address, std::int64_t outer, std::int64_t inner) const;
@@ -68,9 +84,8 @@ class BodyIndex {
   // Whether an instruction reads each definition, by number, and the other names read.
   std::vector<char> used_definitions_;
   text::FlatNameMap<bool> used_others_;
-  std::unordered_map<std::string_view, const ir::ConstantArray*> arrays_;
   std::vector<std::vector<std::uint32_t>> predecessors_;
-  std::unordered_map<std::string_view, std::string_view> strings_;
+  const ModuleConstants* constants_;
 };
 
 }  // namespace brintavel::translator

@@ -222,6 +222,17 @@ class LoweringContext final : public builders::CallContext {
   SizeBudget& budget() { return budget_; }
   StackMemory& memory() { return memory_; }
 
+  // What is bound to the values lowered so far is not looked up again (the next segment of the
+  // body reads none of them): released, as their ranges are.
+  void forget_values() {
+    ranges_ = {};
+    values_ = {};
+    index_names_ = {};
+    unexpressible_ = {};
+    bindings_ = {};
+    binding_captures_ = {};
+  }
+
   // Lowering is over: releases the bindings and the records of reads and writes (the
   // budget, the highest indices and the rest stay).
   void release_lowering_state() {

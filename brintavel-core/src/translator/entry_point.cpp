@@ -6,6 +6,7 @@
 #include "translator/inline.hpp"
 #include "translator/promote_memory.hpp"
 #include "translator/records.hpp"
+#include "translator/segments.hpp"
 #include "translator/simplify_cfg.hpp"
 #include "translator/split_aggregates.hpp"
 #include "translator/rules.hpp"
@@ -24,7 +25,12 @@ namespace {
 class BodyCollector final : public BodySink {
  public:
   explicit BodyCollector(std::vector<ir::Block>& blocks) : blocks_(blocks) {}
-  void begin_block(std::string_view label) override { blocks_.push_back(ir::Block{label, {}, {}}); }
+  void begin_block(std::string_view label, std::size_t size) override {
+    ir::Block& block = blocks_.emplace_back(ir::Block{label, {}, {}});
+    block.instructions.reserve(size);
+    block.sources.reserve(size);
+    block.call_sites.reserve(size);
+  }
   void instruction(ir::Instruction instruction, const char* where, const char* call) override {
     blocks_.back().instructions.push_back(std::move(instruction));
     blocks_.back().sources.push_back(where);
@@ -87,11 +93,63 @@ bool has_integer_values(std::span<const ir::Block> blocks) {
   return false;
 }
 
+// How the blocks of a body are lowered: the segments the rules analyse them by (each the
+// first block of the next, ascending, then the number of blocks), and whether the lowerer
+// structures and prints it region by region (regions.hpp), closing regions of at least
+// `regions` blocks.
+struct BodyLowering {
+  std::vector<std::uint32_t> segment_ends;
+  std::optional<std::uint32_t> regions;
+};
+
+// Lowers `blocks`, the body of `entry` as the rules read it. `inlined`: how inlining ended.
+// Nothing when the regions did not hold: the body is then lowered again without them.
+std::optional<Result<qasm::Program>> lower_body(const TranslationContext& context, const ir::Module& module,
+                                                const SignatureTable& signatures, std::span<const ir::Block> blocks,
+                                                const BodyLowering& how, const Status& inlined) {
+  const Rules& rules = context.rules;
+  FunctionLowerer lowerer(context, signatures, module.source);
+  if (how.regions) lowerer.split_into_regions(*how.regions);
+  const ModuleConstants constants(module.arrays, module.strings);
+  std::optional<BodyIndex> index;
+  BodyRanges ranges;
+  if (!rules.analyzes_body()) {
+    lower_blocks(blocks, lowerer);
+  } else {
+    // (The last segment's index and ranges stay for the end of the lowering.)
+    std::uint32_t start = 0;
+    for (std::uint32_t end : how.segment_ends) {
+      std::span<const ir::Block> segment = blocks.subspan(start, end - start);
+      index.emplace(segment, &rules.profile(), &constants);
+      // (A body of calls and branches alone has no integer to bound.)
+      ranges = has_integer_values(segment) ? analyze_ranges(*index) : BodyRanges{};
+      lowerer.use_body(*index, ranges);
+      lower_blocks(segment, lowerer);
+      if (lowerer.failed()) break;
+      start = end;
+    }
+  }
+  if (!inlined && !lowerer.failed()) return Result<qasm::Program>(inlined.error());
+  if (context.records && !lowerer.failed()) {
+    ProgramRecords found = gather_records(blocks, module.source, rules.profile());
+    if (rules.covers_recorded_results()) lowerer.cover_results(found.unmeasured);
+    *context.records = std::move(found.records);
+    if (context.warnings)
+      context.warnings->insert(context.warnings->end(), std::make_move_iterator(found.warnings.begin()),
+                               std::make_move_iterator(found.warnings.end()));
+  }
+  Result<qasm::Program> program = lowerer.finish();
+  if (lowerer.needs_whole_function()) return std::nullopt;
+  return program;
+}
+
 // The lowering of `entry`; the rules that rewrite the body take `own_blocks` (the entry's own
-// blocks, when the caller gives them up) instead of copying them.
+// blocks, when the caller gives them up) instead of copying them. `segments`: the fewest
+// blocks of a segment, and of a region, where the rules analyse the body (none: the body is
+// analysed and lowered whole).
 Result<qasm::Program> lower_entry_point(const TranslationContext& context, const ir::Module& module,
                                         const SignatureTable& signatures, const ir::Function& entry,
-                                        std::vector<ir::Block>* own_blocks) {
+                                        std::vector<ir::Block>* own_blocks, std::optional<std::uint32_t> segments) {
   const Rules& rules = context.rules;
   // The body with its calls inlined, where the rules inline them. An inlining error ends the
   // body there: the lowering's own errors before that point come first.
@@ -105,9 +163,7 @@ Result<qasm::Program> lower_entry_point(const TranslationContext& context, const
     // The body inlined is all that is read from here on.
     if (own_blocks) std::vector<ir::Block>().swap(*own_blocks);
   }
-  FunctionLowerer lowerer(context, signatures, module.source);
-  std::optional<BodyIndex> index;
-  BodyRanges ranges;
+  BodyLowering how;
   if (rules.analyzes_body()) {
     // Variables kept in stack memory become SSA values first.
     if (blocks.data() != body.blocks.data()) {
@@ -122,35 +178,33 @@ Result<qasm::Program> lower_entry_point(const TranslationContext& context, const
             "the program aborts here on some runs; OpenQASM cannot end a run early, so the translation goes on "
             "as if it did not",
             where});
+    if (segments) how.segment_ends = segment_starts(body.blocks, *segments);
+    if (how.segment_ends.empty()) order_by_dominance(body.blocks);
     blocks = body.blocks;
-    index.emplace(blocks, &rules.profile(), module.arrays, module.strings);
-    // (A body of calls and branches alone has no integer to bound.)
-    if (has_integer_values(blocks)) ranges = analyze_ranges(*index);
-    lowerer.use_body(*index, ranges);
+    how.segment_ends.push_back(static_cast<std::uint32_t>(blocks.size()));
+    // Segments and regions close at the same kind of place: a body that has several segments
+    // is printed by regions too.
+    if (how.segment_ends.size() > 1) how.regions = segments;
   }
-  lower_blocks(blocks, lowerer);
-  if (!inlined && !lowerer.failed()) return std::move(inlined).error();
-  if (context.records && !lowerer.failed()) {
-    ProgramRecords found = gather_records(blocks, module.source, rules.profile());
-    if (rules.covers_recorded_results()) lowerer.cover_results(found.unmeasured);
-    *context.records = std::move(found.records);
-    if (context.warnings)
-      context.warnings->insert(context.warnings->end(), std::make_move_iterator(found.warnings.begin()),
-                               std::make_move_iterator(found.warnings.end()));
-  }
-  return lowerer.finish();
+  const std::size_t warned = context.warnings ? context.warnings->size() : 0;
+  if (auto program = lower_body(context, module, signatures, blocks, how, inlined)) return std::move(*program);
+  // A lowering begun again warns again.
+  if (context.warnings) context.warnings->resize(warned);
+  how.regions.reset();
+  return *lower_body(context, module, signatures, blocks, how, inlined);
 }
 
 }  // namespace
 
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
                                             const SignatureTable& signatures, const ir::Function& entry) {
-  return lower_entry_point(context, module, signatures, entry, nullptr);
+  return lower_entry_point(context, module, signatures, entry, nullptr, std::nullopt);
 }
 
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
-                                            const SignatureTable& signatures, ir::Function&& entry) {
-  return lower_entry_point(context, module, signatures, entry, &entry.blocks);
+                                            const SignatureTable& signatures, ir::Function&& entry,
+                                            std::optional<std::uint32_t> segments) {
+  return lower_entry_point(context, module, signatures, entry, &entry.blocks, segments);
 }
 
 }  // namespace brintavel::translator

@@ -25,9 +25,11 @@ Error no_entry_point(std::optional<std::string_view> name);
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
                                             const SignatureTable& signatures, const ir::Function& entry);
 // The same, taking the entry's blocks where the rules rewrite the body instead of copying them
-// (`entry` is left without its blocks).
+// (`entry` is left without its blocks). Where the rules analyse the body, they do it by
+// `segments` of at least that many blocks where it falls apart into them (segments.hpp).
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
-                                            const SignatureTable& signatures, ir::Function&& entry);
+                                            const SignatureTable& signatures, ir::Function&& entry,
+                                            std::optional<std::uint32_t> segments = std::nullopt);
 // The same after building the signature table and picking the entry point.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module);
 

@@ -32,6 +32,12 @@ class ExtendedFunctionRules final : public FunctionRules {
 
   Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
 
+  void body_changed() override {
+    registers_.body_changed();
+    facts_.forget();
+    ctx_.forget_values();
+  }
+
   Result<std::optional<std::vector<CallCase>>> call_cases(const ir::Call& call, const Signature& signature,
                                                           const builders::BuilderKind* kind,
                                                           BlockLowering& block) override {

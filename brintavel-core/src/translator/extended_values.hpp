@@ -53,6 +53,11 @@ class ValueFacts {
   void note_materialized(std::string_view name, std::uint32_t block, qasm::Expression variable) {
     materialized_.insert_or_assign(name, Materialized{block, std::move(variable)});
   }
+  // The values known so far are not looked up again.
+  void forget() {
+    ints_ = {};
+    materialized_ = {};
+  }
 
  private:
   text::FlatNameMap<IntFacts> ints_;

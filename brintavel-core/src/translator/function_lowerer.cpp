@@ -127,6 +127,7 @@ FunctionLowerer::FunctionLowerer(const TranslationContext& context, const Signat
 FunctionLowerer::~FunctionLowerer() = default;
 
 void FunctionLowerer::use_body(const BodyIndex& body, const BodyRanges& ranges) {
+  if (state_->function.body) state_->rules->body_changed();
   state_->function.body = &body;
   state_->function.ranges = &ranges;
   state_->lowering.use_body_ranges(&ranges);
@@ -201,7 +202,9 @@ Result<qasm::Program> FunctionLowerer::finish() {
   if (s.error) return std::move(*s.error);
   if (!s.abandoned) s.close_block();
   if (s.abandoned || (s.regions && s.regions->closed_any())) {
-    if (!s.abandoned && s.regions->finish() && s.close_region(s.window_start + static_cast<std::uint32_t>(s.processed.list().size()), true)) {
+    // (What the rules check at the end fails the same way lowered again.)
+    if (!s.abandoned && s.rules->end_function() && s.regions->finish() &&
+        s.close_region(s.window_start + static_cast<std::uint32_t>(s.processed.list().size()), true)) {
       Result<qasm::Program> program = s.assemble_regions();
       if (program) return program;
     }
@@ -212,11 +215,12 @@ Result<qasm::Program> FunctionLowerer::finish() {
   return s.assemble();
 }
 
-// A phi's predecessors are open blocks, and distinct: the lookups of the phi rules then
-// find among the open blocks what they would find among all.
+// A phi's predecessors are open blocks or blocks still to come (a loop's latch), and
+// distinct: the lookups of the phi rules then find among the open blocks what they would find
+// among all.
 bool FunctionLowerer::State::phi_stays_in_window(const ir::Phi& phi) const {
   for (std::size_t i = 0; i < phi.incomings.size(); ++i) {
-    if (!regions->is_open(phi.incomings[i].predecessor)) return false;
+    if (regions->was_closed(phi.incomings[i].predecessor)) return false;
     for (std::size_t k = 0; k < i; ++k)
       if (phi.incomings[k].predecessor == phi.incomings[i].predecessor) return false;
   }

@@ -36,7 +36,8 @@ class FunctionLowerer {
   FunctionLowerer& operator=(const FunctionLowerer&) = delete;
 
   // Before the first block: the function's body as IR and what its analysis found, which the
-  // rules consult (both must outlive the lowerer).
+  // rules consult (both must outlive the lowerer). Between two blocks: the next segment of the
+  // body (segments.hpp), whose blocks come next.
   void use_body(const BodyIndex& body, const BodyRanges& ranges);
   // A new block begins; an empty label names it by its position.
   void begin_block(std::string_view label);

@@ -308,9 +308,9 @@ class Inliner {
     return {};
   }
 
-  Status begin_block(std::string_view label, const char* where, bool inlined) {
+  Status begin_block(std::string_view label, const char* where, bool inlined, std::size_t size = 0) {
     if (inlined) BRINTAVEL_CHECK(charge(where));
-    sink_.begin_block(label);
+    sink_.begin_block(label, size);
     return {};
   }
 
@@ -417,7 +417,8 @@ class Inliner {
       if (sink_.failed()) return {};
       std::string_view source = source_label(in, block);
       std::string_view current = emitted_label(in, block, source);
-      BRINTAVEL_CHECK(begin_block(current, block.sources.empty() ? nullptr : block.sources.front(), inlined));
+      BRINTAVEL_CHECK(begin_block(current, block.sources.empty() ? nullptr : block.sources.front(), inlined,
+                                  block.instructions.size()));
       if (inlined) current = rename(in, source);
       std::size_t parts = 0;
       for (std::size_t k = 0; k < block.instructions.size(); ++k) {

@@ -26,7 +26,9 @@ namespace brintavel::translator {
 class BodySink {
  public:
   virtual ~BodySink() = default;
-  virtual void begin_block(std::string_view label) = 0;
+  // `size`: how many instructions the block it comes from holds (about as many as this one
+  // will hold when its calls are replaced one for one).
+  virtual void begin_block(std::string_view label, std::size_t size) = 0;
   // `where` is the instruction's text in the module source (or null); `call`, for an instruction
   // of an inlined body, the call it was inlined for in the function being translated.
   virtual void instruction(ir::Instruction instruction, const char* where, const char* call) = 0;

@@ -85,6 +85,7 @@ void RegionSplitter::closed(std::uint32_t end) {
   for (std::size_t i = 0; i < count; ++i) {
     open_.erase(open_labels_[i], open_hashes_[i]);
     closed_hashes_.push_back(open_hashes_[i]);
+    closed_labels_.try_emplace(open_labels_[i], 1, open_hashes_[i]);
   }
   open_labels_.erase(open_labels_.begin(), open_labels_.begin() + static_cast<std::ptrdiff_t>(count));
   open_hashes_.erase(open_hashes_.begin(), open_hashes_.begin() + static_cast<std::ptrdiff_t>(count));

@@ -64,6 +64,8 @@ class RegionSplitter {
   std::optional<BlockGraph> region_graph(std::uint32_t from, std::uint32_t to, bool with_end) const;
   // Whether a block with this label is open.
   bool is_open(std::string_view label) const { return open_.contains(label); }
+  // Whether a block with this label is part of a closed region.
+  bool was_closed(std::string_view label) const { return closed_labels_.contains(label); }
 
  private:
   void set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target);
@@ -88,6 +90,7 @@ class RegionSplitter {
   // The hashes of the closed blocks' labels, for the end to find a label used twice (a
   // hash shared by two labels counts as such: it only costs the regions).
   std::vector<std::uint64_t> closed_hashes_;
+  text::FlatNameMap<char> closed_labels_;
   BlockGraph graph_;
   bool holds_ = true;
 };

@@ -34,6 +34,8 @@ class ClassicalRegisters {
   // Lowers `call` when it calls the register runtime (nothing bound: the call is not the
   // runtime's); no case either way.
   Result<std::optional<std::vector<CallCase>>> lower(const ir::Call& call, ValueScope& scope);
+  // The body the scopes give is another segment of the function: its records are read too.
+  void body_changed() { names_found_ = false; }
 
  private:
   struct Register {
@@ -50,7 +52,7 @@ class ClassicalRegisters {
   Status set_bit(const Register& r, std::uint64_t k, qasm::Expression one_when, ValueScope& scope);
 
   std::unordered_map<std::string_view, Register> registers_;  // by the SSA name create_creg binds
-  bool names_found_ = false;
+  bool names_found_ = false;  // the records of the body were read
   std::unordered_map<std::string_view, std::string_view> labels_;  // register SSA name -> record label
 };
 

@@ -68,6 +68,9 @@ class FunctionRules {
   virtual std::vector<BlockLowering> take_made_blocks() { return {}; }
   // Every block was lowered.
   virtual Status end_function() { return {}; }
+  // The body the state holds is another segment of the function (segments.hpp): no value
+  // lowered before, nor anything the rules found in the body before, is looked up again.
+  virtual void body_changed() {}
 };
 
 class Rules {

@@ -127,68 +127,6 @@ void skip_forwarding_blocks(std::vector<ir::Block>& blocks) {
                blocks.end());
 }
 
-// When an instruction reads a value that a later block defines (a loop's latch written before
-// its header), the blocks are put in reverse postorder, where every block comes after the
-// blocks that dominate it; the entry stays first, and blocks no path reaches go last.
-void order_by_dominance(std::vector<ir::Block>& blocks) {
-  text::FlatNameMap<std::size_t> defined_in;
-  for (std::size_t b = 0; b < blocks.size(); ++b)
-    for (const ir::Instruction& i : blocks[b].instructions)
-      if (auto name = ir::defined_name(i)) defined_in.try_emplace(*name, b);
-  bool read_before_defined = false;
-  for (std::size_t b = 0; b < blocks.size() && !read_before_defined; ++b)
-    for (const ir::Instruction& i : blocks[b].instructions) {
-      if (std::holds_alternative<ir::Phi>(i)) continue;
-      ir::for_each_use(i, [&](std::string_view n) {
-        const std::size_t* d = defined_in.find(n);
-        if (d && *d > b) read_before_defined = true;
-      });
-    }
-  if (!read_before_defined) return;
-  std::unordered_map<std::string_view, std::size_t> number;
-  for (std::size_t b = 0; b < blocks.size(); ++b) number.try_emplace(label_of(blocks[b]), b);
-  // Postorder by an explicit-stack depth-first walk from the entry, successors in order.
-  auto successors = [&](std::size_t b) {
-    std::vector<std::size_t> out;
-    if (blocks[b].instructions.empty()) return out;
-    const ir::Instruction& last = blocks[b].instructions.back();
-    auto add = [&](std::string_view l) {
-      if (auto it = number.find(l); it != number.end()) out.push_back(it->second);
-    };
-    if (const auto* br = std::get_if<ir::Br>(&last)) add(br->target);
-    if (const auto* br = std::get_if<ir::CondBr>(&last)) {
-      add(br->true_label);
-      add(br->false_label);
-    }
-    return out;
-  };
-  std::vector<std::size_t> postorder;
-  std::vector<bool> seen(blocks.size(), false);
-  std::vector<std::pair<std::size_t, std::vector<std::size_t>>> stack;
-  stack.push_back({0, successors(0)});
-  seen[0] = true;
-  while (!stack.empty()) {
-    auto& [b, next] = stack.back();
-    if (!next.empty()) {
-      std::size_t s = next.front();
-      next.erase(next.begin());
-      if (!seen[s]) {
-        seen[s] = true;
-        stack.push_back({s, successors(s)});
-      }
-      continue;
-    }
-    postorder.push_back(b);
-    stack.pop_back();
-  }
-  std::vector<ir::Block> ordered;
-  ordered.reserve(blocks.size());
-  for (auto it = postorder.rbegin(); it != postorder.rend(); ++it) ordered.push_back(std::move(blocks[*it]));
-  for (std::size_t b = 0; b < blocks.size(); ++b)
-    if (!seen[b]) ordered.push_back(std::move(blocks[b]));
-  blocks = std::move(ordered);
-}
-
 // Where a block only aborts: its abort call's source, else nothing.
 std::optional<const char*> aborts(const ir::Block& b) {
   if (b.instructions.size() != 2) return std::nullopt;
@@ -252,8 +190,66 @@ std::vector<const char*> simplify_cfg(std::vector<ir::Block>& blocks, ir::TextPo
   std::vector<std::string_view> returned = unify_returns(blocks, names);
   if (!returned.empty()) remove_unread_phis(blocks, returned);
   skip_forwarding_blocks(blocks);
-  order_by_dominance(blocks);
   return skipped;
+}
+
+void order_by_dominance(std::vector<ir::Block>& blocks) {
+  text::FlatNameMap<std::size_t> defined_in;
+  for (std::size_t b = 0; b < blocks.size(); ++b)
+    for (const ir::Instruction& i : blocks[b].instructions)
+      if (auto name = ir::defined_name(i)) defined_in.try_emplace(*name, b);
+  bool read_before_defined = false;
+  for (std::size_t b = 0; b < blocks.size() && !read_before_defined; ++b)
+    for (const ir::Instruction& i : blocks[b].instructions) {
+      if (std::holds_alternative<ir::Phi>(i)) continue;
+      ir::for_each_use(i, [&](std::string_view n) {
+        const std::size_t* d = defined_in.find(n);
+        if (d && *d > b) read_before_defined = true;
+      });
+    }
+  if (!read_before_defined) return;
+  std::unordered_map<std::string_view, std::size_t> number;
+  for (std::size_t b = 0; b < blocks.size(); ++b) number.try_emplace(label_of(blocks[b]), b);
+  // Postorder by an explicit-stack depth-first walk from the entry, successors in order.
+  auto successors = [&](std::size_t b) {
+    std::vector<std::size_t> out;
+    if (blocks[b].instructions.empty()) return out;
+    const ir::Instruction& last = blocks[b].instructions.back();
+    auto add = [&](std::string_view l) {
+      if (auto it = number.find(l); it != number.end()) out.push_back(it->second);
+    };
+    if (const auto* br = std::get_if<ir::Br>(&last)) add(br->target);
+    if (const auto* br = std::get_if<ir::CondBr>(&last)) {
+      add(br->true_label);
+      add(br->false_label);
+    }
+    return out;
+  };
+  std::vector<std::size_t> postorder;
+  std::vector<bool> seen(blocks.size(), false);
+  std::vector<std::pair<std::size_t, std::vector<std::size_t>>> stack;
+  stack.push_back({0, successors(0)});
+  seen[0] = true;
+  while (!stack.empty()) {
+    auto& [b, next] = stack.back();
+    if (!next.empty()) {
+      std::size_t s = next.front();
+      next.erase(next.begin());
+      if (!seen[s]) {
+        seen[s] = true;
+        stack.push_back({s, successors(s)});
+      }
+      continue;
+    }
+    postorder.push_back(b);
+    stack.pop_back();
+  }
+  std::vector<ir::Block> ordered;
+  ordered.reserve(blocks.size());
+  for (auto it = postorder.rbegin(); it != postorder.rend(); ++it) ordered.push_back(std::move(blocks[*it]));
+  for (std::size_t b = 0; b < blocks.size(); ++b)
+    if (!seen[b]) ordered.push_back(std::move(blocks[b]));
+  blocks = std::move(ordered);
 }
 
 }  // namespace brintavel::translator

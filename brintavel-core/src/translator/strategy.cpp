@@ -93,7 +93,10 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
     BRINTAVEL_TRY_ASSIGN(lowered.program, std::move(*program));
   } else if (!streamed) {
     // (The module is not read after this: the entry point gives up its blocks.)
-    BRINTAVEL_TRY_ASSIGN(lowered.program, translate_entry_point(context, module, *signatures, std::move(*entry)));
+    std::optional<std::uint32_t> segments;
+    if (plan.stream) segments = plan.minimum_region;
+    BRINTAVEL_TRY_ASSIGN(lowered.program,
+                         translate_entry_point(context, module, *signatures, std::move(*entry), segments));
   } else {
     BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(text, rules.instructions()));
     const ir::Function* same = find_entry_point(whole, context.entry_name);

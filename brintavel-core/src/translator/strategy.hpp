@@ -6,7 +6,9 @@
 // (a first scan of the line starts) finds both, and the parse confirms the entry point. When
 // the parse names another entry point than the outline (a body line that reads like a header),
 // or the regions do not hold, the entry point is lowered from the whole module instead, with the
-// same result. Rules that inline calls, and a chosen entry point, need the whole module.
+// same result. Rules that inline calls, and a chosen entry point, need the whole module; the
+// rules that analyse the body then take it segment by segment where it falls apart
+// (segments.hpp), and print it region by region.
 #pragma once
 
 #include <cstdint>
@@ -25,8 +27,8 @@
 namespace brintavel::translator {
 
 struct LoweringPlan {
-  bool stream = true;  // lower the entry point while the module is parsed, where the rules allow
-  std::uint32_t minimum_region = RegionSplitter::kMinimumRegion;  // the fewest blocks in a region printed on its own
+  bool stream = true;  // lower the entry point while the module is parsed, or by segments, where the rules allow
+  std::uint32_t minimum_region = RegionSplitter::kMinimumRegion;  // the fewest blocks in a region (or a segment)
 };
 
 // The lowered entry point of a module.

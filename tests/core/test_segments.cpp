@@ -1,0 +1,89 @@
+// Where a body falls apart into segments that are analysed and lowered one after another: the
+// places the branch graph and the values allow, on small bodies. (The golden tests check that
+// a translation by segments is the translation of the whole body.)
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ir/module_parser.hpp"
+#include "translator/segments.hpp"
+
+namespace {
+
+using brintavel::ir::InstructionSet;
+using brintavel::ir::parse_module;
+using brintavel::translator::segment_starts;
+
+struct Case {
+  const char* name;
+  std::string body;  // the blocks of @main
+  std::uint32_t minimum;
+  std::vector<std::uint32_t> starts;
+};
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+// A diamond that reads result `k` and joins in block `join`.
+std::string diamond(int k, const std::string& join) {
+  std::string r = "%r" + std::to_string(k);
+  return "  " + r + " = call i1 @__quantum__rt__read_result(ptr inttoptr (i64 " + std::to_string(k) +
+         " to ptr))\n  br i1 " + r + ", label %x" + std::to_string(k) + ", label %" + join + "\nx" +
+         std::to_string(k) + ":\n  call void @__quantum__qis__x__body(ptr null)\n  br label %" + join + "\n" + join +
+         ":\n";
+}
+
+// A loop of three trips whose count `%n<k>` the exit block reads.
+std::string loop(int k) {
+  std::string s = std::to_string(k);
+  return "  br label %h" + s + "\nh" + s + ":\n  %i" + s + " = phi i64 [0, %pre" + s + "], [%n" + s + ", %l" + s +
+         "]\n  %c" + s + " = icmp slt i64 %i" + s + ", 3\n  br i1 %c" + s + ", label %l" + s + ", label %e" + s +
+         "\nl" + s + ":\n  %n" + s + " = add i64 %i" + s + ", 1\n  br label %h" + s + "\ne" + s + ":\n  %u" + s +
+         " = add i64 %i" + s + ", 7\n";
+}
+
+std::vector<Case> cases() {
+  std::string chain = "entry:\n" + diamond(0, "j0") + diamond(1, "j1") + diamond(2, "j2") + "  ret void\n";
+  std::string far = "entry:\n  %v = add i64 1, 2\n" + diamond(0, "j0") + diamond(1, "j1") + diamond(2, "j2") +
+                    diamond(3, "j3") + diamond(4, "j4") + diamond(5, "j5") + "  %w = add i64 %v, 1\n  ret void\n";
+  return {
+      // Each join ends a region once the next one shows that nothing branches back to it.
+      {"a chain of diamonds splits at its joins", chain, 1, {2, 4}},
+      {"segments hold at least the fewest blocks", chain, 3, {4}},
+      {"a body of one block is one segment", "entry:\n  ret void\n", 1, {}},
+      // The loop's exit reads the loop's count: the segment that would begin there joins the
+      // loop's; the next one begins at the block before the second loop.
+      {"a loop's exit stays with the loop",
+       "entry:\n  br label %pre0\npre0:\n" + loop(0) + "  br label %pre1\npre1:\n" + loop(1) +
+           "  br label %done\ndone:\n  ret void\n",
+       1, {1, 5}},
+      {"a join with a phi begins no segment",
+       "entry:\n" + diamond(0, "j0") + diamond(1, "j1") +
+           "  %p = phi i64 [1, %j0], [2, %x1]\n" + diamond(2, "j2") + "  ret void\n",
+       1, {2}},
+      {"a value read before its block keeps the body whole",
+       "entry:\n" + diamond(0, "j0") + "  %a = add i64 %b, 1\n" + diamond(1, "j1") + "  %b = add i64 2, 3\n  ret void\n", 1,
+       {}},
+      {"a value read several segments on keeps the body whole", far, 1, {}},
+      {"a value read a few segments on joins them", "entry:\n  %v = add i64 1, 2\n" + diamond(0, "j0") + diamond(1, "j1") +
+                                                        "  %w = add i64 %v, 1\n" + diamond(2, "j2") + diamond(3, "j3") + "  ret void\n",
+       1, {6}},
+  };
+}
+
+class Segments : public testing::TestWithParam<Case> {};
+
+TEST_P(Segments, StartWhereTheGraphAndTheValuesAllow) {
+  const Case& c = GetParam();
+  std::string text = "define void @main() {\n" + c.body +
+                     "}\ndeclare i1 @__quantum__rt__read_result(ptr)\ndeclare void @__quantum__qis__x__body(ptr)\n";
+  auto module = parse_module(text, InstructionSet::Extended);
+  ASSERT_TRUE(module.has_value()) << module.error().message;
+  EXPECT_EQ(segment_starts(module->functions.front().blocks, c.minimum), c.starts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bodies, Segments, testing::ValuesIn(cases()));
+
+}  // namespace
