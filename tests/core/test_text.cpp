@@ -200,8 +200,8 @@ TEST(Utf8, RejectsMalformedSequencesAtTheirOffset) {
 
 // ---- FlatNameMap ------------------------------------------------------------------------
 
-// Random insertions, lookups and erasures over few names (long probe runs, and erasures that
-// shift them back) agree with std::unordered_map throughout.
+// Random insertions, lookups, erasures, reservations and clearings over few names (long probe
+// runs, and erasures that shift them back) agree with std::unordered_map throughout.
 TEST(FlatNameMap, AgreesWithUnorderedMap) {
   std::vector<std::string> names;
   for (int i = 0; i < 300; ++i) names.push_back("n" + std::to_string(i * 7919 % 1000));
@@ -210,7 +210,11 @@ TEST(FlatNameMap, AgreesWithUnorderedMap) {
   std::unordered_map<std::string_view, int> reference;
   for (int step = 0; step < 200000; ++step) {
     std::string_view name = names[random() % names.size()];
-    switch (random() % 5) {
+    if (step % 50000 == 49999) {
+      flat.clear();
+      reference.clear();
+    }
+    switch (random() % 6) {
       case 0: {
         auto [value, inserted] = flat.try_emplace(name, step);
         auto [it, expected] = reference.try_emplace(name, step);
@@ -227,6 +231,9 @@ TEST(FlatNameMap, AgreesWithUnorderedMap) {
         break;
       case 3:
         ASSERT_EQ(flat[name] += 1, reference[name] += 1);
+        break;
+      case 4:
+        flat.reserve(random() % 600);
         break;
       default: {
         const int* value = flat.find(name);

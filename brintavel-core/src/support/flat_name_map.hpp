@@ -90,6 +90,17 @@ class FlatNameMap {
     return true;
   }
 
+  // Room for `n` entries without growing.
+  void reserve(std::size_t n) {
+    std::size_t slots = 16;
+    while (3 * slots < 4 * n) slots *= 2;
+    if (slots <= slots_.size()) return;
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(slots, Slot{});
+    for (Slot& s : old)
+      if (s.hash != 0) place(std::move(s));
+  }
+
   void clear() {
     slots_.clear();
     size_ = 0;
@@ -107,12 +118,13 @@ class FlatNameMap {
   void grow() {
     std::vector<Slot> old = std::move(slots_);
     slots_.assign(old.empty() ? 16 : 2 * old.size(), Slot{});
-    for (Slot& s : old) {
-      if (s.hash == 0) continue;
-      std::size_t i = s.hash & mask();
-      while (slots_[i].hash != 0) i = (i + 1) & mask();
-      slots_[i] = std::move(s);
-    }
+    for (Slot& s : old)
+      if (s.hash != 0) place(std::move(s));
+  }
+  void place(Slot s) {
+    std::size_t i = s.hash & mask();
+    while (slots_[i].hash != 0) i = (i + 1) & mask();
+    slots_[i] = std::move(s);
   }
 
   std::vector<Slot> slots_;
