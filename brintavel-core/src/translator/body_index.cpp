@@ -12,9 +12,10 @@ ModuleConstants::ModuleConstants(std::span<const ir::ConstantArray> arrays, std:
 BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile,
                      const ModuleConstants* constants)
     : blocks_(blocks), constants_(constants) {
-  std::size_t instructions = 0;
-  for (const ir::Block& b : blocks) instructions += b.instructions.size();
-  definitions_.reserve(instructions);
+  std::size_t defined = 0;
+  for (const ir::Block& b : blocks)
+    for (const ir::Instruction& instruction : b.instructions) defined += ir::defined_name(instruction).has_value();
+  definitions_.reserve(defined);
   blocks_by_label_.reserve(blocks.size());
   auto dropped = [&](const ir::Instruction& instruction) {
     // An array element's address is computed as the cases of what uses it are written.
