@@ -34,12 +34,17 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
   }
   used_definitions_.assign(definitions_.size(), 0);
   for (const ir::Block& block : blocks)
-    for (const ir::Instruction& instruction : block.instructions)
-      if (!dropped(instruction))
-        ir::for_each_use(instruction, [&](std::string_view name) {
-          if (const Definition* d = definitions_.find(name)) used_definitions_[d->number] = 1;
-          else used_others_.try_emplace(name, true);
-        });
+    for (const ir::Instruction& instruction : block.instructions) {
+      // (Whether the instruction is dropped is asked only of one that reads a value: most
+      // calls read constants.)
+      std::optional<bool> drop;
+      ir::for_each_use(instruction, [&](std::string_view name) {
+        if (!drop) drop = dropped(instruction);
+        if (*drop) return;
+        if (const Definition* d = definitions_.find(name)) used_definitions_[d->number] = 1;
+        else used_others_.try_emplace(name, true);
+      });
+    }
   predecessors_.assign(blocks.size(), {});
   for (std::uint32_t b = 0; b < blocks.size(); ++b) {
     if (blocks[b].instructions.empty()) continue;
