@@ -67,6 +67,9 @@ std::vector<Case> cases() {
        "entry:\n" + diamond(0, "j0") + "  %a = add i64 %b, 1\n" + diamond(1, "j1") + "  %b = add i64 2, 3\n  ret void\n", 1,
        {}},
       {"a value read several segments on keeps the body whole", far, 1, {}},
+      {"a name defined in two segments keeps the body whole",
+       "entry:\n  %a = add i64 1, 2\n" + diamond(0, "j0") + "  %a = add i64 3, 4\n" + diamond(1, "j1") + "  ret void\n", 1,
+       {}},
       {"a value read a few segments on joins them", "entry:\n  %v = add i64 1, 2\n" + diamond(0, "j0") + diamond(1, "j1") +
                                                         "  %w = add i64 %v, 1\n" + diamond(2, "j2") + diamond(3, "j3") + "  ret void\n",
        1, {6}},

@@ -236,11 +236,7 @@ class LoweringContext final : public builders::CallContext {
   // Lowering is over: releases the bindings and the records of reads and writes (the
   // budget, the highest indices and the rest stay).
   void release_lowering_state() {
-    ranges_ = {};
-    values_ = {};
-    index_names_ = {};
-    bindings_ = {};
-    binding_captures_ = {};
+    forget_values();
     reassigned_ = {};
     result_written_ = {};
     forget_pointer_indices();

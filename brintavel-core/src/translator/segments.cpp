@@ -1,5 +1,6 @@
 #include "translator/segments.hpp"
 
+#include <algorithm>
 #include <deque>
 #include <variant>
 
@@ -60,8 +61,8 @@ class Segments {
     }
     return false;
   }
-  // False when `name` was defined already.
-  bool define(std::string_view name) { return recent_.back().defined.try_emplace(name, 1).second; }
+  // False when `name` (of hash `h`) was defined already in the open segment.
+  bool define(std::string_view name, std::uint64_t h) { return recent_.back().defined.try_emplace(name, 1, h).second; }
   std::vector<std::uint32_t> starts() {
     for (const Segment& s : recent_)
       if (s.start > 0) final_.push_back(s.start);
@@ -89,6 +90,7 @@ std::vector<std::uint32_t> segment_starts(std::span<const ir::Block> blocks, std
   Segments segments;
   segments.begin(0);
   text::FlatNameMap<char> to_come;
+  std::vector<std::uint64_t> defined;  // the hashes of the names defined, to find one defined twice
   std::size_t next = 0;
   for (std::uint32_t b = 0; b < blocks.size(); ++b) {
     const auto& instructions = blocks[b].instructions;
@@ -107,13 +109,22 @@ std::vector<std::uint32_t> segment_starts(std::span<const ir::Block> blocks, std
       });
       if (missing) return {};
       if (auto name = ir::defined_name(i)) {
-        if (!segments.define(*name)) return {};
-        if (!to_come.empty()) to_come.erase(*name);
+        const std::uint64_t h = text::FlatNameMap<char>::hash_of(*name);
+        if (!segments.define(*name, h)) return {};
+        defined.push_back(h);
+        if (!to_come.empty()) to_come.erase(*name, h);
       }
     }
   }
   if (!to_come.empty()) return {};
-  return segments.starts();
+  std::vector<std::uint32_t> starts = segments.starts();
+  // A name defined in two segments (which the index of the whole body would take for the first
+  // definition) keeps the body whole; so does a hash two names share.
+  if (!starts.empty()) {
+    std::sort(defined.begin(), defined.end());
+    if (std::adjacent_find(defined.begin(), defined.end()) != defined.end()) return {};
+  }
+  return starts;
 }
 
 }  // namespace brintavel::translator

@@ -9,7 +9,8 @@
 //   only through L, and no block from L on branches back before it or to it;
 // - no block from L on reads a value defined before L, and L has no phi;
 // - every value is read after the instruction that defines it in source order (a phi, which
-//   may read a value of a later block of its loop, aside), and defined once.
+//   may read a value of a later block of its loop, aside), and defined once (twice is not valid
+//   IR, but the index of the whole body would take the first definition for both).
 // The index and the range analysis of a segment then find for its values what they find in the
 // whole body: a value's range depends on the values it reads and on the tests of the blocks
 // that dominate it, all in its segment. One thing differs: the analysis of a segment takes its
