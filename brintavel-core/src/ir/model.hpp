@@ -408,6 +408,18 @@ struct Block {
   std::vector<const char*> call_sites = {};
 };
 
+// Calls `f` with each label the terminator of `block` branches to, in branch order (the true
+// target first; a label named twice is visited twice).
+template <class F>
+void for_each_branch_target(const Block& block, F&& f) {
+  if (block.instructions.empty()) return;
+  if (const auto* br = std::get_if<Br>(&block.instructions.back())) f(br->target);
+  if (const auto* br = std::get_if<CondBr>(&block.instructions.back())) {
+    f(br->true_label);
+    f(br->false_label);
+  }
+}
+
 // Removes the instructions of `block` for which `drop` holds (called once for each, in order),
 // keeping `sources` and `call_sites` in step with them.
 template <class Drop>

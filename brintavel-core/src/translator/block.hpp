@@ -22,6 +22,10 @@ class BranchTargets {
   BranchTargets(std::initializer_list<std::string_view> labels) { assign(labels.begin(), labels.end()); }
   BranchTargets(const std::vector<std::string_view>& labels) { assign(labels.begin(), labels.end()); }  // NOLINT
 
+  // Adds a label after those there (a third is not kept).
+  void push_back(std::string_view label) {
+    if (size_ < labels_.size()) labels_[size_++] = label;
+  }
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
   std::string_view operator[](std::size_t i) const { return labels_[i]; }

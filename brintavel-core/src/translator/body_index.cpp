@@ -46,20 +46,13 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
       });
     }
   predecessors_.assign(blocks.size(), {});
-  for (std::uint32_t b = 0; b < blocks.size(); ++b) {
-    if (blocks[b].instructions.empty()) continue;
-    auto edge = [&](std::string_view target) {
+  for (std::uint32_t b = 0; b < blocks.size(); ++b)
+    ir::for_each_branch_target(blocks[b], [&](std::string_view target) {
       auto t = block_of(target);
       if (!t) return;
       auto& list = predecessors_[*t];
       if (list.empty() || list.back() != b) list.push_back(b);
-    };
-    if (const auto* br = std::get_if<ir::Br>(&blocks[b].instructions.back())) edge(br->target);
-    if (const auto* br = std::get_if<ir::CondBr>(&blocks[b].instructions.back())) {
-      edge(br->true_label);
-      edge(br->false_label);
-    }
-  }
+    });
 }
 
 using text::Int128;

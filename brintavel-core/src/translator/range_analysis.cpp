@@ -60,20 +60,12 @@ class RangeAnalysis {
     // counts twice), else empty.
     std::vector<int> count(blocks.size(), 0);
     single_predecessor_.assign(blocks.size(), kNoBlock);
-    for (std::size_t b = 0; b < blocks.size(); ++b) {
-      if (blocks[b].instructions.empty()) continue;
-      auto reach = [&](std::string_view target) {
+    for (std::size_t b = 0; b < blocks.size(); ++b)
+      ir::for_each_branch_target(blocks[b], [&](std::string_view target) {
         auto t = block_of(target);
         if (!t) return;
         single_predecessor_[*t] = ++count[*t] == 1 ? static_cast<std::uint32_t>(b) : kNoBlock;
-      };
-      const ir::Instruction& last = blocks[b].instructions.back();
-      if (const auto* br = std::get_if<ir::Br>(&last)) reach(br->target);
-      if (const auto* br = std::get_if<ir::CondBr>(&last)) {
-        reach(br->true_label);
-        reach(br->false_label);
-      }
-    }
+      });
     // The entry block is entered from outside too.
     if (!blocks.empty()) single_predecessor_[0] = kNoBlock;
   }

@@ -1,7 +1,5 @@
 #include "translator/regions.hpp"
 
-#include <algorithm>
-
 namespace brintavel::translator {
 
 void RegionSplitter::set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target) {
@@ -19,7 +17,7 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
   graph_.emplace_back();
   if (!holds_) return std::nullopt;
   const std::uint64_t hash = label_hash(label);
-  if (open_.find(label, hash)) {
+  if (open_.find(label, hash) || closed_labels_.find(label, hash)) {
     holds_ = false;
     return std::nullopt;
   }
@@ -84,7 +82,6 @@ void RegionSplitter::closed(std::uint32_t end) {
   std::size_t count = end - start_;
   for (std::size_t i = 0; i < count; ++i) {
     open_.erase(open_labels_[i], open_hashes_[i]);
-    closed_hashes_.push_back(open_hashes_[i]);
     closed_labels_.try_emplace(open_labels_[i], 1, open_hashes_[i]);
   }
   open_labels_.erase(open_labels_.begin(), open_labels_.begin() + static_cast<std::ptrdiff_t>(count));
@@ -93,13 +90,8 @@ void RegionSplitter::closed(std::uint32_t end) {
 }
 
 bool RegionSplitter::finish() {
-  if (!closed_any()) return true;
-  if (!holds_ || !pending_.empty()) return false;
-  // The open blocks' labels were checked against each other as they came; here every label
-  // is checked against the closed ones.
-  closed_hashes_.insert(closed_hashes_.end(), open_hashes_.begin(), open_hashes_.end());
-  std::sort(closed_hashes_.begin(), closed_hashes_.end());
-  return std::adjacent_find(closed_hashes_.begin(), closed_hashes_.end()) == closed_hashes_.end();
+  // (Each label was checked against the open and the closed ones as its block began.)
+  return !closed_any() || (holds_ && pending_.empty());
 }
 
 std::optional<BlockGraph> RegionSplitter::region_graph(std::uint32_t from, std::uint32_t to,

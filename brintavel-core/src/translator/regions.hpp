@@ -87,10 +87,7 @@ class RegionSplitter {
   std::vector<Ref> refs_;
   std::uint32_t free_refs_ = kEnd;
   std::vector<std::uint32_t> candidates_;  // blocks that may end a region, ascending
-  // The hashes of the closed blocks' labels, for the end to find a label used twice (a
-  // hash shared by two labels counts as such: it only costs the regions).
-  std::vector<std::uint64_t> closed_hashes_;
-  text::FlatNameMap<char> closed_labels_;
+  text::FlatNameMap<char> closed_labels_;  // the closed blocks' labels, for a label used twice
   BlockGraph graph_;
   bool holds_ = true;
 };

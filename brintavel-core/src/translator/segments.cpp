@@ -22,11 +22,7 @@ std::vector<std::uint32_t> region_ends(std::span<const ir::Block> blocks) {
       regions.closed(*end);
     }
     BranchTargets targets;
-    if (!block.instructions.empty()) {
-      if (const auto* br = std::get_if<ir::Br>(&block.instructions.back())) targets = {br->target};
-      if (const auto* br = std::get_if<ir::CondBr>(&block.instructions.back()))
-        targets = {br->true_label, br->false_label};
-    }
+    ir::for_each_branch_target(block, [&](std::string_view label) { targets.push_back(label); });
     regions.end_block(targets);
   }
   if (!regions.finish()) ends.clear();

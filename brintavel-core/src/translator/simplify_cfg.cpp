@@ -213,16 +213,9 @@ void order_by_dominance(std::vector<ir::Block>& blocks) {
   // Postorder by an explicit-stack depth-first walk from the entry, successors in order.
   auto successors = [&](std::size_t b) {
     std::vector<std::size_t> out;
-    if (blocks[b].instructions.empty()) return out;
-    const ir::Instruction& last = blocks[b].instructions.back();
-    auto add = [&](std::string_view l) {
+    ir::for_each_branch_target(blocks[b], [&](std::string_view l) {
       if (auto it = number.find(l); it != number.end()) out.push_back(it->second);
-    };
-    if (const auto* br = std::get_if<ir::Br>(&last)) add(br->target);
-    if (const auto* br = std::get_if<ir::CondBr>(&last)) {
-      add(br->true_label);
-      add(br->false_label);
-    }
+    });
     return out;
   };
   std::vector<std::size_t> postorder;
