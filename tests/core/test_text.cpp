@@ -1,5 +1,6 @@
 // Text helpers: Unicode white-space trimming versus ASCII word splitting, the quoted form
 // used inside messages, and message building with cat().
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -12,6 +13,7 @@
 
 #include "ir/lexer.hpp"
 #include "support/flat_name_map.hpp"
+#include "support/small_list.hpp"
 #include "support/text.hpp"
 
 namespace {
@@ -250,6 +252,66 @@ TEST(FlatNameMap, AgreesWithUnorderedMap) {
   std::unordered_map<std::string_view, int> walked;
   flat.for_each([&](std::string_view name, int value) { ASSERT_TRUE(walked.try_emplace(name, value).second); });
   ASSERT_EQ(walked, reference);
+}
+
+// ---- SmallList ----------------------------------------------------------------------------
+
+// Random appends (of its own elements too), copies, moves, reservations and clearings, across
+// the move from in-place elements to the heap and back, agree with std::vector throughout.
+TEST(SmallList, AgreesWithVector) {
+  using List = SmallList<std::uint64_t, 2>;
+  std::mt19937 random(11);
+  List list;
+  std::vector<std::uint64_t> reference;
+  auto same = [&](const List& l) {
+    ASSERT_EQ(l.size(), reference.size());
+    ASSERT_EQ(l.empty(), reference.empty());
+    ASSERT_TRUE(std::equal(l.begin(), l.end(), reference.begin(), reference.end()));
+  };
+  for (int step = 0; step < 20000; ++step) {
+    switch (random() % 8) {
+      case 0:
+      case 1:
+      case 2:
+        list.push_back(step);
+        reference.push_back(step);
+        break;
+      case 3:
+        if (!reference.empty()) {
+          std::size_t k = random() % reference.size();
+          list.emplace_back(list[k]);
+          reference.push_back(reference[k]);
+        }
+        break;
+      case 4: {
+        List copy(list);
+        same(copy);
+        List moved(std::move(copy));
+        same(moved);
+        ASSERT_TRUE(copy.empty());
+        if (random() % 2) {
+          list = moved;
+        } else {
+          list = std::move(moved);
+        }
+        break;
+      }
+      case 5:
+        list.reserve(random() % 8);
+        break;
+      case 6:
+        if (random() % 4 == 0) {
+          list.clear();
+          reference.clear();
+        }
+        break;
+      default:
+        list = List(reference.begin(), reference.end());
+    }
+    same(list);
+  }
+  List items{1, 2, 3};
+  ASSERT_EQ(items.front() + items.back(), 4u);
 }
 
 }  // namespace

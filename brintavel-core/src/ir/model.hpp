@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "support/small_list.hpp"
 #include "support/text.hpp"
 
 namespace brintavel::ir {
@@ -102,9 +103,12 @@ static_assert(sizeof(Operand) == 32);
 
 // ---- Instructions --------------------------------------------------------------------
 
+// A call's arguments: one or two are held in place, without an allocation of their own.
+using Arguments = text::SmallList<Operand, 2>;
+
 struct Call {
   std::string_view callee;
-  std::vector<Operand> args;
+  Arguments args;
   std::string_view return_type;  // first word after `call`, verbatim
   std::optional<std::string_view> result;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -82,20 +83,50 @@ bool is_call_text(std::string_view s) {
   return first_word(skip_call_markers(split_assignment(without_comment(s)).body)) == "call";
 }
 
-// Keeps the bodies in the module.
+// Keeps the bodies in the module. A block's instructions gather in lists reused from block to
+// block and are moved into lists of their final size when the block ends, so that the module's
+// largest part carries no spare capacity; a long block keeps the lists it grew in instead (a
+// copy would hold the block twice at once).
 class MaterializingConsumer final : public BodyConsumer {
  public:
-  void begin_body(std::size_t, std::string_view) override { blocks_.clear(); }
-  void begin_block(std::string_view label) override { blocks_.push_back(Block{label, {}, {}}); }
-  void instruction(const Instruction& instruction, const char* where) override {
-    blocks_.back().instructions.push_back(instruction);
-    blocks_.back().sources.push_back(where);
+  void begin_body(std::size_t, std::string_view) override {
+    blocks_.clear();
+    instructions_.clear();
+    sources_.clear();
   }
-  void end_body() override {}
+  void begin_block(std::string_view label) override {
+    end_block();
+    blocks_.push_back(Block{label, {}, {}});
+  }
+  void instruction(const Instruction& instruction, const char* where) override {
+    instructions_.push_back(instruction);
+    sources_.push_back(where);
+  }
+  void end_body() override { end_block(); }
   std::vector<Block> take_blocks() { return std::move(blocks_); }
 
  private:
+  void end_block() {
+    if (blocks_.empty()) return;
+    Block& block = blocks_.back();
+    if (instructions_.size() > kLongBlock) {
+      block.instructions = std::move(instructions_);
+      block.sources = std::move(sources_);
+      instructions_ = {};
+      sources_ = {};
+      return;
+    }
+    block.instructions.reserve(instructions_.size());
+    std::move(instructions_.begin(), instructions_.end(), std::back_inserter(block.instructions));
+    block.sources.assign(sources_.begin(), sources_.end());
+    instructions_.clear();
+    sources_.clear();
+  }
+
+  static constexpr std::size_t kLongBlock = 1024;
   std::vector<Block> blocks_;
+  std::vector<Instruction> instructions_;
+  std::vector<const char*> sources_;
 };
 
 struct PendingFunction {

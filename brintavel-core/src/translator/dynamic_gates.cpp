@@ -50,7 +50,7 @@ class Cases {
   Cases(const ir::Call& call, const std::vector<Argument>& arguments) : call_(call), arguments_(arguments) {}
 
   void add(std::optional<Expression> condition, const std::vector<double>& values) {
-    std::vector<ir::Operand> args = call_.args;
+    std::vector<ir::Operand> args(call_.args.begin(), call_.args.end());
     for (std::size_t j = 0; j < arguments_.size(); ++j) {
       if (arguments_[j].pointer) args[arguments_[j].position] = ir::PtrConst{{}, static_cast<std::int64_t>(values[j])};
       else args[arguments_[j].position] = ir::ConstFloat{values[j]};
