@@ -1,13 +1,18 @@
 // The instruction parser: every modelled form, the tolerated forms that fall back to
 // Ignored, the always-ignored and unknown opcodes, and every message with its placeholders.
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ir/instruction_parser.hpp"
+#include "ir/plain_instruction.hpp"
+#include "support/text.hpp"
 #include "support.hpp"
 
 namespace {
@@ -365,5 +370,43 @@ const Case kTolerated[] = {
 };
 
 TEST(ParseInstruction, ToleratedAndIgnoredForms) { check(kTolerated); }
+
+// ---- The fast path ----------------------------------------------------------------------
+
+// Every line of the test programs, and near misses of the plain forms, that the fast path
+// reads, it reads as the general parser does, in both instruction sets.
+TEST(PlainInstructions, ReadAsTheGeneralParserReadsThem) {
+  std::vector<std::string> lines = {
+      "%a = add i64 %x, 1",          "%a = add nsw i64 %x, 1",      "%a = sub i8 -128, %x",
+      "%a = mul i1 true, %x",        "%a = add ptr %x, %y",         "%a = add i64 %x, undef",
+      "%c = icmp slt i64 %x, 10",    "%c = icmp samesign ult i64 %x, 3", "%c = icmp eq ptr %p, null",
+      "%c = icmp eq i1 %x, false",   "%s = shl i64 %x, 1",          "%s = shl nuw i64 %x, 1",
+      "%o = or i64 %x, %y",          "%o = or disjoint i64 %x, %y", "%o = or i1 %x, %y",
+      "%o = and i128 %x, 1",         "%d = udiv i32 %x, 7",         "%z = zext i1 %r to i64",
+      "%z = zext i1 true to i64",    "%z = zext nneg i8 %r to i64", "%z = zext i128 %r to i256",
+      "%z = zext i1 %r to i64 ; c",  "%z = sext i1 %r to i32",      "%z = trunc i64 %r to i1",
+      "%z = zext ptr %r to i64",     "%z = fptosi double %r to i64"};
+  namespace fs = std::filesystem;
+  for (const auto& entry : fs::recursive_directory_iterator(BRINTAVEL_TEST_DATA_DIR)) {
+    if (entry.path().extension() != ".ll") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    for (std::string line; std::getline(in, line);) lines.push_back(std::string(text::trim(line)));
+  }
+  std::size_t fast_reads = 0;
+  for (InstructionSet set : {InstructionSet::Base, InstructionSet::Extended}) {
+    PlainInstructionReader reader(set);
+    TextPool pool;
+    for (const std::string& line : lines) {
+      const Instruction* fast = reader.read(line);
+      if (!fast) continue;
+      ++fast_reads;
+      auto general = parse_instruction(line, pool, set);
+      ASSERT_TRUE(general) << line;
+      EXPECT_EQ(show(*fast), show(*general)) << line;
+      EXPECT_TRUE(*fast == *general) << line;
+    }
+  }
+  EXPECT_GT(fast_reads, 10000u);
+}
 
 }  // namespace

@@ -6,6 +6,7 @@
 // outlive the Module. Names are stored without their % or @ sigil.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -35,6 +36,8 @@ class TextPool {
 
 // ---- Operands ------------------------------------------------------------------------
 //
+// Operands and instructions compare equal field by field (texts by their contents).
+//
 // An Operand is 32 bytes: the 128-bit literal is two 64-bit halves and an absent struct
 // name is a view without data. Instructions hold several operands, and a
 // module holds an instruction per line.
@@ -42,6 +45,8 @@ class TextPool {
 // An integer literal of a type other than i1 (and of i1 when it is not 0, 1, true, false).
 struct ConstInt {
   Int128 value;
+
+  friend bool operator==(const ConstInt&, const ConstInt&) = default;
 };
 
 // An optional name in the space of a string_view: absent is a view without data.
@@ -70,32 +75,51 @@ class OptionalName {
 // An i1 literal: 0, 1, true or false.
 struct ConstBool {
   bool value;
+
+  friend bool operator==(const ConstBool&, const ConstBool&) = default;
 };
 // A literal of type half, float or double.
 struct ConstFloat {
   double value;
+
+  // By the bits: a NaN literal is the same as itself.
+  friend bool operator==(const ConstFloat& a, const ConstFloat& b) {
+    return std::bit_cast<std::uint64_t>(a.value) == std::bit_cast<std::uint64_t>(b.value);
+  }
 };
 // A constant pointer: `inttoptr (i64 N to T*)` or `null` of a pointer type other than i8*.
 struct PtrConst {
   OptionalName struct_name;  // Qubit for %Qubit*; absent for ptr, i8*
   std::int64_t index = 0;
+
+  friend bool operator==(const PtrConst&, const PtrConst&) = default;
 };
 // A local value %name (all text after the %, quotes kept).
 struct Ssa {
   std::string_view name;
+
+  friend bool operator==(const Ssa&, const Ssa&) = default;
 };
 // A global @name (all text after the @, quotes kept).
 struct GlobalRef {
   std::string_view name;
+
+  friend bool operator==(const GlobalRef&, const GlobalRef&) = default;
 };
 // A getelementptr constant expression; its contents are not kept.
-struct GetElementPtr {};
+struct GetElementPtr {
+  friend bool operator==(const GetElementPtr&, const GetElementPtr&) = default;
+};
 // bitcast (... @name ... to ...): the global's name.
 struct BitcastGlobal {
   std::string_view name;
+
+  friend bool operator==(const BitcastGlobal&, const BitcastGlobal&) = default;
 };
 // null of type i8* (also i8 null).
-struct I8Null {};
+struct I8Null {
+  friend bool operator==(const I8Null&, const I8Null&) = default;
+};
 
 using Operand = std::variant<ConstInt, ConstBool, ConstFloat, PtrConst, Ssa, GlobalRef,
                              GetElementPtr, BitcastGlobal, I8Null>;
@@ -111,19 +135,27 @@ struct Call {
   Arguments args;
   std::string_view return_type;  // first word after `call`, verbatim
   std::optional<std::string_view> result;
+
+  friend bool operator==(const Call&, const Call&) = default;
 };
 
 struct Br {
   std::string_view target;
+
+  friend bool operator==(const Br&, const Br&) = default;
 };
 
 struct CondBr {
   std::variant<std::string_view, bool> condition;  // SSA name or constant
   std::string_view true_label;
   std::string_view false_label;
+
+  friend bool operator==(const CondBr&, const CondBr&) = default;
 };
 
-struct Ret {};
+struct Ret {
+  friend bool operator==(const Ret&, const Ret&) = default;
+};
 
 struct Icmp {
   std::string_view predicate;  // as written; validated by the translator
@@ -131,6 +163,8 @@ struct Icmp {
   Operand rhs;
   std::string_view result;
   std::string_view ty = {};  // the operands' type
+
+  friend bool operator==(const Icmp&, const Icmp&) = default;
 };
 
 enum class LogicOp : std::uint8_t { Xor, And, Or };
@@ -140,6 +174,8 @@ struct Logic {
   Operand lhs;
   Operand rhs;
   std::string_view result;
+
+  friend bool operator==(const Logic&, const Logic&) = default;
 };
 
 struct Select {
@@ -148,6 +184,8 @@ struct Select {
   Operand else_value;
   std::string_view ty;  // type text of both value operands
   std::string_view result;
+
+  friend bool operator==(const Select&, const Select&) = default;
 };
 
 enum class ArithOp : std::uint8_t { Add, Sub, Mul };
@@ -159,65 +197,89 @@ struct Arith {
   std::string_view result;
   std::string_view ty = {};  // the operands' type
   bool no_signed_wrap = false;  // `nsw`: a signed overflow makes the result poison
+
+  friend bool operator==(const Arith&, const Arith&) = default;
 };
 
 struct PhiIncoming {
   Operand value;
   std::string_view predecessor;  // label, without %
+
+  friend bool operator==(const PhiIncoming&, const PhiIncoming&) = default;
 };
 
 struct Phi {
   std::string_view ty;
   std::vector<PhiIncoming> incomings;  // never empty
   std::string_view result;
+
+  friend bool operator==(const Phi&, const Phi&) = default;
 };
 
 // A recognised instruction that the model does not represent.
 struct Ignored {
   std::string_view opcode;
+
+  friend bool operator==(const Ignored&, const Ignored&) = default;
 };
 
 struct Alloca {
   std::string_view result;
   std::string_view ty = {};  // the allocated type, as written
+
+  friend bool operator==(const Alloca&, const Alloca&) = default;
 };
 
 struct Bitcast {
   std::string_view source;
   std::string_view result;
+
+  friend bool operator==(const Bitcast&, const Bitcast&) = default;
 };
 
 struct Gep {
   std::string_view base;
   std::uint64_t index;
   std::string_view result;
+
+  friend bool operator==(const Gep&, const Gep&) = default;
 };
 
 struct Store {
   Operand value;
   std::string_view pointer;
   std::string_view ty = {};  // the stored value's type
+
+  friend bool operator==(const Store&, const Store&) = default;
 };
 
 struct Load {
   std::string_view pointer;
   std::string_view result;
   std::string_view ty = {};  // the loaded type
+
+  friend bool operator==(const Load&, const Load&) = default;
 };
 
 struct Zext {
   std::string_view source;
   std::string_view result;
+
+  friend bool operator==(const Zext&, const Zext&) = default;
 };
 
 struct IntToPtr {
   Operand value;
   std::string_view result;
+
+  friend bool operator==(const IntToPtr&, const IntToPtr&) = default;
 };
 
 // Any other opcode; the translator rejects it.
 struct Unknown {
   std::string_view opcode;
+
+  friend bool operator==(const Unknown&, const Unknown&) = default;
 };
 
 // ---- Instructions only the extended mode reads ----------------------------------------
@@ -237,6 +299,8 @@ struct IntOp {
   Operand lhs;
   Operand rhs;
   std::string_view result;
+
+  friend bool operator==(const IntOp&, const IntOp&) = default;
 };
 
 enum class CastKind : std::uint8_t { Trunc, SExt, ZExt, SIToFP, UIToFP, FPToSI, FPToUI, FPExt, FPTrunc };
@@ -252,6 +316,8 @@ struct Cast {
   Operand value;
   std::string_view to_ty;
   std::string_view result;
+
+  friend bool operator==(const Cast&, const Cast&) = default;
 };
 
 enum class FloatOpKind : std::uint8_t { FAdd, FSub, FMul, FDiv, FRem };
@@ -265,6 +331,8 @@ struct FloatOp {
   Operand lhs;
   Operand rhs;
   std::string_view result;
+
+  friend bool operator==(const FloatOp&, const FloatOp&) = default;
 };
 
 // %r = fneg [flags] <type> a.
@@ -272,6 +340,8 @@ struct FNeg {
   std::string_view ty;
   Operand value;
   std::string_view result;
+
+  friend bool operator==(const FNeg&, const FNeg&) = default;
 };
 
 // %r = fcmp [flags] <predicate> <type> a, b.
@@ -281,6 +351,8 @@ struct Fcmp {
   Operand lhs;
   Operand rhs;
   std::string_view result;
+
+  friend bool operator==(const Fcmp&, const Fcmp&) = default;
 };
 
 // %r = getelementptr [N x T], ptr @global, i64 a, i64 b: the address of element a * N + b of a
@@ -291,6 +363,8 @@ struct ElementAddress {
   Operand outer;            // a
   Operand inner;            // b
   std::string_view result;
+
+  friend bool operator==(const ElementAddress&, const ElementAddress&) = default;
 };
 
 // %r = insertvalue {T0, T1, ...} aggregate, Tk value, k: the aggregate with field k replaced
@@ -300,6 +374,8 @@ struct InsertValue {
   Operand value;
   std::uint32_t index;
   std::string_view result;
+
+  friend bool operator==(const InsertValue&, const InsertValue&) = default;
 };
 
 // Whether an aggregate operand is poison or undef.
@@ -314,12 +390,16 @@ struct ExtractValue {
   std::uint32_t index;
   std::string_view field_ty;
   std::string_view result;
+
+  friend bool operator==(const ExtractValue&, const ExtractValue&) = default;
 };
 
 // %r = freeze T v: v itself where v is not poison (which no program the rules take makes).
 struct Freeze {
   Operand value;
   std::string_view result;
+
+  friend bool operator==(const Freeze&, const Freeze&) = default;
 };
 
 using Instruction = std::variant<Call, Br, CondBr, Ret, Icmp, Logic, Select, Arith, Phi, Ignored,

@@ -218,7 +218,7 @@ class ModuleParser {
  public:
   ModuleParser(std::string_view text, BodyConsumer& consumer, MaterializingConsumer* keeper,
                InstructionSet set)
-      : text_(text), lines_(text), consumer_(consumer), keeper_(keeper), set_(set) {
+      : text_(text), lines_(text), consumer_(consumer), keeper_(keeper), set_(set), plain_(set) {
     module_.source = text;
   }
 

@@ -1,11 +1,14 @@
 #include "ir/plain_instruction.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
+#include <utility>
 #include <cstdint>
 
 #include "ir/lexer.hpp"
+#include "ir/operand_parser.hpp"
 
 namespace brintavel::ir {
 
@@ -234,6 +237,76 @@ bool parse_plain_branch(std::string_view line, Instruction& out) {
   return true;
 }
 
+// Two operands of the integer type `type`: `<value>, <value>` to the end of the line.
+bool read_integer_pair(Cursor& c, Operand& lhs, Operand& rhs) {
+  PlainType type;
+  if (!read_type(c, type) || type.kind != TypeClass::Integer || !c.eat(' ')) return false;
+  return read_value(c, type, lhs) && c.eat(", ") && read_value(c, type, rhs) && c.at_end();
+}
+
+constexpr std::string_view kPredicates[] = {"eq", "ne", "ugt", "uge", "ult", "ule", "sgt", "sge", "slt", "sle"};
+
+// %r = <opcode> ... of the forms in the header, for a line known to be plain text.
+bool parse_plain_assignment(std::string_view line, InstructionSet set, Instruction& out) {
+  Cursor c(line);
+  if (!c.eat('%')) return false;
+  std::string_view result = c.name();
+  if (result.empty() || !c.eat(" = ")) return false;
+  std::string_view opcode = token(c);
+  if (!c.eat(' ')) return false;
+  const bool extended = set == InstructionSet::Extended;
+  Operand lhs = I8Null{}, rhs = I8Null{};
+  for (auto [name, op] : {std::pair{"add", ArithOp::Add}, {"sub", ArithOp::Sub}, {"mul", ArithOp::Mul}}) {
+    if (opcode != name) continue;
+    std::string_view ty = c.rest().substr(0, c.rest().find(' '));
+    if (!read_integer_pair(c, lhs, rhs)) return false;
+    out = Arith{op, lhs, rhs, result, ty};
+    return true;
+  }
+  if (opcode == "icmp") {
+    std::string_view predicate = token(c);
+    if (std::find(std::begin(kPredicates), std::end(kPredicates), predicate) == std::end(kPredicates) ||
+        !c.eat(' '))
+      return false;
+    std::string_view ty = c.rest().substr(0, c.rest().find(' '));
+    if (!read_integer_pair(c, lhs, rhs)) return false;
+    out = Icmp{predicate, lhs, rhs, result, ty};
+    return true;
+  }
+  if (extended) {
+    for (std::size_t k = 0; k < std::size(kIntOpNames); ++k) {
+      if (opcode != kIntOpNames[k]) continue;
+      auto op = static_cast<IntOpKind>(k);
+      std::string_view ty = c.rest().substr(0, c.rest().find(' '));
+      if (op <= IntOpKind::Xor && ty == "i1") return false;
+      if (!read_integer_pair(c, lhs, rhs)) return false;
+      out = IntOp{op, ty, lhs, rhs, result};
+      return true;
+    }
+  }
+  // <cast> <iN> <value> to <iM>
+  std::optional<CastKind> cast;
+  if (opcode == "zext") cast = CastKind::ZExt;
+  if (extended && opcode == "sext") cast = CastKind::SExt;
+  if (extended && opcode == "trunc") cast = CastKind::Trunc;
+  if (!cast) return false;
+  PlainType from;
+  if (!read_type(c, from) || from.kind != TypeClass::Integer || !c.eat(' ') || !read_value(c, from, lhs) ||
+      !c.eat(" to "))
+    return false;
+  std::string_view to = token(c);
+  if (!c.at_end() || !integer_width(from.text) || !integer_width(to)) return false;
+  if (extended) {
+    out = Cast{*cast, from.text, lhs, to, result};
+    return true;
+  }
+  // The base set reads a zext of a local value only.
+  const auto* source = std::get_if<Ssa>(&lhs);
+  if (!source) return false;
+  out = Zext{source->name, result};
+  return true;
+}
+
 }  // namespace
 
 const Instruction* PlainInstructionReader::read(std::string_view line) {
@@ -251,7 +324,8 @@ const Instruction* PlainInstructionReader::read(std::string_view line) {
       }
       return nullptr;
     default:
-      return parse_plain_text_call(line, std::get<Call>(call_)) ? &call_ : nullptr;
+      if (parse_plain_text_call(line, std::get<Call>(call_))) return &call_;
+      return line.front() == '%' && parse_plain_assignment(line, set_, other_) ? &other_ : nullptr;
   }
 }
 

@@ -3,6 +3,7 @@
 // most calls pass one or two, and a module holds a call per line.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -59,6 +60,10 @@ class SmallList {
   const T& front() const { return data()[0]; }
   T& back() { return data()[size_ - 1]; }
   const T& back() const { return data()[size_ - 1]; }
+
+  friend bool operator==(const SmallList& a, const SmallList& b) {
+    return a.size_ == b.size_ && std::equal(a.begin(), a.end(), b.begin());
+  }
 
   void clear() { size_ = 0; }
   void reserve(std::size_t n) {
