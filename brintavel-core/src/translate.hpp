@@ -23,7 +23,8 @@
 //                                stack memory made SSA values,            promote_memory.cpp
 //                                the branch graph cleaned up,             simplify_cfg.cpp
 //                                then segment by segment where it falls   segments.cpp
-//                                apart: the values indexed,               body_index.cpp
+//                                apart (streamed where the body needs     segment_stream.cpp
+//                                none of the above): the values indexed,  body_index.cpp
 //                                the integers' ranges found, and lowered  range_analysis.cpp
 //                                values read after being overwritten,     translator/dataflow.cpp
 //                                results read before being measured

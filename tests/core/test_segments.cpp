@@ -1,6 +1,7 @@
 // Where a body falls apart into segments that are analysed and lowered one after another: the
-// places the branch graph and the values allow, on small bodies. (The golden tests check that
-// a translation by segments is the translation of the whole body.)
+// places the branch graph and the values allow, on small bodies, and the bodies that are
+// lowered by segments while the parser reads them. (The golden tests check that a translation
+// by segments is the translation of the whole body.)
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -9,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "ir/module_parser.hpp"
+#include "signatures.hpp"
+#include "translator/rules.hpp"
+#include "translator/segment_stream.hpp"
 #include "translator/segments.hpp"
 
 namespace {
@@ -88,5 +92,85 @@ TEST_P(Segments, StartWhereTheGraphAndTheValuesAllow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, Segments, testing::ValuesIn(cases()));
+
+// ---- Lowering by segments while the parser reads the body ---------------------------------
+
+struct StreamCase {
+  const char* name;
+  std::string body;
+  bool streams;  // false: the body is left to the lowering of the whole module
+  std::string after = {};  // module text after the body
+  bool keeps_body = true;  // (when it does not stream) it gave up before lowering a segment
+};
+
+void PrintTo(const StreamCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<StreamCase> stream_cases() {
+  std::string chain = "entry:\n" + diamond(0, "j0") + diamond(1, "j1") + diamond(2, "j2") +
+                      "  call void @__quantum__qis__x__body(ptr null)\n";
+  return {
+      {"a chain of diamonds", chain + "  ret void\n", true},
+      {"loops with counters", "entry:\n  br label %pre0\npre0:\n" + loop(0) + "  br label %pre1\npre1:\n" + loop(1) +
+                                  "  br label %done\ndone:\n  ret void\n",
+       true},
+      {"a block that only branches on to a block with phis",
+       chain + "  br label %f\nf:\n  br label %m\nm:\n  %p = phi i64 [1, %f]\n  ret void\n", true},
+      {"a block that only branches on to a later block without phis",
+       chain + "  br label %f\nf:\n  br label %m\nm:\n  ret void\n", false},
+      {"a block that only branches back", "entry:\n  br label %f\nf:\n  br label %entry\n", false},
+      {"two returns", "entry:\n" + diamond(0, "j0") + "  br i1 %r0, label %a, label %b\na:\n  ret void\nb:\n  ret void\n",
+       false},
+      {"stack memory", chain + "  %m = alloca i64\n  store i64 1, ptr %m\n  ret void\n", false},
+      {"a field of an aggregate", chain + "  %f = extractvalue {i64, i1} undef, 0\n  ret void\n", false},
+      {"a freeze", chain + "  %f = freeze i1 %r0\n  ret void\n", false},
+      {"an abort", chain + "  call void @abort()\n  unreachable\n", false},
+      {"a value read before its block", "entry:\n" + diamond(0, "j0") + "  %a = add i64 %b, 1\n" + diamond(1, "j1") +
+                                            "  %b = add i64 2, 3\n  ret void\n",
+       false},
+      {"a global read that is defined after the body",
+       chain + "  call void @__quantum__rt__result_record_output(ptr null, ptr @label)\n  ret void\n", false,
+       "@label = internal constant [2 x i8] c\"a\\00\"\n", false},
+  };
+}
+
+class SegmentStreams : public testing::TestWithParam<StreamCase> {};
+
+TEST_P(SegmentStreams, LowerTheBodyWhileItIsReadWhereTheWholeBodyWouldNotChange) {
+  const StreamCase& c = GetParam();
+  std::string text = "define void @main() {\n" + c.body +
+                     "}\ndeclare i1 @__quantum__rt__read_result(ptr)\ndeclare void @__quantum__qis__x__body(ptr)\n"
+                     "declare void @__quantum__rt__result_record_output(ptr, ptr)\ndeclare void @abort()\n" +
+                     c.after;
+  auto rules = brintavel::translator::extended_rules();
+  brintavel::translator::TranslationContext context{*rules, {}, std::nullopt, false};
+  auto signatures = brintavel::build_signature_table(text);
+  ASSERT_TRUE(signatures.has_value());
+  brintavel::translator::SegmentStream stream(context, &*signatures, text, 0, 1);
+  auto module = parse_module(text, stream, InstructionSet::Extended);
+  ASSERT_TRUE(module.has_value()) << module.error().message;
+  auto program = stream.finish(*module);
+  EXPECT_EQ(program.has_value(), c.streams);
+  if (program) {
+    EXPECT_TRUE(program->has_value()) << program->error().message;
+    return;
+  }
+  // Given up before a segment was lowered, the stream hands on the body as the parser read it
+  // (a global defined after the body is only found once the whole body was lowered).
+  auto whole = parse_module(text, InstructionSet::Extended);
+  ASSERT_TRUE(whole.has_value());
+  auto body = stream.take_body();
+  EXPECT_EQ(body.has_value(), c.keeps_body);
+  if (body) {
+    const auto& blocks = whole->functions.front().blocks;
+    ASSERT_EQ(body->size(), blocks.size());
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+      EXPECT_EQ((*body)[b].label, blocks[b].label);
+      EXPECT_TRUE((*body)[b].instructions == blocks[b].instructions) << "block " << b;
+      EXPECT_EQ((*body)[b].sources, blocks[b].sources);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bodies, SegmentStreams, testing::ValuesIn(stream_cases()));
 
 }  // namespace

@@ -4,8 +4,8 @@
 //   - an extended-mode translation that differs from the default mode's where the default
 //     mode translates, and
 //   - a streaming translation that differs from the whole-module pipeline's or from one that
-//     closes regions wherever it can (output, or the message and position), and an extended
-//     one that differs from one analysed in segments wherever the body falls apart, and
+//     closes regions and segments wherever it can (output, or the message and position), in
+//     either mode, and
 //   - a line that the front end's fast path reads differently from the general parser.
 #include <cstddef>
 #include <cstdint>
@@ -73,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto extended = brintavel::translate(text, options);
   if (extended && !ends_with_generated_by(extended->program)) __builtin_trap();
   if (base && (!extended || extended->program != base->program)) __builtin_trap();
+  if (!same(extended, brintavel::translate_whole_module(text, options))) __builtin_trap();
   if (!same(extended, brintavel::translate_with_regions(text, options, 1))) __builtin_trap();
   check_fast_path(text);
   return 0;

@@ -266,6 +266,7 @@ class ModuleParser {
       }
     }
     entry_label_ = implicit_entry_label(header->parameters, module_.pool);
+    consumer_.constants_before(module_.arrays, module_.strings);
     consumer_.begin_body(definitions_++, fn.name);
     Status body = parse_body(header_line);
     consumer_.end_body();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,9 @@ class BodyConsumer {
   virtual ~BodyConsumer() = default;
   // The body of definition number `definition` (counted from 0 in source order) begins.
   virtual void begin_body(std::size_t definition, std::string_view name) = 0;
+  // Just before begin_body: the module's constants that come before the definition (what the
+  // module holds of them so far; later ones are appended).
+  virtual void constants_before(std::span<const ConstantArray>, std::span<const ConstantString>) {}
   // A block begins; the label is empty for an unlabeled first block.
   virtual void begin_block(std::string_view label) = 0;
   // An instruction of the current block. `where` is the first character of its text in the

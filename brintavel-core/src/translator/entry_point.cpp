@@ -1,8 +1,5 @@
 #include "translator/entry_point.hpp"
 
-#include "translator/body_index.hpp"
-#include "translator/function_lowerer.hpp"
-#include "translator/range_analysis.hpp"
 #include "translator/inline.hpp"
 #include "translator/promote_memory.hpp"
 #include "translator/records.hpp"
@@ -53,7 +50,27 @@ void lower_blocks(std::span<const ir::Block> blocks, FunctionLowerer& lowerer) {
   }
 }
 
+// Whether an instruction of the body computes an integer the range analysis could bound.
+bool has_integer_values(std::span<const ir::Block> blocks) {
+  for (const ir::Block& b : blocks)
+    for (const ir::Instruction& i : b.instructions)
+      if (!std::holds_alternative<ir::Call>(i) && !std::holds_alternative<ir::Br>(i) &&
+          !std::holds_alternative<ir::CondBr>(i) && !std::holds_alternative<ir::Ret>(i) &&
+          !std::holds_alternative<ir::Ignored>(i))
+        return true;
+  return false;
+}
+
 }  // namespace
+
+void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
+                   SegmentAnalysis& analysis, FunctionLowerer& lowerer) {
+  analysis.index.emplace(segment, &rules.profile(), &constants);
+  // (A body of calls and branches alone has no integer to bound.)
+  analysis.ranges = has_integer_values(segment) ? analyze_ranges(*analysis.index) : BodyRanges{};
+  lowerer.use_body(*analysis.index, analysis.ranges);
+  lower_blocks(segment, lowerer);
+}
 
 const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name) {
   for (const ir::Function& fn : module.functions)
@@ -82,17 +99,6 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context,
 
 namespace {
 
-// Whether an instruction of the body computes an integer the range analysis could bound.
-bool has_integer_values(std::span<const ir::Block> blocks) {
-  for (const ir::Block& b : blocks)
-    for (const ir::Instruction& i : b.instructions)
-      if (!std::holds_alternative<ir::Call>(i) && !std::holds_alternative<ir::Br>(i) &&
-          !std::holds_alternative<ir::CondBr>(i) && !std::holds_alternative<ir::Ret>(i) &&
-          !std::holds_alternative<ir::Ignored>(i))
-        return true;
-  return false;
-}
-
 // How the blocks of a body are lowered: the segments the rules analyse them by (each the
 // first block of the next, ascending, then the number of blocks), and whether the lowerer
 // structures and prints it region by region (regions.hpp), closing regions of at least
@@ -111,20 +117,13 @@ std::optional<Result<qasm::Program>> lower_body(const TranslationContext& contex
   FunctionLowerer lowerer(context, signatures, module.source);
   if (how.regions) lowerer.split_into_regions(*how.regions);
   const ModuleConstants constants(module.arrays, module.strings);
-  std::optional<BodyIndex> index;
-  BodyRanges ranges;
+  SegmentAnalysis analysis;  // (the last segment's stays for the end of the lowering)
   if (!rules.analyzes_body()) {
     lower_blocks(blocks, lowerer);
   } else {
-    // (The last segment's index and ranges stay for the end of the lowering.)
     std::uint32_t start = 0;
     for (std::uint32_t end : how.segment_ends) {
-      std::span<const ir::Block> segment = blocks.subspan(start, end - start);
-      index.emplace(segment, &rules.profile(), &constants);
-      // (A body of calls and branches alone has no integer to bound.)
-      ranges = has_integer_values(segment) ? analyze_ranges(*index) : BodyRanges{};
-      lowerer.use_body(*index, ranges);
-      lower_blocks(segment, lowerer);
+      lower_segment(rules, constants, blocks.subspan(start, end - start), analysis, lowerer);
       if (lowerer.failed()) break;
       start = end;
     }

@@ -5,13 +5,20 @@
 #include <optional>
 #include <string_view>
 
+#include <span>
+
 #include "error.hpp"
 #include "ir/model.hpp"
 #include "qasm/model.hpp"
 #include "signatures.hpp"
+#include "translator/body_index.hpp"
 #include "translator/context.hpp"
+#include "translator/function_lowerer.hpp"
+#include "translator/range_analysis.hpp"
 
 namespace brintavel::translator {
+
+class Rules;
 
 // The entry point to translate: the first definition marked as one, or the entry-point
 // definition named `name` when one is given. Nothing when there is none.
@@ -30,6 +37,18 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module,
                                             const SignatureTable& signatures, ir::Function&& entry,
                                             std::optional<std::uint32_t> segments = std::nullopt);
+// The analyses of one segment of a body (segments.hpp), which the lowerer reads while it lowers
+// the segment's blocks (and the last segment's until it finishes).
+struct SegmentAnalysis {
+  std::optional<BodyIndex> index;
+  BodyRanges ranges;
+};
+
+// Analyses `segment` into `analysis` (whose previous contents the lowerer no longer reads),
+// hands it to the lowerer and lowers the segment's blocks, until the lowerer fails.
+void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
+                   SegmentAnalysis& analysis, FunctionLowerer& lowerer);
+
 // The same after building the signature table and picking the entry point.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module);
 

@@ -19,15 +19,77 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "ir/model.hpp"
+#include "support/flat_name_map.hpp"
+#include "translator/regions.hpp"
 
 namespace brintavel::translator {
 
 // The first block of each segment but the first, ascending, with at least `minimum_blocks`
 // blocks in each segment (but the last): nothing when the body is one segment.
 std::vector<std::uint32_t> segment_starts(std::span<const ir::Block> blocks, std::uint32_t minimum_blocks);
+
+// The same for blocks that arrive one by one. Each block is added as it is complete, and read
+// again (process) once the places where the graph falls apart are known up to it; a segment
+// is final once a few later segments began without reading from it. So the blocks of a long
+// body are held a few segments at a time.
+class SegmentFinder {
+ public:
+  explicit SegmentFinder(std::uint32_t minimum_blocks) : minimum_(minimum_blocks) {}
+
+  // The next block of the body, complete.
+  void add(const ir::Block& block);
+  // No block comes after those added.
+  void end();
+  // How many blocks, from the first, may be processed now.
+  std::uint32_t ready() const { return ready_; }
+  // The next block to process, in order (one of the ready ones).
+  void process(const ir::Block& block);
+  std::uint32_t processed() const { return processed_; }
+
+  // The starts of the segments that are final (each segment ends where the next starts),
+  // ascending; the blocks before the last of them are in final segments.
+  std::span<const std::uint32_t> final_starts() const { return final_; }
+  // Whether the body is known to be one segment already (a value read from far back, or
+  // before its definition, or defined twice).
+  bool whole() const { return whole_; }
+  // Once every block is processed: the starts of all segments but the first, or nothing when
+  // the body is one segment.
+  std::optional<std::vector<std::uint32_t>> result();
+
+  // Whether a block with this label was added.
+  bool has_label(std::string_view label) const { return regions_.is_open(label) || regions_.was_closed(label); }
+
+ private:
+  void begin_segment(std::uint32_t block);
+  bool reads(std::string_view name);
+
+  std::uint32_t minimum_;
+  RegionSplitter regions_{1};
+  std::uint32_t added_ = 0;
+  std::uint32_t ready_ = 0;
+  std::uint32_t processed_ = 0;
+  std::deque<std::uint32_t> ends_;  // the region ends not processed yet
+  bool whole_ = false;
+  bool ended_ = false;
+  // The last few segments, each with the values it defines. A value read from one of them
+  // joins the segments from there on into one; only the open segment's table grows, and the
+  // others are only looked up for a value the open one lacks.
+  static constexpr std::size_t kKept = 4;  // an older segment is final
+  struct Segment {
+    std::uint32_t start;
+    text::FlatNameMap<char> defined;
+  };
+  std::deque<Segment> recent_;
+  std::vector<std::uint32_t> final_;
+  // Values that phis read before a later block defines them: no segment begins meanwhile.
+  text::FlatNameMap<char> to_come_;
+  std::vector<std::uint64_t> defined_;  // the hashes of the names defined, to find one defined twice
+};
 
 }  // namespace brintavel::translator

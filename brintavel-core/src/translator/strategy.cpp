@@ -3,6 +3,7 @@
 #include "translator/entry_point.hpp"
 #include "translator/function_lowerer.hpp"
 #include "translator/rules.hpp"
+#include "translator/segment_stream.hpp"
 
 namespace brintavel::translator {
 
@@ -46,6 +47,13 @@ class StreamingLowering final : public ir::BodyConsumer {
   bool active_ = false;
 };
 
+// Whether the module defines one function (its header lines, as the outline found them).
+bool defines_one_function(const ir::ModuleOutline& outline) {
+  std::size_t definitions = 0;
+  for (const ir::OutlineLine& line : outline.header_candidates) definitions += line.text.starts_with("define");
+  return definitions == 1;
+}
+
 // The number of the entry point among the module's definitions.
 std::size_t definition_number(const ir::Module& module, const ir::Function* entry) {
   std::size_t n = 0;
@@ -62,11 +70,16 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
                                       const Result<SignatureTable>& signatures, const TranslationContext& context,
                                       const LoweringPlan& plan) {
   const Rules& rules = context.rules;
-  // The output records are read from the whole body.
-  bool streamed = plan.stream && !rules.inlines_calls() && !context.entry_name && !context.records;
-  StreamingLowering streaming(context, signatures ? &*signatures : nullptr, text,
-                              streamed ? outline.first_entry_point : std::nullopt, plan.minimum_region);
-  BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(text, streaming, rules.instructions())
+  // The output records are read from the whole body; calls to the module's own functions are
+  // inlined from the whole module.
+  bool streamed = plan.stream && !context.entry_name && !context.records &&
+                  (!rules.inlines_calls() || defines_one_function(outline));
+  const SignatureTable* table = signatures ? &*signatures : nullptr;
+  std::optional<std::size_t> definition = streamed ? outline.first_entry_point : std::nullopt;
+  StreamingLowering streaming(context, table, text, definition, plan.minimum_region);
+  SegmentStream by_segments(context, table, text, definition, plan.minimum_region);
+  ir::BodyConsumer& consumer = rules.analyzes_body() ? static_cast<ir::BodyConsumer&>(by_segments) : streaming;
+  BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(text, consumer, rules.instructions())
                                                    : ir::parse_module(text, rules.instructions()));
   if (!signatures) return signatures.error();
   ir::Function* entry = find_entry_point(module, context.entry_name);
@@ -81,17 +94,25 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
   // The streamed lowering, unless the outline named another function than the parse did, or
   // its regions did not hold: then the entry point is lowered from the whole module.
   std::optional<Result<qasm::Program>> program;
-  if (FunctionLowerer* lowerer = streaming.lowerer();
-      streamed && lowerer && outline.first_entry_point == definition_number(module, entry)) {
-    program = lowerer->finish();
-    if (lowerer->needs_whole_function()) program.reset();
+  bool whole_body = !streamed;  // the entry point has its blocks
+  if (streamed && outline.first_entry_point == definition_number(module, entry)) {
+    if (rules.analyzes_body()) {
+      program = by_segments.finish(module);
+      if (auto body = program ? std::nullopt : by_segments.take_body()) {
+        entry->blocks = std::move(*body);
+        whole_body = true;
+      }
+    } else if (FunctionLowerer* lowerer = streaming.lowerer()) {
+      program = lowerer->finish();
+      if (lowerer->needs_whole_function()) program.reset();
+    }
   }
   streaming.release();
   // A lowering begun again warns again.
   if (!program && context.warnings) context.warnings->clear();
   if (program) {
     BRINTAVEL_TRY_ASSIGN(lowered.program, std::move(*program));
-  } else if (!streamed) {
+  } else if (whole_body) {
     // (The module is not read after this: the entry point gives up its blocks.)
     std::optional<std::uint32_t> segments;
     if (plan.stream) segments = plan.minimum_region;
@@ -99,9 +120,10 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
                          translate_entry_point(context, module, *signatures, std::move(*entry), segments));
   } else {
     BRINTAVEL_TRY_ASSIGN(ir::Module whole, ir::parse_module(text, rules.instructions()));
-    const ir::Function* same = find_entry_point(whole, context.entry_name);
+    ir::Function* same = find_entry_point(whole, context.entry_name);
     if (!same) return no_entry_point(context.entry_name);
-    BRINTAVEL_TRY_ASSIGN(lowered.program, translate_entry_point(context, whole, *signatures, *same));
+    BRINTAVEL_TRY_ASSIGN(lowered.program, translate_entry_point(context, whole, *signatures, std::move(*same),
+                                                                plan.minimum_region));
   }
   return lowered;
 }

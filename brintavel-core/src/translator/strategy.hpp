@@ -6,9 +6,11 @@
 // (a first scan of the line starts) finds both, and the parse confirms the entry point. When
 // the parse names another entry point than the outline (a body line that reads like a header),
 // or the regions do not hold, the entry point is lowered from the whole module instead, with the
-// same result. Rules that inline calls, and a chosen entry point, need the whole module; the
-// rules that analyse the body then take it segment by segment where it falls apart
-// (segments.hpp), and print it region by region.
+// same result. The rules that analyse the body take it segment by segment where it falls apart
+// (segments.hpp), and print it region by region: streamed, as the segments become final
+// (segment_stream.hpp), unless the body needs what only the whole module gives (its calls
+// inlined, the clean-ups that rewrite it), and then from the whole module. A chosen entry point
+// and the output records need the whole module too.
 #pragma once
 
 #include <cstdint>

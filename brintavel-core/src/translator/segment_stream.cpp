@@ -1,0 +1,183 @@
+#include "translator/segment_stream.hpp"
+
+#include <iterator>
+#include <variant>
+
+#include "translator/rules.hpp"
+
+namespace brintavel::translator {
+
+namespace {
+
+std::string_view label_of(const ir::Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
+
+// Whether the instruction names a module-level global.
+bool reads_global(const ir::Instruction& instruction) {
+  if (std::holds_alternative<ir::ElementAddress>(instruction)) return true;
+  bool global = false;
+  ir::visit_reads(
+      instruction,
+      [&](const ir::Operand& o) {
+        global = global || std::holds_alternative<ir::GlobalRef>(o) || std::holds_alternative<ir::BitcastGlobal>(o) ||
+                 std::holds_alternative<ir::GetElementPtr>(o);
+      },
+      [](std::string_view) {}, [](const std::variant<std::string_view, bool>&) {});
+  return global;
+}
+
+}  // namespace
+
+SegmentStream::SegmentStream(const TranslationContext& context, const SignatureTable* signatures,
+                             std::string_view source, std::optional<std::size_t> definition,
+                             std::uint32_t minimum_blocks)
+    : context_(context),
+      signatures_(signatures),
+      source_(source),
+      definition_(definition),
+      minimum_(minimum_blocks) {}
+
+SegmentStream::~SegmentStream() = default;
+
+void SegmentStream::constants_before(std::span<const ir::ConstantArray> arrays,
+                                     std::span<const ir::ConstantString> strings) {
+  arrays_before_ = arrays;
+  strings_before_ = strings;
+}
+
+void SegmentStream::begin_body(std::size_t definition, std::string_view name) {
+  active_ = signatures_ && definition_ == definition;
+  if (!active_) return;
+  gave_up_ = false;
+  function_ = name;
+  arrays_.assign(arrays_before_.begin(), arrays_before_.end());
+  strings_.assign(strings_before_.begin(), strings_before_.end());
+  constants_.emplace(arrays_, strings_);
+  finder_.emplace(minimum_);
+  lowerer_.emplace(context_, *signatures_, source_);
+}
+
+void SegmentStream::give_up() {
+  gave_up_ = true;
+  // Before any segment was lowered, the blocks are all there: the rest of the body is kept
+  // with them for the lowering of the whole body.
+  collecting_ = lowered_ == 0;
+  program_.reset();
+  lowerer_.reset();
+  finder_.reset();
+  if (!collecting_) window_.clear();
+  for (Lowered& l : lowered_segments_) l = Lowered{};
+}
+
+void SegmentStream::begin_block(std::string_view label) {
+  if (!active_) return;
+  if (!gave_up_ && !window_.empty()) end_block();
+  if (gave_up_ && !collecting_) return;
+  ir::Block& block = window_.emplace_back(ir::Block{label, {}, {}});
+  if (!gave_up_) needs_phi_ = forwarded_to_.erase(label_of(block));
+}
+
+void SegmentStream::instruction(const ir::Instruction& instruction, const char* where) {
+  if (!active_ || (gave_up_ && !collecting_)) return;
+  ir::Block& block = window_.back();
+  block.instructions.push_back(instruction);
+  block.sources.push_back(where);
+  if (gave_up_) return;
+  if (needs_phi_) {
+    needs_phi_ = false;
+    if (!std::holds_alternative<ir::Phi>(instruction)) return give_up();
+  }
+  // What the clean-ups before a whole body's lowering would change, and calls they inline.
+  if (std::holds_alternative<ir::Alloca>(instruction) || std::holds_alternative<ir::ExtractValue>(instruction) ||
+      std::holds_alternative<ir::Freeze>(instruction))
+    return give_up();
+  if (std::holds_alternative<ir::Ret>(instruction) && ++returns_ > 1) return give_up();
+  if (const auto* call = std::get_if<ir::Call>(&instruction); call && (call->callee == "abort" || call->callee == function_))
+    return give_up();
+  reads_globals_ = reads_globals_ || reads_global(instruction);
+}
+
+void SegmentStream::end_block() {
+  const ir::Block& block = window_.back();
+  // A block entered for its phis has none.
+  if (needs_phi_) return give_up();
+  // A block that only branches on is skipped unless where it goes has phis: a block that comes
+  // later must show them.
+  const std::uint32_t number = lowered_ + static_cast<std::uint32_t>(window_.size()) - 1;
+  if (number > 0 && block.instructions.size() == 1) {
+    if (const auto* br = std::get_if<ir::Br>(&block.instructions.front()); br && br->target != label_of(block)) {
+      if (finder_->has_label(br->target)) return give_up();
+      forwarded_to_.try_emplace(br->target, 1);
+    }
+  }
+  finder_->add(block);
+  while (finder_->processed() < finder_->ready()) finder_->process(window_[finder_->processed() - lowered_]);
+  if (finder_->whole()) return give_up();
+  lower_final_segments();
+}
+
+void SegmentStream::lower_final_segments() {
+  std::span<const std::uint32_t> starts = finder_->final_starts();
+  for (; final_used_ < starts.size(); ++final_used_) {
+    // A final segment has others after it: the body is printed by regions.
+    if (!regions_) {
+      lowerer_->split_into_regions(minimum_);
+      regions_ = true;
+    }
+    lower(starts[final_used_]);
+  }
+}
+
+void SegmentStream::lower(std::uint32_t end) {
+  Lowered& next = lowered_segments_[1 - current_];
+  next.blocks.clear();
+  for (; lowered_ < end; ++lowered_) {
+    next.blocks.push_back(std::move(window_.front()));
+    window_.pop_front();
+  }
+  if (!lowerer_->failed()) lower_segment(context_.rules, *constants_, next.blocks, next.analysis, *lowerer_);
+  // The lowerer reads this segment's analysis from now on; the segment before it is kept a
+  // segment longer.
+  current_ = 1 - current_;
+}
+
+void SegmentStream::end_body() {
+  if (!active_) return;
+  active_ = false;
+  if (gave_up_) return;
+  // (A body the parser stopped in may have no block.)
+  if (window_.empty()) return give_up();
+  end_block();
+  if (gave_up_) return;
+  finder_->end();
+  while (finder_->processed() < finder_->ready()) finder_->process(window_[finder_->processed() - lowered_]);
+  std::optional<std::vector<std::uint32_t>> starts = finder_->result();
+  if (!starts) return give_up();
+  for (std::size_t k = final_used_; k < starts->size(); ++k) {
+    if (!regions_) {
+      lowerer_->split_into_regions(minimum_);
+      regions_ = true;
+    }
+    lower((*starts)[k]);
+  }
+  lower(lowered_ + static_cast<std::uint32_t>(window_.size()));
+  program_ = lowerer_->finish();
+  if (lowerer_->needs_whole_function()) return give_up();
+  lowerer_.reset();
+  for (Lowered& l : lowered_segments_) l = Lowered{};
+}
+
+std::optional<std::vector<ir::Block>> SegmentStream::take_body() {
+  if (!collecting_) return std::nullopt;
+  collecting_ = false;
+  return std::vector<ir::Block>(std::make_move_iterator(window_.begin()), std::make_move_iterator(window_.end()));
+}
+
+std::optional<Result<qasm::Program>> SegmentStream::finish(const ir::Module& module) {
+  if (gave_up_ || !program_) return std::nullopt;
+  // A global defined after the body was not known to its lowering.
+  if (reads_globals_ && (module.arrays.size() != arrays_.size() || module.strings.size() != strings_.size()))
+    return std::nullopt;
+  return std::move(program_);
+}
+
+}  // namespace brintavel::translator

@@ -1,0 +1,100 @@
+// The entry point lowered segment by segment while the parser reads it, for the rules that
+// analyse the body (the extended rules).
+//
+// The blocks arrive in source order and are held until their segment is final
+// (segments.hpp); the segment is then analysed, lowered, printed region by region
+// (regions.hpp) and let go, so that a long body is held a few segments at a time. That gives
+// what lowering the whole body gives (entry_point.cpp) as long as the clean-ups before the
+// lowering leave the body as it is: no stack memory (promote_memory.hpp), no field of an
+// aggregate read (split_aggregates.hpp), and none of the shapes simplify_cfg.hpp rewrites
+// (several returns, an aborting block, a freeze, a block that only branches on to a block
+// without phis); and as long as the body calls no function the module defines, reads a value
+// only where the segments allow it and uses only the module constants that come before it.
+// Where one of these fails, the stream gives up and the caller lowers the whole body: the body
+// as read, when the stream gave up before lowering a segment, else the module parsed again.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "error.hpp"
+#include "ir/module_parser.hpp"
+#include "qasm/model.hpp"
+#include "signatures.hpp"
+#include "support/flat_name_map.hpp"
+#include "translator/context.hpp"
+#include "translator/entry_point.hpp"
+#include "translator/function_lowerer.hpp"
+#include "translator/segments.hpp"
+
+namespace brintavel::translator {
+
+class SegmentStream final : public ir::BodyConsumer {
+ public:
+  // Lowers definition number `definition` (none: nothing), closing segments and regions of at
+  // least `minimum_blocks` blocks.
+  SegmentStream(const TranslationContext& context, const SignatureTable* signatures, std::string_view source,
+                std::optional<std::size_t> definition, std::uint32_t minimum_blocks);
+  ~SegmentStream() override;
+
+  void constants_before(std::span<const ir::ConstantArray> arrays, std::span<const ir::ConstantString> strings) override;
+  void begin_body(std::size_t definition, std::string_view name) override;
+  void begin_block(std::string_view label) override;
+  void instruction(const ir::Instruction& instruction, const char* where) override;
+  void end_body() override;
+
+  // After the parse of `module`: the lowered program, or nothing when the stream gave up (or
+  // the definition never came).
+  std::optional<Result<qasm::Program>> finish(const ir::Module& module);
+  // When the stream gave up before lowering a segment: the whole body, as the parser read it.
+  std::optional<std::vector<ir::Block>> take_body();
+
+ private:
+  void give_up();
+  void end_block();
+  void lower_final_segments();
+  void lower(std::uint32_t end);
+
+  const TranslationContext& context_;
+  const SignatureTable* signatures_;
+  std::string_view source_;
+  std::optional<std::size_t> definition_;
+  std::uint32_t minimum_;
+
+  bool active_ = false;
+  bool gave_up_ = true;  // (until the definition begins)
+  bool collecting_ = false;  // gave up, keeping the whole body
+  std::string_view function_;
+  std::span<const ir::ConstantArray> arrays_before_;  // (until the next begin_body)
+  std::span<const ir::ConstantString> strings_before_;
+  std::vector<ir::ConstantArray> arrays_;
+  std::vector<ir::ConstantString> strings_;
+  std::optional<ModuleConstants> constants_;
+  bool reads_globals_ = false;
+
+  std::optional<SegmentFinder> finder_;
+  std::optional<FunctionLowerer> lowerer_;
+  std::deque<ir::Block> window_;  // the blocks not lowered yet, from block number `lowered_`
+  std::uint32_t lowered_ = 0;
+  std::size_t final_used_ = 0;    // the final segment starts lowered up to
+  bool regions_ = false;
+  // Two segments' blocks and analyses, in turn: the lowerer reads the last one's.
+  struct Lowered {
+    std::vector<ir::Block> blocks;
+    SegmentAnalysis analysis;
+  };
+  Lowered lowered_segments_[2];
+  int current_ = 0;
+
+  std::uint32_t returns_ = 0;
+  // Labels that a block which only branches on goes to, not seen yet: each must have phis.
+  text::FlatNameMap<char> forwarded_to_;
+  bool needs_phi_ = false;  // the open block is one of those, and its first instruction is due
+  std::optional<Result<qasm::Program>> program_;
+};
+
+}  // namespace brintavel::translator
