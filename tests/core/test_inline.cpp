@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "brintavel/brintavel.hpp"
+#include "translate.hpp"
 
 namespace {
 
@@ -37,6 +38,15 @@ void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 std::vector<Case> cases() {
   const char* q2 = "ptr inttoptr (i64 2 to ptr)";
   return {
+      // The call to @pair inlines a call itself: its body has blocks of its own, and a region of
+      // the lowering closes before the refused instruction.
+      {"an instruction refused before a call that cannot be inlined: the refusal comes first",
+       module_with("entry:\n  call void @pair(ptr null)\n  %x = frobnicate i64 1\n  call void @pair(ptr null, ptr null)\n"
+                   "  ret void\n",
+                   "define internal void @pair(ptr %a) {\n  call void @__quantum__qis__h__body(ptr %a)\n"
+                   "  call void @one(ptr %a)\n  ret void\n}\n"
+                   "define internal void @one(ptr %a) {\n  call void @__quantum__qis__h__body(ptr %a)\n  ret void\n}\n"),
+       "unsupported LLVM instruction opcode \"frobnicate\" in block \"entry#0.1\"", 4},
       {"quoted and attributed parameter names",
        module_with(std::string("entry:\n  call void @\"apply x\"(") + q2 + ")\n  ret void\n",
                    "define internal void @\"apply x\"(ptr noundef nonnull %\"the qubit\") {\n"
@@ -120,6 +130,15 @@ TEST_P(Inline, TranslatesOrFails) {
   TranslateOptions options;
   options.extended = true;
   auto result = translate(c.qir, options);
+  // Regions closed wherever the body allows give the same translation or error.
+  auto regions = translate_with_regions(c.qir, options, 1);
+  ASSERT_EQ(regions.has_value(), result.has_value());
+  if (result) {
+    EXPECT_EQ(regions->program, result->program);
+  } else {
+    EXPECT_EQ(regions.error().message, result.error().message);
+    EXPECT_EQ(regions.error().position, result.error().position);
+  }
   if (c.line == 0) {
     ASSERT_TRUE(result) << describe(result.error());
     EXPECT_NE(result->program.find(c.expected), std::string::npos) << result->program;

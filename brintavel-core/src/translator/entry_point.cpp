@@ -128,7 +128,11 @@ std::optional<Result<qasm::Program>> lower_body(const TranslationContext& contex
       start = end;
     }
   }
-  if (!inlined && !lowerer.failed()) return Result<qasm::Program>(inlined.error());
+  if (!inlined && !lowerer.failed()) {
+    // (Where the regions gave way to an error of the lowering, lowered again it tells first.)
+    if (lowerer.needs_whole_function()) return std::nullopt;
+    return Result<qasm::Program>(inlined.error());
+  }
   if (context.records && !lowerer.failed()) {
     ProgramRecords found = gather_records(blocks, module.source, rules.profile());
     if (rules.covers_recorded_results()) lowerer.cover_results(found.unmeasured);

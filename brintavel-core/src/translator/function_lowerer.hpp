@@ -49,7 +49,8 @@ class FunctionLowerer {
   // Before the first block: structure and print the function region by region, closing
   // regions of at least `minimum_region` blocks.
   void split_into_regions(std::uint32_t minimum_region);
-  // After finish(): the regions did not hold, and the function must be lowered again.
+  // The regions did not hold, and the function must be lowered again: known after finish(),
+  // and as soon as an error comes after a region closed.
   bool needs_whole_function() const;
   // Before finish(): the result register also holds these results, which nothing is measured
   // into, and is declared zeroed.
