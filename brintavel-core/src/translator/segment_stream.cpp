@@ -110,21 +110,24 @@ void SegmentStream::end_block() {
     }
   }
   finder_->add(block);
-  while (finder_->processed() < finder_->ready()) finder_->process(window_[finder_->processed() - lowered_]);
+  process_ready_blocks();
   if (finder_->whole()) return give_up();
-  lower_final_segments();
+  // A final segment has others after it.
+  std::span<const std::uint32_t> starts = finder_->final_starts();
+  for (; final_used_ < starts.size(); ++final_used_) lower_one_of_several(starts[final_used_]);
 }
 
-void SegmentStream::lower_final_segments() {
-  std::span<const std::uint32_t> starts = finder_->final_starts();
-  for (; final_used_ < starts.size(); ++final_used_) {
-    // A final segment has others after it: the body is printed by regions.
-    if (!regions_) {
-      lowerer_->split_into_regions(minimum_);
-      regions_ = true;
-    }
-    lower(starts[final_used_]);
+void SegmentStream::process_ready_blocks() {
+  while (finder_->processed() < finder_->ready()) finder_->process(window_[finder_->processed() - lowered_]);
+}
+
+void SegmentStream::lower_one_of_several(std::uint32_t end) {
+  // A body of several segments is printed by regions.
+  if (!regions_) {
+    lowerer_->split_into_regions(minimum_);
+    regions_ = true;
   }
+  lower(end);
 }
 
 void SegmentStream::lower(std::uint32_t end) {
@@ -149,16 +152,10 @@ void SegmentStream::end_body() {
   end_block();
   if (gave_up_) return;
   finder_->end();
-  while (finder_->processed() < finder_->ready()) finder_->process(window_[finder_->processed() - lowered_]);
+  process_ready_blocks();
   std::optional<std::vector<std::uint32_t>> starts = finder_->result();
   if (!starts) return give_up();
-  for (std::size_t k = final_used_; k < starts->size(); ++k) {
-    if (!regions_) {
-      lowerer_->split_into_regions(minimum_);
-      regions_ = true;
-    }
-    lower((*starts)[k]);
-  }
+  for (std::size_t k = final_used_; k < starts->size(); ++k) lower_one_of_several((*starts)[k]);
   lower(lowered_ + static_cast<std::uint32_t>(window_.size()));
   program_ = lowerer_->finish();
   if (lowerer_->needs_whole_function()) return give_up();

@@ -56,8 +56,10 @@ class SegmentStream final : public ir::BodyConsumer {
  private:
   void give_up();
   void end_block();
-  void lower_final_segments();
+  void process_ready_blocks();
+  // Lowers the blocks up to `end` as a segment (of a body of several, printed by regions).
   void lower(std::uint32_t end);
+  void lower_one_of_several(std::uint32_t end);
 
   const TranslationContext& context_;
   const SignatureTable* signatures_;

@@ -20,7 +20,6 @@ void SegmentFinder::add(const ir::Block& block) {
 }
 
 void SegmentFinder::end() {
-  ended_ = true;
   ready_ = added_;
   // Where the regions do not hold, the body does not fall apart.
   if (!regions_.finish()) whole_ = true;

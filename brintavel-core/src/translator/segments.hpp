@@ -76,7 +76,6 @@ class SegmentFinder {
   std::uint32_t processed_ = 0;
   std::deque<std::uint32_t> ends_;  // the region ends not processed yet
   bool whole_ = false;
-  bool ended_ = false;
   // The last few segments, each with the values it defines. A value read from one of them
   // joins the segments from there on into one; only the open segment's table grows, and the
   // others are only looked up for a value the open one lacks.
