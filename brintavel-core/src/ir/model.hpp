@@ -492,6 +492,10 @@ struct Block {
   std::vector<const char*> call_sites = {};
 };
 
+// The label a block is named by: its own, or "0" for an unlabeled first block (as LLVM
+// numbers it in a function without parameters).
+inline std::string_view label_of(const Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
+
 // Calls `f` with each label the terminator of `block` branches to, in branch order (the true
 // target first; a label named twice is visited twice).
 template <class F>

@@ -27,7 +27,7 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
   };
   for (std::size_t b = 0; b < blocks.size(); ++b) {
     auto number = static_cast<std::uint32_t>(b);
-    blocks_by_label_.try_emplace(blocks[b].label.empty() ? std::string_view("0") : blocks[b].label, number);
+    blocks_by_label_.try_emplace(ir::label_of(blocks[b]), number);
     for (const ir::Instruction& instruction : blocks[b].instructions)
       if (auto name = ir::defined_name(instruction))
         definitions_.try_emplace(*name, Definition{&instruction, number, static_cast<std::uint32_t>(definitions_.size())});

@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::uint32_t kNone = Dominators::kNoBlock;
 
-std::string_view label_of(const ir::Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
 
 // What a load reads before any store: LLVM's undef, for which any value will do.
 ir::Operand zero_of(std::string_view ty) {

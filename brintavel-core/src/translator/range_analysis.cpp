@@ -204,7 +204,7 @@ class RangeAnalysis {
     const auto* limit = std::get_if<ir::ConstInt>(&icmp.rhs);
     auto n = limit ? limit->value.to_int64() : std::nullopt;
     if (!tested || !n) return std::nullopt;
-    std::string_view header = blocks_[h].label.empty() ? std::string_view("0") : blocks_[h].label;
+    std::string_view header = ir::label_of(blocks_[h]);
     bool stays = (icmp.predicate == "eq" && br->false_label == header && br->true_label != header) ||
                  (icmp.predicate == "ne" && br->true_label == header && br->false_label != header);
     if (!stays) return std::nullopt;
@@ -352,7 +352,7 @@ class RangeAnalysis {
     const ir::Icmp& icmp = *found;
     auto width = int_width(icmp.ty);
     if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
-    auto label = [&](std::size_t b) { return blocks_[b].label.empty() ? std::string_view("0") : blocks_[b].label; };
+    auto label = [&](std::size_t b) { return ir::label_of(blocks_[b]); };
     bool never = false;
     on_edge(icmp.lhs, *width, from, label(to), &never);
     return !never;
@@ -387,7 +387,7 @@ class RangeAnalysis {
   };
 
   std::string_view label_of(std::size_t block) const {
-    return blocks_[block].label.empty() ? std::string_view("0") : blocks_[block].label;
+    return ir::label_of(blocks_[block]);
   }
   // The block labelled `label`, or nothing.
   std::optional<std::size_t> block_of(std::string_view label) const {
@@ -689,7 +689,7 @@ class RangeAnalysis {
     PhiState& state = phis_[phi.result];
     state.width = *width;
     if (state.settled && !settle_all_) return;
-    std::string_view here = blocks_[block_].label.empty() ? std::string_view("0") : blocks_[block_].label;
+    std::string_view here = ir::label_of(blocks_[block_]);
     std::optional<IntRange> joined;
     for (const ir::PhiIncoming& in : phi.incomings) {
       auto from = block_of(in.predecessor);

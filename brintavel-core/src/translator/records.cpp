@@ -457,7 +457,7 @@ class Evaluator {
     }
     if (auto c = condition_name(p))
       if (auto it = reasons_.find(*c); it != reasons_.end()) return it->second;
-    return cat("the branch ending block ", text::q(blocks_[p].label.empty() ? std::string_view("0") : blocks_[p].label),
+    return cat("the branch ending block ", text::q(ir::label_of(blocks_[p])),
                " depends on more than ", kMaxRecordBits, " results");
   }
 
@@ -486,7 +486,7 @@ class Evaluator {
       if (always(n.block)) {
         result = Fn::constant(Value::integer(1, 1));
       } else if (!cyclic_[n.block]) {
-        std::string_view label = blocks_[n.block].label.empty() ? std::string_view("0") : blocks_[n.block].label;
+        std::string_view label = ir::label_of(blocks_[n.block]);
         std::vector<const Fn*> inputs;
         std::vector<Maybe> edges;
         edges.reserve(predecessors_[n.block].size());
@@ -545,7 +545,7 @@ class Evaluator {
     if (const auto* phi = std::get_if<ir::Phi>(&instruction)) {
       if (cyclic_[d->block]) return fail(cat(shown, " is carried around a loop"));
       std::vector<Incoming> incomings;
-      std::string_view label = blocks_[d->block].label.empty() ? std::string_view("0") : blocks_[d->block].label;
+      std::string_view label = ir::label_of(blocks_[d->block]);
       for (const ir::PhiIncoming& in : phi->incomings) {
         auto p = index_.block_of(in.predecessor);
         if (!p) return fail(undecided);

@@ -9,7 +9,6 @@ namespace brintavel::translator {
 
 namespace {
 
-std::string_view label_of(const ir::Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
 
 // Whether the instruction names a module-level global.
 bool reads_global(const ir::Instruction& instruction) {

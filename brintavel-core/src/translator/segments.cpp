@@ -8,7 +8,7 @@ namespace brintavel::translator {
 void SegmentFinder::add(const ir::Block& block) {
   // The region ends come one candidate late (regions.hpp): the blocks before the block that
   // revealed one are ready, since no later end lies among them.
-  if (auto end = regions_.begin_block(block.label.empty() ? std::string_view("0") : block.label)) {
+  if (auto end = regions_.begin_block(ir::label_of(block))) {
     ends_.push_back(*end);
     regions_.closed(*end);
     ready_ = added_;

@@ -14,7 +14,6 @@ namespace brintavel::translator {
 
 namespace {
 
-std::string_view label_of(const ir::Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
 
 // Returns the labels of the blocks that returned.
 std::vector<std::string_view> unify_returns(std::vector<ir::Block>& blocks, ir::TextPool& names) {
