@@ -24,7 +24,8 @@
 //                                the branch graph cleaned up,             simplify_cfg.cpp
 //                                then segment by segment where it falls   segments.cpp
 //                                apart (streamed where the body needs     segment_stream.cpp
-//                                none of the above): the values indexed,  body_index.cpp
+//                                none of the above, one-block callees
+//                                inlined as they come): values indexed,   body_index.cpp
 //                                the integers' ranges found, and lowered  range_analysis.cpp
 //                                values read after being overwritten,     translator/dataflow.cpp
 //                                results read before being measured

@@ -3,14 +3,17 @@
 // lowered by segments while the parser reads them. (The golden tests check that a translation
 // by segments is the translation of the whole body.)
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ir/module_parser.hpp"
 #include "signatures.hpp"
+#include "translator/inline.hpp"
 #include "translator/rules.hpp"
 #include "translator/segment_stream.hpp"
 #include "translator/segments.hpp"
@@ -101,7 +104,15 @@ struct StreamCase {
   bool streams;  // false: the body is left to the lowering of the whole module
   std::string after = {};  // module text after the body
   bool keeps_body = true;  // (when it does not stream) it gave up before lowering a segment
+  bool inlines = false;    // `after` defines functions whose calls the stream inlines
 };
+
+// A wrapper as the QDK writes them, around one gate; and one with its own stack memory.
+const char* const kWrapper =
+    "define internal void @X(ptr %q) {\n  call void @__quantum__qis__x__body(ptr %q)\n  ret void\n}\n";
+const char* const kWrapperWithMemory =
+    "define internal void @X(ptr %q) {\n  %m = alloca i64\n  call void @__quantum__qis__x__body(ptr %q)\n"
+    "  ret void\n}\n";
 
 void PrintTo(const StreamCase& c, std::ostream* out) { *out << c.name; }
 
@@ -130,10 +141,30 @@ std::vector<StreamCase> stream_cases() {
       {"a global read that is defined after the body",
        chain + "  call void @__quantum__rt__result_record_output(ptr null, ptr @label)\n  ret void\n", false,
        "@label = internal constant [2 x i8] c\"a\\00\"\n", false},
+      {"calls to a wrapper", chain + "  call void @X(ptr null)\n  ret void\n", true, kWrapper, true, true},
+      {"a wrapper with stack memory", chain + "  call void @X(ptr null)\n  ret void\n", false, kWrapperWithMemory,
+       true, true},
+      {"a wrapper called with an argument too many", chain + "  call void @X(ptr null, ptr null)\n  ret void\n", false,
+       kWrapper, false, true},
   };
 }
 
 class SegmentStreams : public testing::TestWithParam<StreamCase> {};
+
+// Keeps a body with its calls inlined.
+class InlinedBlocks final : public brintavel::translator::BodySink {
+ public:
+  explicit InlinedBlocks(std::vector<brintavel::ir::Block>& blocks) : blocks_(blocks) {}
+  void begin_block(std::string_view label, std::size_t) override { blocks_.push_back({label, {}, {}}); }
+  void instruction(brintavel::ir::Instruction instruction, const char* where, const char*) override {
+    blocks_.back().instructions.push_back(std::move(instruction));
+    blocks_.back().sources.push_back(where);
+  }
+  bool failed() const override { return false; }
+
+ private:
+  std::vector<brintavel::ir::Block>& blocks_;
+};
 
 TEST_P(SegmentStreams, LowerTheBodyWhileItIsReadWhereTheWholeBodyWouldNotChange) {
   const StreamCase& c = GetParam();
@@ -145,7 +176,14 @@ TEST_P(SegmentStreams, LowerTheBodyWhileItIsReadWhereTheWholeBodyWouldNotChange)
   brintavel::translator::TranslationContext context{*rules, {}, std::nullopt, false};
   auto signatures = brintavel::build_signature_table(text);
   ASSERT_TRUE(signatures.has_value());
-  brintavel::translator::SegmentStream stream(context, &*signatures, text, 0, 1);
+  std::optional<brintavel::ir::Module> callees;
+  if (c.inlines) {
+    // (Read from the module's own text, which the instructions then point into.)
+    auto parsed = parse_module(std::string_view(text).substr(text.find(c.after)), InstructionSet::Extended);
+    ASSERT_TRUE(parsed.has_value());
+    callees = std::move(*parsed);
+  }
+  brintavel::translator::SegmentStream stream(context, &*signatures, text, 0, 1, callees ? &*callees : nullptr);
   auto module = parse_module(text, stream, InstructionSet::Extended);
   ASSERT_TRUE(module.has_value()) << module.error().message;
   auto program = stream.finish(*module);
@@ -154,14 +192,22 @@ TEST_P(SegmentStreams, LowerTheBodyWhileItIsReadWhereTheWholeBodyWouldNotChange)
     EXPECT_TRUE(program->has_value()) << program->error().message;
     return;
   }
-  // Given up before a segment was lowered, the stream hands on the body as the parser read it
-  // (a global defined after the body is only found once the whole body was lowered).
+  // Given up before a segment was lowered, the stream hands on the body as the parser read it,
+  // its calls inlined as the whole module inlines them (a global defined after the body is only
+  // found once the whole body was lowered).
   auto whole = parse_module(text, InstructionSet::Extended);
   ASSERT_TRUE(whole.has_value());
   auto body = stream.take_body();
   EXPECT_EQ(body.has_value(), c.keeps_body);
   if (body) {
-    const auto& blocks = whole->functions.front().blocks;
+    std::vector<brintavel::ir::Block> blocks = whole->functions.front().blocks;
+    brintavel::ir::TextPool names;
+    if (c.inlines) {
+      blocks.clear();
+      InlinedBlocks sink(blocks);
+      ASSERT_TRUE(brintavel::translator::inline_calls(*whole, whole->functions.front(), rules->profile(), names, sink)
+                      .has_value());
+    }
     ASSERT_EQ(body->size(), blocks.size());
     for (std::size_t b = 0; b < blocks.size(); ++b) {
       EXPECT_EQ((*body)[b].label, blocks[b].label);

@@ -76,19 +76,56 @@ bool inlinable(const std::unordered_map<std::string_view, Definition>& definitio
 
 class Inliner {
  public:
-  Inliner(const ir::Module& module, const builders::Profile& profile, ir::TextPool& pool,
-          BodySink& sink)
+  // `input_bytes`: the size of the whole input, which bounds what inlining adds.
+  Inliner(const ir::Module& module, const builders::Profile& profile, ir::TextPool& pool, BodySink& sink,
+          std::size_t input_bytes)
       : module_(module),
         profile_(profile),
         pool_(pool),
         sink_(sink),
         definitions_(definitions_of(module, true)),
-        limit_(max_inlined_size(module.source.size())) {}
+        limit_(max_inlined_size(input_bytes)) {}
 
   Status run(const ir::Function& function) {
     Instance top{&function, 0};
     stack_.push_back(&function);
     return emit_body(top);
+  }
+
+  // ---- a body read instruction by instruction (StreamingInliner) ----
+
+  // Whether every call to a definition of the module would go on in the caller's block.
+  bool splices_every_callee() {
+    for (auto& [name, definition] : definitions_)
+      if (inlined_callee(name) && !spliced(definition)) return false;
+    return true;
+  }
+
+  void begin_stream(const ir::Function& function) {
+    stack_.push_back(&function);
+    top_.emplace(Instance{&function, 0});
+  }
+
+  void stream_block() { block_ended_ = false; }
+
+  // As emit_body hands on an instruction of the translated function, for a body whose inlined
+  // calls are all spliced (its blocks stay as they are).
+  StreamingInliner::Step stream(const ir::Instruction& instruction, const char* where) {
+    using Step = StreamingInliner::Step;
+    // (emit_body leaves out what follows a block's terminator, where it inlines a call.)
+    if (block_ended_) return Step::WholeBody;
+    block_ended_ = is_terminator(instruction);
+    Instance& top = *top_;
+    const auto* call = std::get_if<ir::Call>(&instruction);
+    if (Definition* callee = call ? inlined_callee(call->callee) : nullptr) {
+      bool inlined = spliced(*callee) && inline_call(top, *call, *callee, where, {}).has_value() && !sink_.failed();
+      return inlined ? Step::HandedOn : Step::WholeBody;
+    }
+    if (values_.empty()) return Step::AsItIs;
+    auto rewritten = rewrite(top, instruction);
+    if (!rewritten) return Step::WholeBody;
+    if (*rewritten) sink_.instruction(std::move(**rewritten), where, nullptr);
+    return Step::HandedOn;
   }
 
  private:
@@ -632,6 +669,16 @@ class Inliner {
   const char* call_site_ = nullptr;  // of the body being emitted
   std::uint64_t emitted_ = 0;
   std::uint64_t limit_;
+  std::optional<Instance> top_;  // of a streamed body
+  bool block_ended_ = false;     // the streamed block's terminator has come
+};
+
+// Takes nothing (for questions about the definitions alone).
+class NoSink final : public BodySink {
+ public:
+  void begin_block(std::string_view, std::size_t) override {}
+  void instruction(ir::Instruction, const char*, const char*) override {}
+  bool failed() const override { return true; }
 };
 
 }  // namespace
@@ -652,7 +699,34 @@ bool has_inlinable_calls(const ir::Module& module, const ir::Function& function,
 
 Status inline_calls(const ir::Module& module, const ir::Function& function,
                     const builders::Profile& profile, ir::TextPool& names, BodySink& sink) {
-  return Inliner(module, profile, names, sink).run(function);
+  return Inliner(module, profile, names, sink, module.source.size()).run(function);
+}
+
+bool splices_every_callee(const ir::Module& definitions, const builders::Profile& profile) {
+  ir::TextPool names;
+  NoSink sink;
+  return Inliner(definitions, profile, names, sink, definitions.source.size()).splices_every_callee();
+}
+
+struct StreamingInliner::State {
+  ir::Function function;
+  Inliner inliner;
+};
+
+StreamingInliner::StreamingInliner(const ir::Module& definitions, std::string_view function,
+                                   const builders::Profile& profile, std::size_t input_bytes, ir::TextPool& names,
+                                   BodySink& sink)
+    : state_(new State{ir::Function{function, {}, std::nullopt, false, true},
+                       Inliner(definitions, profile, names, sink, input_bytes)}) {
+  state_->inliner.begin_stream(state_->function);
+}
+
+StreamingInliner::~StreamingInliner() = default;
+
+void StreamingInliner::begin_block() { state_->inliner.stream_block(); }
+
+StreamingInliner::Step StreamingInliner::instruction(const ir::Instruction& instruction, const char* where) {
+  return state_->inliner.stream(instruction, where);
 }
 
 }  // namespace brintavel::translator

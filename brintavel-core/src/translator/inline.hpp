@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -61,5 +62,37 @@ bool has_inlinable_calls(const ir::Module& module, const ir::Function& function,
 // Stops quietly when the sink fails.
 Status inline_calls(const ir::Module& module, const ir::Function& function,
                     const builders::Profile& profile, ir::TextPool& names, BodySink& sink);
+
+// Whether every call to a function that `definitions` defines (and `profile` has no builder
+// for) goes on in the caller's block: each is a body of one block that returns and inlines no
+// call itself.
+bool splices_every_callee(const ir::Module& definitions, const builders::Profile& profile);
+
+// inline_calls for a body read instruction by instruction, while it is parsed, when every
+// callee goes on in the caller's block (splices_every_callee): the body keeps its blocks, and
+// names and values come out as inline_calls makes them. `definitions` holds the callees (the
+// definitions after the translated function, parsed on their own) and outlives this; so do
+// `names` and `sink`. `input_bytes`, the size of the whole input, bounds what inlining adds.
+class StreamingInliner {
+ public:
+  StreamingInliner(const ir::Module& definitions, std::string_view function, const builders::Profile& profile,
+                   std::size_t input_bytes, ir::TextPool& names, BodySink& sink);
+  ~StreamingInliner();
+  StreamingInliner(const StreamingInliner&) = delete;
+  StreamingInliner& operator=(const StreamingInliner&) = delete;
+
+  void begin_block();
+  enum class Step : std::uint8_t {
+    AsItIs,    // the instruction goes on unchanged (the sink was given nothing)
+    HandedOn,  // the sink was given what stands for it: for an inlined call, the callee's body
+    WholeBody  // the body is to be inlined whole instead (a callee that needs blocks of its own,
+               // an error of inlining, the size limit); what was handed on is to be dropped
+  };
+  Step instruction(const ir::Instruction& instruction, const char* where);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace brintavel::translator

@@ -28,12 +28,13 @@ bool reads_global(const ir::Instruction& instruction) {
 
 SegmentStream::SegmentStream(const TranslationContext& context, const SignatureTable* signatures,
                              std::string_view source, std::optional<std::size_t> definition,
-                             std::uint32_t minimum_blocks)
+                             std::uint32_t minimum_blocks, const ir::Module* callees)
     : context_(context),
       signatures_(signatures),
       source_(source),
       definition_(definition),
-      minimum_(minimum_blocks) {}
+      minimum_(minimum_blocks),
+      callees_(callees) {}
 
 SegmentStream::~SegmentStream() = default;
 
@@ -53,13 +54,15 @@ void SegmentStream::begin_body(std::size_t definition, std::string_view name) {
   constants_.emplace(arrays_, strings_);
   finder_.emplace(minimum_);
   lowerer_.emplace(context_, *signatures_, source_);
+  if (callees_)
+    inliner_.emplace(*callees_, name, context_.rules.profile(), source_.size(), inlined_names_, inlined_body_);
 }
 
-void SegmentStream::give_up() {
+void SegmentStream::give_up(bool keep_body) {
   gave_up_ = true;
   // Before any segment was lowered, the blocks are all there: the rest of the body is kept
-  // with them for the lowering of the whole body.
-  collecting_ = lowered_ == 0;
+  // with them (its calls inlined) for the lowering of the whole body.
+  collecting_ = keep_body && lowered_ == 0;
   program_.reset();
   lowerer_.reset();
   finder_.reset();
@@ -72,26 +75,44 @@ void SegmentStream::begin_block(std::string_view label) {
   if (!gave_up_ && !window_.empty()) end_block();
   if (gave_up_ && !collecting_) return;
   ir::Block& block = window_.emplace_back(ir::Block{label, {}, {}});
-  if (!gave_up_) needs_phi_ = forwarded_to_.erase(label_of(block));
+  if (inliner_) inliner_->begin_block();
+  if (gave_up_) return;
+  needs_phi_ = forwarded_to_.erase(label_of(block));
 }
 
 void SegmentStream::instruction(const ir::Instruction& instruction, const char* where) {
   if (!active_ || (gave_up_ && !collecting_)) return;
+  StreamingInliner::Step step = inliner_ ? inliner_->instruction(instruction, where) : StreamingInliner::Step::AsItIs;
+  if (step == StreamingInliner::Step::AsItIs) take(instruction, where, nullptr);
+  // The module is read again, and the body inlined whole (which finds the error, if any).
+  if (step == StreamingInliner::Step::WholeBody) give_up(false);
+}
+
+void SegmentStream::take(const ir::Instruction& instruction, const char* where, const char* call_site) {
+  if (gave_up_ && !collecting_) return;
   ir::Block& block = window_.back();
   block.instructions.push_back(instruction);
   block.sources.push_back(where);
+  if (call_site) {
+    block.call_sites.resize(block.instructions.size() - 1);
+    block.call_sites.push_back(call_site);
+  }
+  const auto* call = std::get_if<ir::Call>(&instruction);
+  // Inlining names the callees a call of the body's own function came through: the module is
+  // read again for that.
+  if (inliner_ && call && call->callee == function_) return give_up(false);
   if (gave_up_) return;
   if (needs_phi_) {
     needs_phi_ = false;
     if (!std::holds_alternative<ir::Phi>(instruction)) return give_up();
   }
-  // What the clean-ups before a whole body's lowering would change, and calls they inline.
+  // What the clean-ups before a whole body's lowering would change, and a call of the body's
+  // own function (which inlining refuses).
   if (std::holds_alternative<ir::Alloca>(instruction) || std::holds_alternative<ir::ExtractValue>(instruction) ||
       std::holds_alternative<ir::Freeze>(instruction))
     return give_up();
   if (std::holds_alternative<ir::Ret>(instruction) && ++returns_ > 1) return give_up();
-  if (const auto* call = std::get_if<ir::Call>(&instruction); call && (call->callee == "abort" || call->callee == function_))
-    return give_up();
+  if (call && (call->callee == "abort" || call->callee == function_)) return give_up();
   reads_globals_ = reads_globals_ || reads_global(instruction);
 }
 

@@ -8,10 +8,12 @@
 // lowering leave the body as it is: no stack memory (promote_memory.hpp), no field of an
 // aggregate read (split_aggregates.hpp), and none of the shapes simplify_cfg.hpp rewrites
 // (several returns, an aborting block, a freeze, a block that only branches on to a block
-// without phis); and as long as the body calls no function the module defines, reads a value
-// only where the segments allow it and uses only the module constants that come before it.
-// Where one of these fails, the stream gives up and the caller lowers the whole body: the body
-// as read, when the stream gave up before lowering a segment, else the module parsed again.
+// without phis); and as long as every call to a function the module defines goes on in the
+// caller's block once inlined (inline.hpp: StreamingInliner, from the definitions after the
+// body, parsed before it), the body reads a value only where the segments allow it and uses only
+// the module constants that come before it. Where one of these fails, the stream gives up and
+// the caller lowers the whole body: the body as read with its calls inlined, when the stream
+// gave up before lowering a segment, else the module parsed again.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +31,7 @@
 #include "translator/context.hpp"
 #include "translator/entry_point.hpp"
 #include "translator/function_lowerer.hpp"
+#include "translator/inline.hpp"
 #include "translator/segments.hpp"
 
 namespace brintavel::translator {
@@ -36,9 +39,11 @@ namespace brintavel::translator {
 class SegmentStream final : public ir::BodyConsumer {
  public:
   // Lowers definition number `definition` (none: nothing), closing segments and regions of at
-  // least `minimum_blocks` blocks.
+  // least `minimum_blocks` blocks. `callees`: the definitions whose calls it inlines (none:
+  // the module defines no other function), which outlive the stream.
   SegmentStream(const TranslationContext& context, const SignatureTable* signatures, std::string_view source,
-                std::optional<std::size_t> definition, std::uint32_t minimum_blocks);
+                std::optional<std::size_t> definition, std::uint32_t minimum_blocks,
+                const ir::Module* callees = nullptr);
   ~SegmentStream() override;
 
   void constants_before(std::span<const ir::ConstantArray> arrays, std::span<const ir::ConstantString> strings) override;
@@ -50,11 +55,29 @@ class SegmentStream final : public ir::BodyConsumer {
   // After the parse of `module`: the lowered program, or nothing when the stream gave up (or
   // the definition never came).
   std::optional<Result<qasm::Program>> finish(const ir::Module& module);
-  // When the stream gave up before lowering a segment: the whole body, as the parser read it.
+  // When the stream gave up before lowering a segment: the whole body, as the parser read it with
+  // its calls inlined (the names inlining made live as long as the stream).
   std::optional<std::vector<ir::Block>> take_body();
 
  private:
-  void give_up();
+  // Takes the instructions of the body with its calls inlined.
+  class InlinedBody final : public BodySink {
+   public:
+    explicit InlinedBody(SegmentStream& stream) : stream_(stream) {}
+    void begin_block(std::string_view, std::size_t) override {}
+    void instruction(ir::Instruction instruction, const char* where, const char* call) override {
+      stream_.take(instruction, where, call);
+    }
+    bool failed() const override { return stream_.gave_up_ && !stream_.collecting_; }
+
+   private:
+    SegmentStream& stream_;
+  };
+
+  // An instruction of the body as lowered (`call`: the call it was inlined for).
+  void take(const ir::Instruction& instruction, const char* where, const char* call_site);
+  // `keep_body`: keep the body for the lowering of the whole body where it is all there.
+  void give_up(bool keep_body = true);
   void end_block();
   void process_ready_blocks();
   // Lowers the blocks up to `end` as a segment (of a body of several, printed by regions).
@@ -77,6 +100,10 @@ class SegmentStream final : public ir::BodyConsumer {
   std::vector<ir::ConstantString> strings_;
   std::optional<ModuleConstants> constants_;
   bool reads_globals_ = false;
+  const ir::Module* callees_;
+  ir::TextPool inlined_names_;
+  InlinedBody inlined_body_{*this};
+  std::optional<StreamingInliner> inliner_;
 
   std::optional<SegmentFinder> finder_;
   std::optional<FunctionLowerer> lowerer_;

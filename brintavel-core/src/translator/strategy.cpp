@@ -1,7 +1,12 @@
 #include "translator/strategy.hpp"
 
+#include <span>
+#include <vector>
+
+#include "ir/header_parser.hpp"
 #include "translator/entry_point.hpp"
 #include "translator/function_lowerer.hpp"
+#include "translator/inline.hpp"
 #include "translator/rules.hpp"
 #include "translator/segment_stream.hpp"
 
@@ -54,6 +59,47 @@ bool defines_one_function(const ir::ModuleOutline& outline) {
   return definitions == 1;
 }
 
+// The definitions after the entry point, parsed on their own before the body is, when the entry
+// point is the module's first definition and every call to them goes on in the caller's block
+// once inlined (the QDK's one-gate wrappers, `@H(ptr)`): the stream inlines them while it reads
+// the body. Nothing otherwise.
+std::optional<ir::Module> callees_after_entry(std::string_view text, const ir::ModuleOutline& outline,
+                                              const Rules& rules) {
+  if (outline.first_entry_point != 0) return std::nullopt;
+  std::optional<std::string_view> entry;
+  std::optional<std::size_t> after;
+  for (const ir::OutlineLine& line : outline.header_candidates) {
+    if (!line.text.starts_with("define")) continue;
+    auto header = ir::find_function_header(line.text, "define");
+    if (!header) return std::nullopt;
+    if (!entry) {
+      entry = header->name;
+      continue;
+    }
+    after = static_cast<std::size_t>(line.text.data() - text.data());
+    break;
+  }
+  if (!after) return std::nullopt;
+  Result<ir::Module> callees = ir::parse_module(text.substr(*after), rules.instructions());
+  if (!callees) return std::nullopt;
+  for (const ir::Function& fn : callees->functions)
+    if (fn.name == *entry) return std::nullopt;
+  if (!splices_every_callee(*callees, rules.profile())) return std::nullopt;
+  return std::move(*callees);
+}
+
+// Whether the definitions that follow `entry` in `module` are those of `callees`.
+bool followed_by(const ir::Module& module, const ir::Function& entry, const ir::Module& callees) {
+  auto definitions = [](std::span<const ir::Function> functions) {
+    std::vector<std::string_view> names;
+    for (const ir::Function& fn : functions)
+      if (!fn.is_declaration) names.push_back(fn.name);
+    return names;
+  };
+  std::size_t after = static_cast<std::size_t>(&entry - module.functions.data()) + 1;
+  return definitions(std::span(module.functions).subspan(after)) == definitions(callees.functions);
+}
+
 // The number of the entry point among the module's definitions.
 std::size_t definition_number(const ir::Module& module, const ir::Function* entry) {
   std::size_t n = 0;
@@ -72,12 +118,16 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
   const Rules& rules = context.rules;
   // The output records are read from the whole body; calls to the module's own functions are
   // inlined from the whole module.
-  bool streamed = plan.stream && !context.entry_name && !context.records &&
-                  (!rules.inlines_calls() || defines_one_function(outline));
+  bool streamed = plan.stream && !context.entry_name && !context.records;
+  std::optional<ir::Module> callees;
+  if (streamed && rules.inlines_calls() && !defines_one_function(outline)) {
+    callees = callees_after_entry(text, outline, rules);
+    streamed = callees.has_value();
+  }
   const SignatureTable* table = signatures ? &*signatures : nullptr;
   std::optional<std::size_t> definition = streamed ? outline.first_entry_point : std::nullopt;
   StreamingLowering streaming(context, table, text, definition, plan.minimum_region);
-  SegmentStream by_segments(context, table, text, definition, plan.minimum_region);
+  SegmentStream by_segments(context, table, text, definition, plan.minimum_region, callees ? &*callees : nullptr);
   ir::BodyConsumer& consumer = rules.analyzes_body() ? static_cast<ir::BodyConsumer&>(by_segments) : streaming;
   BRINTAVEL_TRY_ASSIGN(ir::Module module, streamed ? ir::parse_module(text, consumer, rules.instructions())
                                                    : ir::parse_module(text, rules.instructions()));
@@ -95,7 +145,8 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
   // its regions did not hold: then the entry point is lowered from the whole module.
   std::optional<Result<qasm::Program>> program;
   bool whole_body = !streamed;  // the entry point has its blocks
-  if (streamed && outline.first_entry_point == definition_number(module, entry)) {
+  if (streamed && outline.first_entry_point == definition_number(module, entry) &&
+      (!callees || followed_by(module, *entry, *callees))) {
     if (rules.analyzes_body()) {
       program = by_segments.finish(module);
       if (auto body = program ? std::nullopt : by_segments.take_body()) {

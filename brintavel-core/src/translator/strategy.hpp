@@ -8,9 +8,11 @@
 // or the regions do not hold, the entry point is lowered from the whole module instead, with the
 // same result. The rules that analyse the body take it segment by segment where it falls apart
 // (segments.hpp), and print it region by region: streamed, as the segments become final
-// (segment_stream.hpp), unless the body needs what only the whole module gives (its calls
-// inlined, the clean-ups that rewrite it), and then from the whole module. A chosen entry point
-// and the output records need the whole module too.
+// (segment_stream.hpp), unless the body needs what only the whole module gives (calls inlined
+// into blocks of their own, the clean-ups that rewrite it), and then from the whole module. The
+// definitions after the entry point are parsed first when their calls go on in the caller's
+// block, so that the stream inlines them as it reads the body. A chosen entry point and the
+// output records need the whole module.
 #pragma once
 
 #include <cstdint>
