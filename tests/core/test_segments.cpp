@@ -119,6 +119,9 @@ void PrintTo(const StreamCase& c, std::ostream* out) { *out << c.name; }
 std::vector<StreamCase> stream_cases() {
   std::string chain = "entry:\n" + diamond(0, "j0") + diamond(1, "j1") + diamond(2, "j2") +
                       "  call void @__quantum__qis__x__body(ptr null)\n";
+  // More gates in a block than a piece holds (16 instructions with regions of one block).
+  std::string gates;
+  for (int k = 0; k < 40; ++k) gates += "  call void @__quantum__qis__x__body(ptr inttoptr (i64 " + std::to_string(k) + " to ptr))\n";
   return {
       {"a chain of diamonds", chain + "  ret void\n", true},
       {"loops with counters", "entry:\n  br label %pre0\npre0:\n" + loop(0) + "  br label %pre1\npre1:\n" + loop(1) +
@@ -141,6 +144,10 @@ std::vector<StreamCase> stream_cases() {
       {"a global read that is defined after the body",
        chain + "  call void @__quantum__rt__result_record_output(ptr null, ptr @label)\n  ret void\n", false,
        "@label = internal constant [2 x i8] c\"a\\00\"\n", false},
+      {"a long block of gates, lowered in pieces", "entry:\n" + gates + diamond(0, "j0") + gates + "  ret void\n",
+       true},
+      {"stack memory after a block lowered in part", "entry:\n" + gates + "  %m = alloca i64\n  ret void\n", false, {},
+       false},
       {"calls to a wrapper", chain + "  call void @X(ptr null)\n  ret void\n", true, kWrapper, true, true},
       {"a wrapper with stack memory", chain + "  call void @X(ptr null)\n  ret void\n", false, kWrapperWithMemory,
        true, true},

@@ -175,8 +175,13 @@ bool parse_plain_text_call(std::string_view line, Call& call) {
   }
   if (!c.eat("tail ")) c.eat("notail ");
   if (!c.eat("call ")) return false;
+  // Return attributes (`call zeroext i1 @f(...)`, as producers write result reads) come first.
   std::string_view return_type = token(c);
-  if (return_type.empty() || is_attribute_word(return_type) || !c.eat(' ')) return false;
+  while (is_attribute_word(return_type)) {
+    if (!c.eat(' ')) return false;
+    return_type = token(c);
+  }
+  if (return_type.empty() || !c.eat(' ')) return false;
   if (!c.eat('@')) return false;
   std::string_view callee = c.name();
   if (callee.empty() || !c.eat('(')) return false;

@@ -105,14 +105,14 @@ Expression::~Expression() {
   for (auto* slot : slots)
     if (slot && *slot && (*slot)->has_children()) deep = true;
   if (!deep) return;
-  std::vector<std::unique_ptr<Expression>> stack;
+  text::SmallList<Expression*, 32> stack;  // (owned: each is deleted as it is taken)
   for (auto* slot : slots)
-    if (slot && *slot) stack.push_back(std::move(*slot));
+    if (slot && *slot) stack.push_back(slot->release());
   while (!stack.empty()) {
-    std::unique_ptr<Expression> e = std::move(stack.back());
+    std::unique_ptr<Expression> e(stack.back());
     stack.pop_back();
     for (auto* slot : child_slots(e->node))
-      if (slot && *slot) stack.push_back(std::move(*slot));
+      if (slot && *slot) stack.push_back(slot->release());
   }
 }
 
@@ -152,7 +152,11 @@ TreeSize measure(const Expression& e) {
     return TreeSize{1 + a.nodes + b.nodes, 1 + std::max(a.depth, b.depth)};
   }
   TreeSize size;
-  std::vector<std::pair<const Expression*, std::uint64_t>> stack{{&e, 1}};
+  struct Pending {
+    const Expression* node;
+    std::uint64_t depth;
+  };
+  text::SmallList<Pending, 32> stack{Pending{&e, 1}};
   while (!stack.empty()) {
     auto [x, depth] = stack.back();
     stack.pop_back();
@@ -160,7 +164,7 @@ TreeSize measure(const Expression& e) {
     size.nodes += own.nodes;
     size.depth = std::max(size.depth, depth + own.depth - 1);
     for (const Expression* c : children(x->node))
-      if (c) stack.push_back({c, depth + 1});
+      if (c) stack.push_back(Pending{c, depth + 1});
   }
   return size;
 }

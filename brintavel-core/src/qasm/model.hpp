@@ -17,6 +17,8 @@
 #include <variant>
 #include <vector>
 
+#include "support/small_list.hpp"
+
 namespace brintavel::qasm {
 
 // ---- Operators -----------------------------------------------------------------------
@@ -119,7 +121,7 @@ std::array<const Expression*, 2> children_of(const Expression& e);
 // with an explicit stack).
 template <class Match>
 const Expression* find_node(const Expression& e, Match match) {
-  std::vector<const Expression*> stack{&e};
+  text::SmallList<const Expression*, 32> stack{&e};
   while (!stack.empty()) {
     const Expression* x = stack.back();
     stack.pop_back();

@@ -55,9 +55,9 @@ class FlatNameMap {
 
   // Sets the value of `key`, new or not.
   Value& insert_or_assign(std::string_view key, Value value) {
-    auto [slot, inserted] = try_emplace(key, value);
-    if (!inserted) *slot = std::move(value);
-    return *slot;
+    const std::uint64_t h = hash_of(key);
+    if (Value* found = find(key, h)) return *found = std::move(value);
+    return *try_emplace(key, std::move(value), h).first;
   }
 
   // The value of `key`, value-initialised when the key is new.
@@ -103,6 +103,13 @@ class FlatNameMap {
 
   void clear() {
     slots_.clear();
+    size_ = 0;
+  }
+  // Empties the table for about as many entries again: it keeps its slots where they were well
+  // filled (clearing them costs about what the entries did), and lets them go otherwise.
+  void reset() {
+    if (slots_.size() > 8 * (size_ + 16)) return clear();
+    for (Slot& s : slots_) s = Slot{};
     size_ = 0;
   }
 

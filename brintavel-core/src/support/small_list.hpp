@@ -66,6 +66,7 @@ class SmallList {
   }
 
   void clear() { size_ = 0; }
+  void pop_back() { --size_; }
   void reserve(std::size_t n) {
     if (n > capacity_) grow(n);
   }

@@ -225,8 +225,8 @@ class LoweringContext final : public builders::CallContext {
   // What is bound to the values lowered so far is not looked up again (the next segment of the
   // body reads none of them): released, as their ranges are.
   void forget_values() {
-    ranges_ = {};
-    values_ = {};
+    ranges_.reset();
+    values_.reset();
     index_names_ = {};
     unexpressible_ = {};
     bindings_ = {};

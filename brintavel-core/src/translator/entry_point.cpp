@@ -39,10 +39,11 @@ class BodyCollector final : public BodySink {
   std::vector<ir::Block>& blocks_;
 };
 
-// Hands blocks to the lowerer, until it fails.
-void lower_blocks(std::span<const ir::Block> blocks, FunctionLowerer& lowerer) {
+// Hands blocks to the lowerer, until it fails; with `continues`, the first one's instructions go
+// on in the block the lowerer has open.
+void lower_blocks(std::span<const ir::Block> blocks, FunctionLowerer& lowerer, bool continues = false) {
   for (const ir::Block& block : blocks) {
-    lowerer.begin_block(block.label);
+    if (!continues || &block != blocks.data()) lowerer.begin_block(block.label);
     for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
       lowerer.instruction(block.instructions[i], i < block.sources.size() ? block.sources[i] : nullptr,
                           i < block.call_sites.size() ? block.call_sites[i] : nullptr);
@@ -64,12 +65,12 @@ bool has_integer_values(std::span<const ir::Block> blocks) {
 }  // namespace
 
 void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
-                   SegmentAnalysis& analysis, FunctionLowerer& lowerer) {
+                   SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues) {
   analysis.index.emplace(segment, &rules.profile(), &constants);
   // (A body of calls and branches alone has no integer to bound.)
   analysis.ranges = has_integer_values(segment) ? analyze_ranges(*analysis.index) : BodyRanges{};
   lowerer.use_body(*analysis.index, analysis.ranges);
-  lower_blocks(segment, lowerer);
+  lower_blocks(segment, lowerer, continues);
 }
 
 const ir::Function* find_entry_point(const ir::Module& module, std::optional<std::string_view> name) {

@@ -45,9 +45,10 @@ struct SegmentAnalysis {
 };
 
 // Analyses `segment` into `analysis` (whose previous contents the lowerer no longer reads),
-// hands it to the lowerer and lowers the segment's blocks, until the lowerer fails.
+// hands it to the lowerer and lowers the segment's blocks, until the lowerer fails. With
+// `continues`, the segment's first block is the rest of the block the lowerer has open.
 void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
-                   SegmentAnalysis& analysis, FunctionLowerer& lowerer);
+                   SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues = false);
 
 // The same after building the signature table and picking the entry point.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module);

@@ -55,8 +55,8 @@ class ValueFacts {
   }
   // The values known so far are not looked up again.
   void forget() {
-    ints_ = {};
-    materialized_ = {};
+    ints_.reset();
+    materialized_.reset();
   }
 
  private:

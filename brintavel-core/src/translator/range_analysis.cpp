@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/flat_name_map.hpp"
+#include "support/small_list.hpp"
 #include "translator/block_graph.hpp"
 #include "translator/body_index.hpp"
 #include "translator/dominators.hpp"
@@ -44,6 +45,10 @@ std::int64_t ones_above(std::int64_t v) {
 class RangeAnalysis {
  public:
   explicit RangeAnalysis(const BodyIndex& index) : index_(index), blocks_(index.blocks()), ranges_(index) {
+    std::size_t memo_size = 16;
+    while (memo_size < 2 * index.definition_count() && memo_size < kMaxMemo) memo_size *= 2;
+    definitions_memo_.resize(memo_size);
+    labels_memo_.resize(std::min<std::size_t>(memo_size, kMaxMemo));
     std::span<const ir::Block> blocks = blocks_;
     for (std::size_t b = 0; b < blocks.size(); ++b)
       for (std::size_t p : predecessors(b)) forward_only_ = forward_only_ && p < b;
@@ -151,7 +156,7 @@ class RangeAnalysis {
     const auto* s = std::get_if<ir::Ssa>(&v);
     if (!s || depth > 8) return std::nullopt;
     if (s->name == p) return IntRange{0, 0};
-    const BodyIndex::Definition* d = index_.find(s->name);
+    const BodyIndex::Definition* d = definition(s->name);
     if (!d) return std::nullopt;
     const ir::Instruction& i = *d->instruction;
     if (const auto* a = std::get_if<ir::Arith>(&i); a && a->op != ir::ArithOp::Mul) {
@@ -218,7 +223,7 @@ class RangeAnalysis {
   std::optional<std::int64_t> scale_from(const ir::Operand& v, std::string_view p) const {
     const auto* s = std::get_if<ir::Ssa>(&v);
     if (!s) return std::nullopt;
-    const BodyIndex::Definition* d = index_.find(s->name);
+    const BodyIndex::Definition* d = definition(s->name);
     if (!d) return std::nullopt;
     auto is_p = [&](const ir::Operand& o) {
       const auto* x = std::get_if<ir::Ssa>(&o);
@@ -391,8 +396,15 @@ class RangeAnalysis {
   }
   // The block labelled `label`, or nothing.
   std::optional<std::size_t> block_of(std::string_view label) const {
-    auto b = index_.block_of(label);
-    return b ? std::optional<std::size_t>(*b) : std::nullopt;
+    Memo& m = memo(labels_memo_, label);
+    if (!m.filled) m = Memo{label.data(), label.size(), true, nullptr, index_.block_of(label).value_or(kNoBlock)};
+    return m.block == kNoBlock ? std::nullopt : std::optional<std::size_t>(m.block);
+  }
+  // index_.find(name), remembered.
+  const BodyIndex::Definition* definition(std::string_view name) const {
+    Memo& m = memo(definitions_memo_, name);
+    if (!m.filled) m = Memo{name.data(), name.size(), true, index_.find(name), kNoBlock};
+    return m.definition;
   }
   std::span<const std::uint32_t> predecessors(std::size_t block) const {
     return index_.predecessors(static_cast<std::uint32_t>(block));
@@ -400,7 +412,7 @@ class RangeAnalysis {
   // The instruction that defines `name` when it is a T, or null.
   template <class T>
   const T* defined_as(std::string_view name) const {
-    const BodyIndex::Definition* d = index_.find(name);
+    const BodyIndex::Definition* d = definition(name);
     return d ? std::get_if<T>(d->instruction) : nullptr;
   }
   // Whether `name` is a value whose range the analysis finds (the others have their type's
@@ -413,7 +425,7 @@ class RangeAnalysis {
   }
   // The range of a definition, found now (a value whose range is not tracked has none).
   void store(std::string_view name, IntRange r) {
-    if (const BodyIndex::Definition* d = index_.find(name)) ranges_.set(*d, r);
+    if (const BodyIndex::Definition* d = definition(name)) ranges_.set(*d, r);
   }
   // The flag `name`: an i1 phi of constants, with its block; nothing otherwise.
   struct Flag {
@@ -421,7 +433,7 @@ class RangeAnalysis {
     std::size_t block;
   };
   std::optional<Flag> flag(std::string_view name) const {
-    const BodyIndex::Definition* d = index_.find(name);
+    const BodyIndex::Definition* d = definition(name);
     const auto* phi = d ? std::get_if<ir::Phi>(d->instruction) : nullptr;
     if (!phi || phi->ty != "i1") return std::nullopt;
     bool constants = std::all_of(phi->incomings.begin(), phi->incomings.end(),
@@ -457,7 +469,7 @@ class RangeAnalysis {
   std::optional<std::optional<IntRange>> range_at(const ir::Operand& o, unsigned width, std::size_t block) const {
     std::optional<IntRange> r = stored(o, width);
     if (!r) return std::optional<IntRange>{};
-    const BodyIndex::Definition* d = index_.find(std::get<ir::Ssa>(o).name);
+    const BodyIndex::Definition* d = definition(std::get<ir::Ssa>(o).name);
     std::size_t home = d ? d->block : 0;
     for (int steps = 0; steps < kMaxDominatingTests && block != home && block != 0; ++steps) {
       std::uint32_t from = single_predecessor_[block];
@@ -490,7 +502,7 @@ class RangeAnalysis {
     }
     if (const auto* b = std::get_if<ir::ConstBool>(&o)) return IntRange::constant(b->value ? 1 : 0);
     if (const auto* s = std::get_if<ir::Ssa>(&o))
-      if (const BodyIndex::Definition* d = index_.find(s->name)) {
+      if (const BodyIndex::Definition* d = definition(s->name)) {
         if (const IntRange* r = ranges_.find(*d)) return *r;
         if (tracked(*d)) return std::nullopt;
       }
@@ -498,7 +510,7 @@ class RangeAnalysis {
   }
 
   void set(std::string_view name, IntRange r) {
-    const BodyIndex::Definition* d = index_.find(name);
+    const BodyIndex::Definition* d = definition(name);
     if (!d) return;
     const IntRange* old = ranges_.find(*d);
     if (old && *old == r) return;
@@ -625,7 +637,11 @@ class RangeAnalysis {
     bool holds = br->true_label == to;
     if (!holds && br->false_label != to) return r;
     // The implied conditions, walked with an explicit stack to a bounded depth.
-    std::vector<std::pair<std::string_view, bool>> stack{{*condition, holds}};
+    struct Implied {
+      std::string_view condition;
+      bool holds;
+    };
+    text::SmallList<Implied, 16> stack{Implied{*condition, holds}};
     for (int steps = 0; !stack.empty() && steps < kMaxImplied; ++steps) {
       auto [c, h] = stack.back();
       stack.pop_back();
@@ -634,16 +650,16 @@ class RangeAnalysis {
         const auto* x = std::get_if<ir::Ssa>(&logic.lhs);
         const auto* y = std::get_if<ir::Ssa>(&logic.rhs);
         if ((logic.op == ir::LogicOp::And && h) || (logic.op == ir::LogicOp::Or && !h)) {
-          if (x) stack.push_back({x->name, h});
-          if (y) stack.push_back({y->name, h});
+          if (x) stack.push_back(Implied{x->name, h});
+          if (y) stack.push_back(Implied{y->name, h});
         } else if (logic.op == ir::LogicOp::Xor) {
           auto is_true = [](const ir::Operand& o) {
             const auto* boolean = std::get_if<ir::ConstBool>(&o);
             const auto* integer = std::get_if<ir::ConstInt>(&o);
             return (boolean && boolean->value) || (integer && integer->value == 1);
           };
-          if (x && is_true(logic.rhs)) stack.push_back({x->name, !h});
-          if (y && is_true(logic.lhs)) stack.push_back({y->name, !h});
+          if (x && is_true(logic.rhs)) stack.push_back(Implied{x->name, !h});
+          if (y && is_true(logic.lhs)) stack.push_back(Implied{y->name, !h});
         }
         continue;
       }
@@ -749,6 +765,26 @@ class RangeAnalysis {
   void transfer(const Other&) {}
 
   const BodyIndex& index_;
+  // What definition() and block_of() found, by the address and size of the name looked up
+  // (each pass looks the same operands up again): every name looked up is a view of the
+  // body's instructions, which stay in place while the analysis runs. One entry per slot, the
+  // last name that fell there.
+  struct Memo {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    bool filled = false;
+    const BodyIndex::Definition* definition = nullptr;
+    std::uint32_t block = 0;
+  };
+  static constexpr std::size_t kMaxMemo = 4096;
+  static Memo& memo(std::vector<Memo>& table, std::string_view name) {
+    auto address = reinterpret_cast<std::uintptr_t>(name.data());
+    Memo& m = table[(address ^ (address >> 12) ^ name.size()) & (table.size() - 1)];
+    if (m.filled && (m.data != name.data() || m.size != name.size())) m.filled = false;
+    return m;
+  }
+  mutable std::vector<Memo> definitions_memo_;
+  mutable std::vector<Memo> labels_memo_;
   std::span<const ir::Block> blocks_;
   static constexpr std::uint32_t kNoBlock = ~std::uint32_t{0};
   std::vector<std::uint32_t> single_predecessor_;  // by block: its one predecessor, or kNoBlock

@@ -1,5 +1,7 @@
 #include "translator/regions.hpp"
 
+#include <algorithm>
+
 namespace brintavel::translator {
 
 void RegionSplitter::set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target) {
@@ -17,7 +19,8 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
   graph_.emplace_back();
   if (!holds_) return std::nullopt;
   const std::uint64_t hash = label_hash(label);
-  if (open_.find(label, hash) || closed_labels_.find(label, hash)) {
+  // (A label of a closed block used again is found at the end.)
+  if (open_.find(label, hash)) {
     holds_ = false;
     return std::nullopt;
   }
@@ -82,7 +85,7 @@ void RegionSplitter::closed(std::uint32_t end) {
   std::size_t count = end - start_;
   for (std::size_t i = 0; i < count; ++i) {
     open_.erase(open_labels_[i], open_hashes_[i]);
-    closed_labels_.try_emplace(open_labels_[i], 1, open_hashes_[i]);
+    closed_hashes_.push_back(open_hashes_[i]);
   }
   open_labels_.erase(open_labels_.begin(), open_labels_.begin() + static_cast<std::ptrdiff_t>(count));
   open_hashes_.erase(open_hashes_.begin(), open_hashes_.begin() + static_cast<std::ptrdiff_t>(count));
@@ -90,8 +93,35 @@ void RegionSplitter::closed(std::uint32_t end) {
 }
 
 bool RegionSplitter::finish() {
-  // (Each label was checked against the open and the closed ones as its block began.)
-  return !closed_any() || (holds_ && pending_.empty());
+  if (!closed_any()) return true;
+  if (!holds_ || !pending_.empty()) return false;
+  // Each label was checked against the open ones as its block began; no closed one may come
+  // twice either (two labels that share a hash count as the same: the function is then
+  // lowered whole, with the same result).
+  std::vector<std::uint64_t> all = closed_hashes_;
+  all.insert(all.end(), open_hashes_.begin(), open_hashes_.end());
+  std::sort(all.begin(), all.end());
+  return std::adjacent_find(all.begin(), all.end()) == all.end();
+}
+
+bool RegionSplitter::was_closed(std::string_view label) const {
+  if (closed_hashes_.empty()) return false;
+  auto slot = [this](std::uint64_t hash) { return hash & (closed_index_.size() - 1); };
+  if (4 * closed_hashes_.size() > 3 * closed_index_.size()) {
+    std::size_t size = 16;
+    while (4 * closed_hashes_.size() > 3 * size) size *= 2;
+    closed_index_.assign(size, 0);
+    indexed_ = 0;
+  }
+  for (; indexed_ < closed_hashes_.size(); ++indexed_) {
+    std::size_t i = slot(closed_hashes_[indexed_]);
+    while (closed_index_[i] != 0 && closed_index_[i] != closed_hashes_[indexed_]) i = (i + 1) & (closed_index_.size() - 1);
+    closed_index_[i] = closed_hashes_[indexed_];
+  }
+  const std::uint64_t hash = label_hash(label);
+  for (std::size_t i = slot(hash); closed_index_[i] != 0; i = (i + 1) & (closed_index_.size() - 1))
+    if (closed_index_[i] == hash) return true;
+  return false;
 }
 
 std::optional<BlockGraph> RegionSplitter::region_graph(std::uint32_t from, std::uint32_t to,

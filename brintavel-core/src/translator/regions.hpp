@@ -64,8 +64,9 @@ class RegionSplitter {
   std::optional<BlockGraph> region_graph(std::uint32_t from, std::uint32_t to, bool with_end) const;
   // Whether a block with this label is open.
   bool is_open(std::string_view label) const { return open_.contains(label); }
-  // Whether a block with this label is part of a closed region.
-  bool was_closed(std::string_view label) const { return closed_labels_.contains(label); }
+  // Whether a block with this label may be part of a closed region: true for each that is,
+  // and seldom (for a label that shares a 64-bit hash with one) for one that is not.
+  bool was_closed(std::string_view label) const;
 
  private:
   void set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target);
@@ -87,7 +88,12 @@ class RegionSplitter {
   std::vector<Ref> refs_;
   std::uint32_t free_refs_ = kEnd;
   std::vector<std::uint32_t> candidates_;  // blocks that may end a region, ascending
-  text::FlatNameMap<char> closed_labels_;  // the closed blocks' labels, for a label used twice
+  // The hashes of the closed blocks' labels, in order; those before `indexed_` are in the
+  // open-addressing table `closed_index_` (0: an empty slot), filled when a lookup comes. A
+  // label used twice is found at the end, among the hashes.
+  std::vector<std::uint64_t> closed_hashes_;
+  mutable std::vector<std::uint64_t> closed_index_;
+  mutable std::size_t indexed_ = 0;
   BlockGraph graph_;
   bool holds_ = true;
 };

@@ -1,6 +1,8 @@
 #include "translator/segment_stream.hpp"
 
+#include <algorithm>
 #include <iterator>
+#include <utility>
 #include <variant>
 
 #include "translator/rules.hpp"
@@ -22,6 +24,19 @@ bool reads_global(const ir::Instruction& instruction) {
       },
       [](std::string_view) {}, [](const std::variant<std::string_view, bool>&) {});
   return global;
+}
+
+// Whether the instruction is a call that defines no value and reads none, nor a global (a gate
+// on constant qubits, as most of a straight-line program is): its lowering looks nothing up in
+// the analyses of the body.
+bool is_inert(const ir::Instruction& instruction) {
+  const auto* call = std::get_if<ir::Call>(&instruction);
+  if (!call || call->result) return false;
+  return std::all_of(call->args.begin(), call->args.end(), [](const ir::Operand& o) {
+    return std::holds_alternative<ir::ConstInt>(o) || std::holds_alternative<ir::ConstBool>(o) ||
+           std::holds_alternative<ir::ConstFloat>(o) || std::holds_alternative<ir::PtrConst>(o) ||
+           std::holds_alternative<ir::I8Null>(o);
+  });
 }
 
 }  // namespace
@@ -62,7 +77,7 @@ void SegmentStream::give_up(bool keep_body) {
   gave_up_ = true;
   // Before any segment was lowered, the blocks are all there: the rest of the body is kept
   // with them (its calls inlined) for the lowering of the whole body.
-  collecting_ = keep_body && lowered_ == 0;
+  collecting_ = keep_body && lowered_ == 0 && !continued_;
   program_.reset();
   lowerer_.reset();
   finder_.reset();
@@ -75,9 +90,15 @@ void SegmentStream::begin_block(std::string_view label) {
   if (!gave_up_ && !window_.empty()) end_block();
   if (gave_up_ && !collecting_) return;
   ir::Block& block = window_.emplace_back(ir::Block{label, {}, {}});
+  if (!spare_.empty()) {
+    block.instructions = std::move(spare_.back().instructions);
+    block.sources = std::move(spare_.back().sources);
+    spare_.pop_back();
+  }
   if (inliner_) inliner_->begin_block();
   if (gave_up_) return;
   needs_phi_ = forwarded_to_.erase(label_of(block));
+  inert_ = true;
 }
 
 void SegmentStream::instruction(const ir::Instruction& instruction, const char* where) {
@@ -114,6 +135,28 @@ void SegmentStream::take(const ir::Instruction& instruction, const char* where, 
   if (std::holds_alternative<ir::Ret>(instruction) && ++returns_ > 1) return give_up();
   if (call && (call->callee == "abort" || call->callee == function_)) return give_up();
   reads_globals_ = reads_globals_ || reads_global(instruction);
+  // A long block alone in the window, of inert calls so far, is lowered in pieces as it comes.
+  inert_ = inert_ && is_inert(instruction);
+  if (inert_ && window_.size() == 1 && block.instructions.size() >= piece_size()) lower_piece();
+}
+
+void SegmentStream::lower_piece() {
+  // (The blocks before were lowered: the piece is the first of its segment, and lowered now
+  // it gives what it would with the rest, since it neither defines nor reads a value.)
+  if (!regions_) {
+    lowerer_->split_into_regions(minimum_);
+    regions_ = true;
+  }
+  Lowered& next = take_turn();
+  ir::Block& open = window_.front();
+  next.blocks.push_back(ir::Block{open.label, std::move(open.instructions), std::move(open.sources),
+                                  std::move(open.call_sites)});
+  open.instructions.clear();
+  open.sources.clear();
+  open.call_sites.clear();
+  if (!lowerer_->failed()) lower_segment(context_.rules, *constants_, next.blocks, next.analysis, *lowerer_, continued_);
+  continued_ = true;
+  current_ = 1 - current_;
 }
 
 void SegmentStream::end_block() {
@@ -123,7 +166,7 @@ void SegmentStream::end_block() {
   // A block that only branches on is skipped unless where it goes has phis: a block that comes
   // later must show them.
   const std::uint32_t number = lowered_ + static_cast<std::uint32_t>(window_.size()) - 1;
-  if (number > 0 && block.instructions.size() == 1) {
+  if (number > 0 && block.instructions.size() == 1 && !continued_) {
     if (const auto* br = std::get_if<ir::Br>(&block.instructions.front()); br && br->target != label_of(block)) {
       if (finder_->has_label(br->target)) return give_up();
       forwarded_to_.try_emplace(br->target, 1);
@@ -150,14 +193,28 @@ void SegmentStream::lower_one_of_several(std::uint32_t end) {
   lower(end);
 }
 
-void SegmentStream::lower(std::uint32_t end) {
+SegmentStream::Lowered& SegmentStream::take_turn() {
   Lowered& next = lowered_segments_[1 - current_];
+  // The lists of the blocks let go serve the blocks to come.
+  for (ir::Block& b : next.blocks) {
+    if (spare_.size() == kSpare || b.instructions.capacity() > kSpareCapacity) break;
+    b.instructions.clear();
+    b.sources.clear();
+    spare_.push_back(Spare{std::move(b.instructions), std::move(b.sources)});
+  }
   next.blocks.clear();
+  return next;
+}
+
+void SegmentStream::lower(std::uint32_t end) {
+  Lowered& next = take_turn();
   for (; lowered_ < end; ++lowered_) {
     next.blocks.push_back(std::move(window_.front()));
     window_.pop_front();
   }
-  if (!lowerer_->failed()) lower_segment(context_.rules, *constants_, next.blocks, next.analysis, *lowerer_);
+  bool continues = std::exchange(continued_, false);
+  if (!lowerer_->failed())
+    lower_segment(context_.rules, *constants_, next.blocks, next.analysis, *lowerer_, continues);
   // The lowerer reads this segment's analysis from now on; the segment before it is kept a
   // segment longer.
   current_ = 1 - current_;

@@ -82,6 +82,9 @@ class SegmentStream final : public ir::BodyConsumer {
   void process_ready_blocks();
   // Lowers the blocks up to `end` as a segment (of a body of several, printed by regions).
   void lower(std::uint32_t end);
+  // Lowers the instructions of the one block in the window so far.
+  void lower_piece();
+  std::size_t piece_size() const { return 16 * static_cast<std::size_t>(minimum_); }
   void lower_one_of_several(std::uint32_t end);
 
   const TranslationContext& context_;
@@ -118,6 +121,18 @@ class SegmentStream final : public ir::BodyConsumer {
   };
   Lowered lowered_segments_[2];
   int current_ = 0;
+  // The slot of the segment to lower next, emptied.
+  Lowered& take_turn();
+  bool inert_ = false;      // the open block's instructions so far are all inert calls
+  bool continued_ = false;  // the first block in the window was lowered in part
+  // Emptied lists of instructions, and of their sources, from blocks let go.
+  struct Spare {
+    std::vector<ir::Instruction> instructions;
+    std::vector<const char*> sources;
+  };
+  static constexpr std::size_t kSpare = 256;
+  static constexpr std::size_t kSpareCapacity = 1024;
+  std::vector<Spare> spare_;
 
   std::uint32_t returns_ = 0;
   // Labels that a block which only branches on goes to, not seen yet: each must have phis.
