@@ -141,10 +141,28 @@ Result<qasm::Expression> LoweringContext::use_scalar(std::string_view name) {
   return value;
 }
 
+std::size_t LoweringContext::tag_slot(const Capture& capture) const {
+  std::uint64_t h = CaptureHash{}(capture);
+  h = (h ^ (h >> 31)) * 0xBF58476D1CE4E5B9ULL;  // (mixed, for the table's low bits)
+  h ^= h >> 32;
+  const std::size_t mask = tag_slots_.size() - 1;
+  std::size_t i = h & mask;
+  while (tag_slots_[i] != 0 && !(captures_[tag_slots_[i] - 1] == capture)) i = (i + 1) & mask;
+  return i;
+}
+
 std::uint32_t LoweringContext::tag_of(const Capture& capture) {
-  auto [it, inserted] = tags_.try_emplace(capture, static_cast<std::uint32_t>(captures_.size() + 1));
-  if (inserted) captures_.push_back(capture);
-  return it->second;
+  if (2 * (captures_.size() + 1) > tag_slots_.size()) {
+    // Grown, the table takes every tag again.
+    tag_slots_.assign(std::max<std::size_t>(64, 2 * tag_slots_.size()), 0);
+    for (std::uint32_t tag = 1; tag <= captures_.size(); ++tag) tag_slots_[tag_slot(captures_[tag - 1])] = tag;
+  }
+  std::uint32_t& slot = tag_slots_[tag_slot(capture)];
+  if (slot == 0) {
+    captures_.push_back(capture);
+    slot = static_cast<std::uint32_t>(captures_.size());
+  }
+  return slot;
 }
 
 Status LoweringContext::bind_variable(std::string_view name, const std::string& variable,

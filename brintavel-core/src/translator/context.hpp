@@ -179,10 +179,7 @@ class LoweringContext final : public builders::CallContext {
   // The tag of `capture`, made on first use.
   std::uint32_t tag_of(const Capture& capture);
   // The tag of `capture`, or 0 when it has none.
-  std::uint32_t existing_tag(const Capture& capture) const {
-    auto it = tags_.find(capture);
-    return it == tags_.end() ? 0 : it->second;
-  }
+  std::uint32_t existing_tag(const Capture& capture) const { return tag_slots_.empty() ? 0 : tag_slots_[tag_slot(capture)]; }
   // A phi's int variable: binds `name` to it, captured at the start of block `block`.
   Status bind_variable(std::string_view name, const std::string& variable, std::uint32_t block) {
     return bind_variable(name, variable, ProgramPoint{block, 0});
@@ -299,7 +296,11 @@ class LoweringContext final : public builders::CallContext {
   text::FlatNameMap<IntRange> ranges_;
   const BodyRanges* body_ranges_ = nullptr;
   std::vector<Capture> captures_;  // by tag - 1
-  std::unordered_map<Capture, std::uint32_t, CaptureHash> tags_;
+  // The tags by capture: an open-addressing table of tags (0: an empty slot), at most half
+  // full, whose keys are their captures.
+  std::vector<std::uint32_t> tag_slots_;
+  // The slot of `capture`'s tag, or the empty slot where it would go.
+  std::size_t tag_slot(const Capture& capture) const;
 };
 
 // The message for a translation whose text would outgrow the output limit.

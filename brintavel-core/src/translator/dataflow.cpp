@@ -161,10 +161,11 @@ Result<bool> clean_by_backward_walk(const ProgramPoint& capture, const ProgramPo
 }  // namespace
 
 std::int64_t Dataflow::variable(std::string_view name) {
-  auto [it, inserted] =
-      variable_numbers_.try_emplace(std::string(name), static_cast<std::int64_t>(variable_names_.size()));
-  if (inserted) variable_names_.emplace_back(name);
-  return it->second;
+  if (const std::int64_t* found = variable_numbers_.find(name)) return *found;
+  const std::string& kept = variable_names_.emplace_back(name);
+  auto number = static_cast<std::int64_t>(variable_names_.size() - 1);
+  variable_numbers_.try_emplace(kept, number);
+  return number;
 }
 
 void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by, bool conditional) {

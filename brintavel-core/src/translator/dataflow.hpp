@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <span>
 #include <cstdint>
 #include <limits>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "error.hpp"
+#include "support/flat_name_map.hpp"
 #include "translator/block_graph.hpp"
 
 namespace brintavel::translator {
@@ -73,6 +75,11 @@ std::string overwritten_variable_message(std::string_view what, std::string_view
 
 class Dataflow {
  public:
+  Dataflow() = default;
+  Dataflow(const Dataflow&) = delete;
+  Dataflow& operator=(const Dataflow&) = delete;
+  Dataflow(Dataflow&&) = default;
+  Dataflow& operator=(Dataflow&&) = default;
   // The number of the int variable `name`, made on first use.
   std::int64_t variable(std::string_view name);
   // The name of variable number `index`.
@@ -151,8 +158,10 @@ class Dataflow {
   bool writes_sorted_ = true;
   mutable std::size_t finger_ = 0;  // where writes_of found the last resource
   std::vector<Use> uses_;
-  std::unordered_map<std::string, std::int64_t> variable_numbers_;
-  std::vector<std::string> variable_names_;
+  // The variables' names by number, and the numbers by name (views of the names, which stay in
+  // place).
+  std::deque<std::string> variable_names_;
+  text::FlatNameMap<std::int64_t> variable_numbers_;
 };
 
 }  // namespace brintavel::translator

@@ -105,8 +105,10 @@ bool RegionSplitter::finish() {
 }
 
 bool RegionSplitter::was_closed(std::string_view label) const {
-  if (closed_hashes_.empty()) return false;
-  auto slot = [this](std::uint64_t hash) { return hash & (closed_index_.size() - 1); };
+  const std::uint64_t hash = label_hash(label);
+  // (An open block's label is taken for its own: a label used twice is found at the end.)
+  if (closed_hashes_.empty() || open_.find(label, hash)) return false;
+  auto slot = [this](std::uint64_t h) { return h & (closed_index_.size() - 1); };
   if (4 * closed_hashes_.size() > 3 * closed_index_.size()) {
     std::size_t size = 16;
     while (4 * closed_hashes_.size() > 3 * size) size *= 2;
@@ -118,7 +120,6 @@ bool RegionSplitter::was_closed(std::string_view label) const {
     while (closed_index_[i] != 0 && closed_index_[i] != closed_hashes_[indexed_]) i = (i + 1) & (closed_index_.size() - 1);
     closed_index_[i] = closed_hashes_[indexed_];
   }
-  const std::uint64_t hash = label_hash(label);
   for (std::size_t i = slot(hash); closed_index_[i] != 0; i = (i + 1) & (closed_index_.size() - 1))
     if (closed_index_[i] == hash) return true;
   return false;
