@@ -3,7 +3,9 @@
 //
 // The blocks arrive in source order and are held until their segment is final
 // (segments.hpp); the segment is then analysed, lowered, printed region by region
-// (regions.hpp) and let go, so that a long body is held a few segments at a time. That gives
+// (regions.hpp) and let go, so that a long body is held a few segments at a time. A long block
+// alone in the window is lowered in pieces while it holds only calls that define and read no
+// value (gates on constant qubits), whose lowering reads no analysis of the body. That gives
 // what lowering the whole body gives (entry_point.cpp) as long as the clean-ups before the
 // lowering leave the body as it is: no stack memory (promote_memory.hpp), no field of an
 // aggregate read (split_aggregates.hpp), and none of the shapes simplify_cfg.hpp rewrites
