@@ -146,6 +146,8 @@ std::vector<StreamCase> stream_cases() {
        "@label = internal constant [2 x i8] c\"a\\00\"\n", false},
       {"a long block of gates, lowered in pieces", "entry:\n" + gates + diamond(0, "j0") + gates + "  ret void\n",
        true},
+      {"a block lowered in part, then one that only branches on to a later block without phis",
+       "entry:\n" + gates + "  br label %f\nf:\n  br label %m\nm:\n  ret void\n", false, {}, false},
       {"stack memory after a block lowered in part", "entry:\n" + gates + "  %m = alloca i64\n  ret void\n", false, {},
        false},
       {"calls to a wrapper", chain + "  call void @X(ptr null)\n  ret void\n", true, kWrapper, true, true},

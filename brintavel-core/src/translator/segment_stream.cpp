@@ -166,7 +166,8 @@ void SegmentStream::end_block() {
   // A block that only branches on is skipped unless where it goes has phis: a block that comes
   // later must show them.
   const std::uint32_t number = lowered_ + static_cast<std::uint32_t>(window_.size()) - 1;
-  if (number > 0 && block.instructions.size() == 1 && !continued_) {
+  const bool lowered_in_part = continued_ && window_.size() == 1;
+  if (number > 0 && block.instructions.size() == 1 && !lowered_in_part) {
     if (const auto* br = std::get_if<ir::Br>(&block.instructions.front()); br && br->target != label_of(block)) {
       if (finder_->has_label(br->target)) return give_up();
       forwarded_to_.try_emplace(br->target, 1);

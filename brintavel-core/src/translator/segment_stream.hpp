@@ -126,7 +126,7 @@ class SegmentStream final : public ir::BodyConsumer {
   // The slot of the segment to lower next, emptied.
   Lowered& take_turn();
   bool inert_ = false;      // the open block's instructions so far are all inert calls
-  bool continued_ = false;  // the first block in the window was lowered in part
+  bool continued_ = false;  // the first block in the window was lowered in part (is the rest)
   // Emptied lists of instructions, and of their sources, from blocks let go.
   struct Spare {
     std::vector<ir::Instruction> instructions;

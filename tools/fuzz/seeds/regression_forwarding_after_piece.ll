@@ -1,0 +1,50 @@
+define void @main() #0 {
+entry:
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 0 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 1 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 2 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 3 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 4 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 5 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 6 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 7 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 8 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 9 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 10 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 11 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 12 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 13 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 14 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 15 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 16 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 17 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 18 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 19 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 20 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 21 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 22 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 23 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 24 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 25 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 26 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 27 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 28 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 29 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 30 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 31 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 32 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 33 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 34 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 35 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 36 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 37 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 38 to ptr))
+  call void @__quantum__qis__x__body(ptr inttoptr (i64 39 to ptr))
+  br label %f
+f:
+  br label %m
+m:
+  ret void
+}
+declare void @__quantum__qis__x__body(ptr)
+attributes #0 = { "entry_point" "qir_profiles"="adaptive_profile" "required_num_qubits"="40" "required_num_results"="0" }
