@@ -117,7 +117,8 @@ Result<LoweredModule> parse_and_lower(std::string_view text, const ir::ModuleOut
                                       const LoweringPlan& plan) {
   const Rules& rules = context.rules;
   // The output records are read from the whole body; calls to the module's own functions are
-  // inlined from the whole module.
+  // inlined while the body is read only where each goes on in the caller's block (else from
+  // the whole module).
   bool streamed = plan.stream && !context.entry_name && !context.records;
   std::optional<ir::Module> callees;
   if (streamed && rules.inlines_calls() && !defines_one_function(outline)) {
