@@ -634,3 +634,20 @@ done:
 
 }  // namespace
 }  // namespace brintavel::translator
+
+namespace {
+
+// The names the variables were made with, and no other (a chain of if-merges keeps updating a
+// variable only when its initial value is one).
+TEST(Phi, VariablesKnowTheNamesTheyMade) {
+  brintavel::translator::Variables variables;
+  variables.declare(brintavel::qasm::ScalarType::Int);
+  variables.declare(brintavel::qasm::ScalarType::Int);
+  variables.declare(brintavel::qasm::ScalarType::Bool);
+  for (std::string_view name : {"cint_0", "cint_1", "cbool_0"}) EXPECT_TRUE(variables.made(name)) << name;
+  for (std::string_view name : {"cint_2", "cbool_1", "cfloat_0", "cint_01", "cint_", "cint_1x", "c", "cint_99999999999",
+                                "x_cint_0"})
+    EXPECT_FALSE(variables.made(name)) << name;
+}
+
+}  // namespace

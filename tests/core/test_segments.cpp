@@ -132,6 +132,11 @@ std::vector<StreamCase> stream_cases() {
       {"a block that only branches on to a later block without phis",
        chain + "  br label %f\nf:\n  br label %m\nm:\n  ret void\n", false},
       {"a block that only branches back", "entry:\n  br label %f\nf:\n  br label %entry\n", false},
+      // (Found at the end: the labels of the blocks lowered already are not kept at hand.)
+      {"a block that only branches on to a block lowered already",
+       chain + "  br label %f\nf:\n  br label %j0\n", false},
+      {"a phi whose predecessor is a block lowered already",
+       chain + "  br label %m\nm:\n  %p = phi i64 [1, %j0]\n  ret void\n", false, {}, false},
       {"two returns", "entry:\n" + diamond(0, "j0") + "  br i1 %r0, label %a, label %b\na:\n  ret void\nb:\n  ret void\n",
        false},
       {"stack memory", chain + "  %m = alloca i64\n  store i64 1, ptr %m\n  ret void\n", false},

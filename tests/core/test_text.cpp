@@ -7,12 +7,15 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ir/lexer.hpp"
+#include "support/dense_int_map.hpp"
 #include "support/flat_name_map.hpp"
+#include "support/hash_sort.hpp"
 #include "support/small_list.hpp"
 #include "support/text.hpp"
 
@@ -312,6 +315,61 @@ TEST(SmallList, AgreesWithVector) {
   }
   List items{1, 2, 3};
   ASSERT_EQ(items.front() + items.back(), 4u);
+}
+
+// ---- DenseIntMap ---------------------------------------------------------------------------
+
+// Keys counted up from 0 (held in the vector), negative and far ones (in the hash map), and
+// keys the vector grows over after they went to the hash map agree with std::unordered_map.
+TEST(DenseIntMap, AgreesWithUnorderedMap) {
+  std::mt19937 random(5);
+  DenseIntMap<int> dense;
+  std::unordered_map<std::int64_t, int> reference;
+  for (int step = 0; step < 100000; ++step) {
+    std::int64_t key = 0;
+    switch (random() % 4) {
+      case 0: key = step / 3; break;
+      case 1: key = static_cast<std::int64_t>(random() % 50000); break;
+      case 2: key = -static_cast<std::int64_t>(random() % 100) - 1; break;
+      default: key = static_cast<std::int64_t>(random()) << 20; break;
+    }
+    if (random() % 2) {
+      dense.insert_or_assign(key, step);
+      reference.insert_or_assign(key, step);
+    }
+    const int* value = dense.find(key);
+    auto it = reference.find(key);
+    ASSERT_EQ(value != nullptr, it != reference.end()) << key;
+    if (value) {
+      ASSERT_EQ(*value, it->second);
+    }
+  }
+  for (const auto& [key, value] : reference) ASSERT_EQ(*dense.find(key), value);
+}
+
+// ---- Sorting by hash ----------------------------------------------------------------------
+
+// Below and above the size where the radix sort takes over: sorted as a stable sort sorts,
+// and a repeated hash found.
+TEST(SortByHash, AgreesWithStableSort) {
+  std::mt19937_64 random(3);
+  for (std::size_t size : {0, 1, 100, 4095, 4096, 50000}) {
+    std::vector<std::pair<std::uint64_t, std::size_t>> items;
+    for (std::size_t i = 0; i < size; ++i) items.emplace_back(random() >> (i % 2 ? 0 : 40), i);
+    auto expected = items;
+    std::stable_sort(expected.begin(), expected.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    sort_by_hash(items, [](const auto& item) { return item.first; });
+    ASSERT_EQ(items, expected) << size;
+    std::vector<std::uint64_t> hashes;
+    for (const auto& item : items) hashes.push_back(item.first);
+    bool repeated = std::adjacent_find(hashes.begin(), hashes.end()) != hashes.end();
+    std::shuffle(hashes.begin(), hashes.end(), random);
+    ASSERT_EQ(has_repeated_hash(hashes), repeated) << size;
+    if (!hashes.empty()) {
+      hashes.push_back(hashes[size / 2]);
+      ASSERT_TRUE(has_repeated_hash(hashes));
+    }
+  }
 }
 
 }  // namespace

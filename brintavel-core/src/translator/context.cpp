@@ -72,9 +72,8 @@ void LoweringContext::use_pending(Reader reader, ProgramPoint point) {
   pending_.erase_if([&](const Capture& c) {
     if (c.resource.kind != Resource::Kind::Bit || c.at.block != point.block || c.at.position > point.position)
       return false;
-    auto it = result_written_.find(c.resource.index);
-    return it != result_written_.end() && it->second.at.block == point.block &&
-           it->second.at.position < c.at.position;
+    const ResultWrite* write = result_written_.find(c.resource.index);
+    return write && write->at.block == point.block && write->at.position < c.at.position;
   });
   if (!pending_.list().empty()) dataflow_.note_use(pending_.list(), point, reader, where_);
   pending_.clear();
@@ -141,30 +140,6 @@ Result<qasm::Expression> LoweringContext::use_scalar(std::string_view name) {
   return value;
 }
 
-std::size_t LoweringContext::tag_slot(const Capture& capture) const {
-  std::uint64_t h = CaptureHash{}(capture);
-  h = (h ^ (h >> 31)) * 0xBF58476D1CE4E5B9ULL;  // (mixed, for the table's low bits)
-  h ^= h >> 32;
-  const std::size_t mask = tag_slots_.size() - 1;
-  std::size_t i = h & mask;
-  while (tag_slots_[i] != 0 && !(captures_[tag_slots_[i] - 1] == capture)) i = (i + 1) & mask;
-  return i;
-}
-
-std::uint32_t LoweringContext::tag_of(const Capture& capture) {
-  if (2 * (captures_.size() + 1) > tag_slots_.size()) {
-    // Grown, the table takes every tag again.
-    tag_slots_.assign(std::max<std::size_t>(64, 2 * tag_slots_.size()), 0);
-    for (std::uint32_t tag = 1; tag <= captures_.size(); ++tag) tag_slots_[tag_slot(captures_[tag - 1])] = tag;
-  }
-  std::uint32_t& slot = tag_slots_[tag_slot(capture)];
-  if (slot == 0) {
-    captures_.push_back(capture);
-    slot = static_cast<std::uint32_t>(captures_.size());
-  }
-  return slot;
-}
-
 Status LoweringContext::bind_variable(std::string_view name, const std::string& variable,
                                       ProgramPoint at) {
   Capture capture{Resource{Resource::Kind::Variable, dataflow_.variable(variable)}, at};
@@ -211,8 +186,8 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
         if (base && literal && base->name == qasm::kResultRegister) bit = literal->value;
       }
       if (bit) {
-        auto it = result_written_.find(*bit);
-        if (it != result_written_.end() && it->second.clock > made)
+        const ResultWrite* write = result_written_.find(*bit);
+        if (write && write->clock > made)
           stale = unsupported(overwritten_result_message(what, *bit));
       }
     }

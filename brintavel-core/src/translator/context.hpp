@@ -18,6 +18,7 @@
 
 #include "builders/call_context.hpp"
 #include "builders/profile.hpp"
+#include "support/dense_int_map.hpp"
 #include "support/flat_name_map.hpp"
 #include "error.hpp"
 #include "ir/model.hpp"
@@ -27,6 +28,7 @@
 #include "qasm/registers.hpp"
 #include "translator/block.hpp"
 #include "translator/budget.hpp"
+#include "translator/capture_tags.hpp"
 #include "translator/dataflow.hpp"
 #include "translator/dump.hpp"
 #include "translator/int_range.hpp"
@@ -175,11 +177,11 @@ class LoweringContext final : public builders::CallContext {
   Result<qasm::Expression> use_scalar(std::string_view name) override;
   // Under StaleValues::CheckOverGraph the nodes that read result bits and variables are tagged
   // with their capture (qasm::Identifier::capture): the capture a tag stands for.
-  const Capture& captured(std::uint32_t tag) const { return captures_[tag - 1]; }
+  const Capture& captured(std::uint32_t tag) const { return tags_.captured(tag); }
   // The tag of `capture`, made on first use.
-  std::uint32_t tag_of(const Capture& capture);
+  std::uint32_t tag_of(const Capture& capture) { return tags_.tag_of(capture); }
   // The tag of `capture`, or 0 when it has none.
-  std::uint32_t existing_tag(const Capture& capture) const { return tag_slots_.empty() ? 0 : tag_slots_[tag_slot(capture)]; }
+  std::uint32_t existing_tag(const Capture& capture) { return tags_.existing(capture); }
   // A phi's int variable: binds `name` to it, captured at the start of block `block`.
   Status bind_variable(std::string_view name, const std::string& variable, std::uint32_t block) {
     return bind_variable(name, variable, ProgramPoint{block, 0});
@@ -195,6 +197,7 @@ class LoweringContext final : public builders::CallContext {
   void begin_block() {
     block_start_ = ++clock_;
     point_ = ProgramPoint{block_count_++, 0};
+    tags_.begin_block();
   }
   // The number of a block made by the translation (on an edge) while the current one is
   // lowered; it follows the current block and the ones made before it.
@@ -282,7 +285,7 @@ class LoweringContext final : public builders::CallContext {
     std::uint64_t clock;
     ProgramPoint at;
   };
-  std::unordered_map<std::int64_t, ResultWrite> result_written_;
+  text::DenseIntMap<ResultWrite> result_written_;
   SizeBudget budget_;
   StackMemory memory_;
   Dataflow dataflow_;
@@ -295,12 +298,7 @@ class LoweringContext final : public builders::CallContext {
   std::unordered_set<std::string_view> index_names_;  // bound by bind_index_variable
   text::FlatNameMap<IntRange> ranges_;
   const BodyRanges* body_ranges_ = nullptr;
-  std::vector<Capture> captures_;  // by tag - 1
-  // The tags by capture: an open-addressing table of tags (0: an empty slot), at most half
-  // full, whose keys are their captures.
-  std::vector<std::uint32_t> tag_slots_;
-  // The slot of `capture`'s tag, or the empty slot where it would go.
-  std::size_t tag_slot(const Capture& capture) const;
+  CaptureTags tags_;
 };
 
 // The message for a translation whose text would outgrow the output limit.

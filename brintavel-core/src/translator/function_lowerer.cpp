@@ -73,7 +73,7 @@ struct FunctionLowerer::State {
   }
 
   bool close_region(std::uint32_t end, bool last);
-  bool phi_stays_in_window(const ir::Phi& phi) const;
+  bool phi_stays_in_window(const ir::Phi& phi);
   Result<qasm::Program> assemble();
   // The first use of a value after what it read was overwritten, as an error at that use.
   Status report_stale(const BlockGraph& successors) {
@@ -217,10 +217,10 @@ Result<qasm::Program> FunctionLowerer::finish() {
 
 // A phi's predecessors are open blocks or blocks still to come (a loop's latch), and
 // distinct: the lookups of the phi rules then find among the open blocks what they would find
-// among all.
-bool FunctionLowerer::State::phi_stays_in_window(const ir::Phi& phi) const {
+// among all. (That a predecessor which is not open is still to come is checked at the end.)
+bool FunctionLowerer::State::phi_stays_in_window(const ir::Phi& phi) {
   for (std::size_t i = 0; i < phi.incomings.size(); ++i) {
-    if (regions->was_closed(phi.incomings[i].predecessor)) return false;
+    if (!regions->is_open(phi.incomings[i].predecessor)) regions->expect_not_begun(phi.incomings[i].predecessor);
     for (std::size_t k = 0; k < i; ++k)
       if (phi.incomings[k].predecessor == phi.incomings[i].predecessor) return false;
   }

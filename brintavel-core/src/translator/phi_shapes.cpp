@@ -170,7 +170,7 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables&
   std::string variable;
   bool reused = false;
   const auto* init_id = std::get_if<qasm::Identifier>(&init.node);
-  if (init_id && variables.names.contains(init_id->name)) {
+  if (init_id && variables.made(init_id->name)) {
     variable = init_id->name;  // a chain of if-merges keeps updating one variable
     reused = true;
   } else {
@@ -195,7 +195,6 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables&
       BRINTAVEL_CHECK(ctx.budget().charge(1, "block", init_block.label));
       use(init_reads, init_in, assign(init_block, variable, std::move(init)));
     }
-    variables.names.insert(variable);
   }
   if (reused) use(init_reads, init_in, ProgramPoint{init_block.ordinal, kBlockEnd});
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "support/hash_sort.hpp"
+
 namespace brintavel::translator {
 
 void RegionSplitter::set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target) {
@@ -98,31 +100,30 @@ bool RegionSplitter::finish() {
   // Each label was checked against the open ones as its block began; no closed one may come
   // twice either (two labels that share a hash count as the same: the function is then
   // lowered whole, with the same result).
-  std::vector<std::uint64_t> all = closed_hashes_;
-  all.insert(all.end(), open_hashes_.begin(), open_hashes_.end());
-  std::sort(all.begin(), all.end());
-  return std::adjacent_find(all.begin(), all.end()) == all.end();
+  struct Numbered {
+    std::uint64_t hash;
+    std::uint32_t block;
+  };
+  std::vector<Numbered> blocks;
+  blocks.reserve(closed_hashes_.size() + open_hashes_.size());
+  for (std::uint64_t h : closed_hashes_) blocks.push_back(Numbered{h, static_cast<std::uint32_t>(blocks.size())});
+  for (std::uint64_t h : open_hashes_) blocks.push_back(Numbered{h, static_cast<std::uint32_t>(blocks.size())});
+  text::sort_by_hash(blocks, [](const Numbered& n) { return n.hash; });
+  for (std::size_t i = 1; i < blocks.size(); ++i)
+    if (blocks[i].hash == blocks[i - 1].hash) return false;
+  // A label expected to come (or name no block) names none that had begun.
+  text::sort_by_hash(expected_, [](const Expected& e) { return e.hash; });
+  std::size_t k = 0;
+  for (const Expected& e : expected_) {
+    while (k < blocks.size() && blocks[k].hash < e.hash) ++k;
+    if (k < blocks.size() && blocks[k].hash == e.hash && blocks[k].block < e.begun) return false;
+  }
+  return true;
 }
 
-bool RegionSplitter::was_closed(std::string_view label) const {
-  const std::uint64_t hash = label_hash(label);
-  // (An open block's label is taken for its own: a label used twice is found at the end.)
-  if (closed_hashes_.empty() || open_.find(label, hash)) return false;
-  auto slot = [this](std::uint64_t h) { return h & (closed_index_.size() - 1); };
-  if (4 * closed_hashes_.size() > 3 * closed_index_.size()) {
-    std::size_t size = 16;
-    while (4 * closed_hashes_.size() > 3 * size) size *= 2;
-    closed_index_.assign(size, 0);
-    indexed_ = 0;
-  }
-  for (; indexed_ < closed_hashes_.size(); ++indexed_) {
-    std::size_t i = slot(closed_hashes_[indexed_]);
-    while (closed_index_[i] != 0 && closed_index_[i] != closed_hashes_[indexed_]) i = (i + 1) & (closed_index_.size() - 1);
-    closed_index_[i] = closed_hashes_[indexed_];
-  }
-  for (std::size_t i = slot(hash); closed_index_[i] != 0; i = (i + 1) & (closed_index_.size() - 1))
-    if (closed_index_[i] == hash) return true;
-  return false;
+void RegionSplitter::expect_not_begun(std::string_view label) {
+  // (Before a region closes, every block that began is open.)
+  if (closed_any()) expected_.push_back(Expected{label_hash(label), static_cast<std::uint32_t>(graph_.size())});
 }
 
 std::optional<BlockGraph> RegionSplitter::region_graph(std::uint32_t from, std::uint32_t to,

@@ -64,9 +64,10 @@ class RegionSplitter {
   std::optional<BlockGraph> region_graph(std::uint32_t from, std::uint32_t to, bool with_end) const;
   // Whether a block with this label is open.
   bool is_open(std::string_view label) const { return open_.contains(label); }
-  // Whether a block with this label may be part of a closed region: true for each that is,
-  // and seldom (for a label that shares a 64-bit hash with one) for one that is not.
-  bool was_closed(std::string_view label) const;
+  // `label`, which names no open block, names no block that began before now either (it names
+  // one to come, or none): finish() checks that at the end, failing otherwise, so that the
+  // labels of the closed blocks need no index while the function is read.
+  void expect_not_begun(std::string_view label);
 
  private:
   void set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target);
@@ -88,12 +89,16 @@ class RegionSplitter {
   std::vector<Ref> refs_;
   std::uint32_t free_refs_ = kEnd;
   std::vector<std::uint32_t> candidates_;  // blocks that may end a region, ascending
-  // The hashes of the closed blocks' labels, in order; those before `indexed_` are in the
-  // open-addressing table `closed_index_` (0: an empty slot), filled when a lookup comes. A
-  // label used twice is found at the end, among the hashes.
+  // The hashes of the closed blocks' labels, by block number. A label used twice is found at
+  // the end, among the hashes.
   std::vector<std::uint64_t> closed_hashes_;
-  mutable std::vector<std::uint64_t> closed_index_;
-  mutable std::size_t indexed_ = 0;
+  // The labels expected not to name a block that began before: their hashes, and how many
+  // blocks had begun.
+  struct Expected {
+    std::uint64_t hash;
+    std::uint32_t begun;
+  };
+  std::vector<Expected> expected_;
   BlockGraph graph_;
   bool holds_ = true;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <variant>
 
+#include "support/hash_sort.hpp"
+
 namespace brintavel::translator {
 
 void SegmentFinder::add(const ir::Block& block) {
@@ -93,8 +95,7 @@ std::optional<std::vector<std::uint32_t>> SegmentFinder::result() {
   // A name defined in two segments (which the index of the whole body would take for the first
   // definition) keeps the body whole; so does a hash two names share.
   if (!starts.empty()) {
-    std::sort(defined_.begin(), defined_.end());
-    if (std::adjacent_find(defined_.begin(), defined_.end()) != defined_.end()) return std::nullopt;
+    if (text::has_repeated_hash(defined_)) return std::nullopt;
   }
   return starts;
 }

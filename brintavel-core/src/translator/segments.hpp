@@ -62,8 +62,13 @@ class SegmentFinder {
   // the body is one segment.
   std::optional<std::vector<std::uint32_t>> result();
 
-  // Whether a block with this label was added.
-  bool has_label(std::string_view label) const { return regions_.is_open(label) || regions_.was_closed(label); }
+  // Whether a block with this label was added: true for an open one. A label that no open block
+  // has is taken for one not added, which the end checks (the body is whole where one was).
+  bool has_label(std::string_view label) {
+    if (regions_.is_open(label)) return true;
+    regions_.expect_not_begun(label);
+    return false;
+  }
 
  private:
   void begin_segment(std::uint32_t block);

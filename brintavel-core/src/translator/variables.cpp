@@ -25,8 +25,22 @@ std::string Variables::declare(qasm::ScalarType type) {
                     : type == qasm::ScalarType::Bool ? Expression(qasm::BoolLiteral{false})
                                                      : Expression(qasm::FloatLiteral{0.0});
   declarations.push_back(qasm::IntDeclaration{name, std::move(init), type});
-  names.insert(name);
   return name;
+}
+
+bool Variables::made(std::string_view name) const {
+  for (std::size_t k = 0; k < std::size(kVariablePrefixes); ++k) {
+    if (!name.starts_with(kVariablePrefixes[k])) continue;
+    std::string_view digits = name.substr(kVariablePrefixes[k].size());
+    if (digits.empty() || digits.size() > 10 || (digits.size() > 1 && digits.front() == '0')) return false;
+    std::uint64_t n = 0;
+    for (char d : digits) {
+      if (d < '0' || d > '9') return false;
+      n = 10 * n + static_cast<std::uint64_t>(d - '0');
+    }
+    return n < counts[k];
+  }
+  return false;
 }
 
 }  // namespace brintavel::translator

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "qasm/model.hpp"
@@ -21,8 +20,10 @@ inline constexpr std::string_view kBoolVariablePrefix = kVariablePrefixes[1];
 struct Variables {
   std::vector<qasm::IntDeclaration> declarations;
   std::vector<qasm::BitDeclaration> registers;  // bit registers besides c (zeroed)
-  std::unordered_set<std::string> names;
   std::array<std::uint32_t, 3> counts{};  // names made, by qasm::ScalarType
+
+  // Whether `name` is the name of a variable made here.
+  bool made(std::string_view name) const;
 
   // The next name for a variable of `type`.
   std::string next_name(qasm::ScalarType type);
