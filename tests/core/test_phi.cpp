@@ -648,6 +648,11 @@ TEST(Phi, VariablesKnowTheNamesTheyMade) {
   for (std::string_view name : {"cint_2", "cbool_1", "cfloat_0", "cint_01", "cint_", "cint_1x", "c", "cint_99999999999",
                                 "x_cint_0"})
     EXPECT_FALSE(variables.made(name)) << name;
+  // (The key tells the names apart: number and type.)
+  EXPECT_EQ(brintavel::translator::variable_name_key("cint_5"), 15u);
+  EXPECT_EQ(brintavel::translator::variable_name_key("cbool_5"), 16u);
+  EXPECT_EQ(brintavel::translator::variable_name_key("cfloat_0"), 2u);
+  EXPECT_EQ(brintavel::translator::variable_name_key("cint_05"), std::nullopt);
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "translator/budget.hpp"
 #include "translator/dominators.hpp"
+#include "translator/variables.hpp"
 #include "support/text.hpp"
 
 namespace brintavel::translator {
@@ -161,10 +163,19 @@ Result<bool> clean_by_backward_walk(const ProgramPoint& capture, const ProgramPo
 }  // namespace
 
 std::int64_t Dataflow::variable(std::string_view name) {
-  if (const std::int64_t* found = variable_numbers_.find(name)) return *found;
+  std::optional<std::uint64_t> key = variable_name_key(name);
+  if (key) {
+    if (const std::int64_t* found = made_variable_numbers_.find(static_cast<std::int64_t>(*key))) return *found;
+  } else if (const std::int64_t* found = variable_numbers_.find(name)) {
+    return *found;
+  }
   const std::string& kept = variable_names_.emplace_back(name);
   auto number = static_cast<std::int64_t>(variable_names_.size() - 1);
-  variable_numbers_.try_emplace(kept, number);
+  if (key) {
+    made_variable_numbers_.insert_or_assign(static_cast<std::int64_t>(*key), number);
+  } else {
+    variable_numbers_.try_emplace(kept, number);
+  }
   return number;
 }
 

@@ -9,7 +9,6 @@
 // before anything was measured into it on some path (QIR reads it as Zero).
 #pragma once
 
-#include <array>
 #include <deque>
 #include <span>
 #include <cstdint>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "error.hpp"
+#include "support/dense_int_map.hpp"
 #include "support/flat_name_map.hpp"
 #include "translator/block_graph.hpp"
 
@@ -158,10 +158,13 @@ class Dataflow {
   bool writes_sorted_ = true;
   mutable std::size_t finger_ = 0;  // where writes_of found the last resource
   std::vector<Use> uses_;
-  // The variables' names by number, and the numbers by name (views of the names, which stay in
-  // place).
+  // The variables' names by number, and the numbers of other names by name (views of the
+  // names, which stay in place).
   std::deque<std::string> variable_names_;
   text::FlatNameMap<std::int64_t> variable_numbers_;
+  // The numbers of the variables made by the translation, by variable_name_key(): a long
+  // function's table of all names outgrows the cache, while these keys come in order.
+  text::DenseIntMap<std::int64_t> made_variable_numbers_;
 };
 
 }  // namespace brintavel::translator

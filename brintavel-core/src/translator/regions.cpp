@@ -97,28 +97,27 @@ void RegionSplitter::closed(std::uint32_t end) {
 bool RegionSplitter::finish() {
   if (!closed_any()) return true;
   if (!holds_ || !pending_.empty()) return false;
+  // A label expected to come (or to name no block) names none that had begun by then.
+  if (!expected_.empty()) {
+    text::sort_by_hash(expected_, [](const Expected& e) { return e.hash; });
+    auto check = [&](std::uint64_t hash, std::uint32_t block) {
+      auto it = std::lower_bound(expected_.begin(), expected_.end(), hash,
+                                 [](const Expected& e, std::uint64_t h) { return e.hash < h; });
+      for (; it != expected_.end() && it->hash == hash; ++it)
+        if (block < it->begun) return false;
+      return true;
+    };
+    std::uint32_t block = 0;
+    for (std::uint64_t h : closed_hashes_)
+      if (!check(h, block++)) return false;
+    for (std::uint64_t h : open_hashes_)
+      if (!check(h, block++)) return false;
+  }
   // Each label was checked against the open ones as its block began; no closed one may come
   // twice either (two labels that share a hash count as the same: the function is then
-  // lowered whole, with the same result).
-  struct Numbered {
-    std::uint64_t hash;
-    std::uint32_t block;
-  };
-  std::vector<Numbered> blocks;
-  blocks.reserve(closed_hashes_.size() + open_hashes_.size());
-  for (std::uint64_t h : closed_hashes_) blocks.push_back(Numbered{h, static_cast<std::uint32_t>(blocks.size())});
-  for (std::uint64_t h : open_hashes_) blocks.push_back(Numbered{h, static_cast<std::uint32_t>(blocks.size())});
-  text::sort_by_hash(blocks, [](const Numbered& n) { return n.hash; });
-  for (std::size_t i = 1; i < blocks.size(); ++i)
-    if (blocks[i].hash == blocks[i - 1].hash) return false;
-  // A label expected to come (or name no block) names none that had begun.
-  text::sort_by_hash(expected_, [](const Expected& e) { return e.hash; });
-  std::size_t k = 0;
-  for (const Expected& e : expected_) {
-    while (k < blocks.size() && blocks[k].hash < e.hash) ++k;
-    if (k < blocks.size() && blocks[k].hash == e.hash && blocks[k].block < e.begun) return false;
-  }
-  return true;
+  // lowered whole, with the same result). (The hashes by block number are not needed after.)
+  closed_hashes_.insert(closed_hashes_.end(), open_hashes_.begin(), open_hashes_.end());
+  return !text::has_repeated_hash(closed_hashes_);
 }
 
 void RegionSplitter::expect_not_begun(std::string_view label) {

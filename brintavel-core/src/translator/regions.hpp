@@ -52,8 +52,9 @@ class RegionSplitter {
   // seen twice among the open blocks: the regions closed so far do not hold, and no more
   // are closed.
   bool holds() const { return holds_; }
-  // At the end of the function: whether the regions hold, every branch target was found
-  // and no label was used twice.
+  // At the end of the function: whether the regions hold, every branch target was found,
+  // no label was used twice and every label expected not to name a block that had begun
+  // names none.
   bool finish();
 
   // The successors of every block by number (where found).

@@ -48,7 +48,7 @@ SegmentStream::SegmentStream(const TranslationContext& context, const SignatureT
       signatures_(signatures),
       source_(source),
       definition_(definition),
-      minimum_(minimum_blocks),
+      minimum_(std::max<std::uint32_t>(1, minimum_blocks / 2)),
       callees_(callees) {}
 
 SegmentStream::~SegmentStream() = default;

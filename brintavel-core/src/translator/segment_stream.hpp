@@ -41,8 +41,10 @@ namespace brintavel::translator {
 class SegmentStream final : public ir::BodyConsumer {
  public:
   // Lowers definition number `definition` (none: nothing), closing segments and regions of at
-  // least `minimum_blocks` blocks. `callees`: the definitions whose calls it inlines (none:
-  // the module defines no other function), which outlive the stream.
+  // least half `minimum_blocks` blocks (at least 1): the stream holds several segments at a
+  // time, and shorter ones keep a small program's memory low at no cost in time. `callees`:
+  // the definitions whose calls it inlines (none: the module defines no other function), which
+  // outlive the stream.
   SegmentStream(const TranslationContext& context, const SignatureTable* signatures, std::string_view source,
                 std::optional<std::size_t> definition, std::uint32_t minimum_blocks,
                 const ir::Module* callees = nullptr);

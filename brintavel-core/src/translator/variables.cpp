@@ -28,19 +28,24 @@ std::string Variables::declare(qasm::ScalarType type) {
   return name;
 }
 
-bool Variables::made(std::string_view name) const {
+std::optional<std::uint64_t> variable_name_key(std::string_view name) {
   for (std::size_t k = 0; k < std::size(kVariablePrefixes); ++k) {
     if (!name.starts_with(kVariablePrefixes[k])) continue;
     std::string_view digits = name.substr(kVariablePrefixes[k].size());
-    if (digits.empty() || digits.size() > 10 || (digits.size() > 1 && digits.front() == '0')) return false;
+    if (digits.empty() || digits.size() > 10 || (digits.size() > 1 && digits.front() == '0')) return std::nullopt;
     std::uint64_t n = 0;
     for (char d : digits) {
-      if (d < '0' || d > '9') return false;
+      if (d < '0' || d > '9') return std::nullopt;
       n = 10 * n + static_cast<std::uint64_t>(d - '0');
     }
-    return n < counts[k];
+    return 3 * n + k;
   }
-  return false;
+  return std::nullopt;
+}
+
+bool Variables::made(std::string_view name) const {
+  std::optional<std::uint64_t> key = variable_name_key(name);
+  return key && *key / 3 < counts[*key % 3];
 }
 
 }  // namespace brintavel::translator

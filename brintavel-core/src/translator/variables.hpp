@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,11 @@ namespace brintavel::translator {
 // The prefixes of the names of the int, bool and float[64] variables, in ScalarType order.
 inline constexpr std::string_view kVariablePrefixes[] = {"cint_", "cbool_", "cfloat_"};
 inline constexpr std::string_view kBoolVariablePrefix = kVariablePrefixes[1];
+
+// Tells apart the names of the variables made here (kVariablePrefixes[type] followed by a
+// number written without leading zeros): three times the number plus the type, or nothing for
+// any other name.
+std::optional<std::uint64_t> variable_name_key(std::string_view name);
 
 // The variables that phis declare, in creation order: cint_N (if-merge phis), and in
 // extended mode also cbool_N and cfloat_N, numbered per type.
