@@ -10,11 +10,11 @@
 
 namespace brintavel::text {
 
-// Sorts `items` by `hash(item)`, a 64-bit value; items of equal hashes keep their order.
+// Sorts `items` by `hash(item)`, a 64-bit value (items of equal hashes in no given order).
 template <class T, class Hash>
 void sort_by_hash(std::vector<T>& items, Hash hash) {
   if (items.size() < 4096) {
-    std::stable_sort(items.begin(), items.end(), [&](const T& a, const T& b) { return hash(a) < hash(b); });
+    std::sort(items.begin(), items.end(), [&](const T& a, const T& b) { return hash(a) < hash(b); });
     return;
   }
   std::vector<T> other(items.size());
