@@ -116,8 +116,10 @@ bool RegionSplitter::finish() {
   // Each label was checked against the open ones as its block began; no closed one may come
   // twice either (two labels that share a hash count as the same: the function is then
   // lowered whole, with the same result). (The hashes by block number are not needed after.)
-  closed_hashes_.insert(closed_hashes_.end(), open_hashes_.begin(), open_hashes_.end());
-  return !text::has_repeated_hash(closed_hashes_);
+  std::vector<std::uint64_t> all = std::move(closed_hashes_);
+  closed_hashes_.clear();
+  all.insert(all.end(), open_hashes_.begin(), open_hashes_.end());
+  return !text::has_repeated_hash(all);
 }
 
 void RegionSplitter::expect_not_begun(std::string_view label) {

@@ -143,10 +143,7 @@ void SegmentStream::take(const ir::Instruction& instruction, const char* where, 
 void SegmentStream::lower_piece() {
   // (The blocks before were lowered: the piece is the first of its segment, and lowered now
   // it gives what it would with the rest, since it neither defines nor reads a value.)
-  if (!regions_) {
-    lowerer_->split_into_regions(minimum_);
-    regions_ = true;
-  }
+  split_into_regions();
   Lowered& next = take_turn();
   ir::Block& open = window_.front();
   next.blocks.push_back(ir::Block{open.label, std::move(open.instructions), std::move(open.sources),
@@ -154,9 +151,7 @@ void SegmentStream::lower_piece() {
   open.instructions.clear();
   open.sources.clear();
   open.call_sites.clear();
-  if (!lowerer_->failed()) lower_segment(context_.rules, *constants_, next.blocks, next.analysis, *lowerer_, continued_);
-  continued_ = true;
-  current_ = 1 - current_;
+  lower_taken(next, std::exchange(continued_, true));
 }
 
 void SegmentStream::end_block() {
@@ -185,12 +180,15 @@ void SegmentStream::process_ready_blocks() {
   while (finder_->processed() < finder_->ready()) finder_->process(window_[finder_->processed() - lowered_]);
 }
 
+void SegmentStream::split_into_regions() {
+  if (regions_) return;
+  lowerer_->split_into_regions(minimum_);
+  regions_ = true;
+}
+
 void SegmentStream::lower_one_of_several(std::uint32_t end) {
   // A body of several segments is printed by regions.
-  if (!regions_) {
-    lowerer_->split_into_regions(minimum_);
-    regions_ = true;
-  }
+  split_into_regions();
   lower(end);
 }
 
@@ -213,7 +211,10 @@ void SegmentStream::lower(std::uint32_t end) {
     next.blocks.push_back(std::move(window_.front()));
     window_.pop_front();
   }
-  bool continues = std::exchange(continued_, false);
+  lower_taken(next, std::exchange(continued_, false));
+}
+
+void SegmentStream::lower_taken(Lowered& next, bool continues) {
   if (!lowerer_->failed())
     lower_segment(context_.rules, *constants_, next.blocks, next.analysis, *lowerer_, continues);
   // The lowerer reads this segment's analysis from now on; the segment before it is kept a

@@ -88,6 +88,8 @@ class SegmentStream final : public ir::BodyConsumer {
   void lower(std::uint32_t end);
   // Lowers the instructions of the one block in the window so far.
   void lower_piece();
+  // From now on the lowerer prints by regions.
+  void split_into_regions();
   std::size_t piece_size() const { return 16 * static_cast<std::size_t>(minimum_); }
   void lower_one_of_several(std::uint32_t end);
 
@@ -127,9 +129,14 @@ class SegmentStream final : public ir::BodyConsumer {
   int current_ = 0;
   // The slot of the segment to lower next, emptied.
   Lowered& take_turn();
+  // Lowers the blocks taken into `next` (take_turn()); `continues`: the first goes on in the
+  // block the lowerer has open.
+  void lower_taken(Lowered& next, bool continues);
   bool inert_ = false;      // the open block's instructions so far are all inert calls
   bool continued_ = false;  // the first block in the window was lowered in part (is the rest)
-  // Emptied lists of instructions, and of their sources, from blocks let go.
+  // Emptied lists of instructions, and of their sources, from blocks let go: at most kSpare,
+  // none longer than kSpareCapacity (below a piece of the stream's regions, 16 x 128 calls,
+  // so that the lists of pieces, as long as a piece, are not kept).
   struct Spare {
     std::vector<ir::Instruction> instructions;
     std::vector<const char*> sources;
