@@ -39,6 +39,15 @@ bool is_inert(const ir::Instruction& instruction) {
   });
 }
 
+// The fewest blocks of a segment and of a region: half `minimum_blocks` (at least 1), and fewer
+// in a small program, which the segments the stream holds (a few, each several times its text
+// once read) would otherwise hold much of: one block per 16 KiB of text, down to 16.
+std::uint32_t segment_blocks(std::size_t source_size, std::uint32_t minimum_blocks) {
+  const std::uint32_t half = std::max<std::uint32_t>(1, minimum_blocks / 2);
+  const std::size_t by_size = std::max<std::size_t>(16, source_size >> 14);
+  return by_size < half ? static_cast<std::uint32_t>(by_size) : half;
+}
+
 }  // namespace
 
 SegmentStream::SegmentStream(const TranslationContext& context, const SignatureTable* signatures,
@@ -48,7 +57,8 @@ SegmentStream::SegmentStream(const TranslationContext& context, const SignatureT
       signatures_(signatures),
       source_(source),
       definition_(definition),
-      minimum_(std::max<std::uint32_t>(1, minimum_blocks / 2)),
+      minimum_(segment_blocks(source.size(), minimum_blocks)),
+      piece_size_(16 * static_cast<std::size_t>(std::max<std::uint32_t>(1, minimum_blocks / 2))),
       callees_(callees) {}
 
 SegmentStream::~SegmentStream() = default;
@@ -137,7 +147,7 @@ void SegmentStream::take(const ir::Instruction& instruction, const char* where, 
   reads_globals_ = reads_globals_ || reads_global(instruction);
   // A long block alone in the window, of inert calls so far, is lowered in pieces as it comes.
   inert_ = inert_ && is_inert(instruction);
-  if (inert_ && window_.size() == 1 && block.instructions.size() >= piece_size()) lower_piece();
+  if (inert_ && window_.size() == 1 && block.instructions.size() >= piece_size_) lower_piece();
 }
 
 void SegmentStream::lower_piece() {

@@ -41,10 +41,11 @@ namespace brintavel::translator {
 class SegmentStream final : public ir::BodyConsumer {
  public:
   // Lowers definition number `definition` (none: nothing), closing segments and regions of at
-  // least half `minimum_blocks` blocks (at least 1): the stream holds several segments at a
-  // time, and shorter ones keep a small program's memory low at no cost in time. `callees`:
-  // the definitions whose calls it inlines (none: the module defines no other function), which
-  // outlive the stream.
+  // least half `minimum_blocks` blocks (at least 1), fewer in a program of less than 2 MB: the
+  // stream holds several segments at a time, and shorter ones keep a small program's memory
+  // low at no cost in time. A long block is lowered in pieces of 8 x `minimum_blocks` calls.
+  // `callees`: the definitions whose calls it inlines (none: the module defines no other
+  // function), which outlive the stream.
   SegmentStream(const TranslationContext& context, const SignatureTable* signatures, std::string_view source,
                 std::optional<std::size_t> definition, std::uint32_t minimum_blocks,
                 const ir::Module* callees = nullptr);
@@ -90,7 +91,6 @@ class SegmentStream final : public ir::BodyConsumer {
   void lower_piece();
   // From now on the lowerer prints by regions.
   void split_into_regions();
-  std::size_t piece_size() const { return 16 * static_cast<std::size_t>(minimum_); }
   void lower_one_of_several(std::uint32_t end);
 
   const TranslationContext& context_;
@@ -98,6 +98,7 @@ class SegmentStream final : public ir::BodyConsumer {
   std::string_view source_;
   std::optional<std::size_t> definition_;
   std::uint32_t minimum_;
+  std::size_t piece_size_;
 
   bool active_ = false;
   bool gave_up_ = true;  // (until the definition begins)
