@@ -2,6 +2,7 @@
 // places the branch graph and the values allow, on small bodies, and the bodies that are
 // lowered by segments while the parser reads them. (The golden tests check that a translation
 // by segments is the translation of the whole body.)
+#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -14,6 +15,7 @@
 #include "ir/module_parser.hpp"
 #include "signatures.hpp"
 #include "translator/inline.hpp"
+#include "translator/regions.hpp"
 #include "translator/rules.hpp"
 #include "translator/segment_stream.hpp"
 #include "translator/segments.hpp"
@@ -232,5 +234,58 @@ TEST_P(SegmentStreams, LowerTheBodyWhileItIsReadWhereTheWholeBodyWouldNotChange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, SegmentStreams, testing::ValuesIn(stream_cases()));
+
+// A label that no open block has is expected to name a block to come, or none; the end checks
+// that it named no block that had begun. Blocks a, b, c, ... each branch to the next, so that
+// regions close as they go; "expect L" comes after the block named before it ended.
+struct Expectation {
+  const char* name;
+  std::vector<std::string> steps;  // a label begins a block branching to the next; "expect L"
+  bool holds;
+};
+
+void PrintTo(const Expectation& c, std::ostream* out) { *out << c.name; }
+
+class RegionExpectations : public testing::TestWithParam<Expectation> {};
+
+TEST_P(RegionExpectations, HoldWhereNoLabelNamedABlockThatHadBegun) {
+  brintavel::translator::RegionSplitter regions(1);
+  const std::vector<std::string>& steps = GetParam().steps;
+  std::vector<std::string> next(steps.size());  // the target of each block: the next label
+  for (std::size_t i = 0; i < steps.size(); ++i)
+    for (std::size_t j = i + 1; j < steps.size(); ++j)
+      if (steps[j].rfind("expect ", 0) != 0) {
+        next[i] = steps[j];
+        break;
+      }
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    std::string_view step = steps[i];
+    if (step.rfind("expect ", 0) == 0) {
+      ASSERT_TRUE(regions.closed_any()) << "a region closes first";
+      if (!regions.is_open(step.substr(7))) regions.expect_not_begun(step.substr(7));
+      continue;
+    }
+    if (auto end = regions.begin_block(step)) regions.closed(*end);
+    regions.end_block(next[i].empty() ? brintavel::translator::BranchTargets{}
+                                      : brintavel::translator::BranchTargets{next[i]});
+  }
+  EXPECT_EQ(regions.finish(), GetParam().holds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, RegionExpectations,
+    testing::Values(Expectation{"a label of a block to come", {"a", "b", "c", "d", "expect f", "e", "f"}, true},
+                    Expectation{"a label that names no block", {"a", "b", "c", "d", "expect z", "e"}, true},
+                    Expectation{"a label of a closed block", {"a", "b", "c", "d", "expect a", "e"}, false},
+                    Expectation{"a label of a closed block, begun again later",
+                                {"a", "b", "c", "d", "expect a", "e", "a"}, false},
+                    Expectation{"a label expected again after its block began",
+                                {"a", "b", "c", "d", "expect f", "e", "f", "g", "h", "expect f", "i"}, false}),
+    [](const testing::TestParamInfo<Expectation>& info) {
+      std::string name = info.param.name;
+      for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      return name;
+    });
 
 }  // namespace

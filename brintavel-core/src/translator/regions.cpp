@@ -26,6 +26,7 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
     holds_ = false;
     return std::nullopt;
   }
+  if (!expected_.empty()) expected_.erase(label, hash);
   // Every branch not yet resolved goes to this block.
   std::uint32_t* first = pending_.find(label, hash);
   bool candidate = first && pending_.size() == 1;
@@ -97,21 +98,17 @@ void RegionSplitter::closed(std::uint32_t end) {
 bool RegionSplitter::finish() {
   if (!closed_any()) return true;
   if (!holds_ || !pending_.empty()) return false;
-  // A label expected to come (or to name no block) names none that had begun by then.
+  // A label expected to come (or to name no block) that no block began with since names no
+  // block at all.
   if (!expected_.empty()) {
-    text::sort_by_hash(expected_, [](const Expected& e) { return e.hash; });
-    auto check = [&](std::uint64_t hash, std::uint32_t block) {
-      auto it = std::lower_bound(expected_.begin(), expected_.end(), hash,
-                                 [](const Expected& e, std::uint64_t h) { return e.hash < h; });
-      for (; it != expected_.end() && it->hash == hash; ++it)
-        if (block < it->begun) return false;
-      return true;
-    };
-    std::uint32_t block = 0;
-    for (std::uint64_t h : closed_hashes_)
-      if (!check(h, block++)) return false;
-    for (std::uint64_t h : open_hashes_)
-      if (!check(h, block++)) return false;
+    std::vector<std::uint64_t> expected;
+    expected.reserve(expected_.size());
+    expected_.for_each([&](std::string_view label, char) { expected.push_back(label_hash(label)); });
+    text::sort_by_hash(expected, [](std::uint64_t h) { return h; });
+    auto named = [&](std::uint64_t h) { return std::binary_search(expected.begin(), expected.end(), h); };
+    if (std::any_of(closed_hashes_.begin(), closed_hashes_.end(), named) ||
+        std::any_of(open_hashes_.begin(), open_hashes_.end(), named))
+      return false;
   }
   // Each label was checked against the open ones as its block began; no closed one may come
   // twice either (two labels that share a hash count as the same: the function is then
@@ -124,7 +121,7 @@ bool RegionSplitter::finish() {
 
 void RegionSplitter::expect_not_begun(std::string_view label) {
   // (Before a region closes, every block that began is open.)
-  if (closed_any()) expected_.push_back(Expected{label_hash(label), static_cast<std::uint32_t>(graph_.size())});
+  if (closed_any()) expected_.try_emplace(label, 1);
 }
 
 std::optional<BlockGraph> RegionSplitter::region_graph(std::uint32_t from, std::uint32_t to,

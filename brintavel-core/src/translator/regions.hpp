@@ -93,13 +93,10 @@ class RegionSplitter {
   // The hashes of the closed blocks' labels, by block number. A label used twice is found at
   // the end, among the hashes.
   std::vector<std::uint64_t> closed_hashes_;
-  // The labels expected not to name a block that began before: their hashes, and how many
-  // blocks had begun.
-  struct Expected {
-    std::uint64_t hash;
-    std::uint32_t begun;
-  };
-  std::vector<Expected> expected_;
+  // The labels expected not to name a block that began before, which no block began with
+  // since. (One that did cannot name a block before too: that label would be used twice.)
+  // What is left at the end may name no block at all.
+  text::FlatNameMap<char> expected_;
   BlockGraph graph_;
   bool holds_ = true;
 };
