@@ -88,7 +88,7 @@ class Phis {
 
   std::string declarations() const {
     std::string out;
-    for (const qasm::IntDeclaration& d : variables.declarations) qasm::print_statement(d, out);
+    for (const Variables::Declared& d : variables.declarations) qasm::print_statement(Variables::statement(d), out);
     return out;
   }
 

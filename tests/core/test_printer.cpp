@@ -490,6 +490,34 @@ TEST(PrintProgram, AppendsToExistingBuffer) {
   EXPECT_EQ(out, "x  if (b) {\n  } else {\n    reset q[0];\n  }\n");
 }
 
+// A program given up to the printer lends it its longest printed lines as the output buffer:
+// the text and the lines' origins are those of printing it in place, wherever those lines
+// stand among the others.
+TEST(PrintProgram, TakenProgramPrintsAsInPlace) {
+  static const char kText[] = "x";
+  const Origin from{kText, nullptr};
+  auto printed = [&](const std::string& text, std::uint64_t count) {
+    return Statement(Lines{text, count, count, std::vector<Origin>(count, from)});
+  };
+  const std::vector<StatementList> bodies = {
+      list(QubitDeclaration{"q", 1}, printed("int a = 0;\n", 1), printed("h q[0];\nx q[0];\nz q[0];\n", 3),
+           Reset{reg("q", 0)}),
+      list(printed("h q[0];\nx q[0];\nz q[0];\n", 3), printed("int a = 0;\n", 1)),
+      list(Reset{reg("q", 0)}),
+  };
+  for (const StatementList& body : bodies) {
+    Program program{"3.0", body, {}};
+    std::string in_place;
+    LineOrigins in_place_origins;
+    ASSERT_TRUE(print_program_within(program, in_place, SIZE_MAX, &in_place_origins));
+    std::string taken;
+    LineOrigins taken_origins;
+    ASSERT_TRUE(print_program_within(std::move(program), taken, SIZE_MAX, &taken_origins));
+    EXPECT_EQ(taken, in_place);
+    EXPECT_EQ(taken_origins, in_place_origins);
+  }
+}
+
 // ---- Deep statement nesting ----------------------------------------------------------
 
 // Runs `fn` on a thread with a small stack, so that a printer recursing once per nesting

@@ -471,22 +471,26 @@ bool print_statements_within(const StatementList& list, std::string& out, std::s
 }
 
 bool print_program_within(Program&& program, std::string& out, std::size_t max_size, LineOrigins* origins) {
-  // The first top-level printed lines, usually most of a straight-line program, become the
+  // The longest top-level printed lines, usually most of a straight-line program, become the
   // output buffer itself, with what comes before them moved in front.
-  auto first = std::find_if(program.body.begin(), program.body.end(),
-                            [](const Statement& s) { return std::holds_alternative<Lines>(s.node); });
-  if (first == program.body.end() || !out.empty())
+  auto length = [](const Statement& s) -> std::ptrdiff_t {
+    const auto* lines = std::get_if<Lines>(&s.node);
+    return lines ? static_cast<std::ptrdiff_t>(lines->text.size()) : -1;
+  };
+  auto longest = std::max_element(program.body.begin(), program.body.end(),
+                                  [&](const Statement& a, const Statement& b) { return length(a) < length(b); });
+  if (longest == program.body.end() || length(*longest) < 0 || !out.empty())
     return print_program_within(static_cast<const Program&>(program), out, max_size, origins);
-  Lines& lines = std::get<Lines>(first->node);
+  Lines& lines = std::get<Lines>(longest->node);
   Program head{program.version, {}, {}};  // (program keeps the names)
-  head.body.assign(std::make_move_iterator(program.body.begin()), std::make_move_iterator(first));
+  head.body.assign(std::make_move_iterator(program.body.begin()), std::make_move_iterator(longest));
   std::string front;
   if (!print_program_within(head, front, max_size, origins)) return false;
   if (origins) append_line_origins(*origins, lines);
   out = std::move(lines.text);
   out.insert(0, front);
   StatementPrinter printer(out, max_size, origins);
-  printer.print_list(program.body, 0, static_cast<std::size_t>(first - program.body.begin()) + 1);
+  printer.print_list(program.body, 0, static_cast<std::size_t>(longest - program.body.begin()) + 1);
   return !printer.exceeded();
 }
 

@@ -21,7 +21,7 @@ Result<qasm::Program> declare_program(const TranslationContext& context, std::st
                                       bool zero_results) {
   if (context.stats) *context.stats = {lowering.budget().used(), lowering.budget().limit()};
   qasm::Program program{"3.0", {}, {}};
-  program.body.reserve(context.include_paths.size() + 2 + variables.declarations.size() + body.size());
+  program.body.reserve(context.include_paths.size() + 4 + body.size());
   for (const std::string& path : context.include_paths) program.body.emplace_back(qasm::Include{path});
   // A barrier on all qubits names the register, which a program that uses no qubit otherwise
   // declares with one qubit.
@@ -44,7 +44,14 @@ Result<qasm::Program> declare_program(const TranslationContext& context, std::st
     }
   }
   for (qasm::BitDeclaration& r : variables.registers) program.body.emplace_back(std::move(r));
-  for (qasm::IntDeclaration& d : variables.declarations) program.body.emplace_back(std::move(d));
+  // The variables' declarations, printed as they are added: a long program has many.
+  if (!variables.declarations.empty()) {
+    qasm::StatementList printed;
+    lowering.emitter().from({});
+    for (const Variables::Declared& d : variables.declarations)
+      lowering.emitter().print(printed, qasm::Statement(Variables::statement(d)));
+    program.body.push_back(std::move(printed.front()));
+  }
   program.body.insert(program.body.end(), std::make_move_iterator(body.begin()),
                       std::make_move_iterator(body.end()));
   return program;

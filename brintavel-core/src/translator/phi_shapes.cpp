@@ -174,8 +174,9 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables&
     variable = init_id->name;  // a chain of if-merges keeps updating one variable
     reused = true;
   } else {
-    variable = variables.next_name(qasm::ScalarType::Int);
-    if (std::holds_alternative<IntLiteral>(init.node)) {
+    const auto* literal = std::get_if<IntLiteral>(&init.node);
+    variable = variables.declare(qasm::ScalarType::Int, literal ? literal->value : 0);
+    if (literal) {
       // Declared with its initial value; a branch that runs again (inside a loop) must
       // start from that value again too.
       if (resets) {
@@ -187,11 +188,9 @@ Status lower_if_merge(const ir::Phi& phi, ProcessedBlocks& processed, Variables&
         ctx.emitter().keep(init_block.statements,
                            qasm::Assignment{qasm::IndexedIdentifier{variable, std::nullopt}, init});
       }
-      variables.declarations.push_back(qasm::IntDeclaration{variable, std::move(init)});
     } else {
       // Declarations stand above the whole body, before the values they would read exist:
       // start at 0 and take the initial value where the init path branches.
-      variables.declarations.push_back(qasm::IntDeclaration{variable, IntLiteral{0}});
       BRINTAVEL_CHECK(ctx.budget().charge(1, "block", init_block.label));
       use(init_reads, init_in, assign(init_block, variable, std::move(init)));
     }

@@ -19,13 +19,18 @@ qasm::ScalarType Variables::type_of(std::string_view name) {
   return qasm::ScalarType::Int;
 }
 
-std::string Variables::declare(qasm::ScalarType type) {
-  std::string name = next_name(type);
-  Expression init = type == qasm::ScalarType::Int    ? Expression(IntLiteral{0})
-                    : type == qasm::ScalarType::Bool ? Expression(qasm::BoolLiteral{false})
-                                                     : Expression(qasm::FloatLiteral{0.0});
-  declarations.push_back(qasm::IntDeclaration{name, std::move(init), type});
-  return name;
+std::string Variables::declare(qasm::ScalarType type, std::int64_t init) {
+  const auto k = static_cast<std::size_t>(type);
+  declarations.push_back(Declared{type == qasm::ScalarType::Int ? init : 0, counts[k], type});
+  return next_name(type);
+}
+
+qasm::IntDeclaration Variables::statement(const Declared& d) {
+  Expression init = d.type == qasm::ScalarType::Int    ? Expression(IntLiteral{d.init})
+                    : d.type == qasm::ScalarType::Bool ? Expression(qasm::BoolLiteral{false})
+                                                       : Expression(qasm::FloatLiteral{0.0});
+  std::string name = cat(kVariablePrefixes[static_cast<std::size_t>(d.type)], d.number);
+  return qasm::IntDeclaration{std::move(name), std::move(init), d.type};
 }
 
 std::optional<std::uint64_t> variable_name_key(std::string_view name) {

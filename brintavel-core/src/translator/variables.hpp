@@ -24,7 +24,15 @@ std::optional<std::uint64_t> variable_name_key(std::string_view name);
 // The variables that phis declare, in creation order: cint_N (if-merge phis), and in
 // extended mode also cbool_N and cfloat_N, numbered per type.
 struct Variables {
-  std::vector<qasm::IntDeclaration> declarations;
+  // A declaration, in 16 bytes (a long program of loops declares a few variables per loop):
+  // the variable's type and number, and its initial value (an int's; a bool starts false, a
+  // float 0.0).
+  struct Declared {
+    std::int64_t init;
+    std::uint32_t number;
+    qasm::ScalarType type;
+  };
+  std::vector<Declared> declarations;
   std::vector<qasm::BitDeclaration> registers;  // bit registers besides c (zeroed)
   std::array<std::uint32_t, 3> counts{};  // names made, by qasm::ScalarType
 
@@ -33,8 +41,11 @@ struct Variables {
 
   // The next name for a variable of `type`.
   std::string next_name(qasm::ScalarType type);
-  // Declares a new variable of `type` (starting at 0, false or 0.0); returns its name.
-  std::string declare(qasm::ScalarType type);
+  // Declares a new variable of `type` (an int starting at `init`, a bool at false, a float at
+  // 0.0); returns its name.
+  std::string declare(qasm::ScalarType type, std::int64_t init = 0);
+  // The declaration statement of `d`.
+  static qasm::IntDeclaration statement(const Declared& d);
   // The type of a variable made here, told by its name.
   static qasm::ScalarType type_of(std::string_view name);
 };
