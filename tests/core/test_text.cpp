@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "ir/lexer.hpp"
+#include "support/chunked_list.hpp"
 #include "support/dense_int_map.hpp"
 #include "support/flat_name_map.hpp"
 #include "support/hash_sort.hpp"
@@ -321,6 +322,25 @@ TEST(SmallList, AgreesWithVector) {
 
 // Keys counted up from 0 (held in the vector), negative and far ones (in the hash map), and
 // keys the vector grows over after they went to the hash map agree with std::unordered_map.
+// Elements stay where they were made as the list grows chunk by chunk (4 per chunk here).
+TEST(ChunkedList, KeepsElementsInPlaceAcrossChunks) {
+  struct Item {
+    std::uint64_t value;
+    std::uint32_t half;
+  };
+  brintavel::text::ChunkedList<Item, 2> list;
+  EXPECT_TRUE(list.empty());
+  std::vector<const Item*> made;
+  for (std::uint64_t k = 0; k < 37; ++k)
+    made.push_back(&list.emplace_back(Item{k * k, static_cast<std::uint32_t>(k / 2)}));
+  ASSERT_EQ(list.size(), 37u);
+  for (std::size_t k = 0; k < list.size(); ++k) {
+    EXPECT_EQ(&list[k], made[k]);
+    EXPECT_EQ(list[k].value, k * k);
+    EXPECT_EQ(list[k].half, k / 2);
+  }
+}
+
 TEST(DenseIntMap, AgreesWithUnorderedMap) {
   std::mt19937 random(5);
   DenseIntMap<int> dense;

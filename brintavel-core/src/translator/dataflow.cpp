@@ -204,7 +204,7 @@ void Dataflow::drop_conditional_writes(const std::vector<bool>& keep) {
 
 void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader,
                         const char* where) {
-  for (const Capture& c : captures) uses_.push_back(Use{c, at, reader, where});
+  for (const Capture& c : captures) uses_.emplace_back(c, at, reader, where);
 }
 
 namespace {
@@ -264,10 +264,10 @@ std::string overwritten_variable_message(std::string_view what, std::string_view
 }
 
 std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
-  std::string what = use.reader.kind == Reader::Kind::SsaValue
-                         ? cat("SSA value ", q(use.reader.name))
-                         : cat("the branch condition of block ", q(use.reader.name));
-  const Resource& r = use.capture.resource;
+  const Reader reader = use.reader();
+  std::string what = reader.kind == Reader::Kind::SsaValue ? cat("SSA value ", q(reader.name))
+                                                           : cat("the branch condition of block ", q(reader.name));
+  const Resource r = use.resource();
   if (r.kind == Resource::Kind::Bit) return overwritten_result_message(what, r.index);
   return overwritten_variable_message(what, variable_names_[static_cast<std::size_t>(r.index)],
                                       by_of(write));
@@ -299,11 +299,11 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
   Status status;
   for (std::size_t i = 0; i < uses_.size() && status; ++i) {
     const Use& use = uses_[i];
-    WriteList list = writes_of(use.capture.resource);
+    WriteList list = writes_of(use.resource());
     if (list.empty()) continue;
     SortedWrites writes(list);
-    const ProgramPoint& c = use.capture.at;
-    const ProgramPoint& u = use.at;
+    const ProgramPoint c{use.captured_in, use.captured_at};
+    const ProgramPoint u = use.at();
     if (u.block == c.block && u.position >= c.position) {
       // Any path that leaves the block comes back through the capture.
       std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
@@ -316,7 +316,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
     if (!clean) {
       status = std::move(clean).error();
     } else if (!*clean) {
-      deferred.push_back({use.capture.resource, c.block, writes.first_in(c.block, c.position, kBlockEnd), i});
+      deferred.push_back({use.resource(), c.block, writes.first_in(c.block, c.position, kBlockEnd), i});
     }
   }
   std::sort(deferred.begin(), deferred.end(), [](const Deferred& a, const Deferred& b) {
@@ -334,7 +334,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
       status = budget.charge(visited, "block", label_at(labels, d.block));
       if (!status) break;
     }
-    const ProgramPoint& u = uses_[d.use].at;
+    const ProgramPoint u = uses_[d.use].at();
     std::ptrdiff_t w = -1;
     if (search.state(u.block) & ForwardSearch::kTainted) {
       w = search.taint(u.block);
@@ -346,7 +346,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
   std::sort(found.begin(), found.end());
   if (stale) {
     // Every stale use, when the search finished.
-    for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture, by_of(writes_[write])});
+    for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture(), by_of(writes_[write])});
     return status;
   }
   // A stale use is reported before a search that ran out of budget.
@@ -364,13 +364,14 @@ Result<bool> Dataflow::results_may_be_read_unset(
   // phi, for one, lets a path reach without passing the read in the QIR. The bits read at
   // uses that no write precedes in their own block, and those blocks:
   std::vector<std::pair<std::int64_t, std::uint32_t>> open_reads;
-  for (const Use& use : uses_) {
-    const Resource& r = use.capture.resource;
+  for (std::size_t i = 0; i < uses_.size(); ++i) {
+    const Use& use = uses_[i];
+    const Resource r = use.resource();
     if (r.kind != Resource::Kind::Bit) continue;
     WriteList list = writes_of(r);
     if (list.empty()) return true;  // read, never written
-    if (SortedWrites(list).first_in(use.at.block, 0, use.at.position) >= 0) continue;
-    open_reads.emplace_back(r.index, use.at.block);
+    if (SortedWrites(list).first_in(use.block, 0, use.position) >= 0) continue;
+    open_reads.emplace_back(r.index, use.block);
   }
   if (open_reads.empty() || successors.empty()) return false;
   std::sort(open_reads.begin(), open_reads.end());

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "error.hpp"
+#include "support/chunked_list.hpp"
 #include "support/dense_int_map.hpp"
 #include "support/flat_name_map.hpp"
 #include "translator/block_graph.hpp"
@@ -134,11 +135,29 @@ class Dataflow {
   };
   static constexpr std::uint32_t kNoPhi = UINT32_MAX;
   std::string_view by_of(const Write& write) const { return write.by == kNoPhi ? std::string_view() : phis_[write.by]; }
+  // A use of one capture, in 56 bytes (a program holds several per value it computes), kept
+  // in chunks: the list of a long program grows without a copy of it.
   struct Use {
-    Capture capture;
-    ProgramPoint at;
-    Reader reader;
+    std::int64_t index;            // the captured resource's
+    std::uint64_t captured_at;     // the capture's position
+    std::uint64_t position;        // the use's
+    const char* reader_name;
     const char* where;
+    std::uint32_t captured_in;     // the capture's block
+    std::uint32_t block;           // the use's
+    std::uint32_t reader_length;
+    Resource::Kind kind;
+    Reader::Kind reader_kind;
+
+    Use(const Capture& c, ProgramPoint u, Reader by, const char* source)
+        : index(c.resource.index), captured_at(c.at.position), position(u.position),
+          reader_name(by.name.data()), where(source), captured_in(c.at.block), block(u.block),
+          reader_length(static_cast<std::uint32_t>(by.name.size())), kind(c.resource.kind),
+          reader_kind(by.kind) {}
+    Resource resource() const { return Resource{kind, index}; }
+    Capture capture() const { return Capture{resource(), ProgramPoint{captured_in, captured_at}}; }
+    ProgramPoint at() const { return ProgramPoint{block, position}; }
+    Reader reader() const { return Reader{reader_kind, std::string_view(reader_name, reader_length)}; }
   };
   struct ResourceHash {
     std::size_t operator()(const Resource& r) const {
@@ -157,7 +176,7 @@ class Dataflow {
   std::vector<std::string_view> phis_;  // the phis that wrote variables
   bool writes_sorted_ = true;
   mutable std::size_t finger_ = 0;  // where writes_of found the last resource
-  std::vector<Use> uses_;
+  text::ChunkedList<Use> uses_;
   // The variables' names by number, and the numbers of other names by name (views of the
   // names, which stay in place).
   std::deque<std::string> variable_names_;
