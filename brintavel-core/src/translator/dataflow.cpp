@@ -302,7 +302,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
     WriteList list = writes_of(use.resource());
     if (list.empty()) continue;
     SortedWrites writes(list);
-    const ProgramPoint c{use.captured_in, use.captured_at};
+    const ProgramPoint c = use.capture().at;
     const ProgramPoint u = use.at();
     if (u.block == c.block && u.position >= c.position) {
       // Any path that leaves the block comes back through the capture.

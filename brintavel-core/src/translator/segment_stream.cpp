@@ -42,8 +42,10 @@ bool is_inert(const ir::Instruction& instruction) {
 // The fewest blocks of a segment and of a region: half `minimum_blocks` (at least 1), and fewer
 // in a small program, which the segments the stream holds (a few, each several times its text
 // once read) would otherwise hold much of: one block per 16 KiB of text, down to 16.
+std::uint32_t half_of(std::uint32_t minimum_blocks) { return std::max<std::uint32_t>(1, minimum_blocks / 2); }
+
 std::uint32_t segment_blocks(std::size_t source_size, std::uint32_t minimum_blocks) {
-  const std::uint32_t half = std::max<std::uint32_t>(1, minimum_blocks / 2);
+  const std::uint32_t half = half_of(minimum_blocks);
   const std::size_t by_size = std::max<std::size_t>(16, source_size >> 14);
   return by_size < half ? static_cast<std::uint32_t>(by_size) : half;
 }
@@ -58,7 +60,7 @@ SegmentStream::SegmentStream(const TranslationContext& context, const SignatureT
       source_(source),
       definition_(definition),
       minimum_(segment_blocks(source.size(), minimum_blocks)),
-      piece_size_(16 * static_cast<std::size_t>(std::max<std::uint32_t>(1, minimum_blocks / 2))),
+      piece_size_(16 * static_cast<std::size_t>(half_of(minimum_blocks))),
       callees_(callees) {}
 
 SegmentStream::~SegmentStream() = default;

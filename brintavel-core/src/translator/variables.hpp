@@ -39,8 +39,6 @@ struct Variables {
   // Whether `name` is the name of a variable made here.
   bool made(std::string_view name) const;
 
-  // The next name for a variable of `type`.
-  std::string next_name(qasm::ScalarType type);
   // Declares a new variable of `type` (an int starting at `init`, a bool at false, a float at
   // 0.0); returns its name.
   std::string declare(qasm::ScalarType type, std::int64_t init = 0);
@@ -48,6 +46,10 @@ struct Variables {
   static qasm::IntDeclaration statement(const Declared& d);
   // The type of a variable made here, told by its name.
   static qasm::ScalarType type_of(std::string_view name);
+
+ private:
+  // The next name for a variable of `type`.
+  std::string next_name(qasm::ScalarType type);
 };
 
 // An if-merge variable declared with a constant starts from it again in the block that
