@@ -369,11 +369,11 @@ TEST(DenseIntMap, AgreesWithUnorderedMap) {
 
 // ---- Sorting by hash ----------------------------------------------------------------------
 
-// Below and above the size where the radix sort takes over: the same items, sorted by hash,
-// and a repeated hash found.
+// Below and above the size where the radix sort takes over, with digits of 8 bits and of 16:
+// the same items, sorted by hash, and a repeated hash found.
 TEST(SortByHash, SortsByHash) {
   std::mt19937_64 random(3);
-  for (std::size_t size : {0, 1, 100, 4095, 4096, 50000}) {
+  for (std::size_t size : {0, 1, 100, 4095, 4096, 50000, 65535, 65536, 70000}) {
     std::vector<std::pair<std::uint64_t, std::size_t>> items;
     for (std::size_t i = 0; i < size; ++i) items.emplace_back(random() >> (i % 2 ? 0 : 40), i);
     auto expected = items;

@@ -163,9 +163,10 @@ void FunctionLowerer::begin_block(std::string_view label) {
   s.current.ordinal = s.window_start + static_cast<std::uint32_t>(s.processed.list().size());
   if (s.current.ordinal == 0) {
     // The first block of a straight-line program holds almost all of it: its text grows to
-    // about a third of the input, reserved at once (untouched pages cost nothing).
+    // a quarter to a third of the input, reserved at once at half of it, more than a program
+    // of calls through wrappers prints (untouched pages cost nothing).
     auto& lines = std::get<qasm::Lines>(s.current.statements.emplace_back(qasm::Lines{}).node);
-    lines.text.reserve(s.source.size() / 3);
+    lines.text.reserve(s.source.size() / 2);
   }
   s.lowering.begin_block();
   s.open = true;
@@ -247,9 +248,9 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   }
   auto structured = structure_control_flow(std::move(blocks), entry, &lowering.budget(),
                                                 StructureSearch::Incremental, nullptr, &*graph);
-  // The printed text grows to about a sixth of the input, reserved at once (untouched pages
-  // cost nothing).
-  if (printed.empty()) printed.reserve(source.size() / 3);
+  // The printed text grows to a sixth to a third of the input, reserved at once at half of it
+  // (untouched pages cost nothing).
+  if (printed.empty()) printed.reserve(source.size() / 2);
   if (!structured ||
       !qasm::print_statements_within(*structured, printed, Limits::output_bytes_for_input(source.size()),
                                      lowering.emitter().keeps_origins() ? &printed_origins : nullptr))

@@ -46,7 +46,7 @@ std::uint32_t half_of(std::uint32_t minimum_blocks) { return std::max<std::uint3
 
 std::uint32_t segment_blocks(std::size_t source_size, std::uint32_t minimum_blocks) {
   const std::uint32_t half = half_of(minimum_blocks);
-  const std::size_t by_size = std::max<std::size_t>(16, source_size >> 14);
+  const std::size_t by_size = std::max<std::size_t>(16, source_size >> 15);
   return by_size < half ? static_cast<std::uint32_t>(by_size) : half;
 }
 
@@ -60,7 +60,7 @@ SegmentStream::SegmentStream(const TranslationContext& context, const SignatureT
       source_(source),
       definition_(definition),
       minimum_(segment_blocks(source.size(), minimum_blocks)),
-      piece_size_(16 * static_cast<std::size_t>(half_of(minimum_blocks))),
+      piece_size_(16 * static_cast<std::size_t>(minimum_)),
       callees_(callees) {}
 
 SegmentStream::~SegmentStream() = default;
@@ -163,6 +163,12 @@ void SegmentStream::lower_piece() {
   open.instructions.clear();
   open.sources.clear();
   open.call_sites.clear();
+  // The lists of the piece let go (by take_turn) take the rest of the block.
+  if (!spare_.empty()) {
+    open.instructions = std::move(spare_.back().instructions);
+    open.sources = std::move(spare_.back().sources);
+    spare_.pop_back();
+  }
   lower_taken(next, std::exchange(continued_, true));
 }
 
@@ -208,7 +214,7 @@ SegmentStream::Lowered& SegmentStream::take_turn() {
   Lowered& next = lowered_segments_[1 - current_];
   // The lists of the blocks let go serve the blocks to come.
   for (ir::Block& b : next.blocks) {
-    if (spare_.size() == kSpare || b.instructions.capacity() > kSpareCapacity) break;
+    if (spare_.size() == 2 * minimum_ || b.instructions.capacity() > kSpareCapacity) break;
     b.instructions.clear();
     b.sources.clear();
     spare_.push_back(Spare{std::move(b.instructions), std::move(b.sources)});

@@ -43,7 +43,7 @@ class SegmentStream final : public ir::BodyConsumer {
   // Lowers definition number `definition` (none: nothing), closing segments and regions of at
   // least half `minimum_blocks` blocks (at least 1), fewer in a program of less than 2 MB: the
   // stream holds several segments at a time, and shorter ones keep a small program's memory
-  // low at no cost in time. A long block is lowered in pieces of 8 x `minimum_blocks` calls.
+  // low at no cost in time. A long block is lowered in pieces of 16 times as many calls.
   // `callees`: the definitions whose calls it inlines (none: the module defines no other
   // function), which outlive the stream.
   SegmentStream(const TranslationContext& context, const SignatureTable* signatures, std::string_view source,
@@ -135,14 +135,14 @@ class SegmentStream final : public ir::BodyConsumer {
   void lower_taken(Lowered& next, bool continues);
   bool inert_ = false;      // the open block's instructions so far are all inert calls
   bool continued_ = false;  // the first block in the window was lowered in part (is the rest)
-  // Emptied lists of instructions, and of their sources, from blocks let go: at most kSpare,
-  // none longer than kSpareCapacity (below a piece of the stream's regions, 16 x 128 calls,
-  // so that the lists of pieces, as long as a piece, are not kept).
+  // Emptied lists of instructions, and of their sources, from blocks let go: at most two
+  // segments' worth (2 x the fewest blocks of a segment), none longer than kSpareCapacity. A
+  // small program's pieces (16 x its segment size in calls) fit: the lists of a piece let go
+  // take the rest of its block; a large program's pieces are not kept.
   struct Spare {
     std::vector<ir::Instruction> instructions;
     std::vector<const char*> sources;
   };
-  static constexpr std::size_t kSpare = 256;
   static constexpr std::size_t kSpareCapacity = 1024;
   std::vector<Spare> spare_;
 
