@@ -163,20 +163,19 @@ Result<bool> clean_by_backward_walk(const ProgramPoint& capture, const ProgramPo
 }  // namespace
 
 std::int64_t Dataflow::variable(std::string_view name) {
-  std::optional<std::uint64_t> key = variable_name_key(name);
-  if (key) {
-    if (const std::int64_t* found = made_variable_numbers_.find(static_cast<std::int64_t>(*key))) return *found;
-  } else if (const std::int64_t* found = variable_numbers_.find(name)) {
-    return *found;
-  }
-  const std::string& kept = variable_names_.emplace_back(name);
-  auto number = static_cast<std::int64_t>(variable_names_.size() - 1);
-  if (key) {
-    made_variable_numbers_.insert_or_assign(static_cast<std::int64_t>(*key), number);
-  } else {
-    variable_numbers_.try_emplace(kept, number);
-  }
+  // (Keys stay below 3 x 10^10 + 3, far below kOtherNames.)
+  if (std::optional<std::uint64_t> key = variable_name_key(name)) return static_cast<std::int64_t>(*key);
+  if (const std::int64_t* found = other_numbers_.find(name)) return *found;
+  const std::string& kept = other_names_.emplace_back(name);
+  const std::int64_t number = kOtherNames + static_cast<std::int64_t>(other_names_.size() - 1);
+  other_numbers_.try_emplace(kept, number);
   return number;
+}
+
+std::string Dataflow::variable_name(std::int64_t index) const {
+  if (index >= kOtherNames) return other_names_[static_cast<std::size_t>(index - kOtherNames)];
+  const auto key = static_cast<std::uint64_t>(index);
+  return cat(kVariablePrefixes[key % 3], key / 3);
 }
 
 void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by, bool conditional) {
@@ -269,7 +268,7 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
                                                            : cat("the branch condition of block ", q(reader.name));
   const Resource r = use.resource();
   if (r.kind == Resource::Kind::Bit) return overwritten_result_message(what, r.index);
-  return overwritten_variable_message(what, variable_names_[static_cast<std::size_t>(r.index)],
+  return overwritten_variable_message(what, variable_name(r.index),
                                       by_of(write));
 }
 

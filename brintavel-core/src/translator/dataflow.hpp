@@ -20,7 +20,6 @@
 
 #include "error.hpp"
 #include "support/chunked_list.hpp"
-#include "support/dense_int_map.hpp"
 #include "support/flat_name_map.hpp"
 #include "translator/block_graph.hpp"
 
@@ -81,12 +80,12 @@ class Dataflow {
   Dataflow& operator=(const Dataflow&) = delete;
   Dataflow(Dataflow&&) = default;
   Dataflow& operator=(Dataflow&&) = default;
-  // The number of the int variable `name`, made on first use.
+  // The number of the variable `name`: for a variable made by the translation its
+  // variable_name_key(), which needs no table (a long program of loops makes a few per
+  // loop); for another name, one made on first use, above all keys.
   std::int64_t variable(std::string_view name);
   // The name of variable number `index`.
-  std::string_view variable_name(std::int64_t index) const {
-    return variable_names_[static_cast<std::size_t>(index)];
-  }
+  std::string variable_name(std::int64_t index) const;
 
   // A measurement into a bit, or an assignment to a variable (by the phi `by`). A
   // conditional write stands until drop_conditional_writes decides on it.
@@ -177,13 +176,11 @@ class Dataflow {
   bool writes_sorted_ = true;
   mutable std::size_t finger_ = 0;  // where writes_of found the last resource
   text::ChunkedList<Use> uses_;
-  // The variables' names by number, and the numbers of other names by name (views of the
-  // names, which stay in place).
-  std::deque<std::string> variable_names_;
-  text::FlatNameMap<std::int64_t> variable_numbers_;
-  // The numbers of the variables made by the translation, by variable_name_key(): a long
-  // function's table of all names outgrows the cache, while these keys come in order.
-  text::DenseIntMap<std::int64_t> made_variable_numbers_;
+  // The names that are not of variables made by the translation, numbered from kOtherNames
+  // in order (views of the names, which stay in place), and their numbers.
+  static constexpr std::int64_t kOtherNames = std::int64_t{1} << 40;
+  std::deque<std::string> other_names_;
+  text::FlatNameMap<std::int64_t> other_numbers_;
 };
 
 }  // namespace brintavel::translator

@@ -7,7 +7,7 @@
 namespace brintavel::translator {
 
 void RegionSplitter::set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target) {
-  graph_[block].set(slot, target);
+  if (keeps_graph_) graph_[block].set(slot, target);
 }
 
 namespace {
@@ -17,8 +17,8 @@ std::uint64_t label_hash(std::string_view label) { return text::FlatNameMap<std:
 }  // namespace
 
 std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label) {
-  auto ordinal = static_cast<std::uint32_t>(graph_.size());
-  graph_.emplace_back();
+  const std::uint32_t ordinal = blocks_++;
+  if (keeps_graph_) graph_.emplace_back();
   if (!holds_) return std::nullopt;
   const std::uint64_t hash = label_hash(label);
   // (A label of a closed block used again is found at the end.)
@@ -56,8 +56,8 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
 }
 
 void RegionSplitter::end_block(const BranchTargets& targets) {
-  if (graph_.empty()) return;
-  auto block = static_cast<std::uint32_t>(graph_.size() - 1);
+  if (blocks_ == 0) return;
+  const std::uint32_t block = blocks_ - 1;
   for (std::size_t slot = 0; slot < targets.size(); ++slot) {
     const std::uint32_t* found = open_.find(targets[slot]);
     if (!found) {

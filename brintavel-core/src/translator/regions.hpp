@@ -34,7 +34,11 @@ class RegionSplitter {
   // own).
   static constexpr std::uint32_t kMinimumRegion = 256;
 
-  explicit RegionSplitter(std::uint32_t minimum_region = kMinimumRegion) : minimum_region_(minimum_region) {}
+  // Keeps the graph of the whole function (graph(), region_graph()), or with
+  // Keep::OnlyRegions only what finding where the regions end needs.
+  enum class Keep : std::uint8_t { Graph, OnlyRegions };
+  explicit RegionSplitter(std::uint32_t minimum_region = kMinimumRegion, Keep keep = Keep::Graph)
+      : minimum_region_(minimum_region), keeps_graph_(keep == Keep::Graph) {}
 
   // The next block (numbered in source order from 0) begins. Returns the number of the block
   // that ends the region to close now, which starts at start().
@@ -57,7 +61,7 @@ class RegionSplitter {
   // names none.
   bool finish();
 
-  // The successors of every block by number (where found).
+  // The successors of every block by number (where found), when it keeps the graph.
   const BlockGraph& graph() const { return graph_; }
   // The successors of the blocks [from, to), numbered from `from`: the closed region's own
   // graph, in which its end block (with `with_end`), with no successors, is number
@@ -74,6 +78,8 @@ class RegionSplitter {
   void set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target);
 
   std::uint32_t minimum_region_;
+  bool keeps_graph_;
+  std::uint32_t blocks_ = 0;  // begun so far
   std::uint32_t start_ = 0;
   text::FlatNameMap<std::uint32_t> open_;      // the open blocks' labels, to their numbers
   std::vector<std::string_view> open_labels_;  // by number from start_
@@ -97,7 +103,7 @@ class RegionSplitter {
   // since. (One that did cannot name a block before too: that label would be used twice.)
   // What is left at the end may name no block at all.
   text::FlatNameMap<char> expected_;
-  BlockGraph graph_;
+  BlockGraph graph_;  // (empty unless it keeps the graph)
   bool holds_ = true;
 };
 

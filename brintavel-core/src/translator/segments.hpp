@@ -75,7 +75,7 @@ class SegmentFinder {
   bool reads(std::string_view name);
 
   std::uint32_t minimum_;
-  RegionSplitter regions_{1};
+  RegionSplitter regions_{1, RegionSplitter::Keep::OnlyRegions};
   std::uint32_t added_ = 0;
   std::uint32_t ready_ = 0;
   std::uint32_t processed_ = 0;

@@ -125,9 +125,9 @@ Result<bool> snapshot_stale_values(std::vector<BlockLowering>& blocks, std::span
       snapshot = qasm::If({set(qasm::IntLiteral{1})}, {set(qasm::IntLiteral{0})}, std::move(one));
       bit_snapshots.insert(variable);
     } else {
-      std::string_view name = ctx.dataflow().variable_name(r.index);
+      std::string name = ctx.dataflow().variable_name(r.index);
       variable = variables.declare(Variables::type_of(name));
-      snapshot = set(qasm::Identifier{std::string(name)});
+      snapshot = set(qasm::Identifier{std::move(name)});
     }
     BRINTAVEL_CHECK(ctx.budget().charge(1, "SSA value", variable));
     if (read.capture.at.block >= blocks.size()) return internal_error("a stale capture in no block");
