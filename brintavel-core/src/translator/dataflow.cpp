@@ -189,8 +189,7 @@ void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view b
     phi = static_cast<std::uint32_t>(phis_.size());
     phis_.push_back(by);
   }
-  writes_.push_back(Write{resource.index, at.position, at.block, static_cast<std::uint32_t>(writes_.size()),
-                          phi, resource.kind, conditional});
+  writes_.push_back(Write{resource.index, at.position, at.block, phi, resource.kind, conditional});
   finger_ = 0;
 }
 
@@ -240,11 +239,12 @@ Dataflow::WriteList Dataflow::writes_of(const Resource& r) const {
 
 void Dataflow::sort_writes() {
   // Measurements arrive in order; phi assignments to earlier blocks and other resources'
-  // writes come in between.
+  // writes come in between. (Writes at one point, if any, keep the order they were recorded
+  // in through their phis' numbers; those without a phi are alike.)
   if (writes_sorted_) return;
   std::sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) {
-    return std::tie(a.kind, a.index, a.block, a.position, a.sequence) <
-           std::tie(b.kind, b.index, b.block, b.position, b.sequence);
+    return std::tie(a.kind, a.index, a.block, a.position, a.by) <
+           std::tie(b.kind, b.index, b.block, b.position, b.by);
   });
   writes_sorted_ = true;
   finger_ = 0;

@@ -119,13 +119,14 @@ class Dataflow {
                                          SizeBudget& budget);
 
  private:
-  // A write, in 32 bytes: programs hold one per measurement.
+  // A write, in 24 bytes: programs hold one per measurement and per assignment of a phi's
+  // variable.
   struct Write {
     std::int64_t index;       // the resource's
     std::uint64_t position;   // the point's
     std::uint32_t block;      // the point's
-    std::uint32_t sequence;   // the order it was recorded in
-    std::uint32_t by;         // the phi that wrote a variable: its position in phis_, or kNoPhi
+    std::uint32_t by;         // the phi that wrote a variable: its position in phis_ (in the order
+                              // the writes were recorded), or kNoPhi
     Resource::Kind kind;
     bool conditional;
 
