@@ -53,6 +53,16 @@ Profile build_extended_profile() {
   return p;
 }
 
+const Profile& base_profile() {
+  static const Profile profile = build_base_profile();
+  return profile;
+}
+
+const Profile& extended_profile() {
+  static const Profile profile = build_extended_profile();
+  return profile;
+}
+
 std::optional<std::size_t> numbered_barrier_width(std::string_view callee) {
   static constexpr std::string_view kPrefix = "__quantum__qis__barrier";
   static constexpr std::string_view kSuffix = "__body";

@@ -68,6 +68,11 @@ Profile build_base_profile();
 // outside the native set that have a rewrite, as QIR functions and as controlled operations.
 Profile build_extended_profile();
 
+// The same profiles, built on first use and shared by every translation after (they are not
+// changed once built).
+const Profile& base_profile();
+const Profile& extended_profile();
+
 // N for a numbered barrier intrinsic __quantum__qis__barrierN__body (N >= 1), else nothing.
 std::optional<std::size_t> numbered_barrier_width(std::string_view callee);
 

@@ -61,7 +61,7 @@ class BaseFunctionRules final : public FunctionRules {
 
 class BaseRules final : public Rules {
  public:
-  BaseRules() : profile_(builders::build_base_profile()) {}
+  BaseRules() : profile_(builders::base_profile()) {}
 
   ir::InstructionSet instructions() const override { return ir::InstructionSet::Base; }
   const builders::Profile& profile() const override { return profile_; }
@@ -74,7 +74,7 @@ class BaseRules final : public Rules {
   }
 
  private:
-  builders::Profile profile_;
+  const builders::Profile& profile_;
 };
 
 }  // namespace

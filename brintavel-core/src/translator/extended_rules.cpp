@@ -170,7 +170,7 @@ class ExtendedFunctionRules final : public FunctionRules {
 
 class ExtendedRules final : public Rules {
  public:
-  ExtendedRules() : profile_(builders::build_extended_profile()) {}
+  ExtendedRules() : profile_(builders::extended_profile()) {}
 
   ir::InstructionSet instructions() const override { return ir::InstructionSet::Extended; }
   const builders::Profile& profile() const override { return profile_; }
@@ -183,7 +183,7 @@ class ExtendedRules final : public Rules {
   }
 
  private:
-  builders::Profile profile_;
+  const builders::Profile& profile_;
 };
 
 }  // namespace
