@@ -268,8 +268,7 @@ std::string Dataflow::describe_stale(const Use& use, const Write& write) const {
                                                            : cat("the branch condition of block ", q(reader.name));
   const Resource r = use.resource();
   if (r.kind == Resource::Kind::Bit) return overwritten_result_message(what, r.index);
-  return overwritten_variable_message(what, variable_name(r.index),
-                                      by_of(write));
+  return overwritten_variable_message(what, variable_name(r.index), by_of(write));
 }
 
 Status Dataflow::find_stale_read(const BlockGraph& successors,

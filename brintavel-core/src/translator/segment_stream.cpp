@@ -102,11 +102,7 @@ void SegmentStream::begin_block(std::string_view label) {
   if (!gave_up_ && !window_.empty()) end_block();
   if (gave_up_ && !collecting_) return;
   ir::Block& block = window_.emplace_back(ir::Block{label, {}, {}});
-  if (!spare_.empty()) {
-    block.instructions = std::move(spare_.back().instructions);
-    block.sources = std::move(spare_.back().sources);
-    spare_.pop_back();
-  }
+  take_spare(block);
   if (inliner_) inliner_->begin_block();
   if (gave_up_) return;
   needs_phi_ = forwarded_to_.erase(label_of(block));
@@ -164,11 +160,7 @@ void SegmentStream::lower_piece() {
   open.sources.clear();
   open.call_sites.clear();
   // The lists of the piece let go (by take_turn) take the rest of the block.
-  if (!spare_.empty()) {
-    open.instructions = std::move(spare_.back().instructions);
-    open.sources = std::move(spare_.back().sources);
-    spare_.pop_back();
-  }
+  take_spare(open);
   lower_taken(next, std::exchange(continued_, true));
 }
 
@@ -208,6 +200,13 @@ void SegmentStream::lower_one_of_several(std::uint32_t end) {
   // A body of several segments is printed by regions.
   split_into_regions();
   lower(end);
+}
+
+void SegmentStream::take_spare(ir::Block& block) {
+  if (spare_.empty()) return;
+  block.instructions = std::move(spare_.back().instructions);
+  block.sources = std::move(spare_.back().sources);
+  spare_.pop_back();
 }
 
 SegmentStream::Lowered& SegmentStream::take_turn() {

@@ -144,6 +144,8 @@ class SegmentStream final : public ir::BodyConsumer {
     std::vector<const char*> sources;
   };
   static constexpr std::size_t kSpareCapacity = 1024;
+  // Gives `block`, whose lists are empty, spare lists if there are any.
+  void take_spare(ir::Block& block);
   std::vector<Spare> spare_;
 
   std::uint32_t returns_ = 0;
