@@ -33,7 +33,7 @@ Result<bool> BlockLowerer::lower(const ir::CondBr& br, BlockLowering& out) {
   } else {
     std::string_view name = std::get<std::string_view>(br.condition);
     BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx_.lookup_value(name));
-    out.condition = rules_.branch_condition(std::move(value));
+    out.condition = rules_.branch_condition(name, std::move(value));
     BRINTAVEL_CHECK(qasm::check_finite(*out.condition, [&] { return cat("SSA value ", q(name)); }));
     out.condition_captures = ctx_.take_pending();
     ctx_.add_pending(out.condition_captures);

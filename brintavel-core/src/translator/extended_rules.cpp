@@ -75,10 +75,21 @@ class ExtendedFunctionRules final : public FunctionRules {
         instruction);
   }
 
-  // An i1 computed as a bit (an int 0 or 1) is tested against 1; a result bit stands as it is.
-  qasm::Expression branch_condition(qasm::Expression value) override {
+  // An i1 computed as a bit (an int 0 or 1) is tested against 1; a result bit stands as it is,
+  // and so does a wider integer branched on (which LLVM's verifier refuses), as in the base
+  // rules.
+  qasm::Expression branch_condition(std::string_view name, qasm::Expression value) override {
     bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
-    return bit ? std::move(value) : as_bool(std::move(value));
+    return bit || wider_than_i1(name) ? value : as_bool(std::move(value));
+  }
+
+  // Whether the value `name` is an integer of more than one bit (arithmetic the base rules
+  // bound keeps no facts: its definition tells).
+  bool wider_than_i1(std::string_view name) const {
+    if (const IntFacts* facts = facts_.find(name)) return facts->width > 1;
+    const BodyIndex::Definition* d = state_.body ? state_.body->find(name) : nullptr;
+    const auto* arith = d ? std::get_if<ir::Arith>(d->instruction) : nullptr;
+    return arith && int_width(arith->ty).value_or(1) > 1;
   }
 
   Status end_phis(BlockLowering& block) override { return copies_.open() ? copies_.close(block) : Status{}; }

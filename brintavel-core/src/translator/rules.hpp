@@ -58,8 +58,9 @@ class FunctionRules {
   // load) or a fact about pointers (alloca, bitcast, getelementptr, store, inttoptr). It adds
   // no statement.
   virtual Status lower_classical(const ir::Instruction& instruction, BlockLowering& block) = 0;
-  // The condition a branch on the i1 value `value` tests (the base rules test it as bound).
-  virtual qasm::Expression branch_condition(qasm::Expression value) { return value; }
+  // The condition a branch on the i1 value `name`, bound to `value`, tests (the base rules test
+  // it as bound).
+  virtual qasm::Expression branch_condition(std::string_view /*name*/, qasm::Expression value) { return value; }
   // The phis of `block` are complete: its first other instruction comes.
   virtual Status end_phis(BlockLowering&) { return {}; }
   // The terminator of `block` was lowered.
