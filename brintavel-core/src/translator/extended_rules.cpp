@@ -80,7 +80,8 @@ class ExtendedFunctionRules final : public FunctionRules {
   // rules.
   qasm::Expression branch_condition(std::string_view name, qasm::Expression value) override {
     bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
-    return bit || wider_than_i1(name) ? value : as_bool(std::move(value));
+    if (bit || wider_than_i1(name)) return value;
+    return as_bool(std::move(value));
   }
 
   // Whether the value `name` is an integer of more than one bit (arithmetic the base rules
