@@ -8,6 +8,7 @@
 #include "translator/split_aggregates.hpp"
 #include "translator/rules.hpp"
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -64,11 +65,25 @@ bool has_integer_values(std::span<const ir::Block> blocks) {
 
 }  // namespace
 
+bool enters(const SegmentAnalysis& before, std::span<const ir::Block> next, bool continues) {
+  if (continues || next.empty()) return before.entered;
+  return std::find(before.exits.begin(), before.exits.end(), ir::label_of(next.front())) != before.exits.end();
+}
+
 void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
-                   SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues) {
+                   bool entered, SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues) {
+  // (Where no run reaches the segment, its blocks are lowered as the whole body's analysis
+  // would have them: as blocks that never run.)
+  analysis.entered = entered;
+  analysis.exits.clear();
   analysis.index.emplace(segment, &rules.profile(), &constants);
   // (A body of calls and branches alone has no integer to bound.)
-  analysis.ranges = has_integer_values(segment) ? analyze_ranges(*analysis.index) : BodyRanges{};
+  if (has_integer_values(segment)) {
+    analysis.ranges = analyze_ranges(*analysis.index, entered, &analysis.exits);
+  } else {
+    analysis.ranges = BodyRanges{};
+    branch_exits(*analysis.index, entered, analysis.exits);
+  }
   lowerer.use_body(*analysis.index, analysis.ranges);
   lower_blocks(segment, lowerer, continues);
 }
@@ -124,7 +139,8 @@ std::optional<Result<qasm::Program>> lower_body(const TranslationContext& contex
   } else {
     std::uint32_t start = 0;
     for (std::uint32_t end : how.segment_ends) {
-      lower_segment(rules, constants, blocks.subspan(start, end - start), analysis, lowerer);
+      std::span<const ir::Block> segment = blocks.subspan(start, end - start);
+      lower_segment(rules, constants, segment, start == 0 || enters(analysis, segment, false), analysis, lowerer);
       if (lowerer.failed()) break;
       start = end;
     }

@@ -42,13 +42,21 @@ Result<qasm::Program> translate_entry_point(const TranslationContext& context, c
 struct SegmentAnalysis {
   std::optional<BodyIndex> index;
   BodyRanges ranges;
+  bool entered = true;                  // a run reaches the segment
+  std::vector<std::string_view> exits;  // the labels after the segment a run can branch to
 };
 
+// Whether a run reaches `next`, the segment after the one analysed in `before`: where one can
+// leave that segment for `next`'s first block, or, when `next` `continues` a block lowered in
+// part, where one reached that part. (The analysis of the whole body finds the same.)
+bool enters(const SegmentAnalysis& before, std::span<const ir::Block> next, bool continues);
+
 // Analyses `segment` into `analysis` (whose previous contents the lowerer no longer reads),
-// hands it to the lowerer and lowers the segment's blocks, until the lowerer fails. With
-// `continues`, the segment's first block is the rest of the block the lowerer has open.
+// hands it to the lowerer and lowers the segment's blocks, until the lowerer fails. `entered`:
+// whether a run reaches the segment (the first one: true). With `continues`, the segment's
+// first block is the rest of the block the lowerer has open.
 void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
-                   SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues = false);
+                   bool entered, SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues = false);
 
 // The same after building the signature table and picking the entry point.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module);

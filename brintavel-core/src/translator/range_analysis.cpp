@@ -44,7 +44,8 @@ std::int64_t ones_above(std::int64_t v) {
 
 class RangeAnalysis {
  public:
-  explicit RangeAnalysis(const BodyIndex& index) : index_(index), blocks_(index.blocks()), ranges_(index) {
+  RangeAnalysis(const BodyIndex& index, bool entered)
+      : index_(index), blocks_(index.blocks()), ranges_(index), entered_(entered) {
     std::size_t memo_size = 16;
     while (memo_size < 2 * index.definition_count() && memo_size < kMaxMemo) memo_size *= 2;
     definitions_memo_.resize(memo_size);
@@ -75,13 +76,14 @@ class RangeAnalysis {
     if (!blocks.empty()) single_predecessor_[0] = kNoBlock;
   }
 
-  BodyRanges run() {
+  // The ranges; `exits` (if given) receives the labels outside the body a run can branch to.
+  BodyRanges run(std::vector<std::string_view>* exits) {
     executable_.assign(blocks_.size(), 0);
     std::vector<std::uint32_t> all(blocks_.size());
     for (std::uint32_t b = 0; b < all.size(); ++b) all[b] = b;
     if (forward_only_) {
       solve(all);
-      return std::move(ranges_);
+      return finish(exits);
     }
     // Otherwise each strongly connected component in turn, in topological order (the
     // recursive iteration strategy of abstract interpretation, after Bourdoncle): its inputs
@@ -104,7 +106,7 @@ class RangeAnalysis {
     settle_all_ = narrowing_ = changed_ = false;
     pass_over_blocks(all);
     if (changed_) solve(all);
-    return std::move(ranges_);
+    return finish(exits);
   }
 
   // The ranges of the values of `blocks` (in source order), found by passes over them.
@@ -340,14 +342,27 @@ class RangeAnalysis {
     return changed;
   }
 
+  BodyRanges finish(std::vector<std::string_view>* exits) {
+    if (exits)
+      for (std::size_t b = 0; b < blocks_.size(); ++b)
+        ir::for_each_branch_target(blocks_[b], [&](std::string_view target) {
+          if (!block_of(target) && edge_possible(b, target, true)) exits->push_back(target);
+        });
+    return std::move(ranges_);
+  }
+
   // Whether a run can take the edge from -> to: not when from cannot run, nor when from's
   // branch tests a compare that the ranges decide the other way.
   bool edge_possible(std::size_t from, std::size_t to) const {
+    return edge_possible(from, label_of(to), component_[from] != component_[to]);
+  }
+  // The same for the edge to the block labelled `to` (`leaves`: in another component).
+  bool edge_possible(std::size_t from, std::string_view to, bool leaves) const {
     if (!executable_[from]) return false;
     // An edge out of a loop is taken as possible at once: its test reads values the loop is
     // still widening, and blocks after one loop and another would otherwise become executable
     // one loop per few passes.
-    if (on_cycle_[from] && component_[from] != component_[to]) return true;
+    if (on_cycle_[from] && leaves) return true;
     const auto& instructions = blocks_[from].instructions;
     const auto* br = instructions.empty() ? nullptr : std::get_if<ir::CondBr>(&instructions.back());
     const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
@@ -357,9 +372,8 @@ class RangeAnalysis {
     const ir::Icmp& icmp = *found;
     auto width = int_width(icmp.ty);
     if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
-    auto label = [&](std::size_t b) { return ir::label_of(blocks_[b]); };
     bool never = false;
-    on_edge(icmp.lhs, *width, from, label(to), &never);
+    on_edge(icmp.lhs, *width, from, to, &never);
     return !never;
   }
 
@@ -370,7 +384,7 @@ class RangeAnalysis {
     for (std::size_t b : blocks) {
       block_ = b;
       if (!executable_[b]) {
-        if (b == 0) executable_[b] = 1;
+        if (b == 0 && entered_) executable_[b] = 1;
         for (std::size_t p : predecessors(b))
           if (!executable_[b] && edge_possible(p, b)) {
             executable_[b] = 1;
@@ -799,10 +813,30 @@ class RangeAnalysis {
   bool settle_all_ = false;
   bool narrowing_ = false;
   bool forward_only_ = true;  // every edge goes to a later block
+  bool entered_;              // a run reaches the first block
 };
 
 }  // namespace
 
-BodyRanges analyze_ranges(const BodyIndex& index) { return RangeAnalysis(index).run(); }
+BodyRanges analyze_ranges(const BodyIndex& index, bool entered, std::vector<std::string_view>* exits) {
+  return RangeAnalysis(index, entered).run(exits);
+}
+
+void branch_exits(const BodyIndex& index, bool entered, std::vector<std::string_view>& exits) {
+  std::span<const ir::Block> blocks = index.blocks();
+  if (!entered || blocks.empty()) return;
+  std::vector<char> seen(blocks.size(), 0);
+  std::vector<std::uint32_t> stack{0};
+  seen[0] = 1;
+  while (!stack.empty()) {
+    std::uint32_t b = stack.back();
+    stack.pop_back();
+    ir::for_each_branch_target(blocks[b], [&](std::string_view target) {
+      std::optional<std::uint32_t> t = index.block_of(target);
+      if (!t) exits.push_back(target);
+      else if (!seen[*t]) stack.push_back(*t), seen[*t] = 1;
+    });
+  }
+}
 
 }  // namespace brintavel::translator

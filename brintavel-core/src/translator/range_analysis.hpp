@@ -47,7 +47,15 @@ class BodyRanges {
 };
 
 // The ranges of the integer values defined in the indexed body (a function's blocks in source
-// order).
-BodyRanges analyze_ranges(const BodyIndex& index);
+// order). A body that is one segment of a function (segments.hpp) is `entered` when a run can
+// reach its first block; `exits`, when given, receives the labels outside the body that a run
+// can branch to (the next segment's first block): what the analysis of the whole function
+// finds about which blocks run, segment by segment.
+BodyRanges analyze_ranges(const BodyIndex& index, bool entered = true,
+                          std::vector<std::string_view>* exits = nullptr);
+
+// The same `exits` for a body without integer values to bound, whose every branch may go
+// either way: the labels outside it branched to from the blocks reachable from its first.
+void branch_exits(const BodyIndex& index, bool entered, std::vector<std::string_view>& exits);
 
 }  // namespace brintavel::translator

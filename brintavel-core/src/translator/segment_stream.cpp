@@ -232,8 +232,10 @@ void SegmentStream::lower(std::uint32_t end) {
 }
 
 void SegmentStream::lower_taken(Lowered& next, bool continues) {
+  const SegmentAnalysis& before = lowered_segments_[current_].analysis;
   if (!lowerer_->failed())
-    lower_segment(context_.rules, *constants_, next.blocks, next.analysis, *lowerer_, continues);
+    lower_segment(context_.rules, *constants_, next.blocks, !before.index || enters(before, next.blocks, continues),
+                  next.analysis, *lowerer_, continues);
   // The lowerer reads this segment's analysis from now on; the segment before it is kept a
   // segment longer.
   current_ = 1 - current_;

@@ -13,9 +13,8 @@
 //   IR, but the index of the whole body would take the first definition for both).
 // The index and the range analysis of a segment then find for its values what they find in the
 // whole body: a value's range depends on the values it reads and on the tests of the blocks
-// that dominate it, all in its segment. One thing differs: the analysis of a segment takes its
-// first block as reached, where that of the whole body could show that no run reaches it; only
-// blocks that never run can be lowered differently.
+// that dominate it, all in its segment, and on whether a run reaches the segment at all, which
+// the analysis of the segment before tells (the branches it finds a run can take out of it).
 #pragma once
 
 #include <cstdint>
