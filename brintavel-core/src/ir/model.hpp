@@ -496,6 +496,25 @@ struct Block {
 // numbers it in a function without parameters).
 inline std::string_view label_of(const Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
 
+// Whether the instruction ends its block (what follows it in the block is not looked at).
+inline bool is_terminator(const Instruction& instruction) {
+  return std::holds_alternative<Br>(instruction) || std::holds_alternative<CondBr>(instruction) ||
+         std::holds_alternative<Ret>(instruction);
+}
+
+// Drops what follows the first terminator of `block`, as the lowering leaves it unread, so that
+// the passes that take a block's last instruction for its terminator find that one.
+inline void drop_after_terminator(Block& block) {
+  std::size_t n = block.instructions.size();
+  for (std::size_t k = 0; k + 1 < n; ++k) {
+    if (!is_terminator(block.instructions[k])) continue;
+    block.instructions.resize(k + 1);
+    if (block.sources.size() > k + 1) block.sources.resize(k + 1);
+    if (block.call_sites.size() > k + 1) block.call_sites.resize(k + 1);
+    return;
+  }
+}
+
 // Calls `f` with each label the terminator of `block` branches to, in branch order (the true
 // target first; a label named twice is visited twice).
 template <class F>

@@ -18,11 +18,6 @@ using text::cat;
 
 namespace {
 
-bool is_terminator(const ir::Instruction& instruction) {
-  return std::holds_alternative<ir::Br>(instruction) || std::holds_alternative<ir::CondBr>(instruction) ||
-         std::holds_alternative<ir::Ret>(instruction);
-}
-
 std::string at_name(std::string_view name) { return cat("@", name); }
 
 struct Parameters {
@@ -114,7 +109,7 @@ class Inliner {
     using Step = StreamingInliner::Step;
     // (emit_body leaves out what follows a block's terminator, where it inlines a call.)
     if (block_ended_) return Step::WholeBody;
-    block_ended_ = is_terminator(instruction);
+    block_ended_ = ir::is_terminator(instruction);
     Instance& top = *top_;
     const auto* call = std::get_if<ir::Call>(&instruction);
     if (Definition* callee = call ? inlined_callee(call->callee) : nullptr) {
@@ -441,7 +436,7 @@ class Inliner {
     for (const ir::Block& block : blocks) {
       std::size_t calls = 0;
       for (const ir::Instruction& instruction : block.instructions) {
-        if (is_terminator(instruction)) break;
+        if (ir::is_terminator(instruction)) break;
         if (const auto* call = std::get_if<ir::Call>(&instruction))
           if (Definition* callee = inlined_callee(call->callee)) calls += !spliced(*callee);
       }
@@ -479,7 +474,7 @@ class Inliner {
         auto rewritten = rewrite(in, instruction);
         if (!rewritten) return located(std::move(rewritten).error(), where);
         if (*rewritten) BRINTAVEL_CHECK(emit(std::move(**rewritten), where, inlined));
-        if (is_terminator(instruction)) break;
+        if (ir::is_terminator(instruction)) break;
       }
     }
     return {};

@@ -101,6 +101,7 @@ void SegmentStream::begin_block(std::string_view label) {
   if (!active_) return;
   if (!gave_up_ && !window_.empty()) end_block();
   if (gave_up_ && !collecting_) return;
+  ended_ = false;
   ir::Block& block = window_.emplace_back(ir::Block{label, {}, {}});
   take_spare(block);
   if (inliner_) inliner_->begin_block();
@@ -111,6 +112,9 @@ void SegmentStream::begin_block(std::string_view label) {
 
 void SegmentStream::instruction(const ir::Instruction& instruction, const char* where) {
   if (!active_ || (gave_up_ && !collecting_)) return;
+  // What follows a block's terminator is not part of the block.
+  if (ended_) return;
+  ended_ = ir::is_terminator(instruction);
   StreamingInliner::Step step = inliner_ ? inliner_->instruction(instruction, where) : StreamingInliner::Step::AsItIs;
   if (step == StreamingInliner::Step::AsItIs) take(instruction, where, nullptr);
   // The module is read again, and the body inlined whole (which finds the error, if any).

@@ -133,6 +133,7 @@ class SegmentStream final : public ir::BodyConsumer {
   // Lowers the blocks taken into `next` (take_turn()); `continues`: the first goes on in the
   // block the lowerer has open.
   void lower_taken(Lowered& next, bool continues);
+  bool ended_ = false;      // the open block's terminator has come
   bool inert_ = false;      // the open block's instructions so far are all inert calls
   bool continued_ = false;  // the first block in the window was lowered in part (is the rest)
   // Emptied lists of instructions, and of their sources, from blocks let go: at most two
