@@ -189,9 +189,9 @@ Result<qasm::Program> lower_entry_point(const TranslationContext& context, const
     if (blocks.data() != body.blocks.data()) {
       if (own_blocks) body.blocks = std::move(*own_blocks);
       else body.blocks.assign(blocks.begin(), blocks.end());
+      // (Inlining leaves out what follows a terminator itself.)
+      for (ir::Block& block : body.blocks) ir::drop_after_terminator(block);
     }
-    // (Inlining left out what follows a terminator already.)
-    for (ir::Block& block : body.blocks) ir::drop_after_terminator(block);
     split_aggregates(body.blocks, body.names);
     promote_memory(body.blocks, body.names);
     for (const char* where : simplify_cfg(body.blocks, body.names))

@@ -101,15 +101,12 @@ class Inliner {
     top_.emplace(Instance{&function, 0});
   }
 
-  void stream_block() { block_ended_ = false; }
-
   // As emit_body hands on an instruction of the translated function, for a body whose inlined
   // calls are all spliced (its blocks stay as they are).
   StreamingInliner::Step stream(const ir::Instruction& instruction, const char* where) {
     using Step = StreamingInliner::Step;
-    // (emit_body leaves out what follows a block's terminator, where it inlines a call.)
-    if (block_ended_) return Step::WholeBody;
-    block_ended_ = ir::is_terminator(instruction);
+    // (The caller hands on nothing after a block's terminator; emit_body leaves it out where it
+    // inlines a call.)
     Instance& top = *top_;
     const auto* call = std::get_if<ir::Call>(&instruction);
     if (Definition* callee = call ? inlined_callee(call->callee) : nullptr) {
@@ -665,7 +662,6 @@ class Inliner {
   std::uint64_t emitted_ = 0;
   std::uint64_t limit_;
   std::optional<Instance> top_;  // of a streamed body
-  bool block_ended_ = false;     // the streamed block's terminator has come
 };
 
 // Takes nothing (for questions about the definitions alone).
@@ -717,8 +713,6 @@ StreamingInliner::StreamingInliner(const ir::Module& definitions, std::string_vi
 }
 
 StreamingInliner::~StreamingInliner() = default;
-
-void StreamingInliner::begin_block() { state_->inliner.stream_block(); }
 
 StreamingInliner::Step StreamingInliner::instruction(const ir::Instruction& instruction, const char* where) {
   return state_->inliner.stream(instruction, where);

@@ -81,7 +81,7 @@ class StreamingInliner {
   StreamingInliner(const StreamingInliner&) = delete;
   StreamingInliner& operator=(const StreamingInliner&) = delete;
 
-  void begin_block();
+  // Given the instructions of each block up to its terminator.
   enum class Step : std::uint8_t {
     AsItIs,    // the instruction goes on unchanged (the sink was given nothing)
     HandedOn,  // the sink was given what stands for it: for an inlined call, the callee's body

@@ -104,7 +104,6 @@ void SegmentStream::begin_block(std::string_view label) {
   ended_ = false;
   ir::Block& block = window_.emplace_back(ir::Block{label, {}, {}});
   take_spare(block);
-  if (inliner_) inliner_->begin_block();
   if (gave_up_) return;
   needs_phi_ = forwarded_to_.erase(label_of(block));
   inert_ = true;
