@@ -11,7 +11,7 @@ constexpr std::size_t kRecentTags = 1024;
 
 }  // namespace
 
-std::size_t CaptureTags::Table::slot(const Capture& capture, const std::vector<Capture>& captures) const {
+std::size_t CaptureTags::Table::slot(const Capture& capture, const Captures& captures) const {
   std::uint64_t h = CaptureHash{}(capture);
   h = (h ^ (h >> 31)) * 0xBF58476D1CE4E5B9ULL;  // (mixed, for the table's low bits)
   h ^= h >> 32;
@@ -21,7 +21,7 @@ std::size_t CaptureTags::Table::slot(const Capture& capture, const std::vector<C
   return i;
 }
 
-void CaptureTags::Table::insert(std::uint32_t tag, const std::vector<Capture>& captures) {
+void CaptureTags::Table::insert(std::uint32_t tag, const Captures& captures) {
   if (2 * (count + 1) > slots.size()) {
     // Grown, the table takes its tags again.
     std::vector<std::uint32_t> old = std::move(slots);
@@ -46,7 +46,7 @@ std::uint32_t CaptureTags::existing(const Capture& capture) {
 
 std::uint32_t CaptureTags::tag_of(const Capture& capture) {
   if (std::uint32_t tag = existing(capture)) return tag;
-  captures_.push_back(capture);
+  captures_.emplace_back(capture);
   blocks_below_ = std::max(blocks_below_, capture.at.block + 1);
   const auto tag = static_cast<std::uint32_t>(captures_.size());
   recent_.insert(tag, captures_);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/chunked_list.hpp"
 #include "translator/dataflow.hpp"
 
 namespace brintavel::translator {
@@ -26,22 +27,24 @@ class CaptureTags {
   void begin_block();
 
  private:
+  // (In chunks: a long function makes one per bit it reads, and the list grows without a copy.)
+  using Captures = text::ChunkedList<Capture>;
   // An open-addressing table of tags (0: an empty slot), at most half full, whose keys are
   // their captures.
   struct Table {
     std::vector<std::uint32_t> slots;
     std::size_t count = 0;
     // The slot of `capture`'s tag, or the empty slot where it would go.
-    std::size_t slot(const Capture& capture, const std::vector<Capture>& captures) const;
-    void insert(std::uint32_t tag, const std::vector<Capture>& captures);
-    std::uint32_t find(const Capture& capture, const std::vector<Capture>& captures) const {
+    std::size_t slot(const Capture& capture, const Captures& captures) const;
+    void insert(std::uint32_t tag, const Captures& captures);
+    std::uint32_t find(const Capture& capture, const Captures& captures) const {
       return slots.empty() ? 0 : slots[slot(capture, captures)];
     }
   };
   // The tag of `capture` among those made before the recent ones, or 0.
   std::uint32_t find_earlier(const Capture& capture);
 
-  std::vector<Capture> captures_;  // by tag - 1
+  Captures captures_;              // by tag - 1
   Table recent_;                   // the tags from recent_start_ + 1 on
   std::uint32_t recent_start_ = 0;
   std::uint32_t recent_floor_ = 0;  // every capture made before the recent ones is of a block before it

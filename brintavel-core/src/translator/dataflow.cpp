@@ -21,31 +21,46 @@ bool before(const ProgramPoint& a, const ProgramPoint& b) {
   return std::tie(a.block, a.position) < std::tie(b.block, b.position);
 }
 
+// The items [first, last) of a list of writes (a vector, or the chunked list of a function).
+template <class List>
+struct WriteRange {
+  const List* list = nullptr;
+  std::size_t first = 0, last = 0;
+  std::size_t size() const { return last - first; }
+  bool empty() const { return first == last; }
+  const auto& operator[](std::size_t i) const { return (*list)[first + i]; }
+};
+
 // The writes of one resource, in block-and-position order, with the lookups the checks make.
-template <class Write>
+template <class List>
 class SortedWrites {
  public:
-  explicit SortedWrites(std::span<const Write> writes) : writes_(writes) {}
+  explicit SortedWrites(WriteRange<List> writes) : writes_(writes) {}
 
-  // The first write in `block` at a position in [lo, hi), as an index into the list; -1 when
+  // The first write in `block` at a position in [lo, hi), as an index into the range; -1 when
   // there is none.
   std::ptrdiff_t first_in(std::uint32_t block, std::uint64_t lo, std::uint64_t hi) const {
-    auto it = std::lower_bound(writes_.begin(), writes_.end(), ProgramPoint{block, lo},
-                               [](const Write& w, const ProgramPoint& p) { return before(w.at(), p); });
-    if (it == writes_.end() || it->block != block || it->position >= hi) return -1;
-    return it - writes_.begin();
+    const ProgramPoint from{block, lo};
+    std::size_t low = 0, high = writes_.size();  // the first write not before `from`
+    while (low < high) {
+      std::size_t mid = low + (high - low) / 2;
+      if (before(writes_[mid].at(), from)) low = mid + 1;
+      else high = mid;
+    }
+    if (low == writes_.size() || writes_[low].block != block || writes_[low].at().position >= hi) return -1;
+    return static_cast<std::ptrdiff_t>(low);
   }
   std::ptrdiff_t any_in(std::uint32_t block) const { return first_in(block, 0, kBlockEnd); }
 
   // Whether every write lies in `block` before `position`.
   bool all_before(std::uint32_t block, std::uint64_t position) const {
     return writes_.empty() ||
-           (writes_.front().block == block && writes_.back().block == block &&
-            writes_.back().position < position);
+           (writes_[0].block == block && writes_[writes_.size() - 1].block == block &&
+            writes_[writes_.size() - 1].at().position < position);
   }
 
  private:
-  std::span<const Write> writes_;
+  WriteRange<List> writes_;
 };
 
 // A block's label for a message, where the labels are known.
@@ -180,24 +195,27 @@ std::string Dataflow::variable_name(std::int64_t index) const {
 
 void Dataflow::note_write(Resource resource, ProgramPoint at, std::string_view by, bool conditional) {
   if (!writes_.empty() && writes_sorted_) {
-    const Write& last = writes_.back();
+    const Write& last = writes_[writes_.size() - 1];
+    const std::uint32_t position = narrow(at.position);
     writes_sorted_ = std::tie(last.kind, last.index, last.block, last.position) <
-                     std::tie(resource.kind, resource.index, at.block, at.position);
+                     std::tie(resource.kind, resource.index, at.block, position);
   }
   std::uint32_t phi = kNoPhi;
-  if (!by.empty()) {
+  if (!by.empty() && keep_writers_) {
     phi = static_cast<std::uint32_t>(phis_.size());
     phis_.push_back(by);
   }
-  writes_.push_back(Write{resource.index, at.position, at.block, phi, resource.kind, conditional});
-  finger_ = 0;
+  writes_.emplace_back(Write{resource.index, narrow(at.position), at.block, phi, resource.kind, conditional});
 }
 
 void Dataflow::drop_conditional_writes(const std::vector<bool>& keep) {
-  std::erase_if(writes_, [&](const Write& w) {
-    return w.conditional && !(w.block < keep.size() && keep[w.block]);
-  });
-  finger_ = 0;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < writes_.size(); ++i) {
+    const Write& w = writes_[i];
+    if (!w.conditional || (w.block < keep.size() && keep[w.block])) writes_[kept++] = w;
+  }
+  writes_.truncate(kept);
+  settled_writes_ = std::min(settled_writes_, kept);
 }
 
 void Dataflow::note_use(const std::vector<Capture>& captures, ProgramPoint at, Reader reader,
@@ -209,45 +227,131 @@ namespace {
 
 // The first position from `from` on where `pred` fails, where it holds on a prefix of
 // [from, end): steps of doubling length, then a binary search within the last one.
-template <class Item, class Pred>
-std::size_t gallop(const std::vector<Item>& items, std::size_t from, Pred pred) {
+template <class List, class Pred>
+std::size_t gallop(const List& items, std::size_t from, Pred pred) {
   std::size_t lo = from, hi = from, step = 1;  // pred holds on [from, lo)
   while (hi < items.size() && pred(items[hi])) {
     lo = hi + 1;
     hi = std::min(items.size(), lo + step);
     step *= 2;
   }
-  return static_cast<std::size_t>(
-      std::partition_point(items.begin() + static_cast<std::ptrdiff_t>(lo),
-                           items.begin() + static_cast<std::ptrdiff_t>(hi), pred) -
-      items.begin());
+  while (lo < hi) {  // pred holds before lo and fails from hi on
+    std::size_t mid = lo + (hi - lo) / 2;
+    if (pred(items[mid])) lo = mid + 1;
+    else hi = mid;
+  }
+  return lo;
+}
+
+// The writes of each resource in a list sorted by resource, block and position.
+template <class List>
+class WriteIndex {
+ public:
+  explicit WriteIndex(const List& writes) : writes_(writes) {}
+
+  WriteRange<List> of(const Resource& r) {
+    auto key = [](const Resource& x) { return std::pair(static_cast<int>(x.kind), x.index); };
+    auto before = [&](const auto& w) { return key(w.resource()) < key(r); };
+    // Lookups mostly come in ascending order: the search starts where the last one found its
+    // resource when everything before that comes before this one.
+    std::size_t from = finger_ <= writes_.size() && (finger_ == 0 || before(writes_[finger_ - 1])) ? finger_ : 0;
+    std::size_t first = gallop(writes_, from, before);
+    std::size_t last = gallop(writes_, first, [&](const auto& w) { return key(w.resource()) == key(r); });
+    finger_ = first;
+    return WriteRange<List>{&writes_, first, last};
+  }
+
+ private:
+  const List& writes_;
+  std::size_t finger_ = 0;  // where the last resource was found
+};
+
+// The stale uses among `uses` (a list of uses, by index), each with the write in `writes`
+// (sorted by resource, block and position) that overwrote what it read, appended to `found`
+// as (use, write) positions. The uses whose capture lies in another block are decided by a
+// forward search from the capture, one per resource, capture block and state at that
+// block's end, unless a short walk back from the use shows them clean.
+template <class List, class Uses>
+Status collect_stale(const List& sorted, const Uses& uses, const BlockGraph& successors,
+                     const std::vector<std::string_view>& labels, SizeBudget& budget,
+                     std::vector<std::pair<std::size_t, std::size_t>>& found) {
+  WriteIndex<List> index(sorted);
+  // (Built for the first walk back: most uses need none.)
+  std::optional<Predecessors> predecessors;
+  std::optional<BlockMarks> marks;
+  struct Deferred {
+    Resource resource;
+    std::uint32_t block;
+    std::ptrdiff_t at_exit;
+    std::size_t use;
+  };
+  std::vector<Deferred> deferred;
+  Status status;
+  for (std::size_t i = 0; i < uses.size() && status; ++i) {
+    const auto& use = uses[i];
+    WriteRange<List> list = index.of(use.resource());
+    if (list.empty()) continue;
+    SortedWrites writes(list);
+    const ProgramPoint c = use.capture().at;
+    const ProgramPoint u = use.at();
+    if (u.block == c.block && u.position >= c.position) {
+      // Any path that leaves the block comes back through the capture.
+      std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
+      if (w >= 0) found.emplace_back(i, list.first + static_cast<std::size_t>(w));
+      continue;
+    }
+    if (writes.all_before(c.block, c.position)) continue;
+    if (!predecessors) predecessors.emplace(successors), marks.emplace(successors.size());
+    Result<bool> clean =
+        clean_by_backward_walk(c, u, writes, *predecessors, *marks, label_at(labels, c.block), budget);
+    if (!clean) {
+      status = std::move(clean).error();
+    } else if (!*clean) {
+      deferred.push_back({use.resource(), c.block, writes.first_in(c.block, c.position, kBlockEnd), i});
+    }
+  }
+  std::sort(deferred.begin(), deferred.end(), [](const Deferred& a, const Deferred& b) {
+    return std::tie(a.resource.kind, a.resource.index, a.block, a.at_exit, a.use) <
+           std::tie(b.resource.kind, b.resource.index, b.block, b.at_exit, b.use);
+  });
+  ForwardSearch search(deferred.empty() ? 0 : successors.size());
+  for (std::size_t k = 0; k < deferred.size() && status; ++k) {
+    const Deferred& d = deferred[k];
+    WriteRange<List> list = index.of(d.resource);
+    SortedWrites writes(list);
+    if (k == 0 || !(deferred[k - 1].resource == d.resource && deferred[k - 1].block == d.block &&
+                    deferred[k - 1].at_exit == d.at_exit)) {
+      std::uint64_t visited = search.run(d.block, d.at_exit, writes, successors);
+      status = budget.charge(visited, "block", label_at(labels, d.block));
+      if (!status) break;
+    }
+    const ProgramPoint u = uses[d.use].at();
+    std::ptrdiff_t w = -1;
+    if (search.state(u.block) & ForwardSearch::kTainted) {
+      w = search.taint(u.block);
+    } else if (search.state(u.block) & ForwardSearch::kClean) {
+      w = writes.first_in(u.block, 0, u.position);
+    }
+    if (w >= 0) found.emplace_back(d.use, list.first + static_cast<std::size_t>(w));
+  }
+  std::sort(found.begin(), found.end());
+  return status;
+}
+
+bool write_order(const auto& a, const auto& b) {
+  return std::tie(a.kind, a.index, a.block, a.position, a.by) <
+         std::tie(b.kind, b.index, b.block, b.position, b.by);
 }
 
 }  // namespace
-
-Dataflow::WriteList Dataflow::writes_of(const Resource& r) const {
-  auto key = [](const Resource& x) { return std::pair(static_cast<int>(x.kind), x.index); };
-  auto before = [&](const Write& w) { return key(w.resource()) < key(r); };
-  // Lookups mostly come in ascending order: the search starts where the last one found its
-  // resource when everything before that comes before this one.
-  std::size_t from = finger_ <= writes_.size() && (finger_ == 0 || before(writes_[finger_ - 1])) ? finger_ : 0;
-  std::size_t first = gallop(writes_, from, before);
-  std::size_t last = gallop(writes_, first, [&](const Write& w) { return key(w.resource()) == key(r); });
-  finger_ = first;
-  return WriteList(writes_.data() + first, last - first);
-}
 
 void Dataflow::sort_writes() {
   // Measurements arrive in order; phi assignments to earlier blocks and other resources'
   // writes come in between. (Writes at one point, if any, keep the order they were recorded
   // in through their phis' numbers; those without a phi are alike.)
   if (writes_sorted_) return;
-  std::sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) {
-    return std::tie(a.kind, a.index, a.block, a.position, a.by) <
-           std::tie(b.kind, b.index, b.block, b.position, b.by);
-  });
+  std::sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) { return write_order(a, b); });
   writes_sorted_ = true;
-  finger_ = 0;
 }
 
 std::string overwritten_result_message(std::string_view what, std::int64_t bit) {
@@ -279,69 +383,7 @@ Status Dataflow::find_stale_read(const BlockGraph& successors,
   // The stale uses, by position in uses_, with the write (position in writes_) that
   // overwrote what they read.
   std::vector<std::pair<std::size_t, std::size_t>> found;
-  auto write_index = [&](WriteList list, std::ptrdiff_t w) {
-    return static_cast<std::size_t>(list.data() - writes_.data()) + static_cast<std::size_t>(w);
-  };
-  // The uses whose capture lies in another block are decided by a forward search from the
-  // capture, one per resource, capture block and state at that block's end, unless a short
-  // walk back from the use shows them clean.
-  Predecessors predecessors(successors);
-  BlockMarks marks(successors.size());
-  struct Deferred {
-    Resource resource;
-    std::uint32_t block;
-    std::ptrdiff_t at_exit;
-    std::size_t use;
-  };
-  std::vector<Deferred> deferred;
-  Status status;
-  for (std::size_t i = 0; i < uses_.size() && status; ++i) {
-    const Use& use = uses_[i];
-    WriteList list = writes_of(use.resource());
-    if (list.empty()) continue;
-    SortedWrites writes(list);
-    const ProgramPoint c = use.capture().at;
-    const ProgramPoint u = use.at();
-    if (u.block == c.block && u.position >= c.position) {
-      // Any path that leaves the block comes back through the capture.
-      std::ptrdiff_t w = writes.first_in(c.block, c.position, u.position);
-      if (w >= 0) found.emplace_back(i, write_index(list, w));
-      continue;
-    }
-    if (writes.all_before(c.block, c.position)) continue;
-    Result<bool> clean =
-        clean_by_backward_walk(c, u, writes, predecessors, marks, label_at(labels, c.block), budget);
-    if (!clean) {
-      status = std::move(clean).error();
-    } else if (!*clean) {
-      deferred.push_back({use.resource(), c.block, writes.first_in(c.block, c.position, kBlockEnd), i});
-    }
-  }
-  std::sort(deferred.begin(), deferred.end(), [](const Deferred& a, const Deferred& b) {
-    return std::tie(a.resource.kind, a.resource.index, a.block, a.at_exit, a.use) <
-           std::tie(b.resource.kind, b.resource.index, b.block, b.at_exit, b.use);
-  });
-  ForwardSearch search(deferred.empty() ? 0 : successors.size());
-  for (std::size_t k = 0; k < deferred.size() && status; ++k) {
-    const Deferred& d = deferred[k];
-    WriteList list = writes_of(d.resource);
-    SortedWrites writes(list);
-    if (k == 0 || !(deferred[k - 1].resource == d.resource && deferred[k - 1].block == d.block &&
-                    deferred[k - 1].at_exit == d.at_exit)) {
-      std::uint64_t visited = search.run(d.block, d.at_exit, writes, successors);
-      status = budget.charge(visited, "block", label_at(labels, d.block));
-      if (!status) break;
-    }
-    const ProgramPoint u = uses_[d.use].at();
-    std::ptrdiff_t w = -1;
-    if (search.state(u.block) & ForwardSearch::kTainted) {
-      w = search.taint(u.block);
-    } else if (search.state(u.block) & ForwardSearch::kClean) {
-      w = writes.first_in(u.block, 0, u.position);
-    }
-    if (w >= 0) found.emplace_back(d.use, write_index(list, w));
-  }
-  std::sort(found.begin(), found.end());
+  Status status = collect_stale(writes_, uses_, successors, labels, budget, found);
   if (stale) {
     // Every stale use, when the search finished.
     for (const auto& [use, write] : found) stale->push_back(StaleRead{uses_[use].capture(), by_of(writes_[write])});
@@ -358,6 +400,7 @@ Result<bool> Dataflow::results_may_be_read_unset(
     const BlockGraph& successors,
     const std::vector<std::string_view>& labels, SizeBudget& budget) {
   sort_writes();
+  WriteIndex<text::ChunkedList<Write>> index(writes_);
   // OpenQASM reads a bit where the expression that holds it is used, which a short-circuit
   // phi, for one, lets a path reach without passing the read in the QIR. The bits read at
   // uses that no write precedes in their own block, and those blocks:
@@ -366,7 +409,7 @@ Result<bool> Dataflow::results_may_be_read_unset(
     const Use& use = uses_[i];
     const Resource r = use.resource();
     if (r.kind != Resource::Kind::Bit) continue;
-    WriteList list = writes_of(r);
+    WriteRange<text::ChunkedList<Write>> list = index.of(r);
     if (list.empty()) return true;  // read, never written
     if (SortedWrites(list).first_in(use.block, 0, use.position) >= 0) continue;
     open_reads.emplace_back(r.index, use.block);
@@ -394,15 +437,15 @@ Result<bool> Dataflow::results_may_be_read_unset(
     std::int64_t bit = open_reads[g].first;
     std::size_t end = g;
     while (end < open_reads.size() && open_reads[end].first == bit) ++end;
-    WriteList list = writes_of(Resource{Resource::Kind::Bit, bit});
+    WriteRange<text::ChunkedList<Write>> list = index.of(Resource{Resource::Kind::Bit, bit});
     SortedWrites writes(list);
     dominated.clear();
     if (dominators.has_tree()) {
       // The read blocks with a writing block among their strict dominators: a sweep in
       // dominator-tree preorder that keeps the writing blocks enclosing the current one.
       items.clear();
-      for (const auto& w : list)
-        if (dominators.reachable(w.block) && (items.empty() || items.back().block != w.block))
+      for (std::size_t k = 0; k < list.size(); ++k)
+        if (const auto& w = list[k]; dominators.reachable(w.block) && (items.empty() || items.back().block != w.block))
           items.push_back({dominators.preorder(w.block), true, w.block});
       for (std::size_t k = g; k < end; ++k)
         if (dominators.reachable(open_reads[k].second))
@@ -446,6 +489,61 @@ Result<bool> Dataflow::results_may_be_read_unset(
     g = end;
   }
   return false;
+}
+
+bool Dataflow::settle_region(std::uint32_t start, std::uint32_t end, const BlockGraph& region,
+                             const std::vector<bool>& cyclic, SizeBudget& budget) {
+  auto inside = [&](std::uint32_t block) { return block >= start && block < end; };
+  // The region's writes, numbered as in `region`: recorded since the last region settled,
+  // with those of later blocks in between. A conditional write stands in a block on a cycle.
+  std::vector<Write> local;
+  std::size_t later = writes_.size();  // the first write of a later block
+  for (std::size_t i = settled_writes_; i < writes_.size(); ++i) {
+    Write w = writes_[i];
+    if (w.block >= end) later = std::min(later, i);
+    if (!inside(w.block)) continue;
+    w.block -= start;
+    if (w.conditional && !(w.block < cyclic.size() && cyclic[w.block])) continue;
+    local.push_back(w);
+  }
+  settled_writes_ = later;
+  std::sort(local.begin(), local.end(), [](const Write& a, const Write& b) { return write_order(a, b); });
+
+  // The uses captured and used in the region, renumbered likewise.
+  std::vector<Use> settled;
+  for (std::size_t i = kept_uses_; i < uses_.size(); ++i) {
+    const Use& use = uses_[i];
+    if (!inside(use.block) || !inside(use.captured_in)) continue;
+    Use& u = settled.emplace_back(use);
+    u.block -= start;
+    u.captured_in -= start;
+  }
+  std::vector<std::pair<std::size_t, std::size_t>> found;
+  if (!collect_stale(local, settled, region, {}, budget, found) || !found.empty())
+    return false;
+
+  // Let them go, but for the reads of a bit that nothing measured before them in their block.
+  // The uses of the region kept for the whole graph move before kept_uses_; those of later
+  // blocks follow, to be looked at again.
+  WriteIndex<std::vector<Write>> index(local);
+  std::vector<Use> later_uses;
+  std::size_t kept = kept_uses_;
+  for (std::size_t i = kept_uses_; i < uses_.size(); ++i) {
+    const Use use = uses_[i];
+    if (use.block >= end) {
+      later_uses.push_back(use);
+      continue;
+    }
+    if (inside(use.block) && inside(use.captured_in)) {
+      if (use.kind != Resource::Kind::Bit) continue;
+      if (SortedWrites(index.of(use.resource())).first_in(use.block - start, 0, widen(use.position)) >= 0) continue;
+    }
+    uses_[kept++] = use;
+  }
+  kept_uses_ = kept;
+  for (const Use& use : later_uses) uses_[kept++] = use;
+  uses_.truncate(kept);
+  return true;
 }
 
 }  // namespace brintavel::translator

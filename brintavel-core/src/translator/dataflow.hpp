@@ -6,9 +6,12 @@
 // Writes and reads are recorded as the blocks are lowered (a program point is a block and a
 // statement position in it); once every block's successors are known, `find_stale_read` checks
 // every recorded use, and `results_may_be_read_unset` tells whether some bit may be read
-// before anything was measured into it on some path (QIR reads it as Zero).
+// before anything was measured into it on some path (QIR reads it as Zero). A function
+// lowered region by region settles each region's own uses as it closes (`settle_region`), so
+// that a long function keeps the records of its writes, not of every use.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <span>
 #include <cstdint>
@@ -118,12 +121,34 @@ class Dataflow {
                                          const std::vector<std::string_view>& labels,
                                          SizeBudget& budget);
 
+  // The phis that write variables are left out of the records: no message will name them
+  // (a failure of the regions is reported by the whole function, lowered again).
+  void leave_out_writers() { keep_writers_ = false; }
+
+  // The blocks [start, end) form a region no later block branches into, entered only through
+  // block `start`: `region` is its graph (block `start` is number 0; the block that follows,
+  // if there, has no successors) and `cyclic` tells which of its blocks lie on cycles. Every
+  // path between two of its points stays in it, so the uses whose capture and use both lie
+  // in it are decided now and let go, except the reads of a bit not measured before them in
+  // their block (results_may_be_read_unset looks at those over the whole graph). False when
+  // one of them is stale, or the search ran out of budget: the checks over the whole graph
+  // then tell which.
+  bool settle_region(std::uint32_t start, std::uint32_t end, const BlockGraph& region,
+                     const std::vector<bool>& cyclic, SizeBudget& budget);
+
  private:
+  // Positions are kept in 32 bits: kBlockEnd as the largest, the others saturating below it
+  // (a block of four billion statements is far beyond any input).
+  static std::uint32_t narrow(std::uint64_t position) {
+    return position == kBlockEnd ? UINT32_MAX : static_cast<std::uint32_t>(std::min<std::uint64_t>(position, UINT32_MAX - 1));
+  }
+  static std::uint64_t widen(std::uint32_t position) { return position == UINT32_MAX ? kBlockEnd : position; }
+
   // A write, in 24 bytes: programs hold one per measurement and per assignment of a phi's
   // variable.
   struct Write {
     std::int64_t index;       // the resource's
-    std::uint64_t position;   // the point's
+    std::uint32_t position;   // the point's (narrowed)
     std::uint32_t block;      // the point's
     std::uint32_t by;         // the phi that wrote a variable: its position in phis_ (in the order
                               // the writes were recorded), or kNoPhi
@@ -131,18 +156,18 @@ class Dataflow {
     bool conditional;
 
     Resource resource() const { return Resource{kind, index}; }
-    ProgramPoint at() const { return ProgramPoint{block, position}; }
+    ProgramPoint at() const { return ProgramPoint{block, widen(position)}; }
   };
   static constexpr std::uint32_t kNoPhi = UINT32_MAX;
   std::string_view by_of(const Write& write) const { return write.by == kNoPhi ? std::string_view() : phis_[write.by]; }
-  // A use of one capture, in 56 bytes (a program holds several per value it computes), kept
+  // A use of one capture, in 48 bytes (a program holds several per value it computes), kept
   // in chunks: the list of a long program grows without a copy of it.
   struct Use {
     std::int64_t index;            // the captured resource's
-    std::uint64_t captured_at;     // the capture's position
-    std::uint64_t position;        // the use's
     const char* reader_name;
     const char* where;
+    std::uint32_t captured_at;     // the capture's position (narrowed)
+    std::uint32_t position;        // the use's (narrowed)
     std::uint32_t captured_in;     // the capture's block
     std::uint32_t block;           // the use's
     std::uint32_t reader_length;
@@ -150,33 +175,28 @@ class Dataflow {
     Reader::Kind reader_kind;
 
     Use(const Capture& c, ProgramPoint u, Reader by, const char* source)
-        : index(c.resource.index), captured_at(c.at.position), position(u.position),
-          reader_name(by.name.data()), where(source), captured_in(c.at.block), block(u.block),
-          reader_length(static_cast<std::uint32_t>(by.name.size())), kind(c.resource.kind),
+        : index(c.resource.index), reader_name(by.name.data()), where(source),
+          captured_at(narrow(c.at.position)), position(narrow(u.position)), captured_in(c.at.block),
+          block(u.block), reader_length(static_cast<std::uint32_t>(by.name.size())), kind(c.resource.kind),
           reader_kind(by.kind) {}
     Resource resource() const { return Resource{kind, index}; }
-    Capture capture() const { return Capture{resource(), ProgramPoint{captured_in, captured_at}}; }
-    ProgramPoint at() const { return ProgramPoint{block, position}; }
+    Capture capture() const { return Capture{resource(), ProgramPoint{captured_in, widen(captured_at)}}; }
+    ProgramPoint at() const { return ProgramPoint{block, widen(position)}; }
     Reader reader() const { return Reader{reader_kind, std::string_view(reader_name, reader_length)}; }
   };
-  struct ResourceHash {
-    std::size_t operator()(const Resource& r) const {
-      return std::hash<std::int64_t>{}(r.index) * 2 + static_cast<std::size_t>(r.kind);
-    }
-  };
-  // Writes of one resource, sorted by block and position on demand.
-  using WriteList = std::span<const Write>;
 
-  // The writes of `r`, in block-and-position order (after sort_writes).
-  WriteList writes_of(const Resource& r) const;
   void sort_writes();
   std::string describe_stale(const Use& use, const Write& write) const;
 
-  std::vector<Write> writes_;  // sorted by resource, block and position when analysed
+  text::ChunkedList<Write> writes_;  // sorted by resource, block and position when analysed
   std::vector<std::string_view> phis_;  // the phis that wrote variables
   bool writes_sorted_ = true;
-  mutable std::size_t finger_ = 0;  // where writes_of found the last resource
+  bool keep_writers_ = true;
   text::ChunkedList<Use> uses_;
+  // Where settle_region looks next: the writes before settled_writes_ are of settled
+  // regions, and so are the uses before kept_uses_ (those it keeps for the whole graph).
+  std::size_t settled_writes_ = 0;
+  std::size_t kept_uses_ = 0;
   // The names that are not of variables made by the translation, numbered from kOtherNames
   // in order (views of the names, which stay in place), and their numbers.
   static constexpr std::int64_t kOtherNames = std::int64_t{1} << 40;

@@ -137,6 +137,7 @@ bool FunctionLowerer::failed() const { return state_->error.has_value(); }
 
 void FunctionLowerer::split_into_regions(std::uint32_t minimum_region) {
   state_->regions = std::make_unique<RegionSplitter>(minimum_region);
+  state_->lowering.dataflow().leave_out_writers();
 }
 
 bool FunctionLowerer::needs_whole_function() const { return state_->abandoned; }
@@ -237,6 +238,9 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   std::optional<BlockGraph> graph = regions->region_graph(window_start, end, !last);
   if (!graph) return !(abandoned = true);
   std::vector<bool> cyclic = blocks_on_cycles(*graph);
+  // What the region's values read is checked now, and its records let go.
+  if (!lowering.dataflow().settle_region(window_start, end, *graph, cyclic, lowering.budget()))
+    return !(abandoned = true);
   cyclic_blocks.insert(cyclic_blocks.end(), cyclic.begin(), cyclic.begin() + count);
   drop_restarts(window_start, end, cyclic);
   std::vector<BlockLowering> blocks = processed.take_front(count);
