@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <tuple>
 
 #include "translator/budget.hpp"
@@ -19,6 +20,12 @@ namespace {
 
 bool before(const ProgramPoint& a, const ProgramPoint& b) {
   return std::tie(a.block, a.position) < std::tie(b.block, b.position);
+}
+
+// The first index in [lo, hi) where `pred` fails, where it holds on a prefix of the range.
+template <class Pred>
+std::size_t first_failing(std::size_t lo, std::size_t hi, Pred pred) {
+  return *std::ranges::partition_point(std::views::iota(lo, hi), pred);
 }
 
 // The items [first, last) of a list of writes (a vector, or the chunked list of a function).
@@ -41,12 +48,7 @@ class SortedWrites {
   // there is none.
   std::ptrdiff_t first_in(std::uint32_t block, std::uint64_t lo, std::uint64_t hi) const {
     const ProgramPoint from{block, lo};
-    std::size_t low = 0, high = writes_.size();  // the first write not before `from`
-    while (low < high) {
-      std::size_t mid = low + (high - low) / 2;
-      if (before(writes_[mid].at(), from)) low = mid + 1;
-      else high = mid;
-    }
+    std::size_t low = first_failing(0, writes_.size(), [&](std::size_t i) { return before(writes_[i].at(), from); });
     if (low == writes_.size() || writes_[low].block != block || writes_[low].at().position >= hi) return -1;
     return static_cast<std::ptrdiff_t>(low);
   }
@@ -235,12 +237,7 @@ std::size_t gallop(const List& items, std::size_t from, Pred pred) {
     hi = std::min(items.size(), lo + step);
     step *= 2;
   }
-  while (lo < hi) {  // pred holds before lo and fails from hi on
-    std::size_t mid = lo + (hi - lo) / 2;
-    if (pred(items[mid])) lo = mid + 1;
-    else hi = mid;
-  }
-  return lo;
+  return first_failing(lo, hi, [&](std::size_t i) { return pred(items[i]); });
 }
 
 // The writes of each resource in a list sorted by resource, block and position.
