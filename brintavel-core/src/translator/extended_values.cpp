@@ -91,9 +91,11 @@ class Values {
         if (std::holds_alternative<qasm::Identifier>(e.node)) facts_.note_materialized(s->name, scope_.block.ordinal, e);
       }
     }
-    std::vector<Capture> read = ctx_.take_pending();
-    ctx_.add_pending(before);
-    ctx_.add_pending(read);
+    if (!before.empty()) {
+      std::vector<Capture> read = ctx_.take_pending();
+      ctx_.add_pending(before);
+      ctx_.add_pending(read);
+    }
     if (boolean) return plain(std::move(e), 1, IntRange{0, 1}, width);
     if (std::holds_alternative<IntLiteral>(e.node)) return plain(std::move(e), 0, IntRange::full(width), width);
     IntRange range = range_of(operand, width);
@@ -168,13 +170,13 @@ class Values {
   // Binds an integer. What it made is charged to the size budget: bit expressions are
   // copied into several bits and results.
   Status bind(std::string_view name, IntValue v) {
-    Expression e = expr(v);
+    Expression e = v.arith ? std::move(*v.arith) : expr(v);
     std::uint64_t nodes = qasm::measure(e).nodes;
     for (const Expression& b : v.bits) nodes += qasm::measure(b).nodes;
     for (const Expression& b : v.known_low) nodes += qasm::measure(b).nodes;
     BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
     ctx_.set_range(name, v.range);
-    facts_.set(name, facts_of(v));
+    facts_.set(name, facts_of(std::move(v)));
     return ctx_.bind_value(name, std::move(e));
   }
 

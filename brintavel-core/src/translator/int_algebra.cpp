@@ -257,14 +257,14 @@ Expression expr(const IntValue& v) {
   return bits_to_int(v.bits, v.width);
 }
 
-IntFacts facts_of(const IntValue& v) {
+IntFacts facts_of(IntValue v) {
   IntFacts f;
   f.width = v.width;
   f.may_be_one = v.mask;
   f.has_bits = v.has_bits;
-  if (v.has_bits) f.bits = v.bits;
+  if (v.has_bits) f.bits = std::move(v.bits);
   f.range = v.range;
-  if (!v.has_bits) f.known_low = v.known_low;
+  if (!v.has_bits) f.known_low = std::move(v.known_low);
   return f;
 }
 

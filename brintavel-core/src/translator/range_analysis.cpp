@@ -82,7 +82,10 @@ class RangeAnalysis {
     std::vector<std::uint32_t> all(blocks_.size());
     for (std::uint32_t b = 0; b < all.size(); ++b) all[b] = b;
     if (forward_only_) {
-      solve(all);
+      // Blocks in an order where every edge goes forward: each value's operands, each edge's
+      // condition and each dominating test are final before the value is reached, so one pass
+      // finds the fixpoint (there is no loop to widen or bound).
+      pass_over_blocks(all);
       return finish(exits);
     }
     // Otherwise each strongly connected component in turn, in topological order (the
@@ -117,10 +120,6 @@ class RangeAnalysis {
       pass_over_blocks(blocks);
       converged = !changed_;
     }
-    // Blocks in an order where every edge goes forward: the first pass saw each value's
-    // operands final and the second changed nothing, so nothing was widened and there is no
-    // loop to bound; the ranges are final.
-    if (converged && forward_only_) return;
     if (!converged) {
       // What still changes is unbounded; one more pass spreads that.
       for (std::uint32_t b : blocks)
