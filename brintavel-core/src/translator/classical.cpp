@@ -161,8 +161,13 @@ Status lower_arith(const ir::Arith& arith, LoweringContext& ctx) {
   BRINTAVEL_TRY_ASSIGN(Expression rhs, lower_int_operand(arith.rhs, ctx));
   auto k = static_cast<std::size_t>(arith.op);
   // A comparison used as an integer is bound as the comparison: the dialect has no arithmetic
-  // between two Booleans (a Boolean and an int it accepts).
-  if (is_boolean_valued(lhs) && is_boolean_valued(rhs))
+  // between two Booleans (a Boolean and an int it accepts). A constant Boolean (a phi of one
+  // constant) beside another Boolean is written as the integer it extends to.
+  if (is_bool_typed(lhs) && is_bool_typed(rhs)) {
+    for (Expression* side : {&lhs, &rhs})
+      if (const auto* b = std::get_if<qasm::BoolLiteral>(&side->node)) *side = IntLiteral{b->value ? 1 : 0};
+  }
+  if (is_bool_typed(lhs) && is_bool_typed(rhs))
     return unsupported(cat("SSA value ", q(arith.result), " (", kNames[k], " ", arith.ty,
                            ") is arithmetic on two comparisons, which the dialect does not define between "
                            "Booleans"));
