@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -59,8 +60,15 @@ class RangeAnalysis {
       for (std::size_t p : predecessors(t)) graph[p].push_back(static_cast<std::uint32_t>(t));
     Predecessors preds(graph);
     dominators_.emplace(graph, preds);
-    component_ = topological_components(graph);
-    on_cycle_ = blocks_on_cycles(graph);
+    if (forward_only_) {
+      // No edge goes back: each block is a component of its own, on no cycle.
+      component_.resize(blocks.size());
+      std::iota(component_.begin(), component_.end(), std::uint32_t{0});
+      on_cycle_.assign(blocks.size(), false);
+    } else {
+      component_ = topological_components(graph);
+      on_cycle_ = blocks_on_cycles(graph);
+    }
     if (!dominators_->has_tree()) dominators_.reset();
     // Each block's predecessor when it has exactly one (a block that branches to it twice
     // counts twice), else empty.
