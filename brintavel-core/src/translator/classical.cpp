@@ -166,11 +166,11 @@ Status lower_arith(const ir::Arith& arith, LoweringContext& ctx) {
   if (is_bool_typed(lhs) && is_bool_typed(rhs)) {
     for (Expression* side : {&lhs, &rhs})
       if (const auto* b = std::get_if<qasm::BoolLiteral>(&side->node)) *side = IntLiteral{b->value ? 1 : 0};
+    if (is_bool_typed(lhs) && is_bool_typed(rhs))
+      return unsupported(cat("SSA value ", q(arith.result), " (", kNames[k], " ", arith.ty,
+                             ") is arithmetic on two comparisons, which the dialect does not define between "
+                             "Booleans"));
   }
-  if (is_bool_typed(lhs) && is_bool_typed(rhs))
-    return unsupported(cat("SSA value ", q(arith.result), " (", kNames[k], " ", arith.ty,
-                           ") is arithmetic on two comparisons, which the dialect does not define between "
-                           "Booleans"));
   Expression value = make_binary(kOps[k], std::move(lhs), std::move(rhs));
   // LLVM's integers wrap around at their width, the dialect's do not: where the result may
   // leave the type's range, it is written reduced (an `nsw` result cannot: that is poison).

@@ -88,7 +88,7 @@ class RangeAnalysis {
   BodyRanges run(std::vector<std::string_view>* exits) {
     executable_.assign(blocks_.size(), 0);
     std::vector<std::uint32_t> all(blocks_.size());
-    for (std::uint32_t b = 0; b < all.size(); ++b) all[b] = b;
+    std::iota(all.begin(), all.end(), std::uint32_t{0});
     if (forward_only_) {
       // Blocks in an order where every edge goes forward: each value's operands, each edge's
       // condition and each dominating test are final before the value is reached, so one pass
