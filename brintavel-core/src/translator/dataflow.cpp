@@ -335,10 +335,11 @@ Status collect_stale(const List& sorted, const Uses& uses, const BlockGraph& suc
   return status;
 }
 
-bool write_order(const auto& a, const auto& b) {
+// The order of writes when analysed: by resource, block and position.
+constexpr auto write_order = [](const auto& a, const auto& b) {
   return std::tie(a.kind, a.index, a.block, a.position, a.by) <
          std::tie(b.kind, b.index, b.block, b.position, b.by);
-}
+};
 
 }  // namespace
 
@@ -347,7 +348,7 @@ void Dataflow::sort_writes() {
   // writes come in between. (Writes at one point, if any, keep the order they were recorded
   // in through their phis' numbers; those without a phi are alike.)
   if (writes_sorted_) return;
-  std::sort(writes_.begin(), writes_.end(), [](const Write& a, const Write& b) { return write_order(a, b); });
+  std::sort(writes_.begin(), writes_.end(), write_order);
   writes_sorted_ = true;
 }
 
@@ -491,6 +492,8 @@ Result<bool> Dataflow::results_may_be_read_unset(
 bool Dataflow::settle_region(std::uint32_t start, std::uint32_t end, const BlockGraph& region,
                              const std::vector<bool>& cyclic, SizeBudget& budget) {
   auto inside = [&](std::uint32_t block) { return block >= start && block < end; };
+  // A use the region settles: captured and used in it.
+  auto settles = [&](const Use& use) { return inside(use.block) && inside(use.captured_in); };
   // The region's writes, numbered as in `region`: recorded since the last region settled,
   // with those of later blocks in between. A conditional write stands in a block on a cycle.
   std::vector<Write> local;
@@ -504,13 +507,13 @@ bool Dataflow::settle_region(std::uint32_t start, std::uint32_t end, const Block
     local.push_back(w);
   }
   settled_writes_ = later;
-  std::sort(local.begin(), local.end(), [](const Write& a, const Write& b) { return write_order(a, b); });
+  std::sort(local.begin(), local.end(), write_order);
 
   // The uses captured and used in the region, renumbered likewise.
   std::vector<Use> settled;
   for (std::size_t i = kept_uses_; i < uses_.size(); ++i) {
     const Use& use = uses_[i];
-    if (!inside(use.block) || !inside(use.captured_in)) continue;
+    if (!settles(use)) continue;
     Use& u = settled.emplace_back(use);
     u.block -= start;
     u.captured_in -= start;
@@ -531,7 +534,7 @@ bool Dataflow::settle_region(std::uint32_t start, std::uint32_t end, const Block
       later_uses.push_back(use);
       continue;
     }
-    if (inside(use.block) && inside(use.captured_in)) {
+    if (settles(use)) {
       if (use.kind != Resource::Kind::Bit) continue;
       if (SortedWrites(index.of(use.resource())).first_in(use.block - start, 0, widen(use.position)) >= 0) continue;
     }
