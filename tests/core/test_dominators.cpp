@@ -1,16 +1,20 @@
 // Dominators of branch graphs: random graphs of blocks with up to two successors, against
-// the definition (a dominates b when b cannot be reached from block 0 without passing a).
+// the definition (a dominates b when b cannot be reached from block 0 without passing a); and
+// the predecessor lists of a body's index.
 #include <algorithm>
 #include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ir/module_parser.hpp"
+#include "translator/body_index.hpp"
 #include "translator/dominators.hpp"
 
 namespace {
 
 using brintavel::translator::BlockGraph;
+using brintavel::translator::BodyIndex;
 using brintavel::translator::Dominators;
 using brintavel::translator::Predecessors;
 
@@ -56,6 +60,31 @@ TEST(Dominators, AgreeWithTheDefinitionOnRandomGraphs) {
         ASSERT_EQ(dominators.dominates(a, b), expected) << "round " << round << ": " << a << " over " << b;
       }
     }
+  }
+}
+
+// A block that branches to another on both sides is one of its predecessors once; the lists
+// follow the blocks' order.
+TEST(BodyIndex, ListsEachPredecessorOnceInBlockOrder) {
+  auto module = brintavel::ir::parse_module(R"(define void @main() {
+entry:
+  br i1 true, label %b, label %b
+b:
+  br i1 false, label %c, label %d
+c:
+  br label %d
+d:
+  br i1 false, label %b, label %e
+e:
+  ret void
+}
+)", brintavel::ir::InstructionSet::Extended);
+  ASSERT_TRUE(module.has_value()) << module.error().message;
+  BodyIndex index(module->functions.front().blocks);
+  const std::vector<std::vector<std::uint32_t>> expected = {{}, {0, 3}, {1}, {1, 2}, {3}};
+  for (std::uint32_t b = 0; b < expected.size(); ++b) {
+    auto found = index.predecessors(b);
+    EXPECT_EQ(std::vector<std::uint32_t>(found.begin(), found.end()), expected[b]) << "block " << b;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
+#include <utility>
 
 #include "qasm/printer.hpp"
 
@@ -61,6 +63,64 @@ Expression::Node shallow_copy(const Expression::Node& node) {
 
 std::array<const Expression*, 2> children_of(const Expression& e) { return children(e.node); }
 
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// Freed nodes kept for the next allocations of the same thread, up to a bound; the rest go
+// back to the heap, and so does the list when the thread ends. (Under AddressSanitizer none
+// is kept, so that a node read after it is freed is still caught.)
+class NodeRecycler {
+ public:
+  ~NodeRecycler() {
+    while (head_) ::operator delete(std::exchange(head_, head_->next));
+    count_ = kKept;  // a node freed later in the thread's exit goes to the heap
+  }
+  void* take() {
+    if (!head_) return ::operator new(sizeof(Expression));
+    --count_;
+    return std::exchange(head_, head_->next);
+  }
+  void give(void* p) {
+    if (count_ == kKept) return ::operator delete(p);
+    ++count_;
+    head_ = new (p) Free{head_};
+  }
+
+ private:
+  struct Free {
+    Free* next;
+  };
+  static constexpr std::size_t kKept = kAddressSanitizer ? 0 : 1 << 12;
+  Free* head_ = nullptr;
+  std::size_t count_ = 0;
+};
+
+thread_local NodeRecycler recycler;
+
+}  // namespace
+
+void* Expression::operator new(std::size_t size) {
+  return size == sizeof(Expression) ? recycler.take() : ::operator new(size);
+}
+
+void Expression::operator delete(void* p, std::size_t size) noexcept {
+  if (size == sizeof(Expression))
+    recycler.give(p);
+  else
+    ::operator delete(p);
+}
+
 Expression::Expression(ShallowTag, const Node& n) : node(shallow_copy(n)) {}
 
 struct ExpressionCopier {
@@ -96,8 +156,7 @@ Expression& Expression::operator=(const Expression& other) {
   return *this;
 }
 
-Expression::~Expression() {
-  if (!has_children()) return;
+void Expression::release_children() {
   // Childless children are released by the members' own destructors; anything deeper is
   // taken apart here, one level at a time.
   auto slots = child_slots(node);

@@ -91,13 +91,22 @@ struct Expression {
   Expression& operator=(const Expression& other);
   Expression(Expression&&) noexcept = default;
   Expression& operator=(Expression&&) noexcept = default;
-  ~Expression();
+  ~Expression() {
+    if (has_children()) release_children();
+  }
+
+  // Nodes come from a per-thread recycler of freed nodes (as LLVM's Recycler): a translation
+  // makes and drops many small trees, which this keeps from the general heap.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p, std::size_t size) noexcept;
 
   // Atoms are never parenthesised by the printer; Index is an atom with children.
   bool is_atom() const { return node.index() <= 5; }
   bool has_children() const { return node.index() >= 5; }
 
  private:
+  // Takes apart the subtrees below this node, one level at a time (without recursion).
+  void release_children();
   struct ShallowTag {};
   Expression(ShallowTag, const Node& node);
   friend struct ExpressionCopier;

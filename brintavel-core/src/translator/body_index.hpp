@@ -70,7 +70,9 @@ class BodyIndex {
   // element whose indices are `outer` and `inner`; null when there is no such element.
   const ir::Operand* element(const ir::ElementAddress& address, std::int64_t outer, std::int64_t inner) const;
   // The blocks that branch to block `block`, by number, each once.
-  std::span<const std::uint32_t> predecessors(std::uint32_t block) const { return predecessors_[block]; }
+  std::span<const std::uint32_t> predecessors(std::uint32_t block) const {
+    return {predecessors_.data() + predecessor_start_[block], predecessors_.data() + predecessor_start_[block + 1]};
+  }
   // Whether an instruction of the body reads `name`.
   bool is_used(std::string_view name) const {
     if (const Definition* d = find(name)) return used_definitions_[d->number] != 0;
@@ -84,7 +86,9 @@ class BodyIndex {
   // Whether an instruction reads each definition, by number, and the other names read.
   std::vector<char> used_definitions_;
   text::FlatNameMap<bool> used_others_;
-  std::vector<std::vector<std::uint32_t>> predecessors_;
+  // Each block's predecessors, in one array: those of block b from predecessor_start_[b].
+  std::vector<std::uint32_t> predecessor_start_;
+  std::vector<std::uint32_t> predecessors_;
   const ModuleConstants* constants_;
 };
 

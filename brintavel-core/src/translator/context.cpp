@@ -25,6 +25,10 @@ Error unbound_value(std::string_view name) {
 
 Status LoweringContext::bind_value(std::string_view name, qasm::Expression value) {
   qasm::TreeSize size = qasm::measure(value);
+  return bind_value(name, std::move(value), size);
+}
+
+Status LoweringContext::bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size) {
   if (size.depth > Limits::kMaxExpressionDepth)
     return unsupported(cat("expression for SSA value ", q(name), " is nested more than ",
                            Limits::kMaxExpressionDepth,

@@ -96,9 +96,12 @@ class PendingCaptures {
     list_.clear();
     index_.clear();
   }
+  // The list, leaving this one empty (and its room for the next captures).
   std::vector<Capture> take() {
     index_.clear();
-    return std::exchange(list_, {});
+    std::vector<Capture> taken(list_.begin(), list_.end());
+    list_.clear();
+    return taken;
   }
   template <class Predicate>
   void erase_if(Predicate&& predicate) {
@@ -132,6 +135,8 @@ class LoweringContext final : public builders::CallContext {
   // Binds an SSA name, replacing any earlier binding. The binding reads what the values
   // looked up since the instruction began read (the pending captures), which it takes.
   Status bind_value(std::string_view name, qasm::Expression value);
+  // The same, for a value whose size the caller has measured.
+  Status bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size);
   // A copy of the expression bound to `name`; its captures join the pending ones.
   Result<qasm::Expression> lookup_value(std::string_view name);
   // `name` has no exact form; a lookup of it fails with `message`. A value nothing prints

@@ -171,13 +171,14 @@ class Values {
   // copied into several bits and results.
   Status bind(std::string_view name, IntValue v) {
     Expression e = v.arith ? std::move(*v.arith) : expr(v);
-    std::uint64_t nodes = qasm::measure(e).nodes;
+    qasm::TreeSize size = qasm::measure(e);
+    std::uint64_t nodes = size.nodes;
     for (const Expression& b : v.bits) nodes += qasm::measure(b).nodes;
     for (const Expression& b : v.known_low) nodes += qasm::measure(b).nodes;
     BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
     ctx_.set_range(name, v.range);
     facts_.set(name, facts_of(std::move(v)));
-    return ctx_.bind_value(name, std::move(e));
+    return ctx_.bind_value(name, std::move(e), size);
   }
 
   // Binds an i1 value: a bit (0/1 int) or a Boolean.
