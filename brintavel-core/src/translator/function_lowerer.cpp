@@ -214,7 +214,11 @@ Result<qasm::Program> FunctionLowerer::finish() {
     return internal_error("the regions of the function did not hold");
   }
   BRINTAVEL_CHECK(s.rules->end_function());
-  return s.assemble();
+  Result<qasm::Program> program = s.assemble();
+  // Regions were asked for and none closed: the records left out the phis that write
+  // variables, which the message of a stale read names. Lowered again, the function tells.
+  if (!program && s.regions) s.abandoned = true;
+  return program;
 }
 
 // A phi's predecessors are open blocks or blocks still to come (a loop's latch), and
