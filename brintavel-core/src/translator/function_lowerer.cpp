@@ -137,7 +137,6 @@ bool FunctionLowerer::failed() const { return state_->error.has_value(); }
 
 void FunctionLowerer::split_into_regions(std::uint32_t minimum_region) {
   state_->regions = std::make_unique<RegionSplitter>(minimum_region);
-  state_->lowering.dataflow().leave_out_writers();
 }
 
 bool FunctionLowerer::needs_whole_function() const { return state_->abandoned; }
@@ -214,11 +213,7 @@ Result<qasm::Program> FunctionLowerer::finish() {
     return internal_error("the regions of the function did not hold");
   }
   BRINTAVEL_CHECK(s.rules->end_function());
-  Result<qasm::Program> program = s.assemble();
-  // Regions were asked for and none closed: the records left out the phis that write
-  // variables, which the message of a stale read names. Lowered again, the function tells.
-  if (!program && s.regions) s.abandoned = true;
-  return program;
+  return s.assemble();
 }
 
 // A phi's predecessors are open blocks or blocks still to come (a loop's latch), and
@@ -239,6 +234,9 @@ bool FunctionLowerer::State::phi_stays_in_window(const ir::Phi& phi) {
 bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   std::uint32_t count = end - window_start;
   if (count == 0 || count > processed.list().size()) return !(abandoned = true);
+  // From the first region on, a failure is reported by the function lowered again whole: the
+  // records need not name the phis that write variables.
+  lowering.dataflow().leave_out_writers();
   std::optional<BlockGraph> graph = regions->region_graph(window_start, end, !last);
   if (!graph) return !(abandoned = true);
   std::vector<bool> cyclic = blocks_on_cycles(*graph);
