@@ -110,16 +110,10 @@ thread_local NodeRecycler recycler;
 
 }  // namespace
 
-void* Expression::operator new(std::size_t size) {
-  return size == sizeof(Expression) ? recycler.take() : ::operator new(size);
-}
+// (Expression is final: every node is of its size.)
+void* Expression::operator new(std::size_t) { return recycler.take(); }
 
-void Expression::operator delete(void* p, std::size_t size) noexcept {
-  if (size == sizeof(Expression))
-    recycler.give(p);
-  else
-    ::operator delete(p);
-}
+void Expression::operator delete(void* p, std::size_t) noexcept { recycler.give(p); }
 
 Expression::Expression(ShallowTag, const Node& n) : node(shallow_copy(n)) {}
 

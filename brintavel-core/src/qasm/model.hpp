@@ -78,7 +78,7 @@ struct Binary {
   std::unique_ptr<Expression> right;
 };
 
-struct Expression {
+struct Expression final {
   // Kinds 0 to 5 are atoms to the printer.
   using Node = std::variant<Identifier, IntLiteral, FloatLiteral, BoolLiteral, Element, Index, Unary, Binary>;
   Node node;

@@ -37,13 +37,14 @@ using BlockGraph = std::vector<BlockEdges>;
 // Every block's predecessors, by number, in one array.
 class Predecessors {
  public:
+  Predecessors() = default;  // of no blocks
   explicit Predecessors(const BlockGraph& successors);
   std::span<const std::uint32_t> of(std::uint32_t block) const {
     return {sources_.data() + start_[block], sources_.data() + start_[block + 1]};
   }
 
  private:
-  std::vector<std::uint32_t> start_;    // by block: where its predecessors begin in sources_
+  std::vector<std::uint32_t> start_{0};  // by block: where its predecessors begin in sources_
   std::vector<std::uint32_t> sources_;
 };
 

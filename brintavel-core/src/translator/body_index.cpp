@@ -2,6 +2,8 @@
 
 #include "support/int128.hpp"
 
+#include <utility>
+
 namespace brintavel::translator {
 
 ModuleConstants::ModuleConstants(std::span<const ir::ConstantArray> arrays, std::span<const ir::ConstantString> strings) {
@@ -45,24 +47,19 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
         else used_others_.try_emplace(name, true);
       });
     }
-  // The branches, then each target's sources in ascending order, in one array (a block that
-  // branches to another twice is its predecessor once: the repeat is the last one written).
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> edges;  // (target, source)
-  std::vector<std::uint32_t> begin(blocks.size() + 1, 0);
-  for (std::uint32_t b = 0; b < blocks.size(); ++b)
+  // The branch graph (a block that branches to another twice is its predecessor once).
+  successors_.resize(blocks.size());
+  for (std::uint32_t b = 0; b < blocks.size(); ++b) {
+    std::uint32_t targets[2];
+    std::size_t n = 0;
     ir::for_each_branch_target(blocks[b], [&](std::string_view target) {
-      if (auto t = block_of(target)) edges.emplace_back(*t, b), ++begin[*t + 1];
+      if (auto t = block_of(target); t && n < 2) targets[n++] = *t;
     });
-  for (std::size_t t = 1; t <= blocks.size(); ++t) begin[t] += begin[t - 1];
-  std::vector<std::uint32_t> filled(begin.begin(), begin.end() - 1), sources(edges.size());
-  for (auto [t, b] : edges)
-    if (filled[t] == begin[t] || sources[filled[t] - 1] != b) sources[filled[t]++] = b;
-  predecessor_start_.assign(blocks.size() + 1, 0);
-  predecessors_.reserve(edges.size());
-  for (std::size_t t = 0; t < blocks.size(); ++t) {
-    predecessors_.insert(predecessors_.end(), sources.begin() + begin[t], sources.begin() + filled[t]);
-    predecessor_start_[t + 1] = static_cast<std::uint32_t>(predecessors_.size());
+    if (n == 2 && targets[1] < targets[0]) std::swap(targets[0], targets[1]);
+    for (std::size_t k = 0; k < n; ++k)
+      if (k == 0 || targets[k] != targets[k - 1]) successors_[b].push_back(targets[k]);
   }
+  predecessors_ = Predecessors(successors_);
 }
 
 using text::Int128;

@@ -13,6 +13,7 @@
 #include "ir/model.hpp"
 #include "support/flat_name_map.hpp"
 #include "support/text.hpp"
+#include "translator/block_graph.hpp"
 
 namespace brintavel::translator {
 
@@ -69,10 +70,11 @@ class BodyIndex {
   // The element a load of `pointer` reads when `pointer` is the address of a constant array's
   // element whose indices are `outer` and `inner`; null when there is no such element.
   const ir::Operand* element(const ir::ElementAddress& address, std::int64_t outer, std::int64_t inner) const;
-  // The blocks that branch to block `block`, by number, each once.
-  std::span<const std::uint32_t> predecessors(std::uint32_t block) const {
-    return {predecessors_.data() + predecessor_start_[block], predecessors_.data() + predecessor_start_[block + 1]};
-  }
+  // The blocks each block branches to, by number, ascending and each once.
+  const BlockGraph& successors() const { return successors_; }
+  // The blocks that branch to each block, ascending and each once.
+  const Predecessors& predecessor_lists() const { return predecessors_; }
+  std::span<const std::uint32_t> predecessors(std::uint32_t block) const { return predecessors_.of(block); }
   // Whether an instruction of the body reads `name`.
   bool is_used(std::string_view name) const {
     if (const Definition* d = find(name)) return used_definitions_[d->number] != 0;
@@ -86,9 +88,8 @@ class BodyIndex {
   // Whether an instruction reads each definition, by number, and the other names read.
   std::vector<char> used_definitions_;
   text::FlatNameMap<bool> used_others_;
-  // Each block's predecessors, in one array: those of block b from predecessor_start_[b].
-  std::vector<std::uint32_t> predecessor_start_;
-  std::vector<std::uint32_t> predecessors_;
+  BlockGraph successors_;
+  Predecessors predecessors_;
   const ModuleConstants* constants_;
 };
 

@@ -55,11 +55,8 @@ class RangeAnalysis {
     for (std::size_t b = 0; b < blocks.size(); ++b)
       for (std::size_t p : predecessors(b)) forward_only_ = forward_only_ && p < b;
     // The dominator tree, for the tests that dominate a block.
-    BlockGraph graph(blocks.size());
-    for (std::size_t t = 0; t < blocks.size(); ++t)
-      for (std::size_t p : predecessors(t)) graph[p].push_back(static_cast<std::uint32_t>(t));
-    Predecessors preds(graph);
-    dominators_.emplace(graph, preds);
+    const BlockGraph& graph = index.successors();
+    dominators_.emplace(graph, index.predecessor_lists());
     if (forward_only_) {
       // No edge goes back: each block is a component of its own, on no cycle.
       component_.resize(blocks.size());
