@@ -2,6 +2,7 @@
 // used inside messages, and message building with cat().
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -202,6 +203,33 @@ TEST(Utf8, RejectsMalformedSequencesAtTheirOffset) {
       EXPECT_EQ(offset, c.bad_offset) << quoted(c.input);
     }
   }
+}
+
+// ---- Name hashing and comparison --------------------------------------------------------
+
+// The word loads read exactly the bytes of the name, at every length and alignment: the tail
+// is what a copy of those bytes into a zeroed word gives, and names differing in any one byte
+// compare unequal (the buffer around each name holds other bytes, which must not count).
+TEST(NameWords, TailAndComparisonReadExactlyTheName) {
+  std::string buffer(64, 'x');
+  for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = static_cast<char>('a' + i * 7 % 26);
+  for (std::size_t size = 0; size <= 24; ++size)
+    for (std::size_t start = 0; start + size <= 40; start += 3) {
+      std::string_view name(buffer.data() + start, size);
+      for (std::size_t n = 0; n < 8 && n <= size; ++n) {
+        std::uint64_t expected = 0;
+        std::memcpy(&expected, name.data() + size - n, n);
+        ASSERT_EQ(tail_bytes(name, n), expected) << size << " " << start << " " << n;
+      }
+      std::string copy(name), longer = copy + "z";
+      EXPECT_TRUE(same_name(name, copy));
+      EXPECT_FALSE(same_name(name, longer));
+      for (std::size_t k = 0; k < size; ++k) {
+        std::string changed = copy;
+        changed[k] = static_cast<char>(changed[k] ^ 0x20);
+        EXPECT_FALSE(same_name(name, changed)) << size << " " << k;
+      }
+    }
 }
 
 // ---- FlatNameMap ------------------------------------------------------------------------

@@ -35,7 +35,7 @@ class FlatNameMap {
   const Value* find(std::string_view key, std::uint64_t h) const {
     if (size_ == 0) return nullptr;
     for (std::size_t i = h & mask(); slots_[i].hash != 0; i = (i + 1) & mask())
-      if (slots_[i].hash == h && slots_[i].key == key) return &slots_[i].value;
+      if (slots_[i].hash == h && text::same_name(slots_[i].key, key)) return &slots_[i].value;
     return nullptr;
   }
 
@@ -47,7 +47,7 @@ class FlatNameMap {
     if (4 * (size_ + 1) > 3 * slots_.size()) grow();
     std::size_t i = h & mask();
     for (; slots_[i].hash != 0; i = (i + 1) & mask())
-      if (slots_[i].hash == h && slots_[i].key == key) return {&slots_[i].value, false};
+      if (slots_[i].hash == h && text::same_name(slots_[i].key, key)) return {&slots_[i].value, false};
     slots_[i] = Slot{h, key, std::move(value)};
     ++size_;
     return {&slots_[i].value, true};
@@ -75,7 +75,7 @@ class FlatNameMap {
     if (size_ == 0) return false;
     std::size_t i = h & mask();
     for (; slots_[i].hash != 0; i = (i + 1) & mask())
-      if (slots_[i].hash == h && slots_[i].key == key) break;
+      if (slots_[i].hash == h && text::same_name(slots_[i].key, key)) break;
     if (slots_[i].hash == 0) return false;
     // Moves back each following entry whose home slot lies at or before the hole.
     for (std::size_t j = (i + 1) & mask(); slots_[j].hash != 0; j = (j + 1) & mask()) {

@@ -58,24 +58,51 @@ SourcePosition locate(std::string_view source, const char* at);
 // `error` with the position of `at`, unless it has one or `at` is not in `source`.
 Error located(Error error, std::string_view source, const char* at);
 
+// Loads of a name's bytes that compile to plain moves (a copy of a variable length would be a
+// call): 8, 4 or 1 bytes at `p`, in the machine's order.
+inline std::uint64_t load8(const char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, 8);
+  return w;
+}
+inline std::uint64_t load4(const char* p) {
+  std::uint32_t w;
+  std::memcpy(&w, p, 4);
+  return w;
+}
+inline std::uint64_t load1(const char* p) { return static_cast<unsigned char>(*p); }
+
+// The last `n` bytes of `s` (n below 8, s.size() >= n) as a little-endian number, without
+// reading outside `s`: as a copy of those bytes into a zeroed word would give it.
+inline std::uint64_t tail_bytes(std::string_view s, std::size_t n) {
+  if (n == 0) return 0;
+  const char* end = s.data() + s.size();
+  if (s.size() >= 8) return load8(end - 8) >> (64 - 8 * n);
+  const char* p = end - n;
+  if (n >= 4) return load4(p) | (load4(end - 4) << (8 * (n - 4)));
+  return load1(p) | (load1(p + n / 2) << (8 * (n / 2))) | (load1(end - 1) << (8 * (n - 1)));
+}
+
 // A fast hash for the short names of a module (labels, SSA names, callees): eight bytes at a
 // time, multiplied and folded. For the hash tables keyed by names.
 struct NameHash {
   std::size_t operator()(std::string_view s) const noexcept {
     std::uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
     std::size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-      std::uint64_t w;
-      std::memcpy(&w, s.data() + i, 8);
-      h = (h ^ w) * 0xFF51AFD7ED558CCDull;
-      h ^= h >> 32;
-    }
-    std::uint64_t tail = 0;
-    if (i < s.size()) std::memcpy(&tail, s.data() + i, s.size() - i);  // (an empty view may hold null)
-    h = (h ^ tail) * 0xC4CEB9FE1A85EC53ull;
+    for (; i + 8 <= s.size(); i += 8) h = (h ^ load8(s.data() + i)) * 0xFF51AFD7ED558CCDull, h ^= h >> 32;
+    h = (h ^ tail_bytes(s, s.size() - i)) * 0xC4CEB9FE1A85EC53ull;
     return static_cast<std::size_t>(h ^ (h >> 29));
   }
 };
+
+// Whether two names are equal: those of up to 16 bytes, which most are, by a few word loads.
+inline bool same_name(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size();
+  if (n != b.size()) return false;
+  if (n > 16) return std::memcmp(a.data(), b.data(), n) == 0;
+  if (n >= 8) return ((load8(a.data()) ^ load8(b.data())) | (load8(a.data() + n - 8) ^ load8(b.data() + n - 8))) == 0;
+  return tail_bytes(a, n) == tail_bytes(b, n);
+}
 template <class Value>
 using NameMap = std::unordered_map<std::string_view, Value, NameHash>;
 
