@@ -123,8 +123,8 @@ struct ExpressionCopier {
       const Expression* from;
       Expression* to;
     };
-    // The stack is only allocated for trees deeper than one level below `from`.
-    std::vector<Task> stack;
+    // (On the heap only for trees of more than 32 pending subtrees.)
+    text::SmallList<Task, 32> stack;
     for (Task task{&from, &to};;) {
       auto sources = children(task.from->node);
       auto slots = child_slots(task.to->node);
