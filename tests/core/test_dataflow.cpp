@@ -60,7 +60,7 @@ Function random_function(std::mt19937& random) {
   }
   auto point = [&](std::uint32_t block) { return ProgramPoint{block, random() % 4}; };
   auto resource = [&] {
-    return Resource{random() % 2 ? Resource::Kind::Bit : Resource::Kind::Variable, random() % 3};
+    return Resource{random() % 2 ? Resource::Kind::Bit : Resource::Kind::Variable, static_cast<std::int64_t>(random() % 3)};
   };
   for (int k = random() % 10; k > 0; --k) f.writes.push_back({resource(), point(random() % blocks)});
   // A value is used where its definition dominates: later in its block, or in a block it

@@ -281,8 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"a", "b", "c", "d", "expect a", "e", "a"}, false},
                     Expectation{"a label expected again after its block began",
                                 {"a", "b", "c", "d", "expect f", "e", "f", "g", "h", "expect f", "i"}, false}),
-    [](const testing::TestParamInfo<Expectation>& info) {
-      std::string name = info.param.name;
+    [](const testing::TestParamInfo<Expectation>& param_info) {
+      std::string name = param_info.param.name;
       for (char& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
       return name;
