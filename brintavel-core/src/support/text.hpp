@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <concepts>
 #include <cstdint>
 #include <string>
@@ -72,11 +73,17 @@ inline std::uint64_t load4(const char* p) {
 }
 inline std::uint64_t load1(const char* p) { return static_cast<unsigned char>(*p); }
 
-// The last `n` bytes of `s` (n below 8, s.size() >= n) as a little-endian number, without
-// reading outside `s`: as a copy of those bytes into a zeroed word would give it.
+// The last `n` bytes of `s` (n below 8, s.size() >= n) as a copy of them into a zeroed word
+// would give them, without reading outside `s`. (The shifts assume a little-endian machine;
+// elsewhere the bytes are copied.)
 inline std::uint64_t tail_bytes(std::string_view s, std::size_t n) {
   if (n == 0) return 0;
   const char* end = s.data() + s.size();
+  if constexpr (std::endian::native != std::endian::little) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, end - n, n);
+    return w;
+  }
   if (s.size() >= 8) return load8(end - 8) >> (64 - 8 * n);
   const char* p = end - n;
   if (n >= 4) return load4(p) | (load4(end - 4) << (8 * (n - 4)));
@@ -89,7 +96,10 @@ struct NameHash {
   std::size_t operator()(std::string_view s) const noexcept {
     std::uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
     std::size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) h = (h ^ load8(s.data() + i)) * 0xFF51AFD7ED558CCDull, h ^= h >> 32;
+    for (; i + 8 <= s.size(); i += 8) {
+      h = (h ^ load8(s.data() + i)) * 0xFF51AFD7ED558CCDull;
+      h ^= h >> 32;
+    }
     h = (h ^ tail_bytes(s, s.size() - i)) * 0xC4CEB9FE1A85EC53ull;
     return static_cast<std::size_t>(h ^ (h >> 29));
   }
