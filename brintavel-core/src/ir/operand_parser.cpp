@@ -153,7 +153,7 @@ Result<Operand> parse_typed_operand(std::string_view ty, std::string_view value,
                           [ty, value] { return cat(ty, " ", value); });
 }
 
-std::optional<unsigned> integer_width(std::string_view ty) {
+std::optional<unsigned> parse_integer_width(std::string_view ty) {
   if (ty.size() < 2 || ty[0] != 'i') return std::nullopt;
   unsigned w = 0;
   for (char c : ty.substr(1)) {

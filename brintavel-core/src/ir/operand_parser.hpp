@@ -17,7 +17,13 @@ Result<Operand> parse_operand(std::string_view text, TextPool& pool);
 // without building that text in the common case.
 Result<Operand> parse_typed_operand(std::string_view ty, std::string_view value, TextPool& pool);
 
-// The width of the integer type `ty` (i1 to i64), or nothing.
-std::optional<unsigned> integer_width(std::string_view ty);
+// The width of the integer type `ty` (i1 to i64), or nothing. (The lowering asks it of every
+// integer instruction several times: i1 and i64, most of them, are read without a call.)
+std::optional<unsigned> parse_integer_width(std::string_view ty);
+inline std::optional<unsigned> integer_width(std::string_view ty) {
+  if (ty.size() == 2 && ty[0] == 'i' && ty[1] == '1') return 1;
+  if (ty.size() == 3 && ty[0] == 'i' && ty[1] == '6' && ty[2] == '4') return 64;
+  return parse_integer_width(ty);
+}
 
 }  // namespace brintavel::ir

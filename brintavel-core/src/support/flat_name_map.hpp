@@ -40,24 +40,32 @@ class FlatNameMap {
   }
 
   // The value of `key`, made from `value` when the key is new; and whether it was.
-  std::pair<Value*, bool> try_emplace(std::string_view key, Value value) {
-    return try_emplace(key, std::move(value), hash_of(key));
+  // (The value is moved into its slot only when the key is new, and never through a
+  // temporary: values may hold lists of their own.)
+  template <class V = Value>
+  std::pair<Value*, bool> try_emplace(std::string_view key, V&& value) {
+    return try_emplace(key, std::forward<V>(value), hash_of(key));
   }
-  std::pair<Value*, bool> try_emplace(std::string_view key, Value value, std::uint64_t h) {
+  template <class V = Value>
+  std::pair<Value*, bool> try_emplace(std::string_view key, V&& value, std::uint64_t h) {
     if (4 * (size_ + 1) > 3 * slots_.size()) grow();
     std::size_t i = h & mask();
     for (; slots_[i].hash != 0; i = (i + 1) & mask())
       if (slots_[i].hash == h && text::same_name(slots_[i].key, key)) return {&slots_[i].value, false};
-    slots_[i] = Slot{h, key, std::move(value)};
+    Slot& slot = slots_[i];
+    slot.hash = h;
+    slot.key = key;
+    slot.value = std::forward<V>(value);
     ++size_;
-    return {&slots_[i].value, true};
+    return {&slot.value, true};
   }
 
   // Sets the value of `key`, new or not.
-  Value& insert_or_assign(std::string_view key, Value value) {
+  template <class V = Value>
+  Value& insert_or_assign(std::string_view key, V&& value) {
     const std::uint64_t h = hash_of(key);
-    if (Value* found = find(key, h)) return *found = std::move(value);
-    return *try_emplace(key, std::move(value), h).first;
+    if (Value* found = find(key, h)) return *found = std::forward<V>(value);
+    return *try_emplace(key, std::forward<V>(value), h).first;
   }
 
   // The value of `key`, value-initialised when the key is new.

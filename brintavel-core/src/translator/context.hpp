@@ -229,19 +229,22 @@ class LoweringContext final : public builders::CallContext {
 
   // What is bound to the values lowered so far is not looked up again (the next segment of the
   // body reads none of them): released, as their ranges are.
+  // (Their room stays for the next segment's values.)
   void forget_values() {
     ranges_.reset();
     values_.reset();
-    index_names_ = {};
-    unexpressible_ = {};
-    bindings_ = {};
-    binding_captures_ = {};
+    index_names_.clear();
+    unexpressible_.clear();
+    bindings_.clear();
+    binding_captures_.clear();
   }
 
   // Lowering is over: releases the bindings and the records of reads and writes (the
   // budget, the highest indices and the rest stay).
   void release_lowering_state() {
     forget_values();
+    bindings_ = {};
+    binding_captures_ = {};
     reassigned_ = {};
     result_written_ = {};
     forget_pointer_indices();

@@ -77,8 +77,18 @@ class Values {
     if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return constant_value(b->value ? 1 : 0, width);
     const auto* s = std::get_if<ir::Ssa>(&operand);
     if (!s) return unsupported(cat("could not interpret integer operand ", q(ir::debug_render(operand))));
-    std::vector<Capture> before = ctx_.take_pending();
-    BRINTAVEL_TRY_ASSIGN(Expression e, ctx_.lookup_value(s->name));
+    // A Boolean may become a variable set here, which reads only what the Boolean reads: the
+    // captures pending before are set aside meanwhile. Otherwise the lookup's captures join
+    // them as they are.
+    const Expression* bound = ctx_.peek_value(s->name);
+    std::vector<Capture> before;
+    if (bound && is_bool_typed(*bound)) before = ctx_.take_pending();
+    Result<Expression> looked_up = ctx_.lookup_value(s->name);
+    if (!looked_up) {
+      ctx_.take_pending();
+      return std::move(looked_up).error();
+    }
+    Expression e = std::move(*looked_up);
     bool boolean = is_bool_typed(e);
     if (boolean) {
       // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here

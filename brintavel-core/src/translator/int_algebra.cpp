@@ -25,8 +25,6 @@ Expression as_bool(Expression e) {
   return qasm::make_binary(qasm::BinaryOperator::Eq, std::move(e), IntLiteral{1});
 }
 
-std::optional<unsigned> int_width(std::string_view ty) { return integer_width(ty); }
-
 namespace ints {
 
 using text::cat;
@@ -300,17 +298,6 @@ Expression unsigned_of(const IntValue& x) { return x.non_negative() ? expr(x) : 
 
 namespace {
 
-// The bits 0 .. n-1 of x.
-Result<std::vector<Expression>> bits_of(const IntValue& x, unsigned n, const Site& site) {
-  std::vector<Expression> bits;
-  bits.reserve(n);
-  for (unsigned k = 0; k < n; ++k) {
-    BRINTAVEL_TRY_ASSIGN(Expression b, bit_of(x, k, site));
-    bits.push_back(std::move(b));
-  }
-  return bits;
-}
-
 // Whether x's bits can be taken one by one: known bits, or a non-negative value.
 bool bitwise_ok(const IntValue& x) { return x.constant || x.has_bits || x.non_negative(); }
 
@@ -319,10 +306,14 @@ using BitCombine = Expression (*)(Expression, Expression);
 // Bit by bit over the low n bits; the bits above are 0.
 Result<IntValue> bitwise(const IntValue& x, const IntValue& y, unsigned n, BitCombine combine, const Site& site) {
   if (n > kMaxBit + 1) return site.no_form("a bitwise operation on integers of more than 62 bits");
-  BRINTAVEL_TRY_ASSIGN(std::vector<Expression> a, bits_of(x, n, site));
-  BRINTAVEL_TRY_ASSIGN(std::vector<Expression> b, bits_of(y, n, site));
-  for (unsigned k = 0; k < n; ++k) a[k] = combine(std::move(a[k]), std::move(b[k]));
-  return bits_value(std::move(a), x.width);
+  std::vector<Expression> bits;
+  bits.reserve(n);
+  for (unsigned k = 0; k < n; ++k) {
+    BRINTAVEL_TRY_ASSIGN(Expression a, bit_of(x, k, site));
+    BRINTAVEL_TRY_ASSIGN(Expression b, bit_of(y, k, site));
+    bits.push_back(combine(std::move(a), std::move(b)));
+  }
+  return bits_value(std::move(bits), x.width);
 }
 
 }  // namespace
@@ -385,7 +376,9 @@ Result<IntValue> shift_left(const IntValue& x, unsigned sh, const Site& site) {
   if (sh == 0) return x;
   if (x.has_bits) {
     // Bits shifted beyond the width are gone: the wrap is exact.
-    std::vector<Expression> bits(sh, lit(0));
+    std::vector<Expression> bits;
+    bits.reserve(sh + x.bits.size());
+    bits.resize(sh, lit(0));
     for (std::size_t k = 0; k < x.bits.size() && k + sh < w; ++k) bits.push_back(x.bits[k]);
     if (bits.size() <= kMaxBit + 1) return bits_value(std::move(bits), w);
   }

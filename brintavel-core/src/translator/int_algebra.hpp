@@ -23,6 +23,7 @@
 
 #include "error.hpp"
 #include "ir/model.hpp"
+#include "ir/operand_parser.hpp"
 #include "qasm/model.hpp"
 #include "translator/int_range.hpp"
 
@@ -44,7 +45,7 @@ bool is_bool_typed(const qasm::Expression& e);
 qasm::Expression as_bool(qasm::Expression e);
 
 // The width of an integer type iN (1 to 64); nothing for other types.
-std::optional<unsigned> int_width(std::string_view ty);
+inline std::optional<unsigned> int_width(std::string_view ty) { return ir::integer_width(ty); }
 
 namespace ints {
 

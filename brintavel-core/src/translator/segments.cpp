@@ -28,11 +28,15 @@ void SegmentFinder::end() {
 }
 
 void SegmentFinder::begin_segment(std::uint32_t block) {
+  // (The table of the segment that becomes final serves the new one, sized for as many names.)
+  text::FlatNameMap<char> defined;
   if (recent_.size() == kKept) {
     if (recent_.front().start > 0) final_.push_back(recent_.front().start);
+    defined = std::move(recent_.front().defined);
+    defined.reset();
     recent_.pop_front();
   }
-  recent_.push_back(Segment{block, {}});
+  recent_.push_back(Segment{block, std::move(defined)});
 }
 
 // Whether `name` is defined by the open segment, or was by a recent one (joined to it).
