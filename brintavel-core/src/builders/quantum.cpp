@@ -240,27 +240,20 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     BRINTAVEL_TRY_ASSIGN(std::int64_t bit, resolve_result_index(args[1], sig.name, ctx));
     ctx.note_result_written(bit);
     qasm::IndexedIdentifier target = register_element(qasm::kResultRegister, bit);
-    if (reset) {
-      ctx.emitter().print(out, qasm::Measure{qubit, std::move(target)});
-      ctx.emitter().print(out, qasm::Reset{std::move(qubit)});
-    } else {
-      ctx.emitter().print(out, qasm::Measure{std::move(qubit), std::move(target)});
-    }
+    ctx.emitter().print_measure(out, qubit, target);
+    if (reset) ctx.emitter().print_reset(out, qubit);
     return {};
   }
   if (std::holds_alternative<ResetQubit>(kind)) {
     BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
     BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
-    ctx.emitter().print(out, qasm::Reset{std::move(qubit)});
+    ctx.emitter().print_reset(out, qubit);
     return {};
   }
   // ReadResult: no statement; the call's value is the result bit itself.
   BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
-  BRINTAVEL_TRY_ASSIGN(auto bit, resolve_result_operand(args[0], sig.name, ctx));
-  if (result) {
-    std::int64_t index = std::get<qasm::IntLiteral>(bit.index->node).value;
-    BRINTAVEL_CHECK(ctx.bind_result_read(*result, index));
-  }
+  BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_result_index(args[0], sig.name, ctx));
+  if (result) BRINTAVEL_CHECK(ctx.bind_result_read(*result, index));
   return {};
 }
 

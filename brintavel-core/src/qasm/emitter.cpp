@@ -51,6 +51,22 @@ void Emitter::print_gate(StatementList& list, std::size_t inverses, std::string_
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 
+void Emitter::print_measure(StatementList& list, const IndexedIdentifier& qubit, const IndexedIdentifier& target) {
+  Lines& lines = trailing_lines(list);
+  qasm::print_measure(qubit, target, lines.text);
+  lines.statements += 1;
+  lines.nodes += measure_nodes(qubit, target);
+  if (keep_origins_) lines.origins.push_back(origin_);
+}
+
+void Emitter::print_reset(StatementList& list, const IndexedIdentifier& qubit) {
+  Lines& lines = trailing_lines(list);
+  qasm::print_reset(qubit, lines.text);
+  lines.statements += 1;
+  lines.nodes += reset_nodes(qubit);
+  if (keep_origins_) lines.origins.push_back(origin_);
+}
+
 void Emitter::append(StatementList& list, const Lines& more) {
   Lines& lines = trailing_lines(list);
   lines.text.append(more.text);

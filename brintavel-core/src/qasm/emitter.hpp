@@ -33,6 +33,9 @@ class Emitter {
   // The same for the GateCall with these parts, without making it.
   void print_gate(StatementList& list, std::size_t inverses, std::string_view name,
                   std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands);
+  // The same for a Measure and a Reset.
+  void print_measure(StatementList& list, const IndexedIdentifier& qubit, const IndexedIdentifier& target);
+  void print_reset(StatementList& list, const IndexedIdentifier& qubit);
   // Appends statements printed already, with their origins.
   void append(StatementList& list, const Lines& lines);
   // Appends a statement kept as a tree; returns it.

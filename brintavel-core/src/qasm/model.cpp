@@ -318,6 +318,12 @@ std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const 
   return total;
 }
 
+std::uint64_t measure_nodes(const IndexedIdentifier& qubit, const IndexedIdentifier& target) {
+  return 1 + identifier_nodes(qubit) + identifier_nodes(target);
+}
+
+std::uint64_t reset_nodes(const IndexedIdentifier& qubit) { return 1 + identifier_nodes(qubit); }
+
 std::uint64_t own_nodes(const Statement& s) {
   return std::visit(
       [](const auto& n) -> std::uint64_t {
@@ -329,9 +335,9 @@ std::uint64_t own_nodes(const Statement& s) {
         } else if constexpr (std::is_same_v<T, GateCall>) {
           return gate_nodes(n.arguments, n.operands);
         } else if constexpr (std::is_same_v<T, Measure>) {
-          return 1 + identifier_nodes(n.qubit) + identifier_nodes(n.target);
+          return measure_nodes(n.qubit, n.target);
         } else if constexpr (std::is_same_v<T, Reset>) {
-          return 1 + identifier_nodes(n.qubit);
+          return reset_nodes(n.qubit);
         } else if constexpr (std::is_same_v<T, Barrier>) {
           return gate_nodes({}, n.operands);
         } else if constexpr (std::is_same_v<T, If> || std::is_same_v<T, While>) {

@@ -278,6 +278,9 @@ std::uint64_t own_nodes(const Statement& statement);
 
 // The nodes a GateCall with these parts counts.
 std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands);
+// The nodes a Measure (target and qubit) and a Reset (qubit) count.
+std::uint64_t measure_nodes(const IndexedIdentifier& qubit, const IndexedIdentifier& target);
+std::uint64_t reset_nodes(const IndexedIdentifier& qubit);
 
 struct Program {
   std::string version;

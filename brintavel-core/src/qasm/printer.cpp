@@ -243,6 +243,19 @@ void print_gate_call(std::size_t inverses, std::string_view name, std::span<cons
   out.append(";\n");
 }
 
+void print_measure(const IndexedIdentifier& qubit, const IndexedIdentifier& target, std::string& out) {
+  print_indexed_identifier(target, out);
+  out.append(" = measure ");
+  print_indexed_identifier(qubit, out);
+  out.append(";\n");
+}
+
+void print_reset(const IndexedIdentifier& qubit, std::string& out) {
+  out.append("reset ");
+  print_indexed_identifier(qubit, out);
+  out.append(";\n");
+}
+
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
   out.append(id.name);
   if (id.index) {
@@ -305,14 +318,9 @@ bool print_simple(const Statement& s, std::string& out) {
         } else if constexpr (std::is_same_v<T, GateCall>) {
           print_gate_call(n.modifiers.size(), n.name, n.arguments, n.operands, out);
         } else if constexpr (std::is_same_v<T, Measure>) {
-          print_indexed_identifier(n.target, out);
-          out.append(" = measure ");
-          print_indexed_identifier(n.qubit, out);
-          out.append(";\n");
+          print_measure(n.qubit, n.target, out);
         } else if constexpr (std::is_same_v<T, Reset>) {
-          out.append("reset ");
-          print_indexed_identifier(n.qubit, out);
-          out.append(";\n");
+          print_reset(n.qubit, out);
         } else if constexpr (std::is_same_v<T, Barrier>) {
           out.append("barrier");
           for (std::size_t k = 0; k < n.operands.size(); ++k) {

@@ -45,6 +45,9 @@ void print_indexed_identifier(const IndexedIdentifier& id, std::string& out);
 // The line of a GateCall with these parts (no indentation).
 void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
                      std::span<const IndexedIdentifier> operands, std::string& out);
+// The lines of a Measure and of a Reset with these parts (no indentation).
+void print_measure(const IndexedIdentifier& qubit, const IndexedIdentifier& target, std::string& out);
+void print_reset(const IndexedIdentifier& qubit, std::string& out);
 
 // The text of a FloatLiteral: shortest round-trip digits in positional notation (never an
 // exponent), ".0" appended to whole numbers; nan, inf, -inf.
