@@ -377,7 +377,9 @@ If& If::operator=(const If& other) {
   return *this;
 }
 
-If::~If() { release_bodies({&then_body, &else_body}); }
+If::~If() {
+  if (!then_body.empty() || !else_body.empty()) release_bodies({&then_body, &else_body});
+}
 
 While::While(StatementList body_list, Expression cond)
     : body(std::move(body_list)), condition(std::move(cond)) {}
@@ -389,6 +391,8 @@ While& While::operator=(const While& other) {
   return *this;
 }
 
-While::~While() { release_bodies({&body}); }
+While::~While() {
+  if (!body.empty()) release_bodies({&body});
+}
 
 }  // namespace brintavel::qasm

@@ -266,6 +266,9 @@ struct Statement {
   template <class Kind>
     requires std::is_constructible_v<Node, Kind&&>
   Statement(Kind&& kind) : node(std::forward<Kind>(kind)) {}  // NOLINT: implicit by design
+  // A statement of kind `Kind` made in place from `args` (an If or While is then not moved).
+  template <class Kind, class... Args>
+  explicit Statement(std::in_place_type_t<Kind> kind, Args&&... args) : node(kind, std::forward<Args>(args)...) {}
 };
 
 // Deep copy of a statement list (iterative).

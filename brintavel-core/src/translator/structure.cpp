@@ -170,6 +170,12 @@ class Structurer {
     if (!entry_id)
       return control_flow_error(cat("entry block ", q(entry), " not found among block lowerings"));
     entry_ = *entry_id;
+    // The entry's list ends up holding the top-level statements, in most functions nearly all of
+    // them: it is given room at once for the most it can hold, every block's statements and one
+    // made from each branch condition.
+    std::size_t most = 0;
+    for (const BlockLowering& b : blocks_) most += b.statements.size() + (b.condition ? 1 : 0);
+    block(entry_).statements.reserve(most);
     // The successors, by number when the graph gives them for every block (the node id of
     // each block by source position then finds them), by label otherwise.
     bool complete_graph = graph && graph->size() == count;
@@ -442,11 +448,11 @@ class Structurer {
     return qasm::copy_statements(list);
   }
 
-  // Appends the If or While made from block `ln`'s branch, which it comes from, and lets the
-  // moved-from condition go.
-  template <class Kind>
-  static void emplace(BlockLowering& ln, Kind&& statement) {
-    ln.statements.emplace_back(std::forward<Kind>(statement)).origin = ln.condition_origin;
+  // Appends the If or While (`Kind`) made from block `ln`'s branch, which it comes from, and
+  // lets the moved-from condition go.
+  template <class Kind, class... Args>
+  static void emplace(BlockLowering& ln, Args&&... args) {
+    ln.statements.emplace_back(std::in_place_type<Kind>, std::forward<Args>(args)...).origin = ln.condition_origin;
     ln.condition.reset();
   }
 
@@ -458,7 +464,7 @@ class Structurer {
   void absorb(NodeId n, NodeId m) {
     BlockLowering& ln = block(n);
     BlockLowering& lm = block(m);
-    if (ln.statements.empty()) {
+    if (ln.statements.empty() && ln.statements.capacity() < lm.statements.size()) {
       ln.statements = std::move(lm.statements);
     } else {
       ln.statements.insert(ln.statements.end(), std::make_move_iterator(lm.statements.begin()),
@@ -502,7 +508,7 @@ class Structurer {
         BRINTAVEL_TRY_ASSIGN(Expression* c, condition(n, "self-loop requires a conditional branch"));
         bool continue_on_true = branch[0] == n;
         BRINTAVEL_TRY_ASSIGN(StatementList body, copy_charged(ln.statements, n));
-        emplace(ln, qasm::While(std::move(body), continue_on_true ? std::move(*c) : negated(*c)));
+        emplace<qasm::While>(ln, std::move(body), continue_on_true ? std::move(*c) : negated(*c));
         branch_to(n, exit);
         set_successors(n, {exit});
         break;
@@ -515,7 +521,7 @@ class Structurer {
         StatementList else_body = std::move(block(f).statements);
         BRINTAVEL_TRY_ASSIGN(Expression* c, condition(n, "conditional branch without a condition"));
         if (!then_body.empty() || !else_body.empty())
-          emplace(ln, qasm::If(std::move(then_body), std::move(else_body), std::move(*c)));
+          emplace<qasm::If>(ln, std::move(then_body), std::move(else_body), std::move(*c));
         else
           ln.condition.reset();
         branch_to(n, join);
@@ -533,9 +539,9 @@ class Structurer {
         if (arm.empty())
           ln.condition.reset();
         else if (arm_on_true)
-          emplace(ln, qasm::If(std::move(arm), {}, std::move(*c)));
+          emplace<qasm::If>(ln, std::move(arm), StatementList{}, std::move(*c));
         else
-          emplace(ln, qasm::If({}, std::move(arm), std::move(*c)));
+          emplace<qasm::If>(ln, StatementList{}, std::move(arm), std::move(*c));
         branch_to(n, y);
         remove_node(x);
         break;
@@ -549,7 +555,7 @@ class Structurer {
         bool continue_on_true = branch[0] == x;
         body.insert(body.end(), std::make_move_iterator(header.begin()),
                     std::make_move_iterator(header.end()));
-        emplace(ln, qasm::While(std::move(body), continue_on_true ? std::move(*c) : negated(*c)));
+        emplace<qasm::While>(ln, std::move(body), continue_on_true ? std::move(*c) : negated(*c));
         branch_to(n, y);
         remove_node(x);
         set_successors(n, {y});
