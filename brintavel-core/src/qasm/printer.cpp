@@ -125,13 +125,16 @@ bool needs_parens_as_right(const Expression& operand, BinaryOperator parent) {
   return !(strength(std::get<Binary>(operand.node).op) > strength(parent));
 }
 
-// What is left to print of an expression: a subexpression, or a piece of text. The tasks sit
-// on an explicit stack, in place for the small expressions that most are.
+// What is left to print of an expression: a subexpression, a piece of text, or a binary
+// operator (printed between spaces). The tasks sit on an explicit stack, in place for the
+// small expressions that most are.
 class ExpressionTasks {
  public:
+  enum class Kind : std::uint8_t { Expression, Text, Operator };
   struct Task {
-    const Expression* expression;  // null: `text`
-    std::string_view text;
+    Kind kind;
+    const Expression* expression;  // of Kind::Expression
+    std::string_view text;         // of Kind::Text and Kind::Operator
   };
   bool empty() const { return size_ == 0; }
   void push(Task task) {
@@ -149,8 +152,9 @@ class ExpressionTasks {
     more_.pop_back();
     return task;
   }
-  void text(std::string_view t) { push({nullptr, t}); }
-  void expression(const Expression& e) { push({&e, {}}); }
+  void text(std::string_view t) { push({Kind::Text, nullptr, t}); }
+  void op(BinaryOperator op) { push({Kind::Operator, nullptr, spelling(op)}); }
+  void expression(const Expression& e) { push({Kind::Expression, &e, {}}); }
   // Pushes `e`, between parentheses when `parens` (in reverse: the stack is printed from the top).
   void wrapped(const Expression& e, bool parens) {
     if (parens) text(")");
@@ -159,67 +163,104 @@ class ExpressionTasks {
   }
 
  private:
-  std::array<Task, 16> inline_{};
+  std::array<Task, 16> inline_;  // (each written before it is read)
   std::vector<Task> more_;
   std::size_t size_ = 0;
 };
 
+// `[index]`, appended at once.
+void append_subscript(std::string& out, std::int64_t index) {
+  std::array<char, 24> buf;
+  buf[0] = '[';
+  char* end = std::to_chars(buf.data() + 1, buf.data() + buf.size() - 1, index).ptr;
+  *end++ = ']';
+  out.append(buf.data(), end);
+}
+
+// Prints the part of `e` before its first operand, pushes what follows that operand, and
+// returns the operand (null for an atom, printed whole).
+const Expression* print_head(const Expression& e, std::string& out, ExpressionTasks& tasks) {
+  return std::visit(
+      [&out, &tasks](const auto& n) -> const Expression* {
+        using T = std::decay_t<decltype(n)>;
+        if constexpr (std::is_same_v<T, Identifier>) {
+          out.append(n.name);
+        } else if constexpr (std::is_same_v<T, IntLiteral>) {
+          text::append_int(out, n.value);
+        } else if constexpr (std::is_same_v<T, FloatLiteral>) {
+          append_float(out, n.value);
+        } else if constexpr (std::is_same_v<T, BoolLiteral>) {
+          out.append(n.value ? "true" : "false");
+        } else if constexpr (std::is_same_v<T, Element>) {
+          out.append(n.register_name);
+          append_subscript(out, n.index);
+        } else if constexpr (std::is_same_v<T, Index>) {
+          const Expression& base = *n.base;
+          bool parens = std::holds_alternative<Unary>(base.node) || std::holds_alternative<Binary>(base.node);
+          tasks.text("]");
+          tasks.expression(*n.index);
+          tasks.text("[");
+          if (parens) {
+            tasks.text(")");
+            out.push_back('(');
+          }
+          return &base;
+        } else if constexpr (std::is_same_v<T, Unary>) {
+          const Expression& operand = *n.operand;
+          if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
+            out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
+            tasks.text(")");
+            return &operand;
+          }
+          out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
+          bool pow = std::holds_alternative<Binary>(operand.node) &&
+                     std::get<Binary>(operand.node).op == BinaryOperator::Pow;
+          const auto* cast = std::get_if<Unary>(&operand.node);
+          bool call = cast && (cast->op == UnaryOperator::IntCast || cast->op == UnaryOperator::Float64Cast);
+          if (!(operand.is_atom() || pow || call)) {
+            tasks.text(")");
+            out.push_back('(');
+          }
+          return &operand;
+        } else {
+          tasks.wrapped(*n.right, needs_parens_as_right(*n.right, n.op));
+          tasks.op(n.op);
+          if (needs_parens_as_left(*n.left, n.op)) {
+            tasks.text(")");
+            out.push_back('(');
+          }
+          return n.left.get();
+        }
+        return nullptr;
+      },
+      e.node);
+}
+
 }  // namespace
 
+// Walks down the first operands without pushing them; only what follows one waits on the stack.
 void print_expression(const Expression& root, std::string& out) {
   ExpressionTasks tasks;
-  tasks.expression(root);
-  while (!tasks.empty()) {
+  const Expression* next = &root;
+  for (;;) {
+    while (next) next = print_head(*next, out, tasks);
+    if (tasks.empty()) return;
     ExpressionTasks::Task task = tasks.pop();
-    if (!task.expression) {
-      out.append(task.text);
-      continue;
+    switch (task.kind) {
+      case ExpressionTasks::Kind::Expression:
+        next = task.expression;
+        break;
+      case ExpressionTasks::Kind::Text:
+        out.append(task.text);
+        break;
+      case ExpressionTasks::Kind::Operator: {
+        // (A spelling has one or two characters.)
+        std::array<char, 4> spaced{' ', task.text[0], task.text.back(), ' '};
+        spaced[task.text.size() + 1] = ' ';
+        out.append(spaced.data(), task.text.size() + 2);
+        break;
+      }
     }
-    std::visit(
-        [&out, &tasks](const auto& n) {
-          using T = std::decay_t<decltype(n)>;
-          if constexpr (std::is_same_v<T, Identifier>) {
-            out.append(n.name);
-          } else if constexpr (std::is_same_v<T, IntLiteral>) {
-            text::append_int(out, n.value);
-          } else if constexpr (std::is_same_v<T, FloatLiteral>) {
-            append_float(out, n.value);
-          } else if constexpr (std::is_same_v<T, BoolLiteral>) {
-            out.append(n.value ? "true" : "false");
-          } else if constexpr (std::is_same_v<T, Element>) {
-            out.append(n.register_name);
-            out.push_back('[');
-            text::append_int(out, n.index);
-            out.push_back(']');
-          } else if constexpr (std::is_same_v<T, Index>) {
-            const Expression& base = *n.base;
-            tasks.text("]");
-            tasks.expression(*n.index);
-            tasks.text("[");
-            tasks.wrapped(base, std::holds_alternative<Unary>(base.node) || std::holds_alternative<Binary>(base.node));
-          } else if constexpr (std::is_same_v<T, Unary>) {
-            if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
-              out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
-              tasks.text(")");
-              tasks.expression(*n.operand);
-              return;
-            }
-            out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
-            const Expression& operand = *n.operand;
-            bool pow = std::holds_alternative<Binary>(operand.node) &&
-                       std::get<Binary>(operand.node).op == BinaryOperator::Pow;
-            const auto* cast = std::get_if<Unary>(&operand.node);
-            bool call = cast && (cast->op == UnaryOperator::IntCast || cast->op == UnaryOperator::Float64Cast);
-            tasks.wrapped(operand, !(operand.is_atom() || pow || call));
-          } else {
-            tasks.wrapped(*n.right, needs_parens_as_right(*n.right, n.op));
-            tasks.text(" ");
-            tasks.text(spelling(n.op));
-            tasks.text(" ");
-            tasks.wrapped(*n.left, needs_parens_as_left(*n.left, n.op));
-          }
-        },
-        task.expression->node);
   }
 }
 
@@ -245,7 +286,10 @@ void print_gate_call(std::size_t inverses, std::string_view name, std::span<cons
 
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
   out.append(id.name);
-  if (id.index) {
+  if (!id.index) return;
+  if (const auto* k = std::get_if<IntLiteral>(&id.index->node)) {
+    append_subscript(out, k->value);  // q[3], as most are
+  } else {
     out.push_back('[');
     print_expression(*id.index, out);
     out.push_back(']');
