@@ -110,12 +110,13 @@ struct FunctionLowerer::State {
   std::optional<Error> error;
 
   // Split into regions: where they close, the first open block's number, the printed
-  // regions, and which closed blocks lie on cycles.
+  // regions, which closed blocks lie on cycles, and the structuring, kept from one to the next.
   std::unique_ptr<RegionSplitter> regions;
   std::uint32_t window_start = 0;
   std::string printed;
   qasm::LineOrigins printed_origins;  // of the lines of `printed`, when origins are kept
   std::vector<bool> cyclic_blocks;
+  BlockStructurer structurer;
   bool abandoned = false;  // the regions did not hold: the function is lowered again
   bool zero_covered = false;  // the register covers results nothing is measured into
 };
@@ -265,8 +266,8 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
     blocks.push_back(BlockLowering{labels[count], {}, {}, std::nullopt});
     blocks.back().ordinal = end;
   }
-  auto structured = structure_control_flow(std::move(blocks), entry, &lowering.budget(),
-                                                StructureSearch::Incremental, nullptr, &*graph);
+  auto structured = structurer.structure(std::move(blocks), entry, &lowering.budget(), StructureSearch::Incremental,
+                                         nullptr, &*graph);
   // The printed text grows to a sixth to a third of the input, reserved at once at half of it
   // (untouched pages cost nothing).
   if (printed.empty()) printed.reserve(source.size() / 2);

@@ -120,10 +120,31 @@ std::uint64_t label_word(std::string_view label, std::size_t from) {
   return k > from ? w << (8 * (from + 8 - k)) : 0;
 }
 
+// One structuring after another: the lists are cleared for each, not given back.
 class Structurer {
  public:
-  explicit Structurer(SizeBudget* budget) : budget_(budget) {}
+  Result<StatementList> run(std::vector<BlockLowering>& blocks, std::string_view entry, SizeBudget* budget,
+                            StructureSearch strategy, const BlockGraph* graph) {
+    budget_ = budget;
+    failed_block_ = 0;
+    round_ = 0;
+    broken_ = false;
+    Result<StatementList> result = [&]() -> Result<StatementList> {
+      BRINTAVEL_CHECK(set_up(blocks, entry, graph));
+      BRINTAVEL_CHECK(reduce(strategy));
+      return finish();
+    }();
+    // The lowerings and nodes are let go (the lists keep their memory).
+    blocks_.clear();
+    nodes_.clear();
+    for (auto& heap : candidates_) heap.clear();
+    touched_.clear();
+    return result;
+  }
 
+  std::uint32_t failed_block() const { return failed_block_; }
+
+ private:
   // Validation and set-up. Node ids are ranks in ascending label order, so labels are
   // found by binary search over the sorted lowerings.
   Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry,
@@ -133,12 +154,8 @@ class Structurer {
     // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.) The
     // labels are sorted in a list of their own, with their first sixteen bytes as two
     // numbers that decide most comparisons.
-    struct Key {
-      std::uint64_t high, low;
-      std::string_view label;
-      std::uint32_t index;
-    };
-    std::vector<Key> keys(count);
+    std::vector<Key>& keys = keys_;
+    keys.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
       std::string_view label = blocks[i].label;
       keys[i] = Key{label_word(label, 0), label_word(label, 8), label, static_cast<std::uint32_t>(i)};
@@ -182,7 +199,8 @@ class Structurer {
     for (std::size_t i = 0; i < count && complete_graph; ++i)
       complete_graph = (*graph)[i].size() == blocks_[i].successors.size();
     if (complete_graph) {
-      std::vector<NodeId> id_by_position(count);
+      std::vector<NodeId>& id_by_position = id_by_position_;
+      id_by_position.resize(count);
       for (NodeId id = 0; id < count; ++id) id_by_position[nodes_[id].position] = id;
       for (NodeId id = 0; id < count; ++id) {
         std::size_t k = 0;
@@ -567,10 +585,6 @@ class Structurer {
     return {};
   }
 
- public:
-  std::uint32_t failed_block() const { return failed_block_; }
-
- private:
   // A node of the branch graph: a block, and the blocks the rewrites merged into it.
   struct Node {
     SuccessorList succs;
@@ -582,7 +596,14 @@ class Structurer {
     bool alive = true;
   };
 
-  SizeBudget* budget_;
+  // A label sorted by its first sixteen bytes, then whole, then its block's position.
+  struct Key {
+    std::uint64_t high, low;
+    std::string_view label;
+    std::uint32_t index;
+  };
+
+  SizeBudget* budget_ = nullptr;
   std::uint32_t failed_block_ = 0;
   BlockLowering& block(NodeId id) { return blocks_[nodes_[id].position]; }
   const BlockLowering& block(NodeId id) const { return blocks_[nodes_[id].position]; }
@@ -596,6 +617,8 @@ class Structurer {
   std::vector<NodeId> affected_;  // refresh_touched's working list
   std::uint32_t round_ = 0;       // refresh_touched's rounds so far
   bool broken_ = false;           // a node got a third successor
+  std::vector<Key> keys_;               // set_up's working lists
+  std::vector<NodeId> id_by_position_;
 };
 
 }  // namespace
@@ -605,13 +628,23 @@ Result<StatementList> structure_control_flow(std::vector<BlockLowering> blocks,
                                              SizeBudget* budget, StructureSearch strategy,
                                              std::uint32_t* failed_block,
                                              const BlockGraph* graph) {
+  return BlockStructurer().structure(std::move(blocks), entry, budget, strategy, failed_block, graph);
+}
+
+struct BlockStructurer::Work {
+  Structurer structurer;
+};
+
+BlockStructurer::BlockStructurer() : work_(std::make_unique<Work>()) {}
+
+BlockStructurer::~BlockStructurer() = default;
+
+Result<StatementList> BlockStructurer::structure(std::vector<BlockLowering> blocks, std::string_view entry,
+                                                 SizeBudget* budget, StructureSearch strategy,
+                                                 std::uint32_t* failed_block, const BlockGraph* graph) {
   if (blocks.empty()) return StatementList{};
-  Structurer s(budget);
-  Result<StatementList> result = [&]() -> Result<StatementList> {
-    BRINTAVEL_CHECK(s.set_up(blocks, entry, graph));
-    BRINTAVEL_CHECK(s.reduce(strategy));
-    return s.finish();
-  }();
+  Structurer& s = work_->structurer;
+  Result<StatementList> result = s.run(blocks, entry, budget, strategy, graph);
   if (!result && failed_block) *failed_block = s.failed_block();
   return result;
 }
