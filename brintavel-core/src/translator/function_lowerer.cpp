@@ -275,6 +275,7 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
       !qasm::print_statements_within(*structured, printed, Limits::output_bytes_for_input(source.size()),
                                      lowering.emitter().keeps_origins() ? &printed_origins : nullptr))
     return !(abandoned = true);
+  structurer.give_back(std::move(*structured));
   labels.erase(labels.begin(), labels.begin() + count);
   block_sources.erase(block_sources.begin(), block_sources.begin() + count);
   regions->closed(end);

@@ -144,6 +144,9 @@ class Structurer {
 
   std::uint32_t failed_block() const { return failed_block_; }
 
+  // An empty list whose memory holds the next entry's statements.
+  void give_back(StatementList list) { spare_ = std::move(list); }
+
  private:
   // Validation and set-up. Node ids are ranks in ascending label order, so labels are
   // found by binary search over the sorted lowerings.
@@ -152,25 +155,29 @@ class Structurer {
     std::size_t count = blocks.size();
     // By label, equal labels in source order: the index is the second key. (Not
     // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.) The
-    // labels are sorted in a list of their own, with their first sixteen bytes as two
-    // numbers that decide most comparisons.
+    // labels are sorted in a list of their own, by their first sixteen bytes as two numbers
+    // that decide most comparisons, and their positions.
     std::vector<Key>& keys = keys_;
     keys.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
       std::string_view label = blocks[i].label;
-      keys[i] = Key{label_word(label, 0), label_word(label, 8), label, static_cast<std::uint32_t>(i)};
+      keys[i] = Key{label_word(label, 0), label_word(label, 8), static_cast<std::uint32_t>(i)};
     }
-    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+    auto same_start = [](const Key& a, const Key& b) { return a.high == b.high && a.low == b.low; };
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
       if (a.high != b.high) return a.high < b.high;
       if (a.low != b.low) return a.low < b.low;
-      int c = a.label.compare(b.label);
+      int c = blocks[a.index].label.compare(blocks[b.index].label);
       return c < 0 || (c == 0 && a.index < b.index);
     });
     // Inserting the labels in source order would first fail at the second occurrence (in
     // source order) of some label: the earliest such second occurrence over all labels.
+    auto same = [&](const Key& a, const Key& b) {
+      return same_start(a, b) && blocks[a.index].label == blocks[b.index].label;
+    };
     std::size_t duplicate = count;
     for (std::size_t k = 1; k < count; ++k)
-      if (keys[k].label == keys[k - 1].label && (k < 2 || keys[k - 2].label != keys[k].label))
+      if (same(keys[k], keys[k - 1]) && (k < 2 || !same(keys[k - 2], keys[k])))
         duplicate = std::min<std::size_t>(duplicate, keys[k].index);
     if (duplicate < count) {
       failed_block_ = blocks[duplicate].ordinal;
@@ -189,10 +196,14 @@ class Structurer {
     entry_ = *entry_id;
     // The entry's list ends up holding the top-level statements, in most functions nearly all of
     // them: it is given room at once for the most it can hold, every block's statements and one
-    // made from each branch condition.
+    // made from each branch condition, in the memory of the list given back last (if any).
     std::size_t most = 0;
     for (const BlockLowering& b : blocks_) most += b.statements.size() + (b.condition ? 1 : 0);
-    block(entry_).statements.reserve(most);
+    StatementList& top = block(entry_).statements;
+    spare_.reserve(most);
+    for (qasm::Statement& s : top) spare_.push_back(std::move(s));
+    top = std::move(spare_);
+    spare_.clear();
     // The successors, by number when the graph gives them for every block (the node id of
     // each block by source position then finds them), by label otherwise.
     bool complete_graph = graph && graph->size() == count;
@@ -404,9 +415,10 @@ class Structurer {
     constexpr NodeId kNoArm = UINT32_MAX;
     auto leads = [&](NodeId x) { return one_pred(x) && one_succ(x) ? succs(x)[0] : kNoArm; };
     const NodeId from_a = leads(a), from_b = leads(b);
+    // (o, a successor of n, has n among its predecessors, and x, which leads to o, too: with
+    // two predecessors, o has exactly n and x.)
     auto empty_arm = [&](NodeId x, NodeId to, NodeId o) {
-      return o != n && to == o && preds(o).size() == 2 && preds(o).contains(n) &&
-             preds(o).contains(x) && block(x).statements.empty();
+      return o != n && to == o && preds(o).size() == 2 && block(x).statements.empty();
     };
     std::uint8_t bits = 0;
     if (empty_arm(a, from_a, b) || empty_arm(b, from_b, a)) bits |= 1u << kEmptyArm;
@@ -596,10 +608,9 @@ class Structurer {
     bool alive = true;
   };
 
-  // A label sorted by its first sixteen bytes, then whole, then its block's position.
+  // A block's label by its first sixteen bytes (see label_word), and its position.
   struct Key {
     std::uint64_t high, low;
-    std::string_view label;
     std::uint32_t index;
   };
 
@@ -619,6 +630,7 @@ class Structurer {
   bool broken_ = false;           // a node got a third successor
   std::vector<Key> keys_;               // set_up's working lists
   std::vector<NodeId> id_by_position_;
+  StatementList spare_;  // see give_back
 };
 
 }  // namespace
@@ -647,6 +659,11 @@ Result<StatementList> BlockStructurer::structure(std::vector<BlockLowering> bloc
   Result<StatementList> result = s.run(blocks, entry, budget, strategy, graph);
   if (!result && failed_block) *failed_block = s.failed_block();
   return result;
+}
+
+void BlockStructurer::give_back(StatementList list) {
+  list.clear();
+  work_->structurer.give_back(std::move(list));
 }
 
 }  // namespace brintavel::translator

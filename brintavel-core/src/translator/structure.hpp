@@ -47,6 +47,9 @@ class BlockStructurer {
                                         SizeBudget* budget = nullptr,
                                         StructureSearch strategy = StructureSearch::Incremental,
                                         std::uint32_t* failed_block = nullptr, const BlockGraph* graph = nullptr);
+  // Takes back a list that structure() made, once it is no longer needed: emptied, its memory
+  // holds the top-level statements of the next.
+  void give_back(qasm::StatementList list);
 
  private:
   struct Work;
