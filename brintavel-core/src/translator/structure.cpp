@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
-#include <functional>
 #include <memory>
 #include <unordered_set>
 
@@ -99,6 +99,49 @@ class NodeSet {
   std::unique_ptr<std::unordered_set<NodeId>> big_;
 };
 
+// A set of node ids whose least is found in a few steps: a bit per id, above that a bit per
+// word of bits that is not zero, and so on up to one word (four levels hold 2^24 ids).
+class NodeIdSet {
+ public:
+  // Empties the set, for ids below `count`.
+  void reset(std::size_t count) {
+    std::size_t level = 0;
+    do {
+      count = std::max<std::size_t>((count + 63) / 64, 1);
+      if (levels_.size() <= level) levels_.emplace_back();
+      levels_[level++].assign(count, 0);
+    } while (count > 1);
+    levels_.resize(level);
+  }
+  void insert(NodeId v) {
+    for (auto& words : levels_) {
+      std::uint64_t& word = words[v / 64];
+      bool was_empty = word == 0;
+      word |= std::uint64_t{1} << (v % 64);
+      if (!was_empty) return;
+      v /= 64;
+    }
+  }
+  void erase(NodeId v) {
+    for (auto& words : levels_) {
+      std::uint64_t& word = words[v / 64];
+      word &= ~(std::uint64_t{1} << (v % 64));
+      if (word != 0) return;
+      v /= 64;
+    }
+  }
+  std::optional<NodeId> least() const {
+    if (levels_.back()[0] == 0) return std::nullopt;
+    NodeId v = 0;
+    for (std::size_t level = levels_.size(); level-- > 0;)
+      v = v * 64 + static_cast<NodeId>(std::countr_zero(levels_[level][v]));
+    return v;
+  }
+
+ private:
+  std::vector<std::vector<std::uint64_t>> levels_;  // [0]: a bit per id
+};
+
 // A match: the rule, the node it matched at, and the other node the rule picked (the empty
 // arm x of A, the merged block m of B, the arm x of E, the loop body x of F).
 struct Match {
@@ -137,7 +180,6 @@ class Structurer {
     // The lowerings and nodes are let go (the lists keep their memory).
     blocks_.clear();
     nodes_.clear();
-    for (auto& heap : candidates_) heap.clear();
     touched_.clear();
     return result;
   }
@@ -239,6 +281,7 @@ class Structurer {
 
   Status reduce(StructureSearch strategy) {
     if (strategy == StructureSearch::Incremental) {
+      for (NodeIdSet& set : candidates_) set.reset(nodes_.size());
       for (NodeId id = 0; id < nodes_.size(); ++id) refresh(id);
       while (auto m = next_from_candidates()) {
         BRINTAVEL_CHECK(apply(*m));
@@ -386,19 +429,10 @@ class Structurer {
     return std::nullopt;
   }
 
-  // The matching nodes of each rule are kept in a min-heap of node ids with a membership
-  // bit per node and rule; entries whose bit was cleared since are dropped when they surface.
-  std::optional<Match> next_from_candidates() {
-    for (int r = 0; r < kRuleCount; ++r) {
-      auto& heap = candidates_[r];
-      while (!heap.empty() && !(nodes_[heap.front()].matching & (1u << r))) {
-        std::pop_heap(heap.begin(), heap.end(), std::greater<>());
-        heap.pop_back();
-      }
-      if (heap.empty()) continue;
-      NodeId n = heap.front();
-      return Match{Rule(r), n, *match_rule(Rule(r), n)};
-    }
+  // The matching nodes of each rule are kept in a set of their own.
+  std::optional<Match> next_from_candidates() const {
+    for (int r = 0; r < kRuleCount; ++r)
+      if (std::optional<NodeId> n = candidates_[r].least()) return Match{Rule(r), *n, *match_rule(Rule(r), *n)};
     return std::nullopt;
   }
 
@@ -431,12 +465,14 @@ class Structurer {
 
   void refresh(NodeId n) {
     std::uint8_t now = matching_rules(n);
-    std::uint8_t added = now & static_cast<std::uint8_t>(~nodes_[n].matching);
+    std::uint8_t changed = now ^ nodes_[n].matching;
     nodes_[n].matching = now;
-    for (int r = 0; added != 0; ++r, added >>= 1) {
-      if (!(added & 1)) continue;
-      candidates_[r].push_back(n);
-      std::push_heap(candidates_[r].begin(), candidates_[r].end(), std::greater<>());
+    for (int r = 0; changed != 0; ++r, changed >>= 1) {
+      if (!(changed & 1)) continue;
+      if (now & (1u << r))
+        candidates_[r].insert(n);
+      else
+        candidates_[r].erase(n);
     }
   }
 
@@ -623,7 +659,7 @@ class Structurer {
   std::vector<Node> nodes_;            // by id
   std::size_t live_count_ = 0;
   NodeId entry_ = 0;
-  std::array<std::vector<NodeId>, kRuleCount> candidates_;  // min-heaps, see next_from_candidates
+  std::array<NodeIdSet, kRuleCount> candidates_;  // the nodes each rule matches at
   std::vector<NodeId> touched_;
   std::vector<NodeId> affected_;  // refresh_touched's working list
   std::uint32_t round_ = 0;       // refresh_touched's rounds so far
