@@ -11,6 +11,10 @@
 
 namespace brintavel::qasm {
 
+// The statements' fixed pieces are appended as string_views, whose lengths are known without
+// a strlen per append.
+using namespace std::string_view_literals;
+
 // ---- Numbers -------------------------------------------------------------------------
 
 namespace {
@@ -266,22 +270,22 @@ void print_expression(const Expression& root, std::string& out) {
 
 void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
                      std::span<const IndexedIdentifier> operands, std::string& out) {
-  for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ ");
+  for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ "sv);
   out.append(name);
   if (!arguments.empty()) {
     out.push_back('(');
     for (std::size_t k = 0; k < arguments.size(); ++k) {
-      if (k > 0) out.append(", ");
+      if (k > 0) out.append(", "sv);
       print_expression(arguments[k], out);
     }
     out.push_back(')');
   }
   out.push_back(' ');
   for (std::size_t k = 0; k < operands.size(); ++k) {
-    if (k > 0) out.append(", ");
+    if (k > 0) out.append(", "sv);
     print_indexed_identifier(operands[k], out);
   }
-  out.append(";\n");
+  out.append(";\n"sv);
 }
 
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
@@ -300,15 +304,23 @@ void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
 
 namespace {
 
-void indent(std::string& out, unsigned level) { out.append(std::size_t{level} * 2, ' '); }
+void indent(std::string& out, unsigned level) {
+  static constexpr std::string_view kSpaces = "                                ";
+  std::size_t width = std::size_t{level} * 2;
+  if (width <= kSpaces.size()) {
+    out.append(kSpaces.substr(0, width));
+  } else {
+    out.append(width, ' ');
+  }
+}
 
 void print_declaration(std::string& out, std::string_view prefix, std::uint64_t size,
                        std::string_view name) {
   out.append(prefix);
   text::append_uint(out, size);
-  out.append("] ");
+  out.append("] "sv);
   out.append(name);
-  out.append(";\n");
+  out.append(";\n"sv);
 }
 
 // Prints a statement that has no nested body; returns false for If and While.
@@ -317,9 +329,9 @@ bool print_simple(const Statement& s, std::string& out) {
       [&out](const auto& n) -> bool {
         using T = std::decay_t<decltype(n)>;
         if constexpr (std::is_same_v<T, Include>) {
-          out.append("include \"");
+          out.append("include \""sv);
           out.append(n.path);
-          out.append("\";\n");
+          out.append("\";\n"sv);
         } else if constexpr (std::is_same_v<T, QubitDeclaration>) {
           print_declaration(out, "qubit[", n.size, n.name);
         } else if constexpr (std::is_same_v<T, BitDeclaration>) {
@@ -327,9 +339,9 @@ bool print_simple(const Statement& s, std::string& out) {
           if (n.zeroed) {
             out.pop_back();  // the ';' and line end come after the initialiser
             out.pop_back();
-            out.append(" = \"");
+            out.append(" = \""sv);
             out.append(n.size, '0');
-            out.append("\";\n");
+            out.append("\";\n"sv);
           }
         } else if constexpr (std::is_same_v<T, OutputBitDeclaration>) {
           print_declaration(out, "output bit[", n.size, n.name);
@@ -338,32 +350,32 @@ bool print_simple(const Statement& s, std::string& out) {
                      : n.type == ScalarType::Bool ? "bool "
                                                   : "float[64] ");
           out.append(n.name);
-          out.append(" = ");
+          out.append(" = "sv);
           print_expression(n.init, out);
-          out.append(";\n");
+          out.append(";\n"sv);
         } else if constexpr (std::is_same_v<T, Assignment>) {
           print_indexed_identifier(n.target, out);
-          out.append(" = ");
+          out.append(" = "sv);
           print_expression(n.value, out);
-          out.append(";\n");
+          out.append(";\n"sv);
         } else if constexpr (std::is_same_v<T, GateCall>) {
           print_gate_call(n.modifiers.size(), n.name, n.arguments, n.operands, out);
         } else if constexpr (std::is_same_v<T, Measure>) {
           print_indexed_identifier(n.target, out);
-          out.append(" = measure ");
+          out.append(" = measure "sv);
           print_indexed_identifier(n.qubit, out);
-          out.append(";\n");
+          out.append(";\n"sv);
         } else if constexpr (std::is_same_v<T, Reset>) {
-          out.append("reset ");
+          out.append("reset "sv);
           print_indexed_identifier(n.qubit, out);
-          out.append(";\n");
+          out.append(";\n"sv);
         } else if constexpr (std::is_same_v<T, Barrier>) {
-          out.append("barrier");
+          out.append("barrier"sv);
           for (std::size_t k = 0; k < n.operands.size(); ++k) {
             out.append(k > 0 ? ", " : " ");
             print_indexed_identifier(n.operands[k], out);
           }
-          out.append(";\n");
+          out.append(";\n"sv);
         } else {
           return false;
         }
@@ -421,15 +433,15 @@ class StatementPrinter {
     indent(out_, level);
     if (print_simple(s, out_)) return false;
     if (const auto* i = std::get_if<If>(&s.node)) {
-      out_.append("if (");
+      out_.append("if ("sv);
       print_expression(i->condition, out_);
-      out_.append(") {\n");
+      out_.append(") {\n"sv);
       frames_.push_back({&i->then_body, 0, level + 1, Closing::Then, i});
     } else {
       const auto& w = std::get<While>(s.node);
-      out_.append("while (");
+      out_.append("while ("sv);
       print_expression(w.condition, out_);
-      out_.append(") {\n");
+      out_.append(") {\n"sv);
       frames_.push_back({&w.body, 0, level + 1, Closing::Loop, nullptr});
     }
     return true;
@@ -470,7 +482,7 @@ class StatementPrinter {
       indent(out_, level);
       out_.push_back('}');
       if (done.closing == Closing::Then && !done.owner->else_body.empty()) {
-        out_.append(" else {\n");
+        out_.append(" else {\n"sv);
         frames_.push_back({&done.owner->else_body, 0, done.level, Closing::Else, nullptr});
         continue;
       }
