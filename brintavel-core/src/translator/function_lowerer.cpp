@@ -110,13 +110,13 @@ struct FunctionLowerer::State {
   std::optional<Error> error;
 
   // Split into regions: where they close, the first open block's number, the printed
-  // regions, which closed blocks lie on cycles, and the structuring, kept from one to the next.
+  // regions, and which closed blocks lie on cycles.
   std::unique_ptr<RegionSplitter> regions;
   std::uint32_t window_start = 0;
   std::string printed;
   qasm::LineOrigins printed_origins;  // of the lines of `printed`, when origins are kept
   std::vector<bool> cyclic_blocks;
-  BlockStructurer structurer;
+  BlockStructurer structurer;  // structures the regions, its working memory kept between them
   bool abandoned = false;  // the regions did not hold: the function is lowered again
   bool zero_covered = false;  // the register covers results nothing is measured into
 };
@@ -261,13 +261,11 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   drop_restarts(window_start, end, cyclic);
   std::vector<BlockLowering> blocks = processed.take_front(count);
   std::string_view entry = blocks.front().label;
-  if (!last) {
-    // The region ends in the next block, here empty and without successors.
-    blocks.push_back(BlockLowering{labels[count], {}, {}, std::nullopt});
-    blocks.back().ordinal = end;
-  }
+  // The region ends in the next block, here empty and without successors.
+  BlockLowering next{last ? std::string_view() : labels[count], {}, {}, std::nullopt};
+  next.ordinal = end;
   auto structured = structurer.structure(std::move(blocks), entry, &lowering.budget(), StructureSearch::Incremental,
-                                         nullptr, &*graph);
+                                         nullptr, &*graph, last ? nullptr : &next);
   // The printed text grows to a sixth to a third of the input, reserved at once at half of it
   // (untouched pages cost nothing).
   if (printed.empty()) printed.reserve(source.size() / 2);

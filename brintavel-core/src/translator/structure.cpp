@@ -166,19 +166,22 @@ std::uint64_t label_word(std::string_view label, std::size_t from) {
 // One structuring after another: the lists are cleared for each, not given back.
 class Structurer {
  public:
-  Result<StatementList> run(std::vector<BlockLowering>& blocks, std::string_view entry, SizeBudget* budget,
-                            StructureSearch strategy, const BlockGraph* graph) {
+  Result<StatementList> run(std::vector<BlockLowering>& blocks, BlockLowering* end, std::string_view entry,
+                            SizeBudget* budget, StructureSearch strategy, const BlockGraph* graph) {
+    blocks_ = std::move(blocks);
+    end_ = end;
     budget_ = budget;
     failed_block_ = 0;
     round_ = 0;
     broken_ = false;
     Result<StatementList> result = [&]() -> Result<StatementList> {
-      BRINTAVEL_CHECK(set_up(blocks, entry, graph));
+      BRINTAVEL_CHECK(set_up(entry, graph));
       BRINTAVEL_CHECK(reduce(strategy));
       return finish();
     }();
     // The lowerings and nodes are let go (the lists keep their memory).
     blocks_.clear();
+    end_ = nullptr;
     nodes_.clear();
     touched_.clear();
     return result;
@@ -190,11 +193,13 @@ class Structurer {
   void give_back(StatementList list) { spare_ = std::move(list); }
 
  private:
+  // The lowering at a position in source order (the end block after the others).
+  BlockLowering& at(std::size_t position) { return position < blocks_.size() ? blocks_[position] : *end_; }
+
   // Validation and set-up. Node ids are ranks in ascending label order, so labels are
   // found by binary search over the sorted lowerings.
-  Status set_up(std::vector<BlockLowering>& blocks, std::string_view entry,
-                const BlockGraph* graph) {
-    std::size_t count = blocks.size();
+  Status set_up(std::string_view entry, const BlockGraph* graph) {
+    std::size_t count = blocks_.size() + (end_ ? 1 : 0);
     // By label, equal labels in source order: the index is the second key. (Not
     // std::stable_sort: libstdc++ 12 implements it with a function deprecated in C++23.) The
     // labels are sorted in a list of their own, by their first sixteen bytes as two numbers
@@ -202,34 +207,36 @@ class Structurer {
     std::vector<Key>& keys = keys_;
     keys.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
-      std::string_view label = blocks[i].label;
+      std::string_view label = at(i).label;
       keys[i] = Key{label_word(label, 0), label_word(label, 8), static_cast<std::uint32_t>(i)};
     }
     auto same_start = [](const Key& a, const Key& b) { return a.high == b.high && a.low == b.low; };
     std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
       if (a.high != b.high) return a.high < b.high;
       if (a.low != b.low) return a.low < b.low;
-      int c = blocks[a.index].label.compare(blocks[b.index].label);
+      int c = at(a.index).label.compare(at(b.index).label);
       return c < 0 || (c == 0 && a.index < b.index);
     });
     // Inserting the labels in source order would first fail at the second occurrence (in
     // source order) of some label: the earliest such second occurrence over all labels.
     auto same = [&](const Key& a, const Key& b) {
-      return same_start(a, b) && blocks[a.index].label == blocks[b.index].label;
+      return same_start(a, b) && at(a.index).label == at(b.index).label;
     };
     std::size_t duplicate = count;
     for (std::size_t k = 1; k < count; ++k)
       if (same(keys[k], keys[k - 1]) && (k < 2 || !same(keys[k - 2], keys[k])))
         duplicate = std::min<std::size_t>(duplicate, keys[k].index);
     if (duplicate < count) {
-      failed_block_ = blocks[duplicate].ordinal;
-      return unsupported(cat("duplicate block label `%", blocks[duplicate].label, "`"));
+      failed_block_ = at(duplicate).ordinal;
+      return unsupported(cat("duplicate block label `%", at(duplicate).label, "`"));
     }
 
-    // The lowerings stay where they are; node ids reach them through their positions.
-    blocks_ = std::move(blocks);
+    // The lowerings stay where they are; each node points to its own.
     nodes_.resize(count);
-    for (NodeId id = 0; id < count; ++id) nodes_[id].position = keys[id].index;
+    for (NodeId id = 0; id < count; ++id) {
+      nodes_[id].position = keys[id].index;
+      nodes_[id].lowering = &at(keys[id].index);
+    }
     live_count_ = count;
 
     auto entry_id = id_of(entry);
@@ -240,7 +247,7 @@ class Structurer {
     // them: it is given room at once for the most it can hold, every block's statements and one
     // made from each branch condition, in the memory of the list given back last (if any).
     std::size_t most = 0;
-    for (const BlockLowering& b : blocks_) most += b.statements.size() + (b.condition ? 1 : 0);
+    for (const Node& node : nodes_) most += node.lowering->statements.size() + (node.lowering->condition ? 1 : 0);
     StatementList& top = block(entry_).statements;
     spare_.reserve(most);
     for (qasm::Statement& s : top) spare_.push_back(std::move(s));
@@ -250,7 +257,7 @@ class Structurer {
     // each block by source position then finds them), by label otherwise.
     bool complete_graph = graph && graph->size() == count;
     for (std::size_t i = 0; i < count && complete_graph; ++i)
-      complete_graph = (*graph)[i].size() == blocks_[i].successors.size();
+      complete_graph = (*graph)[i].size() == at(i).successors.size();
     if (complete_graph) {
       std::vector<NodeId>& id_by_position = id_by_position_;
       id_by_position.resize(count);
@@ -501,8 +508,8 @@ class Structurer {
 
   // ---- Rewrites -----------------------------------------------------------------------
 
-  // Block n's branch condition, which the rewrite moves into an If or While (afterwards
-  // released by drop_condition); an internal error when there is none.
+  // Block n's branch condition, which the rewrite moves into an If or While (emplace then
+  // lets it go); an internal error when there is none.
   Result<Expression*> condition(NodeId n, const char* invariant) {
     auto& c = block(n).condition;
     if (!c) return internal_error(invariant);
@@ -638,7 +645,8 @@ class Structurer {
     SuccessorList succs;
     NodeSet preds;
     std::array<NodeId, 2> branch{};  // the ids of its lowering's successors, in branch order
-    std::uint32_t position = 0;      // its lowering's position in blocks_
+    BlockLowering* lowering = nullptr;
+    std::uint32_t position = 0;      // its lowering's position in source order
     std::uint32_t marked = 0;        // the round of refresh_touched that last listed it
     std::uint8_t matching = 0;       // bit r set while rule r matches
     bool alive = true;
@@ -652,10 +660,11 @@ class Structurer {
 
   SizeBudget* budget_ = nullptr;
   std::uint32_t failed_block_ = 0;
-  BlockLowering& block(NodeId id) { return blocks_[nodes_[id].position]; }
-  const BlockLowering& block(NodeId id) const { return blocks_[nodes_[id].position]; }
+  BlockLowering& block(NodeId id) { return *nodes_[id].lowering; }
+  const BlockLowering& block(NodeId id) const { return *nodes_[id].lowering; }
 
   std::vector<BlockLowering> blocks_;  // in source order
+  BlockLowering* end_ = nullptr;       // the block after them, if any
   std::vector<Node> nodes_;            // by id
   std::size_t live_count_ = 0;
   NodeId entry_ = 0;
@@ -689,10 +698,11 @@ BlockStructurer::~BlockStructurer() = default;
 
 Result<StatementList> BlockStructurer::structure(std::vector<BlockLowering> blocks, std::string_view entry,
                                                  SizeBudget* budget, StructureSearch strategy,
-                                                 std::uint32_t* failed_block, const BlockGraph* graph) {
+                                                 std::uint32_t* failed_block, const BlockGraph* graph,
+                                                 BlockLowering* end) {
   if (blocks.empty()) return StatementList{};
   Structurer& s = work_->structurer;
-  Result<StatementList> result = s.run(blocks, entry, budget, strategy, graph);
+  Result<StatementList> result = s.run(blocks, end, entry, budget, strategy, graph);
   if (!result && failed_block) *failed_block = s.failed_block();
   return result;
 }

@@ -43,10 +43,13 @@ class BlockStructurer {
   BlockStructurer(const BlockStructurer&) = delete;
   BlockStructurer& operator=(const BlockStructurer&) = delete;
 
+  // `end`, when given, is one more block after `blocks` (in source order and in `graph`), which
+  // the structuring may empty: the block a region of a function ends in.
   Result<qasm::StatementList> structure(std::vector<BlockLowering> blocks, std::string_view entry,
                                         SizeBudget* budget = nullptr,
                                         StructureSearch strategy = StructureSearch::Incremental,
-                                        std::uint32_t* failed_block = nullptr, const BlockGraph* graph = nullptr);
+                                        std::uint32_t* failed_block = nullptr, const BlockGraph* graph = nullptr,
+                                        BlockLowering* end = nullptr);
   // Takes back a list that structure() made, once it is no longer needed: emptied, its memory
   // holds the top-level statements of the next.
   void give_back(qasm::StatementList list);
