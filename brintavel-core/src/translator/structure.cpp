@@ -172,7 +172,7 @@ class Structurer {
     end_ = end;
     budget_ = budget;
     failed_block_ = 0;
-    round_ = 0;
+    round_ = 1;
     broken_ = false;
     Result<StatementList> result = [&]() -> Result<StatementList> {
       BRINTAVEL_CHECK(set_up(entry, graph));
@@ -300,6 +300,7 @@ class Structurer {
         BRINTAVEL_CHECK(apply(*m));
         if (broken_) return internal_error("a block got more than two successors");
         touched_.clear();
+        ++round_;
       }
     }
     return {};
@@ -335,36 +336,43 @@ class Structurer {
     return true;
   }
 
+  // Lists v among the nodes the current rewrite changed (once).
+  void touch(NodeId v) {
+    if (nodes_[v].marked == round_) return;
+    nodes_[v].marked = round_;
+    touched_.push_back(v);
+  }
+
   void add_edge(NodeId from, NodeId to) {
     if (!link(from, to)) return;
-    touched_.push_back(from);
-    touched_.push_back(to);
+    touch(from);
+    touch(to);
   }
 
   void remove_node(NodeId v) {
     Node& node = nodes_[v];
     for (NodeId s : node.succs) {
       nodes_[s].preds.erase(v);
-      touched_.push_back(s);
+      touch(s);
     }
     node.preds.for_each([&](NodeId p) {
       nodes_[p].succs.erase(v);
-      touched_.push_back(p);
+      touch(p);
     });
     node.succs.clear();
     node.preds.clear();
     node.alive = false;
     --live_count_;
-    touched_.push_back(v);
+    touch(v);
   }
 
   void set_successors(NodeId v, std::initializer_list<NodeId> targets) {
     for (NodeId s : nodes_[v].succs) {
       nodes_[s].preds.erase(v);
-      touched_.push_back(s);
+      touch(s);
     }
     nodes_[v].succs.clear();
-    touched_.push_back(v);
+    touch(v);
     for (NodeId t : targets) add_edge(v, t);
   }
 
@@ -488,22 +496,15 @@ class Structurer {
   // statements need it to have one predecessor, and the roles that read its predecessors
   // need at most two; so a change at v can only alter the matches of v and, while v has at
   // most two predecessors, of those predecessors. (Rewrites never raise a node's number of
-  // predecessors, and a node that gains one is touched itself.) Each is refreshed once: the
-  // round's mark on a node says it was listed.
+  // predecessors, and a node that gains one is touched itself.) Those predecessors join the
+  // list, each node listed once.
   void refresh_touched() {
-    ++round_;
-    auto list = [&](NodeId v) {
-      if (nodes_[v].marked == round_) return;
-      nodes_[v].marked = round_;
-      affected_.push_back(v);
-    };
-    for (NodeId v : touched_) {
-      list(v);
-      if (preds(v).size() <= 2) preds(v).for_each(list);
-    }
+    const std::size_t changed = touched_.size();
+    for (std::size_t i = 0; i < changed; ++i)
+      if (preds(touched_[i]).size() <= 2) preds(touched_[i]).for_each([&](NodeId p) { touch(p); });
+    for (NodeId v : touched_) refresh(v);
     touched_.clear();
-    for (NodeId v : affected_) refresh(v);
-    affected_.clear();
+    ++round_;
   }
 
   // ---- Rewrites -----------------------------------------------------------------------
@@ -556,7 +557,7 @@ class Structurer {
     NodeId n = m.n;
     BlockLowering& ln = block(n);
     const std::array<NodeId, 2> branch = nodes_[n].branch;
-    touched_.push_back(n);
+    touch(n);
     switch (m.rule) {
       case kEmptyArm: {
         NodeId x = m.other;
@@ -647,7 +648,7 @@ class Structurer {
     std::array<NodeId, 2> branch{};  // the ids of its lowering's successors, in branch order
     BlockLowering* lowering = nullptr;
     std::uint32_t position = 0;      // its lowering's position in source order
-    std::uint32_t marked = 0;        // the round of refresh_touched that last listed it
+    std::uint32_t marked = 0;        // the last round (rewrite) that listed it touched
     std::uint8_t matching = 0;       // bit r set while rule r matches
     bool alive = true;
   };
@@ -669,9 +670,8 @@ class Structurer {
   std::size_t live_count_ = 0;
   NodeId entry_ = 0;
   std::array<NodeIdSet, kRuleCount> candidates_;  // the nodes each rule matches at
-  std::vector<NodeId> touched_;
-  std::vector<NodeId> affected_;  // refresh_touched's working list
-  std::uint32_t round_ = 0;       // refresh_touched's rounds so far
+  std::vector<NodeId> touched_;   // by the current rewrite, each once
+  std::uint32_t round_ = 1;       // the rewrites so far, and one
   bool broken_ = false;           // a node got a third successor
   std::vector<Key> keys_;               // set_up's working lists
   std::vector<NodeId> id_by_position_;
