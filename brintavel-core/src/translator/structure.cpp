@@ -482,8 +482,8 @@ class Structurer {
     std::uint8_t now = matching_rules(n);
     std::uint8_t changed = now ^ nodes_[n].matching;
     nodes_[n].matching = now;
-    for (int r = 0; changed != 0; ++r, changed >>= 1) {
-      if (!(changed & 1)) continue;
+    for (; changed != 0; changed &= changed - 1) {
+      int r = std::countr_zero(changed);
       if (now & (1u << r))
         candidates_[r].insert(n);
       else
@@ -541,8 +541,7 @@ class Structurer {
     if (ln.statements.empty() && ln.statements.capacity() < lm.statements.size()) {
       ln.statements = std::move(lm.statements);
     } else {
-      ln.statements.insert(ln.statements.end(), std::make_move_iterator(lm.statements.begin()),
-                           std::make_move_iterator(lm.statements.end()));
+      for (qasm::Statement& s : lm.statements) ln.statements.push_back(std::move(s));
     }
     lm.statements.clear();
     ln.condition = std::move(lm.condition);
