@@ -66,7 +66,8 @@ void RegionSplitter::end_block(const BranchTargets& targets) {
   if (blocks_ == 0) return;
   const std::uint32_t block = blocks_ - 1;
   for (std::size_t slot = 0; slot < targets.size(); ++slot) {
-    const std::uint32_t* found = find_open(targets[slot], label_hash(targets[slot]));
+    const std::uint64_t hash = label_hash(targets[slot]);
+    const std::uint32_t* found = find_open(targets[slot], hash);
     if (!found) {
       // A later block, or one of a closed region (which the end finds unresolved).
       std::uint32_t r = free_refs_;
@@ -76,7 +77,7 @@ void RegionSplitter::end_block(const BranchTargets& targets) {
         r = static_cast<std::uint32_t>(refs_.size());
         refs_.emplace_back();
       }
-      std::uint32_t* head = pending_.try_emplace(targets[slot], kEnd).first;
+      std::uint32_t* head = pending_.try_emplace(targets[slot], kEnd, hash).first;
       refs_[r] = Ref{block, static_cast<std::uint32_t>(slot), *head};
       *head = r;
       continue;
