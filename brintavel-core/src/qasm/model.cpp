@@ -152,14 +152,15 @@ Expression& Expression::operator=(const Expression& other) {
 
 void Expression::release_children() {
   // Childless children are released by the members' own destructors; anything deeper is
-  // taken apart here, one level at a time.
-  auto slots = child_slots(node);
-  bool deep = false;
-  for (auto* slot : slots)
-    if (slot && *slot && (*slot)->has_children()) deep = true;
-  if (!deep) return;
+  // taken apart by release_descendants, one level at a time. (Kept apart, the walk's stack
+  // costs nothing to the shallow trees that most are.)
+  for (auto* slot : child_slots(node))
+    if (slot && *slot && (*slot)->has_children()) return release_descendants();
+}
+
+void Expression::release_descendants() {
   text::SmallList<Expression*, 32> stack;  // (owned: each is deleted as it is taken)
-  for (auto* slot : slots)
+  for (auto* slot : child_slots(node))
     if (slot && *slot) stack.push_back(slot->release());
   while (!stack.empty()) {
     std::unique_ptr<Expression> e(stack.back());

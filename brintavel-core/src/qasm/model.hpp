@@ -107,6 +107,7 @@ struct Expression final {
  private:
   // Takes apart the subtrees below this node, one level at a time (without recursion).
   void release_children();
+  void release_descendants();  // (release_children's walk, where a child has children)
   struct ShallowTag {};
   Expression(ShallowTag, const Node& node);
   friend struct ExpressionCopier;
