@@ -160,13 +160,21 @@ void Expression::release_children() {
 
 void Expression::release_descendants() {
   text::SmallList<Expression*, 32> stack;  // (owned: each is deleted as it is taken)
-  for (auto* slot : child_slots(node))
-    if (slot && *slot) stack.push_back(slot->release());
+  // A node's childless children go at once; the others wait, taken out of it, on the stack.
+  auto take_children = [&stack](Node& parent) {
+    for (auto* slot : child_slots(parent)) {
+      if (!slot || !*slot) continue;
+      if ((*slot)->has_children())
+        stack.push_back(slot->release());
+      else
+        slot->reset();
+    }
+  };
+  take_children(node);
   while (!stack.empty()) {
     std::unique_ptr<Expression> e(stack.back());
     stack.pop_back();
-    for (auto* slot : child_slots(e->node))
-      if (slot && *slot) stack.push_back(slot->release());
+    take_children(e->node);
   }
 }
 
