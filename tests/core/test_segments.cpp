@@ -288,4 +288,38 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// Loops one after another, each header h branching to its body b and to a plain block p, the
+// body back to h, and p to the next header: a region closes as each header begins, leaving the
+// header open for its body's branch back. The closed labels pile up, and the table of open ones
+// is made again now and then; the branches back still find their headers' numbers.
+TEST(Regions, BranchesBackFindTheirHeadersAsClosedLabelsPileUp) {
+  brintavel::translator::RegionSplitter regions(1);
+  std::vector<std::string> labels;
+  for (int i = 0; i < 400; ++i)
+    for (const char* part : {"h", "b", "p"}) labels.push_back(part + std::to_string(i));
+  labels.push_back("exit");
+  std::vector<std::vector<std::uint32_t>> expected(labels.size());
+  for (std::uint32_t k = 0; k < labels.size(); ++k) {
+    if (auto end = regions.begin_block(labels[k])) regions.closed(*end);
+    if (k + 1 == labels.size()) {
+      regions.end_block({});
+      continue;
+    }
+    switch (k % 3) {
+      case 0: expected[k] = {k + 1, k + 2}; break;  // h: b, p
+      case 1: expected[k] = {k - 1}; break;         // b: back to h
+      default: expected[k] = {k + 1}; break;        // p: the next h
+    }
+    brintavel::translator::BranchTargets targets;
+    for (std::uint32_t target : expected[k]) targets.push_back(labels[target]);
+    regions.end_block(targets);
+  }
+  EXPECT_TRUE(regions.closed_any());
+  EXPECT_TRUE(regions.finish());
+  ASSERT_EQ(regions.graph().size(), labels.size());
+  for (std::size_t k = 0; k < labels.size(); ++k)
+    EXPECT_EQ(std::vector<std::uint32_t>(regions.graph()[k].begin(), regions.graph()[k].end()), expected[k])
+        << labels[k];
+}
+
 }  // namespace

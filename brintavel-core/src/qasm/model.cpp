@@ -152,20 +152,29 @@ Expression& Expression::operator=(const Expression& other) {
 
 void Expression::release_children() {
   // Childless children are released by the members' own destructors; anything deeper is
-  // taken apart here, one level at a time.
-  auto slots = child_slots(node);
-  bool deep = false;
-  for (auto* slot : slots)
-    if (slot && *slot && (*slot)->has_children()) deep = true;
-  if (!deep) return;
+  // taken apart by release_descendants, one level at a time. (Kept apart, the walk's stack
+  // costs nothing to the shallow trees that most are.)
+  for (auto* slot : child_slots(node))
+    if (slot && *slot && (*slot)->has_children()) return release_descendants();
+}
+
+void Expression::release_descendants() {
   text::SmallList<Expression*, 32> stack;  // (owned: each is deleted as it is taken)
-  for (auto* slot : slots)
-    if (slot && *slot) stack.push_back(slot->release());
+  // A node's childless children go at once; the others wait, taken out of it, on the stack.
+  auto take_children = [&stack](Node& parent) {
+    for (auto* slot : child_slots(parent)) {
+      if (!slot || !*slot) continue;
+      if ((*slot)->has_children())
+        stack.push_back(slot->release());
+      else
+        slot->reset();
+    }
+  };
+  take_children(node);
   while (!stack.empty()) {
     std::unique_ptr<Expression> e(stack.back());
     stack.pop_back();
-    for (auto* slot : child_slots(e->node))
-      if (slot && *slot) stack.push_back(slot->release());
+    take_children(e->node);
   }
 }
 
@@ -383,7 +392,9 @@ If& If::operator=(const If& other) {
   return *this;
 }
 
-If::~If() { release_bodies({&then_body, &else_body}); }
+If::~If() {
+  if (!then_body.empty() || !else_body.empty()) release_bodies({&then_body, &else_body});
+}
 
 While::While(StatementList body_list, Expression cond)
     : body(std::move(body_list)), condition(std::move(cond)) {}
@@ -395,6 +406,8 @@ While& While::operator=(const While& other) {
   return *this;
 }
 
-While::~While() { release_bodies({&body}); }
+While::~While() {
+  if (!body.empty()) release_bodies({&body});
+}
 
 }  // namespace brintavel::qasm

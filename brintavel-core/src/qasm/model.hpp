@@ -107,6 +107,7 @@ struct Expression final {
  private:
   // Takes apart the subtrees below this node, one level at a time (without recursion).
   void release_children();
+  void release_descendants();  // (release_children's walk, where a child has children)
   struct ShallowTag {};
   Expression(ShallowTag, const Node& node);
   friend struct ExpressionCopier;
@@ -266,6 +267,9 @@ struct Statement {
   template <class Kind>
     requires std::is_constructible_v<Node, Kind&&>
   Statement(Kind&& kind) : node(std::forward<Kind>(kind)) {}  // NOLINT: implicit by design
+  // A statement of kind `Kind` made in place from `args` (an If or While is then not moved).
+  template <class Kind, class... Args>
+  explicit Statement(std::in_place_type_t<Kind> kind, Args&&... args) : node(kind, std::forward<Args>(args)...) {}
 };
 
 // Deep copy of a statement list (iterative).

@@ -11,6 +11,10 @@
 
 namespace brintavel::qasm {
 
+// The statements' fixed pieces are appended as string_views, whose lengths are known without
+// a strlen per append.
+using namespace std::string_view_literals;
+
 // ---- Numbers -------------------------------------------------------------------------
 
 namespace {
@@ -125,13 +129,16 @@ bool needs_parens_as_right(const Expression& operand, BinaryOperator parent) {
   return !(strength(std::get<Binary>(operand.node).op) > strength(parent));
 }
 
-// What is left to print of an expression: a subexpression, or a piece of text. The tasks sit
-// on an explicit stack, in place for the small expressions that most are.
+// What is left to print of an expression: a subexpression, a piece of text, or a binary
+// operator (printed between spaces). The tasks sit on an explicit stack, in place for the
+// small expressions that most are.
 class ExpressionTasks {
  public:
+  enum class Kind : std::uint8_t { Expression, Text, Operator };
   struct Task {
-    const Expression* expression;  // null: `text`
-    std::string_view text;
+    Kind kind;
+    const Expression* expression;  // of Kind::Expression
+    std::string_view text;         // of Kind::Text and Kind::Operator
   };
   bool empty() const { return size_ == 0; }
   void push(Task task) {
@@ -149,8 +156,9 @@ class ExpressionTasks {
     more_.pop_back();
     return task;
   }
-  void text(std::string_view t) { push({nullptr, t}); }
-  void expression(const Expression& e) { push({&e, {}}); }
+  void text(std::string_view t) { push({Kind::Text, nullptr, t}); }
+  void op(BinaryOperator op) { push({Kind::Operator, nullptr, spelling(op)}); }
+  void expression(const Expression& e) { push({Kind::Expression, &e, {}}); }
   // Pushes `e`, between parentheses when `parens` (in reverse: the stack is printed from the top).
   void wrapped(const Expression& e, bool parens) {
     if (parens) text(")");
@@ -159,106 +167,146 @@ class ExpressionTasks {
   }
 
  private:
-  std::array<Task, 16> inline_{};
+  std::array<Task, 16> inline_;  // (each written before it is read)
   std::vector<Task> more_;
   std::size_t size_ = 0;
 };
 
+// `[index]`, appended at once.
+void append_subscript(std::string& out, std::int64_t index) {
+  std::array<char, 24> buf;
+  buf[0] = '[';
+  char* end = std::to_chars(buf.data() + 1, buf.data() + buf.size() - 1, index).ptr;
+  *end++ = ']';
+  out.append(buf.data(), end);
+}
+
+// Prints the part of `e` before its first operand, pushes what follows that operand, and
+// returns the operand (null for an atom, printed whole).
+const Expression* print_head(const Expression& e, std::string& out, ExpressionTasks& tasks) {
+  return std::visit(
+      [&out, &tasks](const auto& n) -> const Expression* {
+        using T = std::decay_t<decltype(n)>;
+        if constexpr (std::is_same_v<T, Identifier>) {
+          out.append(n.name);
+        } else if constexpr (std::is_same_v<T, IntLiteral>) {
+          text::append_int(out, n.value);
+        } else if constexpr (std::is_same_v<T, FloatLiteral>) {
+          append_float(out, n.value);
+        } else if constexpr (std::is_same_v<T, BoolLiteral>) {
+          out.append(n.value ? "true" : "false");
+        } else if constexpr (std::is_same_v<T, Element>) {
+          out.append(n.register_name);
+          append_subscript(out, n.index);
+        } else if constexpr (std::is_same_v<T, Index>) {
+          const Expression& base = *n.base;
+          bool parens = std::holds_alternative<Unary>(base.node) || std::holds_alternative<Binary>(base.node);
+          tasks.text("]");
+          tasks.expression(*n.index);
+          tasks.text("[");
+          if (parens) {
+            tasks.text(")");
+            out.push_back('(');
+          }
+          return &base;
+        } else if constexpr (std::is_same_v<T, Unary>) {
+          const Expression& operand = *n.operand;
+          if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
+            out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
+            tasks.text(")");
+            return &operand;
+          }
+          out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
+          bool pow = std::holds_alternative<Binary>(operand.node) &&
+                     std::get<Binary>(operand.node).op == BinaryOperator::Pow;
+          const auto* cast = std::get_if<Unary>(&operand.node);
+          bool call = cast && (cast->op == UnaryOperator::IntCast || cast->op == UnaryOperator::Float64Cast);
+          if (!(operand.is_atom() || pow || call)) {
+            tasks.text(")");
+            out.push_back('(');
+          }
+          return &operand;
+        } else {
+          tasks.wrapped(*n.right, needs_parens_as_right(*n.right, n.op));
+          tasks.op(n.op);
+          if (needs_parens_as_left(*n.left, n.op)) {
+            tasks.text(")");
+            out.push_back('(');
+          }
+          return n.left.get();
+        }
+        return nullptr;
+      },
+      e.node);
+}
+
 }  // namespace
 
+// Walks down the first operands without pushing them; only what follows one waits on the stack.
 void print_expression(const Expression& root, std::string& out) {
   ExpressionTasks tasks;
-  tasks.expression(root);
-  while (!tasks.empty()) {
+  const Expression* next = &root;
+  for (;;) {
+    while (next) next = print_head(*next, out, tasks);
+    if (tasks.empty()) return;
     ExpressionTasks::Task task = tasks.pop();
-    if (!task.expression) {
-      out.append(task.text);
-      continue;
+    switch (task.kind) {
+      case ExpressionTasks::Kind::Expression:
+        next = task.expression;
+        break;
+      case ExpressionTasks::Kind::Text:
+        out.append(task.text);
+        break;
+      case ExpressionTasks::Kind::Operator: {
+        // (A spelling has one or two characters.)
+        std::array<char, 4> spaced{' ', task.text[0], task.text.back(), ' '};
+        spaced[task.text.size() + 1] = ' ';
+        out.append(spaced.data(), task.text.size() + 2);
+        break;
+      }
     }
-    std::visit(
-        [&out, &tasks](const auto& n) {
-          using T = std::decay_t<decltype(n)>;
-          if constexpr (std::is_same_v<T, Identifier>) {
-            out.append(n.name);
-          } else if constexpr (std::is_same_v<T, IntLiteral>) {
-            text::append_int(out, n.value);
-          } else if constexpr (std::is_same_v<T, FloatLiteral>) {
-            append_float(out, n.value);
-          } else if constexpr (std::is_same_v<T, BoolLiteral>) {
-            out.append(n.value ? "true" : "false");
-          } else if constexpr (std::is_same_v<T, Element>) {
-            out.append(n.register_name);
-            out.push_back('[');
-            text::append_int(out, n.index);
-            out.push_back(']');
-          } else if constexpr (std::is_same_v<T, Index>) {
-            const Expression& base = *n.base;
-            tasks.text("]");
-            tasks.expression(*n.index);
-            tasks.text("[");
-            tasks.wrapped(base, std::holds_alternative<Unary>(base.node) || std::holds_alternative<Binary>(base.node));
-          } else if constexpr (std::is_same_v<T, Unary>) {
-            if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
-              out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
-              tasks.text(")");
-              tasks.expression(*n.operand);
-              return;
-            }
-            out.push_back(n.op == UnaryOperator::Not ? '!' : '-');
-            const Expression& operand = *n.operand;
-            bool pow = std::holds_alternative<Binary>(operand.node) &&
-                       std::get<Binary>(operand.node).op == BinaryOperator::Pow;
-            const auto* cast = std::get_if<Unary>(&operand.node);
-            bool call = cast && (cast->op == UnaryOperator::IntCast || cast->op == UnaryOperator::Float64Cast);
-            tasks.wrapped(operand, !(operand.is_atom() || pow || call));
-          } else {
-            tasks.wrapped(*n.right, needs_parens_as_right(*n.right, n.op));
-            tasks.text(" ");
-            tasks.text(spelling(n.op));
-            tasks.text(" ");
-            tasks.wrapped(*n.left, needs_parens_as_left(*n.left, n.op));
-          }
-        },
-        task.expression->node);
   }
 }
 
 void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
                      std::span<const IndexedIdentifier> operands, std::string& out) {
-  for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ ");
+  for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ "sv);
   out.append(name);
   if (!arguments.empty()) {
     out.push_back('(');
     for (std::size_t k = 0; k < arguments.size(); ++k) {
-      if (k > 0) out.append(", ");
+      if (k > 0) out.append(", "sv);
       print_expression(arguments[k], out);
     }
     out.push_back(')');
   }
   out.push_back(' ');
   for (std::size_t k = 0; k < operands.size(); ++k) {
-    if (k > 0) out.append(", ");
+    if (k > 0) out.append(", "sv);
     print_indexed_identifier(operands[k], out);
   }
-  out.append(";\n");
+  out.append(";\n"sv);
 }
 
 void print_measure(const IndexedIdentifier& qubit, const IndexedIdentifier& target, std::string& out) {
   print_indexed_identifier(target, out);
-  out.append(" = measure ");
+  out.append(" = measure "sv);
   print_indexed_identifier(qubit, out);
-  out.append(";\n");
+  out.append(";\n"sv);
 }
 
 void print_reset(const IndexedIdentifier& qubit, std::string& out) {
-  out.append("reset ");
+  out.append("reset "sv);
   print_indexed_identifier(qubit, out);
-  out.append(";\n");
+  out.append(";\n"sv);
 }
 
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
   out.append(id.name);
-  if (id.index) {
+  if (!id.index) return;
+  if (const auto* k = std::get_if<IntLiteral>(&id.index->node)) {
+    append_subscript(out, k->value);  // q[3], as most are
+  } else {
     out.push_back('[');
     print_expression(*id.index, out);
     out.push_back(']');
@@ -269,15 +317,23 @@ void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
 
 namespace {
 
-void indent(std::string& out, unsigned level) { out.append(std::size_t{level} * 2, ' '); }
+void indent(std::string& out, unsigned level) {
+  static constexpr std::string_view kSpaces = "                                ";
+  std::size_t width = std::size_t{level} * 2;
+  if (width <= kSpaces.size()) {
+    out.append(kSpaces.substr(0, width));
+  } else {
+    out.append(width, ' ');
+  }
+}
 
 void print_declaration(std::string& out, std::string_view prefix, std::uint64_t size,
                        std::string_view name) {
   out.append(prefix);
   text::append_uint(out, size);
-  out.append("] ");
+  out.append("] "sv);
   out.append(name);
-  out.append(";\n");
+  out.append(";\n"sv);
 }
 
 // Prints a statement that has no nested body; returns false for If and While.
@@ -286,9 +342,9 @@ bool print_simple(const Statement& s, std::string& out) {
       [&out](const auto& n) -> bool {
         using T = std::decay_t<decltype(n)>;
         if constexpr (std::is_same_v<T, Include>) {
-          out.append("include \"");
+          out.append("include \""sv);
           out.append(n.path);
-          out.append("\";\n");
+          out.append("\";\n"sv);
         } else if constexpr (std::is_same_v<T, QubitDeclaration>) {
           print_declaration(out, "qubit[", n.size, n.name);
         } else if constexpr (std::is_same_v<T, BitDeclaration>) {
@@ -296,9 +352,9 @@ bool print_simple(const Statement& s, std::string& out) {
           if (n.zeroed) {
             out.pop_back();  // the ';' and line end come after the initialiser
             out.pop_back();
-            out.append(" = \"");
+            out.append(" = \""sv);
             out.append(n.size, '0');
-            out.append("\";\n");
+            out.append("\";\n"sv);
           }
         } else if constexpr (std::is_same_v<T, OutputBitDeclaration>) {
           print_declaration(out, "output bit[", n.size, n.name);
@@ -307,14 +363,14 @@ bool print_simple(const Statement& s, std::string& out) {
                      : n.type == ScalarType::Bool ? "bool "
                                                   : "float[64] ");
           out.append(n.name);
-          out.append(" = ");
+          out.append(" = "sv);
           print_expression(n.init, out);
-          out.append(";\n");
+          out.append(";\n"sv);
         } else if constexpr (std::is_same_v<T, Assignment>) {
           print_indexed_identifier(n.target, out);
-          out.append(" = ");
+          out.append(" = "sv);
           print_expression(n.value, out);
-          out.append(";\n");
+          out.append(";\n"sv);
         } else if constexpr (std::is_same_v<T, GateCall>) {
           print_gate_call(n.modifiers.size(), n.name, n.arguments, n.operands, out);
         } else if constexpr (std::is_same_v<T, Measure>) {
@@ -322,12 +378,12 @@ bool print_simple(const Statement& s, std::string& out) {
         } else if constexpr (std::is_same_v<T, Reset>) {
           print_reset(n.qubit, out);
         } else if constexpr (std::is_same_v<T, Barrier>) {
-          out.append("barrier");
+          out.append("barrier"sv);
           for (std::size_t k = 0; k < n.operands.size(); ++k) {
             out.append(k > 0 ? ", " : " ");
             print_indexed_identifier(n.operands[k], out);
           }
-          out.append(";\n");
+          out.append(";\n"sv);
         } else {
           return false;
         }
@@ -385,15 +441,15 @@ class StatementPrinter {
     indent(out_, level);
     if (print_simple(s, out_)) return false;
     if (const auto* i = std::get_if<If>(&s.node)) {
-      out_.append("if (");
+      out_.append("if ("sv);
       print_expression(i->condition, out_);
-      out_.append(") {\n");
+      out_.append(") {\n"sv);
       frames_.push_back({&i->then_body, 0, level + 1, Closing::Then, i});
     } else {
       const auto& w = std::get<While>(s.node);
-      out_.append("while (");
+      out_.append("while ("sv);
       print_expression(w.condition, out_);
-      out_.append(") {\n");
+      out_.append(") {\n"sv);
       frames_.push_back({&w.body, 0, level + 1, Closing::Loop, nullptr});
     }
     return true;
@@ -434,7 +490,7 @@ class StatementPrinter {
       indent(out_, level);
       out_.push_back('}');
       if (done.closing == Closing::Then && !done.owner->else_body.empty()) {
-        out_.append(" else {\n");
+        out_.append(" else {\n"sv);
         frames_.push_back({&done.owner->else_body, 0, done.level, Closing::Else, nullptr});
         continue;
       }

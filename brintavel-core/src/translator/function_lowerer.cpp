@@ -116,6 +116,7 @@ struct FunctionLowerer::State {
   std::string printed;
   qasm::LineOrigins printed_origins;  // of the lines of `printed`, when origins are kept
   std::vector<bool> cyclic_blocks;
+  BlockStructurer structurer;  // structures the regions, its working memory kept between them
   bool abandoned = false;  // the regions did not hold: the function is lowered again
   bool zero_covered = false;  // the register covers results nothing is measured into
 };
@@ -228,6 +229,19 @@ bool FunctionLowerer::State::phi_stays_in_window(const ir::Phi& phi) {
   return true;
 }
 
+namespace {
+
+// Whether each block of a region lies on a cycle. In most regions every branch goes to a later
+// block, which no cycle allows; the components are looked for only where one goes back.
+std::vector<bool> region_blocks_on_cycles(const BlockGraph& graph) {
+  for (std::uint32_t b = 0; b < graph.size(); ++b)
+    for (std::uint32_t target : graph[b])
+      if (target <= b) return blocks_on_cycles(graph);
+  return std::vector<bool>(graph.size(), false);
+}
+
+}  // namespace
+
 // Structures the open blocks before block `end` (all open blocks when `last`), prints them
 // after the regions before, and lets them go. False when that failed: the function is then
 // lowered again.
@@ -239,7 +253,7 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   lowering.dataflow().leave_out_writers();
   std::optional<BlockGraph> graph = regions->region_graph(window_start, end, !last);
   if (!graph) return !(abandoned = true);
-  std::vector<bool> cyclic = blocks_on_cycles(*graph);
+  std::vector<bool> cyclic = region_blocks_on_cycles(*graph);
   // What the region's values read is checked now, and its records let go.
   if (!lowering.dataflow().settle_region(window_start, end, *graph, cyclic, lowering.budget()))
     return !(abandoned = true);
@@ -247,13 +261,11 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   drop_restarts(window_start, end, cyclic);
   std::vector<BlockLowering> blocks = processed.take_front(count);
   std::string_view entry = blocks.front().label;
-  if (!last) {
-    // The region ends in the next block, here empty and without successors.
-    blocks.push_back(BlockLowering{labels[count], {}, {}, std::nullopt});
-    blocks.back().ordinal = end;
-  }
-  auto structured = structure_control_flow(std::move(blocks), entry, &lowering.budget(),
-                                                StructureSearch::Incremental, nullptr, &*graph);
+  // The region ends in the next block, here empty and without successors.
+  BlockLowering next{last ? std::string_view() : labels[count], {}, {}, std::nullopt};
+  next.ordinal = end;
+  auto structured = structurer.structure(std::move(blocks), entry, &lowering.budget(), StructureSearch::Incremental,
+                                         nullptr, &*graph, last ? nullptr : &next);
   // The printed text grows to a sixth to a third of the input, reserved at once at half of it
   // (untouched pages cost nothing).
   if (printed.empty()) printed.reserve(source.size() / 2);
@@ -261,6 +273,7 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
       !qasm::print_statements_within(*structured, printed, Limits::output_bytes_for_input(source.size()),
                                      lowering.emitter().keeps_origins() ? &printed_origins : nullptr))
     return !(abandoned = true);
+  structurer.give_back(std::move(*structured));
   labels.erase(labels.begin(), labels.begin() + count);
   block_sources.erase(block_sources.begin(), block_sources.begin() + count);
   regions->closed(end);

@@ -16,13 +16,20 @@ std::uint64_t label_hash(std::string_view label) { return text::FlatNameMap<std:
 
 }  // namespace
 
+const std::uint32_t* RegionSplitter::find_open(std::string_view label, std::uint64_t hash) const {
+  const std::uint32_t* found = open_.find(label, hash);
+  return found && *found >= start_ ? found : nullptr;
+}
+
+bool RegionSplitter::is_open(std::string_view label) const { return find_open(label, label_hash(label)); }
+
 std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label) {
   const std::uint32_t ordinal = blocks_++;
   if (keeps_graph_) graph_.emplace_back();
   if (!holds_) return std::nullopt;
   const std::uint64_t hash = label_hash(label);
   // (A label of a closed block used again is found at the end.)
-  if (open_.find(label, hash)) {
+  if (find_open(label, hash)) {
     holds_ = false;
     return std::nullopt;
   }
@@ -42,7 +49,7 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
     }
     pending_.erase(label, hash);
   }
-  open_.try_emplace(label, ordinal, hash);
+  *open_.try_emplace(label, ordinal, hash).first = ordinal;  // (over a closed block's entry)
   open_labels_.push_back(label);
   open_hashes_.push_back(hash);
   if (!candidate) return std::nullopt;
@@ -59,7 +66,8 @@ void RegionSplitter::end_block(const BranchTargets& targets) {
   if (blocks_ == 0) return;
   const std::uint32_t block = blocks_ - 1;
   for (std::size_t slot = 0; slot < targets.size(); ++slot) {
-    const std::uint32_t* found = open_.find(targets[slot]);
+    const std::uint64_t hash = label_hash(targets[slot]);
+    const std::uint32_t* found = find_open(targets[slot], hash);
     if (!found) {
       // A later block, or one of a closed region (which the end finds unresolved).
       std::uint32_t r = free_refs_;
@@ -69,7 +77,7 @@ void RegionSplitter::end_block(const BranchTargets& targets) {
         r = static_cast<std::uint32_t>(refs_.size());
         refs_.emplace_back();
       }
-      std::uint32_t* head = pending_.try_emplace(targets[slot], kEnd).first;
+      std::uint32_t* head = pending_.try_emplace(targets[slot], kEnd, hash).first;
       refs_[r] = Ref{block, static_cast<std::uint32_t>(slot), *head};
       *head = r;
       continue;
@@ -85,14 +93,18 @@ void RegionSplitter::end_block(const BranchTargets& targets) {
 }
 
 void RegionSplitter::closed(std::uint32_t end) {
-  std::size_t count = end - start_;
-  for (std::size_t i = 0; i < count; ++i) {
-    open_.erase(open_labels_[i], open_hashes_[i]);
-    closed_hashes_.push_back(open_hashes_[i]);
-  }
-  open_labels_.erase(open_labels_.begin(), open_labels_.begin() + static_cast<std::ptrdiff_t>(count));
-  open_hashes_.erase(open_hashes_.begin(), open_hashes_.begin() + static_cast<std::ptrdiff_t>(count));
+  const auto count = static_cast<std::ptrdiff_t>(end - start_);
+  closed_hashes_.insert(closed_hashes_.end(), open_hashes_.begin(), open_hashes_.begin() + count);
+  open_labels_.erase(open_labels_.begin(), open_labels_.begin() + count);
+  open_hashes_.erase(open_hashes_.begin(), open_hashes_.begin() + count);
   start_ = end;
+  // The closed blocks' labels stay in the table, counting as absent, until they outnumber the
+  // open ones by far: the table is then made again of these alone. That is cheaper than taking
+  // each closed label out, and the table holds at most twice the open blocks and a few hundred.
+  if (open_.size() <= 2 * open_labels_.size() + kStaleLabels) return;
+  open_.reset();
+  for (std::size_t i = 0; i < open_labels_.size(); ++i)
+    open_.try_emplace(open_labels_[i], end + static_cast<std::uint32_t>(i), open_hashes_[i]);
 }
 
 bool RegionSplitter::finish() {

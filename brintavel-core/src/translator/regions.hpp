@@ -68,7 +68,7 @@ class RegionSplitter {
   // to - from. Nothing when a branch leaves the region elsewhere (which closing never allows).
   std::optional<BlockGraph> region_graph(std::uint32_t from, std::uint32_t to, bool with_end) const;
   // Whether a block with this label is open.
-  bool is_open(std::string_view label) const { return open_.contains(label); }
+  bool is_open(std::string_view label) const;
   // `label`, which names no open block, names no block that began before now either (it names
   // one to come, or none): finish() checks that at the end, failing otherwise, so that the
   // labels of the closed blocks need no index while the function is read.
@@ -76,12 +76,19 @@ class RegionSplitter {
 
  private:
   void set_edge(std::uint32_t block, std::size_t slot, std::uint32_t target);
+  // The number of the open block with this label and hash, or null.
+  const std::uint32_t* find_open(std::string_view label, std::uint64_t hash) const;
+
+  // Closed blocks' labels left in open_ beyond twice the open ones before it is made again.
+  static constexpr std::size_t kStaleLabels = 256;
 
   std::uint32_t minimum_region_;
   bool keeps_graph_;
   std::uint32_t blocks_ = 0;  // begun so far
   std::uint32_t start_ = 0;
-  text::FlatNameMap<std::uint32_t> open_;      // the open blocks' labels, to their numbers
+  // The open blocks' labels, to their numbers; also closed blocks' labels (numbers below start_),
+  // which count as absent, until the table is made again (closed()).
+  text::FlatNameMap<std::uint32_t> open_;
   std::vector<std::string_view> open_labels_;  // by number from start_
   std::vector<std::uint64_t> open_hashes_;     // their hashes, likewise
   // Branches to labels not seen yet, by label: lists of the branching block and the

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -32,5 +33,30 @@ Result<qasm::StatementList> structure_control_flow(std::vector<BlockLowering> bl
                                                    StructureSearch strategy = StructureSearch::Incremental,
                                                    std::uint32_t* failed_block = nullptr,
                                                    const BlockGraph* graph = nullptr);
+
+// Structures block lowerings as structure_control_flow does, one set after another (the regions
+// of a function), keeping its working memory from one to the next.
+class BlockStructurer {
+ public:
+  BlockStructurer();
+  ~BlockStructurer();
+  BlockStructurer(const BlockStructurer&) = delete;
+  BlockStructurer& operator=(const BlockStructurer&) = delete;
+
+  // `end`, when given, is one more block after `blocks` (in source order and in `graph`), which
+  // the structuring may empty: the block a region of a function ends in.
+  Result<qasm::StatementList> structure(std::vector<BlockLowering> blocks, std::string_view entry,
+                                        SizeBudget* budget = nullptr,
+                                        StructureSearch strategy = StructureSearch::Incremental,
+                                        std::uint32_t* failed_block = nullptr, const BlockGraph* graph = nullptr,
+                                        BlockLowering* end = nullptr);
+  // Takes back a list that structure() made, once it is no longer needed: emptied, its memory
+  // holds the top-level statements of the next.
+  void give_back(qasm::StatementList list);
+
+ private:
+  struct Work;
+  std::unique_ptr<Work> work_;
+};
 
 }  // namespace brintavel::translator
