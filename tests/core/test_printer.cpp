@@ -561,7 +561,7 @@ TEST(PrintProgram, DeepStatementNesting) {
     body = std::move(outer);
     kinds.insert(kinds.begin(), k % 3);
   }
-  Program program{"3.0", std::move(body)};
+  Program program{"3.0", std::move(body), {}};
 
   // The expected text, built front to back: the opening lines from the outside in, the
   // gate, then the closing lines from the inside out.

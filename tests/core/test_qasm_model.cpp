@@ -373,7 +373,7 @@ TEST(QasmModelDeep, StatementNesting) {
   }
   EXPECT_EQ(count_nodes(deep), deep_nesting_nodes(kDeep));
   // Moving a deep program around and destroying it.
-  Program program{"3.0", std::move(deep)};
+  Program program{"3.0", std::move(deep), {}};
   Program moved = std::move(program);
   EXPECT_EQ(count_nodes(moved.body), deep_nesting_nodes(kDeep));
 }
