@@ -122,4 +122,30 @@ e:
   }
 }
 
+// Every name the body reads is found by its view as by its text, after the table of views has
+// grown (a phi of many values); the branches out of the body are listed in branch order.
+TEST(BodyIndex, FindsReadNamesByTheirViewsAndListsTheExits) {
+  std::string text = "define void @main() {\nentry:\n  %a = add i64 1, 2\n  br i1 true, label %b, label %out\nb:\n";
+  text += "  %p = phi i64 [ %a, %entry ]";
+  for (int k = 0; k < 40; ++k) text += ", [ %a, %entry ], [ %q, %entry ], [ %missing, %entry ]";
+  text += "\n  %q = add i64 %p, %a\n  br i1 false, label %out, label %out\n}\n";
+  auto module = brintavel::ir::parse_module(text, brintavel::ir::InstructionSet::Extended);
+  ASSERT_TRUE(module.has_value()) << module.error().message;
+  BodyIndex index(module->functions.front().blocks);
+  std::size_t reads = 0;
+  for (const brintavel::ir::Block& block : module->functions.front().blocks)
+    for (const brintavel::ir::Instruction& instruction : block.instructions)
+      brintavel::ir::for_each_use(instruction, [&](std::string_view name) {
+        ++reads;
+        std::string copy(name);  // another view of the same text
+        EXPECT_EQ(index.find_read(name), index.find(copy)) << name;
+        EXPECT_EQ(index.find_read(copy), index.find(copy)) << name;
+      });
+  EXPECT_GT(reads, 100u);
+  std::vector<std::pair<std::uint32_t, std::string_view>> exits;
+  for (const BodyIndex::Exit& exit : index.exits()) exits.emplace_back(exit.block, exit.label);
+  const std::vector<std::pair<std::uint32_t, std::string_view>> expected = {{0, "out"}, {1, "out"}, {1, "out"}};
+  EXPECT_EQ(exits, expected);
+}
+
 }  // namespace
