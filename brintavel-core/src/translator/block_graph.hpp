@@ -48,6 +48,10 @@ class Predecessors {
   std::vector<std::uint32_t> sources_;
 };
 
+// Whether every edge of the graph goes to a later block: the graph then has no cycle, and the
+// blocks' order is a topological order.
+bool edges_go_forward(const BlockGraph& successors);
+
 // Whether each block lies on a cycle of the graph: in a strongly connected component of
 // several blocks, or with an edge to itself (from topological_components below).
 std::vector<bool> blocks_on_cycles(const BlockGraph& successors);

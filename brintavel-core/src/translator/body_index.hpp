@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -53,7 +54,26 @@ class BodyIndex {
   };
   std::size_t definition_count() const { return definitions_.size(); }
   // The definition of `name`, or null (a parameter, or a name the body does not define).
-  const Definition* find(std::string_view name) const { return definitions_.find(name); }
+  const Definition* find(std::string_view name) const {
+    const std::uint32_t* number = numbers_.find(name);
+    return number ? &definitions_[*number] : nullptr;
+  }
+  // The same, looked up by the address and length of the view when it is one that an
+  // instruction of the body reads (an operand, a pointer, a condition: what the analyses look
+  // up, pass after pass), without hashing or comparing the text; by the text otherwise.
+  const Definition* find_read(std::string_view name) const {
+    if (reads_) {
+      const Read& r = reads_[read_slot(name.data(), name.size())];
+      if (r.data == name.data() && r.size == name.size()) return definition_read(r);
+    }
+    return find_read_further(name);
+  }
+  // The definitions the block's instructions make, in their order (an instruction that
+  // defines a name again makes none: the name stays the first one's).
+  std::span<const Definition> definitions_in(std::uint32_t block) const {
+    return std::span<const Definition>(definitions_).subspan(first_definition_[block],
+                                                             first_definition_[block + 1] - first_definition_[block]);
+  }
   // The number of the block labelled `label` (an unlabeled first block is "0").
   std::optional<std::uint32_t> block_of(std::string_view label) const {
     const std::uint32_t* it = blocks_by_label_.find(label);
@@ -75,21 +95,63 @@ class BodyIndex {
   // The blocks that branch to each block, ascending and each once.
   const Predecessors& predecessor_lists() const { return predecessors_; }
   std::span<const std::uint32_t> predecessors(std::uint32_t block) const { return predecessors_.of(block); }
+  // The branches out of the body: each label a block branches to that is not one of the
+  // body's, by block and in branch order (a label named twice is listed twice).
+  struct Exit {
+    std::uint32_t block;
+    std::string_view label;
+  };
+  std::span<const Exit> exits() const { return exits_; }
   // Whether an instruction of the body reads `name`.
   bool is_used(std::string_view name) const {
-    if (const Definition* d = find(name)) return used_definitions_[d->number] != 0;
+    if (const std::uint32_t* number = numbers_.find(name)) return used_definitions_[*number] != 0;
     return used_others_.contains(name);
   }
 
  private:
+  // The views of the names the instructions read, by address and length, each with the
+  // number of the definition it names (kNotDefined: none): a table with open addressing, at
+  // most half full.
+  struct Read {
+    const char* data;  // null: an empty slot
+    std::uint32_t size;
+    std::uint32_t number;
+  };
+  static constexpr std::uint32_t kNotDefined = UINT32_MAX;
+  std::size_t read_slot(const char* data, std::size_t size) const {
+    std::uint64_t h = (reinterpret_cast<std::uintptr_t>(data) ^ size) * 0x9E3779B97F4A7C15ull;
+    return static_cast<std::size_t>(h >> 32) & read_mask_;
+  }
+  void remember_read(std::string_view name, std::uint32_t number) {
+    if (!name.data()) return;
+    if (2 * (read_count_ + 1) > read_mask_ + 1) grow_reads();
+    std::size_t i = read_slot(name.data(), name.size());
+    for (; reads_[i].data; i = (i + 1) & read_mask_)
+      if (reads_[i].data == name.data() && reads_[i].size == name.size()) return;  // the same view again
+    reads_[i] = Read{name.data(), static_cast<std::uint32_t>(name.size()), number};
+    ++read_count_;
+  }
+  const Definition* definition_read(const Read& r) const {
+    return r.number == kNotDefined ? nullptr : &definitions_[r.number];
+  }
+  const Definition* find_read_further(std::string_view name) const;  // past the first slot
+  void make_reads(std::size_t slots);  // empty, with `slots` slots (a power of two)
+  void grow_reads();
+
   std::span<const ir::Block> blocks_;
-  text::FlatNameMap<Definition> definitions_;
+  std::vector<Definition> definitions_;          // by number
+  text::FlatNameMap<std::uint32_t> numbers_;     // each defined name's number
+  std::vector<std::uint32_t> first_definition_;  // by block, and one past the last
   text::FlatNameMap<std::uint32_t> blocks_by_label_;
   // Whether an instruction reads each definition, by number, and the other names read.
   std::vector<char> used_definitions_;
   text::FlatNameMap<bool> used_others_;
   BlockGraph successors_;
   Predecessors predecessors_;
+  std::vector<Exit> exits_;
+  std::unique_ptr<Read[]> reads_;
+  std::size_t read_mask_ = 0;  // the slots, less one
+  std::size_t read_count_ = 0;
   const ModuleConstants* constants_;
 };
 

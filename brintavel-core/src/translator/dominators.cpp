@@ -4,6 +4,14 @@
 
 namespace brintavel::translator {
 
+namespace {
+
+// The most work (steps up the tree, and blocks settled) the dominators of a graph of `blocks`
+// blocks take before they are given up on.
+std::uint64_t work_cap(std::size_t blocks) { return 64 * static_cast<std::uint64_t>(blocks) + 4096; }
+
+}  // namespace
+
 Dominators::Dominators(const BlockGraph& successors, const Predecessors& predecessors) {
   const std::size_t n = successors.size();
   if (n == 0) return;
@@ -34,7 +42,7 @@ Dominators::Dominators(const BlockGraph& successors, const Predecessors& predece
   std::vector<std::uint32_t> idom(count, kNone);
   idom[count - 1] = static_cast<std::uint32_t>(count - 1);
   std::uint64_t work = 0;
-  const std::uint64_t cap = 64 * static_cast<std::uint64_t>(n) + 4096;
+  const std::uint64_t cap = work_cap(n);
   for (bool changed = true; changed;) {
     changed = false;
     for (std::size_t k = count - 1; k-- > 0;) {  // reverse postorder, after the entry
@@ -91,6 +99,35 @@ Dominators::Dominators(const BlockGraph& successors, const Predecessors& predece
     size_[block] = counter - pre_[block];
     stack.pop_back();
   }
+}
+
+std::vector<std::uint32_t> forward_immediate_dominators(const Predecessors& predecessors, std::size_t blocks) {
+  constexpr std::uint32_t kNone = Dominators::kNoBlock;
+  std::vector<std::uint32_t> idom(blocks, kNone);
+  // The work Dominators counts in one of its passes: a step per block after the entry that a
+  // run reaches, and one per step up the tree. (It settles such a graph in its first pass
+  // and finds nothing changed in its second.)
+  std::uint64_t work = 0;
+  const std::uint64_t cap = work_cap(blocks);
+  for (std::uint32_t block = 1; block < blocks; ++block) {
+    std::uint32_t chosen = kNone;
+    for (std::uint32_t other : predecessors.of(block)) {
+      if (other != 0 && idom[other] == kNone) continue;  // no run reaches it
+      if (chosen == kNone) {
+        chosen = other;
+        continue;
+      }
+      // A block's dominators come before it: the later of the two is the one below.
+      while (chosen != other && 2 * work <= cap) {
+        while (chosen > other) chosen = idom[chosen], ++work;
+        while (other > chosen) other = idom[other], ++work;
+      }
+    }
+    if (chosen == kNone) continue;
+    idom[block] = chosen;
+    if (2 * ++work > cap) return {};
+  }
+  return idom;
 }
 
 }  // namespace brintavel::translator

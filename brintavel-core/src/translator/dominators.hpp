@@ -44,4 +44,11 @@ class Dominators {
   std::vector<std::uint32_t> idom_;   // by block: its immediate dominator, or kNone
 };
 
+// The immediate dominators, by block, of a graph whose every edge goes to a later block
+// (edges_go_forward): Dominators::immediate_dominator for each block, found in one pass in
+// block order, as each block's predecessors come before it, without the depth-first walk and
+// the tree's preorder. The walks up the tree take as many steps as Dominators takes in each of
+// its two passes over such a graph, and the same cap applies: empty where that has no tree.
+std::vector<std::uint32_t> forward_immediate_dominators(const Predecessors& predecessors, std::size_t blocks);
+
 }  // namespace brintavel::translator

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <vector>
@@ -31,6 +32,19 @@ constexpr int kMaxDominatingTests = 64;
 // The flags (i1 phis of constants) followed back through the edges that set them.
 constexpr int kMaxFlagDepth = 4;
 
+// int_width, with the types of one or two digits (i1, i8, i64, ...) read in place: the
+// analysis asks for each instruction's.
+std::optional<unsigned> width_of(std::string_view ty) {
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (ty.size() == 2 && ty[0] == 'i' && digit(ty[1]) && ty[1] != '0') return static_cast<unsigned>(ty[1] - '0');
+  if (ty.size() == 3 && ty[0] == 'i' && digit(ty[1]) && digit(ty[2])) {
+    auto w = static_cast<unsigned>(10 * (ty[1] - '0') + (ty[2] - '0'));
+    if (w >= 1 && w <= 64) return w;
+    return std::nullopt;
+  }
+  return int_width(ty);
+}
+
 // The smallest all-ones number at least v (v >= 0).
 std::int64_t ones_above(std::int64_t v) {
   std::uint64_t u = static_cast<std::uint64_t>(v);
@@ -47,38 +61,29 @@ class RangeAnalysis {
  public:
   RangeAnalysis(const BodyIndex& index, bool entered)
       : index_(index), blocks_(index.blocks()), ranges_(index), entered_(entered) {
-    std::size_t memo_size = 16;
-    while (memo_size < 2 * index.definition_count() && memo_size < kMaxMemo) memo_size *= 2;
-    definitions_memo_.resize(memo_size);
-    labels_memo_.resize(std::min<std::size_t>(memo_size, kMaxMemo));
     std::span<const ir::Block> blocks = blocks_;
-    for (std::size_t b = 0; b < blocks.size(); ++b)
-      for (std::size_t p : predecessors(b)) forward_only_ = forward_only_ && p < b;
-    // The dominator tree, for the tests that dominate a block.
+    // The dominator tree, for the tests that dominate a block. Where no edge goes back, each
+    // block is a component of its own, on no cycle, and the immediate dominators are all the
+    // analysis reads of the tree (there is no back edge to find).
     const BlockGraph& graph = index.successors();
-    dominators_.emplace(graph, index.predecessor_lists());
+    forward_only_ = edges_go_forward(graph);
     if (forward_only_) {
-      // No edge goes back: each block is a component of its own, on no cycle.
-      component_.resize(blocks.size());
-      std::iota(component_.begin(), component_.end(), std::uint32_t{0});
-      on_cycle_.assign(blocks.size(), false);
+      forward_dominators_ = forward_immediate_dominators(index.predecessor_lists(), blocks.size());
     } else {
+      dominators_.emplace(graph, index.predecessor_lists());
+      if (!dominators_->has_tree()) dominators_.reset();
       component_ = topological_components(graph);
       on_cycle_ = blocks_on_cycles(graph);
     }
-    if (!dominators_->has_tree()) dominators_.reset();
     // Each block's predecessor when it has exactly one (a block that branches to it twice
-    // counts twice), else empty.
-    std::vector<int> count(blocks.size(), 0);
+    // counts twice), else kNoBlock; the entry block is entered from outside too.
     single_predecessor_.assign(blocks.size(), kNoBlock);
-    for (std::size_t b = 0; b < blocks.size(); ++b)
-      ir::for_each_branch_target(blocks[b], [&](std::string_view target) {
-        auto t = block_of(target);
-        if (!t) return;
-        single_predecessor_[*t] = ++count[*t] == 1 ? static_cast<std::uint32_t>(b) : kNoBlock;
-      });
-    // The entry block is entered from outside too.
-    if (!blocks.empty()) single_predecessor_[0] = kNoBlock;
+    for (std::uint32_t b = 1; b < blocks.size(); ++b) {
+      std::span<const std::uint32_t> from = predecessors(b);
+      if (from.size() != 1) continue;
+      const auto* br = std::get_if<ir::CondBr>(&blocks[from.front()].instructions.back());
+      if (!br || !text::same_name(br->true_label, br->false_label)) single_predecessor_[b] = from.front();
+    }
   }
 
   // The ranges; `exits` (if given) receives the labels outside the body a run can branch to.
@@ -97,12 +102,16 @@ class RangeAnalysis {
     // recursive iteration strategy of abstract interpretation, after Bourdoncle): its inputs
     // from the components before it are final by the time it is solved, and a block on no
     // cycle is passed over once.
-    std::vector<std::vector<std::uint32_t>> members;
-    for (std::uint32_t b = 0; b < blocks_.size(); ++b) {
-      if (component_[b] >= members.size()) members.resize(component_[b] + 1);
-      members[component_[b]].push_back(b);
-    }
-    for (const std::vector<std::uint32_t>& component : members) {
+    // (The blocks by component, in source order in each: a counting sort into one array, after
+    // which end[c] is where component c ends.)
+    std::vector<std::uint32_t> end(blocks_.size() + 1, 0), members(blocks_.size());
+    for (std::uint32_t c : component_) ++end[c + 1];
+    for (std::size_t c = 1; c < end.size(); ++c) end[c] += end[c - 1];
+    for (std::uint32_t b = 0; b < blocks_.size(); ++b) members[end[component_[b]]++] = b;
+    std::size_t first = 0;
+    for (std::size_t c = 0; first < members.size(); ++c) {
+      std::span<const std::uint32_t> component(members.data() + first, end[c] - first);
+      first = end[c];
       if (component.empty()) continue;
       settle_all_ = narrowing_ = false;
       if (component.size() == 1 && !on_cycle_[component.front()]) pass_over_blocks(component);
@@ -252,15 +261,16 @@ class RangeAnalysis {
   bool bound_by_trips(std::span<const std::uint32_t> blocks) {
     if (!dominators_) return false;
     bool changed = false;
+    std::vector<const ir::Phi*> phis;
     for (std::size_t h : blocks) {
-      std::vector<const ir::Phi*> phis;
+      phis.clear();
       for (const ir::Instruction& i : blocks_[h].instructions)
-        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && int_width(phi->ty)) phis.push_back(phi);
+        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && width_of(phi->ty)) phis.push_back(phi);
       if (phis.size() < 2) continue;
       // The most trips: the span of a counter that starts at a constant and grows by one.
       std::optional<std::int64_t> trips;
       for (const ir::Phi* c : phis) {
-        auto width = int_width(c->ty);
+        auto width = width_of(c->ty);
         std::optional<std::int64_t> start;
         bool counts = true;
         for (const ir::PhiIncoming& in : c->incomings) {
@@ -291,7 +301,7 @@ class RangeAnalysis {
       }
       if (!trips) continue;
       for (const ir::Phi* p : phis) {
-        auto width = int_width(p->ty);
+        auto width = width_of(p->ty);
         std::optional<IntRange> entry, step;
         std::optional<std::int64_t> factor;  // a value scaled by this on every trip
         bool ok = true;
@@ -348,17 +358,15 @@ class RangeAnalysis {
 
   BodyRanges finish(std::vector<std::string_view>* exits) {
     if (exits)
-      for (std::size_t b = 0; b < blocks_.size(); ++b)
-        ir::for_each_branch_target(blocks_[b], [&](std::string_view target) {
-          if (!block_of(target) && edge_possible(b, target, true)) exits->push_back(target);
-        });
+      for (const BodyIndex::Exit& exit : index_.exits())
+        if (edge_possible(exit.block, exit.label, true)) exits->push_back(exit.label);
     return std::move(ranges_);
   }
 
   // Whether a run can take the edge from -> to: not when from cannot run, nor when from's
   // branch tests a compare that the ranges decide the other way.
   bool edge_possible(std::size_t from, std::size_t to) const {
-    return edge_possible(from, label_of(to), component_[from] != component_[to]);
+    return edge_possible(from, label_of(to), !forward_only_ && component_[from] != component_[to]);
   }
   // The same for the edge to the block labelled `to` (`leaves`: in another component).
   bool edge_possible(std::size_t from, std::string_view to, bool leaves) const {
@@ -366,7 +374,7 @@ class RangeAnalysis {
     // An edge out of a loop is taken as possible at once: its test reads values the loop is
     // still widening, and blocks after one loop and another would otherwise become executable
     // one loop per few passes.
-    if (on_cycle_[from] && leaves) return true;
+    if (leaves && on_cycle(from)) return true;
     const auto& instructions = blocks_[from].instructions;
     const auto* br = instructions.empty() ? nullptr : std::get_if<ir::CondBr>(&instructions.back());
     const auto* condition = br ? std::get_if<std::string_view>(&br->condition) : nullptr;
@@ -374,7 +382,7 @@ class RangeAnalysis {
     const ir::Icmp* found = defined_as<ir::Icmp>(*condition);
     if (!found) return true;
     const ir::Icmp& icmp = *found;
-    auto width = int_width(icmp.ty);
+    auto width = width_of(icmp.ty);
     if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
     bool never = false;
     on_edge(icmp.lhs, *width, from, to, &never);
@@ -395,8 +403,16 @@ class RangeAnalysis {
             changed_ = true;
           }
       }
-      for (const ir::Instruction& i : blocks_[b].instructions) std::visit([&](const auto& x) { transfer(x); }, i);
+      // The instructions in order, each with the definition it makes (the index's, in the
+      // same order).
+      std::span<const BodyIndex::Definition> made = index_.definitions_in(static_cast<std::uint32_t>(b));
+      std::size_t next = 0;
+      for (const ir::Instruction& i : blocks_[b].instructions) {
+        defining_ = next < made.size() && made[next].instruction == &i ? &made[next++] : nullptr;
+        if (tracked(i)) std::visit([&](const auto& x) { transfer(x); }, i);
+      }
     }
+    defining_ = nullptr;
   }
 
  private:
@@ -414,18 +430,24 @@ class RangeAnalysis {
   }
   // The block labelled `label`, or nothing.
   std::optional<std::size_t> block_of(std::string_view label) const {
-    Memo& m = memo(labels_memo_, label);
-    if (!m.filled) m = Memo{label.data(), label.size(), true, nullptr, index_.block_of(label).value_or(kNoBlock)};
+    Memo& m = memo(label);
+    if (m.data != label.data() || m.size != label.size() || !m.data)
+      m = Memo{label.data(), label.size(), index_.block_of(label).value_or(kNoBlock)};
     return m.block == kNoBlock ? std::nullopt : std::optional<std::size_t>(m.block);
   }
-  // index_.find(name), remembered.
-  const BodyIndex::Definition* definition(std::string_view name) const {
-    Memo& m = memo(definitions_memo_, name);
-    if (!m.filled) m = Memo{name.data(), name.size(), true, index_.find(name), kNoBlock};
-    return m.definition;
-  }
+  // The definition of `name` (mostly a view the index has seen read).
+  const BodyIndex::Definition* definition(std::string_view name) const { return index_.find_read(name); }
   std::span<const std::uint32_t> predecessors(std::size_t block) const {
     return index_.predecessors(static_cast<std::uint32_t>(block));
+  }
+  bool on_cycle(std::size_t block) const { return !forward_only_ && on_cycle_[block]; }
+  // The block's immediate dominator; kNoBlock for the entry, for a block no run reaches, and
+  // where the tree was not found.
+  std::uint32_t immediate_dominator(std::size_t block) const {
+    auto b = static_cast<std::uint32_t>(block);
+    if (forward_only_) return forward_dominators_.empty() ? kNoBlock : forward_dominators_[b];
+    if (!dominators_ || !dominators_->reachable(b)) return kNoBlock;
+    return dominators_->immediate_dominator(b);
   }
   // The instruction that defines `name` when it is a T, or null.
   template <class T>
@@ -433,14 +455,14 @@ class RangeAnalysis {
     const BodyIndex::Definition* d = definition(name);
     return d ? std::get_if<T>(d->instruction) : nullptr;
   }
-  // Whether `name` is a value whose range the analysis finds (the others have their type's
-  // whole range).
-  bool tracked(const BodyIndex::Definition& d) const {
-    const ir::Instruction& i = *d.instruction;
+  // Whether the analysis finds a range for the value the instruction defines: one of those
+  // with a transfer below (the others have their type's whole range).
+  static bool tracked(const ir::Instruction& i) {
     return std::holds_alternative<ir::Arith>(i) || std::holds_alternative<ir::IntOp>(i) ||
            std::holds_alternative<ir::Cast>(i) || std::holds_alternative<ir::Zext>(i) ||
            std::holds_alternative<ir::Select>(i) || std::holds_alternative<ir::Phi>(i);
   }
+  bool tracked(const BodyIndex::Definition& d) const { return tracked(*d.instruction); }
   // The range of a definition, found now (a value whose range is not tracked has none).
   void store(std::string_view name, IntRange r) {
     if (const BodyIndex::Definition* d = definition(name)) ranges_.set(*d, r);
@@ -450,8 +472,7 @@ class RangeAnalysis {
     const ir::Phi* phi;
     std::size_t block;
   };
-  std::optional<Flag> flag(std::string_view name) const {
-    const BodyIndex::Definition* d = definition(name);
+  std::optional<Flag> flag(const BodyIndex::Definition* d) const {
     const auto* phi = d ? std::get_if<ir::Phi>(d->instruction) : nullptr;
     if (!phi || phi->ty != "i1") return std::nullopt;
     bool constants = std::all_of(phi->incomings.begin(), phi->incomings.end(),
@@ -473,8 +494,9 @@ class RangeAnalysis {
   // block has one predecessor (the block is then where that branch's test holds, as LLVM's
   // LazyValueInfo finds for a value at a block); nothing while it has no range yet.
   std::optional<IntRange> operand(const ir::Operand& o, unsigned width) const {
-    if (!std::holds_alternative<ir::Ssa>(o)) return stored(o, width);
-    auto r = range_at(o, width, block_);
+    const auto* s = std::get_if<ir::Ssa>(&o);
+    if (!s) return stored(o, width);
+    auto r = range_at(o, definition(s->name), width, block_);
     if (!r) return std::nullopt;
     return *r;
   }
@@ -484,10 +506,11 @@ class RangeAnalysis {
   // block to where the value is defined, each edge from a single predecessor narrowing it by
   // that predecessor's test. Nothing inside: no range yet; nothing outside: no run reaches the
   // block.
-  std::optional<std::optional<IntRange>> range_at(const ir::Operand& o, unsigned width, std::size_t block) const {
-    std::optional<IntRange> r = stored(o, width);
+  // (`d` is the value's definition, or null.)
+  std::optional<std::optional<IntRange>> range_at(const ir::Operand& o, const BodyIndex::Definition* d, unsigned width,
+                                                  std::size_t block) const {
+    std::optional<IntRange> r = stored(d, width);
     if (!r) return std::optional<IntRange>{};
-    const BodyIndex::Definition* d = definition(std::get<ir::Ssa>(o).name);
     std::size_t home = d ? d->block : 0;
     for (int steps = 0; steps < kMaxDominatingTests && block != home && block != 0; ++steps) {
       std::uint32_t from = single_predecessor_[block];
@@ -499,9 +522,8 @@ class RangeAnalysis {
         if (narrowed) r = r->meet(*narrowed).value_or(*r);
         up = from;
       } else {
-        if (!dominators_ || !dominators_->reachable(static_cast<std::uint32_t>(block))) break;
-        std::uint32_t idom = dominators_->immediate_dominator(static_cast<std::uint32_t>(block));
-        if (idom == Dominators::kNoBlock) break;
+        std::uint32_t idom = immediate_dominator(block);
+        if (idom == kNoBlock) break;
         up = idom;
       }
       block = up;
@@ -519,16 +541,21 @@ class RangeAnalysis {
       return IntRange::constant(wrap(math_of(IntRange::constant(*v)), width).lo);
     }
     if (const auto* b = std::get_if<ir::ConstBool>(&o)) return IntRange::constant(b->value ? 1 : 0);
-    if (const auto* s = std::get_if<ir::Ssa>(&o))
-      if (const BodyIndex::Definition* d = definition(s->name)) {
-        if (const IntRange* r = ranges_.find(*d)) return *r;
-        if (tracked(*d)) return std::nullopt;
-      }
+    if (const auto* s = std::get_if<ir::Ssa>(&o)) return stored(definition(s->name), width);
     return full;
   }
+  // The same for the SSA value `d` defines (null: one the body does not define).
+  std::optional<IntRange> stored(const BodyIndex::Definition* d, unsigned width) const {
+    if (d) {
+      if (const IntRange* r = ranges_.find(*d)) return *r;
+      if (tracked(*d)) return std::nullopt;
+    }
+    return IntRange::full(width);
+  }
 
+  // The range of `name`, the value the instruction being passed over defines.
   void set(std::string_view name, IntRange r) {
-    const BodyIndex::Definition* d = definition(name);
+    const BodyIndex::Definition* d = defining_ ? defining_ : definition(name);
     if (!d) return;
     const IntRange* old = ranges_.find(*d);
     if (old && *old == r) return;
@@ -537,7 +564,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::Arith& a) {
-    auto width = int_width(a.ty);
+    auto width = width_of(a.ty);
     if (!width || *width < 2) return;
     auto xo = operand(a.lhs, *width), yo = operand(a.rhs, *width);
     if (!xo || !yo) return;
@@ -547,7 +574,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::IntOp& op) {
-    auto width = int_width(op.ty);
+    auto width = width_of(op.ty);
     if (!width || *width < 2) return;
     auto xo = operand(op.lhs, *width), yo = operand(op.rhs, *width);
     if (!xo || !yo) return;
@@ -602,7 +629,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::Cast& c) {
-    auto from = int_width(c.from_ty), to = int_width(c.to_ty);
+    auto from = width_of(c.from_ty), to = width_of(c.to_ty);
     if (!to || *to < 2) return;
     IntRange full = IntRange::full(*to);
     IntRange r = full;
@@ -629,7 +656,7 @@ class RangeAnalysis {
   void transfer(const ir::Zext& z) { set(z.result, IntRange{0, 1}); }
 
   void transfer(const ir::Select& s) {
-    auto width = int_width(s.ty);
+    auto width = width_of(s.ty);
     if (!width || *width < 2) return;
     auto t = operand(s.then_value, *width), e = operand(s.else_value, *width);
     if (t && e) set(s.result, t->join(*e));
@@ -649,11 +676,11 @@ class RangeAnalysis {
     auto b = from;
     if (!name || !b || blocks_[*b].instructions.empty()) return r;
     const auto* br = std::get_if<ir::CondBr>(&blocks_[*b].instructions.back());
-    if (!br || br->true_label == br->false_label) return r;
+    if (!br || text::same_name(br->true_label, br->false_label)) return r;
     const auto* condition = std::get_if<std::string_view>(&br->condition);
     if (!condition) return r;
-    bool holds = br->true_label == to;
-    if (!holds && br->false_label != to) return r;
+    bool holds = text::same_name(br->true_label, to);
+    if (!holds && !text::same_name(br->false_label, to)) return r;
     // The implied conditions, walked with an explicit stack to a bounded depth.
     struct Implied {
       std::string_view condition;
@@ -663,7 +690,9 @@ class RangeAnalysis {
     for (int steps = 0; !stack.empty() && steps < kMaxImplied; ++steps) {
       auto [c, h] = stack.back();
       stack.pop_back();
-      if (const ir::Logic* l = defined_as<ir::Logic>(c)) {
+      const BodyIndex::Definition* cd = definition(c);
+      const ir::Instruction* ci = cd ? cd->instruction : nullptr;
+      if (const ir::Logic* l = ci ? std::get_if<ir::Logic>(ci) : nullptr) {
         const ir::Logic& logic = *l;
         const auto* x = std::get_if<ir::Ssa>(&logic.lhs);
         const auto* y = std::get_if<ir::Ssa>(&logic.rhs);
@@ -681,7 +710,7 @@ class RangeAnalysis {
         }
         continue;
       }
-      if (auto p = flag(c); p && p->block == *b && depth < kMaxFlagDepth) {
+      if (auto p = flag(cd); p && p->block == *b && depth < kMaxFlagDepth) {
         // A flag that a phi of the branching block sets on its way in (true along some edges,
         // false along others): it holds only where one of its true edges was taken.
         std::optional<IntRange> joined;
@@ -705,12 +734,12 @@ class RangeAnalysis {
         else if (never) *never = true;
         continue;
       }
-      const ir::Icmp* found = defined_as<ir::Icmp>(c);
+      const ir::Icmp* found = ci ? std::get_if<ir::Icmp>(ci) : nullptr;
       if (!found) continue;
       const ir::Icmp& icmp = *found;
       const auto* lhs = std::get_if<ir::Ssa>(&icmp.lhs);
       const auto* constant = std::get_if<ir::ConstInt>(&icmp.rhs);
-      if (!lhs || lhs->name != name->name || !constant || !constant->value.to_int64()) continue;
+      if (!lhs || !text::same_name(lhs->name, name->name) || !constant || !constant->value.to_int64()) continue;
       if (auto narrowed = implied_range(icmp.predicate, h, r, *constant->value.to_int64(), width)) r = *narrowed;
       else if (never) *never = true;
     }
@@ -718,7 +747,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::Phi& phi) {
-    auto width = int_width(phi.ty);
+    auto width = width_of(phi.ty);
     if (!width || *width < 2) return;
     PhiState& state = phis_[phi.result];
     state.width = *width;
@@ -735,7 +764,8 @@ class RangeAnalysis {
     }
     if (!joined) return;
     IntRange r = *joined;
-    const IntRange* old = ranges_.find(phi.result);
+    const BodyIndex::Definition* d = defining_ ? defining_ : definition(phi.result);
+    const IntRange* old = d ? ranges_.find(*d) : nullptr;
     if (narrowing_) {
       set(phi.result, old ? r.meet(*old).value_or(r) : r);
       return;
@@ -783,35 +813,41 @@ class RangeAnalysis {
   void transfer(const Other&) {}
 
   const BodyIndex& index_;
-  // What definition() and block_of() found, by the address and size of the name looked up
-  // (each pass looks the same operands up again): every name looked up is a view of the
-  // body's instructions, which stay in place while the analysis runs. One entry per slot, the
-  // last name that fell there.
+  // What block_of() found, by the address and size of the label looked up (each pass looks the
+  // phis' labels up again): every label looked up is a view of the body's instructions,
+  // which stay in place while the analysis runs. One entry per slot, the last label that fell
+  // there; the table is made at the first lookup (zeroed: no entry remembers a label).
   struct Memo {
-    const char* data = nullptr;
-    std::size_t size = 0;
-    bool filled = false;
-    const BodyIndex::Definition* definition = nullptr;
-    std::uint32_t block = 0;
+    const char* data;
+    std::size_t size;
+    std::uint32_t block;
   };
   static constexpr std::size_t kMaxMemo = 4096;
-  static Memo& memo(std::vector<Memo>& table, std::string_view name) {
-    auto address = reinterpret_cast<std::uintptr_t>(name.data());
-    Memo& m = table[(address ^ (address >> 12) ^ name.size()) & (table.size() - 1)];
-    if (m.filled && (m.data != name.data() || m.size != name.size())) m.filled = false;
-    return m;
+  Memo& memo(std::string_view label) const {
+    if (!labels_memo_) {
+      std::size_t size = 16;
+      while (size < 2 * blocks_.size() && size < kMaxMemo) size *= 2;
+      labels_memo_ = std::make_unique<Memo[]>(size);
+      labels_memo_mask_ = size - 1;
+    }
+    auto address = reinterpret_cast<std::uintptr_t>(label.data());
+    return labels_memo_[(address ^ (address >> 12) ^ label.size()) & labels_memo_mask_];
   }
-  mutable std::vector<Memo> definitions_memo_;
-  mutable std::vector<Memo> labels_memo_;
+  mutable std::unique_ptr<Memo[]> labels_memo_;
+  mutable std::size_t labels_memo_mask_ = 0;
   std::span<const ir::Block> blocks_;
   static constexpr std::uint32_t kNoBlock = ~std::uint32_t{0};
   std::vector<std::uint32_t> single_predecessor_;  // by block: its one predecessor, or kNoBlock
-  std::optional<Dominators> dominators_;
+  std::optional<Dominators> dominators_;           // where an edge goes back
+  std::vector<std::uint32_t> forward_dominators_;  // where none does: forward_immediate_dominators
+  const BodyIndex::Definition* defining_ = nullptr;  // of the instruction passed over, when it makes one
   text::FlatNameMap<PhiState> phis_;
   BodyRanges ranges_;
   std::vector<char> executable_;  // by block
-  std::vector<std::uint32_t> component_;  // by block: its strongly connected component
-  std::vector<bool> on_cycle_;            // by block
+  // By block, where an edge goes back: its strongly connected component, whether it is on a
+  // cycle.
+  std::vector<std::uint32_t> component_;
+  std::vector<bool> on_cycle_;
   std::size_t block_ = 0;
   bool changed_ = false;
   bool settle_all_ = false;

@@ -30,7 +30,7 @@ class BodyRanges {
       : index_(&index), ranges_(index.definition_count()), known_(index.definition_count(), 0) {}
   // The range found for the integer value `name`, or null.
   const IntRange* find(std::string_view name) const {
-    const BodyIndex::Definition* d = index_ ? index_->find(name) : nullptr;
+    const BodyIndex::Definition* d = index_ ? index_->find_read(name) : nullptr;
     return d ? find(*d) : nullptr;
   }
   // The same for a definition of the index.
