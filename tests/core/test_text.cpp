@@ -232,6 +232,23 @@ TEST(NameWords, TailAndComparisonReadExactlyTheName) {
     }
 }
 
+// Names that differ only in their last characters spread over a table's slots (the low bits
+// of the hash): numbered SSA names and labels of every length up to two words.
+TEST(NameWords, HashSpreadsNamesThatDifferAtTheEnd) {
+  for (std::string prefix : {"", "v", "va", "var", "var_", "block_", "var_long_", "a_much_longer_pfx"}) {
+    std::vector<bool> used(1024, false);
+    std::size_t slots = 0;
+    for (int k = 0; k < 512; ++k) {
+      std::string name = prefix + std::to_string(100 + k);
+      std::size_t slot = NameHash{}(name) & 1023;
+      slots += used[slot] ? 0 : 1;
+      used[slot] = true;
+    }
+    // (512 random keys fill about 400 of 1024 slots.)
+    EXPECT_GT(slots, 350u) << prefix;
+  }
+}
+
 // ---- FlatNameMap ------------------------------------------------------------------------
 
 // Random insertions, lookups, erasures, reservations and clearings over few names (long probe

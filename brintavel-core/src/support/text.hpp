@@ -100,7 +100,10 @@ struct NameHash {
       h = (h ^ load8(s.data() + i)) * 0xFF51AFD7ED558CCDull;
       h ^= h >> 32;
     }
+    // The last bytes reach the low bits, which pick a table's slot, only through the high
+    // half: names that differ in their last characters (%var_101, %var_102) would share slots.
     h = (h ^ tail_bytes(s, s.size() - i)) * 0xC4CEB9FE1A85EC53ull;
+    h = (h ^ (h >> 32)) * 0xFF51AFD7ED558CCDull;
     return static_cast<std::size_t>(h ^ (h >> 29));
   }
 };
