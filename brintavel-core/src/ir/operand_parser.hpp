@@ -17,12 +17,17 @@ Result<Operand> parse_operand(std::string_view text, TextPool& pool);
 // without building that text in the common case.
 Result<Operand> parse_typed_operand(std::string_view ty, std::string_view value, TextPool& pool);
 
-// The width of the integer type `ty` (i1 to i64), or nothing. (The lowering asks it of every
-// integer instruction several times: i1 and i64, most of them, are read without a call.)
+// The width of the integer type `ty` (i1 to i64), or nothing. (The analyses and the lowering
+// ask it of every integer instruction several times: widths of one or two digits, all of
+// them in practice, are read in place.)
 std::optional<unsigned> parse_integer_width(std::string_view ty);
 inline std::optional<unsigned> integer_width(std::string_view ty) {
-  if (ty.size() == 2 && ty[0] == 'i' && ty[1] == '1') return 1;
-  if (ty.size() == 3 && ty[0] == 'i' && ty[1] == '6' && ty[2] == '4') return 64;
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (ty.size() == 2 && ty[0] == 'i' && digit(ty[1]) && ty[1] != '0') return static_cast<unsigned>(ty[1] - '0');
+  if (ty.size() == 3 && ty[0] == 'i' && digit(ty[1]) && digit(ty[2])) {
+    auto w = static_cast<unsigned>(10 * (ty[1] - '0') + (ty[2] - '0'));
+    return w >= 1 && w <= 64 ? std::optional<unsigned>(w) : std::nullopt;
+  }
   return parse_integer_width(ty);
 }
 

@@ -229,19 +229,6 @@ bool FunctionLowerer::State::phi_stays_in_window(const ir::Phi& phi) {
   return true;
 }
 
-namespace {
-
-// Whether each block of a region lies on a cycle. In most regions every branch goes to a later
-// block, which no cycle allows; the components are looked for only where one goes back.
-std::vector<bool> region_blocks_on_cycles(const BlockGraph& graph) {
-  for (std::uint32_t b = 0; b < graph.size(); ++b)
-    for (std::uint32_t target : graph[b])
-      if (target <= b) return blocks_on_cycles(graph);
-  return std::vector<bool>(graph.size(), false);
-}
-
-}  // namespace
-
 // Structures the open blocks before block `end` (all open blocks when `last`), prints them
 // after the regions before, and lets them go. False when that failed: the function is then
 // lowered again.
@@ -253,7 +240,7 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
   lowering.dataflow().leave_out_writers();
   std::optional<BlockGraph> graph = regions->region_graph(window_start, end, !last);
   if (!graph) return !(abandoned = true);
-  std::vector<bool> cyclic = region_blocks_on_cycles(*graph);
+  std::vector<bool> cyclic = blocks_on_cycles(*graph);
   // What the region's values read is checked now, and its records let go.
   if (!lowering.dataflow().settle_region(window_start, end, *graph, cyclic, lowering.budget()))
     return !(abandoned = true);

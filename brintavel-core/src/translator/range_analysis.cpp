@@ -32,19 +32,6 @@ constexpr int kMaxDominatingTests = 64;
 // The flags (i1 phis of constants) followed back through the edges that set them.
 constexpr int kMaxFlagDepth = 4;
 
-// int_width, with the types of one or two digits (i1, i8, i64, ...) read in place: the
-// analysis asks for each instruction's.
-std::optional<unsigned> width_of(std::string_view ty) {
-  auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  if (ty.size() == 2 && ty[0] == 'i' && digit(ty[1]) && ty[1] != '0') return static_cast<unsigned>(ty[1] - '0');
-  if (ty.size() == 3 && ty[0] == 'i' && digit(ty[1]) && digit(ty[2])) {
-    auto w = static_cast<unsigned>(10 * (ty[1] - '0') + (ty[2] - '0'));
-    if (w >= 1 && w <= 64) return w;
-    return std::nullopt;
-  }
-  return int_width(ty);
-}
-
 // The smallest all-ones number at least v (v >= 0).
 std::int64_t ones_above(std::int64_t v) {
   std::uint64_t u = static_cast<std::uint64_t>(v);
@@ -265,12 +252,12 @@ class RangeAnalysis {
     for (std::size_t h : blocks) {
       phis.clear();
       for (const ir::Instruction& i : blocks_[h].instructions)
-        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && width_of(phi->ty)) phis.push_back(phi);
+        if (const auto* phi = std::get_if<ir::Phi>(&i); phi && int_width(phi->ty)) phis.push_back(phi);
       if (phis.size() < 2) continue;
       // The most trips: the span of a counter that starts at a constant and grows by one.
       std::optional<std::int64_t> trips;
       for (const ir::Phi* c : phis) {
-        auto width = width_of(c->ty);
+        auto width = int_width(c->ty);
         std::optional<std::int64_t> start;
         bool counts = true;
         for (const ir::PhiIncoming& in : c->incomings) {
@@ -301,7 +288,7 @@ class RangeAnalysis {
       }
       if (!trips) continue;
       for (const ir::Phi* p : phis) {
-        auto width = width_of(p->ty);
+        auto width = int_width(p->ty);
         std::optional<IntRange> entry, step;
         std::optional<std::int64_t> factor;  // a value scaled by this on every trip
         bool ok = true;
@@ -382,7 +369,7 @@ class RangeAnalysis {
     const ir::Icmp* found = defined_as<ir::Icmp>(*condition);
     if (!found) return true;
     const ir::Icmp& icmp = *found;
-    auto width = width_of(icmp.ty);
+    auto width = int_width(icmp.ty);
     if (!width || !std::holds_alternative<ir::Ssa>(icmp.lhs)) return true;
     bool never = false;
     on_edge(icmp.lhs, *width, from, to, &never);
@@ -564,7 +551,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::Arith& a) {
-    auto width = width_of(a.ty);
+    auto width = int_width(a.ty);
     if (!width || *width < 2) return;
     auto xo = operand(a.lhs, *width), yo = operand(a.rhs, *width);
     if (!xo || !yo) return;
@@ -574,7 +561,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::IntOp& op) {
-    auto width = width_of(op.ty);
+    auto width = int_width(op.ty);
     if (!width || *width < 2) return;
     auto xo = operand(op.lhs, *width), yo = operand(op.rhs, *width);
     if (!xo || !yo) return;
@@ -629,7 +616,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::Cast& c) {
-    auto from = width_of(c.from_ty), to = width_of(c.to_ty);
+    auto from = int_width(c.from_ty), to = int_width(c.to_ty);
     if (!to || *to < 2) return;
     IntRange full = IntRange::full(*to);
     IntRange r = full;
@@ -656,7 +643,7 @@ class RangeAnalysis {
   void transfer(const ir::Zext& z) { set(z.result, IntRange{0, 1}); }
 
   void transfer(const ir::Select& s) {
-    auto width = width_of(s.ty);
+    auto width = int_width(s.ty);
     if (!width || *width < 2) return;
     auto t = operand(s.then_value, *width), e = operand(s.else_value, *width);
     if (t && e) set(s.result, t->join(*e));
@@ -747,7 +734,7 @@ class RangeAnalysis {
   }
 
   void transfer(const ir::Phi& phi) {
-    auto width = width_of(phi.ty);
+    auto width = int_width(phi.ty);
     if (!width || *width < 2) return;
     PhiState& state = phis_[phi.result];
     state.width = *width;
