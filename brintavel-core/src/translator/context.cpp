@@ -59,12 +59,17 @@ Result<qasm::Expression> LoweringContext::lookup_index(std::string_view name) {
     return unbound_value(name);
   }
   const Binding& b = bindings_[*index];
+  BRINTAVEL_CHECK(read_binding(b, name));
+  return b.value;
+}
+
+Status LoweringContext::read_binding(const Binding& b, std::string_view name) {
   BRINTAVEL_CHECK(budget_.charge(b.nodes, "SSA value", name));
   if ((b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_)) &&
       stale_ == StaleValues::RefuseAtLookup)
     BRINTAVEL_CHECK(check_inputs(b.value, b.made, true, cat("SSA value ", q(name))));
   add_pending(std::span<const Capture>(binding_captures_.data() + b.first_capture, b.capture_count));
-  return b.value;
+  return {};
 }
 
 void LoweringContext::add_pending(std::span<const Capture> captures) { pending_.add(captures); }
@@ -202,8 +207,13 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
 }
 
 const qasm::Expression* LoweringContext::peek_value(std::string_view name) const {
+  const Binding* b = find_binding(name);
+  return b ? &b->value : nullptr;
+}
+
+const LoweringContext::Binding* LoweringContext::find_binding(std::string_view name) const {
   const std::uint32_t* index = index_names_.contains(name) ? nullptr : values_.find(name);
-  return index ? &bindings_[*index].value : nullptr;
+  return index ? &bindings_[*index] : nullptr;
 }
 
 }  // namespace brintavel::translator

@@ -94,7 +94,7 @@ class PendingCaptures {
   }
   void clear() {
     list_.clear();
-    index_.clear();
+    if (!index_.empty()) index_.clear();
   }
   // The list, leaving this one empty (and its room for the next captures).
   std::vector<Capture> take() {
@@ -218,6 +218,22 @@ class LoweringContext final : public builders::CallContext {
   // Whether `name` is bound, and to what (no copy).
   const qasm::Expression* peek_value(std::string_view name) const;
 
+  // An SSA name's binding: its expression, and what the expression reads.
+  struct Binding {
+    qasm::Expression value;
+    std::uint64_t nodes;
+    std::uint64_t made;  // clock when bound
+    std::size_t first_capture;  // its captures: binding_captures_[first, first + count)
+    std::size_t capture_count;
+  };
+  // The binding of `name`, where peek_value() finds one: a caller that reads what is bound
+  // looks the name up once, and copies the expression only where it keeps it.
+  const Binding* find_binding(std::string_view name) const;
+  // Reads a binding that find_binding() gave as lookup_value() reads it: charged to the
+  // budget, checked for overwritten inputs, its captures pending. Valid until `name` is bound
+  // again or the values are forgotten.
+  Status read_binding(const Binding& binding, std::string_view name);
+
   // A warning about the instruction being lowered, to `sink` (set once) when there is one.
   void use_warning_sink(std::vector<SourceWarning>* sink) { warnings_ = sink; }
   void warn(std::string message) {
@@ -262,13 +278,6 @@ class LoweringContext final : public builders::CallContext {
  private:
   std::deque<std::string> kept_names_;
   StaleValues stale_;
-  struct Binding {
-    qasm::Expression value;
-    std::uint64_t nodes;
-    std::uint64_t made;  // clock when bound
-    std::size_t first_capture;  // its captures: binding_captures_[first, first + count)
-    std::size_t capture_count;
-  };
   struct Reassignment {
     std::uint64_t at;
     std::string_view by;  // the phi's result name

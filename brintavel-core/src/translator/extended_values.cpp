@@ -77,37 +77,22 @@ class Values {
     if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return constant_value(b->value ? 1 : 0, width);
     const auto* s = std::get_if<ir::Ssa>(&operand);
     if (!s) return unsupported(cat("could not interpret integer operand ", q(ir::debug_render(operand))));
+    const LoweringContext::Binding* binding = ctx_.find_binding(s->name);
+    if (!binding) {
+      Result<Expression> failed = ctx_.lookup_value(s->name);  // (says why)
+      ctx_.take_pending();
+      return std::move(failed).error();
+    }
     // A Boolean may become a variable set here, which reads only what the Boolean reads: the
     // captures pending before are set aside meanwhile. Otherwise the lookup's captures join
     // them as they are.
-    const Expression* bound = ctx_.peek_value(s->name);
-    std::vector<Capture> before;
-    if (bound && is_bool_typed(*bound)) before = ctx_.take_pending();
-    Result<Expression> looked_up = ctx_.lookup_value(s->name);
-    if (!looked_up) {
+    if (is_bool_typed(binding->value)) return boolean_operand(*binding, s->name, width);
+    if (Status read = ctx_.read_binding(*binding, s->name); !read) {
       ctx_.take_pending();
-      return std::move(looked_up).error();
+      return std::move(read).error();
     }
-    Expression e = std::move(*looked_up);
-    bool boolean = is_bool_typed(e);
-    if (boolean) {
-      // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here
-      // (once per block), which reads what the Boolean read.
-      if (const Expression* made = facts_.materialized(s->name, scope_.block.ordinal)) {
-        ctx_.take_pending();
-        e = *made;
-      } else {
-        BRINTAVEL_TRY_ASSIGN(e, int_of_condition(std::move(e), s->name, scope_));
-        if (std::holds_alternative<qasm::Identifier>(e.node)) facts_.note_materialized(s->name, scope_.block.ordinal, e);
-      }
-    }
-    if (!before.empty()) {
-      std::vector<Capture> read = ctx_.take_pending();
-      ctx_.add_pending(before);
-      ctx_.add_pending(read);
-    }
-    if (boolean) return plain(std::move(e), 1, IntRange{0, 1}, width);
-    if (std::holds_alternative<IntLiteral>(e.node)) return plain(std::move(e), 0, IntRange::full(width), width);
+    const Expression& bound = binding->value;
+    if (std::holds_alternative<IntLiteral>(bound.node)) return plain(bound, 0, IntRange::full(width), width);
     IntRange range = range_of(operand, width);
     const IntFacts* f = facts_.find(s->name);
     if (f) range = range.meet(f->range).value_or(range);
@@ -117,9 +102,11 @@ class Values {
         v.mask &= f->may_be_one;
         v.range = v.range.meet(range).value_or(v.range);
       }
-      v.arith = std::move(e);  // written as it was bound
+      // Written as it was bound: the sum of its bits is written again where it is needed.
+      if (!f->bound_as_bits || v.constant) v.arith = bound;
       return v;
     }
+    Expression e = bound;
     std::uint64_t mask = f ? f->may_be_one : mask_of_expression(e);
     if (!f && width < 64 && (mask >> 63)) mask = kAll;
     if (qasm::measure(e).nodes > kMaxCopiedNodes) {
@@ -137,6 +124,30 @@ class Values {
     IntValue v = plain(std::move(e), mask, range, width);
     if (f && f->width == width && !v.has_bits && !v.constant) v.known_low = f->known_low;
     return v;
+  }
+
+  // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here (once
+  // per block), which reads what the Boolean read.
+  Result<IntValue> boolean_operand(const LoweringContext::Binding& binding, std::string_view name, unsigned width) {
+    std::vector<Capture> before = ctx_.take_pending();
+    if (Status read = ctx_.read_binding(binding, name); !read) {
+      ctx_.take_pending();
+      return std::move(read).error();
+    }
+    Expression e = lit(0);
+    if (const Expression* made = facts_.materialized(name, scope_.block.ordinal)) {
+      ctx_.take_pending();
+      e = *made;
+    } else {
+      BRINTAVEL_TRY_ASSIGN(e, int_of_condition(binding.value, name, scope_));
+      if (std::holds_alternative<qasm::Identifier>(e.node)) facts_.note_materialized(name, scope_.block.ordinal, e);
+    }
+    if (!before.empty()) {
+      std::vector<Capture> read = ctx_.take_pending();
+      ctx_.add_pending(before);
+      ctx_.add_pending(read);
+    }
+    return plain(std::move(e), 1, IntRange{0, 1}, width);
   }
 
   // `e`, the value of `name`, in an int variable set here (or earlier in this block).
@@ -180,6 +191,7 @@ class Values {
   // Binds an integer. What it made is charged to the size budget: bit expressions are
   // copied into several bits and results.
   Status bind(std::string_view name, IntValue v) {
+    bool as_bits = v.has_bits && !v.arith;
     Expression e = v.arith ? std::move(*v.arith) : expr(v);
     qasm::TreeSize size = qasm::measure(e);
     std::uint64_t nodes = size.nodes;
@@ -187,7 +199,9 @@ class Values {
     for (const Expression& b : v.known_low) nodes += qasm::measure(b).nodes;
     BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
     ctx_.set_range(name, v.range);
-    facts_.set(name, facts_of(std::move(v)));
+    IntFacts facts = facts_of(std::move(v));
+    facts.bound_as_bits = as_bits;
+    facts_.set(name, std::move(facts));
     return ctx_.bind_value(name, std::move(e), size);
   }
 

@@ -37,6 +37,7 @@ struct IntFacts {
   std::vector<qasm::Expression> bits;             // int 0/1 expressions, least significant first
   IntRange range = IntRange::full(64);
   std::vector<qasm::Expression> known_low;  // without `bits`: the lowest bits, when known
+  bool bound_as_bits = false;  // bound to the sum of `bits`: a reader writes it again from them
 };
 
 // Boolean-typed: comparisons, && || !, true/false and the bool variables. (A bit c[k] is not.)
