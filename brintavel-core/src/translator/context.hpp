@@ -151,7 +151,9 @@ class LoweringContext final : public builders::CallContext {
   bool has_index(std::string_view name) const { return index_names_.contains(name); }
 
   // The range of the integer value `name`, as its lowering found it.
-  void set_range(std::string_view name, IntRange range) { ranges_.insert_or_assign(name, range); }
+  void set_range(std::string_view name, IntRange range) {
+    if (auto [slot, inserted] = ranges_.try_emplace(name, range); !inserted) *slot = range;  // (one probe)
+  }
   // The range of an integer operand of `width` bits: a constant's value, what was found for an
   // SSA value (by its lowering, and by the analysis of the body when there is one), or the
   // type's whole range.

@@ -662,7 +662,6 @@ Status resize_float(CastSite& c) {
 }
 
 Status lower_value(const ir::Cast& cast, ValueScope& scope) {
-  CastSite c(cast, scope);
   const auto* source = std::get_if<ir::Ssa>(&cast.value);
   if (cast.kind == ir::CastKind::ZExt && cast.from_ty == "i1" && source) {
     // As the base rule: the i1 value is used as an integer as it is (a Boolean becomes an int
@@ -671,12 +670,17 @@ Status lower_value(const ir::Cast& cast, ValueScope& scope) {
     if (auto to = int_width(cast.to_ty)) {
       bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
       IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}, {}};
-      if (bit) facts.bits.push_back(value);
+      if (bit) {
+        // (A result bit is its own sum of bits.)
+        facts.bits.push_back(value);
+        facts.bound_as_bits = true;
+      }
       scope.facts.set(cast.result, std::move(facts));
       scope.ctx.set_range(cast.result, IntRange{0, 1});
     }
     return scope.ctx.bind_value(cast.result, std::move(value));
   }
+  CastSite c(cast, scope);
   switch (cast.kind) {
     case ir::CastKind::Trunc:
     case ir::CastKind::ZExt:
