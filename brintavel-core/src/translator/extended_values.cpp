@@ -284,21 +284,18 @@ Result<IntValue> divide_by_cases(ValueScope& scope, ir::IntOpKind op, const IntV
 Result<IntValue> int_op(const ir::IntOp& op, unsigned width, Values& values, ValueScope& scope, const Site& site) {
   BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(op.lhs, width));
   BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(op.rhs, width));
-  IntValue r;
   switch (op.op) {
-    case ir::IntOpKind::And: { BRINTAVEL_TRY_ASSIGN(r, bit_and(x, y, site)); break; }
-    case ir::IntOpKind::Or: { BRINTAVEL_TRY_ASSIGN(r, bit_or(x, y, site)); break; }
-    case ir::IntOpKind::Xor: { BRINTAVEL_TRY_ASSIGN(r, bit_xor(x, y, site)); break; }
+    case ir::IntOpKind::And: return bit_and(x, y, site);
+    case ir::IntOpKind::Or: return bit_or(x, y, site);
+    case ir::IntOpKind::Xor: return bit_xor(x, y, site);
     case ir::IntOpKind::Shl: {
       BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, width, site));
-      BRINTAVEL_TRY_ASSIGN(r, shift_left(x, sh, site));
-      break;
+      return shift_left(x, sh, site);
     }
     case ir::IntOpKind::LShr:
     case ir::IntOpKind::AShr: {
       BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, width, site));
-      BRINTAVEL_TRY_ASSIGN(r, shift_right(x, sh, op.op == ir::IntOpKind::AShr, site));
-      break;
+      return shift_right(x, sh, op.op == ir::IntOpKind::AShr, site);
     }
     default: {
       if (y.range.contains(0) && !(y.range.lo == 0 && y.range.hi == 0)) {
@@ -310,15 +307,10 @@ Result<IntValue> int_op(const ir::IntOp& op, unsigned width, Values& values, Val
           y.range = *nonzero;
       }
       BRINTAVEL_TRY_ASSIGN(std::optional<IntValue> q, divide(op.op, x, y, site));
-      if (q) {
-        r = std::move(*q);
-      } else {
-        BRINTAVEL_TRY_ASSIGN(r, divide_by_cases(scope, op.op, x, y, site));
-      }
-      break;
+      if (q) return std::move(*q);
+      return divide_by_cases(scope, op.op, x, y, site);
     }
   }
-  return r;
 }
 
 

@@ -220,6 +220,12 @@ IntValue bits_value(std::vector<Expression> bits, unsigned width) {
 
 namespace {
 
+// bit * weight, the bit copied straight into its node.
+Expression weighted(const Expression& bit, std::int64_t weight) {
+  if (weight == 1) return bit;
+  return qasm::Binary{BinaryOperator::Mul, std::make_unique<Expression>(bit), std::make_unique<Expression>(IntLiteral{weight})};
+}
+
 // sum of bit_k * 2^k, the sign bit of `width` weighing -2^(width-1).
 Expression bits_to_int(const std::vector<Expression>& bits, unsigned width) {
   std::int64_t constant = 0;
@@ -233,12 +239,12 @@ Expression bits_to_int(const std::vector<Expression>& bits, unsigned width) {
       constant += sign ? -weight : weight;
       continue;
     }
-    Expression term = bits[k];
-    if (weight != 1) term = bin(BinaryOperator::Mul, std::move(term), lit(weight));
     if (!sum) {
-      sum = sign ? negative(std::move(term)) : std::move(term);
+      sum.emplace(sign ? negative(weighted(bits[k], weight)) : weighted(bits[k], weight));
     } else {
-      sum = bin(sign ? BinaryOperator::Sub : BinaryOperator::Add, std::move(*sum), std::move(term));
+      auto left = std::make_unique<Expression>(std::move(*sum));
+      *sum = qasm::Binary{sign ? BinaryOperator::Sub : BinaryOperator::Add, std::move(left),
+                          std::make_unique<Expression>(weighted(bits[k], weight))};
     }
   }
   if (!sum) return lit(constant);
