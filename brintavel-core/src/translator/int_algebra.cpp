@@ -332,9 +332,27 @@ Result<IntValue> wrapped_value(Expression e, const MathRange& math, std::uint64_
   return plain(std::move(*reduced), kAll, range, width);
 }
 
+namespace {
+
+// The low n bits of x | y for bit patterns without common bits: each is the bit of the one
+// value whose bit may be set there (what bitwise() finds, without combining each pair).
+std::vector<Expression> disjoint_bits(const IntValue& x, const IntValue& y, unsigned n) {
+  std::vector<Expression> bits;
+  bits.reserve(n);
+  for (unsigned k = 0; k < n; ++k) {
+    const IntValue& v = (x.mask >> k) & 1 ? x : y;
+    bits.push_back(((v.mask >> k) & 1) && k < v.bits.size() ? v.bits[k] : lit(0));
+  }
+  return bits;
+}
+
+}  // namespace
+
 Result<IntValue> disjoint_sum(const IntValue& x, const IntValue& y, const Site& site) {
-  if (bitwise_ok(x) && bitwise_ok(y) && (x.has_bits || y.has_bits) && span(x.mask | y.mask) <= kMaxBit + 1)
+  if (bitwise_ok(x) && bitwise_ok(y) && (x.has_bits || y.has_bits) && span(x.mask | y.mask) <= kMaxBit + 1) {
+    if (x.has_bits && y.has_bits) return bits_value(disjoint_bits(x, y, span(x.mask | y.mask)), x.width);
     return bitwise(x, y, span(x.mask | y.mask), bit_or, site);
+  }
   return wrapped_value(bin(BinaryOperator::Add, expr(x), expr(y)), math_add(x.range, y.range), x.mask | y.mask,
                        x.width, site);
 }
