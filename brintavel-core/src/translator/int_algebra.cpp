@@ -206,8 +206,9 @@ IntValue bits_value(std::vector<Expression> bits, unsigned width) {
       (sign ? lo : hi) = (sign ? lo : hi) + weight;
     }
   }
-  if (all_known) return constant_value(known, width);
-  IntValue v;
+  // (One value returned on every path: it is made in place.)
+  IntValue v = all_known ? constant_value(known, width) : IntValue{};
+  if (all_known) return v;
   v.width = width;
   // The sign bit of a `width`-bit pattern is negative and extends into the bits above.
   if (bits.size() == width && ((mask >> (width - 1)) & 1)) mask |= ~low_bits(width);
@@ -261,7 +262,7 @@ Expression expr(const IntValue& v) {
   return bits_to_int(v.bits, v.width);
 }
 
-IntFacts facts_of(IntValue v) {
+IntFacts facts_of(IntValue&& v) {
   IntFacts f;
   f.width = v.width;
   f.may_be_one = v.mask;

@@ -109,7 +109,7 @@ IntValue plain(Expression e, std::uint64_t mask, IntRange range, unsigned width)
 IntValue bits_value(std::vector<Expression> bits, unsigned width);
 // The value as an int expression.
 Expression expr(const IntValue& v);
-IntFacts facts_of(IntValue v);  // (takes the bit lists)
+IntFacts facts_of(IntValue&& v);  // (takes the bit lists)
 
 // Where a value is made: its SSA name and instruction, for the messages.
 struct Site {
