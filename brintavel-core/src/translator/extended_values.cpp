@@ -97,7 +97,7 @@ class Values {
     const IntFacts* f = facts_.find(s->name);
     if (f) range = range.meet(f->range).value_or(range);
     if (f && f->has_bits && f->width == width) {
-      IntValue v = bits_value(f->bits, width);
+      IntValue v = bits_value(f->bound_bit ? std::vector<Expression>{bound} : f->bits, width);
       if (!v.constant) {
         v.mask &= f->may_be_one;
         v.range = v.range.meet(range).value_or(v.range);
@@ -190,7 +190,7 @@ class Values {
 
   // Binds an integer. What it made is charged to the size budget: bit expressions are
   // copied into several bits and results.
-  Status bind(std::string_view name, IntValue v) {
+  Status bind(std::string_view name, IntValue&& v) {
     bool as_bits = v.has_bits && !v.arith;
     Expression e = v.arith ? std::move(*v.arith) : expr(v);
     qasm::TreeSize size = qasm::measure(e);
@@ -662,11 +662,8 @@ Status lower_value(const ir::Cast& cast, ValueScope& scope) {
     if (auto to = int_width(cast.to_ty)) {
       bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
       IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}, {}};
-      if (bit) {
-        // (A result bit is its own sum of bits.)
-        facts.bits.push_back(value);
-        facts.bound_as_bits = true;
-      }
+      // (A result bit is its own sum of bits, kept only as it is bound.)
+      facts.bound_as_bits = facts.bound_bit = bit;
       scope.facts.set(cast.result, std::move(facts));
       scope.ctx.set_range(cast.result, IntRange{0, 1});
     }

@@ -38,6 +38,7 @@ struct IntFacts {
   IntRange range = IntRange::full(64);
   std::vector<qasm::Expression> known_low;  // without `bits`: the lowest bits, when known
   bool bound_as_bits = false;  // bound to the sum of `bits`: a reader writes it again from them
+  bool bound_bit = false;      // a single bit that is the bound expression itself (`bits` is left empty)
 };
 
 // Boolean-typed: comparisons, && || !, true/false and the bool variables. (A bit c[k] is not.)
