@@ -38,7 +38,7 @@ namespace brintavel::translator {
 
 class ValueFacts {
  public:
-  void set(std::string_view name, IntFacts facts) {
+  void set(std::string_view name, IntFacts&& facts) {
     // (One probe: the facts are moved in only where the name is new.)
     if (auto [slot, inserted] = ints_.try_emplace(name, std::move(facts)); !inserted) *slot = std::move(facts);
   }
