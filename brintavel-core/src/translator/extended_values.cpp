@@ -97,7 +97,7 @@ class Values {
     const IntFacts* f = facts_.find(s->name);
     if (f) range = range.meet(f->range).value_or(range);
     if (f && f->has_bits && f->width == width) {
-      IntValue v = bits_value(f->bound_bit ? std::vector<Expression>{bound} : f->bits, width);
+      IntValue v = bits_value(f->bound_bit ? std::vector<Expression>(1, bound) : f->bits, width);
       if (!v.constant) {
         v.mask &= f->may_be_one;
         v.range = v.range.meet(range).value_or(v.range);
