@@ -29,6 +29,11 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
 }
 
 Status LoweringContext::bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size) {
+  return bind_value(name, std::move(value), size, name_hash(name));
+}
+
+Status LoweringContext::bind_value(std::string_view name, qasm::Expression&& value, qasm::TreeSize size,
+                                   std::uint64_t hash) {
   if (size.depth > Limits::kMaxExpressionDepth)
     return unsupported(cat("expression for SSA value ", q(name), " is nested more than ",
                            Limits::kMaxExpressionDepth,
@@ -37,7 +42,7 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
   Binding binding{std::move(value), size.nodes, ++clock_, binding_captures_.size(), captures.size()};
   binding_captures_.insert(binding_captures_.end(), captures.begin(), captures.end());
   pending_.clear();
-  auto [index, inserted] = values_.try_emplace(name, static_cast<std::uint32_t>(bindings_.size()));
+  auto [index, inserted] = values_.try_emplace(name, static_cast<std::uint32_t>(bindings_.size()), hash);
   if (inserted) {
     bindings_.push_back(std::move(binding));
   } else {

@@ -135,8 +135,12 @@ class LoweringContext final : public builders::CallContext {
   // Binds an SSA name, replacing any earlier binding. The binding reads what the values
   // looked up since the instruction began read (the pending captures), which it takes.
   Status bind_value(std::string_view name, qasm::Expression value);
-  // The same, for a value whose size the caller has measured.
+  // The same, for a value whose size the caller has measured; `hash` is name_hash(name).
   Status bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size);
+  Status bind_value(std::string_view name, qasm::Expression&& value, qasm::TreeSize size, std::uint64_t hash);
+  // The hash the name tables keep for `name`: a caller that sets several of a name's entries
+  // hashes it once.
+  static std::uint64_t name_hash(std::string_view name) { return text::FlatNameMap<std::uint32_t>::hash_of(name); }
   // A copy of the expression bound to `name`; its captures join the pending ones.
   Result<qasm::Expression> lookup_value(std::string_view name);
   // `name` has no exact form; a lookup of it fails with `message`. A value nothing prints
@@ -151,8 +155,9 @@ class LoweringContext final : public builders::CallContext {
   bool has_index(std::string_view name) const { return index_names_.contains(name); }
 
   // The range of the integer value `name`, as its lowering found it.
-  void set_range(std::string_view name, IntRange range) {
-    if (auto [slot, inserted] = ranges_.try_emplace(name, range); !inserted) *slot = range;  // (one probe)
+  void set_range(std::string_view name, IntRange range) { set_range(name, range, name_hash(name)); }
+  void set_range(std::string_view name, IntRange range, std::uint64_t hash) {
+    if (auto [slot, inserted] = ranges_.try_emplace(name, range, hash); !inserted) *slot = range;  // (one probe)
   }
   // The range of an integer operand of `width` bits: a constant's value, what was found for an
   // SSA value (by its lowering, and by the analysis of the body when there is one), or the

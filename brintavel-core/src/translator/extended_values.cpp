@@ -198,11 +198,12 @@ class Values {
     for (const Expression& b : v.bits) nodes += qasm::measure(b).nodes;
     for (const Expression& b : v.known_low) nodes += qasm::measure(b).nodes;
     BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
-    ctx_.set_range(name, v.range);
+    const std::uint64_t hash = LoweringContext::name_hash(name);  // (for the three tables)
+    ctx_.set_range(name, v.range, hash);
     IntFacts facts = facts_of(std::move(v));
     facts.bound_as_bits = as_bits;
-    facts_.set(name, std::move(facts));
-    return ctx_.bind_value(name, std::move(e), size);
+    facts_.set(name, std::move(facts), hash);
+    return ctx_.bind_value(name, std::move(e), size, hash);
   }
 
   // Binds an i1 value: a bit (0/1 int) or a Boolean.
