@@ -25,7 +25,7 @@ Error unbound_value(std::string_view name) {
 
 Status LoweringContext::bind_value(std::string_view name, qasm::Expression value) {
   qasm::TreeSize size = qasm::measure(value);
-  return bind_value(name, std::move(value), size);
+  return bind_value(name, std::move(value), size, name_hash(name));
 }
 
 Status LoweringContext::bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size) {
