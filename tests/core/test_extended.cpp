@@ -77,6 +77,8 @@ TEST(Extended, ValuesAndTheirExactForms) {
       {"  %s = shl i64 %b1, 3\n  %l = lshr i64 %s, 2\n  %c = icmp eq i64 %l, 2\n", "c[1] * 2 == 2"},
       {"  %m = and i64 %n, 6\n  %c = icmp eq i64 %m, 2\n", "c[1] * 2 == 2"},
       {"  %p = xor i64 %b0, %b1\n  %c = trunc i64 %p to i1\n", "(c[0] + c[1]) % 2 == 1"},
+      // An or of patterns without common bits takes each bit from the one that may set it.
+      {"  %s = shl i64 %b1, 2\n  %o = or i64 %s, %b0\n  %c = icmp eq i64 %o, 5\n", "c[0] + c[1] * 4 == 5"},
       // Operations on possibly negative values, exact whatever the rounding of / and %.
       {"  %k = xor i64 %n, -1\n  %c = icmp slt i64 %k, -2\n", "-4 + ((1 - c[0]) + (1 - c[1]) * 2) < -2"},
       {"  %k = or i64 %n, -4\n  %c = icmp eq i64 %k, -1\n", "-4 + (" + kN + ") == -1"},

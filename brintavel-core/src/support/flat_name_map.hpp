@@ -115,9 +115,16 @@ class FlatNameMap {
   }
   // Empties the table for about as many entries again: it keeps its slots where they were well
   // filled (clearing them costs about what the entries did), and lets them go otherwise.
+  // Only the entries' slots are written: an empty slot already holds a default value.
   void reset() {
     if (slots_.size() > 8 * (size_ + 16)) return clear();
-    for (Slot& s : slots_) s = Slot{};
+    if (size_ == 0) return;
+    for (Slot& s : slots_) {
+      if (s.hash == 0) continue;
+      s.hash = 0;
+      s.key = {};
+      s.value = Value{};
+    }
     size_ = 0;
   }
 

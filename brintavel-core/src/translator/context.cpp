@@ -25,10 +25,15 @@ Error unbound_value(std::string_view name) {
 
 Status LoweringContext::bind_value(std::string_view name, qasm::Expression value) {
   qasm::TreeSize size = qasm::measure(value);
-  return bind_value(name, std::move(value), size);
+  return bind_value(name, std::move(value), size, name_hash(name));
 }
 
 Status LoweringContext::bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size) {
+  return bind_value(name, std::move(value), size, name_hash(name));
+}
+
+Status LoweringContext::bind_value(std::string_view name, qasm::Expression&& value, qasm::TreeSize size,
+                                   std::uint64_t hash) {
   if (size.depth > Limits::kMaxExpressionDepth)
     return unsupported(cat("expression for SSA value ", q(name), " is nested more than ",
                            Limits::kMaxExpressionDepth,
@@ -37,7 +42,7 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
   Binding binding{std::move(value), size.nodes, ++clock_, binding_captures_.size(), captures.size()};
   binding_captures_.insert(binding_captures_.end(), captures.begin(), captures.end());
   pending_.clear();
-  auto [index, inserted] = values_.try_emplace(name, static_cast<std::uint32_t>(bindings_.size()));
+  auto [index, inserted] = values_.try_emplace(name, static_cast<std::uint32_t>(bindings_.size()), hash);
   if (inserted) {
     bindings_.push_back(std::move(binding));
   } else {
@@ -59,12 +64,17 @@ Result<qasm::Expression> LoweringContext::lookup_index(std::string_view name) {
     return unbound_value(name);
   }
   const Binding& b = bindings_[*index];
+  BRINTAVEL_CHECK(read_binding(b, name));
+  return b.value;
+}
+
+Status LoweringContext::read_binding(const Binding& b, std::string_view name) {
   BRINTAVEL_CHECK(budget_.charge(b.nodes, "SSA value", name));
   if ((b.made < last_reassignment_ || (b.made < last_result_write_ && b.made >= block_start_)) &&
       stale_ == StaleValues::RefuseAtLookup)
     BRINTAVEL_CHECK(check_inputs(b.value, b.made, true, cat("SSA value ", q(name))));
   add_pending(std::span<const Capture>(binding_captures_.data() + b.first_capture, b.capture_count));
-  return b.value;
+  return {};
 }
 
 void LoweringContext::add_pending(std::span<const Capture> captures) { pending_.add(captures); }
@@ -202,8 +212,13 @@ Status LoweringContext::check_inputs(const qasm::Expression& e, std::uint64_t ma
 }
 
 const qasm::Expression* LoweringContext::peek_value(std::string_view name) const {
+  const Binding* b = find_binding(name);
+  return b ? &b->value : nullptr;
+}
+
+const LoweringContext::Binding* LoweringContext::find_binding(std::string_view name) const {
   const std::uint32_t* index = index_names_.contains(name) ? nullptr : values_.find(name);
-  return index ? &bindings_[*index].value : nullptr;
+  return index ? &bindings_[*index] : nullptr;
 }
 
 }  // namespace brintavel::translator

@@ -94,7 +94,7 @@ class PendingCaptures {
   }
   void clear() {
     list_.clear();
-    index_.clear();
+    if (!index_.empty()) index_.clear();
   }
   // The list, leaving this one empty (and its room for the next captures).
   std::vector<Capture> take() {
@@ -135,8 +135,12 @@ class LoweringContext final : public builders::CallContext {
   // Binds an SSA name, replacing any earlier binding. The binding reads what the values
   // looked up since the instruction began read (the pending captures), which it takes.
   Status bind_value(std::string_view name, qasm::Expression value);
-  // The same, for a value whose size the caller has measured.
+  // The same, for a value whose size the caller has measured; `hash` is name_hash(name).
   Status bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size);
+  Status bind_value(std::string_view name, qasm::Expression&& value, qasm::TreeSize size, std::uint64_t hash);
+  // The hash the name tables keep for `name`: a caller that sets several of a name's entries
+  // hashes it once.
+  static std::uint64_t name_hash(std::string_view name) { return text::FlatNameMap<std::uint32_t>::hash_of(name); }
   // A copy of the expression bound to `name`; its captures join the pending ones.
   Result<qasm::Expression> lookup_value(std::string_view name);
   // `name` has no exact form; a lookup of it fails with `message`. A value nothing prints
@@ -151,7 +155,10 @@ class LoweringContext final : public builders::CallContext {
   bool has_index(std::string_view name) const { return index_names_.contains(name); }
 
   // The range of the integer value `name`, as its lowering found it.
-  void set_range(std::string_view name, IntRange range) { ranges_.insert_or_assign(name, range); }
+  void set_range(std::string_view name, IntRange range) { set_range(name, range, name_hash(name)); }
+  void set_range(std::string_view name, IntRange range, std::uint64_t hash) {
+    if (auto [slot, inserted] = ranges_.try_emplace(name, range, hash); !inserted) *slot = range;  // (one probe)
+  }
   // The range of an integer operand of `width` bits: a constant's value, what was found for an
   // SSA value (by its lowering, and by the analysis of the body when there is one), or the
   // type's whole range.
@@ -218,6 +225,22 @@ class LoweringContext final : public builders::CallContext {
   // Whether `name` is bound, and to what (no copy).
   const qasm::Expression* peek_value(std::string_view name) const;
 
+  // An SSA name's binding: its expression, and what the expression reads.
+  struct Binding {
+    qasm::Expression value;
+    std::uint64_t nodes;
+    std::uint64_t made;  // clock when bound
+    std::size_t first_capture;  // its captures: binding_captures_[first, first + count)
+    std::size_t capture_count;
+  };
+  // The binding of `name`, where peek_value() finds one: a caller that reads what is bound
+  // looks the name up once, and copies the expression only where it keeps it.
+  const Binding* find_binding(std::string_view name) const;
+  // Reads a binding that find_binding() gave as lookup_value() reads it: charged to the
+  // budget, checked for overwritten inputs, its captures pending. Valid until `name` is bound
+  // again or the values are forgotten.
+  Status read_binding(const Binding& binding, std::string_view name);
+
   // A warning about the instruction being lowered, to `sink` (set once) when there is one.
   void use_warning_sink(std::vector<SourceWarning>* sink) { warnings_ = sink; }
   void warn(std::string message) {
@@ -262,13 +285,6 @@ class LoweringContext final : public builders::CallContext {
  private:
   std::deque<std::string> kept_names_;
   StaleValues stale_;
-  struct Binding {
-    qasm::Expression value;
-    std::uint64_t nodes;
-    std::uint64_t made;  // clock when bound
-    std::size_t first_capture;  // its captures: binding_captures_[first, first + count)
-    std::size_t capture_count;
-  };
   struct Reassignment {
     std::uint64_t at;
     std::string_view by;  // the phi's result name

@@ -77,49 +77,36 @@ class Values {
     if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return constant_value(b->value ? 1 : 0, width);
     const auto* s = std::get_if<ir::Ssa>(&operand);
     if (!s) return unsupported(cat("could not interpret integer operand ", q(ir::debug_render(operand))));
+    const LoweringContext::Binding* binding = ctx_.find_binding(s->name);
+    if (!binding) {
+      Result<Expression> failed = ctx_.lookup_value(s->name);  // (says why)
+      ctx_.take_pending();
+      return std::move(failed).error();
+    }
     // A Boolean may become a variable set here, which reads only what the Boolean reads: the
     // captures pending before are set aside meanwhile. Otherwise the lookup's captures join
     // them as they are.
-    const Expression* bound = ctx_.peek_value(s->name);
-    std::vector<Capture> before;
-    if (bound && is_bool_typed(*bound)) before = ctx_.take_pending();
-    Result<Expression> looked_up = ctx_.lookup_value(s->name);
-    if (!looked_up) {
+    if (is_bool_typed(binding->value)) return boolean_operand(*binding, s->name, width);
+    if (Status read = ctx_.read_binding(*binding, s->name); !read) {
       ctx_.take_pending();
-      return std::move(looked_up).error();
+      return std::move(read).error();
     }
-    Expression e = std::move(*looked_up);
-    bool boolean = is_bool_typed(e);
-    if (boolean) {
-      // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here
-      // (once per block), which reads what the Boolean read.
-      if (const Expression* made = facts_.materialized(s->name, scope_.block.ordinal)) {
-        ctx_.take_pending();
-        e = *made;
-      } else {
-        BRINTAVEL_TRY_ASSIGN(e, int_of_condition(std::move(e), s->name, scope_));
-        if (std::holds_alternative<qasm::Identifier>(e.node)) facts_.note_materialized(s->name, scope_.block.ordinal, e);
-      }
-    }
-    if (!before.empty()) {
-      std::vector<Capture> read = ctx_.take_pending();
-      ctx_.add_pending(before);
-      ctx_.add_pending(read);
-    }
-    if (boolean) return plain(std::move(e), 1, IntRange{0, 1}, width);
-    if (std::holds_alternative<IntLiteral>(e.node)) return plain(std::move(e), 0, IntRange::full(width), width);
+    const Expression& bound = binding->value;
+    if (std::holds_alternative<IntLiteral>(bound.node)) return plain(bound, 0, IntRange::full(width), width);
     IntRange range = range_of(operand, width);
     const IntFacts* f = facts_.find(s->name);
     if (f) range = range.meet(f->range).value_or(range);
     if (f && f->has_bits && f->width == width) {
-      IntValue v = bits_value(f->bits, width);
+      IntValue v = bits_value(f->bound_bit ? std::vector<Expression>(1, bound) : f->bits, width);
       if (!v.constant) {
         v.mask &= f->may_be_one;
         v.range = v.range.meet(range).value_or(v.range);
       }
-      v.arith = std::move(e);  // written as it was bound
+      // Written as it was bound: the sum of its bits is written again where it is needed.
+      if (!f->bound_as_bits || v.constant) v.arith = bound;
       return v;
     }
+    Expression e = bound;
     std::uint64_t mask = f ? f->may_be_one : mask_of_expression(e);
     if (!f && width < 64 && (mask >> 63)) mask = kAll;
     if (qasm::measure(e).nodes > kMaxCopiedNodes) {
@@ -137,6 +124,30 @@ class Values {
     IntValue v = plain(std::move(e), mask, range, width);
     if (f && f->width == width && !v.has_bits && !v.constant) v.known_low = f->known_low;
     return v;
+  }
+
+  // An i1 Boolean where an integer is read: its 0/1 value as an int variable set here (once
+  // per block), which reads what the Boolean read.
+  Result<IntValue> boolean_operand(const LoweringContext::Binding& binding, std::string_view name, unsigned width) {
+    std::vector<Capture> before = ctx_.take_pending();
+    if (Status read = ctx_.read_binding(binding, name); !read) {
+      ctx_.take_pending();
+      return std::move(read).error();
+    }
+    Expression e = lit(0);
+    if (const Expression* made = facts_.materialized(name, scope_.block.ordinal)) {
+      ctx_.take_pending();
+      e = *made;
+    } else {
+      BRINTAVEL_TRY_ASSIGN(e, int_of_condition(binding.value, name, scope_));
+      if (std::holds_alternative<qasm::Identifier>(e.node)) facts_.note_materialized(name, scope_.block.ordinal, e);
+    }
+    if (!before.empty()) {
+      std::vector<Capture> read = ctx_.take_pending();
+      ctx_.add_pending(before);
+      ctx_.add_pending(read);
+    }
+    return plain(std::move(e), 1, IntRange{0, 1}, width);
   }
 
   // `e`, the value of `name`, in an int variable set here (or earlier in this block).
@@ -179,16 +190,20 @@ class Values {
 
   // Binds an integer. What it made is charged to the size budget: bit expressions are
   // copied into several bits and results.
-  Status bind(std::string_view name, IntValue v) {
+  Status bind(std::string_view name, IntValue&& v) {
+    bool as_bits = v.has_bits && !v.arith;
     Expression e = v.arith ? std::move(*v.arith) : expr(v);
     qasm::TreeSize size = qasm::measure(e);
     std::uint64_t nodes = size.nodes;
     for (const Expression& b : v.bits) nodes += qasm::measure(b).nodes;
     for (const Expression& b : v.known_low) nodes += qasm::measure(b).nodes;
     BRINTAVEL_CHECK(ctx_.budget().charge(nodes, "SSA value", name));
-    ctx_.set_range(name, v.range);
-    facts_.set(name, facts_of(std::move(v)));
-    return ctx_.bind_value(name, std::move(e), size);
+    const std::uint64_t hash = LoweringContext::name_hash(name);  // (for the three tables)
+    ctx_.set_range(name, v.range, hash);
+    IntFacts facts = facts_of(std::move(v));
+    facts.bound_as_bits = as_bits;
+    facts_.set(name, std::move(facts), hash);
+    return ctx_.bind_value(name, std::move(e), size, hash);
   }
 
   // Binds an i1 value: a bit (0/1 int) or a Boolean.
@@ -270,21 +285,18 @@ Result<IntValue> divide_by_cases(ValueScope& scope, ir::IntOpKind op, const IntV
 Result<IntValue> int_op(const ir::IntOp& op, unsigned width, Values& values, ValueScope& scope, const Site& site) {
   BRINTAVEL_TRY_ASSIGN(IntValue x, values.operand(op.lhs, width));
   BRINTAVEL_TRY_ASSIGN(IntValue y, values.operand(op.rhs, width));
-  IntValue r;
   switch (op.op) {
-    case ir::IntOpKind::And: { BRINTAVEL_TRY_ASSIGN(r, bit_and(x, y, site)); break; }
-    case ir::IntOpKind::Or: { BRINTAVEL_TRY_ASSIGN(r, bit_or(x, y, site)); break; }
-    case ir::IntOpKind::Xor: { BRINTAVEL_TRY_ASSIGN(r, bit_xor(x, y, site)); break; }
+    case ir::IntOpKind::And: return bit_and(x, y, site);
+    case ir::IntOpKind::Or: return bit_or(x, y, site);
+    case ir::IntOpKind::Xor: return bit_xor(x, y, site);
     case ir::IntOpKind::Shl: {
       BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, width, site));
-      BRINTAVEL_TRY_ASSIGN(r, shift_left(x, sh, site));
-      break;
+      return shift_left(x, sh, site);
     }
     case ir::IntOpKind::LShr:
     case ir::IntOpKind::AShr: {
       BRINTAVEL_TRY_ASSIGN(unsigned sh, shift_amount(y, width, site));
-      BRINTAVEL_TRY_ASSIGN(r, shift_right(x, sh, op.op == ir::IntOpKind::AShr, site));
-      break;
+      return shift_right(x, sh, op.op == ir::IntOpKind::AShr, site);
     }
     default: {
       if (y.range.contains(0) && !(y.range.lo == 0 && y.range.hi == 0)) {
@@ -296,15 +308,10 @@ Result<IntValue> int_op(const ir::IntOp& op, unsigned width, Values& values, Val
           y.range = *nonzero;
       }
       BRINTAVEL_TRY_ASSIGN(std::optional<IntValue> q, divide(op.op, x, y, site));
-      if (q) {
-        r = std::move(*q);
-      } else {
-        BRINTAVEL_TRY_ASSIGN(r, divide_by_cases(scope, op.op, x, y, site));
-      }
-      break;
+      if (q) return std::move(*q);
+      return divide_by_cases(scope, op.op, x, y, site);
     }
   }
-  return r;
 }
 
 
@@ -648,7 +655,6 @@ Status resize_float(CastSite& c) {
 }
 
 Status lower_value(const ir::Cast& cast, ValueScope& scope) {
-  CastSite c(cast, scope);
   const auto* source = std::get_if<ir::Ssa>(&cast.value);
   if (cast.kind == ir::CastKind::ZExt && cast.from_ty == "i1" && source) {
     // As the base rule: the i1 value is used as an integer as it is (a Boolean becomes an int
@@ -657,12 +663,14 @@ Status lower_value(const ir::Cast& cast, ValueScope& scope) {
     if (auto to = int_width(cast.to_ty)) {
       bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
       IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}, {}};
-      if (bit) facts.bits.push_back(value);
+      // (A result bit is its own sum of bits, kept only as it is bound.)
+      facts.bound_as_bits = facts.bound_bit = bit;
       scope.facts.set(cast.result, std::move(facts));
       scope.ctx.set_range(cast.result, IntRange{0, 1});
     }
     return scope.ctx.bind_value(cast.result, std::move(value));
   }
+  CastSite c(cast, scope);
   switch (cast.kind) {
     case ir::CastKind::Trunc:
     case ir::CastKind::ZExt:

@@ -38,7 +38,12 @@ namespace brintavel::translator {
 
 class ValueFacts {
  public:
-  void set(std::string_view name, IntFacts facts) { ints_.insert_or_assign(name, std::move(facts)); }
+  void set(std::string_view name, IntFacts&& facts) { set(name, std::move(facts), LoweringContext::name_hash(name)); }
+  // (`hash`: LoweringContext::name_hash(name).)
+  void set(std::string_view name, IntFacts&& facts, std::uint64_t hash) {
+    // (One probe: the facts are moved in only where the name is new.)
+    if (auto [slot, inserted] = ints_.try_emplace(name, std::move(facts), hash); !inserted) *slot = std::move(facts);
+  }
   const IntFacts* find(std::string_view name) const {
     return ints_.find(name);
   }

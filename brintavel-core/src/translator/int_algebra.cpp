@@ -206,8 +206,9 @@ IntValue bits_value(std::vector<Expression> bits, unsigned width) {
       (sign ? lo : hi) = (sign ? lo : hi) + weight;
     }
   }
-  if (all_known) return constant_value(known, width);
-  IntValue v;
+  // (One value returned on every path: it is made in place.)
+  IntValue v = all_known ? constant_value(known, width) : IntValue{};
+  if (all_known) return v;
   v.width = width;
   // The sign bit of a `width`-bit pattern is negative and extends into the bits above.
   if (bits.size() == width && ((mask >> (width - 1)) & 1)) mask |= ~low_bits(width);
@@ -219,6 +220,12 @@ IntValue bits_value(std::vector<Expression> bits, unsigned width) {
 }
 
 namespace {
+
+// bit * weight, the bit copied straight into its node.
+Expression weighted(const Expression& bit, std::int64_t weight) {
+  if (weight == 1) return bit;
+  return qasm::Binary{BinaryOperator::Mul, std::make_unique<Expression>(bit), std::make_unique<Expression>(IntLiteral{weight})};
+}
 
 // sum of bit_k * 2^k, the sign bit of `width` weighing -2^(width-1).
 Expression bits_to_int(const std::vector<Expression>& bits, unsigned width) {
@@ -233,12 +240,12 @@ Expression bits_to_int(const std::vector<Expression>& bits, unsigned width) {
       constant += sign ? -weight : weight;
       continue;
     }
-    Expression term = bits[k];
-    if (weight != 1) term = bin(BinaryOperator::Mul, std::move(term), lit(weight));
     if (!sum) {
-      sum = sign ? negative(std::move(term)) : std::move(term);
+      sum.emplace(sign ? negative(weighted(bits[k], weight)) : weighted(bits[k], weight));
     } else {
-      sum = bin(sign ? BinaryOperator::Sub : BinaryOperator::Add, std::move(*sum), std::move(term));
+      auto left = std::make_unique<Expression>(std::move(*sum));
+      *sum = qasm::Binary{sign ? BinaryOperator::Sub : BinaryOperator::Add, std::move(left),
+                          std::make_unique<Expression>(weighted(bits[k], weight))};
     }
   }
   if (!sum) return lit(constant);
@@ -255,7 +262,7 @@ Expression expr(const IntValue& v) {
   return bits_to_int(v.bits, v.width);
 }
 
-IntFacts facts_of(IntValue v) {
+IntFacts facts_of(IntValue&& v) {
   IntFacts f;
   f.width = v.width;
   f.may_be_one = v.mask;
@@ -326,9 +333,27 @@ Result<IntValue> wrapped_value(Expression e, const MathRange& math, std::uint64_
   return plain(std::move(*reduced), kAll, range, width);
 }
 
+namespace {
+
+// The low n bits of x | y for bit patterns without common bits: each is the bit of the one
+// value whose bit may be set there (what bitwise() finds, without combining each pair).
+std::vector<Expression> disjoint_bits(const IntValue& x, const IntValue& y, unsigned n) {
+  std::vector<Expression> bits;
+  bits.reserve(n);
+  for (unsigned k = 0; k < n; ++k) {
+    const IntValue& v = (x.mask >> k) & 1 ? x : y;
+    bits.push_back(((v.mask >> k) & 1) && k < v.bits.size() ? v.bits[k] : lit(0));
+  }
+  return bits;
+}
+
+}  // namespace
+
 Result<IntValue> disjoint_sum(const IntValue& x, const IntValue& y, const Site& site) {
-  if (bitwise_ok(x) && bitwise_ok(y) && (x.has_bits || y.has_bits) && span(x.mask | y.mask) <= kMaxBit + 1)
+  if (bitwise_ok(x) && bitwise_ok(y) && (x.has_bits || y.has_bits) && span(x.mask | y.mask) <= kMaxBit + 1) {
+    if (x.has_bits && y.has_bits) return bits_value(disjoint_bits(x, y, span(x.mask | y.mask)), x.width);
     return bitwise(x, y, span(x.mask | y.mask), bit_or, site);
+  }
   return wrapped_value(bin(BinaryOperator::Add, expr(x), expr(y)), math_add(x.range, y.range), x.mask | y.mask,
                        x.width, site);
 }

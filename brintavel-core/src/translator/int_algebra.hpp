@@ -37,6 +37,8 @@ struct IntFacts {
   std::vector<qasm::Expression> bits;             // int 0/1 expressions, least significant first
   IntRange range = IntRange::full(64);
   std::vector<qasm::Expression> known_low;  // without `bits`: the lowest bits, when known
+  bool bound_as_bits = false;  // bound to the sum of `bits`: a reader writes it again from them
+  bool bound_bit = false;      // a single bit that is the bound expression itself (`bits` is left empty)
 };
 
 // Boolean-typed: comparisons, && || !, true/false and the bool variables. (A bit c[k] is not.)
@@ -108,7 +110,7 @@ IntValue plain(Expression e, std::uint64_t mask, IntRange range, unsigned width)
 IntValue bits_value(std::vector<Expression> bits, unsigned width);
 // The value as an int expression.
 Expression expr(const IntValue& v);
-IntFacts facts_of(IntValue v);  // (takes the bit lists)
+IntFacts facts_of(IntValue&& v);  // (takes the bit lists)
 
 // Where a value is made: its SSA name and instruction, for the messages.
 struct Site {

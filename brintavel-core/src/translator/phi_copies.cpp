@@ -295,7 +295,7 @@ Status ExtendedPhis::lower(const ir::Phi& phi, BlockLowering& out) {
   if (single && ctx.peek_value(single->name)) {
     // One predecessor: the value itself.
     BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx.lookup_value(single->name));
-    if (const IntFacts* f = facts.find(single->name)) facts.set(phi.result, *f);
+    if (const IntFacts* f = facts.find(single->name)) facts.set(phi.result, IntFacts(*f));
     return ctx.bind_value(phi.result, std::move(value));
   }
   bool loop_carried = std::any_of(phi.incomings.begin(), phi.incomings.end(),
