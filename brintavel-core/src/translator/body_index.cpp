@@ -38,6 +38,7 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
       if (auto name = ir::defined_name(instruction)) {
         auto next = static_cast<std::uint32_t>(definitions_.size());
         if (numbers_.try_emplace(*name, next).second) definitions_.push_back(Definition{&instruction, number, next});
+        else redefines_ = true;
       }
   }
   first_definition_.push_back(static_cast<std::uint32_t>(definitions_.size()));

@@ -74,6 +74,9 @@ class BodyIndex {
     return std::span<const Definition>(definitions_).subspan(first_definition_[block],
                                                              first_definition_[block + 1] - first_definition_[block]);
   }
+  // Whether an instruction defines a name that one before it defined (not valid IR, but read):
+  // where none does, every instruction that defines a value is among definitions_in().
+  bool redefines() const { return redefines_; }
   // The number of the block labelled `label` (an unlabeled first block is "0").
   std::optional<std::uint32_t> block_of(std::string_view label) const {
     const std::uint32_t* it = blocks_by_label_.find(label);
@@ -142,6 +145,7 @@ class BodyIndex {
   std::vector<Definition> definitions_;          // by number
   text::FlatNameMap<std::uint32_t> numbers_;     // each defined name's number
   std::vector<std::uint32_t> first_definition_;  // by block, and one past the last
+  bool redefines_ = false;
   text::FlatNameMap<std::uint32_t> blocks_by_label_;
   // Whether an instruction reads each definition, by number, and the other names read.
   std::vector<char> used_definitions_;

@@ -39,11 +39,11 @@ void SegmentFinder::begin_segment(std::uint32_t block) {
   recent_.push_back(Segment{block, std::move(defined)});
 }
 
-// Whether `name` is defined by the open segment, or was by a recent one (joined to it).
-bool SegmentFinder::reads(std::string_view name) {
-  if (recent_.back().defined.contains(name)) return true;
+// Whether `name` (of hash `h`) is defined by a recent segment before the open one (which is
+// joined to it).
+bool SegmentFinder::reads_earlier(std::string_view name, std::uint64_t h) {
   for (std::size_t j = recent_.size() - 1; j-- > 0;) {
-    if (!recent_[j].defined.contains(name)) continue;
+    if (!recent_[j].defined.find(name, h)) continue;
     while (recent_.size() > j + 1) {
       recent_.back().defined.for_each([&](std::string_view n, char) { recent_[j].defined.try_emplace(n, 1); });
       recent_.pop_back();

@@ -71,7 +71,12 @@ class SegmentFinder {
 
  private:
   void begin_segment(std::uint32_t block);
-  bool reads(std::string_view name);
+  // Whether `name` is defined by the open segment, or was by a recent one (joined to it).
+  bool reads(std::string_view name) {
+    const std::uint64_t h = text::FlatNameMap<char>::hash_of(name);
+    return recent_.back().defined.find(name, h) || reads_earlier(name, h);
+  }
+  bool reads_earlier(std::string_view name, std::uint64_t h);
 
   std::uint32_t minimum_;
   RegionSplitter regions_{1, RegionSplitter::Keep::OnlyRegions};
