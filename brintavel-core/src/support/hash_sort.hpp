@@ -35,9 +35,11 @@ void sort_by_hash(std::vector<T>& items, Hash hash) {
 
 // Whether a hash comes twice among `hashes` (which it reorders). Past a few hundred, the hashes
 // are spread by their bits (mixed again, so that hashes alike in their high bits spread too)
-// into about a quarter as many buckets, with one counting pass, and each bucket is checked on
-// its own: a few hashes by comparing each pair, more by sorting them. That touches each hash
-// about three times, where sorting them all takes four or eight passes of two.
+// into about a quarter as many buckets, in place (each hash swapped into its bucket at most
+// once, as in an American flag sort), and each bucket is checked on its own: a few hashes by
+// comparing each pair, more by sorting them. That touches each hash a few times, where sorting
+// them all takes four or eight passes of two, and holds two counts per bucket where a sort
+// holds a copy of the hashes.
 inline bool has_repeated_hash(std::vector<std::uint64_t>& hashes) {
   auto sorted_repeats = [](std::vector<std::uint64_t>& items) {
     sort_by_hash(items, [](std::uint64_t h) { return h; });
@@ -47,20 +49,24 @@ inline bool has_repeated_hash(std::vector<std::uint64_t>& hashes) {
   if (n < 256) return sorted_repeats(hashes);
   unsigned bits = 6;
   while (bits < 24 && (std::size_t{4} << bits) < n) ++bits;
+  const std::size_t buckets = std::size_t{1} << bits;
   auto bucket = [&](std::uint64_t h) { return static_cast<std::size_t>((h * 0x9E3779B97F4A7C15ull) >> (64 - bits)); };
-  // (A count per bucket, then where each begins, then, once the hashes are placed, where each
-  // ends: bucket b is [ends[b - 1], ends[b]).)
-  std::vector<std::uint32_t> ends(std::size_t{1} << bits, 0);
-  for (std::uint64_t h : hashes) ++ends[bucket(h)];
-  std::uint32_t sum = 0;
-  for (std::uint32_t& e : ends) sum += std::exchange(e, sum);
-  std::vector<std::uint64_t> spread(n);
-  for (std::uint64_t h : hashes) spread[ends[bucket(h)]++] = h;
+  // Where each bucket begins (and, last, n); where the next hash of each goes.
+  std::vector<std::uint32_t> begins(buckets + 1, 0);
+  for (std::uint64_t h : hashes) ++begins[bucket(h) + 1];
+  for (std::size_t b = 1; b <= buckets; ++b) begins[b] += begins[b - 1];
+  std::vector<std::uint32_t> next(begins.begin(), begins.end() - 1);
+  // (The buckets before b are complete, so the hashes from next[b] on belong to b or later.)
+  for (std::size_t b = 0; b < buckets; ++b)
+    while (next[b] < begins[b + 1]) {
+      const std::size_t to = bucket(hashes[next[b]]);
+      if (to == b) ++next[b];
+      else std::swap(hashes[next[b]], hashes[next[to]++]);
+    }
   std::vector<std::uint64_t> large;  // a bucket of many (hashes that share their mixed bits)
-  for (std::size_t b = 0; b < ends.size(); ++b) {
-    const std::uint32_t begin = b == 0 ? 0 : ends[b - 1];
-    const std::uint64_t* first = spread.data() + begin;
-    const std::size_t size = ends[b] - begin;
+  for (std::size_t b = 0; b < buckets; ++b) {
+    const std::uint64_t* first = hashes.data() + begins[b];
+    const std::size_t size = begins[b + 1] - begins[b];
     if (size <= 16) {
       for (std::size_t i = 1; i < size; ++i)
         for (std::size_t j = 0; j < i; ++j)
