@@ -235,18 +235,20 @@ SegmentStream::Lowered& SegmentStream::take_turn() {
 
 void SegmentStream::lower(std::uint32_t end) {
   Lowered& next = take_turn();
+  // (The segment begins at a block the finder began one at.)
+  std::optional<SegmentNames> names = finder_->take_names(lowered_);
   for (; lowered_ < end; ++lowered_) {
     next.blocks.push_back(std::move(window_.front()));
     window_.pop_front();
   }
-  lower_taken(next, std::exchange(continued_, false));
+  lower_taken(next, std::exchange(continued_, false), names ? &*names : nullptr);
 }
 
-void SegmentStream::lower_taken(Lowered& next, bool continues) {
+void SegmentStream::lower_taken(Lowered& next, bool continues, SegmentNames* names) {
   const SegmentAnalysis& before = lowered_segments_[current_].analysis;
   if (!lowerer_->failed())
     lower_segment(context_.rules, *constants_, next.blocks, !before.index || enters(before, next.blocks, continues),
-                  next.analysis, *lowerer_, continues);
+                  next.analysis, *lowerer_, continues, names);
   // The lowerer reads this segment's analysis from now on; the segment before it is kept a
   // segment longer.
   current_ = 1 - current_;
