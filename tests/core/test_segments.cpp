@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,10 @@ namespace {
 
 using brintavel::ir::InstructionSet;
 using brintavel::ir::parse_module;
+using brintavel::translator::BodyIndex;
 using brintavel::translator::segment_starts;
+using brintavel::translator::SegmentFinder;
+using brintavel::translator::SegmentNames;
 
 struct Case {
   const char* name;
@@ -94,6 +98,46 @@ TEST_P(Segments, StartWhereTheGraphAndTheValuesAllow) {
   auto module = parse_module(text, InstructionSet::Extended);
   ASSERT_TRUE(module.has_value()) << module.error().message;
   EXPECT_EQ(segment_starts(module->functions.front().blocks, c.minimum), c.starts);
+}
+
+// The names the finder numbers for each segment, taken over by the segment's index, make the
+// index the segment's own would be: each name's definition, and whether it is read.
+TEST_P(Segments, HandEachIndexTheNamesItsSegmentDefines) {
+  const Case& c = GetParam();
+  std::string text = "define void @main() {\n" + c.body +
+                     "}\ndeclare i1 @__quantum__rt__read_result(ptr)\ndeclare void @__quantum__qis__x__body(ptr)\n";
+  auto module = parse_module(text, InstructionSet::Extended);
+  ASSERT_TRUE(module.has_value()) << module.error().message;
+  const std::vector<brintavel::ir::Block>& blocks = module->functions.front().blocks;
+  SegmentFinder finder(c.minimum);
+  for (const auto& block : blocks) finder.add(block);
+  finder.end();
+  for (const auto& block : blocks)
+    if (!finder.whole()) finder.process(block);
+  std::optional<std::vector<std::uint32_t>> starts = finder.result();
+  if (!starts || starts->empty()) return;
+  std::vector<std::uint32_t> bounds{0};
+  bounds.insert(bounds.end(), starts->begin(), starts->end());
+  bounds.push_back(static_cast<std::uint32_t>(blocks.size()));
+  for (std::size_t k = 0; k + 1 < bounds.size(); ++k) {
+    std::span<const brintavel::ir::Block> segment(blocks.data() + bounds[k], bounds[k + 1] - bounds[k]);
+    std::optional<SegmentNames> names = finder.take_names(bounds[k]);
+    ASSERT_TRUE(names.has_value()) << bounds[k];
+    BodyIndex own(segment), taken(segment, nullptr, nullptr, &*names);
+    ASSERT_EQ(taken.definition_count(), own.definition_count());
+    auto same = [&](std::string_view name) {
+      const BodyIndex::Definition* a = own.find(name);
+      const BodyIndex::Definition* b = taken.find_read(name);
+      ASSERT_EQ(a != nullptr, b != nullptr) << name;
+      if (a) EXPECT_EQ(a->number, b->number) << name;
+      EXPECT_EQ(own.is_used(name), taken.is_used(name)) << name;
+    };
+    for (const auto& block : segment)
+      for (const auto& instruction : block.instructions) {
+        brintavel::ir::for_each_use(instruction, same);
+        if (auto name = brintavel::ir::defined_name(instruction)) same(*name);
+      }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, Segments, testing::ValuesIn(cases()));

@@ -12,13 +12,18 @@ ModuleConstants::ModuleConstants(std::span<const ir::ConstantArray> arrays, std:
 }
 
 BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile,
-                     const ModuleConstants* constants)
+                     const ModuleConstants* constants, SegmentNames* names)
     : blocks_(blocks), constants_(constants) {
   // (Room for a definition per instruction, the most there can be.)
   std::size_t instructions = 0;
   for (const ir::Block& b : blocks) instructions += b.instructions.size();
   definitions_.reserve(instructions);
-  numbers_.reserve(instructions);
+  if (names) {
+    numbers_ = std::exchange(names->numbers, {});
+    first_number_ = names->first;
+  } else {
+    numbers_.reserve(instructions);
+  }
   first_definition_.reserve(blocks.size() + 1);
   blocks_by_label_.reserve(blocks.size());
   auto dropped = [&](const ir::Instruction& instruction) {
@@ -37,10 +42,18 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
     for (const ir::Instruction& instruction : blocks[b].instructions)
       if (auto name = ir::defined_name(instruction)) {
         auto next = static_cast<std::uint32_t>(definitions_.size());
-        if (numbers_.try_emplace(*name, next).second) definitions_.push_back(Definition{&instruction, number, next});
+        // (The names taken over are each defined once, in this order.)
+        if (names || numbers_.try_emplace(*name, next).second) definitions_.push_back(Definition{&instruction, number, next});
+        else redefines_ = true;
       }
   }
   first_definition_.push_back(static_cast<std::uint32_t>(definitions_.size()));
+  // (Names taken over that are not as many as the definitions are not the blocks' own: the
+  // index is made without them.)
+  if (names && numbers_.size() != definitions_.size()) {
+    *this = BodyIndex(blocks, profile, constants);
+    return;
+  }
   used_definitions_.assign(definitions_.size(), 0);
   // (About a read per instruction, or fewer.)
   std::size_t slots = 16;
@@ -55,9 +68,9 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
         if (!drop) drop = dropped(instruction);
         if (*drop) return;
         const std::uint32_t* d = numbers_.find(name);
-        if (d) used_definitions_[*d] = 1;
+        if (d) used_definitions_[*d - first_number_] = 1;
         else used_others_.try_emplace(name, true);
-        remember_read(name, d ? *d : kNotDefined);
+        remember_read(name, d ? *d - first_number_ : kNotDefined);
       });
     }
   // The branch graph (a block that branches to another twice is its predecessor once). Most

@@ -40,12 +40,21 @@ class ModuleConstants {
   std::unordered_map<std::string_view, std::string_view> strings_;
 };
 
+// The names a segment of a body defines (segments.hpp), each by its number among the body's
+// definitions, from `first` on in the segment's order: what the segment finder found, which
+// the segment's index takes over instead of looking each name up again.
+struct SegmentNames {
+  text::FlatNameMap<std::uint32_t> numbers;
+  std::uint32_t first = 0;
+};
+
 class BodyIndex {
  public:
   // The arguments of calls that `profile` drops (output recording) and the indices of array
   // elements' addresses are not counted as read; `constants` are the module's (none: null).
+  // `names`, when given, are the names `blocks` define (taken over).
   explicit BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile = nullptr,
-                     const ModuleConstants* constants = nullptr);
+                     const ModuleConstants* constants = nullptr, SegmentNames* names = nullptr);
 
   struct Definition {
     const ir::Instruction* instruction;
@@ -56,7 +65,7 @@ class BodyIndex {
   // The definition of `name`, or null (a parameter, or a name the body does not define).
   const Definition* find(std::string_view name) const {
     const std::uint32_t* number = numbers_.find(name);
-    return number ? &definitions_[*number] : nullptr;
+    return number ? &definitions_[*number - first_number_] : nullptr;
   }
   // The same, looked up by the address and length of the view when it is one that an
   // instruction of the body reads (an operand, a pointer, a condition: what the analyses look
@@ -74,6 +83,9 @@ class BodyIndex {
     return std::span<const Definition>(definitions_).subspan(first_definition_[block],
                                                              first_definition_[block + 1] - first_definition_[block]);
   }
+  // Whether an instruction defines a name that one before it defined (not valid IR, but read):
+  // where none does, every instruction that defines a value is among definitions_in().
+  bool redefines() const { return redefines_; }
   // The number of the block labelled `label` (an unlabeled first block is "0").
   std::optional<std::uint32_t> block_of(std::string_view label) const {
     const std::uint32_t* it = blocks_by_label_.find(label);
@@ -104,7 +116,7 @@ class BodyIndex {
   std::span<const Exit> exits() const { return exits_; }
   // Whether an instruction of the body reads `name`.
   bool is_used(std::string_view name) const {
-    if (const std::uint32_t* number = numbers_.find(name)) return used_definitions_[*number] != 0;
+    if (const std::uint32_t* number = numbers_.find(name)) return used_definitions_[*number - first_number_] != 0;
     return used_others_.contains(name);
   }
 
@@ -140,8 +152,10 @@ class BodyIndex {
 
   std::span<const ir::Block> blocks_;
   std::vector<Definition> definitions_;          // by number
-  text::FlatNameMap<std::uint32_t> numbers_;     // each defined name's number
+  text::FlatNameMap<std::uint32_t> numbers_;     // each defined name's number, plus first_number_
+  std::uint32_t first_number_ = 0;
   std::vector<std::uint32_t> first_definition_;  // by block, and one past the last
+  bool redefines_ = false;
   text::FlatNameMap<std::uint32_t> blocks_by_label_;
   // Whether an instruction reads each definition, by number, and the other names read.
   std::vector<char> used_definitions_;

@@ -71,12 +71,13 @@ bool enters(const SegmentAnalysis& before, std::span<const ir::Block> next, bool
 }
 
 void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
-                   bool entered, SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues) {
+                   bool entered, SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues,
+                   SegmentNames* names) {
   // (Where no run reaches the segment, its blocks are lowered as the whole body's analysis
   // would have them: as blocks that never run.)
   analysis.entered = entered;
   analysis.exits.clear();
-  analysis.index.emplace(segment, &rules.profile(), &constants);
+  analysis.index.emplace(segment, &rules.profile(), &constants, names);
   // (A body of calls and branches alone has no integer to bound.)
   if (has_integer_values(segment)) {
     analysis.ranges = analyze_ranges(*analysis.index, entered, &analysis.exits);

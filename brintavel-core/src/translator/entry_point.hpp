@@ -54,9 +54,11 @@ bool enters(const SegmentAnalysis& before, std::span<const ir::Block> next, bool
 // Analyses `segment` into `analysis` (whose previous contents the lowerer no longer reads),
 // hands it to the lowerer and lowers the segment's blocks, until the lowerer fails. `entered`:
 // whether a run reaches the segment (the first one: true). With `continues`, the segment's
-// first block is the rest of the block the lowerer has open.
+// first block is the rest of the block the lowerer has open. `names`: the names the segment
+// defines, as the segment finder found them (taken over by its index), if known.
 void lower_segment(const Rules& rules, const ModuleConstants& constants, std::span<const ir::Block> segment,
-                   bool entered, SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues = false);
+                   bool entered, SegmentAnalysis& analysis, FunctionLowerer& lowerer, bool continues = false,
+                   SegmentNames* names = nullptr);
 
 // The same after building the signature table and picking the entry point.
 Result<qasm::Program> translate_entry_point(const TranslationContext& context, const ir::Module& module);

@@ -391,8 +391,17 @@ class RangeAnalysis {
           }
       }
       // The instructions in order, each with the definition it makes (the index's, in the
-      // same order).
+      // same order). Each instruction with a transfer defines a value: where no name is
+      // defined twice, the definitions are all there is to pass over.
       std::span<const BodyIndex::Definition> made = index_.definitions_in(static_cast<std::uint32_t>(b));
+      if (!index_.redefines()) {
+        for (const BodyIndex::Definition& d : made) {
+          if (!tracked(*d.instruction)) continue;
+          defining_ = &d;
+          std::visit([&](const auto& x) { transfer(x); }, *d.instruction);
+        }
+        continue;
+      }
       std::size_t next = 0;
       for (const ir::Instruction& i : blocks_[b].instructions) {
         defining_ = next < made.size() && made[next].instruction == &i ? &made[next++] : nullptr;

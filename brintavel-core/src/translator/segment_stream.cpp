@@ -12,31 +12,27 @@ namespace brintavel::translator {
 namespace {
 
 
+// Whether the operand names a module-level global.
+bool names_global(const ir::Operand& o) {
+  return std::holds_alternative<ir::GlobalRef>(o) || std::holds_alternative<ir::BitcastGlobal>(o) ||
+         std::holds_alternative<ir::GetElementPtr>(o);
+}
+
 // Whether the instruction names a module-level global.
 bool reads_global(const ir::Instruction& instruction) {
   if (std::holds_alternative<ir::ElementAddress>(instruction)) return true;
   bool global = false;
   ir::visit_reads(
-      instruction,
-      [&](const ir::Operand& o) {
-        global = global || std::holds_alternative<ir::GlobalRef>(o) || std::holds_alternative<ir::BitcastGlobal>(o) ||
-                 std::holds_alternative<ir::GetElementPtr>(o);
-      },
-      [](std::string_view) {}, [](const std::variant<std::string_view, bool>&) {});
+      instruction, [&](const ir::Operand& o) { global = global || names_global(o); }, [](std::string_view) {},
+      [](const std::variant<std::string_view, bool>&) {});
   return global;
 }
 
-// Whether the instruction is a call that defines no value and reads none, nor a global (a gate
-// on constant qubits, as most of a straight-line program is): its lowering looks nothing up in
-// the analyses of the body.
-bool is_inert(const ir::Instruction& instruction) {
-  const auto* call = std::get_if<ir::Call>(&instruction);
-  if (!call || call->result) return false;
-  return std::all_of(call->args.begin(), call->args.end(), [](const ir::Operand& o) {
-    return std::holds_alternative<ir::ConstInt>(o) || std::holds_alternative<ir::ConstBool>(o) ||
-           std::holds_alternative<ir::ConstFloat>(o) || std::holds_alternative<ir::PtrConst>(o) ||
-           std::holds_alternative<ir::I8Null>(o);
-  });
+// Whether the operand is a constant of the kinds gates take.
+bool is_constant(const ir::Operand& o) {
+  return std::holds_alternative<ir::ConstInt>(o) || std::holds_alternative<ir::ConstBool>(o) ||
+         std::holds_alternative<ir::ConstFloat>(o) || std::holds_alternative<ir::PtrConst>(o) ||
+         std::holds_alternative<ir::I8Null>(o);
 }
 
 // The fewest blocks of a segment and of a region: half `minimum_blocks` (at least 1), and fewer
@@ -145,9 +141,21 @@ void SegmentStream::take(const ir::Instruction& instruction, const char* where, 
     return give_up();
   if (std::holds_alternative<ir::Ret>(instruction) && ++returns_ > 1) return give_up();
   if (call && (call->callee == "abort" || call->callee == function_)) return give_up();
-  reads_globals_ = reads_globals_ || reads_global(instruction);
+  // A call that defines no value and reads none, nor a global (a gate on constant qubits, as
+  // most of a straight-line program is), is inert: its lowering looks nothing up in the
+  // analyses of the body. (A call's arguments are all it reads.)
+  if (call) {
+    bool constants = true;
+    for (const ir::Operand& o : call->args) {
+      constants = constants && is_constant(o);
+      reads_globals_ = reads_globals_ || names_global(o);
+    }
+    inert_ = inert_ && constants && !call->result;
+  } else {
+    inert_ = false;
+    reads_globals_ = reads_globals_ || reads_global(instruction);
+  }
   // A long block alone in the window, of inert calls so far, is lowered in pieces as it comes.
-  inert_ = inert_ && is_inert(instruction);
   if (inert_ && window_.size() == 1 && block.instructions.size() >= piece_size_) lower_piece();
 }
 
@@ -227,18 +235,20 @@ SegmentStream::Lowered& SegmentStream::take_turn() {
 
 void SegmentStream::lower(std::uint32_t end) {
   Lowered& next = take_turn();
+  // (The segment begins at a block the finder began one at.)
+  std::optional<SegmentNames> names = finder_->take_names(lowered_);
   for (; lowered_ < end; ++lowered_) {
     next.blocks.push_back(std::move(window_.front()));
     window_.pop_front();
   }
-  lower_taken(next, std::exchange(continued_, false));
+  lower_taken(next, std::exchange(continued_, false), names ? &*names : nullptr);
 }
 
-void SegmentStream::lower_taken(Lowered& next, bool continues) {
+void SegmentStream::lower_taken(Lowered& next, bool continues, SegmentNames* names) {
   const SegmentAnalysis& before = lowered_segments_[current_].analysis;
   if (!lowerer_->failed())
     lower_segment(context_.rules, *constants_, next.blocks, !before.index || enters(before, next.blocks, continues),
-                  next.analysis, *lowerer_, continues);
+                  next.analysis, *lowerer_, continues, names);
   // The lowerer reads this segment's analysis from now on; the segment before it is kept a
   // segment longer.
   current_ = 1 - current_;

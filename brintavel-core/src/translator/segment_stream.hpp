@@ -131,8 +131,8 @@ class SegmentStream final : public ir::BodyConsumer {
   // The slot of the segment to lower next, emptied.
   Lowered& take_turn();
   // Lowers the blocks taken into `next` (take_turn()); `continues`: the first goes on in the
-  // block the lowerer has open.
-  void lower_taken(Lowered& next, bool continues);
+  // block the lowerer has open. `names`: the names they define, as the finder found them.
+  void lower_taken(Lowered& next, bool continues, SegmentNames* names = nullptr);
   bool ended_ = false;      // the open block's terminator has come
   bool inert_ = false;      // the open block's instructions so far are all inert calls
   bool continued_ = false;  // the first block in the window was lowered in part (is the rest)

@@ -1,6 +1,7 @@
 #include "translator/segments.hpp"
 
 #include <algorithm>
+#include <utility>
 #include <variant>
 
 #include "support/hash_sort.hpp"
@@ -28,24 +29,41 @@ void SegmentFinder::end() {
 }
 
 void SegmentFinder::begin_segment(std::uint32_t block) {
-  // (The table of the segment that becomes final serves the new one, sized for as many names.)
-  text::FlatNameMap<char> defined;
   if (recent_.size() == kKept) {
+    // (Its names wait for its index; the segment before it is lowered meanwhile, and they were
+    // taken then.)
     if (recent_.front().start > 0) final_.push_back(recent_.front().start);
-    defined = std::move(recent_.front().defined);
-    defined.reset();
+    final_names_.push_back(std::move(recent_.front()));
     recent_.pop_front();
   }
-  recent_.push_back(Segment{block, std::move(defined)});
+  // (Sized for as many names as the segment before.)
+  SegmentNames names{{}, static_cast<std::uint32_t>(defined_.size())};
+  if (!recent_.empty()) names.numbers.reserve(recent_.back().names.numbers.size());
+  recent_.push_back(Segment{block, std::move(names)});
 }
 
-// Whether `name` is defined by the open segment, or was by a recent one (joined to it).
-bool SegmentFinder::reads(std::string_view name) {
-  if (recent_.back().defined.contains(name)) return true;
+std::optional<SegmentNames> SegmentFinder::take_names(std::uint32_t start) {
+  // (Segments are lowered in order: the names of one before `start` are wanted no more.)
+  while (!final_names_.empty() && final_names_.front().start < start) final_names_.pop_front();
+  if (!final_names_.empty() && final_names_.front().start == start) {
+    SegmentNames names = std::exchange(final_names_.front().names, {});
+    final_names_.pop_front();
+    return names;
+  }
+  if (finished_)
+    for (Segment& s : recent_)
+      if (s.start == start) return std::exchange(s.names, {});
+  return std::nullopt;
+}
+
+// Whether `name` (of hash `h`) is defined by a recent segment before the open one (which is
+// joined to it).
+bool SegmentFinder::reads_earlier(std::string_view name, std::uint64_t h) {
   for (std::size_t j = recent_.size() - 1; j-- > 0;) {
-    if (!recent_[j].defined.contains(name)) continue;
+    if (!recent_[j].names.numbers.find(name, h)) continue;
     while (recent_.size() > j + 1) {
-      recent_.back().defined.for_each([&](std::string_view n, char) { recent_[j].defined.try_emplace(n, 1); });
+      recent_.back().names.numbers.for_each(
+          [&](std::string_view n, std::uint32_t number) { recent_[j].names.numbers.try_emplace(n, number); });
       recent_.pop_back();
     }
     return true;
@@ -80,8 +98,9 @@ void SegmentFinder::process(const ir::Block& block) {
       return;
     }
     if (auto name = ir::defined_name(i)) {
-      const std::uint64_t h = text::FlatNameMap<char>::hash_of(*name);
-      if (!recent_.back().defined.try_emplace(*name, 1, h).second) {
+      const std::uint64_t h = text::FlatNameMap<std::uint32_t>::hash_of(*name);
+      const auto number = static_cast<std::uint32_t>(defined_.size());
+      if (!recent_.back().names.numbers.try_emplace(*name, number, h).second) {
         whole_ = true;
         return;
       }
@@ -92,6 +111,7 @@ void SegmentFinder::process(const ir::Block& block) {
 }
 
 std::optional<std::vector<std::uint32_t>> SegmentFinder::result() {
+  finished_ = true;
   if (whole_ || !to_come_.empty()) return std::nullopt;
   std::vector<std::uint32_t> starts = final_;
   for (const Segment& s : recent_)

@@ -25,6 +25,7 @@
 
 #include "ir/model.hpp"
 #include "support/flat_name_map.hpp"
+#include "translator/body_index.hpp"
 #include "translator/regions.hpp"
 
 namespace brintavel::translator {
@@ -60,6 +61,9 @@ class SegmentFinder {
   // Once every block is processed: the starts of all segments but the first, or nothing when
   // the body is one segment.
   std::optional<std::vector<std::uint32_t>> result();
+  // The names the segment that begins at block `start` defines, for its index, once: that of
+  // a final segment, or, after result(), of any. Nothing for another block.
+  std::optional<SegmentNames> take_names(std::uint32_t start);
 
   // Whether a block with this label was added: true for an open one. A label that no open block
   // has is taken for one not added, which the end checks (the body is whole where one was).
@@ -71,7 +75,12 @@ class SegmentFinder {
 
  private:
   void begin_segment(std::uint32_t block);
-  bool reads(std::string_view name);
+  // Whether `name` is defined by the open segment, or was by a recent one (joined to it).
+  bool reads(std::string_view name) {
+    const std::uint64_t h = text::FlatNameMap<std::uint32_t>::hash_of(name);
+    return recent_.back().names.numbers.find(name, h) || reads_earlier(name, h);
+  }
+  bool reads_earlier(std::string_view name, std::uint64_t h);
 
   std::uint32_t minimum_;
   RegionSplitter regions_{1, RegionSplitter::Keep::OnlyRegions};
@@ -80,15 +89,18 @@ class SegmentFinder {
   std::uint32_t processed_ = 0;
   std::deque<std::uint32_t> ends_;  // the region ends not processed yet
   bool whole_ = false;
-  // The last few segments, each with the values it defines. A value read from one of them
-  // joins the segments from there on into one; only the open segment's table grows, and the
-  // others are only looked up for a value the open one lacks.
+  // The last few segments, each with the values it defines (by their numbers in the body,
+  // which the segment's index takes over). A value read from one of them joins the segments
+  // from there on into one; only the open segment's table grows, and the others are only
+  // looked up for a value the open one lacks.
   static constexpr std::size_t kKept = 4;  // an older segment is final
   struct Segment {
     std::uint32_t start;
-    text::FlatNameMap<char> defined;
+    SegmentNames names;
   };
   std::deque<Segment> recent_;
+  std::deque<Segment> final_names_;  // final segments whose names were not taken yet
+  bool finished_ = false;  // result() was called
   std::vector<std::uint32_t> final_;
   // Values that phis read before a later block defines them: no segment begins meanwhile.
   text::FlatNameMap<char> to_come_;
