@@ -129,7 +129,9 @@ TEST_P(Segments, HandEachIndexTheNamesItsSegmentDefines) {
       const BodyIndex::Definition* a = own.find(name);
       const BodyIndex::Definition* b = taken.find_read(name);
       ASSERT_EQ(a != nullptr, b != nullptr) << name;
-      if (a) EXPECT_EQ(a->number, b->number) << name;
+      if (a) {
+        EXPECT_EQ(a->number, b->number) << name;
+      }
       EXPECT_EQ(own.is_used(name), taken.is_used(name)) << name;
     };
     for (const auto& block : segment)
