@@ -22,6 +22,9 @@ Status run_builder(const BuilderKind& kind, const Signature& signature,
                    std::span<const ir::Operand> args, std::optional<std::string_view> result,
                    CallContext& context, qasm::StatementList& out);
 
+// i for a constant qubit pointer q[i]; raises the highest qubit index.
+Result<std::int64_t> resolve_qubit_index(const ir::Operand& operand, std::string_view callee,
+                                         CallContext& context);
 // q[i] for a constant qubit pointer; raises the highest qubit index.
 Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
                                                       std::string_view callee,

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "qasm/registers.hpp"
 #include "support/text.hpp"
 
 namespace brintavel::qasm {
@@ -268,8 +269,11 @@ void print_expression(const Expression& root, std::string& out) {
   }
 }
 
-void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
-                     std::span<const IndexedIdentifier> operands, std::string& out) {
+namespace {
+
+// A gate's modifiers, name and arguments, up to the space before its operands.
+void print_gate_head(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::string& out) {
   for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ "sv);
   out.append(name);
   if (!arguments.empty()) {
@@ -281,11 +285,64 @@ void print_gate_call(std::size_t inverses, std::string_view name, std::span<cons
     out.push_back(')');
   }
   out.push_back(' ');
+}
+
+// Writes `name[index]` at `at`, which has room for it; returns the end.
+char* put_element(char* at, std::string_view name, std::int64_t index) {
+  at = std::copy(name.begin(), name.end(), at);
+  *at++ = '[';
+  at = std::to_chars(at, at + 20, index).ptr;
+  *at++ = ']';
+  return at;
+}
+
+}  // namespace
+
+void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::span<const IndexedIdentifier> operands, std::string& out) {
+  print_gate_head(inverses, name, arguments, out);
   for (std::size_t k = 0; k < operands.size(); ++k) {
     if (k > 0) out.append(", "sv);
     print_indexed_identifier(operands[k], out);
   }
   out.append(";\n"sv);
+}
+
+void print_gate_on_qubits(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                          std::span<const std::int64_t> qubits, std::string& out) {
+  print_gate_head(inverses, name, arguments, out);
+  for (std::size_t k = 0; k < qubits.size(); ++k) {
+    std::array<char, 32> buf;
+    char* end = buf.data();
+    if (k > 0) {
+      *end++ = ',';
+      *end++ = ' ';
+    }
+    end = put_element(end, kQubitRegister, qubits[k]);
+    out.append(buf.data(), end);
+  }
+  out.append(";\n"sv);
+}
+
+void print_measure_qubit(std::int64_t qubit, std::int64_t bit, std::string& out) {
+  static constexpr std::string_view kMeasure = " = measure "sv;
+  std::array<char, 80> buf;
+  char* end = put_element(buf.data(), kResultRegister, bit);
+  end = std::copy(kMeasure.begin(), kMeasure.end(), end);
+  end = put_element(end, kQubitRegister, qubit);
+  *end++ = ';';
+  *end++ = '\n';
+  out.append(buf.data(), end);
+}
+
+void print_reset_qubit(std::int64_t qubit, std::string& out) {
+  static constexpr std::string_view kReset = "reset "sv;
+  std::array<char, 48> buf;
+  char* end = std::copy(kReset.begin(), kReset.end(), buf.data());
+  end = put_element(end, kQubitRegister, qubit);
+  *end++ = ';';
+  *end++ = '\n';
+  out.append(buf.data(), end);
 }
 
 void print_measure(const IndexedIdentifier& qubit, const IndexedIdentifier& target, std::string& out) {

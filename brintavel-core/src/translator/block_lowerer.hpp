@@ -54,7 +54,6 @@ class BlockLowerer {
   const builders::Profile& profile_;
   FunctionRules& rules_;
   bool phis_open_ = false;        // the block's phis so far wait for end_phis
-  qasm::StatementList scratch_;  // a call's statements, before they are printed into the block
   std::array<Callee, 8> recent_{};
   std::size_t next_recent_ = 0;
 };
