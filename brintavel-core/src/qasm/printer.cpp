@@ -182,6 +182,26 @@ void append_subscript(std::string& out, std::int64_t index) {
   out.append(buf.data(), end);
 }
 
+// Writes `name[index]` at `at`, which has room for it; returns the end.
+char* put_element(char* at, std::string_view name, std::int64_t index) {
+  at = std::copy(name.begin(), name.end(), at);
+  *at++ = '[';
+  at = std::to_chars(at, at + 20, index).ptr;
+  *at++ = ']';
+  return at;
+}
+
+// `name[index]`, appended at once when the name is short, as register names are.
+void append_element(std::string& out, std::string_view name, std::int64_t index) {
+  if (name.size() > 40) {
+    out.append(name);
+    append_subscript(out, index);
+    return;
+  }
+  std::array<char, 64> buf;
+  out.append(buf.data(), put_element(buf.data(), name, index));
+}
+
 // Prints the part of `e` before its first operand, pushes what follows that operand, and
 // returns the operand (null for an atom, printed whole).
 const Expression* print_head(const Expression& e, std::string& out, ExpressionTasks& tasks) {
@@ -197,8 +217,7 @@ const Expression* print_head(const Expression& e, std::string& out, ExpressionTa
         } else if constexpr (std::is_same_v<T, BoolLiteral>) {
           out.append(n.value ? "true" : "false");
         } else if constexpr (std::is_same_v<T, Element>) {
-          out.append(n.register_name);
-          append_subscript(out, n.index);
+          append_element(out, n.register_name, n.index);
         } else if constexpr (std::is_same_v<T, Index>) {
           const Expression& base = *n.base;
           bool parens = std::holds_alternative<Unary>(base.node) || std::holds_alternative<Binary>(base.node);
@@ -287,15 +306,6 @@ void print_gate_head(std::size_t inverses, std::string_view name, std::span<cons
   out.push_back(' ');
 }
 
-// Writes `name[index]` at `at`, which has room for it; returns the end.
-char* put_element(char* at, std::string_view name, std::int64_t index) {
-  at = std::copy(name.begin(), name.end(), at);
-  *at++ = '[';
-  at = std::to_chars(at, at + 20, index).ptr;
-  *at++ = ']';
-  return at;
-}
-
 }  // namespace
 
 void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
@@ -359,15 +369,13 @@ void print_reset(const IndexedIdentifier& qubit, std::string& out) {
 }
 
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
+  const auto* k = id.index ? std::get_if<IntLiteral>(&id.index->node) : nullptr;
+  if (k) return append_element(out, id.name, k->value);  // q[3], as most are
   out.append(id.name);
   if (!id.index) return;
-  if (const auto* k = std::get_if<IntLiteral>(&id.index->node)) {
-    append_subscript(out, k->value);  // q[3], as most are
-  } else {
-    out.push_back('[');
-    print_expression(*id.index, out);
-    out.push_back(']');
-  }
+  out.push_back('[');
+  print_expression(*id.index, out);
+  out.push_back(']');
 }
 
 // ---- Statements ----------------------------------------------------------------------

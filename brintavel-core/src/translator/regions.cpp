@@ -28,11 +28,14 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
   if (keeps_graph_) graph_.emplace_back();
   if (!holds_) return std::nullopt;
   const std::uint64_t hash = label_hash(label);
-  // (A label of a closed block used again is found at the end.)
-  if (find_open(label, hash)) {
+  // The label's entry, made now or found (over a closed block's entry). (A label of a closed
+  // block used again is found at the end.)
+  auto [entry, made] = open_.try_emplace(label, ordinal, hash);
+  if (!made && *entry >= start_) {
     holds_ = false;
     return std::nullopt;
   }
+  *entry = ordinal;
   if (!expected_.empty()) expected_.erase(label, hash);
   // Every branch not yet resolved goes to this block.
   std::uint32_t* first = pending_.find(label, hash);
@@ -49,7 +52,6 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
     }
     pending_.erase(label, hash);
   }
-  *open_.try_emplace(label, ordinal, hash).first = ordinal;  // (over a closed block's entry)
   open_labels_.push_back(label);
   open_hashes_.push_back(hash);
   if (!candidate) return std::nullopt;
