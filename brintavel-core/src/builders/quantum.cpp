@@ -245,8 +245,7 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     BRINTAVEL_TRY_ASSIGN(std::int64_t qubit, resolve_qubit_index(args[0], sig.name, ctx));
     BRINTAVEL_TRY_ASSIGN(std::int64_t bit, resolve_result_index(args[1], sig.name, ctx));
     ctx.note_result_written(bit);
-    ctx.emitter().print_measure(out, qubit, bit);
-    if (reset) ctx.emitter().print_reset(out, qubit);
+    ctx.emitter().print_measure(out, qubit, bit, reset);
     return {};
   }
   if (std::holds_alternative<ResetQubit>(kind)) {

@@ -61,12 +61,12 @@ void Emitter::print_gate(StatementList& list, std::size_t inverses, std::string_
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 
-void Emitter::print_measure(StatementList& list, std::int64_t qubit, std::int64_t bit) {
+void Emitter::print_measure(StatementList& list, std::int64_t qubit, std::int64_t bit, bool reset) {
   Lines& lines = trailing_lines(list);
-  print_measure_qubit(qubit, bit, lines.text);
-  lines.statements += 1;
-  lines.nodes += 5;
-  if (keep_origins_) lines.origins.push_back(origin_);
+  print_measure_qubit(qubit, bit, reset, lines.text);
+  lines.statements += reset ? 2 : 1;
+  lines.nodes += reset ? 5 + 3 : 5;
+  if (keep_origins_) lines.origins.insert(lines.origins.end(), reset ? 2 : 1, origin_);
 }
 
 void Emitter::print_reset(StatementList& list, std::int64_t qubit) {

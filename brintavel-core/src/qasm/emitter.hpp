@@ -35,10 +35,11 @@ class Emitter {
   void print_gate(StatementList& list, std::size_t inverses, std::string_view name,
                   std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands);
   // The same for a GateCall on elements of the qubit register, given by their indices, and for
-  // a Measure and a Reset of such a qubit (measured into an element of the result register).
+  // a Measure and a Reset of such a qubit (measured into an element of the result register;
+  // with `reset`, then reset).
   void print_gate(StatementList& list, std::size_t inverses, std::string_view name,
                   std::span<const Expression> arguments, std::span<const std::int64_t> qubits);
-  void print_measure(StatementList& list, std::int64_t qubit, std::int64_t bit);
+  void print_measure(StatementList& list, std::int64_t qubit, std::int64_t bit, bool reset = false);
   void print_reset(StatementList& list, std::int64_t qubit);
   // Appends statements printed already, with their origins.
   void append(StatementList& list, const Lines& lines);

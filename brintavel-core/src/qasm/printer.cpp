@@ -334,25 +334,35 @@ void print_gate_on_qubits(std::size_t inverses, std::string_view name, std::span
   out.append(";\n"sv);
 }
 
-void print_measure_qubit(std::int64_t qubit, std::int64_t bit, std::string& out) {
+namespace {
+
+// `reset q[qubit];` and its line end at `at`; returns the end.
+char* put_reset(char* at, std::int64_t qubit) {
+  static constexpr std::string_view kReset = "reset "sv;
+  at = std::copy(kReset.begin(), kReset.end(), at);
+  at = put_element(at, kQubitRegister, qubit);
+  *at++ = ';';
+  *at++ = '\n';
+  return at;
+}
+
+}  // namespace
+
+void print_measure_qubit(std::int64_t qubit, std::int64_t bit, bool reset, std::string& out) {
   static constexpr std::string_view kMeasure = " = measure "sv;
-  std::array<char, 80> buf;
+  std::array<char, 128> buf;
   char* end = put_element(buf.data(), kResultRegister, bit);
   end = std::copy(kMeasure.begin(), kMeasure.end(), end);
   end = put_element(end, kQubitRegister, qubit);
   *end++ = ';';
   *end++ = '\n';
+  if (reset) end = put_reset(end, qubit);
   out.append(buf.data(), end);
 }
 
 void print_reset_qubit(std::int64_t qubit, std::string& out) {
-  static constexpr std::string_view kReset = "reset "sv;
   std::array<char, 48> buf;
-  char* end = std::copy(kReset.begin(), kReset.end(), buf.data());
-  end = put_element(end, kQubitRegister, qubit);
-  *end++ = ';';
-  *end++ = '\n';
-  out.append(buf.data(), end);
+  out.append(buf.data(), put_reset(buf.data(), qubit));
 }
 
 void print_measure(const IndexedIdentifier& qubit, const IndexedIdentifier& target, std::string& out) {
