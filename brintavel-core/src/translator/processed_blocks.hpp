@@ -19,7 +19,7 @@ namespace brintavel::translator {
 // brought up to date when a phi asks, so programs without phis never build them.
 class ProcessedBlocks {
  public:
-  void append(BlockLowering block) { blocks_.push_back(std::move(block)); }
+  void append(BlockLowering&& block) { blocks_.push_back(std::move(block)); }
 
   bool empty() const { return blocks_.empty(); }
   std::vector<BlockLowering>& list() { return blocks_; }
