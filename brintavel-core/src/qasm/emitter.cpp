@@ -1,6 +1,7 @@
 #include "qasm/emitter.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include "qasm/printer.hpp"
 
@@ -8,7 +9,7 @@ namespace brintavel::qasm {
 
 Lines& trailing_lines(StatementList& list) {
   Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
-  return lines ? *lines : std::get<Lines>(list.emplace_back(Lines{}).node);
+  return lines ? *lines : std::get<Lines>(list.emplace_back(std::in_place_type<Lines>).node);
 }
 
 namespace {
