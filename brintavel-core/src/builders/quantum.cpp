@@ -225,7 +225,7 @@ Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
 
 Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<const ir::Operand> args,
                    std::optional<std::string_view> result, CallContext& ctx,
-                   qasm::StatementList& out) {
+                   qasm::StatementList& out, bool signature_checked) {
   static constexpr std::array<std::string_view, 2> kQubitResult = {kQubit, kResult};
   static constexpr std::array<std::string_view, 1> kQubitOnly = {kQubit};
   static constexpr std::array<std::string_view, 1> kResultOnly = {kResult};
@@ -240,8 +240,9 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
 
   if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
     bool reset = std::holds_alternative<MeasureAndReset>(kind);
-    BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitResult,
-                                          reset ? "measure-and-reset" : "measurement"));
+    if (!signature_checked)
+      BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitResult,
+                                            reset ? "measure-and-reset" : "measurement"));
     BRINTAVEL_TRY_ASSIGN(std::int64_t qubit, resolve_qubit_index(args[0], sig.name, ctx));
     BRINTAVEL_TRY_ASSIGN(std::int64_t bit, resolve_result_index(args[1], sig.name, ctx));
     ctx.note_result_written(bit);
@@ -249,13 +250,13 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
     return {};
   }
   if (std::holds_alternative<ResetQubit>(kind)) {
-    BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
+    if (!signature_checked) BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
     BRINTAVEL_TRY_ASSIGN(std::int64_t qubit, resolve_qubit_index(args[0], sig.name, ctx));
     ctx.emitter().print_reset(out, qubit);
     return {};
   }
   // ReadResult: no statement; the call's value is the result bit itself.
-  BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
+  if (!signature_checked) BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
   BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_result_index(args[0], sig.name, ctx));
   if (result) BRINTAVEL_CHECK(ctx.bind_result_read(*result, index));
   return {};

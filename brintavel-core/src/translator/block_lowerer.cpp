@@ -75,19 +75,23 @@ Result<bool> BlockLowerer::lower(const Classical& instruction, BlockLowering& ou
   return false;
 }
 
-BlockLowerer::Callee BlockLowerer::find_callee(std::string_view name) {
-  for (const Callee& c : recent_)
+BlockLowerer::Callee& BlockLowerer::find_callee(std::string_view name) {
+  for (Callee& c : recent_)
     if (c.signature && c.name == name) return c;
-  Callee c{name, signatures_.find(name), nullptr};
-  if (c.signature) {
-    c.kind = builders::lookup_builder(profile_, name);
-    recent_[next_recent_++ % recent_.size()] = c;
+  const Signature* signature = signatures_.find(name);
+  if (!signature) {
+    missing_ = Callee{name, nullptr, nullptr};
+    return missing_;
   }
+  Callee& c = recent_[next_recent_++ % recent_.size()];
+  c = Callee{name, signature, builders::lookup_builder(profile_, name)};
   return c;
 }
 
 Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
-  auto [name, sig, kind] = find_callee(call.callee);
+  Callee& callee = find_callee(call.callee);
+  const Signature* sig = callee.signature;
+  const builders::BuilderKind* kind = callee.kind;
   if (!sig) return unsupported(cat("no signature for callee ", q(call.callee), " in QIR source"));
   if (!kind) {
     // A call the rules lower themselves (a runtime they know).
@@ -122,7 +126,8 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
       before = lines->statements;
       --first;
     }
-  BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, list));
+  BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, list, callee.signature_checked));
+  callee.signature_checked = true;
   std::uint64_t made = 0;
   for (std::size_t i = first; i < list.size(); ++i) {
     const auto* lines = std::get_if<qasm::Lines>(&list[i].node);
