@@ -27,7 +27,8 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
   const std::uint32_t ordinal = blocks_++;
   if (keeps_graph_) graph_.emplace_back();
   if (!holds_) return std::nullopt;
-  const std::uint64_t hash = label_hash(label);
+  const std::uint64_t hash =
+      next_hash_ != 0 && text::same_name(label, next_label_) ? next_hash_ : label_hash(label);
   // The label's entry, made now or found (over a closed block's entry). (A label of a closed
   // block used again is found at the end.)
   auto [entry, made] = open_.try_emplace(label, ordinal, hash);
@@ -69,6 +70,10 @@ void RegionSplitter::end_block(const BranchTargets& targets) {
   const std::uint32_t block = blocks_ - 1;
   for (std::size_t slot = 0; slot < targets.size(); ++slot) {
     const std::uint64_t hash = label_hash(targets[slot]);
+    if (slot == 0) {
+      next_label_ = targets[0];
+      next_hash_ = hash;
+    }
     const std::uint32_t* found = find_open(targets[slot], hash);
     if (!found) {
       // A later block, or one of a closed region (which the end finds unresolved).
