@@ -133,6 +133,26 @@ TEST(PrintExpression, Parenthesisation) {
   }
 }
 
+// An expression is printed in short pieces gathered before they are appended: pieces longer
+// than what is gathered, long register names, floats between the pieces and texts longer than
+// the gathering keep their order.
+TEST(PrintExpression, LongAndMixedPieces) {
+  const std::string long_name(300, 'n');
+  const std::string long_register(50, 'r');
+  EXPECT_EQ(expr_text(bin(Op::Add, bin(Op::Mul, lit(2), id(long_name)), flt(0.5))), "2 * " + long_name + " + 0.5");
+  EXPECT_EQ(expr_text(bin(Op::Sub, Expression(Element{long_register, 7}), Expression(Element{"c", 12}))),
+            long_register + "[7] - c[12]");
+  Expression sum = id("z");
+  std::string text = "z";
+  for (int k = 1; k <= 40; ++k) {
+    sum = bin(Op::Add, std::move(sum), k % 2 ? Expression(Element{"c", k}) : flt(k / 4.0));
+    text += k % 2 ? " + c[" + std::to_string(k) + "]" : " + " + format_float(k / 4.0);
+  }
+  std::string out = "x = ";
+  print_expression(sum, out);
+  EXPECT_EQ(out, "x = " + text);
+}
+
 TEST(PrintExpression, AppendsToBuffer) {
   std::string out = "x = ";
   print_expression(bin(Op::Add, id("a"), lit(1)), out);

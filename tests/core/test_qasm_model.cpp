@@ -1,11 +1,14 @@
 // The OpenQASM program model: operators, construction helpers, deep copies, tree sizes, and
 // stack safety of copying, measuring, counting and destroying very deep trees.
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "qasm/finite.hpp"
 #include "qasm/model.hpp"
 #include "qasm/printer.hpp"
 
@@ -228,6 +231,36 @@ TEST(QasmModel, MeasureCountsNodesAndDepth) {
     TreeSize size = measure(r.e);
     EXPECT_EQ(size.nodes, r.nodes);
     EXPECT_EQ(size.depth, r.depth);
+  }
+}
+
+TEST(QasmModel, FindNonFiniteInTrees) {
+  const double inf = std::numeric_limits<double>::infinity();
+  auto real = [](double v) { return Expression(FloatLiteral{v}); };
+  // A chain that goes left 40 times, a leaf on each right: more pending subtrees than the
+  // quick pass keeps, which then leaves the answer to the ordered walk.
+  auto chain = [&](Expression bottom) {
+    Expression e = std::move(bottom);
+    for (int i = 0; i < 40; ++i) e = make_binary(Op::Add, std::move(e), real(0.5));
+    return e;
+  };
+  struct Row {
+    const char* what;
+    Expression e;
+    std::optional<double> found;
+  };
+  Row rows[] = {
+      {"no float", make_binary(Op::Eq, make_index(id("c"), lit(0)), lit(1)), std::nullopt},
+      {"finite floats", make_binary(Op::Lt, real(1.5), make_unary(UnaryOperator::Neg, real(2.0))), std::nullopt},
+      {"in an index", make_not(make_index(id("c"), make_binary(Op::Add, lit(1), real(inf)))), inf},
+      {"under a unary", make_binary(Op::Lt, id("x"), make_unary(UnaryOperator::Neg, real(-inf))), -inf},
+      {"right one first", make_binary(Op::Add, real(inf), real(-inf)), -inf},
+      {"deep, finite", chain(real(1.0)), std::nullopt},
+      {"deep, at the bottom", chain(real(-inf)), -inf},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    EXPECT_EQ(find_non_finite(r.e), r.found);
   }
 }
 

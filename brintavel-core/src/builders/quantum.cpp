@@ -60,22 +60,22 @@ Status check_fixed_signature(const BuilderKind& kind, const Signature& sig,
 // arguments are gathered in per-thread lists that keep their storage from call to call.
 Status build_gate(const Gate& gate, const BuilderKind& kind, const Signature& sig,
                   std::span<const ir::Operand> args, CallContext& ctx, qasm::StatementList& out) {
-  thread_local std::vector<qasm::IndexedIdentifier> operands;
+  thread_local std::vector<std::int64_t> qubits;
   thread_local std::vector<qasm::Expression> arguments;
-  operands.clear();
+  qubits.clear();
   arguments.clear();
   std::size_t n = std::min(sig.params.size(), args.size());
   for (std::size_t i = 0; i < n; ++i) {
     if (working_type(kind, sig, i) == kQubit) {
-      BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[i], sig.name, ctx));
-      operands.push_back(std::move(qubit));
+      BRINTAVEL_TRY_ASSIGN(std::int64_t qubit, resolve_qubit_index(args[i], sig.name, ctx));
+      qubits.push_back(qubit);
     } else {
       BRINTAVEL_TRY_ASSIGN(auto argument, resolve_scalar_operand(args[i], sig.name, ctx));
       BRINTAVEL_CHECK(qasm::check_finite(argument, [&] { return cat("the angle of ", q(sig.name)); }));
       arguments.push_back(std::move(argument));
     }
   }
-  ctx.emitter().print_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, operands);
+  ctx.emitter().print_gate(out, gate.adjoint ? 1 : 0, gate.gate_name, arguments, qubits);
   return {};
 }
 
@@ -151,6 +151,12 @@ void append_type_list(std::string& out, std::span<const std::string_view> types)
 Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
                                                       std::string_view callee,
                                                       CallContext& ctx) {
+  BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_qubit_index(operand, callee, ctx));
+  return register_element(qasm::kQubitRegister, index);
+}
+
+Result<std::int64_t> resolve_qubit_index(const ir::Operand& operand, std::string_view callee,
+                                         CallContext& ctx) {
   auto not_constant = [&] {
     return unsupported(cat("qubit operand for ", q(callee),
                            " is not a compile-time constant; runtime qubit allocation is not supported"));
@@ -172,7 +178,7 @@ Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand
     return unsupported(cat("qubit operand for ", q(callee), " has negative index ", index,
                            "; qubit and result indices must be non-negative"));
   ctx.note_qubit_index(index);
-  return register_element(qasm::kQubitRegister, index);
+  return index;
 }
 
 Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::string_view callee,
@@ -219,7 +225,7 @@ Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
 
 Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<const ir::Operand> args,
                    std::optional<std::string_view> result, CallContext& ctx,
-                   qasm::StatementList& out) {
+                   qasm::StatementList& out, bool signature_checked) {
   static constexpr std::array<std::string_view, 2> kQubitResult = {kQubit, kResult};
   static constexpr std::array<std::string_view, 1> kQubitOnly = {kQubit};
   static constexpr std::array<std::string_view, 1> kResultOnly = {kResult};
@@ -234,24 +240,23 @@ Status run_builder(const BuilderKind& kind, const Signature& sig, std::span<cons
 
   if (std::holds_alternative<Measurement>(kind) || std::holds_alternative<MeasureAndReset>(kind)) {
     bool reset = std::holds_alternative<MeasureAndReset>(kind);
-    BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitResult,
-                                          reset ? "measure-and-reset" : "measurement"));
-    BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
+    if (!signature_checked)
+      BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitResult,
+                                            reset ? "measure-and-reset" : "measurement"));
+    BRINTAVEL_TRY_ASSIGN(std::int64_t qubit, resolve_qubit_index(args[0], sig.name, ctx));
     BRINTAVEL_TRY_ASSIGN(std::int64_t bit, resolve_result_index(args[1], sig.name, ctx));
     ctx.note_result_written(bit);
-    qasm::IndexedIdentifier target = register_element(qasm::kResultRegister, bit);
-    ctx.emitter().print_measure(out, qubit, target);
-    if (reset) ctx.emitter().print_reset(out, qubit);
+    ctx.emitter().print_measure(out, qubit, bit, reset);
     return {};
   }
   if (std::holds_alternative<ResetQubit>(kind)) {
-    BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
-    BRINTAVEL_TRY_ASSIGN(auto qubit, resolve_qubit_operand(args[0], sig.name, ctx));
+    if (!signature_checked) BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kQubitOnly, "reset"));
+    BRINTAVEL_TRY_ASSIGN(std::int64_t qubit, resolve_qubit_index(args[0], sig.name, ctx));
     ctx.emitter().print_reset(out, qubit);
     return {};
   }
   // ReadResult: no statement; the call's value is the result bit itself.
-  BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
+  if (!signature_checked) BRINTAVEL_CHECK(check_fixed_signature(kind, sig, kResultOnly, "read_result"));
   BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_result_index(args[0], sig.name, ctx));
   if (result) BRINTAVEL_CHECK(ctx.bind_result_read(*result, index));
   return {};

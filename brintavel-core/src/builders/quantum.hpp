@@ -17,11 +17,15 @@
 namespace brintavel::builders {
 
 
-// Lowers one call with the builder `kind`, appending its statements to `out`.
+// Lowers one call with the builder `kind`, appending its statements to `out`. The form of a
+// fixed signature is checked unless `signature_checked` says an earlier call found it right.
 Status run_builder(const BuilderKind& kind, const Signature& signature,
                    std::span<const ir::Operand> args, std::optional<std::string_view> result,
-                   CallContext& context, qasm::StatementList& out);
+                   CallContext& context, qasm::StatementList& out, bool signature_checked = false);
 
+// i for a constant qubit pointer q[i]; raises the highest qubit index.
+Result<std::int64_t> resolve_qubit_index(const ir::Operand& operand, std::string_view callee,
+                                         CallContext& context);
 // q[i] for a constant qubit pointer; raises the highest qubit index.
 Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand,
                                                       std::string_view callee,

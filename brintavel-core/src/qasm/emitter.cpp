@@ -1,6 +1,7 @@
 #include "qasm/emitter.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include "qasm/printer.hpp"
 
@@ -8,7 +9,7 @@ namespace brintavel::qasm {
 
 Lines& trailing_lines(StatementList& list) {
   Lines* lines = list.empty() ? nullptr : std::get_if<Lines>(&list.back().node);
-  return lines ? *lines : std::get<Lines>(list.emplace_back(Lines{}).node);
+  return lines ? *lines : std::get<Lines>(list.emplace_back(std::in_place_type<Lines>).node);
 }
 
 namespace {
@@ -51,19 +52,29 @@ void Emitter::print_gate(StatementList& list, std::size_t inverses, std::string_
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 
-void Emitter::print_measure(StatementList& list, const IndexedIdentifier& qubit, const IndexedIdentifier& target) {
+// (An element of a register with a constant index is two nodes.)
+void Emitter::print_gate(StatementList& list, std::size_t inverses, std::string_view name,
+                         std::span<const Expression> arguments, std::span<const std::int64_t> qubits) {
   Lines& lines = trailing_lines(list);
-  qasm::print_measure(qubit, target, lines.text);
+  print_gate_on_qubits(inverses, name, arguments, qubits, lines.text);
   lines.statements += 1;
-  lines.nodes += measure_nodes(qubit, target);
+  lines.nodes += gate_nodes(arguments, {}) + 2 * qubits.size();
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 
-void Emitter::print_reset(StatementList& list, const IndexedIdentifier& qubit) {
+void Emitter::print_measure(StatementList& list, std::int64_t qubit, std::int64_t bit, bool reset) {
   Lines& lines = trailing_lines(list);
-  qasm::print_reset(qubit, lines.text);
+  print_measure_qubit(qubit, bit, reset, lines.text);
+  lines.statements += reset ? 2 : 1;
+  lines.nodes += reset ? 5 + 3 : 5;
+  if (keep_origins_) lines.origins.insert(lines.origins.end(), reset ? 2 : 1, origin_);
+}
+
+void Emitter::print_reset(StatementList& list, std::int64_t qubit) {
+  Lines& lines = trailing_lines(list);
+  print_reset_qubit(qubit, lines.text);
   lines.statements += 1;
-  lines.nodes += reset_nodes(qubit);
+  lines.nodes += 3;
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -33,9 +34,13 @@ class Emitter {
   // The same for the GateCall with these parts, without making it.
   void print_gate(StatementList& list, std::size_t inverses, std::string_view name,
                   std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands);
-  // The same for a Measure and a Reset.
-  void print_measure(StatementList& list, const IndexedIdentifier& qubit, const IndexedIdentifier& target);
-  void print_reset(StatementList& list, const IndexedIdentifier& qubit);
+  // The same for a GateCall on elements of the qubit register, given by their indices, and for
+  // a Measure and a Reset of such a qubit (measured into an element of the result register;
+  // with `reset`, then reset).
+  void print_gate(StatementList& list, std::size_t inverses, std::string_view name,
+                  std::span<const Expression> arguments, std::span<const std::int64_t> qubits);
+  void print_measure(StatementList& list, std::int64_t qubit, std::int64_t bit, bool reset = false);
+  void print_reset(StatementList& list, std::int64_t qubit);
   // Appends statements printed already, with their origins.
   void append(StatementList& list, const Lines& lines);
   // Appends a statement kept as a tree; returns it.

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "qasm/registers.hpp"
 #include "support/text.hpp"
 
 namespace brintavel::qasm {
@@ -181,23 +182,95 @@ void append_subscript(std::string& out, std::int64_t index) {
   out.append(buf.data(), end);
 }
 
+// Writes `name[index]` at `at`, which has room for it; returns the end.
+char* put_element(char* at, std::string_view name, std::int64_t index) {
+  at = std::copy(name.begin(), name.end(), at);
+  *at++ = '[';
+  at = std::to_chars(at, at + 20, index).ptr;
+  *at++ = ']';
+  return at;
+}
+
+// `name[index]`, appended at once when the name is short, as register names are.
+void append_element(std::string& out, std::string_view name, std::int64_t index) {
+  if (name.size() > 40) {
+    out.append(name);
+    append_subscript(out, index);
+    return;
+  }
+  std::array<char, 64> buf;
+  out.append(buf.data(), put_element(buf.data(), name, index));
+}
+
+// Text appended to a string through a small buffer, one append per buffer-full: an
+// expression is printed in many short pieces.
+class BufferedText {
+ public:
+  explicit BufferedText(std::string& out) : out_(out) {}
+  ~BufferedText() { flush(); }
+  BufferedText(const BufferedText&) = delete;
+  BufferedText& operator=(const BufferedText&) = delete;
+
+  void append(std::string_view s) {
+    if (s.size() > kSize - size_) {
+      flush();
+      if (s.size() > kSize) {
+        out_.append(s);
+        return;
+      }
+    }
+    std::memcpy(buf_.data() + size_, s.data(), s.size());
+    size_ += s.size();
+  }
+  void push_back(char c) {
+    if (size_ == kSize) flush();
+    buf_[size_++] = c;
+  }
+  // Room for `n` (at most the buffer's size) characters, written and then ended with used().
+  char* room(std::size_t n) {
+    if (n > kSize - size_) flush();
+    return buf_.data() + size_;
+  }
+  void used(const char* end) { size_ = static_cast<std::size_t>(end - buf_.data()); }
+  // The string, with all that was appended.
+  std::string& flushed() {
+    flush();
+    return out_;
+  }
+
+ private:
+  static constexpr std::size_t kSize = 256;
+  void flush() {
+    if (size_ == 0) return;
+    out_.append(buf_.data(), size_);
+    size_ = 0;
+  }
+  std::array<char, kSize> buf_;  // (each written before it is read)
+  std::size_t size_ = 0;
+  std::string& out_;
+};
+
 // Prints the part of `e` before its first operand, pushes what follows that operand, and
 // returns the operand (null for an atom, printed whole).
-const Expression* print_head(const Expression& e, std::string& out, ExpressionTasks& tasks) {
+const Expression* print_head(const Expression& e, BufferedText& out, ExpressionTasks& tasks) {
   return std::visit(
       [&out, &tasks](const auto& n) -> const Expression* {
         using T = std::decay_t<decltype(n)>;
         if constexpr (std::is_same_v<T, Identifier>) {
           out.append(n.name);
         } else if constexpr (std::is_same_v<T, IntLiteral>) {
-          text::append_int(out, n.value);
+          char* at = out.room(24);
+          out.used(std::to_chars(at, at + 24, n.value).ptr);
         } else if constexpr (std::is_same_v<T, FloatLiteral>) {
-          append_float(out, n.value);
+          append_float(out.flushed(), n.value);
         } else if constexpr (std::is_same_v<T, BoolLiteral>) {
-          out.append(n.value ? "true" : "false");
+          out.append(n.value ? "true"sv : "false"sv);
         } else if constexpr (std::is_same_v<T, Element>) {
-          out.append(n.register_name);
-          append_subscript(out, n.index);
+          if (n.register_name.size() > 40) {
+            append_element(out.flushed(), n.register_name, n.index);
+          } else {
+            out.used(put_element(out.room(64), n.register_name, n.index));
+          }
         } else if constexpr (std::is_same_v<T, Index>) {
           const Expression& base = *n.base;
           bool parens = std::holds_alternative<Unary>(base.node) || std::holds_alternative<Binary>(base.node);
@@ -212,7 +285,7 @@ const Expression* print_head(const Expression& e, std::string& out, ExpressionTa
         } else if constexpr (std::is_same_v<T, Unary>) {
           const Expression& operand = *n.operand;
           if (n.op == UnaryOperator::IntCast || n.op == UnaryOperator::Float64Cast) {
-            out.append(n.op == UnaryOperator::IntCast ? "int(" : "float[64](");
+            out.append(n.op == UnaryOperator::IntCast ? "int("sv : "float[64]("sv);
             tasks.text(")");
             return &operand;
           }
@@ -243,7 +316,10 @@ const Expression* print_head(const Expression& e, std::string& out, ExpressionTa
 }  // namespace
 
 // Walks down the first operands without pushing them; only what follows one waits on the stack.
-void print_expression(const Expression& root, std::string& out) {
+void print_expression(const Expression& root, std::string& out_string) {
+  // (A gate's angle is most often a literal, printed as it is.)
+  if (const auto* f = std::get_if<FloatLiteral>(&root.node)) return append_float(out_string, f->value);
+  BufferedText out(out_string);
   ExpressionTasks tasks;
   const Expression* next = &root;
   for (;;) {
@@ -259,17 +335,23 @@ void print_expression(const Expression& root, std::string& out) {
         break;
       case ExpressionTasks::Kind::Operator: {
         // (A spelling has one or two characters.)
-        std::array<char, 4> spaced{' ', task.text[0], task.text.back(), ' '};
-        spaced[task.text.size() + 1] = ' ';
-        out.append(spaced.data(), task.text.size() + 2);
+        char* at = out.room(4);
+        at[0] = ' ';
+        at[1] = task.text[0];
+        at[2] = task.text.back();
+        at[task.text.size() + 1] = ' ';
+        out.used(at + task.text.size() + 2);
         break;
       }
     }
   }
 }
 
-void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
-                     std::span<const IndexedIdentifier> operands, std::string& out) {
+namespace {
+
+// A gate's modifiers, name and arguments, up to the space before its operands.
+void print_gate_head(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::string& out) {
   for (std::size_t k = 0; k < inverses; ++k) out.append("inv @ "sv);
   out.append(name);
   if (!arguments.empty()) {
@@ -281,11 +363,60 @@ void print_gate_call(std::size_t inverses, std::string_view name, std::span<cons
     out.push_back(')');
   }
   out.push_back(' ');
+}
+
+}  // namespace
+
+void print_gate_call(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                     std::span<const IndexedIdentifier> operands, std::string& out) {
+  print_gate_head(inverses, name, arguments, out);
   for (std::size_t k = 0; k < operands.size(); ++k) {
     if (k > 0) out.append(", "sv);
     print_indexed_identifier(operands[k], out);
   }
   out.append(";\n"sv);
+}
+
+void print_gate_on_qubits(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                          std::span<const std::int64_t> qubits, std::string& out) {
+  print_gate_head(inverses, name, arguments, out);
+  BufferedText text(out);
+  for (std::size_t k = 0; k < qubits.size(); ++k) {
+    if (k > 0) text.append(", "sv);
+    text.used(put_element(text.room(32), kQubitRegister, qubits[k]));
+  }
+  text.append(";\n"sv);
+}
+
+namespace {
+
+// `reset q[qubit];` and its line end at `at`; returns the end.
+char* put_reset(char* at, std::int64_t qubit) {
+  static constexpr std::string_view kReset = "reset "sv;
+  at = std::copy(kReset.begin(), kReset.end(), at);
+  at = put_element(at, kQubitRegister, qubit);
+  *at++ = ';';
+  *at++ = '\n';
+  return at;
+}
+
+}  // namespace
+
+void print_measure_qubit(std::int64_t qubit, std::int64_t bit, bool reset, std::string& out) {
+  static constexpr std::string_view kMeasure = " = measure "sv;
+  std::array<char, 128> buf;
+  char* end = put_element(buf.data(), kResultRegister, bit);
+  end = std::copy(kMeasure.begin(), kMeasure.end(), end);
+  end = put_element(end, kQubitRegister, qubit);
+  *end++ = ';';
+  *end++ = '\n';
+  if (reset) end = put_reset(end, qubit);
+  out.append(buf.data(), end);
+}
+
+void print_reset_qubit(std::int64_t qubit, std::string& out) {
+  std::array<char, 48> buf;
+  out.append(buf.data(), put_reset(buf.data(), qubit));
 }
 
 void print_measure(const IndexedIdentifier& qubit, const IndexedIdentifier& target, std::string& out) {
@@ -302,15 +433,13 @@ void print_reset(const IndexedIdentifier& qubit, std::string& out) {
 }
 
 void print_indexed_identifier(const IndexedIdentifier& id, std::string& out) {
+  const auto* k = id.index ? std::get_if<IntLiteral>(&id.index->node) : nullptr;
+  if (k) return append_element(out, id.name, k->value);  // q[3], as most are
   out.append(id.name);
   if (!id.index) return;
-  if (const auto* k = std::get_if<IntLiteral>(&id.index->node)) {
-    append_subscript(out, k->value);  // q[3], as most are
-  } else {
-    out.push_back('[');
-    print_expression(*id.index, out);
-    out.push_back(']');
-  }
+  out.push_back('[');
+  print_expression(*id.index, out);
+  out.push_back(']');
 }
 
 // ---- Statements ----------------------------------------------------------------------

@@ -48,6 +48,13 @@ void print_gate_call(std::size_t inverses, std::string_view name, std::span<cons
 // The lines of a Measure and of a Reset with these parts (no indentation).
 void print_measure(const IndexedIdentifier& qubit, const IndexedIdentifier& target, std::string& out);
 void print_reset(const IndexedIdentifier& qubit, std::string& out);
+// The same lines with each qubit an element of the qubit register (registers.hpp) and the
+// measured bit one of the result register, given by their indices; with `reset`, the
+// measurement is followed by a reset of the qubit.
+void print_gate_on_qubits(std::size_t inverses, std::string_view name, std::span<const Expression> arguments,
+                          std::span<const std::int64_t> qubits, std::string& out);
+void print_measure_qubit(std::int64_t qubit, std::int64_t bit, bool reset, std::string& out);
+void print_reset_qubit(std::int64_t qubit, std::string& out);
 
 // The text of a FloatLiteral: shortest round-trip digits in positional notation (never an
 // exponent), ".0" appended to whole numbers; nan, inf, -inf.

@@ -75,19 +75,23 @@ Result<bool> BlockLowerer::lower(const Classical& instruction, BlockLowering& ou
   return false;
 }
 
-BlockLowerer::Callee BlockLowerer::find_callee(std::string_view name) {
-  for (const Callee& c : recent_)
+BlockLowerer::Callee& BlockLowerer::find_callee(std::string_view name) {
+  for (Callee& c : recent_)
     if (c.signature && c.name == name) return c;
-  Callee c{name, signatures_.find(name), nullptr};
-  if (c.signature) {
-    c.kind = builders::lookup_builder(profile_, name);
-    recent_[next_recent_++ % recent_.size()] = c;
+  const Signature* signature = signatures_.find(name);
+  if (!signature) {
+    missing_ = Callee{name, nullptr, nullptr};
+    return missing_;
   }
+  Callee& c = recent_[next_recent_++ % recent_.size()];
+  c = Callee{name, signature, builders::lookup_builder(profile_, name)};
   return c;
 }
 
 Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
-  auto [name, sig, kind] = find_callee(call.callee);
+  Callee& callee = find_callee(call.callee);
+  const Signature* sig = callee.signature;
+  const builders::BuilderKind* kind = callee.kind;
   if (!sig) return unsupported(cat("no signature for callee ", q(call.callee), " in QIR source"));
   if (!kind) {
     // A call the rules lower themselves (a runtime they know).
@@ -112,27 +116,25 @@ Status BlockLowerer::lower_call(const ir::Call& call, BlockLowering& out) {
                            " operand(s) but signature expects ", sig->params.size()));
   BRINTAVEL_TRY_ASSIGN(std::optional<std::vector<CallCase>> cases, rules_.call_cases(call, *sig, kind, out));
   if (cases) return lower_cases(call, *sig, *kind, *cases, out);
-  // The builder appends to a scratch list, whose printed lines keep their storage.
-  if (scratch_.size() == 1 && std::holds_alternative<qasm::Lines>(scratch_.front().node)) {
-    auto& lines = std::get<qasm::Lines>(scratch_.front().node);
-    lines.text.clear();
-    lines.statements = lines.nodes = 0;
-    lines.origins.clear();
-  } else {
-    scratch_.clear();
-  }
-  BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, scratch_));
-  std::uint64_t made = 0;
-  for (const qasm::Statement& s : scratch_) {
-    if (const auto* lines = std::get_if<qasm::Lines>(&s.node)) {
-      if (lines->statements == 0) continue;
-      append_lines(ctx_.emitter(), out, *lines);
-      made += lines->statements;
-    } else {
-      append_statement(ctx_.emitter(), out, s);
-      ++made;
+  // The builder prints straight into the block: what it made is what follows the block's
+  // last statements before (the lines it ended in count from where they were).
+  qasm::StatementList& list = out.statements;
+  std::size_t first = list.size();
+  std::uint64_t before = 0;
+  if (first > 0)
+    if (const auto* lines = std::get_if<qasm::Lines>(&list.back().node)) {
+      before = lines->statements;
+      --first;
     }
+  BRINTAVEL_CHECK(builders::run_builder(*kind, *sig, call.args, call.result, ctx_, list, callee.signature_checked));
+  callee.signature_checked = true;
+  std::uint64_t made = 0;
+  for (std::size_t i = first; i < list.size(); ++i) {
+    const auto* lines = std::get_if<qasm::Lines>(&list[i].node);
+    made += lines ? lines->statements : 1;
   }
+  made -= before;
+  out.size += made;
   return ctx_.budget().charge(made, "block", out.label);
 }
 

@@ -38,13 +38,15 @@ class BlockLowerer {
   Result<bool> lower(const Classical& instruction, BlockLowering& out);
 
   // The signature and builder of a callee. Circuits call a handful of functions over and
-  // over, so the last few lookups are kept (by name) in front of the two hash tables.
+  // over, so the last few lookups are kept (by name) in front of the two hash tables, with
+  // whether the builder has already found the signature to be of the form it expects.
   struct Callee {
     std::string_view name;
     const Signature* signature;
     const builders::BuilderKind* kind;
+    bool signature_checked = false;
   };
-  Callee find_callee(std::string_view name);
+  Callee& find_callee(std::string_view name);
   Status lower_call(const ir::Call& call, BlockLowering& out);
   Status lower_cases(const ir::Call& call, const Signature& sig, const builders::BuilderKind& kind,
                      std::vector<CallCase>& cases, BlockLowering& out);
@@ -54,9 +56,9 @@ class BlockLowerer {
   const builders::Profile& profile_;
   FunctionRules& rules_;
   bool phis_open_ = false;        // the block's phis so far wait for end_phis
-  qasm::StatementList scratch_;  // a call's statements, before they are printed into the block
   std::array<Callee, 8> recent_{};
   std::size_t next_recent_ = 0;
+  Callee missing_{};  // find_callee's answer for a callee without a signature
 };
 
 }  // namespace brintavel::translator

@@ -112,6 +112,9 @@ Result<std::optional<std::vector<CallCase>>> dynamic_gate_cases(const ir::Call& 
   LoweringContext& ctx = scope.ctx;
   // A call that makes nothing (output recording) reads nothing.
   if (std::holds_alternative<builders::NoOp>(kind)) return Out{};
+  // Nor does one whose operands are all constants, as most are.
+  auto is_ssa = [](const ir::Operand& a) { return std::holds_alternative<ir::Ssa>(a); };
+  if (std::none_of(call.args.begin(), call.args.end(), is_ssa)) return Out{};
   // The arguments computed at run time: doubles bound to more than a literal, and pointers
   // that are not constants.
   std::vector<Argument> arguments;

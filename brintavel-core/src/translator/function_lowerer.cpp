@@ -246,7 +246,8 @@ bool FunctionLowerer::State::close_region(std::uint32_t end, bool last) {
     return !(abandoned = true);
   cyclic_blocks.insert(cyclic_blocks.end(), cyclic.begin(), cyclic.begin() + count);
   drop_restarts(window_start, end, cyclic);
-  std::vector<BlockLowering> blocks = processed.take_front(count);
+  std::vector<BlockLowering> blocks = structurer.spare_blocks();
+  processed.take_front(count, blocks);
   std::string_view entry = blocks.front().label;
   // The region ends in the next block, here empty and without successors.
   BlockLowering next{last ? std::string_view() : labels[count], {}, {}, std::nullopt};

@@ -25,18 +25,22 @@ std::vector<BlockLowering> ProcessedBlocks::take() {
   return std::move(blocks_);
 }
 
-std::vector<BlockLowering> ProcessedBlocks::take_front(std::size_t count) {
-  count = std::min(count, blocks_.size());
-  std::vector<BlockLowering> front(std::make_move_iterator(blocks_.begin()),
-                                   std::make_move_iterator(blocks_.begin() + static_cast<std::ptrdiff_t>(count)));
-  blocks_.erase(blocks_.begin(), blocks_.begin() + static_cast<std::ptrdiff_t>(count));
+void ProcessedBlocks::take_front(std::size_t count, std::vector<BlockLowering>& into) {
+  into.clear();
+  if (count >= blocks_.size()) {
+    // All of them, as when a region closes at the block about to begin: the lists trade places.
+    into.swap(blocks_);
+  } else {
+    into.insert(into.end(), std::make_move_iterator(blocks_.begin()),
+                std::make_move_iterator(blocks_.begin() + static_cast<std::ptrdiff_t>(count)));
+    blocks_.erase(blocks_.begin(), blocks_.begin() + static_cast<std::ptrdiff_t>(count));
+  }
   if (indexed_ > 0) {
     indexed_ = 0;
     first_by_label_.clear();
     last_conditional_by_label_.clear();
     first_by_targets_.clear();
   }
-  return front;
 }
 
 BlockLowering* ProcessedBlocks::first_labelled(std::string_view label) {

@@ -19,15 +19,15 @@ namespace brintavel::translator {
 // brought up to date when a phi asks, so programs without phis never build them.
 class ProcessedBlocks {
  public:
-  void append(BlockLowering block) { blocks_.push_back(std::move(block)); }
+  void append(BlockLowering&& block) { blocks_.push_back(std::move(block)); }
 
   bool empty() const { return blocks_.empty(); }
   std::vector<BlockLowering>& list() { return blocks_; }
   // The lowerings, in source order; the lookup indexes are released.
   std::vector<BlockLowering> take();
-  // The first `count` lowerings, which are looked up no more; the indexes are rebuilt for
-  // the rest when a phi next asks.
-  std::vector<BlockLowering> take_front(std::size_t count);
+  // The first `count` lowerings, which are looked up no more, moved into `into` (emptied
+  // first; its memory is reused); the indexes are rebuilt for the rest when a phi next asks.
+  void take_front(std::size_t count, std::vector<BlockLowering>& into);
 
   // The first block with this label, in source order.
   BlockLowering* first_labelled(std::string_view label);

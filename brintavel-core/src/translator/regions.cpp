@@ -27,12 +27,16 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
   const std::uint32_t ordinal = blocks_++;
   if (keeps_graph_) graph_.emplace_back();
   if (!holds_) return std::nullopt;
-  const std::uint64_t hash = label_hash(label);
-  // (A label of a closed block used again is found at the end.)
-  if (find_open(label, hash)) {
+  const std::uint64_t hash =
+      next_hash_ != 0 && text::same_name(label, next_label_) ? next_hash_ : label_hash(label);
+  // The label's entry, made now or found (over a closed block's entry). (A label of a closed
+  // block used again is found at the end.)
+  auto [entry, made] = open_.try_emplace(label, ordinal, hash);
+  if (!made && *entry >= start_) {
     holds_ = false;
     return std::nullopt;
   }
+  *entry = ordinal;
   if (!expected_.empty()) expected_.erase(label, hash);
   // Every branch not yet resolved goes to this block.
   std::uint32_t* first = pending_.find(label, hash);
@@ -49,7 +53,6 @@ std::optional<std::uint32_t> RegionSplitter::begin_block(std::string_view label)
     }
     pending_.erase(label, hash);
   }
-  *open_.try_emplace(label, ordinal, hash).first = ordinal;  // (over a closed block's entry)
   open_labels_.push_back(label);
   open_hashes_.push_back(hash);
   if (!candidate) return std::nullopt;
@@ -67,6 +70,10 @@ void RegionSplitter::end_block(const BranchTargets& targets) {
   const std::uint32_t block = blocks_ - 1;
   for (std::size_t slot = 0; slot < targets.size(); ++slot) {
     const std::uint64_t hash = label_hash(targets[slot]);
+    if (slot == 0) {
+      next_label_ = targets[0];
+      next_hash_ = hash;
+    }
     const std::uint32_t* found = find_open(targets[slot], hash);
     if (!found) {
       // A later block, or one of a closed region (which the end finds unresolved).

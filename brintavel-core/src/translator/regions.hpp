@@ -110,6 +110,10 @@ class RegionSplitter {
   // since. (One that did cannot name a block before too: that label would be used twice.)
   // What is left at the end may name no block at all.
   text::FlatNameMap<char> expected_;
+  // The last block's first target and its hash (0: none): the block that begins next most
+  // often carries that label, which is then not hashed again.
+  std::string_view next_label_;
+  std::uint64_t next_hash_ = 0;
   BlockGraph graph_;  // (empty unless it keeps the graph)
   bool holds_ = true;
 };

@@ -7,6 +7,7 @@
 #include <optional>
 #include <memory>
 #include <unordered_set>
+#include <utility>
 
 #include "support/text.hpp"
 
@@ -191,6 +192,7 @@ class Structurer {
 
   // An empty list whose memory holds the next entry's statements.
   void give_back(StatementList list) { spare_ = std::move(list); }
+  std::vector<BlockLowering> spare_blocks() { return std::exchange(blocks_, {}); }
 
  private:
   // The lowering at a position in source order (the end block after the others).
@@ -710,5 +712,7 @@ void BlockStructurer::give_back(StatementList list) {
   list.clear();
   work_->structurer.give_back(std::move(list));
 }
+
+std::vector<BlockLowering> BlockStructurer::spare_blocks() { return work_->structurer.spare_blocks(); }
 
 }  // namespace brintavel::translator

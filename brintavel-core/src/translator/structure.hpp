@@ -53,6 +53,9 @@ class BlockStructurer {
   // Takes back a list that structure() made, once it is no longer needed: emptied, its memory
   // holds the top-level statements of the next.
   void give_back(qasm::StatementList list);
+  // An empty list whose memory held the lowerings of the last structure(): the next set can
+  // be gathered in it.
+  std::vector<BlockLowering> spare_blocks();
 
  private:
   struct Work;
