@@ -52,13 +52,12 @@ void Emitter::print_gate(StatementList& list, std::size_t inverses, std::string_
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 
-// (An element of a register with a constant index is two nodes.)
 void Emitter::print_gate(StatementList& list, std::size_t inverses, std::string_view name,
                          std::span<const Expression> arguments, std::span<const std::int64_t> qubits) {
   Lines& lines = trailing_lines(list);
   print_gate_on_qubits(inverses, name, arguments, qubits, lines.text);
   lines.statements += 1;
-  lines.nodes += gate_nodes(arguments, {}) + 2 * qubits.size();
+  lines.nodes += gate_nodes(arguments, {}) + kConstantElementNodes * qubits.size();
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 
@@ -66,7 +65,8 @@ void Emitter::print_measure(StatementList& list, std::int64_t qubit, std::int64_
   Lines& lines = trailing_lines(list);
   print_measure_qubit(qubit, bit, reset, lines.text);
   lines.statements += reset ? 2 : 1;
-  lines.nodes += reset ? 5 + 3 : 5;
+  // (A measurement is its statement, the qubit and the bit; a reset, its statement and the qubit.)
+  lines.nodes += 1 + 2 * kConstantElementNodes + (reset ? 1 + kConstantElementNodes : 0);
   if (keep_origins_) lines.origins.insert(lines.origins.end(), reset ? 2 : 1, origin_);
 }
 
@@ -74,7 +74,7 @@ void Emitter::print_reset(StatementList& list, std::int64_t qubit) {
   Lines& lines = trailing_lines(list);
   print_reset_qubit(qubit, lines.text);
   lines.statements += 1;
-  lines.nodes += 3;
+  lines.nodes += 1 + kConstantElementNodes;
   if (keep_origins_) lines.origins.push_back(origin_);
 }
 

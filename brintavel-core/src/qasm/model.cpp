@@ -315,11 +315,7 @@ std::uint64_t identifier_nodes(const IndexedIdentifier& id) {
 
 }  // namespace
 
-namespace {
-
 // A gate call or barrier: the statement, its angles and its operands.
-}  // namespace
-
 std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const IndexedIdentifier> operands) {
   std::uint64_t total = 1;
   for (const Expression& a : arguments) total += expression_nodes(a);

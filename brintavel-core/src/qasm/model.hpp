@@ -285,6 +285,8 @@ std::uint64_t gate_nodes(std::span<const Expression> arguments, std::span<const 
 // The nodes a Measure (target and qubit) and a Reset (qubit) count.
 std::uint64_t measure_nodes(const IndexedIdentifier& qubit, const IndexedIdentifier& target);
 std::uint64_t reset_nodes(const IndexedIdentifier& qubit);
+// The nodes an operand reg[k] with a constant index counts: the name and the index.
+inline constexpr std::uint64_t kConstantElementNodes = 2;
 
 struct Program {
   std::string version;
