@@ -218,7 +218,7 @@ class InlinedBlocks final : public brintavel::translator::BodySink {
  public:
   explicit InlinedBlocks(std::vector<brintavel::ir::Block>& blocks) : blocks_(blocks) {}
   void begin_block(std::string_view label, std::size_t) override { blocks_.push_back({label, {}, {}}); }
-  void instruction(brintavel::ir::Instruction instruction, const char* where, const char*) override {
+  void instruction(brintavel::ir::Instruction&& instruction, const char* where, const char*) override {
     blocks_.back().instructions.push_back(std::move(instruction));
     blocks_.back().sources.push_back(where);
   }

@@ -29,7 +29,7 @@ class BodyCollector final : public BodySink {
     block.sources.reserve(size);
     block.call_sites.reserve(size);
   }
-  void instruction(ir::Instruction instruction, const char* where, const char* call) override {
+  void instruction(ir::Instruction&& instruction, const char* where, const char* call) override {
     blocks_.back().instructions.push_back(std::move(instruction));
     blocks_.back().sources.push_back(where);
     blocks_.back().call_sites.push_back(call);

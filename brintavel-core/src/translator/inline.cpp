@@ -37,6 +37,13 @@ Result<Parameters> read_parameters(std::string_view header_line, ir::TextPool& p
                     pool.keep(cat(parameters.next_number))};
 }
 
+// What a `ret` returns: its operand, if any, and type.
+struct Return {
+  std::optional<ir::Operand> value;
+  std::string_view type;
+  std::string_view block;  // the label of the block that returns
+};
+
 struct Definition {
   const ir::Function* function = nullptr;
   std::string_view header;  // its define line
@@ -45,6 +52,8 @@ struct Definition {
   // whether it goes on in the caller's block.
   std::optional<bool> inlined = std::nullopt;
   std::optional<bool> spliced = std::nullopt;
+  // A spliced body's return as written (in the callee's own names), read at its first call.
+  std::optional<Return> spliced_return = std::nullopt;
 };
 
 // The definitions of a module by name (the first of a name), with their header lines.
@@ -114,19 +123,14 @@ class Inliner {
       return inlined ? Step::HandedOn : Step::WholeBody;
     }
     if (values_.empty()) return Step::AsItIs;
-    auto rewritten = rewrite(top, instruction);
-    if (!rewritten) return Step::WholeBody;
-    if (*rewritten) sink_.instruction(std::move(**rewritten), where, nullptr);
-    return Step::HandedOn;
+    Status rewritten = rewrite(top, instruction, [&](ir::Instruction&& r) -> Status {
+      sink_.instruction(std::move(r), where, nullptr);
+      return {};
+    });
+    return rewritten ? Step::HandedOn : Step::WholeBody;
   }
 
  private:
-  struct Return {
-    std::optional<ir::Operand> value;
-    std::string_view type;
-    std::string_view block;  // the label of the block that returns
-  };
-
   // The arguments of one call by parameter name: a short list searched in order, indexed
   // when it grows long.
   class Arguments {
@@ -151,6 +155,11 @@ class Inliner {
       for (auto& [parameter, value] : list_)
         if (parameter == name) return &value;
       return nullptr;
+    }
+
+    void clear() {
+      list_.clear();
+      index_.reset();
     }
 
    private:
@@ -232,12 +241,12 @@ class Inliner {
                            " to a constant where the instruction needs a local value"));
   }
 
-  // The instruction with its names renamed and its parameters and inlined call values
-  // replaced; nothing when it only binds a name to a constant (which is then substituted).
-  Result<std::optional<ir::Instruction>> rewrite(Instance& in, const ir::Instruction& instruction) {
-    using Out = std::optional<ir::Instruction>;
+  // Hands `out` the instruction with its names renamed and its parameters and inlined call
+  // values replaced; nothing when it only binds a name to a constant (which is then substituted).
+  template <class Out>
+  Status rewrite(Instance& in, const ir::Instruction& instruction, Out&& out) {
     return std::visit(
-        [&](const auto& i) -> Result<Out> {
+        [&](const auto& i) -> Status {
           using T = std::decay_t<decltype(i)>;
           T r = i;
           if constexpr (std::is_same_v<T, ir::Call>) {
@@ -284,7 +293,7 @@ class Inliner {
             r.result = rename(in, r.result);
             if (!std::holds_alternative<ir::Ssa>(source)) {
               values_.insert_or_assign(r.result, source);
-              return Out{};
+              return {};
             }
             r.source = std::get<ir::Ssa>(source).name;
           } else if constexpr (std::is_same_v<T, ir::Gep>) {
@@ -316,7 +325,7 @@ class Inliner {
                               std::is_same_v<T, ir::Unknown>,
                           "an instruction kind is not renamed");
           }
-          return Out{std::move(r)};
+          return out(ir::Instruction(std::in_place_type<T>, std::move(r)));
         },
         instruction);
   }
@@ -331,7 +340,7 @@ class Inliner {
                    where);
   }
 
-  Status emit(ir::Instruction instruction, const char* where, bool inlined) {
+  Status emit(ir::Instruction&& instruction, const char* where, bool inlined) {
     if (inlined) BRINTAVEL_CHECK(charge(where));
     sink_.instruction(std::move(instruction), where, call_site_);
     return {};
@@ -343,15 +352,23 @@ class Inliner {
     return {};
   }
 
-  // The value a `ret` returns, read again from its text (the model keeps none).
+  // The value a `ret` returns, read again from its text (the model keeps none), in the names
+  // of the body it is emitted in.
   Result<Return> read_return(Instance& in, const char* where) {
+    BRINTAVEL_TRY_ASSIGN(Return out, written_return(*in.function, where));
+    if (out.value) out.value = value(in, *out.value);
+    return out;
+  }
+
+  // The value a `ret` of `function` returns, in the function's own names.
+  Result<Return> written_return(const ir::Function& function, const char* where) {
     Return out;
     if (!where) return out;
     std::string_view source = module_.source;
     std::size_t start = static_cast<std::size_t>(where - source.data());
     std::string_view line = text::trim(ir::without_comment(ir::line_from(source, start)));
     auto unreadable = [&] {
-      return unsupported(cat("could not read the value returned in ", at_name(in.function->name), ": ",
+      return unsupported(cat("could not read the value returned in ", at_name(function.name), ": ",
                              text::q(line)));
     };
     if (!line.starts_with("ret")) return unreadable();
@@ -363,7 +380,7 @@ class Inliner {
     out.type = ir::first_word(pieces->front());
     auto operand = ir::parse_operand(pieces->front(), pool_);
     if (!operand) return unreadable();
-    out.value = value(in, *operand);
+    out.value = std::move(*operand);
     return out;
   }
 
@@ -406,7 +423,7 @@ class Inliner {
   };
 
   // The one block of a spliced callee, in the caller's block; its returned operand, if any.
-  Result<std::optional<Return>> emit_spliced(Instance& in) {
+  Result<std::optional<Return>> emit_spliced(Instance& in, Definition& definition) {
     CallSite call_site(call_site_, in.call_site);
     const ir::Block& block = in.function->blocks.front();
     for (std::size_t k = 0; k < block.instructions.size(); ++k) {
@@ -414,12 +431,18 @@ class Inliner {
       const ir::Instruction& instruction = block.instructions[k];
       const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
       if (std::holds_alternative<ir::Ret>(instruction)) {
-        BRINTAVEL_TRY_ASSIGN(Return r, read_return(in, where));
+        if (!definition.spliced_return) {
+          auto written = written_return(*in.function, where);
+          if (!written) return std::move(written).error();
+          definition.spliced_return = std::move(*written);
+        }
+        Return r = *definition.spliced_return;
+        if (r.value) r.value = value(in, *r.value);
         return std::optional<Return>(std::move(r));
       }
-      auto rewritten = rewrite(in, instruction);
+      Status rewritten =
+          rewrite(in, instruction, [&](ir::Instruction&& r) { return emit(std::move(r), where, true); });
       if (!rewritten) return located(std::move(rewritten).error(), where);
-      if (*rewritten) BRINTAVEL_CHECK(emit(std::move(**rewritten), where, true));
     }
     return std::optional<Return>();
   }
@@ -468,9 +491,9 @@ class Inliner {
           BRINTAVEL_CHECK(emit(ir::Br{in.continuation}, where, true));
           break;
         }
-        auto rewritten = rewrite(in, instruction);
+        Status rewritten =
+            rewrite(in, instruction, [&](ir::Instruction&& r) { return emit(std::move(r), where, inlined); });
         if (!rewritten) return located(std::move(rewritten).error(), where);
-        if (*rewritten) BRINTAVEL_CHECK(emit(std::move(**rewritten), where, inlined));
         if (ir::is_terminator(instruction)) break;
       }
     }
@@ -593,10 +616,10 @@ class Inliner {
                                      " argument(s) but its definition takes ", parameters.names.size())),
                      where);
 
-    std::vector<ir::Operand> arguments;
-    for (const ir::Operand& a : call.args) arguments.push_back(value(caller, a));
     if (call.result) {
       // A classical function of constants (a power by squaring, say) is its value.
+      std::vector<ir::Operand> arguments;
+      for (const ir::Operand& a : call.args) arguments.push_back(value(caller, a));
       if (auto constant = evaluate_call(*callee, parameters, arguments)) {
         values_.insert_or_assign(rename(caller, *call.result), std::move(*constant));
         if (continuation.empty()) return {};
@@ -605,13 +628,18 @@ class Inliner {
         return begin_block(continuation, where, true);
       }
     }
-    Instance in{callee, ++calls_};
-    for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.set(parameters.names[i], arguments[i]);
-    in.continuation = continuation;
-    in.call_site = caller.call_site ? caller.call_site : where;
+    const char* call_site = caller.call_site ? caller.call_site : where;
     if (continuation.empty()) {
+      // A spliced body inlines no call: one instance serves them all, its lists kept.
+      Instance& in = spliced_;
+      in.function = callee;
+      in.number = ++calls_;
+      in.arguments.clear();
+      for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.set(parameters.names[i], value(caller, call.args[i]));
+      in.names.reset();
+      in.call_site = call_site;
       stack_.push_back(callee);
-      auto returned = emit_spliced(in);
+      auto returned = emit_spliced(in, definition);
       stack_.pop_back();
       if (!returned) return std::move(returned).error();
       if (!call.result || sink_.failed()) return {};
@@ -622,6 +650,10 @@ class Inliner {
       values_.insert_or_assign(rename(caller, *call.result), std::move(*(*returned)->value));
       return {};
     }
+    Instance in{callee, ++calls_};
+    for (std::size_t i = 0; i < call.args.size(); ++i) in.arguments.set(parameters.names[i], value(caller, call.args[i]));
+    in.continuation = continuation;
+    in.call_site = call_site;
     const ir::Block& first = callee->blocks.front();
     BRINTAVEL_CHECK(emit(ir::Br{rename(in, source_label(in, first))}, where, true));
     stack_.push_back(callee);
@@ -662,13 +694,14 @@ class Inliner {
   std::uint64_t emitted_ = 0;
   std::uint64_t limit_;
   std::optional<Instance> top_;  // of a streamed body
+  Instance spliced_{nullptr, 0};  // of the spliced call being emitted
 };
 
 // Takes nothing (for questions about the definitions alone).
 class NoSink final : public BodySink {
  public:
   void begin_block(std::string_view, std::size_t) override {}
-  void instruction(ir::Instruction, const char*, const char*) override {}
+  void instruction(ir::Instruction&&, const char*, const char*) override {}
   bool failed() const override { return true; }
 };
 

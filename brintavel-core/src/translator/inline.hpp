@@ -32,7 +32,7 @@ class BodySink {
   virtual void begin_block(std::string_view label, std::size_t size) = 0;
   // `where` is the instruction's text in the module source (or null); `call`, for an instruction
   // of an inlined body, the call it was inlined for in the function being translated.
-  virtual void instruction(ir::Instruction instruction, const char* where, const char* call) = 0;
+  virtual void instruction(ir::Instruction&& instruction, const char* where, const char* call) = 0;
   // Once the sink has failed, nothing more is handed to it.
   virtual bool failed() const = 0;
 };

@@ -118,8 +118,19 @@ void SegmentStream::instruction(const ir::Instruction& instruction, const char* 
 
 void SegmentStream::take(const ir::Instruction& instruction, const char* where, const char* call_site) {
   if (gave_up_ && !collecting_) return;
+  window_.back().instructions.push_back(instruction);
+  took(where, call_site);
+}
+
+void SegmentStream::take(ir::Instruction&& instruction, const char* where, const char* call_site) {
+  if (gave_up_ && !collecting_) return;
+  window_.back().instructions.push_back(std::move(instruction));
+  took(where, call_site);
+}
+
+void SegmentStream::took(const char* where, const char* call_site) {
   ir::Block& block = window_.back();
-  block.instructions.push_back(instruction);
+  const ir::Instruction& instruction = block.instructions.back();
   block.sources.push_back(where);
   if (call_site) {
     block.call_sites.resize(block.instructions.size() - 1);
