@@ -422,12 +422,13 @@ class Inliner {
     const char* saved_;
   };
 
-  // The one block of a spliced callee, in the caller's block; its returned operand, if any.
-  Result<std::optional<Return>> emit_spliced(Instance& in, Definition& definition) {
+  // The one block of a spliced callee, in the caller's block; its return as written in the
+  // callee, or null where the sink failed first.
+  Result<const Return*> emit_spliced(Instance& in, Definition& definition) {
     CallSite call_site(call_site_, in.call_site);
     const ir::Block& block = in.function->blocks.front();
     for (std::size_t k = 0; k < block.instructions.size(); ++k) {
-      if (sink_.failed()) return std::optional<Return>();
+      if (sink_.failed()) return nullptr;
       const ir::Instruction& instruction = block.instructions[k];
       const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
       if (std::holds_alternative<ir::Ret>(instruction)) {
@@ -436,15 +437,13 @@ class Inliner {
           if (!written) return std::move(written).error();
           definition.spliced_return = std::move(*written);
         }
-        Return r = *definition.spliced_return;
-        if (r.value) r.value = value(in, *r.value);
-        return std::optional<Return>(std::move(r));
+        return &*definition.spliced_return;
       }
       Status rewritten =
           rewrite(in, instruction, [&](ir::Instruction&& r) { return emit(std::move(r), where, true); });
       if (!rewritten) return located(std::move(rewritten).error(), where);
     }
-    return std::optional<Return>();
+    return nullptr;
   }
 
   Status emit_body(Instance& in) {
@@ -647,7 +646,7 @@ class Inliner {
         return located(unsupported(cat("the value of the call to ", at_name(callee->name),
                                        " is used, but the function returns none")),
                        where);
-      values_.insert_or_assign(rename(caller, *call.result), std::move(*(*returned)->value));
+      values_.insert_or_assign(rename(caller, *call.result), value(in, *(*returned)->value));
       return {};
     }
     Instance in{callee, ++calls_};
