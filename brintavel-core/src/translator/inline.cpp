@@ -233,6 +233,11 @@ class Inliner {
     return operand;
   }
 
+  // Replaces a local operand by its value (constants stay as they are).
+  void substitute(Instance& in, ir::Operand& operand) {
+    if (const auto* s = std::get_if<ir::Ssa>(&operand)) operand = local(in, s->name);
+  }
+
   // A local value where the instruction can only name one.
   Result<std::string_view> local_name(Instance& in, std::string_view name) {
     ir::Operand v = local(in, name);
@@ -250,7 +255,7 @@ class Inliner {
           using T = std::decay_t<decltype(i)>;
           T r = i;
           if constexpr (std::is_same_v<T, ir::Call>) {
-            for (ir::Operand& a : r.args) a = value(in, a);
+            for (ir::Operand& a : r.args) substitute(in, a);
             if (r.result) r.result = rename(in, *r.result);
           } else if constexpr (std::is_same_v<T, ir::Br>) {
             r.target = rename(in, r.target);
@@ -271,17 +276,17 @@ class Inliner {
           } else if constexpr (std::is_same_v<T, ir::Icmp> || std::is_same_v<T, ir::Logic> ||
                                std::is_same_v<T, ir::Arith> || std::is_same_v<T, ir::IntOp> ||
                                std::is_same_v<T, ir::FloatOp> || std::is_same_v<T, ir::Fcmp>) {
-            r.lhs = value(in, r.lhs);
-            r.rhs = value(in, r.rhs);
+            substitute(in, r.lhs);
+            substitute(in, r.rhs);
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::Select>) {
-            r.cond = value(in, r.cond);
-            r.then_value = value(in, r.then_value);
-            r.else_value = value(in, r.else_value);
+            substitute(in, r.cond);
+            substitute(in, r.then_value);
+            substitute(in, r.else_value);
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::Phi>) {
             for (ir::PhiIncoming& incoming : r.incomings) {
-              incoming.value = value(in, incoming.value);
+              substitute(in, incoming.value);
               incoming.predecessor = predecessor(in, incoming.predecessor);
             }
             r.result = rename(in, r.result);
@@ -300,25 +305,25 @@ class Inliner {
             BRINTAVEL_TRY_ASSIGN(r.base, local_name(in, r.base));
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::Store>) {
-            r.value = value(in, r.value);
+            substitute(in, r.value);
             BRINTAVEL_TRY_ASSIGN(r.pointer, local_name(in, r.pointer));
           } else if constexpr (std::is_same_v<T, ir::Load>) {
             BRINTAVEL_TRY_ASSIGN(r.pointer, local_name(in, r.pointer));
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::IntToPtr> || std::is_same_v<T, ir::Cast> ||
                                std::is_same_v<T, ir::FNeg> || std::is_same_v<T, ir::Freeze>) {
-            r.value = value(in, r.value);
+            substitute(in, r.value);
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::InsertValue>) {
-            if (!ir::is_undefined(r.aggregate)) r.aggregate = value(in, r.aggregate);
-            r.value = value(in, r.value);
+            if (!ir::is_undefined(r.aggregate)) substitute(in, r.aggregate);
+            substitute(in, r.value);
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::ExtractValue>) {
-            if (!ir::is_undefined(r.aggregate)) r.aggregate = value(in, r.aggregate);
+            if (!ir::is_undefined(r.aggregate)) substitute(in, r.aggregate);
             r.result = rename(in, r.result);
           } else if constexpr (std::is_same_v<T, ir::ElementAddress>) {
-            r.outer = value(in, r.outer);
-            r.inner = value(in, r.inner);
+            substitute(in, r.outer);
+            substitute(in, r.inner);
             r.result = rename(in, r.result);
           } else {
             static_assert(std::is_same_v<T, ir::Ret> || std::is_same_v<T, ir::Ignored> ||
