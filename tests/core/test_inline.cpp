@@ -60,6 +60,21 @@ std::vector<Case> cases() {
                    "  %w = zext i1 %bit to i64\n  %p = bitcast ptr %q to ptr\n"
                    "  call void @__quantum__qis__x__body(ptr %p)\n  ret i64 %w\n}\n"),
        "x q[0];\nif (1 == 1) {\n"},
+      // A wrapper that only calls, on constants and its parameters, has its calls copied with
+      // the arguments put in; the order of its parameters is its own.
+      {"a wrapper's parameters in their own order, between constants",
+       module_with(std::string("entry:\n  call void @measure_into(ptr inttoptr (i64 1 to ptr), ") + q2 +
+                       ")\n  call void @measure_into(ptr null, ptr null)\n  ret void\n",
+                   "define internal void @measure_into(ptr %r, ptr %q) {\n"
+                   "  call void @__quantum__qis__x__body(ptr %q)\n"
+                   "  call void @__quantum__qis__mz__body(ptr %q, ptr %r)\n"
+                   "  call void @__quantum__qis__h__body(ptr null)\n  ret void\n}\n"),
+       "x q[2];\nc[1] = measure q[2];\nh q[0];\nx q[0];\nc[0] = measure q[0];\nh q[0];\n"},
+      {"a wrapper's return that cannot be read, though its value is not used",
+       module_with("entry:\n  call void @f(ptr null)\n  ret void\n",
+                   "define internal i64 @f(ptr %q) {\n  call void @__quantum__qis__x__body(ptr %q)\n"
+                   "  ret i64 [1, 2]\n}\n"),
+       "could not read the value returned in @f: \"ret i64 [1, 2]\"", 8},
       {"a defined function that a builder lowers stays a call",
        module_with("entry:\n  call void @__quantum__qis__h__body(ptr null)\n"
                    "  call void @__quantum__qis__barrier__body()\n  ret void\n",

@@ -1,5 +1,6 @@
 #include "translator/inline.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -54,6 +55,15 @@ struct Definition {
   std::optional<bool> spliced = std::nullopt;
   // A spliced body's return as written (in the callee's own names), read at its first call.
   std::optional<Return> spliced_return = std::nullopt;
+  // For a spliced body that only calls, on constants and its parameters, and defines nothing
+  // (a gate's wrapper): where each call of the body takes a parameter, found at its first
+  // call. A call whose value is not used then copies the body's calls and puts in its
+  // arguments, with no names to look up.
+  struct Slot {
+    std::uint32_t instruction, argument, parameter;
+  };
+  std::optional<std::vector<Slot>> slots = std::nullopt;
+  bool slots_read = false;
 };
 
 // The definitions of a module by name (the first of a name), with their header lines.
@@ -365,7 +375,8 @@ class Inliner {
     return out;
   }
 
-  // The value a `ret` of `function` returns, in the function's own names.
+  // The value a `ret` of `function` returns, in the function's own names; an error points at
+  // the `ret`.
   Result<Return> written_return(const ir::Function& function, const char* where) {
     Return out;
     if (!where) return out;
@@ -373,8 +384,9 @@ class Inliner {
     std::size_t start = static_cast<std::size_t>(where - source.data());
     std::string_view line = text::trim(ir::without_comment(ir::line_from(source, start)));
     auto unreadable = [&] {
-      return unsupported(cat("could not read the value returned in ", at_name(function.name), ": ",
-                             text::q(line)));
+      return located(unsupported(cat("could not read the value returned in ", at_name(function.name), ": ",
+                                     text::q(line))),
+                     where);
     };
     if (!line.starts_with("ret")) return unreadable();
     std::string_view returned = text::trim(line.substr(3));
@@ -449,6 +461,54 @@ class Inliner {
       if (!rewritten) return located(std::move(rewritten).error(), where);
     }
     return nullptr;
+  }
+
+  // The slots of a spliced definition, or null where its body does more than call on constants
+  // and parameters (or its return cannot be read, which the general path reports).
+  const std::vector<Definition::Slot>* parameter_slots(Definition& definition) {
+    if (definition.slots_read) return definition.slots ? &*definition.slots : nullptr;
+    definition.slots_read = true;
+    const ir::Block& block = definition.function->blocks.front();
+    const std::vector<std::string_view>& names = definition.parameters->names;
+    const std::size_t last = block.instructions.size() - 1;  // the return
+    if (!written_return(*definition.function, last < block.sources.size() ? block.sources[last] : nullptr))
+      return nullptr;
+    std::vector<Definition::Slot> slots;
+    for (std::size_t k = 0; k < last; ++k) {
+      const auto* call = std::get_if<ir::Call>(&block.instructions[k]);
+      if (!call || call->result) return nullptr;
+      for (std::size_t a = 0; a < call->args.size(); ++a) {
+        const auto* ssa = std::get_if<ir::Ssa>(&call->args[a]);
+        if (!ssa) continue;
+        // The last parameter of a name, as the arguments bind it.
+        auto parameter = std::find(names.rbegin(), names.rend(), ssa->name);
+        if (parameter == names.rend()) return nullptr;
+        slots.push_back({static_cast<std::uint32_t>(k), static_cast<std::uint32_t>(a),
+                         static_cast<std::uint32_t>(names.rend() - parameter - 1)});
+      }
+    }
+    definition.slots = std::move(slots);
+    return &*definition.slots;
+  }
+
+  // The calls of a spliced body with the arguments of `call` in their slots.
+  Status emit_filled_in(Instance& caller, const ir::Call& call, const ir::Function& callee,
+                        const std::vector<Definition::Slot>& slots, const char* call_site) {
+    ++calls_;  // the number an instance of the body would have taken
+    arguments_.clear();
+    for (const ir::Operand& a : call.args) arguments_.push_back(value(caller, a));
+    CallSite site(call_site_, call_site);
+    const ir::Block& block = callee.blocks.front();
+    std::size_t s = 0;
+    for (std::size_t k = 0; k + 1 < block.instructions.size(); ++k) {
+      if (sink_.failed()) return {};
+      ir::Call filled = std::get<ir::Call>(block.instructions[k]);
+      for (; s < slots.size() && slots[s].instruction == k; ++s)
+        filled.args[slots[s].argument] = arguments_[slots[s].parameter];
+      BRINTAVEL_CHECK(emit(ir::Instruction(std::in_place_type<ir::Call>, std::move(filled)),
+                           k < block.sources.size() ? block.sources[k] : nullptr, true));
+    }
+    return {};
   }
 
   Status emit_body(Instance& in) {
@@ -633,6 +693,10 @@ class Inliner {
       }
     }
     const char* call_site = caller.call_site ? caller.call_site : where;
+    if (continuation.empty() && !call.result) {
+      if (const std::vector<Definition::Slot>* slots = parameter_slots(definition))
+        return emit_filled_in(caller, call, *callee, *slots, call_site);
+    }
     if (continuation.empty()) {
       // A spliced body inlines no call: one instance serves them all, its lists kept.
       Instance& in = spliced_;
@@ -699,6 +763,7 @@ class Inliner {
   std::uint64_t limit_;
   std::optional<Instance> top_;  // of a streamed body
   Instance spliced_{nullptr, 0};  // of the spliced call being emitted
+  std::vector<ir::Operand> arguments_;  // of the call whose body's slots are being filled in
 };
 
 // Takes nothing (for questions about the definitions alone).
