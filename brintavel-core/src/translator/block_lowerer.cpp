@@ -35,8 +35,7 @@ Result<bool> BlockLowerer::lower(const ir::CondBr& br, BlockLowering& out) {
     BRINTAVEL_TRY_ASSIGN(qasm::Expression value, ctx_.lookup_value(name));
     out.condition = rules_.branch_condition(name, std::move(value));
     BRINTAVEL_CHECK(qasm::check_finite(*out.condition, [&] { return cat("SSA value ", q(name)); }));
-    out.condition_captures = ctx_.take_pending();
-    ctx_.add_pending(out.condition_captures);
+    out.condition_captures = ctx_.pending_captures();
     ctx_.use_pending(Reader{Reader::Kind::BranchCondition, out.label}, ctx_.at(out.ordinal, kBlockEnd));
   }
   out.successors = {br.true_label, br.false_label};

@@ -177,6 +177,8 @@ class LoweringContext final : public builders::CallContext {
   ProgramPoint at(std::uint32_t block, std::uint64_t position) const { return {block, position}; }
   // The pending captures: what the expressions looked up so far read.
   std::vector<Capture> take_pending() { return pending_.take(); }
+  // The same, left pending (for a reader that keeps a copy and then uses them).
+  const std::vector<Capture>& pending_captures() const { return pending_.list(); }
   void add_pending(std::span<const Capture> captures);
   // The pending captures are read by `reader` at `at`: recorded for the staleness check.
   void use_pending(Reader reader, ProgramPoint at);

@@ -660,15 +660,17 @@ Status lower_value(const ir::Cast& cast, ValueScope& scope) {
     // As the base rule: the i1 value is used as an integer as it is (a Boolean becomes an int
     // where the integer algebra needs one).
     BRINTAVEL_TRY_ASSIGN(Expression value, scope.ctx.lookup_value(source->name));
+    const std::uint64_t hash = LoweringContext::name_hash(cast.result);  // (for the three tables)
     if (auto to = int_width(cast.to_ty)) {
       bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
       IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}, {}};
       // (A result bit is its own sum of bits, kept only as it is bound.)
       facts.bound_as_bits = facts.bound_bit = bit;
-      scope.facts.set(cast.result, std::move(facts));
-      scope.ctx.set_range(cast.result, IntRange{0, 1});
+      scope.facts.set(cast.result, std::move(facts), hash);
+      scope.ctx.set_range(cast.result, IntRange{0, 1}, hash);
     }
-    return scope.ctx.bind_value(cast.result, std::move(value));
+    qasm::TreeSize size = qasm::measure(value);
+    return scope.ctx.bind_value(cast.result, std::move(value), size, hash);
   }
   CastSite c(cast, scope);
   switch (cast.kind) {
