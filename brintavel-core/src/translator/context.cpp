@@ -39,14 +39,20 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression&& val
                            Limits::kMaxExpressionDepth,
                            " levels deep; such deeply nested classical expressions are not supported"));
   const std::vector<Capture>& captures = pending_.list();
-  Binding binding{std::move(value), size.nodes, ++clock_, binding_captures_.size(), captures.size()};
+  const std::size_t first = binding_captures_.size(), count = captures.size();
   binding_captures_.insert(binding_captures_.end(), captures.begin(), captures.end());
   pending_.clear();
   auto [index, inserted] = values_.try_emplace(name, static_cast<std::uint32_t>(bindings_.size()), hash);
+  // (Made in its place: the expression is moved once.)
   if (inserted) {
-    bindings_.push_back(std::move(binding));
+    bindings_.emplace_back(std::move(value), size.nodes, ++clock_, first, count);
   } else {
-    bindings_[*index] = std::move(binding);
+    Binding& binding = bindings_[*index];
+    binding.value = std::move(value);
+    binding.nodes = size.nodes;
+    binding.made = ++clock_;
+    binding.first_capture = first;
+    binding.capture_count = count;
   }
   return {};
 }
@@ -101,20 +107,25 @@ IntRange LoweringContext::range_of(const ir::Operand& operand, unsigned width) c
     return full;
   }
   if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return IntRange::constant(b->value ? 1 : 0);
-  if (const auto* s = std::get_if<ir::Ssa>(&operand)) {
-    std::optional<IntRange> r;
-    if (const IntRange* own = ranges_.find(s->name)) r = *own;
-    if (const IntRange* found = body_ranges_ ? body_ranges_->find(s->name) : nullptr)
-      r = r ? r->meet(*found).value_or(*r) : *found;
-    if (r) return r->meet(full).value_or(full);
-    // What the bound expression shows: a literal, a result bit, a Boolean.
-    if (const qasm::Expression* e = peek_value(s->name)) {
-      if (const auto* i = std::get_if<qasm::IntLiteral>(&e->node); i && full.contains(i->value))
-        return IntRange::constant(i->value);
-      bool bit = std::holds_alternative<qasm::Element>(e->node) || std::holds_alternative<qasm::Index>(e->node) ||
-                 is_bool_typed(*e);
-      if (bit && width > 1) return IntRange{0, 1};
-    }
+  if (const auto* s = std::get_if<ir::Ssa>(&operand)) return range_of_value(s->name, name_hash(s->name), width);
+  return full;
+}
+
+IntRange LoweringContext::range_of_value(std::string_view name, std::uint64_t hash, unsigned width) const {
+  IntRange full = IntRange::full(width);
+  std::optional<IntRange> r;
+  if (const IntRange* own = ranges_.find(name, hash)) r = *own;
+  if (const IntRange* found = body_ranges_ ? body_ranges_->find(name) : nullptr)
+    r = r ? r->meet(*found).value_or(*r) : *found;
+  if (r) return r->meet(full).value_or(full);
+  // What the bound expression shows: a literal, a result bit, a Boolean.
+  if (const Binding* b = find_binding(name, hash)) {
+    const qasm::Expression* e = &b->value;
+    if (const auto* i = std::get_if<qasm::IntLiteral>(&e->node); i && full.contains(i->value))
+      return IntRange::constant(i->value);
+    bool bit = std::holds_alternative<qasm::Element>(e->node) || std::holds_alternative<qasm::Index>(e->node) ||
+               is_bool_typed(*e);
+    if (bit && width > 1) return IntRange{0, 1};
   }
   return full;
 }
@@ -216,8 +227,8 @@ const qasm::Expression* LoweringContext::peek_value(std::string_view name) const
   return b ? &b->value : nullptr;
 }
 
-const LoweringContext::Binding* LoweringContext::find_binding(std::string_view name) const {
-  const std::uint32_t* index = index_names_.contains(name) ? nullptr : values_.find(name);
+const LoweringContext::Binding* LoweringContext::find_binding(std::string_view name, std::uint64_t hash) const {
+  const std::uint32_t* index = index_names_.contains(name) ? nullptr : values_.find(name, hash);
   return index ? &bindings_[*index] : nullptr;
 }
 

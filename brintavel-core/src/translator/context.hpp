@@ -163,6 +163,8 @@ class LoweringContext final : public builders::CallContext {
   // SSA value (by its lowering, and by the analysis of the body when there is one), or the
   // type's whole range.
   IntRange range_of(const ir::Operand& operand, unsigned width) const;
+  // The same for the SSA value `name`, whose name_hash() is `hash`.
+  IntRange range_of_value(std::string_view name, std::uint64_t hash, unsigned width) const;
   void use_body_ranges(const BodyRanges* ranges) { body_ranges_ = ranges; }
 
   // Lowering of an instruction of the current block starts; its statements will be appended
@@ -237,7 +239,9 @@ class LoweringContext final : public builders::CallContext {
   };
   // The binding of `name`, where peek_value() finds one: a caller that reads what is bound
   // looks the name up once, and copies the expression only where it keeps it.
-  const Binding* find_binding(std::string_view name) const;
+  const Binding* find_binding(std::string_view name) const { return find_binding(name, name_hash(name)); }
+  // (`hash`: name_hash(name), for a caller that looks the name up in several tables.)
+  const Binding* find_binding(std::string_view name, std::uint64_t hash) const;
   // Reads a binding that find_binding() gave as lookup_value() reads it: charged to the
   // budget, checked for overwritten inputs, its captures pending. Valid until `name` is bound
   // again or the values are forgotten.

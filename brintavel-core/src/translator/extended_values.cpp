@@ -66,8 +66,6 @@ class Values {
  public:
   explicit Values(ValueScope& scope) : scope_(scope), ctx_(scope.ctx), facts_(scope.facts) {}
 
-  IntRange range_of(const ir::Operand& operand, unsigned width) const { return ctx_.range_of(operand, width); }
-
   Result<IntValue> operand(const ir::Operand& operand, unsigned width) {
     if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {
       if (i->value.high() != 0 && i->value.high() != kAll)
@@ -77,7 +75,8 @@ class Values {
     if (const auto* b = std::get_if<ir::ConstBool>(&operand)) return constant_value(b->value ? 1 : 0, width);
     const auto* s = std::get_if<ir::Ssa>(&operand);
     if (!s) return unsupported(cat("could not interpret integer operand ", q(ir::debug_render(operand))));
-    const LoweringContext::Binding* binding = ctx_.find_binding(s->name);
+    const std::uint64_t hash = LoweringContext::name_hash(s->name);  // (for the three tables)
+    const LoweringContext::Binding* binding = ctx_.find_binding(s->name, hash);
     if (!binding) {
       Result<Expression> failed = ctx_.lookup_value(s->name);  // (says why)
       ctx_.take_pending();
@@ -93,8 +92,8 @@ class Values {
     }
     const Expression& bound = binding->value;
     if (std::holds_alternative<IntLiteral>(bound.node)) return plain(bound, 0, IntRange::full(width), width);
-    IntRange range = range_of(operand, width);
-    const IntFacts* f = facts_.find(s->name);
+    IntRange range = ctx_.range_of_value(s->name, hash, width);
+    const IntFacts* f = facts_.find(s->name, hash);
     if (f) range = range.meet(f->range).value_or(range);
     if (f && f->has_bits && f->width == width) {
       IntValue v = bits_value(f->bound_bit ? std::vector<Expression>(1, bound) : f->bits, width);

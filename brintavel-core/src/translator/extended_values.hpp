@@ -47,6 +47,8 @@ class ValueFacts {
   const IntFacts* find(std::string_view name) const {
     return ints_.find(name);
   }
+  // (`hash`: LoweringContext::name_hash(name).)
+  const IntFacts* find(std::string_view name, std::uint64_t hash) const { return ints_.find(name, hash); }
   // The bits that an integer operand may have set (all when nothing is known).
   std::uint64_t may_be_one(const ir::Operand& operand, const LoweringContext& ctx) const;
 
