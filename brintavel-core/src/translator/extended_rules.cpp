@@ -79,6 +79,7 @@ class ExtendedFunctionRules final : public FunctionRules {
   // and so does a wider integer branched on (which LLVM's verifier refuses), as in the base
   // rules.
   qasm::Expression branch_condition(std::string_view name, qasm::Expression value) override {
+    if (is_bool_typed(value)) return value;  // (a comparison: a condition whatever the type)
     bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
     if (bit || wider_than_i1(name)) return value;
     return as_bool(std::move(value));
