@@ -116,21 +116,15 @@ void SegmentStream::instruction(const ir::Instruction& instruction, const char* 
   if (step == StreamingInliner::Step::WholeBody) give_up(false);
 }
 
-void SegmentStream::take(const ir::Instruction& instruction, const char* where, const char* call_site) {
-  if (gave_up_ && !collecting_) return;
-  window_.back().instructions.push_back(instruction);
-  took(where, call_site);
+void SegmentStream::InlinedBody::instruction(ir::Instruction&& instruction, const char* where, const char* call) {
+  stream_.take(std::move(instruction), where, call);
 }
 
-void SegmentStream::take(ir::Instruction&& instruction, const char* where, const char* call_site) {
+template <class Instruction>
+void SegmentStream::take(Instruction&& taken, const char* where, const char* call_site) {
   if (gave_up_ && !collecting_) return;
-  window_.back().instructions.push_back(std::move(instruction));
-  took(where, call_site);
-}
-
-void SegmentStream::took(const char* where, const char* call_site) {
   ir::Block& block = window_.back();
-  const ir::Instruction& instruction = block.instructions.back();
+  const ir::Instruction& instruction = block.instructions.emplace_back(std::forward<Instruction>(taken));
   block.sources.push_back(where);
   if (call_site) {
     block.call_sites.resize(block.instructions.size() - 1);

@@ -70,9 +70,7 @@ class SegmentStream final : public ir::BodyConsumer {
    public:
     explicit InlinedBody(SegmentStream& stream) : stream_(stream) {}
     void begin_block(std::string_view, std::size_t) override {}
-    void instruction(ir::Instruction&& instruction, const char* where, const char* call) override {
-      stream_.take(std::move(instruction), where, call);
-    }
+    void instruction(ir::Instruction&& instruction, const char* where, const char* call) override;
     bool failed() const override { return stream_.gave_up_ && !stream_.collecting_; }
 
    private:
@@ -80,10 +78,9 @@ class SegmentStream final : public ir::BodyConsumer {
   };
 
   // An instruction of the body as lowered (`call`: the call it was inlined for).
-  void take(const ir::Instruction& instruction, const char* where, const char* call_site);
-  void take(ir::Instruction&& instruction, const char* where, const char* call_site);
-  // What follows the taking of the last instruction of the open block.
-  void took(const char* where, const char* call_site);
+  // (Copied from the parser, which reuses its instruction; moved from the inliner.)
+  template <class Instruction>
+  void take(Instruction&& instruction, const char* where, const char* call_site);
   // `keep_body`: keep the body for the lowering of the whole body where it is all there.
   void give_up(bool keep_body = true);
   void end_block();
