@@ -91,10 +91,15 @@ std::vector<Case> cases() {
 
 class Segments : public testing::TestWithParam<Case> {};
 
+// The case's body as the entry point of a module.
+std::string module_of(const Case& c) {
+  return "define void @main() {\n" + c.body +
+         "}\ndeclare i1 @__quantum__rt__read_result(ptr)\ndeclare void @__quantum__qis__x__body(ptr)\n";
+}
+
 TEST_P(Segments, StartWhereTheGraphAndTheValuesAllow) {
   const Case& c = GetParam();
-  std::string text = "define void @main() {\n" + c.body +
-                     "}\ndeclare i1 @__quantum__rt__read_result(ptr)\ndeclare void @__quantum__qis__x__body(ptr)\n";
+  const std::string text = module_of(c);  // (the module's names point into it)
   auto module = parse_module(text, InstructionSet::Extended);
   ASSERT_TRUE(module.has_value()) << module.error().message;
   EXPECT_EQ(segment_starts(module->functions.front().blocks, c.minimum), c.starts);
@@ -104,8 +109,7 @@ TEST_P(Segments, StartWhereTheGraphAndTheValuesAllow) {
 // index the segment's own would be: each name's definition, and whether it is read.
 TEST_P(Segments, HandEachIndexTheNamesItsSegmentDefines) {
   const Case& c = GetParam();
-  std::string text = "define void @main() {\n" + c.body +
-                     "}\ndeclare i1 @__quantum__rt__read_result(ptr)\ndeclare void @__quantum__qis__x__body(ptr)\n";
+  const std::string text = module_of(c);  // (the module's names point into it)
   auto module = parse_module(text, InstructionSet::Extended);
   ASSERT_TRUE(module.has_value()) << module.error().message;
   const std::vector<brintavel::ir::Block>& blocks = module->functions.front().blocks;

@@ -496,6 +496,11 @@ struct Block {
 // numbers it in a function without parameters).
 inline std::string_view label_of(const Block& block) { return block.label.empty() ? std::string_view("0") : block.label; }
 
+// Where instruction `k` of the block starts in the source, or null where the block keeps none.
+inline const char* source_of(const Block& block, std::size_t k) {
+  return k < block.sources.size() ? block.sources[k] : nullptr;
+}
+
 // Whether the instruction ends its block (what follows it in the block is not looked at).
 inline bool is_terminator(const Instruction& instruction) {
   return std::holds_alternative<Br>(instruction) || std::holds_alternative<CondBr>(instruction) ||

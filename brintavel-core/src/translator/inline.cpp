@@ -447,7 +447,7 @@ class Inliner {
     for (std::size_t k = 0; k < block.instructions.size(); ++k) {
       if (sink_.failed()) return nullptr;
       const ir::Instruction& instruction = block.instructions[k];
-      const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
+      const char* where = ir::source_of(block, k);
       if (std::holds_alternative<ir::Ret>(instruction)) {
         if (!definition.spliced_return) {
           auto written = written_return(*in.function, where);
@@ -471,7 +471,7 @@ class Inliner {
     const ir::Block& block = definition.function->blocks.front();
     const std::vector<std::string_view>& names = definition.parameters->names;
     const std::size_t last = block.instructions.size() - 1;  // the return
-    if (!written_return(*definition.function, last < block.sources.size() ? block.sources[last] : nullptr))
+    if (!written_return(*definition.function, ir::source_of(block, last)))
       return nullptr;
     std::vector<Definition::Slot> slots;
     for (std::size_t k = 0; k < last; ++k) {
@@ -506,7 +506,7 @@ class Inliner {
       for (; s < slots.size() && slots[s].instruction == k; ++s)
         filled.args[slots[s].argument] = arguments_[slots[s].parameter];
       BRINTAVEL_CHECK(emit(ir::Instruction(std::in_place_type<ir::Call>, std::move(filled)),
-                           k < block.sources.size() ? block.sources[k] : nullptr, true));
+                           ir::source_of(block, k), true));
     }
     return {};
   }
@@ -540,7 +540,7 @@ class Inliner {
       for (std::size_t k = 0; k < block.instructions.size(); ++k) {
         if (sink_.failed()) return {};
         const ir::Instruction& instruction = block.instructions[k];
-        const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
+        const char* where = ir::source_of(block, k);
         const auto* call = std::get_if<ir::Call>(&instruction);
         if (Definition* callee = call ? inlined_callee(call->callee) : nullptr) {
           bool own_block = !spliced(*callee);
@@ -623,7 +623,7 @@ class Inliner {
           break;
         }
         if (std::holds_alternative<ir::Ret>(i)) {
-          const char* where = k < block->sources.size() ? block->sources[k] : nullptr;
+          const char* where = ir::source_of(*block, k);
           if (!where) return std::nullopt;
           std::size_t start = static_cast<std::size_t>(where - module_.source.data());
           std::string_view line = text::trim(ir::without_comment(ir::line_from(module_.source, start)));

@@ -671,7 +671,7 @@ ProgramRecords gather_records(std::span<const ir::Block> blocks, std::string_vie
       if (!call) continue;
       std::optional<Kind> kind = record_kind(call->callee);
       if (!kind) continue;
-      const char* where = k < blocks[b].sources.size() ? blocks[b].sources[k] : nullptr;
+      const char* where = ir::source_of(blocks[b], k);
       RecordFinding found{OutputRecord{}, where};
       OutputRecord& record = found.record;
       record.kind = *kind;

@@ -40,7 +40,7 @@ class Splitter {
       if (!reads_a_field(block)) continue;
       Rewritten& r = rewritten.emplace_back(Rewritten{&block, {}, {}, {}});
       for (std::size_t k = 0; k < block.instructions.size(); ++k) {
-        const char* where = k < block.sources.size() ? block.sources[k] : nullptr;
+        const char* where = ir::source_of(block, k);
         const char* call = k < block.call_sites.size() ? block.call_sites[k] : nullptr;
         std::vector<ir::Instruction> made;
         const auto* e = std::get_if<ir::ExtractValue>(&block.instructions[k]);
