@@ -28,10 +28,6 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression value
   return bind_value(name, std::move(value), size, name_hash(name));
 }
 
-Status LoweringContext::bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size) {
-  return bind_value(name, std::move(value), size, name_hash(name));
-}
-
 Status LoweringContext::bind_value(std::string_view name, qasm::Expression&& value, qasm::TreeSize size,
                                    std::uint64_t hash) {
   if (size.depth > Limits::kMaxExpressionDepth)

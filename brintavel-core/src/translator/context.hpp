@@ -136,7 +136,6 @@ class LoweringContext final : public builders::CallContext {
   // looked up since the instruction began read (the pending captures), which it takes.
   Status bind_value(std::string_view name, qasm::Expression value);
   // The same, for a value whose size the caller has measured; `hash` is name_hash(name).
-  Status bind_value(std::string_view name, qasm::Expression value, qasm::TreeSize size);
   Status bind_value(std::string_view name, qasm::Expression&& value, qasm::TreeSize size, std::uint64_t hash);
   // The hash the name tables keep for `name`: a caller that sets several of a name's entries
   // hashes it once.

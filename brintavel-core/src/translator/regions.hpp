@@ -31,8 +31,9 @@ namespace brintavel::translator {
 class RegionSplitter {
  public:
   // A region is closed only once it holds this many blocks (each costs a structuring of its
-  // own).
-  static constexpr std::uint32_t kMinimumRegion = 256;
+  // own). Larger ones save little: a region's lowered blocks are then no longer in the
+  // processor's caches when it is structured and printed.
+  static constexpr std::uint32_t kMinimumRegion = 64;
 
   // Keeps the graph of the whole function (graph(), region_graph()), or with
   // Keep::OnlyRegions only what finding where the regions end needs.

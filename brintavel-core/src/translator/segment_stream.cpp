@@ -37,7 +37,7 @@ bool is_constant(const ir::Operand& o) {
 
 // The fewest blocks of a segment and of a region: half `minimum_blocks` (at least 1), and fewer
 // in a small program, which the segments the stream holds (a few, each several times its text
-// once read) would otherwise hold much of: one block per 16 KiB of text, down to 16.
+// once read) would otherwise hold much of: one block per 32 KiB of text, down to 16.
 std::uint32_t half_of(std::uint32_t minimum_blocks) { return std::max<std::uint32_t>(1, minimum_blocks / 2); }
 
 std::uint32_t segment_blocks(std::size_t source_size, std::uint32_t minimum_blocks) {
