@@ -31,8 +31,8 @@ namespace brintavel::translator {
 class RegionSplitter {
  public:
   // A region is closed only once it holds this many blocks (each costs a structuring of its
-  // own). Larger ones save little: a region's lowered blocks are then no longer in the
-  // processor's caches when it is structured and printed.
+  // own). Larger ones are slower, not faster: a region's lowered blocks are then no longer in
+  // the processor's caches when it is structured and printed.
   static constexpr std::uint32_t kMinimumRegion = 64;
 
   // Keeps the graph of the whole function (graph(), region_graph()), or with
