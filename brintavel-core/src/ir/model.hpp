@@ -500,6 +500,10 @@ inline std::string_view label_of(const Block& block) { return block.label.empty(
 inline const char* source_of(const Block& block, std::size_t k) {
   return k < block.sources.size() ? block.sources[k] : nullptr;
 }
+// The call instruction `k` of the block was inlined for, or null.
+inline const char* call_site_of(const Block& block, std::size_t k) {
+  return k < block.call_sites.size() ? block.call_sites[k] : nullptr;
+}
 
 // Whether the instruction ends its block (what follows it in the block is not looked at).
 inline bool is_terminator(const Instruction& instruction) {

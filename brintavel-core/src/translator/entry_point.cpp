@@ -46,8 +46,7 @@ void lower_blocks(std::span<const ir::Block> blocks, FunctionLowerer& lowerer, b
   for (const ir::Block& block : blocks) {
     if (!continues || &block != blocks.data()) lowerer.begin_block(block.label);
     for (std::size_t i = 0; i < block.instructions.size() && !lowerer.failed(); ++i)
-      lowerer.instruction(block.instructions[i], ir::source_of(block, i),
-                          i < block.call_sites.size() ? block.call_sites[i] : nullptr);
+      lowerer.instruction(block.instructions[i], ir::source_of(block, i), ir::call_site_of(block, i));
     if (lowerer.failed()) return;
   }
 }

@@ -41,7 +41,7 @@ class Splitter {
       Rewritten& r = rewritten.emplace_back(Rewritten{&block, {}, {}, {}});
       for (std::size_t k = 0; k < block.instructions.size(); ++k) {
         const char* where = ir::source_of(block, k);
-        const char* call = k < block.call_sites.size() ? block.call_sites[k] : nullptr;
+        const char* call = ir::call_site_of(block, k);
         std::vector<ir::Instruction> made;
         const auto* e = std::get_if<ir::ExtractValue>(&block.instructions[k]);
         auto field = e ? field_of(e->aggregate, e->index, e->field_ty, made, 0) : std::nullopt;
