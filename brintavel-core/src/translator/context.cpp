@@ -119,8 +119,7 @@ IntRange LoweringContext::range_of_value(std::string_view name, std::uint64_t ha
     const qasm::Expression* e = &b->value;
     if (const auto* i = std::get_if<qasm::IntLiteral>(&e->node); i && full.contains(i->value))
       return IntRange::constant(i->value);
-    bool bit = std::holds_alternative<qasm::Element>(e->node) || std::holds_alternative<qasm::Index>(e->node) ||
-               is_bool_typed(*e);
+    bool bit = qasm::is_indexed(*e) || is_bool_typed(*e);
     if (bit && width > 1) return IntRange{0, 1};
   }
   return full;

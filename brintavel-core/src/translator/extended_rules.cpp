@@ -80,7 +80,7 @@ class ExtendedFunctionRules final : public FunctionRules {
   // rules.
   qasm::Expression branch_condition(std::string_view name, qasm::Expression value) override {
     if (is_bool_typed(value)) return value;  // (a comparison: a condition whatever the type)
-    bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
+    bool bit = qasm::is_indexed(value);
     if (bit || wider_than_i1(name)) return value;
     return as_bool(std::move(value));
   }

@@ -661,7 +661,7 @@ Status lower_value(const ir::Cast& cast, ValueScope& scope) {
     BRINTAVEL_TRY_ASSIGN(Expression value, scope.ctx.lookup_value(source->name));
     const std::uint64_t hash = LoweringContext::name_hash(cast.result);  // (for the three tables)
     if (auto to = int_width(cast.to_ty)) {
-      bool bit = std::holds_alternative<qasm::Element>(value.node) || std::holds_alternative<qasm::Index>(value.node);
+      bool bit = qasm::is_indexed(value);
       IntFacts facts{*to, 1, bit, {}, IntRange{0, 1}, {}};
       // (A result bit is its own sum of bits, kept only as it is bound.)
       facts.bound_as_bits = facts.bound_bit = bit;
