@@ -16,7 +16,18 @@ Result<bool> BlockLowerer::lower_instruction(const ir::Instruction& instruction,
     phis_open_ = false;
     BRINTAVEL_CHECK(rules_.end_phis(out));
   }
-  return std::visit([&](const auto& i) { return lower(i, out); }, instruction);
+  // Classical instructions bind values or record pointer facts, and add no statement: they go
+  // to the rules as the variant they came in (not copied into a new one).
+  return std::visit(
+      [&](const auto& i) -> Result<bool> {
+        if constexpr (requires { lower(i, out); }) {
+          return lower(i, out);
+        } else {
+          BRINTAVEL_CHECK(rules_.lower_classical(instruction, out));
+          return false;
+        }
+      },
+      instruction);
 }
 
 // Terminators record how the block ends; what the rules keep for the block's end (phi
@@ -65,13 +76,6 @@ Result<bool> BlockLowerer::lower(const ir::Ignored&, BlockLowering&) { return fa
 
 Result<bool> BlockLowerer::lower(const ir::Unknown& unknown, BlockLowering& out) {
   return unsupported(cat("unsupported LLVM instruction opcode ", q(unknown.opcode), " in block ", q(out.label)));
-}
-
-// Classical instructions bind values or record pointer facts; they add no statement.
-template <class Classical>
-Result<bool> BlockLowerer::lower(const Classical& instruction, BlockLowering& out) {
-  BRINTAVEL_CHECK(rules_.lower_classical(instruction, out));
-  return false;
 }
 
 BlockLowerer::Callee& BlockLowerer::find_callee(std::string_view name) {

@@ -34,8 +34,6 @@ class BlockLowerer {
   Result<bool> lower(const ir::Phi& phi, BlockLowering& out);
   Result<bool> lower(const ir::Ignored& ignored, BlockLowering& out);
   Result<bool> lower(const ir::Unknown& unknown, BlockLowering& out);
-  template <class Classical>
-  Result<bool> lower(const Classical& instruction, BlockLowering& out);
 
   // The signature and builder of a callee. Circuits call a handful of functions over and
   // over, so the last few lookups are kept (by name) in front of the two hash tables, with
