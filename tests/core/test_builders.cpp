@@ -394,7 +394,7 @@ TEST(ResolveQubitOperand, ByOperandKind) {
   }
 }
 
-TEST(ResolveResultOperand, ByOperandKind) {
+TEST(ResolveResultIndex, ByOperandKind) {
   const std::string not_constant =
       "result operand for \"f\" is not a compile-time constant; runtime result allocation is not "
       "supported";
@@ -422,10 +422,10 @@ TEST(ResolveResultOperand, ByOperandKind) {
   for (const Case& c : cases) {
     LoweringContext ctx = fresh_context();
     ctx.record_pointer_index("p", 11);
-    auto resolved = builders::resolve_result_operand(c.operand, "f", ctx);
+    auto resolved = builders::resolve_result_index(c.operand, "f", ctx);
     std::string text;
     if (resolved) {
-      qasm::print_indexed_identifier(*resolved, text);
+      text = "c[" + std::to_string(*resolved) + "]";
     } else {
       text = resolved.error().message;
       EXPECT_EQ(ctx.max_result_index(), -1) << text;
@@ -439,7 +439,7 @@ TEST(ResolveOperands, HighestIndexOnlyGrows) {
   LoweringContext ctx = fresh_context();
   for (std::int64_t i : {5, 2, 0, 5, 3}) {
     ASSERT_TRUE(builders::resolve_qubit_operand(ptr(i), "f", ctx));
-    ASSERT_TRUE(builders::resolve_result_operand(ptr(i + 1), "f", ctx));
+    ASSERT_TRUE(builders::resolve_result_index(ptr(i + 1), "f", ctx));
   }
   EXPECT_EQ(ctx.max_qubit_index(), 5);
   EXPECT_EQ(ctx.max_result_index(), 6);

@@ -199,13 +199,6 @@ Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::strin
   return *index;
 }
 
-Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
-                                                       std::string_view callee,
-                                                       CallContext& ctx) {
-  BRINTAVEL_TRY_ASSIGN(std::int64_t index, resolve_result_index(operand, callee, ctx));
-  return register_element(qasm::kResultRegister, index);
-}
-
 Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
                                                 std::string_view callee, CallContext& ctx) {
   if (const auto* i = std::get_if<ir::ConstInt>(&operand)) {

@@ -33,10 +33,6 @@ Result<qasm::IndexedIdentifier> resolve_qubit_operand(const ir::Operand& operand
 // j for a constant result pointer c[j]; raises the highest result index.
 Result<std::int64_t> resolve_result_index(const ir::Operand& operand, std::string_view callee,
                                           CallContext& context);
-// c[j] for a constant result pointer; raises the highest result index.
-Result<qasm::IndexedIdentifier> resolve_result_operand(const ir::Operand& operand,
-                                                       std::string_view callee,
-                                                       CallContext& context);
 // A classical gate argument (an angle) as an expression.
 Result<qasm::Expression> resolve_scalar_operand(const ir::Operand& operand,
                                                 std::string_view callee, CallContext& context);
