@@ -96,7 +96,10 @@ class Values {
     const IntFacts* f = facts_.find(s->name, hash);
     if (f) range = range.meet(f->range).value_or(range);
     if (f && f->has_bits && f->width == width) {
-      IntValue v = bits_value(f->bound_bit ? std::vector<Expression>(1, bound) : f->bits, width);
+      // (The pattern is read where it is kept: the value is used before anything is bound.)
+      IntValue v = bits_value(BitList::viewing(f->bound_bit ? std::span<const Expression>(&bound, 1)
+                                                            : std::span<const Expression>(f->bits)),
+                              width);
       if (!v.constant) {
         v.mask &= f->may_be_one;
         v.range = v.range.meet(range).value_or(v.range);

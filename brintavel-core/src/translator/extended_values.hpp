@@ -101,6 +101,7 @@ Status lower_extended_value(const ir::Instruction& instruction, ValueScope& scop
 Status defer_failure(Status status, std::string_view result, LoweringContext& ctx);
 
 // An integer operand of `width` bits, with what is known of it (a Boolean read as its 0/1 value).
+// Its bit pattern may be a view of the one kept for the operand: valid until a value is bound.
 Result<ints::IntValue> int_operand(ValueScope& scope, const ir::Operand& operand, unsigned width);
 // Binds the integer SSA value `name`, with its facts (bits, range).
 Status bind_int(ValueScope& scope, std::string_view name, ints::IntValue value);

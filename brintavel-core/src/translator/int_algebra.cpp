@@ -182,7 +182,7 @@ IntValue plain(Expression e, std::uint64_t mask, IntRange range, unsigned width)
   return v;
 }
 
-IntValue bits_value(std::vector<Expression> bits, unsigned width) {
+IntValue bits_value(BitList bits, unsigned width) {
   while (!bits.empty()) {
     auto k = known_bit(bits.back());
     if (!k || *k) break;
@@ -228,7 +228,7 @@ Expression weighted(const Expression& bit, std::int64_t weight) {
 }
 
 // sum of bit_k * 2^k, the sign bit of `width` weighing -2^(width-1).
-Expression bits_to_int(const std::vector<Expression>& bits, unsigned width) {
+Expression bits_to_int(const BitList& bits, unsigned width) {
   std::int64_t constant = 0;
   std::optional<Expression> sum;
   for (std::size_t k = 0; k < bits.size(); ++k) {
@@ -267,7 +267,7 @@ IntFacts facts_of(IntValue&& v) {
   f.width = v.width;
   f.may_be_one = v.mask;
   f.has_bits = v.has_bits;
-  if (v.has_bits) f.bits = std::move(v.bits);
+  if (v.has_bits) f.bits = std::move(v.bits).take();
   f.range = v.range;
   if (!v.has_bits) f.known_low = std::move(v.known_low);
   return f;
@@ -463,7 +463,7 @@ namespace {
 // Records on `sum` that its low n bits are those of `low` (a value of n bits at most).
 void keep_low_bits(IntValue& sum, const IntValue& low, unsigned n) {
   if (sum.has_bits || sum.constant || !low.has_bits) return;
-  sum.known_low = low.bits;
+  sum.known_low.assign(low.bits.begin(), low.bits.end());
   sum.known_low.resize(n, lit(0));
 }
 
@@ -475,7 +475,7 @@ Result<IntValue> and_constant(const IntValue& x, std::int64_t c, const Site& sit
   if ((x.mask & ~m) == 0) return x;
   if ((x.mask & m) == 0) return constant_value(0, w);
   if (x.has_bits) {
-    std::vector<Expression> bits = x.bits;
+    std::vector<Expression> bits(x.bits.begin(), x.bits.end());
     for (std::size_t k = 0; k < bits.size(); ++k)
       if (!((m >> k) & 1)) bits[k] = lit(0);
     return bits_value(std::move(bits), w);
@@ -622,7 +622,7 @@ Result<std::optional<IntValue>> divide(ir::IntOpKind op, const IntValue& x, cons
 Result<IntValue> truncate(const IntValue& x, unsigned to, const Site& site) {
   if (x.constant) return constant_value(static_cast<std::uint64_t>(*x.constant), to);
   if (x.has_bits) {
-    std::vector<Expression> bits = x.bits;
+    std::vector<Expression> bits(x.bits.begin(), x.bits.end());
     if (bits.size() > to) bits.erase(bits.begin() + to, bits.end());
     return bits_value(std::move(bits), to);
   }

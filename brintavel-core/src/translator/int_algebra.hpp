@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -87,11 +88,50 @@ Expression bit_xor(Expression a, Expression b);
 
 // ---- Integer values ----
 
+// A bit pattern: a list of its own, or a view of the list kept with an SSA value's facts, which
+// an operand reads without copying it (valid while those facts are not set again).
+class BitList {
+ public:
+  BitList() = default;
+  BitList(std::vector<Expression>&& own) : own_(std::move(own)) {}  // NOLINT: implicit by design
+  static BitList viewing(std::span<const Expression> kept) {
+    BitList list;
+    list.view_ = kept;
+    list.viewing_ = true;
+    return list;
+  }
+
+  std::size_t size() const { return viewing_ ? view_.size() : own_.size(); }
+  bool empty() const { return size() == 0; }
+  const Expression* begin() const { return viewing_ ? view_.data() : own_.data(); }
+  const Expression* end() const { return begin() + size(); }
+  const Expression& operator[](std::size_t k) const { return begin()[k]; }
+  const Expression& back() const { return end()[-1]; }
+  void pop_back() {
+    if (viewing_) view_ = view_.first(view_.size() - 1);
+    else own_.pop_back();
+  }
+  void push_back(Expression bit) {
+    if (viewing_) *this = BitList(std::vector<Expression>(begin(), end()));
+    own_.push_back(std::move(bit));
+  }
+  // The list as one of its own (a view is copied).
+  std::vector<Expression> take() && {
+    if (viewing_) return std::vector<Expression>(view_.begin(), view_.end());
+    return std::move(own_);
+  }
+
+ private:
+  std::vector<Expression> own_;
+  std::span<const Expression> view_;
+  bool viewing_ = false;
+};
+
 struct IntValue {
   unsigned width = 64;
   std::optional<std::int64_t> constant;  // signed value of the type
   bool has_bits = false;
-  std::vector<Expression> bits;  // the bit pattern (int 0/1 expressions), when has_bits
+  BitList bits;  // the bit pattern (int 0/1 expressions), when has_bits
   std::vector<Expression> known_low;  // without the pattern: its lowest bits, when known
   std::uint64_t mask = kAll;     // bits of the 64-bit sign extension that may be one
   IntRange range = IntRange::full(64);  // of the signed value
@@ -107,7 +147,7 @@ IntValue constant_value(std::uint64_t c, unsigned width);
 // An expression of a value in `range`, whose possibly-one bits are `mask`.
 IntValue plain(Expression e, std::uint64_t mask, IntRange range, unsigned width);
 // A value given by its bit pattern (bits beyond the list are zero; at most kMaxBit + 1 bits).
-IntValue bits_value(std::vector<Expression> bits, unsigned width);
+IntValue bits_value(BitList bits, unsigned width);
 // The value as an int expression.
 Expression expr(const IntValue& v);
 IntFacts facts_of(IntValue&& v);  // (takes the bit lists)
