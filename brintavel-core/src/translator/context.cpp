@@ -54,7 +54,7 @@ Status LoweringContext::bind_value(std::string_view name, qasm::Expression&& val
 }
 
 Result<qasm::Expression> LoweringContext::lookup_value(std::string_view name) {
-  if (index_names_.contains(name)) return unsupported(unexpressible_.at(name));
+  if (has_index(name)) return unsupported(unexpressible_.at(name));
   return lookup_index(name);
 }
 
@@ -127,7 +127,7 @@ IntRange LoweringContext::range_of_value(std::string_view name, std::uint64_t ha
 
 void LoweringContext::bind_unexpressible(std::string_view name, std::string message) {
   values_.erase(name);
-  index_names_.erase(name);
+  if (!index_names_.empty()) index_names_.erase(name);
   unexpressible_.insert_or_assign(name, std::move(message));
 }
 
@@ -223,7 +223,7 @@ const qasm::Expression* LoweringContext::peek_value(std::string_view name) const
 }
 
 const LoweringContext::Binding* LoweringContext::find_binding(std::string_view name, std::uint64_t hash) const {
-  const std::uint32_t* index = index_names_.contains(name) ? nullptr : values_.find(name, hash);
+  const std::uint32_t* index = has_index(name) ? nullptr : values_.find(name, hash);
   return index ? &bindings_[*index] : nullptr;
 }
 

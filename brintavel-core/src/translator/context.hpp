@@ -151,7 +151,9 @@ class LoweringContext final : public builders::CallContext {
   Status bind_index_variable(std::string_view name, const std::string& variable, ProgramPoint at,
                              std::string message);
   Result<qasm::Expression> lookup_index(std::string_view name);
-  bool has_index(std::string_view name) const { return index_names_.contains(name); }
+  bool has_index(std::string_view name) const {
+    return !index_names_.empty() && index_names_.contains(name);  // (most bodies have none: no hashing)
+  }
 
   // The range of the integer value `name`, as its lowering found it.
   void set_range(std::string_view name, IntRange range) { set_range(name, range, name_hash(name)); }
