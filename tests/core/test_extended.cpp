@@ -109,6 +109,10 @@ TEST(Extended, ValuesAndTheirExactForms) {
       // A wider integer branched on (which LLVM's verifier refuses) is tested as bound, as the
       // default mode tests it.
       {"  %c = sub i64 %n, 1\n", "(" + kN + ") - 1"},
+      // A name defined again (which LLVM's verifier refuses) is read as its later definition:
+      // the bits known of the earlier one are not taken for it.
+      {"  %n = add i64 %b0, %b1\n  %m = and i64 %n, 2\n  %c = icmp eq i64 %m, 2\n",
+       "(((c[0] + c[1]) / 2) % 2) * 2 == 2"},
       // A value without an exact form fails where it is used, and only there.
       {"  %d = sub i64 %n, 2\n  %h = lshr i64 %d, 1\n  %c = icmp eq i64 %n, 3\n", kN + " == 3"},
       // Values with no form the dialect writes per shot, of few inputs, are written case by case.

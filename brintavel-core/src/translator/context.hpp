@@ -160,6 +160,8 @@ class LoweringContext final : public builders::CallContext {
   void set_range(std::string_view name, IntRange range, std::uint64_t hash) {
     if (auto [slot, inserted] = ranges_.try_emplace(name, range, hash); !inserted) *slot = range;  // (one probe)
   }
+  // `name` is defined again: the range found for the earlier definition no longer holds.
+  void forget_range(std::string_view name) { ranges_.erase(name); }
   // The range of an integer operand of `width` bits: a constant's value, what was found for an
   // SSA value (by its lowering, and by the analysis of the body when there is one), or the
   // type's whole range.

@@ -30,7 +30,10 @@ class ExtendedFunctionRules final : public FunctionRules {
         copies_(state, facts_),
         phis_{ctx_, state.processed, state.variables, state.resets, facts_, copies_} {}
 
-  Status lower_phi(const ir::Phi& phi, BlockLowering& block) override { return phis_.lower(phi, block); }
+  Status lower_phi(const ir::Phi& phi, BlockLowering& block) override {
+    defined_again(phi.result);
+    return phis_.lower(phi, block);
+  }
 
   void body_changed() override {
     registers_.body_changed();
@@ -41,6 +44,7 @@ class ExtendedFunctionRules final : public FunctionRules {
   Result<std::optional<std::vector<CallCase>>> call_cases(const ir::Call& call, const Signature& signature,
                                                           const builders::BuilderKind* kind,
                                                           BlockLowering& block) override {
+    if (call.result) defined_again(*call.result);
     ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
     if (!kind && call.result && call.args.size() == 1 && math_function(call.callee, 1.0)) {
       // A math function: a constant where its argument is one, otherwise read only by what is
@@ -67,12 +71,23 @@ class ExtendedFunctionRules final : public FunctionRules {
             // A value nothing reads is not written; one that cannot be written fails only
             // where it is used.
             auto result = ir::defined_name(instruction);
+            if (result) defined_again(*result);
             if (state_.body && result && !state_.body->is_used(*result)) return Status{};
             ValueScope scope{ctx_, facts_, state_.variables, block, state_.body, state_.ranges};
             return lower_extended_value(instruction, scope);
           }
         },
         instruction);
+  }
+
+  // In a body that defines a name twice (which LLVM's verifier refuses, and which is read as
+  // the later definition from there on), the facts of the earlier definition are dropped as
+  // the later one comes (and so is the range found for it): they would otherwise describe the
+  // later value.
+  void defined_again(std::string_view name) {
+    if (!state_.body || !state_.body->redefines()) return;
+    facts_.forget(name);
+    ctx_.forget_range(name);
   }
 
   // An i1 computed as a bit (an int 0 or 1) is tested against 1; a result bit stands as it is,

@@ -60,6 +60,11 @@ class ValueFacts {
   void note_materialized(std::string_view name, std::uint32_t block, qasm::Expression variable) {
     materialized_.insert_or_assign(name, Materialized{block, std::move(variable)});
   }
+  // `name` is defined again (not valid IR, but read): what was known of it no longer holds.
+  void forget(std::string_view name) {
+    ints_.erase(name);
+    materialized_.erase(name);
+  }
   // The values known so far are not looked up again.
   void forget() {
     ints_.reset();
