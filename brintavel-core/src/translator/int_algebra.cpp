@@ -463,7 +463,7 @@ namespace {
 // Records on `sum` that its low n bits are those of `low` (a value of n bits at most).
 void keep_low_bits(IntValue& sum, const IntValue& low, unsigned n) {
   if (sum.has_bits || sum.constant || !low.has_bits) return;
-  sum.known_low.assign(low.bits.begin(), low.bits.end());
+  sum.known_low = low.bits.copy();
   sum.known_low.resize(n, lit(0));
 }
 
@@ -475,7 +475,7 @@ Result<IntValue> and_constant(const IntValue& x, std::int64_t c, const Site& sit
   if ((x.mask & ~m) == 0) return x;
   if ((x.mask & m) == 0) return constant_value(0, w);
   if (x.has_bits) {
-    std::vector<Expression> bits(x.bits.begin(), x.bits.end());
+    std::vector<Expression> bits = x.bits.copy();
     for (std::size_t k = 0; k < bits.size(); ++k)
       if (!((m >> k) & 1)) bits[k] = lit(0);
     return bits_value(std::move(bits), w);
@@ -622,7 +622,7 @@ Result<std::optional<IntValue>> divide(ir::IntOpKind op, const IntValue& x, cons
 Result<IntValue> truncate(const IntValue& x, unsigned to, const Site& site) {
   if (x.constant) return constant_value(static_cast<std::uint64_t>(*x.constant), to);
   if (x.has_bits) {
-    std::vector<Expression> bits(x.bits.begin(), x.bits.end());
+    std::vector<Expression> bits = x.bits.copy();
     if (bits.size() > to) bits.erase(bits.begin() + to, bits.end());
     return bits_value(std::move(bits), to);
   }

@@ -112,14 +112,13 @@ class BitList {
     else own_.pop_back();
   }
   void push_back(Expression bit) {
-    if (viewing_) *this = BitList(std::vector<Expression>(begin(), end()));
+    if (viewing_) *this = BitList(copy());
     own_.push_back(std::move(bit));
   }
+  // A copy of the bits, as a list of their own.
+  std::vector<Expression> copy() const { return std::vector<Expression>(begin(), end()); }
   // The list as one of its own (a view is copied).
-  std::vector<Expression> take() && {
-    if (viewing_) return std::vector<Expression>(view_.begin(), view_.end());
-    return std::move(own_);
-  }
+  std::vector<Expression> take() && { return viewing_ ? copy() : std::move(own_); }
 
  private:
   std::vector<Expression> own_;
