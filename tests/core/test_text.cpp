@@ -445,7 +445,7 @@ TEST(SortByHash, SortsByHash) {
 TEST(SortByHash, FindsARepeatInACrowdedBucket) {
   std::uint64_t inverse = 0x9E3779B97F4A7C15ull;  // Newton's iteration for the inverse mod 2^64
   for (int i = 0; i < 6; ++i) inverse *= 2 - 0x9E3779B97F4A7C15ull * inverse;
-  for (std::size_t size : {300, 5000}) {
+  for (std::size_t size : {300, 5000, 20000}) {
     std::vector<std::uint64_t> hashes;
     for (std::uint64_t i = 1; i <= size; ++i) hashes.push_back(i * inverse);
     ASSERT_FALSE(has_repeated_hash(hashes)) << size;
