@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <algorithm>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -115,15 +117,21 @@ class FlatNameMap {
   }
   // Empties the table for about as many entries again: it keeps its slots where they were well
   // filled (clearing them costs about what the entries did), and lets them go otherwise.
-  // Only the entries' slots are written: an empty slot already holds a default value.
+  // Values with nothing to release are written over in every slot, without a test (whether a
+  // slot is taken is a coin toss the processor mispredicts); others only in the entries'
+  // slots: an empty slot already holds a default value.
   void reset() {
     if (slots_.size() > 8 * (size_ + 16)) return clear();
     if (size_ == 0) return;
-    for (Slot& s : slots_) {
-      if (s.hash == 0) continue;
-      s.hash = 0;
-      s.key = {};
-      s.value = Value{};
+    if constexpr (std::is_trivially_copyable_v<Value>) {
+      std::fill(slots_.begin(), slots_.end(), Slot{});
+    } else {
+      for (Slot& s : slots_) {
+        if (s.hash == 0) continue;
+        s.hash = 0;
+        s.key = {};
+        s.value = Value{};
+      }
     }
     size_ = 0;
   }

@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -41,14 +42,17 @@ class ValueFacts {
   void set(std::string_view name, IntFacts&& facts) { set(name, std::move(facts), LoweringContext::name_hash(name)); }
   // (`hash`: LoweringContext::name_hash(name).)
   void set(std::string_view name, IntFacts&& facts, std::uint64_t hash) {
-    // (One probe: the facts are moved in only where the name is new.)
-    if (auto [slot, inserted] = ints_.try_emplace(name, std::move(facts), hash); !inserted) *slot = std::move(facts);
+    // (One probe: a new name's facts go to the end of the list.)
+    auto [slot, inserted] = ints_.try_emplace(name, static_cast<std::uint32_t>(facts_.size()), hash);
+    if (inserted) facts_.push_back(std::move(facts));
+    else facts_[*slot] = std::move(facts);
   }
-  const IntFacts* find(std::string_view name) const {
-    return ints_.find(name);
-  }
+  const IntFacts* find(std::string_view name) const { return find(name, LoweringContext::name_hash(name)); }
   // (`hash`: LoweringContext::name_hash(name).)
-  const IntFacts* find(std::string_view name, std::uint64_t hash) const { return ints_.find(name, hash); }
+  const IntFacts* find(std::string_view name, std::uint64_t hash) const {
+    const std::uint32_t* at = ints_.find(name, hash);
+    return at ? &facts_[*at] : nullptr;
+  }
   // The bits that an integer operand may have set (all when nothing is known).
   std::uint64_t may_be_one(const ir::Operand& operand, const LoweringContext& ctx) const;
 
@@ -62,17 +66,23 @@ class ValueFacts {
   }
   // `name` is defined again (not valid IR, but read): what was known of it no longer holds.
   void forget(std::string_view name) {
-    ints_.erase(name);
+    ints_.erase(name);  // (its facts stay in the list, unreachable, until all are forgotten)
     materialized_.erase(name);
   }
   // The values known so far are not looked up again.
   void forget() {
     ints_.reset();
+    facts_.clear();
     materialized_.reset();
   }
 
  private:
-  text::FlatNameMap<IntFacts> ints_;
+  // The facts of each name, by its place in their list: the table's slots stay small, so that
+  // forgetting a segment's values passes over a few kilobytes, not the facts' own.
+  text::FlatNameMap<std::uint32_t> ints_;
+  std::vector<IntFacts> facts_;
+  // (Growing the list moves the facts, whose bit lists an operand may view, without copying.)
+  static_assert(std::is_nothrow_move_constructible_v<IntFacts>);
   struct Materialized {
     std::uint32_t block = 0;
     qasm::Expression variable = qasm::IntLiteral{0};
