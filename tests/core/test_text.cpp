@@ -264,7 +264,9 @@ TEST(FlatNameMap, ResetReleasesValuesThatOwnMemory) {
     for (int i = 0; i < 100; ++i) {
       const std::string* value = flat.find(names[i]);
       ASSERT_EQ(value != nullptr, i >= round && (i - round) % 2 == 0) << i;
-      if (value) ASSERT_EQ(*value, std::string(40, static_cast<char>('a' + round)));
+      if (value) {
+        ASSERT_EQ(*value, std::string(40, static_cast<char>('a' + round)));
+      }
     }
     flat.reset();
     ASSERT_TRUE(flat.empty());

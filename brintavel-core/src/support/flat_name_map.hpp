@@ -4,8 +4,8 @@
 // allocate a node for per entry. Keys are views: the texts must outlive the table.
 #pragma once
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <type_traits>
 #include <utility>

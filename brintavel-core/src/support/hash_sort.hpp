@@ -39,24 +39,27 @@ namespace detail {
 // Mixes a hash again, so that hashes alike in their high bits spread too.
 inline std::uint64_t mixed(std::uint64_t h) { return h * 0x9E3779B97F4A7C15ull; }
 
-// Spreads `hashes` in place into 2^bits buckets by their top mixed bits (each hash swapped
-// into its bucket at most once, as in an American flag sort); `begins` receives where each
-// bucket begins (and, last, the end).
-inline void spread(std::span<std::uint64_t> hashes, unsigned bits, std::vector<std::uint32_t>& begins,
-                   std::vector<std::uint32_t>& next) {
-  const std::size_t buckets = std::size_t{1} << bits;
-  auto bucket = [&](std::uint64_t h) { return static_cast<std::size_t>(mixed(h) >> (64 - bits)); };
-  begins.assign(buckets + 1, 0);
-  for (std::uint64_t h : hashes) ++begins[bucket(h) + 1];
-  for (std::size_t b = 1; b <= buckets; ++b) begins[b] += begins[b - 1];
-  next.assign(begins.begin(), begins.end() - 1);
-  // (The buckets before b are complete, so the hashes from next[b] on belong to b or later.)
-  for (std::size_t b = 0; b < buckets; ++b)
-    while (next[b] < begins[b + 1]) {
-      const std::size_t to = bucket(hashes[next[b]]);
-      if (to == b) ++next[b];
-      else std::swap(hashes[next[b]], hashes[next[to]++]);
-    }
+// The buckets of hashes by `bits` of their mixed value, below its top `shift` bits: `begins`
+// receives where each bucket begins among the hashes in bucket order (and, last, their
+// number), and `next` the same, to be moved on as hashes are placed.
+struct Buckets {
+  unsigned shift;
+  unsigned bits;
+  std::size_t of(std::uint64_t h) const { return static_cast<std::size_t>((mixed(h) << shift) >> (64 - bits)); }
+  void count(std::span<const std::uint64_t> hashes, std::vector<std::uint32_t>& begins,
+             std::vector<std::uint32_t>& next) const {
+    begins.assign((std::size_t{1} << bits) + 1, 0);
+    for (std::uint64_t h : hashes) ++begins[of(h) + 1];
+    for (std::size_t b = 1; b < begins.size(); ++b) begins[b] += begins[b - 1];
+    next.assign(begins.begin(), begins.end() - 1);
+  }
+};
+
+// The fewest bits that give buckets of about `per_bucket` hashes, and at least `least` bits.
+inline unsigned bits_for(std::size_t hashes, std::size_t per_bucket, unsigned least) {
+  unsigned bits = least;
+  while (bits < 24 && (per_bucket << bits) < hashes) ++bits;
+  return bits;
 }
 
 // Whether a hash comes twice in a bucket: among a few, each pair compared; among more (hashes
@@ -78,13 +81,8 @@ inline bool bucket_repeats(std::span<std::uint64_t> hashes) {
   return false;
 }
 
-// Whether a hash comes twice among `hashes`: spread into about a quarter as many buckets, each
-// checked on its own.
-inline bool spread_repeats(std::span<std::uint64_t> hashes) {
-  unsigned bits = 6;
-  while (bits < 24 && (std::size_t{4} << bits) < hashes.size()) ++bits;
-  std::vector<std::uint32_t> begins, next;
-  spread(hashes, bits, begins, next);
+// Whether a hash comes twice among `hashes`, in buckets that `begins` delimits.
+inline bool any_bucket_repeats(std::span<std::uint64_t> hashes, const std::vector<std::uint32_t>& begins) {
   for (std::size_t b = 0; b + 1 < begins.size(); ++b)
     if (bucket_repeats(hashes.subspan(begins[b], begins[b + 1] - begins[b]))) return true;
   return false;
@@ -93,44 +91,48 @@ inline bool spread_repeats(std::span<std::uint64_t> hashes) {
 }  // namespace detail
 
 // Whether a hash comes twice among `hashes` (which it reorders). Past a few hundred, the hashes
-// are spread by their bits into about a quarter as many buckets, in place, and each bucket is
-// checked on its own: a few hashes by comparing each pair, more by sorting them. That touches
-// each hash a few times, where sorting them all takes four or eight passes of two, and holds
-// two counts per bucket where a sort holds a copy of the hashes. From kSpreadInPlace hashes on,
-// the swaps, which mispredict, and the counts, which reach all over memory, would cost more
-// per hash the more there are: the hashes are copied out instead, first into 256 buckets by
-// their top bits (256 places written to, which stay in the processor's cache), then each of
-// those into buckets of about eight by the bits below.
+// are spread by their bits into about a quarter as many buckets, in place (each hash swapped
+// into its bucket at most once, as in an American flag sort), and each bucket is checked on
+// its own: a few hashes by comparing each pair, more by sorting them. That touches each hash a
+// few times, where sorting them all takes four or eight passes of two, and holds two counts
+// per bucket where a sort holds a copy of the hashes. From kSpreadInPlace hashes on, the
+// swaps, which mispredict, and the counts, which reach all over memory, would cost more per
+// hash the more there are: the hashes are copied out instead, first into 256 buckets by their
+// top bits (256 places written to, which stay in the processor's cache), then each of those
+// into buckets of about eight by the bits below.
 inline constexpr std::size_t kSpreadInPlace = std::size_t{1} << 14;
 inline bool has_repeated_hash(std::vector<std::uint64_t>& hashes) {
   const std::size_t n = hashes.size();
   if (n < 256) return detail::bucket_repeats(hashes);
-  if (n < kSpreadInPlace) return detail::spread_repeats(hashes);
-  auto top = [](std::uint64_t h) { return static_cast<std::size_t>(detail::mixed(h) >> 56); };
-  std::uint32_t starts[257] = {};
-  for (std::uint64_t h : hashes) ++starts[top(h) + 1];
-  for (std::size_t t = 1; t <= 256; ++t) starts[t] += starts[t - 1];
-  std::uint32_t at[256];
-  std::copy(starts, starts + 256, at);
-  std::vector<std::uint64_t> by_top(n);
-  for (std::uint64_t h : hashes) by_top[at[top(h)]++] = h;
-  hashes.swap(by_top);
-  std::vector<std::uint64_t>().swap(by_top);
   std::vector<std::uint32_t> begins, next;
-  std::vector<std::uint64_t> part;
-  for (std::size_t t = 0; t < 256; ++t) {
-    std::span<const std::uint64_t> in_top = std::span(hashes).subspan(starts[t], starts[t + 1] - starts[t]);
-    unsigned bits = 1;
-    while (bits < 24 && (std::size_t{8} << bits) < in_top.size()) ++bits;
-    auto bucket = [&](std::uint64_t h) { return static_cast<std::size_t>((detail::mixed(h) << 8) >> (64 - bits)); };
-    begins.assign((std::size_t{1} << bits) + 1, 0);
-    for (std::uint64_t h : in_top) ++begins[bucket(h) + 1];
-    for (std::size_t b = 1; b < begins.size(); ++b) begins[b] += begins[b - 1];
-    next.assign(begins.begin(), begins.end() - 1);
-    part.resize(in_top.size());
-    for (std::uint64_t h : in_top) part[next[bucket(h)]++] = h;
+  if (n < kSpreadInPlace) {
+    const detail::Buckets buckets{0, detail::bits_for(n, 4, 6)};
+    buckets.count(hashes, begins, next);
+    // (The buckets before b are complete, so the hashes from next[b] on belong to b or later.)
     for (std::size_t b = 0; b + 1 < begins.size(); ++b)
-      if (detail::bucket_repeats(std::span(part).subspan(begins[b], begins[b + 1] - begins[b]))) return true;
+      while (next[b] < begins[b + 1]) {
+        const std::size_t to = buckets.of(hashes[next[b]]);
+        if (to == b) ++next[b];
+        else std::swap(hashes[next[b]], hashes[next[to]++]);
+      }
+    return detail::any_bucket_repeats(hashes, begins);
+  }
+  std::vector<std::uint32_t> tops;
+  {
+    const detail::Buckets by_top{0, 8};
+    by_top.count(hashes, tops, next);
+    std::vector<std::uint64_t> copied(n);
+    for (std::uint64_t h : hashes) copied[next[by_top.of(h)]++] = h;
+    hashes.swap(copied);
+  }
+  std::vector<std::uint64_t> part;
+  for (std::size_t t = 0; t + 1 < tops.size(); ++t) {
+    std::span<const std::uint64_t> top = std::span(hashes).subspan(tops[t], tops[t + 1] - tops[t]);
+    const detail::Buckets below{8, detail::bits_for(top.size(), 8, 1)};
+    below.count(top, begins, next);
+    part.resize(top.size());
+    for (std::uint64_t h : top) part[next[below.of(h)]++] = h;
+    if (detail::any_bucket_repeats(part, begins)) return true;
   }
   return false;
 }
