@@ -53,6 +53,12 @@ struct Buckets {
     for (std::size_t b = 1; b < begins.size(); ++b) begins[b] += begins[b - 1];
     next.assign(begins.begin(), begins.end() - 1);
   }
+  // Copies `hashes` into `out` (as many) in bucket order, counted into `begins` as above.
+  void copy(std::span<const std::uint64_t> hashes, std::vector<std::uint32_t>& begins,
+            std::vector<std::uint32_t>& next, std::span<std::uint64_t> out) const {
+    count(hashes, begins, next);
+    for (std::uint64_t h : hashes) out[next[of(h)]++] = h;
+  }
 };
 
 // The fewest bits that give buckets of about `per_bucket` hashes, and at least `least` bits.
@@ -119,19 +125,15 @@ inline bool has_repeated_hash(std::vector<std::uint64_t>& hashes) {
   }
   std::vector<std::uint32_t> tops;
   {
-    const detail::Buckets by_top{0, 8};
-    by_top.count(hashes, tops, next);
     std::vector<std::uint64_t> copied(n);
-    for (std::uint64_t h : hashes) copied[next[by_top.of(h)]++] = h;
+    detail::Buckets{0, 8}.copy(hashes, tops, next, copied);
     hashes.swap(copied);
   }
   std::vector<std::uint64_t> part;
   for (std::size_t t = 0; t + 1 < tops.size(); ++t) {
     std::span<const std::uint64_t> top = std::span(hashes).subspan(tops[t], tops[t + 1] - tops[t]);
-    const detail::Buckets below{8, detail::bits_for(top.size(), 8, 1)};
-    below.count(top, begins, next);
     part.resize(top.size());
-    for (std::uint64_t h : top) part[next[below.of(h)]++] = h;
+    detail::Buckets{8, detail::bits_for(top.size(), 8, 1)}.copy(top, begins, next, part);
     if (detail::any_bucket_repeats(part, begins)) return true;
   }
   return false;
