@@ -7,11 +7,7 @@ namespace brintavel::translator {
 using text::cat;
 using text::q;
 
-Status SizeBudget::charge(std::uint64_t nodes, std::string_view what_kind, std::string_view what) {
-  if (nodes <= remaining_) {
-    remaining_ -= nodes;
-    return {};
-  }
+Error SizeBudget::exhausted(std::string_view what_kind, std::string_view what) {
   remaining_ = 0;
   return unsupported(cat("translation size limit of ", limit_, " expression nodes and statements exceeded at ",
                          what_kind, " ", q(what),

@@ -38,7 +38,13 @@ class SizeBudget {
   explicit SizeBudget(std::uint64_t limit) : limit_(limit), remaining_(limit) {}
 
   // Charges `nodes`; on exhaustion the error names `what` (an SSA value or a block).
-  Status charge(std::uint64_t nodes, std::string_view what_kind, std::string_view what);
+  Status charge(std::uint64_t nodes, std::string_view what_kind, std::string_view what) {
+    if (nodes <= remaining_) {
+      remaining_ -= nodes;
+      return {};
+    }
+    return exhausted(what_kind, what);
+  }
 
   std::uint64_t limit() const { return limit_; }
   std::uint64_t used() const { return limit_ - remaining_; }
@@ -46,6 +52,8 @@ class SizeBudget {
   void refund(std::uint64_t nodes) { remaining_ = std::min(limit_, remaining_ + nodes); }
 
  private:
+  Error exhausted(std::string_view what_kind, std::string_view what);
+
   std::uint64_t limit_;
   std::uint64_t remaining_;
 };
