@@ -385,7 +385,8 @@ TEST(PlainInstructions, ReadAsTheGeneralParserReadsThem) {
       "%o = and i128 %x, 1",         "%d = udiv i32 %x, 7",         "%z = zext i1 %r to i64",
       "%z = zext i1 true to i64",    "%z = zext nneg i8 %r to i64", "%z = zext i128 %r to i256",
       "%z = zext i1 %r to i64 ; c",  "%z = sext i1 %r to i32",      "%z = trunc i64 %r to i1",
-      "%z = zext ptr %r to i64",     "%z = fptosi double %r to i64"};
+      "%z = zext ptr %r to i64",     "%z = fptosi double %r to i64", "%r = tail call i1 @f()",
+      "%r = notail call i1 @f()",    "%r = tailcall i1 @f()",       "%r = call = i1 @f()"};
   namespace fs = std::filesystem;
   for (const auto& entry : fs::recursive_directory_iterator(BRINTAVEL_TEST_DATA_DIR)) {
     if (entry.path().extension() != ".ll") continue;
