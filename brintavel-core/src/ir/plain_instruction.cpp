@@ -329,7 +329,8 @@ const Instruction* PlainInstructionReader::read(std::string_view line) {
       }
       return nullptr;
     default:
-      // An assignment of anything but a call's result is not read twice.
+      // A call, or an assignment of anything but a call's result: the words after the first
+      // ` = ` tell which, and the line is read once.
       if (line.front() == '%') {
         std::size_t equals = line.find(" = ");
         if (equals == std::string_view::npos) return nullptr;
@@ -337,8 +338,7 @@ const Instruction* PlainInstructionReader::read(std::string_view line) {
         if (!rest.starts_with("call ") && !rest.starts_with("tail ") && !rest.starts_with("notail "))
           return parse_plain_assignment(line, set_, other_) ? &other_ : nullptr;
       }
-      if (parse_plain_text_call(line, std::get<Call>(call_))) return &call_;
-      return line.front() == '%' && parse_plain_assignment(line, set_, other_) ? &other_ : nullptr;
+      return parse_plain_text_call(line, std::get<Call>(call_)) ? &call_ : nullptr;
   }
 }
 
