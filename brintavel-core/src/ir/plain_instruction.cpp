@@ -164,6 +164,12 @@ bool read_value(Cursor& c, const PlainType& type, Operand& out) {
   return true;
 }
 
+// `call `, after `tail ` or `notail ` if either comes first.
+bool eat_call_words(Cursor& c) {
+  if (!c.eat("tail ")) c.eat("notail ");
+  return c.eat("call ");
+}
+
 // A call of the plain form, for a line known to be plain text.
 bool parse_plain_text_call(std::string_view line, Call& call) {
   Cursor c(line);
@@ -173,8 +179,7 @@ bool parse_plain_text_call(std::string_view line, Call& call) {
     if (result.empty() || !c.eat(" = ")) return false;
     call.result = result;
   }
-  if (!c.eat("tail ")) c.eat("notail ");
-  if (!c.eat("call ")) return false;
+  if (!eat_call_words(c)) return false;
   // Return attributes (`call zeroext i1 @f(...)`, as producers write result reads) come first.
   std::string_view return_type = token(c);
   while (is_attribute_word(return_type)) {
@@ -334,8 +339,7 @@ const Instruction* PlainInstructionReader::read(std::string_view line) {
       if (line.front() == '%') {
         std::size_t equals = line.find(" = ");
         if (equals == std::string_view::npos) return nullptr;
-        std::string_view rest = line.substr(equals + 3);
-        if (!rest.starts_with("call ") && !rest.starts_with("tail ") && !rest.starts_with("notail "))
+        if (Cursor rest(line.substr(equals + 3)); !eat_call_words(rest))
           return parse_plain_assignment(line, set_, other_) ? &other_ : nullptr;
       }
       return parse_plain_text_call(line, std::get<Call>(call_)) ? &call_ : nullptr;
