@@ -16,9 +16,10 @@ namespace brintavel {
 
 namespace {
 
-Status check_input(std::string_view text, const TranslateOptions& options) {
-  std::size_t bad_offset = 0;
-  if (!text::is_valid_utf8(text, bad_offset)) {
+// (The outline of the text checked it to be UTF-8.)
+Status check_input(std::string_view text, const ir::ModuleOutline& outline, const TranslateOptions& options) {
+  if (outline.not_utf8) {
+    const std::size_t bad_offset = *outline.not_utf8;
     Error error = parse_error(text::cat("QIR text is not valid UTF-8 (invalid byte at offset ", bad_offset, ")"));
     error.position = text::locate(text, text.data() + bad_offset);
     return error;
@@ -45,7 +46,8 @@ std::vector<LineOrigin> source_map(std::string_view text, const qasm::LineOrigin
 Result<Translation> translate_with(std::string_view text, const TranslateOptions& options,
                                    const translator::LoweringPlan& plan, std::string* dump = nullptr,
                                    translator::DumpStage dump_stage = translator::DumpStage::None) {
-  BRINTAVEL_CHECK(check_input(text, options));
+  ir::ModuleOutline outline = ir::outline_module(text, ir::Utf8::Check);
+  BRINTAVEL_CHECK(check_input(text, outline, options));
   std::unique_ptr<translator::Rules> rules =
       options.extended ? translator::extended_rules() : translator::base_rules();
   translator::TranslationContext context{*rules, {}, std::nullopt, false};
@@ -59,7 +61,6 @@ Result<Translation> translate_with(std::string_view text, const TranslateOptions
   std::vector<translator::RecordFinding> records;
   if (options.records) context.records = &records;
 
-  ir::ModuleOutline outline = ir::outline_module(text);
   Result<SignatureTable> signatures = build_signature_table(outline.header_candidates);
   BRINTAVEL_TRY_ASSIGN(translator::LoweredModule lowered,
                        translator::parse_and_lower(text, outline, signatures, context, plan));

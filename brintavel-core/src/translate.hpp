@@ -3,12 +3,12 @@
 // translate() (translate.cpp) runs these stages in order; the first that fails ends the
 // translation with its error:
 //
-//   1. check the input           the text is UTF-8                       support/text.cpp
+//   1. outline the module        declare/define lines, first entry point ir/module_parser.cpp
+//      and check the input       the text is UTF-8 (in the same pass)    support/text.cpp
 //   2. choose the rules          base or extended, once                  translator/rules.hpp,
 //                                                                        base_rules.cpp, extended_rules.cpp
-//   3. outline the module        declare/define lines, first entry point ir/module_parser.cpp
-//   4. read the signatures       parameter types of every function       signatures.cpp
-//   5. parse and lower           the module's text into the IR model      ir/ (lexer, module, instruction
+//   3. read the signatures       parameter types of every function       signatures.cpp
+//   4. parse and lower           the module's text into the IR model      ir/ (lexer, module, instruction
 //                                (ir/model.hpp); the entry point's        and operand parsers)
 //                                blocks into OpenQASM statements:
 //                                streamed or from the whole module        translator/strategy.cpp
@@ -34,8 +34,8 @@
 //                                registers and variables declared         translator/declarations.cpp
 //                                the output records, when asked: each     translator/records.cpp
 //                                record call tied to the final register
-//   6. print                     the program as OpenQASM 3 text           qasm/printer.cpp
-//   7. sign                      the generated-by comment                 qasm/printer.cpp
+//   5. print                     the program as OpenQASM 3 text           qasm/printer.cpp
+//   6. sign                      the generated-by comment                 qasm/printer.cpp
 //
 // The statements themselves are made by the builders (builders/: one QIR call each, from the
 // gate table builders/gate_table.cpp) and the rules, into the program model qasm/model.hpp.

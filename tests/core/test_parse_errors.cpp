@@ -136,6 +136,30 @@ TEST(ParseErrors, ModuleAndSignatureMessages) {
     EXPECT_EQ(parse_failure(std::string(row.input)), row.message) << row.input;
 }
 
+// The text is checked to be UTF-8 a stretch at a time, ahead of the scan of its lines: the
+// first byte that is not is found far into a long text too, and characters on the lines where
+// a stretch would end are read whole.
+TEST(ParseErrors, FindsTheFirstByteThatIsNotUtf8InALongText) {
+  const std::string module = entry_module_with("call void @__quantum__qis__h__body(%Qubit* null)");
+  std::string comments;
+  while (comments.size() < 200000) comments += "; caf\xC3\xA9 au lait, \xE2\x82\xAC 3\n";
+  const std::string long_text = comments + module;
+  EXPECT_EQ(brintavel::translate_qir(long_text).has_value(), true);
+  struct Case {
+    std::string text;
+    std::size_t offset;
+  };
+  const std::size_t line = comments.rfind('\n', 100000) + 1;  // (a line's start, past a stretch)
+  const Case cases[] = {
+      {long_text + "; caf\xE9\n", long_text.size() + 5},
+      {comments + "; \xC3\n" + module, comments.size() + 2},  // a sequence cut by the line's end
+      {comments.substr(0, line) + "\xFF" + comments.substr(line), line},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(parse_failure(c.text), "QIR text is not valid UTF-8 (invalid byte at offset " + std::to_string(c.offset) + ")")
+        << c.offset;
+}
+
 TEST(ParseErrors, SignatureErrorsPrecedeTheMissingEntryPoint) {
   // Without the bad declaration the same module fails for its missing entry point instead.
   auto r = brintavel::translate_qir("define void @g() {\n}\n");

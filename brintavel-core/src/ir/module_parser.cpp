@@ -1,6 +1,7 @@
 #include "ir/module_parser.hpp"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -404,15 +405,56 @@ Result<Module> parse_module(std::string_view text, BodyConsumer& consumer, Instr
   return ModuleParser(text, consumer, nullptr, set).run();
 }
 
-ModuleOutline outline_module(std::string_view text) {
+namespace {
+
+// Checks a text to be UTF-8 a stretch at a time, each ending at a line feed (which no sequence of
+// bytes spans), ahead of a reader of its lines.
+class Utf8Ahead {
+ public:
+  explicit Utf8Ahead(std::string_view text) : text_(text) {}
+
+  // Whether the text up to `end` is UTF-8; `bad` receives the offset of the first byte that is not.
+  bool through(std::size_t end, std::size_t& bad) {
+    if (end <= checked_) return true;
+    std::size_t to = std::min(text_.size(), std::max(end, checked_ + kStretch));
+    if (to < text_.size()) {
+      const void* feed = std::memchr(text_.data() + to, '\n', text_.size() - to);
+      to = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - text_.data()) + 1 : text_.size();
+    }
+    std::size_t at = 0;
+    if (!text::is_valid_utf8(text_.substr(checked_, to - checked_), at)) {
+      bad = checked_ + at;
+      return false;
+    }
+    checked_ = to;
+    return true;
+  }
+
+ private:
+  static constexpr std::size_t kStretch = std::size_t{1} << 16;  // (well within the caches)
+  std::string_view text_;
+  std::size_t checked_ = 0;
+};
+
+}  // namespace
+
+ModuleOutline outline_module(std::string_view text, Utf8 utf8) {
   ModuleOutline outline;
   std::vector<HeaderAttributes> definitions;
   AttributeGroups groups;
   LineReader lines(text);
   std::string_view raw;
   std::uint32_t number = 0;
+  Utf8Ahead ahead(text);
   while (lines.next(raw)) {
     ++number;
+    if (utf8 == Utf8::Check) {
+      std::size_t bad = 0;
+      if (!ahead.through(static_cast<std::size_t>(raw.data() - text.data()) + raw.size(), bad)) {
+        outline.not_utf8 = bad;
+        return outline;
+      }
+    }
     // Most lines are instructions, indented and beginning with something else.
     std::size_t lead = 0;
     while (lead < raw.size() && raw[lead] == ' ') ++lead;

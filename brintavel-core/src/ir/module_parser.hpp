@@ -52,10 +52,15 @@ struct OutlineLine {
 // lines of declarations and definitions among them) and which definition would be the
 // first entry point if every `define` and `attributes` line were at top level (which it is
 // in any module whose bodies hold only instructions).
+// With Utf8::Check, the scan also checks that the text is UTF-8, a stretch ahead of the lines
+// it reads (so that the text comes from memory once for both), and stops at the first byte that
+// is not: the outline is then incomplete, and says where.
 struct ModuleOutline {
   std::vector<OutlineLine> header_candidates;
   std::optional<std::size_t> first_entry_point;  // its number among the definitions
+  std::optional<std::size_t> not_utf8;           // the offset of the first byte that is not UTF-8
 };
-ModuleOutline outline_module(std::string_view text);
+enum class Utf8 : bool { Trusted, Check };
+ModuleOutline outline_module(std::string_view text, Utf8 utf8 = Utf8::Trusted);
 
 }  // namespace brintavel::ir
