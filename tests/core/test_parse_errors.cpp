@@ -144,7 +144,7 @@ TEST(ParseErrors, FindsTheFirstByteThatIsNotUtf8InALongText) {
   std::string comments;
   while (comments.size() < 200000) comments += "; caf\xC3\xA9 au lait, \xE2\x82\xAC 3\n";
   const std::string long_text = comments + module;
-  EXPECT_EQ(brintavel::translate_qir(long_text).has_value(), true);
+  EXPECT_TRUE(brintavel::translate_qir(long_text).has_value());
   struct Case {
     std::string text;
     std::size_t offset;
