@@ -113,6 +113,8 @@ TEST(Extended, ValuesAndTheirExactForms) {
       // the bits known of the earlier one are not taken for it.
       {"  %n = add i64 %b0, %b1\n  %m = and i64 %n, 2\n  %c = icmp eq i64 %m, 2\n",
        "(((c[0] + c[1]) / 2) % 2) * 2 == 2"},
+      // A line of an opcode this mode reads that it cannot read fails where it is lowered.
+      {"  sdiv i64 %n, 2\n  %c = icmp eq i64 %n, 3\n", "error: sdiv without SSA result assignment"},
       // A value without an exact form fails where it is used, and only there.
       {"  %d = sub i64 %n, 2\n  %h = lshr i64 %d, 1\n  %c = icmp eq i64 %n, 3\n", kN + " == 3"},
       // Values with no form the dialect writes per shot, of few inputs, are written case by case.

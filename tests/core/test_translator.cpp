@@ -461,7 +461,7 @@ TEST(Translator, UnlabeledBlocksAreNamedByPosition) {
   HandBuiltModule bad({
       ir::Block{"", {ir::Br{"b"}}},
       ir::Block{"b", {ir::Br{"2"}}},
-      ir::Block{"", {x, ir::Unknown{"frob"}}},
+      ir::Block{"", {x, ir::Unknown{"frob", {}}}},
   });
   EXPECT_EQ(translate_module(bad.module),
             error("unsupported LLVM instruction opcode \"frob\" in block \"2\""));

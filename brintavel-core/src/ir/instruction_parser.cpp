@@ -467,17 +467,8 @@ Instruction or_ignored(std::optional<Instruction> parsed, std::string_view opcod
   return Ignored{opcode};
 }
 
-}  // namespace
-
-Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool) {
-  return parse_instruction(text_in, pool, InstructionSet::Base);
-}
-
-Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool, InstructionSet set) {
-  Parts p = split_instruction(text_in);
-  if (set == InstructionSet::Extended) {
-    if (auto extended = parse_extended(p, pool)) return std::move(*extended);
-  }
+// The instructions both instruction sets read.
+Result<Instruction> parse_base(const Parts& p, TextPool& pool) {
   std::string_view op = p.opcode;
   if (op.empty()) return parse_error(cat("empty instruction in block body: ", q(p.line)));
 
@@ -517,7 +508,28 @@ Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool, 
   if (op == "sext" || op == "trunc" || op == "ptrtoint" || op == "insertvalue" ||
       op == "extractvalue")
     return Ignored{op};
-  return Unknown{op};
+  return Unknown{op, {}};
+}
+
+}  // namespace
+
+Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool) {
+  return parse_instruction(text_in, pool, InstructionSet::Base);
+}
+
+Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool, InstructionSet set) {
+  Parts p = split_instruction(text_in);
+  if (set != InstructionSet::Extended) return parse_base(p, pool);
+  auto extended = parse_extended(p, pool);
+  if (!extended) return parse_base(p, pool);
+  if (*extended || extended->error().kind != ErrorKind::Parse) return std::move(*extended);
+  // A line the base set leaves unknown keeps its error until it is lowered.
+  auto base = parse_base(p, pool);
+  if (auto* unknown = base ? std::get_if<Unknown>(&*base) : nullptr) {
+    unknown->problem = pool.keep(std::move(extended->error().message));
+    return base;
+  }
+  return std::move(*extended);
 }
 
 }  // namespace brintavel::ir

@@ -275,9 +275,13 @@ struct IntToPtr {
   friend bool operator==(const IntToPtr&, const IntToPtr&) = default;
 };
 
-// Any other opcode; the translator rejects it.
+// Any other opcode; the translator rejects it where it lowers the line. A line of an opcode
+// only the extended mode reads that it cannot read is unknown too, with the parse error it
+// gives (`problem`): like any unknown line, it fails only where it is lowered, so a function
+// that nothing calls translates as in the default mode.
 struct Unknown {
   std::string_view opcode;
+  std::string_view problem;
 
   friend bool operator==(const Unknown&, const Unknown&) = default;
 };

@@ -75,6 +75,7 @@ Result<bool> BlockLowerer::lower(const ir::Phi& phi, BlockLowering& out) {
 Result<bool> BlockLowerer::lower(const ir::Ignored&, BlockLowering&) { return false; }
 
 Result<bool> BlockLowerer::lower(const ir::Unknown& unknown, BlockLowering& out) {
+  if (!unknown.problem.empty()) return parse_error(std::string(unknown.problem));
   return unsupported(cat("unsupported LLVM instruction opcode ", q(unknown.opcode), " in block ", q(out.label)));
 }
 
