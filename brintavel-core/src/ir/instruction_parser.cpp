@@ -467,7 +467,7 @@ Instruction or_ignored(std::optional<Instruction> parsed, std::string_view opcod
   return Ignored{opcode};
 }
 
-// The instructions both instruction sets read.
+// A line as the base instruction set reads it; the extended set falls back to it.
 Result<Instruction> parse_base(const Parts& p, TextPool& pool) {
   std::string_view op = p.opcode;
   if (op.empty()) return parse_error(cat("empty instruction in block body: ", q(p.line)));
@@ -522,8 +522,8 @@ Result<Instruction> parse_instruction(std::string_view text_in, TextPool& pool, 
   if (set != InstructionSet::Extended) return parse_base(p, pool);
   auto extended = parse_extended(p, pool);
   if (!extended) return parse_base(p, pool);
-  if (*extended || extended->error().kind != ErrorKind::Parse) return std::move(*extended);
-  // A line the base set leaves unknown keeps its error until it is lowered.
+  if (*extended) return std::move(*extended);
+  // A line the base set leaves unknown keeps its (parse) error until it is lowered.
   auto base = parse_base(p, pool);
   if (auto* unknown = base ? std::get_if<Unknown>(&*base) : nullptr) {
     unknown->problem = pool.keep(std::move(extended->error().message));
