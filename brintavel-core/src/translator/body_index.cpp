@@ -14,10 +14,11 @@ ModuleConstants::ModuleConstants(std::span<const ir::ConstantArray> arrays, std:
 BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile* profile,
                      const ModuleConstants* constants, SegmentNames* names)
     : blocks_(blocks), constants_(constants) {
+  const bool values = !names || names->values;
   // (Room for a definition per instruction, the most there can be.)
   std::size_t instructions = 0;
   for (const ir::Block& b : blocks) instructions += b.instructions.size();
-  definitions_.reserve(instructions);
+  if (values) definitions_.reserve(instructions);
   if (names) {
     numbers_ = std::exchange(names->numbers, {});
     first_number_ = names->first;
@@ -26,26 +27,21 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
   }
   first_definition_.reserve(blocks.size() + 1);
   blocks_by_label_.reserve(blocks.size());
-  auto dropped = [&](const ir::Instruction& instruction) {
-    // An array element's address is computed as the cases of what uses it are written.
-    if (std::holds_alternative<ir::ElementAddress>(instruction)) return true;
-    const auto* call = std::get_if<ir::Call>(&instruction);
-    if (!call || !profile) return false;
-    const builders::BuilderKind* kind = builders::lookup_builder(*profile, call->callee);
-    return kind && std::holds_alternative<builders::NoOp>(*kind);
-  };
   bool unique_labels = true;
   for (std::size_t b = 0; b < blocks.size(); ++b) {
     auto number = static_cast<std::uint32_t>(b);
     unique_labels = blocks_by_label_.try_emplace(ir::label_of(blocks[b]), number).second && unique_labels;
     first_definition_.push_back(static_cast<std::uint32_t>(definitions_.size()));
-    for (const ir::Instruction& instruction : blocks[b].instructions)
-      if (auto name = ir::defined_name(instruction)) {
-        auto next = static_cast<std::uint32_t>(definitions_.size());
-        // (The names taken over are each defined once, in this order.)
-        if (names || numbers_.try_emplace(*name, next).second) definitions_.push_back(Definition{&instruction, number, next});
-        else redefines_ = true;
-      }
+    if (values)
+      for (const ir::Instruction& instruction : blocks[b].instructions)
+        if (auto name = ir::defined_name(instruction)) {
+          auto next = static_cast<std::uint32_t>(definitions_.size());
+          // (The names taken over are each defined once, in this order.)
+          if (names || numbers_.try_emplace(*name, next).second)
+            definitions_.push_back(Definition{&instruction, number, next});
+          else
+            redefines_ = true;
+        }
   }
   first_definition_.push_back(static_cast<std::uint32_t>(definitions_.size()));
   // (Names taken over that are not as many as the definitions are not the blocks' own: the
@@ -55,6 +51,36 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
     return;
   }
   used_definitions_.assign(definitions_.size(), 0);
+  if (values) index_reads(blocks, instructions, profile);
+  // The branch graph (a block that branches to another twice is its predecessor once). Most
+  // branches go to the next block, which is taken without a lookup where no label repeats.
+  successors_.resize(blocks.size());
+  for (std::uint32_t b = 0; b < blocks.size(); ++b) {
+    std::uint32_t targets[2];
+    std::size_t n = 0;
+    std::string_view next = b + 1 < blocks.size() && unique_labels ? ir::label_of(blocks[b + 1]) : std::string_view();
+    ir::for_each_branch_target(blocks[b], [&](std::string_view target) {
+      auto t = next.data() && text::same_name(target, next) ? std::optional<std::uint32_t>(b + 1) : block_of(target);
+      if (!t) exits_.push_back(Exit{b, target});
+      else if (n < 2) targets[n++] = *t;
+    });
+    if (n == 2 && targets[1] < targets[0]) std::swap(targets[0], targets[1]);
+    for (std::size_t k = 0; k < n; ++k)
+      if (k == 0 || targets[k] != targets[k - 1]) successors_[b].push_back(targets[k]);
+  }
+  predecessors_ = Predecessors(successors_);
+}
+
+void BodyIndex::index_reads(std::span<const ir::Block> blocks, std::size_t instructions,
+                            const builders::Profile* profile) {
+  auto dropped = [&](const ir::Instruction& instruction) {
+    // An array element's address is computed as the cases of what uses it are written.
+    if (std::holds_alternative<ir::ElementAddress>(instruction)) return true;
+    const auto* call = std::get_if<ir::Call>(&instruction);
+    if (!call || !profile) return false;
+    const builders::BuilderKind* kind = builders::lookup_builder(*profile, call->callee);
+    return kind && std::holds_alternative<builders::NoOp>(*kind);
+  };
   // (About a read per instruction, or fewer.)
   std::size_t slots = 16;
   while (slots < instructions) slots *= 2;
@@ -73,23 +99,6 @@ BodyIndex::BodyIndex(std::span<const ir::Block> blocks, const builders::Profile*
         remember_read(name, d ? *d - first_number_ : kNotDefined);
       });
     }
-  // The branch graph (a block that branches to another twice is its predecessor once). Most
-  // branches go to the next block, which is taken without a lookup where no label repeats.
-  successors_.resize(blocks.size());
-  for (std::uint32_t b = 0; b < blocks.size(); ++b) {
-    std::uint32_t targets[2];
-    std::size_t n = 0;
-    std::string_view next = b + 1 < blocks.size() && unique_labels ? ir::label_of(blocks[b + 1]) : std::string_view();
-    ir::for_each_branch_target(blocks[b], [&](std::string_view target) {
-      auto t = next.data() && text::same_name(target, next) ? std::optional<std::uint32_t>(b + 1) : block_of(target);
-      if (!t) exits_.push_back(Exit{b, target});
-      else if (n < 2) targets[n++] = *t;
-    });
-    if (n == 2 && targets[1] < targets[0]) std::swap(targets[0], targets[1]);
-    for (std::size_t k = 0; k < n; ++k)
-      if (k == 0 || targets[k] != targets[k - 1]) successors_[b].push_back(targets[k]);
-  }
-  predecessors_ = Predecessors(successors_);
 }
 
 const BodyIndex::Definition* BodyIndex::find_read_further(std::string_view name) const {

@@ -46,6 +46,9 @@ class ModuleConstants {
 struct SegmentNames {
   text::FlatNameMap<std::uint32_t> numbers;
   std::uint32_t first = 0;
+  // False for blocks of calls that neither define nor read a value (a piece of a long block of
+  // gates on constants): their index looks at none of their instructions.
+  bool values = true;
 };
 
 class BodyIndex {
@@ -148,6 +151,9 @@ class BodyIndex {
   }
   const Definition* find_read_further(std::string_view name) const;  // past the first slot
   void make_reads(std::size_t slots);  // empty, with `slots` slots (a power of two)
+  // Records what the blocks' instructions (`instructions` in all) read: which definitions are
+  // used, the other names read, and each read's view.
+  void index_reads(std::span<const ir::Block> blocks, std::size_t instructions, const builders::Profile* profile);
   void grow_reads();
 
   std::span<const ir::Block> blocks_;

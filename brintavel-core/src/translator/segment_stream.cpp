@@ -177,7 +177,9 @@ void SegmentStream::lower_piece() {
   open.call_sites.clear();
   // The lists of the piece let go (by take_turn) take the rest of the block.
   take_spare(open);
-  lower_taken(next, std::exchange(continued_, true));
+  // (Its calls define and read no value: its index need not look at them.)
+  SegmentNames none{.numbers = {}, .first = 0, .values = false};
+  lower_taken(next, std::exchange(continued_, true), &none);
 }
 
 void SegmentStream::end_block() {
