@@ -77,8 +77,9 @@ void lower_segment(const Rules& rules, const ModuleConstants& constants, std::sp
   analysis.entered = entered;
   analysis.exits.clear();
   analysis.index.emplace(segment, &rules.profile(), &constants, names);
-  // (A body of calls and branches alone has no integer to bound.)
-  if (has_integer_values(segment)) {
+  // (A body of calls and branches alone has no integer to bound; nor has one whose names say
+  // it holds no value.)
+  if ((!names || names->values) && has_integer_values(segment)) {
     analysis.ranges = analyze_ranges(*analysis.index, entered, &analysis.exits);
   } else {
     analysis.ranges = BodyRanges{};
